@@ -1,0 +1,41 @@
+// Readable UTF-8 forms of the Shift-JIS literals, checked byte for byte.
+#pragma once
+
+#include "sys/sjis_literals.h"
+
+namespace vm::sjis_test {
+
+struct LiteralCase {
+  const char* name;
+  const char* sjis;
+  const char* utf8;
+};
+
+inline constexpr LiteralCase kLiteralCases[] = {
+    {"kMutexName", sjis::kMutexName, "Velmora！/Norvik Project"},
+    {"kAppTitle", sjis::kAppTitle, "Velmora！"},
+    {"kMainFormCaption", sjis::kMainFormCaption, "Velmora！ - 設定"},
+    {"kDefaultMoveTitle", sjis::kDefaultMoveTitle, "ダメだってば～！"},
+    {"kHintEnabled", sjis::kHintEnabled, "Velmora！ [有効]"},
+    {"kHintDisabled", sjis::kHintDisabled, "Velmora！ [無効]"},
+    {"kMenuHide", sjis::kMenuHide, "タスクバー非表示(&B)"},
+    {"kMenuEnabled", sjis::kMenuEnabled, "有効／無効(&E)"},
+    {"kMenuMax", sjis::kMenuMax, "最大化の時も有効(&M)"},
+    {"kMenuRestore", sjis::kMenuRestore, "最大化の時は元の大きさに戻す(&R)"},
+    {"kMenuReSize", sjis::kMenuReSize, "大きさ変更(&S)"},
+    {"kMenuHideOn", sjis::kMenuHideOn, "領域を確保(&K)"},
+    {"kMenuDialog", sjis::kMenuDialog, "ダイアログは中央に移動(&D)"},
+    {"kMenuActive", sjis::kMenuActive, "アクティブウィンドウを続けて処理しない(&A)"},
+    {"kMenuConfig", sjis::kMenuConfig, "設定(&C)"},
+    {"kMenuExit", sjis::kMenuExit, "終了(&X)"},
+    {"kCheckTray", sjis::kCheckTray, "タスクトレイにアイコンを表示(&S)"},
+    {"kCheckCaption", sjis::kCheckCaption, "移動するウィンドウのタイトルを変える(&T)"},
+    {"kCheckWave", sjis::kCheckWave, "ウィンドウを移動する時にサウンドを再生(&W)"},
+    {"kCheckStartMenu", sjis::kCheckStartMenu, "スタートメニュー(&U)"},
+    {"kLabelTrans", sjis::kLabelTrans, "タスクバーの半透明度（&Y）"},
+    {"kExcludeViewSliderTitle", sjis::kExcludeViewSliderTitle, "表示スライダー コントロール"},
+    {"kExcludeStartButtonTitle", sjis::kExcludeStartButtonTitle, "スタート"},
+    {"kExcludeStartMenuTitle", sjis::kExcludeStartMenuTitle, "スタート メニュー"},
+};
+
+}  // namespace vm::sjis_test
