@@ -53,5 +53,29 @@ inline constexpr const char kExcludeViewSliderTitle[] = "\x95\\\x8E\xA6\x83X\x83
 inline constexpr const char kExcludeStartButtonTitle[] = "\x83X\x83^\x81[\x83g";
 // スタート メニュー
 inline constexpr const char kExcludeStartMenuTitle[] = "\x83X\x83^\x81[\x83g \x83\x81\x83j\x83\x85\x81[";
+// 参照(&R)
+inline constexpr const char kButtonBrowseExe[] = "\x8EQ\x8F\xC6(&R)";
+// 追加(&A)
+inline constexpr const char kButtonAddFromLog[] = "\x92\xC7\x89\xC1(&A)";
+// 削除(&D)
+inline constexpr const char kButtonDelete[] = "\x8D\xED\x8F\x9C(&D)";
+// 参照(&F)
+inline constexpr const char kButtonBrowseWave[] = "\x8EQ\x8F\xC6(&F)";
+// ％
+inline constexpr const char kLabelPercent[] = "\x81\x93";
+// 通常(&Z)
+inline constexpr const char kButtonDefault0[] = "\x92\xCA\x8F\xED(&Z)";
+// 移動(&C)
+inline constexpr const char kButtonDefault1[] = "\x88\xDA\x93\xAE(&C)";
+// 停止(&B)
+inline constexpr const char kButtonDefault2[] = "\x92\xE2\x8E~(&B)";
+// 通常(&X)
+inline constexpr const char kButtonCustom0[] = "\x92\xCA\x8F\xED(&X)";
+// 移動(&V)
+inline constexpr const char kButtonCustom1[] = "\x88\xDA\x93\xAE(&V)";
+// 停止(&M)
+inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
+// キャンセル
+inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
 
 }  // namespace vm::sjis

@@ -26,4 +26,13 @@ void ListBox::SetItemIndex(int index) {
   itemIndex_ = (index >= 0 && static_cast<std::size_t>(index) < items_.size()) ? index : -1;
 }
 
+void UpdateListHorizontalExtent(ListBox& list) {
+  int widest = 0;
+  for (const std::string& item : list.Items()) {
+    const int width = list.TextWidth ? list.TextWidth(item) : static_cast<int>(item.size()) * 6;
+    if (width > widest) widest = width;
+  }
+  list.SetHorizontalExtent(2 * widest);
+}
+
 }  // namespace vm

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,10 +34,18 @@ class ListBox : public Control {
   int HorizontalExtent() const { return horizontalExtent_; }
   void SetHorizontalExtent(int extent) { horizontalExtent_ = extent; }
 
+  // Pixel width of a line in the list's font. The real list measures with
+  // its font; alone, the model counts 6 pixels a byte.
+  std::function<int(const std::string&)> TextWidth;
+
  private:
   std::vector<std::string> items_;
   int itemIndex_ = -1;
   int horizontalExtent_ = 0;
 };
+
+// Lets the list scroll sideways over its widest line: the extent is twice
+// the widest line's pixel width, 0 for an empty list.
+void UpdateListHorizontalExtent(ListBox& list);
 
 }  // namespace vm

@@ -36,6 +36,18 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kExcludeViewSliderTitle", sjis::kExcludeViewSliderTitle, "表示スライダー コントロール"},
     {"kExcludeStartButtonTitle", sjis::kExcludeStartButtonTitle, "スタート"},
     {"kExcludeStartMenuTitle", sjis::kExcludeStartMenuTitle, "スタート メニュー"},
+    {"kButtonBrowseExe", sjis::kButtonBrowseExe, "参照(&R)"},
+    {"kButtonAddFromLog", sjis::kButtonAddFromLog, "追加(&A)"},
+    {"kButtonDelete", sjis::kButtonDelete, "削除(&D)"},
+    {"kButtonBrowseWave", sjis::kButtonBrowseWave, "参照(&F)"},
+    {"kLabelPercent", sjis::kLabelPercent, "％"},
+    {"kButtonDefault0", sjis::kButtonDefault0, "通常(&Z)"},
+    {"kButtonDefault1", sjis::kButtonDefault1, "移動(&C)"},
+    {"kButtonDefault2", sjis::kButtonDefault2, "停止(&B)"},
+    {"kButtonCustom0", sjis::kButtonCustom0, "通常(&X)"},
+    {"kButtonCustom1", sjis::kButtonCustom1, "移動(&V)"},
+    {"kButtonCustom2", sjis::kButtonCustom2, "停止(&M)"},
+    {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
 };
 
 }  // namespace vm::sjis_test

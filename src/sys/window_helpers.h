@@ -1,0 +1,63 @@
+// The program's routines round window, process, monitor and foreground
+// queries. They keep no state and report no errors: a failing call gives a
+// neutral answer (empty text, false, index 0, no move).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "sys/display_monitors.h"
+#include "sys/window_identity.h"
+
+namespace vm {
+
+// Text buffers of the ANSI calls hold 260 characters.
+inline constexpr int kTextBufferSize = 260;
+
+// CutAtNul, then every trailing character of code 32 or less removed.
+std::string CleanWindowText(std::string_view text);
+
+WindowIdentity GetWindowIdentity(Platform& p, Hwnd window);
+// The executable of the window's process as the process snapshot names it.
+std::string GetWindowExeFile(Platform& p, Hwnd window);
+// Visible, titled (not "Program Manager") and not minimized.
+bool IsUserWindow(IWindowSystem& win, Hwnd window);
+bool HasNoFrameStyle(IWindowSystem& win, Hwnd window);
+bool IsTopmostWindow(IWindowSystem& win, Hwnd window);
+// False for a window parked at (-32000, -32000); the rectangle is written
+// in every case.
+bool TryGetWindowRect(IWindowSystem& win, Hwnd window, Rect& rect);
+
+struct WindowBounds {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+};
+// False, with nothing written, for a parked window; otherwise writes the
+// bounds and returns whether GetWindowRect succeeded.
+bool GetWindowBounds(IWindowSystem& win, Hwnd window, WindowBounds& bounds);
+
+int MonitorIndexOfWindow(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window);
+
+enum class Placement { TopLeft, Centre };
+void PlaceWindowOnMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window,
+                          Placement placement, int index);
+void MoveWindowToMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window,
+                         int index);
+
+// Brings the window into the foreground past the system's foreground lock;
+// true when it is the foreground window afterwards.
+bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwnd window);
+
+void PlaySoundFile(Platform& p, const std::string& path);
+void SetToolWindowStyle(IWindowSystem& win, Hwnd window);
+void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible);
+
+// Signed division truncating toward zero (what C++ does), named for the
+// places where the halving rule matters.
+inline std::int32_t HalveTowardZero(std::int64_t value) { return static_cast<std::int32_t>(value / 2); }
+
+}  // namespace vm
