@@ -1,6 +1,8 @@
 // The settings window's own visibility, kept in step with its real window.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/constants.h"
 #include "platform/window_system.h"
 #include "ui/control.h"
@@ -31,6 +33,16 @@ class Form {
     if (OnHide) OnHide();
   }
 
+  // Moves the window's top edge, keeping its left edge and size.
+  void SetTop(std::int32_t top) {
+    top_ = top;
+    Rect r;
+    if (window_ != 0 && win_.GetWindowRect(window_, r)) {
+      win_.SetWindowPos(window_, hwnd_pos::TOP, r.left, top, 0, 0, swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
+    }
+  }
+  std::int32_t Top() const { return top_; }
+
   Handler OnShow;
   Handler OnHide;
 
@@ -38,6 +50,7 @@ class Form {
   IWindowSystem& win_;
   Hwnd window_ = 0;
   bool visible_ = false;
+  std::int32_t top_ = 0;
 };
 
 }  // namespace vm
