@@ -1,0 +1,66 @@
+// The Windows headers and the conversions between the seam's types and the
+// system's. Included by the backend's sources only.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/types.h"
+
+namespace vm::win32 {
+
+// Program windows are 32-bit Windows windows: the seam's UTF-16 text is the
+// system's wide text, and its records have the system's sizes.
+static_assert(sizeof(char16_t) == sizeof(wchar_t));
+static_assert(sizeof(APPBARDATA) == 36);
+static_assert(sizeof(MONITORINFO) == 40);
+static_assert(sizeof(OSVERSIONINFOA) == 148);
+static_assert(sizeof(PROCESSENTRY32) == 296);
+static_assert(sizeof(ProcessEntry32::szExeFile) == sizeof(PROCESSENTRY32::szExeFile));
+
+// The window procedure reads WM_COPYDATA's lParam as the seam's record.
+static_assert(sizeof(CopyDataStruct) == sizeof(COPYDATASTRUCT));
+static_assert(offsetof(CopyDataStruct, dwData) == offsetof(COPYDATASTRUCT, dwData));
+static_assert(offsetof(CopyDataStruct, cbData) == offsetof(COPYDATASTRUCT, cbData));
+static_assert(offsetof(CopyDataStruct, lpData) == offsetof(COPYDATASTRUCT, lpData));
+
+template <typename H>
+H ToHandle(std::uintptr_t handle) {
+    return reinterpret_cast<H>(handle);
+}
+
+template <typename H>
+std::uintptr_t FromHandle(H handle) {
+    return reinterpret_cast<std::uintptr_t>(handle);
+}
+
+inline HWND ToHwnd(Hwnd window) {
+    return ToHandle<HWND>(window);
+}
+
+inline RECT ToRECT(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+inline Rect FromRECT(const RECT& r) {
+    return Rect{static_cast<std::int32_t>(r.left), static_cast<std::int32_t>(r.top),
+                static_cast<std::int32_t>(r.right), static_cast<std::int32_t>(r.bottom)};
+}
+
+inline const wchar_t* ToWide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+inline wchar_t* ToWide(char16_t* text) {
+    return reinterpret_cast<wchar_t*>(text);
+}
+
+} // namespace vm::win32

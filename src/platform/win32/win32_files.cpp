@@ -1,0 +1,113 @@
+// Whole-file reads and writes, moves and deletes of the operating system.
+#include "platform/win32/win32_api.h"
+
+#include <string>
+#include <utility>
+
+#include "platform/win32/win32_operating_system.h"
+
+namespace vm {
+
+namespace {
+
+// Closes the file however the function is left.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (IsOpen()) {
+            ::CloseHandle(handle_);
+        }
+    }
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+    // Closes now, for callers that need to know whether closing worked.
+    bool Close() {
+        const bool ok = ::CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+// The largest piece handed to one WriteFile call.
+constexpr DWORD kWriteChunk = 64 * 1024;
+
+} // namespace
+
+bool Win32OperatingSystem::FileExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The size is checked before reading and the read stops one byte past the
+// limit, so a file that grows meanwhile is refused as well.
+bool Win32OperatingSystem::ReadWholeFile(const std::string& path, std::string& content,
+                                         std::size_t maxBytes) {
+    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        return false;
+    }
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file.Get(), &size) == FALSE || size.QuadPart < 0 ||
+        static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        return false;
+    }
+    std::string data;
+    data.reserve(static_cast<std::size_t>(size.QuadPart));
+    char chunk[4096];
+    while (data.size() <= maxBytes) {
+        DWORD got = 0;
+        if (::ReadFile(file.Get(), chunk, sizeof(chunk), &got, nullptr) == FALSE) {
+            return false;
+        }
+        if (got == 0) {
+            content = std::move(data);
+            return true;
+        }
+        data.append(chunk, got);
+    }
+    return false;
+}
+
+bool Win32OperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        return false;
+    }
+    std::size_t written = 0;
+    while (written < content.size()) {
+        const std::size_t left = content.size() - written;
+        const DWORD piece = left < kWriteChunk ? static_cast<DWORD>(left) : kWriteChunk;
+        DWORD done = 0;
+        if (::WriteFile(file.Get(), content.data() + written, piece, &done, nullptr) == FALSE ||
+            done == 0) {
+            return false;
+        }
+        written += done;
+    }
+    return ::FlushFileBuffers(file.Get()) != FALSE && file.Close();
+}
+
+bool Win32OperatingSystem::MoveFileA(const std::string& from, const std::string& to) {
+    return ::MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+bool Win32OperatingSystem::MoveFileExA(const std::string& from, const std::string& to,
+                                       std::uint32_t flags) {
+    return ::MoveFileExA(from.c_str(), to.c_str(), flags) != FALSE;
+}
+
+bool Win32OperatingSystem::DeleteFileA(const std::string& path) {
+    return ::DeleteFileA(path.c_str()) != FALSE;
+}
+
+} // namespace vm

@@ -1,0 +1,139 @@
+// Mutexes, clock, version, process snapshot, user, module, COM and sound.
+#include "platform/win32/win32_api.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/win32_operating_system.h"
+
+namespace vm {
+
+using win32::FromHandle;
+using win32::ToHandle;
+
+namespace {
+
+using CreateSnapshotFn = HANDLE(WINAPI*)(DWORD flags, DWORD processId);
+using WalkProcessesFn = BOOL(WINAPI*)(HANDLE snapshot, PROCESSENTRY32* entry);
+
+template <typename Fn>
+Fn EntryPoint(std::uintptr_t address) {
+    return reinterpret_cast<Fn>(address);
+}
+
+// One step of the snapshot walk through the looked-up entry point.
+bool WalkProcesses(std::uintptr_t address, Handle snapshot, ProcessEntry32& entry) {
+    PROCESSENTRY32 pe{};
+    pe.dwSize = sizeof(pe);
+    if (EntryPoint<WalkProcessesFn>(address)(ToHandle<HANDLE>(snapshot), &pe) == FALSE) {
+        return false;
+    }
+    entry.dwSize = pe.dwSize;
+    entry.th32ProcessID = pe.th32ProcessID;
+    std::memcpy(entry.szExeFile, pe.szExeFile, sizeof(entry.szExeFile));
+    entry.szExeFile[sizeof(entry.szExeFile) - 1] = '\0';
+    return true;
+}
+
+// Windows paths can be longer than MAX_PATH; the module file name is read
+// into a larger buffer as long as it comes back cut.
+constexpr DWORD kLongestPath = 32768;
+
+} // namespace
+
+Win32OperatingSystem::Win32OperatingSystem() : snapshotApi_(win32::SystemProcessSnapshotApi()) {}
+
+Handle Win32OperatingSystem::OpenMutexA(std::uint32_t access, bool inherit, const char* name) {
+    return FromHandle(::OpenMutexA(access, inherit ? TRUE : FALSE, name));
+}
+
+Handle Win32OperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
+    return FromHandle(::CreateMutexA(nullptr, initialOwner ? TRUE : FALSE, name));
+}
+
+bool Win32OperatingSystem::ReleaseMutex(Handle mutex) {
+    return ::ReleaseMutex(ToHandle<HANDLE>(mutex)) != FALSE;
+}
+
+bool Win32OperatingSystem::CloseHandle(Handle handle) {
+    return ::CloseHandle(ToHandle<HANDLE>(handle)) != FALSE;
+}
+
+void Win32OperatingSystem::Sleep(std::uint32_t ms) {
+    ::Sleep(ms);
+}
+
+std::uint32_t Win32OperatingSystem::GetTickCount() {
+    return ::GetTickCount();
+}
+
+bool Win32OperatingSystem::GetVersionExA(OsVersionInfo& info) {
+    OSVERSIONINFOA vi{};
+    vi.dwOSVersionInfoSize = sizeof(vi);
+    if (::GetVersionExA(&vi) == FALSE) {
+        return false;
+    }
+    info.dwMajorVersion = vi.dwMajorVersion;
+    info.dwMinorVersion = vi.dwMinorVersion;
+    info.dwBuildNumber = vi.dwBuildNumber;
+    info.dwPlatformId = vi.dwPlatformId;
+    return true;
+}
+
+Handle Win32OperatingSystem::CreateToolhelp32Snapshot(std::uint32_t flags,
+                                                      std::uint32_t processId) {
+    if (!snapshotApi_.Resolve()) {
+        return 0;
+    }
+    const HANDLE snapshot =
+        EntryPoint<CreateSnapshotFn>(snapshotApi_.CreateToolhelp32Snapshot())(flags, processId);
+    return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
+}
+
+bool Win32OperatingSystem::Process32First(Handle snapshot, ProcessEntry32& entry) {
+    return snapshotApi_.Resolve() && WalkProcesses(snapshotApi_.Process32First(), snapshot, entry);
+}
+
+bool Win32OperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry) {
+    return snapshotApi_.Resolve() && WalkProcesses(snapshotApi_.Process32Next(), snapshot, entry);
+}
+
+bool Win32OperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
+    if (size == nullptr) {
+        return false;
+    }
+    DWORD length = *size;
+    const bool ok = ::GetUserNameA(buffer, &length) != FALSE;
+    *size = length;
+    return ok;
+}
+
+std::string Win32OperatingSystem::GetModuleFileNameA() {
+    std::vector<char> buffer(MAX_PATH);
+    while (true) {
+        const DWORD size = static_cast<DWORD>(buffer.size());
+        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < size || size >= kLongestPath) {
+            return std::string(buffer.data(), std::min(length, size - 1));
+        }
+        buffer.resize(std::min<DWORD>(size * 2, kLongestPath));
+    }
+}
+
+bool Win32OperatingSystem::CoInitialize() {
+    return SUCCEEDED(::CoInitialize(nullptr));
+}
+
+void Win32OperatingSystem::CoUninitialize() {
+    ::CoUninitialize();
+}
+
+bool Win32OperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
+    return ::sndPlaySoundA(path, flags) != FALSE;
+}
+
+} // namespace vm

@@ -1,0 +1,55 @@
+// The operating system of the real machine: kernel32, advapi32, ole32 and
+// winmm one to one. The process-snapshot functions are reached through
+// entry points looked up at run time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/operating_system.h"
+#include "platform/win32/process_snapshot_api.h"
+
+namespace vm {
+
+class Win32OperatingSystem final : public IOperatingSystem {
+public:
+    Win32OperatingSystem();
+
+    Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) override;
+    Handle CreateMutexA(bool initialOwner, const char* name) override;
+    bool ReleaseMutex(Handle mutex) override;
+    bool CloseHandle(Handle handle) override;
+
+    void Sleep(std::uint32_t ms) override;
+    std::uint32_t GetTickCount() override;
+
+    bool GetVersionExA(OsVersionInfo& info) override;
+
+    // A snapshot that cannot be taken is 0, as when the entry points are
+    // missing.
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
+    bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
+
+    bool GetUserNameA(char* buffer, std::uint32_t* size) override;
+    std::string GetModuleFileNameA() override;
+
+    bool CoInitialize() override;
+    void CoUninitialize() override;
+
+    bool FileExists(const std::string& path) override;
+    bool ReadWholeFile(const std::string& path, std::string& content,
+                       std::size_t maxBytes) override;
+    bool WriteWholeFile(const std::string& path, const std::string& content) override;
+    bool MoveFileA(const std::string& from, const std::string& to) override;
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    bool DeleteFileA(const std::string& path) override;
+
+    bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
+
+private:
+    win32::ProcessSnapshotApi snapshotApi_;
+};
+
+} // namespace vm

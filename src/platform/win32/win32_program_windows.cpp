@@ -1,0 +1,149 @@
+// The program's own windows: class registration, the window procedure that
+// forwards to the WndProc kept with each window, timers and the message loop.
+#include "platform/win32/win32_api.h"
+
+#include <memory>
+#include <utility>
+
+#include "platform/win32/win32_window_system.h"
+
+namespace vm {
+
+using win32::FromHandle;
+using win32::ToHwnd;
+
+namespace {
+
+// Each window holds its own reference to the procedure in its extra bytes, so
+// a procedure that destroys its own window stays alive until it returns.
+using SharedProc = std::shared_ptr<WndProc>;
+constexpr int kProcSlot = 0;
+
+bool IsProgramsOwnMessage(UINT msg) {
+    return msg == WM_COPYDATA || msg == WM_TIMER || msg == WM_CLOSE || msg == WM_QUERYENDSESSION ||
+           msg >= WM_USER;
+}
+
+SharedProc* KeptProc(HWND window) {
+    return reinterpret_cast<SharedProc*>(::GetWindowLongPtrA(window, kProcSlot));
+}
+
+void KeepProc(HWND window, LPARAM createParam) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(createParam);
+    const auto* initial = static_cast<const SharedProc*>(create->lpCreateParams);
+    if (initial != nullptr) {
+        ::SetWindowLongPtrA(window, kProcSlot,
+                            reinterpret_cast<LONG_PTR>(new SharedProc(*initial)));
+    }
+}
+
+SharedProc TakeProc(HWND window, UINT msg) {
+    SharedProc* kept = KeptProc(window);
+    if (kept == nullptr) {
+        return nullptr;
+    }
+    SharedProc proc = *kept;
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrA(window, kProcSlot, 0);
+        delete kept;
+    }
+    return proc;
+}
+
+LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    SharedProc proc;
+    try {
+        if (msg == WM_NCCREATE) {
+            KeepProc(window, lParam);
+        }
+        proc = TakeProc(window, msg);
+    } catch (...) {
+        proc = nullptr;
+    }
+    if (!proc || !*proc) {
+        return ::DefWindowProcA(window, msg, wParam, lParam);
+    }
+    const Hwnd self = FromHandle(window);
+    if (IsProgramsOwnMessage(msg)) {
+        try {
+            return static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
+        } catch (...) {
+            return 0;
+        }
+    }
+    try {
+        (*proc)(self, msg, wParam, lParam);
+    } catch (...) {
+    }
+    return ::DefWindowProcA(window, msg, wParam, lParam);
+}
+
+// A class name already known to the system (registered earlier, or a system
+// class) is used as it is.
+bool EnsureClassRegistered(HINSTANCE instance, const char* className) {
+    WNDCLASSA wc{};
+    if (::GetClassInfoA(instance, className, &wc) != FALSE) {
+        return true;
+    }
+    wc.lpfnWndProc = ProgramWindowProc;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = className;
+    return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+} // namespace
+
+Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                        const char* windowName, std::uint32_t style, int x, int y,
+                                        int width, int height, Hwnd owner, WndProc proc) {
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (className == nullptr || !EnsureClassRegistered(instance, className)) {
+        return 0;
+    }
+    SharedProc shared = std::make_shared<WndProc>(std::move(proc));
+    return FromHandle(::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
+                                        ToHwnd(owner), nullptr, instance, &shared));
+}
+
+bool Win32WindowSystem::DestroyWindow(Hwnd window) {
+    return ::DestroyWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
+    return ::SetTimer(ToHwnd(window), id, elapseMs, nullptr) != 0;
+}
+
+bool Win32WindowSystem::KillTimer(Hwnd window, std::uintptr_t id) {
+    return ::KillTimer(ToHwnd(window), id) != FALSE;
+}
+
+void Win32WindowSystem::PostQuitMessage(int exitCode) {
+    ::PostQuitMessage(exitCode);
+}
+
+int Win32WindowSystem::RunMessageLoop() {
+    MSG msg{};
+    BOOL got = FALSE;
+    while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return got == 0 ? static_cast<int>(msg.wParam) : 0;
+}
+
+// A quit request met here is left for the message loop to end on.
+void Win32WindowSystem::ProcessMessages() {
+    MSG msg{};
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+} // namespace vm

@@ -1,0 +1,32 @@
+#include "platform/win32/win32_api.h"
+
+#include "platform/win32/win32_shell.h"
+
+namespace vm {
+
+// The record goes both ways: the query fills in the edge and the rectangle.
+std::uintptr_t Win32Shell::SHAppBarMessage(std::uint32_t message, AppBarData& data) {
+    APPBARDATA abd{};
+    abd.cbSize = sizeof(abd);
+    abd.hWnd = win32::ToHwnd(data.hWnd);
+    abd.uCallbackMessage = data.uCallbackMessage;
+    abd.uEdge = data.uEdge;
+    abd.rc = win32::ToRECT(data.rc);
+    abd.lParam = data.lParam;
+    const UINT_PTR result = ::SHAppBarMessage(message, &abd);
+    data.hWnd = win32::FromHandle(abd.hWnd);
+    data.uCallbackMessage = abd.uCallbackMessage;
+    data.uEdge = abd.uEdge;
+    data.rc = win32::FromRECT(abd.rc);
+    data.lParam = static_cast<std::intptr_t>(abd.lParam);
+    return result;
+}
+
+std::intptr_t Win32Shell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
+                                        const char* parameters, const char* directory,
+                                        int showCommand) {
+    return reinterpret_cast<std::intptr_t>(::ShellExecuteA(win32::ToHwnd(window), operation, file,
+                                                           parameters, directory, showCommand));
+}
+
+} // namespace vm

@@ -1,0 +1,18 @@
+// The shell of the real desktop: shell32 one to one.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/shell.h"
+
+namespace vm {
+
+class Win32Shell final : public IShell {
+public:
+    std::uintptr_t SHAppBarMessage(std::uint32_t message, AppBarData& data) override;
+    std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
+                                const char* parameters, const char* directory,
+                                int showCommand) override;
+};
+
+} // namespace vm

@@ -1,0 +1,201 @@
+// Queries and changes of any window, monitors and messages: user32 one to one.
+#include "platform/win32/win32_api.h"
+
+#include "platform/win32/win32_window_system.h"
+
+namespace vm {
+
+using win32::FromHandle;
+using win32::ToHandle;
+using win32::ToHwnd;
+
+namespace {
+
+// The callbacks come back through LPARAM; an exception must not unwind
+// through the system's frames, so it ends the enumeration quietly.
+BOOL CALLBACK EnumWindowsTrampoline(HWND window, LPARAM param) {
+    const auto& proc = *reinterpret_cast<const std::function<bool(Hwnd)>*>(param);
+    try {
+        return proc(FromHandle(window)) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+BOOL CALLBACK EnumMonitorsTrampoline(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
+    const auto& proc = *reinterpret_cast<const std::function<bool(HMonitor)>*>(param);
+    try {
+        return proc(FromHandle(monitor)) ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+} // namespace
+
+bool Win32WindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
+    return ::EnumWindows(EnumWindowsTrampoline, reinterpret_cast<LPARAM>(&proc)) != FALSE;
+}
+
+Hwnd Win32WindowSystem::GetForegroundWindow() {
+    return FromHandle(::GetForegroundWindow());
+}
+
+bool Win32WindowSystem::IsWindow(Hwnd window) {
+    return ::IsWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsWindowVisible(Hwnd window) {
+    return ::IsWindowVisible(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsWindowEnabled(Hwnd window) {
+    return ::IsWindowEnabled(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsIconic(Hwnd window) {
+    return ::IsIconic(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::IsZoomed(Hwnd window) {
+    return ::IsZoomed(ToHwnd(window)) != FALSE;
+}
+
+int Win32WindowSystem::GetWindowTextA(Hwnd window, char* buffer, int maxCount) {
+    return ::GetWindowTextA(ToHwnd(window), buffer, maxCount);
+}
+
+int Win32WindowSystem::GetWindowTextLengthA(Hwnd window) {
+    return ::GetWindowTextLengthA(ToHwnd(window));
+}
+
+int Win32WindowSystem::GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount) {
+    return ::GetWindowTextW(ToHwnd(window), win32::ToWide(buffer), maxCount);
+}
+
+int Win32WindowSystem::GetWindowTextLengthW(Hwnd window) {
+    return ::GetWindowTextLengthW(ToHwnd(window));
+}
+
+int Win32WindowSystem::GetClassNameA(Hwnd window, char* buffer, int maxCount) {
+    return ::GetClassNameA(ToHwnd(window), buffer, maxCount);
+}
+
+bool Win32WindowSystem::GetWindowRect(Hwnd window, Rect& rect) {
+    RECT r{};
+    const bool ok = ::GetWindowRect(ToHwnd(window), &r) != FALSE;
+    rect = win32::FromRECT(r);
+    return ok;
+}
+
+std::int32_t Win32WindowSystem::GetWindowLongA(Hwnd window, int index) {
+    return static_cast<std::int32_t>(::GetWindowLongA(ToHwnd(window), index));
+}
+
+std::uint32_t Win32WindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) {
+    DWORD pid = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(ToHwnd(window), &pid);
+    if (processId != nullptr) {
+        *processId = static_cast<std::uint32_t>(pid);
+    }
+    return static_cast<std::uint32_t>(thread);
+}
+
+Hwnd Win32WindowSystem::FindWindowA(const char* className, const char* windowName) {
+    return FromHandle(::FindWindowA(className, windowName));
+}
+
+Hwnd Win32WindowSystem::GetDesktopWindow() {
+    return FromHandle(::GetDesktopWindow());
+}
+
+int Win32WindowSystem::GetSystemMetrics(int index) {
+    return ::GetSystemMetrics(index);
+}
+
+bool Win32WindowSystem::GetCursorPos(Point& point) {
+    POINT p{};
+    const bool ok = ::GetCursorPos(&p) != FALSE;
+    point = Point{static_cast<std::int32_t>(p.x), static_cast<std::int32_t>(p.y)};
+    return ok;
+}
+
+bool Win32WindowSystem::SetWindowTextA(Hwnd window, const char* text) {
+    return ::SetWindowTextA(ToHwnd(window), text) != FALSE;
+}
+
+bool Win32WindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
+    return ::SetWindowTextW(ToHwnd(window), win32::ToWide(text)) != FALSE;
+}
+
+std::int32_t Win32WindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_t value) {
+    return static_cast<std::int32_t>(::SetWindowLongA(ToHwnd(window), index, value));
+}
+
+bool Win32WindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
+    return ::MoveWindow(ToHwnd(window), x, y, width, height, repaint ? TRUE : FALSE) != FALSE;
+}
+
+bool Win32WindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                     std::uint32_t flags) {
+    return ::SetWindowPos(ToHwnd(window), ToHwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
+}
+
+bool Win32WindowSystem::ShowWindow(Hwnd window, int command) {
+    return ::ShowWindow(ToHwnd(window), command) != FALSE;
+}
+
+bool Win32WindowSystem::BringWindowToTop(Hwnd window) {
+    return ::BringWindowToTop(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::SetForegroundWindow(Hwnd window) {
+    return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
+}
+
+bool Win32WindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                          bool attach) {
+    return ::AttachThreadInput(attachThread, toThread, attach ? TRUE : FALSE) != FALSE;
+}
+
+bool Win32WindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam,
+                                              void* pvParam, std::uint32_t winIni) {
+    return ::SystemParametersInfoA(action, uiParam, pvParam, winIni) != FALSE;
+}
+
+HMonitor Win32WindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
+    return FromHandle(::MonitorFromWindow(ToHwnd(window), flags));
+}
+
+bool Win32WindowSystem::GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (::GetMonitorInfoA(ToHandle<HMONITOR>(monitor), &mi) == FALSE) {
+        return false;
+    }
+    info.rcMonitor = win32::FromRECT(mi.rcMonitor);
+    info.rcWork = win32::FromRECT(mi.rcWork);
+    info.dwFlags = mi.dwFlags;
+    return true;
+}
+
+bool Win32WindowSystem::EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) {
+    return ::EnumDisplayMonitors(nullptr, nullptr, EnumMonitorsTrampoline,
+                                 reinterpret_cast<LPARAM>(&proc)) != FALSE;
+}
+
+std::intptr_t Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                              std::intptr_t lParam) {
+    return static_cast<std::intptr_t>(::SendMessageA(ToHwnd(window), msg, wParam, lParam));
+}
+
+bool Win32WindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+    return ::PostMessageA(ToHwnd(window), msg, wParam, lParam) != FALSE;
+}
+
+std::uint32_t Win32WindowSystem::RegisterWindowMessageA(const char* name) {
+    return ::RegisterWindowMessageA(name);
+}
+
+} // namespace vm
