@@ -9,9 +9,9 @@
 namespace vm {
 
 struct ProgramContext {
-  Platform platform;
-  CommandLine commandLine;
-  SystemVersion system;
+    Platform platform;
+    CommandLine commandLine;
+    SystemVersion system;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -26,19 +26,19 @@ inline constexpr std::uint32_t THICKFRAME = 0x00040000u;
 inline constexpr std::uint32_t MINIMIZEBOX = 0x00020000u;
 inline constexpr std::uint32_t MAXIMIZEBOX = 0x00010000u;
 inline constexpr std::uint32_t OVERLAPPEDWINDOW = 0x00CF0000u;
-}  // namespace ws
+} // namespace ws
 
 namespace ws_ex {
 inline constexpr std::uint32_t TOPMOST = 0x00000008u;
 inline constexpr std::uint32_t TOOLWINDOW = 0x00000080u;
 inline constexpr std::uint32_t APPWINDOW = 0x00040000u;
 inline constexpr std::uint32_t LAYERED = 0x00080000u;
-}  // namespace ws_ex
+} // namespace ws_ex
 
 namespace gwl {
 inline constexpr int STYLE = -16;
 inline constexpr int EXSTYLE = -20;
-}  // namespace gwl
+} // namespace gwl
 
 namespace sw {
 inline constexpr int HIDE = 0;
@@ -48,19 +48,19 @@ inline constexpr int MAXIMIZE = 3;
 inline constexpr int SHOW = 5;
 inline constexpr int MINIMIZE = 6;
 inline constexpr int RESTORE = 9;
-}  // namespace sw
+} // namespace sw
 
 namespace swp {
 inline constexpr std::uint32_t NOSIZE = 0x0001u;
 inline constexpr std::uint32_t NOMOVE = 0x0002u;
 inline constexpr std::uint32_t NOZORDER = 0x0004u;
 inline constexpr std::uint32_t NOACTIVATE = 0x0010u;
-}  // namespace swp
+} // namespace swp
 
 // Special z-order positions for SetWindowPos.
 namespace hwnd_pos {
 inline constexpr Hwnd TOP = 0;
-}  // namespace hwnd_pos
+} // namespace hwnd_pos
 
 namespace sm {
 inline constexpr int CXSCREEN = 0;
@@ -72,7 +72,7 @@ inline constexpr int YVIRTUALSCREEN = 77;
 inline constexpr int CXVIRTUALSCREEN = 78;
 inline constexpr int CYVIRTUALSCREEN = 79;
 inline constexpr int CMONITORS = 80;
-}  // namespace sm
+} // namespace sm
 
 namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
@@ -83,62 +83,62 @@ inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
 inline constexpr std::uint32_t TIMER = 0x0113u;
 inline constexpr std::uint32_t USER = 0x0400u;
-}  // namespace wm
+} // namespace wm
 
 namespace abm {
 inline constexpr std::uint32_t GETSTATE = 4;
 inline constexpr std::uint32_t GETTASKBARPOS = 5;
-}  // namespace abm
+} // namespace abm
 
 namespace abe {
 inline constexpr std::uint32_t LEFT = 0;
 inline constexpr std::uint32_t TOP = 1;
 inline constexpr std::uint32_t RIGHT = 2;
 inline constexpr std::uint32_t BOTTOM = 3;
-}  // namespace abe
+} // namespace abe
 
 namespace abs_ {
 inline constexpr std::uintptr_t AUTOHIDE = 1;
 inline constexpr std::uintptr_t ALWAYSONTOP = 2;
-}  // namespace abs_
+} // namespace abs_
 
 namespace monitor {
 inline constexpr std::uint32_t DEFAULTTONULL = 0;
 inline constexpr std::uint32_t DEFAULTTOPRIMARY = 1;
 inline constexpr std::uint32_t DEFAULTTONEAREST = 2;
-}  // namespace monitor
+} // namespace monitor
 
 namespace spi {
 inline constexpr std::uint32_t GETFOREGROUNDLOCKTIMEOUT = 0x2000u;
 inline constexpr std::uint32_t SETFOREGROUNDLOCKTIMEOUT = 0x2001u;
-inline constexpr std::uint32_t SPIF_SENDCHANGE = 2u;
-}  // namespace spi
+inline constexpr std::uint32_t SENDCHANGE = 2u; // SPIF_SENDCHANGE
+} // namespace spi
 
 namespace ver_platform {
 inline constexpr std::uint32_t WIN32s = 0;
 inline constexpr std::uint32_t WIN32_WINDOWS = 1;
 inline constexpr std::uint32_t WIN32_NT = 2;
-}  // namespace ver_platform
+} // namespace ver_platform
 
 namespace th32cs {
 inline constexpr std::uint32_t SNAPPROCESS = 2;
-}  // namespace th32cs
+} // namespace th32cs
 
 namespace mutex_access {
 inline constexpr std::uint32_t ALL_ACCESS = 0x1F0001u;
-}  // namespace mutex_access
+} // namespace mutex_access
 
 namespace snd {
 inline constexpr std::uint32_t ASYNC = 0x0001u;
 inline constexpr std::uint32_t NODEFAULT = 0x0002u;
-}  // namespace snd
+} // namespace snd
 
 namespace movefile {
 inline constexpr std::uint32_t REPLACE_EXISTING = 0x1u;
 inline constexpr std::uint32_t WRITE_THROUGH = 0x8u;
-}  // namespace movefile
+} // namespace movefile
 
 // The parking position of a minimized window.
 inline constexpr std::int32_t kParkedCoordinate = -32000;
 
-}  // namespace vm
+} // namespace vm

@@ -11,48 +11,48 @@
 namespace vm {
 
 class IOperatingSystem {
- public:
-  virtual ~IOperatingSystem() = default;
+public:
+    virtual ~IOperatingSystem() = default;
 
-  // Named mutexes (names are ANSI, code page 932).
-  virtual Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) = 0;
-  virtual Handle CreateMutexA(bool initialOwner, const char* name) = 0;
-  virtual bool ReleaseMutex(Handle mutex) = 0;
-  virtual bool CloseHandle(Handle handle) = 0;
+    // Named mutexes (names are ANSI, code page 932).
+    virtual Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) = 0;
+    virtual Handle CreateMutexA(bool initialOwner, const char* name) = 0;
+    virtual bool ReleaseMutex(Handle mutex) = 0;
+    virtual bool CloseHandle(Handle handle) = 0;
 
-  virtual void Sleep(std::uint32_t ms) = 0;
-  virtual std::uint32_t GetTickCount() = 0;
+    virtual void Sleep(std::uint32_t ms) = 0;
+    virtual std::uint32_t GetTickCount() = 0;
 
-  virtual bool GetVersionExA(OsVersionInfo& info) = 0;
+    virtual bool GetVersionExA(OsVersionInfo& info) = 0;
 
-  // The process snapshot. The backend resolves these at run time; when
-  // they are missing the snapshot is 0 and First/Next fail.
-  virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
-  virtual bool Process32First(Handle snapshot, ProcessEntry32& entry) = 0;
-  virtual bool Process32Next(Handle snapshot, ProcessEntry32& entry) = 0;
+    // The process snapshot. The backend resolves these at run time; when
+    // they are missing the snapshot is 0 and First/Next fail.
+    virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
+    virtual bool Process32First(Handle snapshot, ProcessEntry32& entry) = 0;
+    virtual bool Process32Next(Handle snapshot, ProcessEntry32& entry) = 0;
 
-  // size is in and out, as GetUserNameA's (including the NUL on success).
-  virtual bool GetUserNameA(char* buffer, std::uint32_t* size) = 0;
-  // Full path of the running executable.
-  virtual std::string GetModuleFileNameA() = 0;
+    // size is in and out, as GetUserNameA's (including the NUL on success).
+    virtual bool GetUserNameA(char* buffer, std::uint32_t* size) = 0;
+    // Full path of the running executable.
+    virtual std::string GetModuleFileNameA() = 0;
 
-  virtual bool CoInitialize() = 0;
-  virtual void CoUninitialize() = 0;
+    virtual bool CoInitialize() = 0;
+    virtual void CoUninitialize() = 0;
 
-  // Files. Paths are ANSI Windows paths.
-  virtual bool FileExists(const std::string& path) = 0;
-  // Reads at most maxBytes; false when the file cannot be opened or is
-  // larger than maxBytes.
-  virtual bool ReadWholeFile(const std::string& path, std::string& content,
-                             std::size_t maxBytes) = 0;
-  // Creates or truncates the file, writes it and flushes it to the disk.
-  virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
-  virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
-  virtual bool MoveFileExA(const std::string& from, const std::string& to,
-                           std::uint32_t flags) = 0;
-  virtual bool DeleteFileA(const std::string& path) = 0;
+    // Files. Paths are ANSI Windows paths.
+    virtual bool FileExists(const std::string& path) = 0;
+    // Reads at most maxBytes; false when the file cannot be opened or is
+    // larger than maxBytes.
+    virtual bool ReadWholeFile(const std::string& path, std::string& content,
+                               std::size_t maxBytes) = 0;
+    // Creates or truncates the file, writes it and flushes it to the disk.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
+    virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
+    virtual bool MoveFileExA(const std::string& from, const std::string& to,
+                             std::uint32_t flags) = 0;
+    virtual bool DeleteFileA(const std::string& path) = 0;
 
-  virtual bool sndPlaySoundA(const char* path, std::uint32_t flags) = 0;
+    virtual bool sndPlaySoundA(const char* path, std::uint32_t flags) = 0;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -8,9 +8,9 @@
 namespace vm {
 
 struct Platform {
-  IWindowSystem& win;
-  IShell& shell;
-  IOperatingSystem& os;
+    IWindowSystem& win;
+    IShell& shell;
+    IOperatingSystem& os;
 };
 
-}  // namespace vm
+} // namespace vm

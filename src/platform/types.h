@@ -13,62 +13,62 @@ using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
 
 struct Rect {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t right = 0;
-  std::int32_t bottom = 0;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
 
-  std::int32_t Width() const { return right - left; }
-  std::int32_t Height() const { return bottom - top; }
-  bool operator==(const Rect&) const = default;
+    std::int32_t Width() const { return right - left; }
+    std::int32_t Height() const { return bottom - top; }
+    bool operator==(const Rect&) const = default;
 };
 
 struct Point {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  bool operator==(const Point&) const = default;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const Point&) const = default;
 };
 
 // OSVERSIONINFOA as far as the program reads it.
 struct OsVersionInfo {
-  std::uint32_t dwOSVersionInfoSize = 148;
-  std::uint32_t dwMajorVersion = 0;
-  std::uint32_t dwMinorVersion = 0;
-  std::uint32_t dwBuildNumber = 0;
-  std::uint32_t dwPlatformId = 0;
+    std::uint32_t dwOSVersionInfoSize = 148;
+    std::uint32_t dwMajorVersion = 0;
+    std::uint32_t dwMinorVersion = 0;
+    std::uint32_t dwBuildNumber = 0;
+    std::uint32_t dwPlatformId = 0;
 };
 
 // PROCESSENTRY32 (ANSI) as far as the program reads it.
 struct ProcessEntry32 {
-  std::uint32_t dwSize = 0;
-  std::uint32_t th32ProcessID = 0;
-  char szExeFile[260] = {};
+    std::uint32_t dwSize = 0;
+    std::uint32_t th32ProcessID = 0;
+    char szExeFile[260] = {};
 };
 
 // APPBARDATA; cbSize is the 32-bit layout's 36 bytes.
 struct AppBarData {
-  std::uint32_t cbSize = 36;
-  Hwnd hWnd = 0;
-  std::uint32_t uCallbackMessage = 0;
-  std::uint32_t uEdge = 0;
-  Rect rc;
-  std::intptr_t lParam = 0;
+    std::uint32_t cbSize = 36;
+    Hwnd hWnd = 0;
+    std::uint32_t uCallbackMessage = 0;
+    std::uint32_t uEdge = 0;
+    Rect rc;
+    std::intptr_t lParam = 0;
 };
 
 // MONITORINFO.
 struct MonitorInfo {
-  std::uint32_t cbSize = 40;
-  Rect rcMonitor;
-  Rect rcWork;
-  std::uint32_t dwFlags = 0;
+    std::uint32_t cbSize = 40;
+    Rect rcMonitor;
+    Rect rcWork;
+    std::uint32_t dwFlags = 0;
 };
 
 // COPYDATASTRUCT. On 32-bit Windows this has exactly the system's layout,
 // so the window procedure can read lParam of WM_COPYDATA as this record.
 struct CopyDataStruct {
-  std::uintptr_t dwData = 0;
-  std::uint32_t cbData = 0;
-  const void* lpData = nullptr;
+    std::uintptr_t dwData = 0;
+    std::uint32_t cbData = 0;
+    const void* lpData = nullptr;
 };
 
-}  // namespace vm
+} // namespace vm

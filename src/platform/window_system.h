@@ -16,75 +16,75 @@ using WndProc = std::function<std::intptr_t(Hwnd, std::uint32_t msg, std::uintpt
                                             std::intptr_t lParam)>;
 
 class IWindowSystem {
- public:
-  virtual ~IWindowSystem() = default;
+public:
+    virtual ~IWindowSystem() = default;
 
-  // Queries. Texts are ANSI (code page 932) or UTF-16, as the Win32 call.
-  // The callback returns true to go on; EnumWindows visits the top of the
-  // z-order first.
-  virtual bool EnumWindows(const std::function<bool(Hwnd)>& proc) = 0;
-  virtual Hwnd GetForegroundWindow() = 0;
-  virtual bool IsWindow(Hwnd window) = 0;
-  virtual bool IsWindowVisible(Hwnd window) = 0;
-  virtual bool IsWindowEnabled(Hwnd window) = 0;
-  virtual bool IsIconic(Hwnd window) = 0;
-  virtual bool IsZoomed(Hwnd window) = 0;
-  virtual int GetWindowTextA(Hwnd window, char* buffer, int maxCount) = 0;
-  virtual int GetWindowTextLengthA(Hwnd window) = 0;
-  virtual int GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount) = 0;
-  virtual int GetWindowTextLengthW(Hwnd window) = 0;
-  virtual int GetClassNameA(Hwnd window, char* buffer, int maxCount) = 0;
-  virtual bool GetWindowRect(Hwnd window, Rect& rect) = 0;
-  virtual std::int32_t GetWindowLongA(Hwnd window, int index) = 0;
-  virtual std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) = 0;
-  // Either argument may be null, meaning "any".
-  virtual Hwnd FindWindowA(const char* className, const char* windowName) = 0;
-  virtual Hwnd GetDesktopWindow() = 0;
-  virtual int GetSystemMetrics(int index) = 0;
-  virtual bool GetCursorPos(Point& point) = 0;
+    // Queries. Texts are ANSI (code page 932) or UTF-16, as the Win32 call.
+    // The callback returns true to go on; EnumWindows visits the top of the
+    // z-order first.
+    virtual bool EnumWindows(const std::function<bool(Hwnd)>& proc) = 0;
+    virtual Hwnd GetForegroundWindow() = 0;
+    virtual bool IsWindow(Hwnd window) = 0;
+    virtual bool IsWindowVisible(Hwnd window) = 0;
+    virtual bool IsWindowEnabled(Hwnd window) = 0;
+    virtual bool IsIconic(Hwnd window) = 0;
+    virtual bool IsZoomed(Hwnd window) = 0;
+    virtual int GetWindowTextA(Hwnd window, char* buffer, int maxCount) = 0;
+    virtual int GetWindowTextLengthA(Hwnd window) = 0;
+    virtual int GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount) = 0;
+    virtual int GetWindowTextLengthW(Hwnd window) = 0;
+    virtual int GetClassNameA(Hwnd window, char* buffer, int maxCount) = 0;
+    virtual bool GetWindowRect(Hwnd window, Rect& rect) = 0;
+    virtual std::int32_t GetWindowLongA(Hwnd window, int index) = 0;
+    virtual std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) = 0;
+    // Either argument may be null, meaning "any".
+    virtual Hwnd FindWindowA(const char* className, const char* windowName) = 0;
+    virtual Hwnd GetDesktopWindow() = 0;
+    virtual int GetSystemMetrics(int index) = 0;
+    virtual bool GetCursorPos(Point& point) = 0;
 
-  // Changes to any window.
-  virtual bool SetWindowTextA(Hwnd window, const char* text) = 0;
-  virtual bool SetWindowTextW(Hwnd window, const char16_t* text) = 0;
-  virtual std::int32_t SetWindowLongA(Hwnd window, int index, std::int32_t value) = 0;
-  virtual bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) = 0;
-  virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
-                            std::uint32_t flags) = 0;
-  virtual bool ShowWindow(Hwnd window, int command) = 0;
-  virtual bool BringWindowToTop(Hwnd window) = 0;
-  virtual bool SetForegroundWindow(Hwnd window) = 0;
-  virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
-                                 bool attach) = 0;
-  virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
-                                     std::uint32_t winIni) = 0;
+    // Changes to any window.
+    virtual bool SetWindowTextA(Hwnd window, const char* text) = 0;
+    virtual bool SetWindowTextW(Hwnd window, const char16_t* text) = 0;
+    virtual std::int32_t SetWindowLongA(Hwnd window, int index, std::int32_t value) = 0;
+    virtual bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) = 0;
+    virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                              std::uint32_t flags) = 0;
+    virtual bool ShowWindow(Hwnd window, int command) = 0;
+    virtual bool BringWindowToTop(Hwnd window) = 0;
+    virtual bool SetForegroundWindow(Hwnd window) = 0;
+    virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                   bool attach) = 0;
+    virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
+                                       std::uint32_t winIni) = 0;
 
-  // Monitors. EnumDisplayMonitors visits them in the system's order.
-  virtual HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) = 0;
-  virtual bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) = 0;
-  virtual bool EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) = 0;
+    // Monitors. EnumDisplayMonitors visits them in the system's order.
+    virtual HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) = 0;
+    virtual bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) = 0;
+    virtual bool EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) = 0;
 
-  // Messages.
-  virtual std::intptr_t SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                                     std::intptr_t lParam) = 0;
-  virtual bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                            std::intptr_t lParam) = 0;
-  virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
+    // Messages.
+    virtual std::intptr_t SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                       std::intptr_t lParam) = 0;
+    virtual bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
+    virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
 
-  // The program's own windows. The backend registers the class on first
-  // use and routes every message of the window to proc.
-  virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
-                               const char* windowName, std::uint32_t style, int x, int y,
-                               int width, int height, Hwnd owner, WndProc proc) = 0;
-  virtual bool DestroyWindow(Hwnd window) = 0;
-  virtual bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) = 0;
-  virtual bool KillTimer(Hwnd window, std::uintptr_t id) = 0;
+    // The program's own windows. The backend registers the class on first
+    // use and routes every message of the window to proc.
+    virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                 const char* windowName, std::uint32_t style, int x, int y,
+                                 int width, int height, Hwnd owner, WndProc proc) = 0;
+    virtual bool DestroyWindow(Hwnd window) = 0;
+    virtual bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) = 0;
+    virtual bool KillTimer(Hwnd window, std::uintptr_t id) = 0;
 
-  // The message loop of the program's one thread.
-  virtual void PostQuitMessage(int exitCode) = 0;
-  // Dispatches messages until WM_QUIT; returns its exit code.
-  virtual int RunMessageLoop() = 0;
-  // Dispatches every message already waiting, then returns.
-  virtual void ProcessMessages() = 0;
+    // The message loop of the program's one thread.
+    virtual void PostQuitMessage(int exitCode) = 0;
+    // Dispatches messages until WM_QUIT; returns its exit code.
+    virtual int RunMessageLoop() = 0;
+    // Dispatches every message already waiting, then returns.
+    virtual void ProcessMessages() = 0;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -9,17 +9,17 @@
 namespace vm {
 
 class DisplayMonitors {
- public:
-  void Refresh(IWindowSystem& win);
-  std::size_t Count() const { return handles_.size(); }
-  HMonitor At(std::size_t index) const { return index < handles_.size() ? handles_[index] : 0; }
-  // Index of the monitor in the list, -1 when it is not known.
-  int IndexOf(HMonitor monitor) const;
-  // Work area of the monitor at index (an empty rectangle when unknown).
-  Rect WorkArea(IWindowSystem& win, int index) const;
+public:
+    void Refresh(IWindowSystem& win);
+    std::size_t Count() const { return handles_.size(); }
+    HMonitor At(std::size_t index) const { return index < handles_.size() ? handles_[index] : 0; }
+    // Index of the monitor in the list, -1 when it is not known.
+    int IndexOf(HMonitor monitor) const;
+    // Work area of the monitor at index (an empty rectangle when unknown).
+    Rect WorkArea(IWindowSystem& win, int index) const;
 
- private:
-  std::vector<HMonitor> handles_;
+private:
+    std::vector<HMonitor> handles_;
 };
 
-}  // namespace vm
+} // namespace vm

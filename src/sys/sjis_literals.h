@@ -12,7 +12,8 @@ inline constexpr const char kAppTitle[] = "Velmora\x81I";
 // Velmora！ - 設定
 inline constexpr const char kMainFormCaption[] = "Velmora\x81I - \x90\xDD\x92\xE8";
 // ダメだってば～！
-inline constexpr const char kDefaultMoveTitle[] = "\x83_\x83\x81\x82\xBE\x82\xC1\x82\xC4\x82\xCE\x81`\x81I";
+inline constexpr const char kDefaultMoveTitle[] =
+    "\x83_\x83\x81\x82\xBE\x82\xC1\x82\xC4\x82\xCE\x81`\x81I";
 // Velmora！ [有効]
 inline constexpr const char kHintEnabled[] = "Velmora\x81I [\x97L\x8C\xF8]";
 // Velmora！ [無効]
@@ -22,37 +23,67 @@ inline constexpr const char kMenuHide[] = "\x83^\x83X\x83N\x83o\x81[\x94\xF1\x95
 // 有効／無効(&E)
 inline constexpr const char kMenuEnabled[] = "\x97L\x8C\xF8\x81^\x96\xB3\x8C\xF8(&E)";
 // 最大化の時も有効(&M)
-inline constexpr const char kMenuMax[] = "\x8D\xC5\x91\xE5\x89\xBB\x82\xCC\x8E\x9E\x82\xE0\x97L\x8C\xF8(&M)";
+inline constexpr const char kMenuMax[] =
+    "\x8D\xC5\x91\xE5\x89\xBB\x82\xCC\x8E\x9E\x82\xE0\x97L\x8C\xF8(&M)";
 // 最大化の時は元の大きさに戻す(&R)
-inline constexpr const char kMenuRestore[] = "\x8D\xC5\x91\xE5\x89\xBB\x82\xCC\x8E\x9E\x82\xCD\x8C\xB3\x82\xCC\x91\xE5\x82\xAB\x82\xB3\x82\xC9\x96\xDF\x82\xB7(&R)";
+inline constexpr const char kMenuRestore[] =
+    "\x8D\xC5\x91\xE5\x89\xBB\x82\xCC\x8E\x9E\x82\xCD\x8C\xB3\x82\xCC\x91\xE5\x82\xAB\x82\xB3\x82"
+    "\xC9\x96\xDF\x82\xB7(&R)";
 // 大きさ変更(&S)
 inline constexpr const char kMenuReSize[] = "\x91\xE5\x82\xAB\x82\xB3\x95\xCF\x8DX(&S)";
 // 領域を確保(&K)
 inline constexpr const char kMenuHideOn[] = "\x97\xCC\x88\xE6\x82\xF0\x8Am\x95\xDB(&K)";
 // ダイアログは中央に移動(&D)
-inline constexpr const char kMenuDialog[] = "\x83_\x83" "C\x83" "A\x83\x8D\x83O\x82\xCD\x92\x86\x89\x9B\x82\xC9\x88\xDA\x93\xAE(&D)";
+inline constexpr const char kMenuDialog[] =
+    "\x83_\x83"
+    "C\x83"
+    "A\x83\x8D\x83O\x82\xCD\x92\x86\x89\x9B\x82\xC9\x88\xDA\x93\xAE(&D)";
 // アクティブウィンドウを続けて処理しない(&A)
-inline constexpr const char kMenuActive[] = "\x83" "A\x83N\x83" "e\x83" "B\x83u\x83" "E\x83" "B\x83\x93\x83h\x83" "E\x82\xF0\x91\xB1\x82\xAF\x82\xC4\x8F\x88\x97\x9D\x82\xB5\x82\xC8\x82\xA2(&A)";
+inline constexpr const char kMenuActive[] =
+    "\x83"
+    "A\x83N\x83"
+    "e\x83"
+    "B\x83u\x83"
+    "E\x83"
+    "B\x83\x93\x83h\x83"
+    "E\x82\xF0\x91\xB1\x82\xAF\x82\xC4\x8F\x88\x97\x9D\x82\xB5\x82\xC8\x82\xA2(&A)";
 // 設定(&C)
 inline constexpr const char kMenuConfig[] = "\x90\xDD\x92\xE8(&C)";
 // 終了(&X)
 inline constexpr const char kMenuExit[] = "\x8FI\x97\xB9(&X)";
 // タスクトレイにアイコンを表示(&S)
-inline constexpr const char kCheckTray[] = "\x83^\x83X\x83N\x83g\x83\x8C\x83" "C\x82\xC9\x83" "A\x83" "C\x83R\x83\x93\x82\xF0\x95\\\x8E\xA6(&S)";
+inline constexpr const char kCheckTray[] = "\x83^\x83X\x83N\x83g\x83\x8C\x83"
+                                           "C\x82\xC9\x83"
+                                           "A\x83"
+                                           "C\x83R\x83\x93\x82\xF0\x95\\\x8E\xA6(&S)";
 // 移動するウィンドウのタイトルを変える(&T)
-inline constexpr const char kCheckCaption[] = "\x88\xDA\x93\xAE\x82\xB7\x82\xE9\x83" "E\x83" "B\x83\x93\x83h\x83" "E\x82\xCC\x83^\x83" "C\x83g\x83\x8B\x82\xF0\x95\xCF\x82\xA6\x82\xE9(&T)";
+inline constexpr const char kCheckCaption[] = "\x88\xDA\x93\xAE\x82\xB7\x82\xE9\x83"
+                                              "E\x83"
+                                              "B\x83\x93\x83h\x83"
+                                              "E\x82\xCC\x83^\x83"
+                                              "C\x83g\x83\x8B\x82\xF0\x95\xCF\x82\xA6\x82\xE9(&T)";
 // ウィンドウを移動する時にサウンドを再生(&W)
-inline constexpr const char kCheckWave[] = "\x83" "E\x83" "B\x83\x93\x83h\x83" "E\x82\xF0\x88\xDA\x93\xAE\x82\xB7\x82\xE9\x8E\x9E\x82\xC9\x83T\x83" "E\x83\x93\x83h\x82\xF0\x8D\xC4\x90\xB6(&W)";
+inline constexpr const char kCheckWave[] =
+    "\x83"
+    "E\x83"
+    "B\x83\x93\x83h\x83"
+    "E\x82\xF0\x88\xDA\x93\xAE\x82\xB7\x82\xE9\x8E\x9E\x82\xC9\x83T\x83"
+    "E\x83\x93\x83h\x82\xF0\x8D\xC4\x90\xB6(&W)";
 // スタートメニュー(&U)
-inline constexpr const char kCheckStartMenu[] = "\x83X\x83^\x81[\x83g\x83\x81\x83j\x83\x85\x81[(&U)";
+inline constexpr const char kCheckStartMenu[] =
+    "\x83X\x83^\x81[\x83g\x83\x81\x83j\x83\x85\x81[(&U)";
 // タスクバーの半透明度（&Y）
-inline constexpr const char kLabelTrans[] = "\x83^\x83X\x83N\x83o\x81[\x82\xCC\x94\xBC\x93\xA7\x96\xBE\x93x\x81i&Y\x81j";
+inline constexpr const char kLabelTrans[] =
+    "\x83^\x83X\x83N\x83o\x81[\x82\xCC\x94\xBC\x93\xA7\x96\xBE\x93x\x81i&Y\x81j";
 // 表示スライダー コントロール
-inline constexpr const char kExcludeViewSliderTitle[] = "\x95\\\x8E\xA6\x83X\x83\x89\x83" "C\x83_\x81[ \x83R\x83\x93\x83g\x83\x8D\x81[\x83\x8B";
+inline constexpr const char kExcludeViewSliderTitle[] =
+    "\x95\\\x8E\xA6\x83X\x83\x89\x83"
+    "C\x83_\x81[ \x83R\x83\x93\x83g\x83\x8D\x81[\x83\x8B";
 // スタート
 inline constexpr const char kExcludeStartButtonTitle[] = "\x83X\x83^\x81[\x83g";
 // スタート メニュー
-inline constexpr const char kExcludeStartMenuTitle[] = "\x83X\x83^\x81[\x83g \x83\x81\x83j\x83\x85\x81[";
+inline constexpr const char kExcludeStartMenuTitle[] =
+    "\x83X\x83^\x81[\x83g \x83\x81\x83j\x83\x85\x81[";
 // 参照(&R)
 inline constexpr const char kButtonBrowseExe[] = "\x8EQ\x8F\xC6(&R)";
 // 追加(&A)
@@ -78,4 +109,4 @@ inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
 // キャンセル
 inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
 
-}  // namespace vm::sjis
+} // namespace vm::sjis

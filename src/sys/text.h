@@ -23,4 +23,4 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // Keeps the characters before the first NUL.
 std::string CutAtNul(std::string_view text);
 
-}  // namespace vm
+} // namespace vm

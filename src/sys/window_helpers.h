@@ -31,10 +31,10 @@ bool IsTopmostWindow(IWindowSystem& win, Hwnd window);
 bool TryGetWindowRect(IWindowSystem& win, Hwnd window, Rect& rect);
 
 struct WindowBounds {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t width = 0;
-  std::int32_t height = 0;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
 };
 // False, with nothing written, for a parked window; otherwise writes the
 // bounds and returns whether GetWindowRect succeeded.
@@ -58,6 +58,8 @@ void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible);
 
 // Signed division truncating toward zero (what C++ does), named for the
 // places where the halving rule matters.
-inline std::int32_t HalveTowardZero(std::int64_t value) { return static_cast<std::int32_t>(value / 2); }
+inline std::int32_t HalveTowardZero(std::int64_t value) {
+    return static_cast<std::int32_t>(value / 2);
+}
 
-}  // namespace vm
+} // namespace vm

@@ -6,9 +6,9 @@
 namespace vm {
 
 struct WindowIdentity {
-  std::string Title;      // ANSI, cleaned
-  std::string ClassName;  // ANSI, cleaned
-  std::string ExeName;    // upper-case file name of the executable; empty when unknown
+    std::string Title;     // ANSI, cleaned
+    std::string ClassName; // ANSI, cleaned
+    std::string ExeName;   // upper-case file name of the executable; empty when unknown
 };
 
-}  // namespace vm
+} // namespace vm

@@ -9,22 +9,22 @@
 namespace vm {
 
 enum class WindowsVersion : std::uint8_t {
-  Win32s = 0,
-  Win95 = 1,
-  Win95Osr2 = 2,
-  Win98 = 3,
-  Win98Sr2 = 4,  // never identified; it exists only in the name tables
-  WinMe = 5,
-  NT31 = 6,
-  NT35 = 7,
-  NT351 = 8,
-  NT40 = 9,
-  Win2000 = 10,
-  WinXP = 11,
-  Server2003 = 12,
-  Vista = 13,
-  Win7 = 14,
-  Unknown = 15,
+    Win32s = 0,
+    Win95 = 1,
+    Win95Osr2 = 2,
+    Win98 = 3,
+    Win98Sr2 = 4, // never identified; it exists only in the name tables
+    WinMe = 5,
+    NT31 = 6,
+    NT35 = 7,
+    NT351 = 8,
+    NT40 = 9,
+    Win2000 = 10,
+    WinXP = 11,
+    Server2003 = 12,
+    Vista = 13,
+    Win7 = 14,
+    Unknown = 15,
 };
 
 extern const char* const VersionDisplayName[16];
@@ -36,8 +36,8 @@ WindowsVersion IdentifyWindowsVersion(const OsVersionInfo& info);
 // What the program learnt of the system at start: the identified version
 // and the raw record, read once.
 struct SystemVersion {
-  OsVersionInfo info;
-  WindowsVersion version = WindowsVersion::Unknown;
+    OsVersionInfo info;
+    WindowsVersion version = WindowsVersion::Unknown;
 };
 
 // Reads GetVersionExA into a zeroed record (its result is not checked, so a
@@ -45,7 +45,7 @@ struct SystemVersion {
 SystemVersion ReadSystemVersion(IOperatingSystem& os);
 
 inline const char* ShortNameOf(WindowsVersion version) {
-  return VersionShortName[static_cast<std::uint8_t>(version)];
+    return VersionShortName[static_cast<std::uint8_t>(version)];
 }
 
-}  // namespace vm
+} // namespace vm

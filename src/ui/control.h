@@ -11,22 +11,22 @@ namespace vm {
 using Handler = std::function<void()>;
 
 class Control {
- public:
-  explicit Control(std::string name) : name_(std::move(name)) {}
-  Control(const Control&) = delete;
-  Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+public:
+    explicit Control(std::string name) : name_(std::move(name)) {}
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control() = default;
 
-  const std::string& Name() const { return name_; }
-  bool Enabled() const { return enabled_; }
-  void SetEnabled(bool enabled) { enabled_ = enabled; }
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible) { visible_ = visible; }
+    const std::string& Name() const { return name_; }
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible) { visible_ = visible; }
 
- private:
-  std::string name_;
-  bool enabled_ = true;
-  bool visible_ = true;
+private:
+    std::string name_;
+    bool enabled_ = true;
+    bool visible_ = true;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -9,15 +9,15 @@
 namespace vm {
 
 class Label : public Control {
- public:
-  Label(std::string name, std::string caption)
-      : Control(std::move(name)), caption_(std::move(caption)) {}
+public:
+    Label(std::string name, std::string caption)
+        : Control(std::move(name)), caption_(std::move(caption)) {}
 
-  const std::string& Caption() const { return caption_; }
-  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
 
- private:
-  std::string caption_;
+private:
+    std::string caption_;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -19,92 +19,92 @@
 namespace vm {
 
 struct MainFormControls {
-  using Kind = MenuItem::Kind;
+    using Kind = MenuItem::Kind;
 
-  // Ignore list and the log of moved windows.
-  ListBox ListBoxDisable{"ListBoxDisable"};
-  Button BtnAdd{"BtnAdd", sjis::kButtonBrowseExe};
-  Button BtnLog{"BtnLog", sjis::kButtonAddFromLog};
-  Button BtnDel{"BtnDel", sjis::kButtonDelete};
-  ListBox ListBoxLog{"ListBoxLog"};
+    // Ignore list and the log of moved windows.
+    ListBox ListBoxDisable{"ListBoxDisable"};
+    Button BtnAdd{"BtnAdd", sjis::kButtonBrowseExe};
+    Button BtnLog{"BtnLog", sjis::kButtonAddFromLog};
+    Button BtnDel{"BtnDel", sjis::kButtonDelete};
+    ListBox ListBoxLog{"ListBoxLog"};
 
-  // Watch position.
-  TrackBar Slider{"TrackBar", -30, 30, 0};
-  Label LblBottom{"LblBottom", "30"};
-  Label LblPosition{"LblPosition", "-30"};
+    // Watch position.
+    TrackBar Slider{"TrackBar", -30, 30, 0};
+    Label LblBottom{"LblBottom", "30"};
+    Label LblPosition{"LblPosition", "-30"};
 
-  // Announcement of a move.
-  CheckBox CHKCap{"CHKCap", sjis::kCheckCaption, true};
-  Edit TxtCap{"TxtCap", 255};
-  CheckBox CHKWav{"CHKWav", sjis::kCheckWave, true};
-  Edit TxtWav{"TxtWav", 255};
-  Button BtnWav{"BtnWav", sjis::kButtonBrowseWave};
+    // Announcement of a move.
+    CheckBox CHKCap{"CHKCap", sjis::kCheckCaption, true};
+    Edit TxtCap{"TxtCap", 255};
+    CheckBox CHKWav{"CHKWav", sjis::kCheckWave, true};
+    Edit TxtWav{"TxtWav", 255};
+    Button BtnWav{"BtnWav", sjis::kButtonBrowseWave};
 
-  // Translucency.
-  CheckBox CHKTrans{"CHKTrans", "", false};
-  Label LabelTans{"LabelTans", sjis::kLabelTrans};
-  Edit TXTTrans{"TXTTrans", 3};
-  UpDown UDTrans{"UDTrans", 0, 100, 100, TXTTrans};
-  Label LabelTarnsPer{"LabelTarnsPer", sjis::kLabelPercent};
-  CheckBox CHKStartMenu{"CHKStartMenu", sjis::kCheckStartMenu, false};
+    // Translucency.
+    CheckBox CHKTrans{"CHKTrans", "", false};
+    Label LabelTans{"LabelTans", sjis::kLabelTrans};
+    Edit TXTTrans{"TXTTrans", 3};
+    UpDown UDTrans{"UDTrans", 0, 100, 100, TXTTrans};
+    Label LabelTarnsPer{"LabelTarnsPer", sjis::kLabelPercent};
+    CheckBox CHKStartMenu{"CHKStartMenu", sjis::kCheckStartMenu, false};
 
-  // Tray images.
-  std::array<Button, 3> BtnDefult{Button{"BtnDefult0", "\x92\xCA\x8F\xED(&Z)"},   // 通常(&Z)
-                                  Button{"BtnDefult1", "\x88\xDA\x93\xAE(&C)"},   // 移動(&C)
-                                  Button{"BtnDefult2", "\x92\xE2\x8E~(&B)"}};     // 停止(&B)
-  std::array<Button, 3> BtnCustom{Button{"BtnCustom0", "\x92\xCA\x8F\xED(&X)"},   // 通常(&X)
-                                  Button{"BtnCustom1", "\x88\xDA\x93\xAE(&V)"},   // 移動(&V)
-                                  Button{"BtnCustom2", "\x92\xE2\x8E~(&M)"}};     // 停止(&M)
+    // Tray images.
+    std::array<Button, 3> BtnDefult{Button{"BtnDefult0", "\x92\xCA\x8F\xED(&Z)"}, // 通常(&Z)
+                                    Button{"BtnDefult1", "\x88\xDA\x93\xAE(&C)"}, // 移動(&C)
+                                    Button{"BtnDefult2", "\x92\xE2\x8E~(&B)"}};   // 停止(&B)
+    std::array<Button, 3> BtnCustom{Button{"BtnCustom0", "\x92\xCA\x8F\xED(&X)"}, // 通常(&X)
+                                    Button{"BtnCustom1", "\x88\xDA\x93\xAE(&V)"}, // 移動(&V)
+                                    Button{"BtnCustom2", "\x92\xE2\x8E~(&M)"}};   // 停止(&M)
 
-  // Start-up delay.
-  Edit TXTWait{"TXTWait", 2};
-  UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
+    // Start-up delay.
+    Edit TXTWait{"TXTWait", 2};
+    UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
 
-  CheckBox CHKTray{"CHKTray", sjis::kCheckTray, true};
-  Button BtnOK{"BtnOK", "OK"};
-  Button BtnCancel{"BtnCancel", sjis::kButtonCancel};
+    CheckBox CHKTray{"CHKTray", sjis::kCheckTray, true};
+    Button BtnOK{"BtnOK", "OK"};
+    Button BtnCancel{"BtnCancel", sjis::kButtonCancel};
 
-  // The tray menu.
-  MenuItem PPHide{"PPHide", sjis::kMenuHide, Kind::Command};
-  MenuItem N4{"N4", "-", Kind::Separator};
-  MenuItem PPEnabled{"PPEnabled", sjis::kMenuEnabled, Kind::Toggle, true};
-  MenuItem PPMax{"PPMax", sjis::kMenuMax, Kind::Toggle};
-  MenuItem PPRestore{"PPRestore", sjis::kMenuRestore, Kind::Toggle};
-  MenuItem PPReSize{"PPReSize", sjis::kMenuReSize, Kind::Toggle};
-  MenuItem PPHideON{"PPHideON", sjis::kMenuHideOn, Kind::Toggle};
-  MenuItem PPDialog{"PPDialog", sjis::kMenuDialog, Kind::Toggle};
-  MenuItem PPActive{"PPActive", sjis::kMenuActive, Kind::Toggle};
-  MenuItem N1{"N1", "-", Kind::Separator};
-  MenuItem PPConfig{"PPConfig", sjis::kMenuConfig, Kind::Command};
-  MenuItem N2{"N2", "-", Kind::Separator};
-  MenuItem PPExit{"PPExit", sjis::kMenuExit, Kind::Command};
-  PopupMenu PPRMenu{{&PPHide, &N4, &PPEnabled, &PPMax, &PPRestore, &PPReSize, &PPHideON, &PPDialog,
-                     &PPActive, &N1, &PPConfig, &N2, &PPExit}};
+    // The tray menu.
+    MenuItem PPHide{"PPHide", sjis::kMenuHide, Kind::Command};
+    MenuItem N4{"N4", "-", Kind::Separator};
+    MenuItem PPEnabled{"PPEnabled", sjis::kMenuEnabled, Kind::Toggle, true};
+    MenuItem PPMax{"PPMax", sjis::kMenuMax, Kind::Toggle};
+    MenuItem PPRestore{"PPRestore", sjis::kMenuRestore, Kind::Toggle};
+    MenuItem PPReSize{"PPReSize", sjis::kMenuReSize, Kind::Toggle};
+    MenuItem PPHideON{"PPHideON", sjis::kMenuHideOn, Kind::Toggle};
+    MenuItem PPDialog{"PPDialog", sjis::kMenuDialog, Kind::Toggle};
+    MenuItem PPActive{"PPActive", sjis::kMenuActive, Kind::Toggle};
+    MenuItem N1{"N1", "-", Kind::Separator};
+    MenuItem PPConfig{"PPConfig", sjis::kMenuConfig, Kind::Command};
+    MenuItem N2{"N2", "-", Kind::Separator};
+    MenuItem PPExit{"PPExit", sjis::kMenuExit, Kind::Command};
+    PopupMenu PPRMenu{{&PPHide, &N4, &PPEnabled, &PPMax, &PPRestore, &PPReSize, &PPHideON,
+                       &PPDialog, &PPActive, &N1, &PPConfig, &N2, &PPExit}};
 
-  // Paths of the user's tray images, indexed by IconState.
-  std::array<std::string, 3> CustomIconPaths;
+    // Paths of the user's tray images, indexed by IconState.
+    std::array<std::string, 3> CustomIconPaths;
 
-  MainFormControls() {
-    BtnLog.SetEnabled(false);
-    BtnDel.SetEnabled(false);
-    LabelTans.SetEnabled(false);
-    TXTTrans.SetEnabled(false);
-    UDTrans.SetEnabled(false);
-    LabelTarnsPer.SetEnabled(false);
-    CHKStartMenu.SetEnabled(false);
-    PPRestore.SetEnabled(false);
-    CHKCap.OnClick = [this] { CHKCapClick(); };
-    CHKWav.OnClick = [this] { CHKWavClick(); };
-  }
-  MainFormControls(const MainFormControls&) = delete;
-  MainFormControls& operator=(const MainFormControls&) = delete;
+    MainFormControls() {
+        BtnLog.SetEnabled(false);
+        BtnDel.SetEnabled(false);
+        LabelTans.SetEnabled(false);
+        TXTTrans.SetEnabled(false);
+        UDTrans.SetEnabled(false);
+        LabelTarnsPer.SetEnabled(false);
+        CHKStartMenu.SetEnabled(false);
+        PPRestore.SetEnabled(false);
+        CHKCap.OnClick = [this] { CHKCapClick(); };
+        CHKWav.OnClick = [this] { CHKWavClick(); };
+    }
+    MainFormControls(const MainFormControls&) = delete;
+    MainFormControls& operator=(const MainFormControls&) = delete;
 
-  // The fields of an announcement are usable only while their box is on.
-  void CHKCapClick() { TxtCap.SetEnabled(CHKCap.Checked()); }
-  void CHKWavClick() {
-    TxtWav.SetEnabled(CHKWav.Checked());
-    BtnWav.SetEnabled(CHKWav.Checked());
-  }
+    // The fields of an announcement are usable only while their box is on.
+    void CHKCapClick() { TxtCap.SetEnabled(CHKCap.Checked()); }
+    void CHKWavClick() {
+        TxtWav.SetEnabled(CHKWav.Checked());
+        BtnWav.SetEnabled(CHKWav.Checked());
+    }
 };
 
-}  // namespace vm
+} // namespace vm

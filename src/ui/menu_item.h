@@ -10,31 +10,34 @@
 namespace vm {
 
 class MenuItem : public Control {
- public:
-  enum class Kind { Command, Toggle, Separator };
+public:
+    enum class Kind { Command, Toggle, Separator };
 
-  MenuItem(std::string name, std::string caption, Kind kind, bool checked = false)
-      : Control(std::move(name)), caption_(std::move(caption)), kind_(kind), checked_(checked) {}
+    MenuItem(std::string name, std::string caption, Kind kind, bool checked = false)
+        : Control(std::move(name)), caption_(std::move(caption)), kind_(kind), checked_(checked) {}
 
-  const std::string& Caption() const { return caption_; }
-  Kind GetKind() const { return kind_; }
-  bool IsSeparator() const { return kind_ == Kind::Separator; }
-  bool Checked() const { return checked_; }
-  void SetChecked(bool checked) { checked_ = checked; }
+    const std::string& Caption() const { return caption_; }
+    Kind GetKind() const { return kind_; }
+    bool IsSeparator() const { return kind_ == Kind::Separator; }
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked) { checked_ = checked; }
 
-  // The user chose the item in the open menu.
-  void Click() {
-    if (!Enabled() || !Visible() || IsSeparator()) return;
-    if (kind_ == Kind::Toggle) checked_ = !checked_;
-    if (OnClick) OnClick();
-  }
+    // The user chose the item in the open menu.
+    void Click() {
+        if (!Enabled() || !Visible() || IsSeparator())
+            return;
+        if (kind_ == Kind::Toggle)
+            checked_ = !checked_;
+        if (OnClick)
+            OnClick();
+    }
 
-  Handler OnClick;
+    Handler OnClick;
 
- private:
-  std::string caption_;
-  Kind kind_;
-  bool checked_;
+private:
+    std::string caption_;
+    Kind kind_;
+    bool checked_;
 };
 
-}  // namespace vm
+} // namespace vm

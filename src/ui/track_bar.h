@@ -10,24 +10,24 @@
 namespace vm {
 
 class TrackBar : public Control {
- public:
-  TrackBar(std::string name, int min, int max, int position)
-      : Control(std::move(name)), min_(min), max_(max), position_(position) {}
+public:
+    TrackBar(std::string name, int min, int max, int position)
+        : Control(std::move(name)), min_(min), max_(max), position_(position) {}
 
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Position() const { return position_; }
-  void SetPosition(int position);
-  // Sets the minimum first, then the maximum; the position moves to the
-  // nearer end when it falls outside.
-  void SetRange(int min, int max);
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetPosition(int position);
+    // Sets the minimum first, then the maximum; the position moves to the
+    // nearer end when it falls outside.
+    void SetRange(int min, int max);
 
-  Handler OnChange;
+    Handler OnChange;
 
- private:
-  int min_;
-  int max_;
-  int position_;
+private:
+    int min_;
+    int max_;
+    int position_;
 };
 
-}  // namespace vm
+} // namespace vm

@@ -10,28 +10,28 @@
 namespace vm {
 
 class UpDown : public Control {
- public:
-  UpDown(std::string name, int min, int max, int position, Edit& associate)
-      : Control(std::move(name)), min_(min), max_(max), associate_(associate) {
-    SetPosition(position);
-  }
+public:
+    UpDown(std::string name, int min, int max, int position, Edit& associate)
+        : Control(std::move(name)), min_(min), max_(max), associate_(associate) {
+        SetPosition(position);
+    }
 
-  int Min() const { return min_; }
-  int Max() const { return max_; }
-  int Position() const { return position_; }
-  // Brings the value into the range and shows it in the field.
-  void SetPosition(int position);
-  // One step of the arrows; the spinner wraps at both ends.
-  void StepUp();
-  void StepDown();
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    // Brings the value into the range and shows it in the field.
+    void SetPosition(int position);
+    // One step of the arrows; the spinner wraps at both ends.
+    void StepUp();
+    void StepDown();
 
-  Handler OnClick;
+    Handler OnClick;
 
- private:
-  int min_;
-  int max_;
-  int position_ = 0;
-  Edit& associate_;
+private:
+    int min_;
+    int max_;
+    int position_ = 0;
+    Edit& associate_;
 };
 
-}  // namespace vm
+} // namespace vm

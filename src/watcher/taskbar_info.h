@@ -11,12 +11,12 @@ namespace vm {
 enum class TaskbarEdge : int { Other = -1, Top = 0, Bottom = 1, Left = 2, Right = 3 };
 
 struct TaskbarInfo {
-  Hwnd Handle = 0;                // the "Shell_TrayWnd" window
-  std::int32_t AppBarBottom = 0;  // bottom of the application-bar rectangle
-  std::int32_t WatchLine = 0;     // a window whose top is above it is a candidate
-  bool Hidden = false;            // the program has hidden the taskbar
-  std::int32_t RevealTicks = 0;   // ticks with the cursor on the hidden taskbar's band
-  bool Suspended = false;         // watching stopped because the taskbar left the top
+    Hwnd Handle = 0;               // the "Shell_TrayWnd" window
+    std::int32_t AppBarBottom = 0; // bottom of the application-bar rectangle
+    std::int32_t WatchLine = 0;    // a window whose top is above it is a candidate
+    bool Hidden = false;           // the program has hidden the taskbar
+    std::int32_t RevealTicks = 0;  // ticks with the cursor on the hidden taskbar's band
+    bool Suspended = false;        // watching stopped because the taskbar left the top
 };
 
-}  // namespace vm
+} // namespace vm

@@ -9,16 +9,16 @@
 namespace vm {
 
 struct WatchState {
-  bool Counting = false;
-  std::int32_t WindowCount = 0;
-  std::int32_t LastWindowCount = 0;
-  Hwnd LastForeground = 0;
-  Rect LastForegroundRect;
-  Rect LastTaskbarRect;
-  bool LastHidden = false;
-  bool Changed = false;
-  Hwnd LastHandledWindow = 0;
-  std::int32_t RepeatCount = 0;
+    bool Counting = false;
+    std::int32_t WindowCount = 0;
+    std::int32_t LastWindowCount = 0;
+    Hwnd LastForeground = 0;
+    Rect LastForegroundRect;
+    Rect LastTaskbarRect;
+    bool LastHidden = false;
+    bool Changed = false;
+    Hwnd LastHandledWindow = 0;
+    std::int32_t RepeatCount = 0;
 };
 
-}  // namespace vm
+} // namespace vm

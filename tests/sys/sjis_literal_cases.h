@@ -6,9 +6,9 @@
 namespace vm::sjis_test {
 
 struct LiteralCase {
-  const char* name;
-  const char* sjis;
-  const char* utf8;
+    const char* name;
+    const char* sjis;
+    const char* utf8;
 };
 
 inline constexpr LiteralCase kLiteralCases[] = {
@@ -50,4 +50,4 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
 };
 
-}  // namespace vm::sjis_test
+} // namespace vm::sjis_test

@@ -1,0 +1,36 @@
+#include "app/hand_over.h"
+
+#include <cstring>
+
+#include "platform/constants.h"
+#include "sys/sjis_literals.h"
+
+namespace vm {
+
+namespace {
+constexpr char kShow[] = "/Show";
+constexpr std::uint32_t kShowLength = sizeof(kShow) - 1;
+} // namespace
+
+bool IsShowRequest(const CopyDataStruct* data) {
+    if (data == nullptr || data->lpData == nullptr || data->cbData < kShowLength)
+        return false;
+    const auto* bytes = static_cast<const char*>(data->lpData);
+    if (std::memcmp(bytes, kShow, kShowLength) != 0)
+        return false;
+    // The text ends at cbData or at a NUL right after the word.
+    return data->cbData == kShowLength || bytes[kShowLength] == '\0';
+}
+
+void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow) {
+    const Hwnd target = win.FindWindowA(kMainFormClass, sjis::kMainFormCaption);
+    if (target == 0)
+        return;
+    CopyDataStruct record;
+    record.dwData = 0; // the sender's argument count: only a start without any sends
+    record.cbData = sizeof(kShow);
+    record.lpData = kShow;
+    win.SendMessageA(target, wm::COPYDATA, ownAppWindow, reinterpret_cast<std::intptr_t>(&record));
+}
+
+} // namespace vm

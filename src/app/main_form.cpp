@@ -1,0 +1,202 @@
+#include "app/main_form.h"
+
+#include "app/hand_over.h"
+#include "platform/constants.h"
+#include "sys/sjis_literals.h"
+#include "sys/window_helpers.h"
+
+namespace vm {
+
+namespace {
+constexpr std::uintptr_t kWatchTimerId = 1;
+constexpr std::uint32_t kStoredTimerInterval = 100;
+constexpr std::uint32_t kTickInterval = 250;
+constexpr int kClientWidth = 632;
+constexpr int kClientHeight = 469;
+} // namespace
+
+TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
+    : context_(context), appWindow_(appWindow),
+      timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
+      settingsWindow_(context.platform.win) {
+    // The settings window has no frame and stays above normal windows.
+    window_ = context_.platform.win.CreateWindowExA(
+        ws_ex::TOPMOST, kMainFormClass, sjis::kMainFormCaption, ws::POPUP | ws::CLIPCHILDREN, 0, 0,
+        kClientWidth, kClientHeight, appWindow_,
+        [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+            return WindowProc(msg, wParam, lParam);
+        });
+    timer_.Bind(window_);
+    settingsWindow_.Bind(window_);
+    timer_.OnTimer = [this] { TimerTimer(); };
+    controls_.PPExit.OnClick = [this] { PPExitClick(); };
+    controls_.PPConfig.OnClick = [this] { PPConfigClick(); };
+    watchCycle_ = std::make_unique<WatchCycle>(
+        context_, controls_, state_, taskbar_, timer_, settingsWindow_, monitors_,
+        WatchCycleHooks{
+            .CheckRestart = [this] { return CheckRestart(); },
+            .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
+            .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
+            .CheckTaskbar = [this] { CheckTaskbar(); },
+            .HandleWindow = [this](Hwnd w, const WindowIdentity& id) { HandleWindow(w, id); },
+            .CloseController = [this] { Close(); },
+        });
+}
+
+TMainForm::~TMainForm() {
+    timer_.SetEnabled(false);
+    if (window_ != 0)
+        context_.platform.win.DestroyWindow(window_);
+}
+
+std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    switch (msg) {
+        case wm::TIMER:
+            if (wParam == timer_.Id())
+                Guarded([this] { timer_.Fire(); });
+            return 0;
+        case wm::COPYDATA:
+            Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+template <typename F>
+void TMainForm::Guarded(F&& handler) {
+    try {
+        handler();
+    } catch (...) {
+        ErrorHook();
+    }
+}
+
+void TMainForm::ErrorHook() {
+    // The error is dropped: pause a second, then the watch cycle carries on.
+    timer_.SetEnabled(false);
+    context_.platform.win.ProcessMessages();
+    context_.platform.os.Sleep(1000);
+    timer_.SetEnabled(true);
+}
+
+void TMainForm::FormCreate() {
+    IWindowSystem& win = context_.platform.win;
+    const CommandLine& cmd = context_.commandLine;
+    timer_.SetEnabled(false);
+    trayIcon_.SetIconVisible(false);
+    trayIcon_.SetEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        controls_.BtnDefult[i].SetTag(i);
+        controls_.BtnCustom[i].SetTag(i);
+    }
+    state_ = WatchState{};
+    taskbar_.Handle = win.FindWindowA("Shell_TrayWnd", nullptr);
+    controls_.PPEnabled.SetChecked(true);
+    startDesktopRect_ = VirtualScreenRect();
+    if (cmd.HasArguments()) {
+        if (!cmd.IsSilent()) {
+            RebuildTrayImages();
+            trayIcon_.SetIconVisible(true);
+            trayIcon_.SetEnabled(true);
+        }
+    } else {
+        context_.platform.os.Sleep(static_cast<std::uint32_t>(controls_.UDWait.Position()) * 1000);
+        RebuildTrayImages();
+        trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
+        trayIcon_.SetEnabled(true);
+    }
+    if (!cmd.IsSilent())
+        SetUpTranslucency();
+    if (!cmd.IsQuick()) {
+        timer_.SetInterval(kTickInterval);
+        timer_.SetEnabled(true);
+    }
+}
+
+void TMainForm::SetUpTranslucency() {
+    controls_.CHKTrans.SetEnabled(IsWindows2000OrLater());
+    controls_.LabelTans.SetEnabled(controls_.CHKTrans.Enabled() && controls_.CHKTrans.Checked());
+    const bool on = controls_.LabelTans.Enabled();
+    controls_.TXTTrans.SetEnabled(on);
+    controls_.UDTrans.SetEnabled(on);
+    controls_.LabelTarnsPer.SetEnabled(on);
+    const int percent = controls_.UDTrans.Position();
+    if (on && controls_.PPEnabled.Checked() && controls_.PPEnabled.Visible() && percent < 100) {
+        ApplyTranslucency(static_cast<std::int16_t>(percent), true);
+    }
+}
+
+Rect TMainForm::VirtualScreenRect() {
+    IWindowSystem& win = context_.platform.win;
+    const int left = win.GetSystemMetrics(sm::XVIRTUALSCREEN);
+    const int top = win.GetSystemMetrics(sm::YVIRTUALSCREEN);
+    return Rect{left, top, left + win.GetSystemMetrics(sm::CXVIRTUALSCREEN),
+                top + win.GetSystemMetrics(sm::CYVIRTUALSCREEN)};
+}
+
+bool TMainForm::IsWindows2000OrLater() const {
+    return context_.system.info.dwMajorVersion >= 5;
+}
+
+void TMainForm::RunFullPass() {
+    Guarded([this] { watchCycle_->RunFullPass(); });
+}
+
+void TMainForm::TimerTimer() {
+    watchCycle_->TimerTimer();
+}
+
+void TMainForm::Close() {
+    if (closed_ || !FormCloseQuery())
+        return;
+    closed_ = true;
+    settingsWindow_.Hide();
+    context_.platform.win.PostQuitMessage(0);
+}
+
+bool TMainForm::FormCloseQuery() {
+    timer_.SetEnabled(false);
+    if (!context_.commandLine.IsQuick() && controls_.LabelTans.Enabled()) {
+        ApplyTranslucency(100, true);
+    }
+    return true;
+}
+
+void TMainForm::PPExitClick() {
+    if (taskbar_.Hidden) {
+        taskbar_.Hidden = false;
+        ApplyTaskbarVisibility();
+    }
+    Close();
+}
+
+void TMainForm::PPConfigClick() {
+    trayIcon_.SetEnabled(false);
+    settingsWindow_.Show();
+}
+
+void TMainForm::OnCopyData(const CopyDataStruct* data) {
+    if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconVisible())
+        return;
+    PPConfigClick();
+}
+
+bool TMainForm::CheckRestart() {
+    return false;
+}
+
+void TMainForm::CheckTaskbarReveal() {}
+
+void TMainForm::ApplyTranslucency(std::int16_t, bool) {}
+
+void TMainForm::ApplyTaskbarVisibility() {}
+
+void TMainForm::RebuildTrayImages() {}
+
+void TMainForm::CheckTaskbar() {}
+
+void TMainForm::HandleWindow(Hwnd, const WindowIdentity&) {}
+
+} // namespace vm

@@ -1,0 +1,86 @@
+// The controller: at once the (mostly hidden) settings window and the
+// program's main window. It owns the timer, the tray icon, the controls and
+// the watcher's state, and wires the subsystems together.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "app/program_context.h"
+#include "sys/display_monitors.h"
+#include "sys/window_identity.h"
+#include "ui/form.h"
+#include "ui/main_form_controls.h"
+#include "ui/timer.h"
+#include "ui/tray_icon.h"
+#include "watcher/taskbar_info.h"
+#include "watcher/watch_cycle.h"
+#include "watcher/watch_state.h"
+
+namespace vm {
+
+class TMainForm {
+public:
+    // Creates the controller's hidden window, owned by the application window.
+    TMainForm(ProgramContext& context, Hwnd appWindow);
+    ~TMainForm();
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    void FormCreate();
+    void RunFullPass();
+    // Closing the controller, the program's main window, ends the message loop.
+    void Close();
+    bool Closed() const { return closed_; }
+
+    void TimerTimer();
+    void PPExitClick();
+    void PPConfigClick();
+    // The hand-over of a second plain start.
+    void OnCopyData(const CopyDataStruct* data);
+
+    Hwnd Window() const { return window_; }
+    MainFormControls& Controls() { return controls_; }
+    TrayIcon& Tray() { return trayIcon_; }
+    WatchState& State() { return state_; }
+    TaskbarInfo& Taskbar() { return taskbar_; }
+    Timer& WatchTimer() { return timer_; }
+    Form& SettingsWindow() { return settingsWindow_; }
+    const Rect& StartDesktopRect() const { return startDesktopRect_; }
+
+private:
+    std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    // Runs an event handler; an error escaping it goes to the error hook.
+    template <typename F>
+    void Guarded(F&& handler);
+    void ErrorHook();
+    bool FormCloseQuery();
+    Rect VirtualScreenRect();
+    bool IsWindows2000OrLater() const;
+    void SetUpTranslucency();
+
+    // Placeholders of work that lands later; each answers "no change".
+    bool CheckRestart();
+    void CheckTaskbarReveal();
+    void ApplyTranslucency(std::int16_t percent, bool force);
+    void ApplyTaskbarVisibility();
+    void RebuildTrayImages();
+    void CheckTaskbar();
+    void HandleWindow(Hwnd window, const WindowIdentity& identity);
+
+    ProgramContext& context_;
+    Hwnd appWindow_;
+    MainFormControls controls_;
+    TrayIcon trayIcon_;
+    WatchState state_;
+    TaskbarInfo taskbar_;
+    DisplayMonitors monitors_;
+    Timer timer_;
+    Form settingsWindow_;
+    Hwnd window_ = 0;
+    std::unique_ptr<WatchCycle> watchCycle_;
+    Rect startDesktopRect_;
+    bool closed_ = false;
+};
+
+} // namespace vm

@@ -1,0 +1,73 @@
+#include "app/program.h"
+
+#include <utility>
+
+#include "app/hand_over.h"
+#include "platform/constants.h"
+#include "sys/sjis_literals.h"
+#include "sys/window_helpers.h"
+
+namespace vm {
+
+namespace {
+constexpr char kAppWindowClass[] = "VelmoraApp";
+} // namespace
+
+Program::Program(Platform platform, CommandLine commandLine)
+    : context_{platform, std::move(commandLine), ReadSystemVersion(platform.os)} {
+    appWindow_ = context_.platform.win.CreateWindowExA(
+        0, kAppWindowClass, sjis::kAppTitle,
+        ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX, 0, 0, 0, 0, 0,
+        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
+}
+
+Program::~Program() {
+    mainForm_.reset();
+    if (appWindow_ != 0)
+        context_.platform.win.DestroyWindow(appWindow_);
+    if (comInitialised_)
+        context_.platform.os.CoUninitialize();
+}
+
+bool Program::Start() {
+    IWindowSystem& win = context_.platform.win;
+    IOperatingSystem& os = context_.platform.os;
+    const CommandLine& cmd = context_.commandLine;
+    if (cmd.IsRestart()) {
+        // The instance that restarts us may still hold the mutex for a moment.
+        os.Sleep(1000);
+    } else {
+        const Handle running = os.OpenMutexA(mutex_access::ALL_ACCESS, false, sjis::kMutexName);
+        if (running != 0) {
+            os.CloseHandle(running);
+            if (!cmd.HasArguments())
+                SendShowRequest(win, appWindow_);
+            return false;
+        }
+    }
+    mutex_ = os.CreateMutexA(false, sjis::kMutexName);
+    comInitialised_ = os.CoInitialize();
+    SetToolWindowStyle(win, appWindow_);
+    mainForm_ = std::make_unique<TMainForm>(context_, appWindow_);
+    mainForm_->FormCreate();
+    win.ShowWindow(appWindow_, sw::HIDE);
+    mainForm_->RunFullPass();
+    return true;
+}
+
+int Program::Run() {
+    if (!mainForm_)
+        return 0;
+    context_.platform.win.RunMessageLoop();
+    context_.platform.os.ReleaseMutex(mutex_);
+    return 0;
+}
+
+int ProgramMain(Platform platform, std::vector<std::string> args) {
+    Program program(platform, CommandLine(std::move(args)));
+    if (!program.Start())
+        return 0;
+    return program.Run();
+}
+
+} // namespace vm

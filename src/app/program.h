@@ -1,0 +1,44 @@
+// The process entry: the single-instance rule with its hand-over, the
+// controller's creation, the first full pass and the message loop.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_form.h"
+#include "app/program_context.h"
+
+namespace vm {
+
+class Program {
+public:
+    // Module initialisation: reads the Windows version once and creates the
+    // hidden application window that owns the program's other windows.
+    Program(Platform platform, CommandLine commandLine);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The entry sequence up to the message loop. False when this start ends
+    // at once because another instance runs.
+    bool Start();
+    // The message loop, then the mutex is released; the process exit code.
+    int Run();
+
+    TMainForm* MainForm() { return mainForm_.get(); }
+    Hwnd AppWindow() const { return appWindow_; }
+    const ProgramContext& Context() const { return context_; }
+
+private:
+    ProgramContext context_;
+    Hwnd appWindow_ = 0;
+    Handle mutex_ = 0;
+    bool comInitialised_ = false;
+    std::unique_ptr<TMainForm> mainForm_;
+};
+
+// Start and Run in one: what WinMain does.
+int ProgramMain(Platform platform, std::vector<std::string> args);
+
+} // namespace vm

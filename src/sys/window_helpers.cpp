@@ -1,0 +1,223 @@
+#include "sys/window_helpers.h"
+
+#include <array>
+
+#include "platform/constants.h"
+#include "sys/text.h"
+
+namespace vm {
+
+namespace {
+
+// An ANSI text call into a 261-byte buffer, taken up to its first NUL.
+template <typename Call>
+std::string ReadAnsiText(Call call) {
+    std::array<char, kTextBufferSize + 1> buffer{};
+    call(buffer.data(), kTextBufferSize);
+    buffer.back() = '\0';
+    return std::string(buffer.data());
+}
+
+std::string FileNamePart(const std::string& path) {
+    // The last backslash or colon ends the folder; a trail byte that looks
+    // like a backslash belongs to its character.
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(path[i]);
+        if (IsLeadByte(c)) {
+            ++i;
+            continue;
+        }
+        if (c == '\\' || c == ':')
+            start = i + 1;
+    }
+    return path.substr(start);
+}
+
+} // namespace
+
+std::string CleanWindowText(std::string_view text) {
+    std::string result = CutAtNul(text);
+    while (!result.empty() && static_cast<unsigned char>(result.back()) <= 32)
+        result.pop_back();
+    return result;
+}
+
+WindowIdentity GetWindowIdentity(Platform& p, Hwnd window) {
+    WindowIdentity identity;
+    if (window == 0 || !p.win.IsWindowVisible(window) || p.win.GetWindowTextLengthA(window) <= 0) {
+        return identity;
+    }
+    identity.Title = CleanWindowText(
+        ReadAnsiText([&](char* b, int n) { return p.win.GetWindowTextA(window, b, n); }));
+    identity.ClassName = CleanWindowText(
+        ReadAnsiText([&](char* b, int n) { return p.win.GetClassNameA(window, b, n); }));
+    identity.ExeName = AsciiUpper(FileNamePart(GetWindowExeFile(p, window)));
+    return identity;
+}
+
+std::string GetWindowExeFile(Platform& p, Hwnd window) {
+    std::string result;
+    std::uint32_t pid = 0;
+    p.win.GetWindowThreadProcessId(window, &pid);
+    const Handle snapshot = p.os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    ProcessEntry32 entry;
+    entry.dwSize = 296;
+    bool more = p.os.Process32First(snapshot, entry);
+    while (more) {
+        if (entry.th32ProcessID == pid) {
+            entry.szExeFile[sizeof(entry.szExeFile) - 1] = '\0';
+            result = entry.szExeFile;
+            break;
+        }
+        more = p.os.Process32Next(snapshot, entry);
+    }
+    p.os.CloseHandle(snapshot);
+    return result;
+}
+
+bool IsUserWindow(IWindowSystem& win, Hwnd window) {
+    const std::string title =
+        ReadAnsiText([&](char* b, int n) { return win.GetWindowTextA(window, b, n); });
+    if (window == 0)
+        return false;
+    if (title == "Program Manager")
+        return false;
+    if (!win.IsWindowVisible(window))
+        return false;
+    if (win.GetWindowTextLengthA(window) <= 0)
+        return false;
+    return !win.IsIconic(window);
+}
+
+bool HasNoFrameStyle(IWindowSystem& win, Hwnd window) {
+    const auto style = static_cast<std::uint32_t>(win.GetWindowLongA(window, gwl::STYLE));
+    return (style & 0x00FFFFFFu) == 0;
+}
+
+bool IsTopmostWindow(IWindowSystem& win, Hwnd window) {
+    const auto exStyle = static_cast<std::uint32_t>(win.GetWindowLongA(window, gwl::EXSTYLE));
+    return (exStyle & ws_ex::TOPMOST) != 0;
+}
+
+bool TryGetWindowRect(IWindowSystem& win, Hwnd window, Rect& rect) {
+    const bool ok = win.GetWindowRect(window, rect);
+    if (rect.left == kParkedCoordinate && rect.top == kParkedCoordinate)
+        return false;
+    return ok;
+}
+
+bool GetWindowBounds(IWindowSystem& win, Hwnd window, WindowBounds& bounds) {
+    Rect r;
+    const bool ok = win.GetWindowRect(window, r);
+    if (r.left == kParkedCoordinate && r.top == kParkedCoordinate)
+        return false;
+    bounds.left = r.left;
+    bounds.top = r.top;
+    bounds.width = r.right - r.left;
+    bounds.height = r.bottom - r.top;
+    return ok;
+}
+
+int MonitorIndexOfWindow(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window) {
+    int result = 0;
+    for (std::size_t i = 0; i < monitors.Count(); ++i) {
+        if (win.MonitorFromWindow(window, monitor::DEFAULTTONEAREST) == monitors.At(i)) {
+            result = static_cast<int>(i);
+        }
+    }
+    return result;
+}
+
+void PlaceWindowOnMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window,
+                          Placement placement, int index) {
+    WindowBounds b;
+    if (!GetWindowBounds(win, window, b))
+        return;
+    const Rect w = monitors.WorkArea(win, index);
+    std::int32_t left = w.left;
+    std::int32_t top = w.top;
+    if (placement == Placement::Centre) {
+        left = HalveTowardZero(std::int64_t{w.left} + w.right - b.width);
+        top = HalveTowardZero(std::int64_t{w.top} + w.bottom - b.height);
+    }
+    if (win.GetSystemMetrics(sm::CYCAPTION) < b.width &&
+        win.GetSystemMetrics(sm::CYCAPTION) < b.height) {
+        win.MoveWindow(window, left, top, b.width, b.height, true);
+    }
+}
+
+void MoveWindowToMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hwnd window,
+                         int index) {
+    if (MonitorIndexOfWindow(win, monitors, window) != index) {
+        PlaceWindowOnMonitor(win, monitors, window, Placement::TopLeft, index);
+    }
+}
+
+namespace {
+
+// Windows 98/2000 and later refuse SetForegroundWindow from a background
+// program unless it shares the foreground thread's input.
+bool HasForegroundLock(const OsVersionInfo& v) {
+    if (v.dwPlatformId == ver_platform::WIN32_NT)
+        return v.dwMajorVersion > 4;
+    if (v.dwPlatformId == ver_platform::WIN32_WINDOWS) {
+        return v.dwMajorVersion > 4 || (v.dwMajorVersion == 4 && v.dwMinorVersion > 0);
+    }
+    return false;
+}
+
+} // namespace
+
+bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwnd window) {
+    if (window == win.GetForegroundWindow())
+        return true;
+    if (HasForegroundLock(version)) {
+        const std::uint32_t fgThread =
+            win.GetWindowThreadProcessId(win.GetForegroundWindow(), nullptr);
+        const std::uint32_t targetThread = win.GetWindowThreadProcessId(window, nullptr);
+        bool done = false;
+        if (win.AttachThreadInput(targetThread, fgThread, true)) {
+            win.BringWindowToTop(window);
+            win.SetForegroundWindow(window);
+            win.AttachThreadInput(targetThread, fgThread, false);
+            done = win.GetForegroundWindow() == window;
+        }
+        if (!done) {
+            std::uint32_t saved = 0;
+            win.SystemParametersInfoA(spi::GETFOREGROUNDLOCKTIMEOUT, 0, &saved, 0);
+            win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE);
+            win.BringWindowToTop(window);
+            win.SetForegroundWindow(window);
+            win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0,
+                                      reinterpret_cast<void*>(static_cast<std::uintptr_t>(saved)),
+                                      spi::SENDCHANGE);
+        }
+    } else {
+        win.BringWindowToTop(window);
+        win.SetForegroundWindow(window);
+    }
+    return win.GetForegroundWindow() == window;
+}
+
+void PlaySoundFile(Platform& p, const std::string& path) {
+    if (p.os.FileExists(path))
+        p.os.sndPlaySoundA(path.c_str(), snd::ASYNC | snd::NODEFAULT);
+}
+
+void SetToolWindowStyle(IWindowSystem& win, Hwnd window) {
+    const std::int32_t exStyle = win.GetWindowLongA(window, gwl::EXSTYLE);
+    win.SetWindowLongA(
+        window, gwl::EXSTYLE,
+        static_cast<std::int32_t>(static_cast<std::uint32_t>(exStyle) | ws_ex::TOOLWINDOW));
+}
+
+void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible) {
+    win.ShowWindow(appWindow, sw::HIDE);
+    auto exStyle = static_cast<std::uint32_t>(win.GetWindowLongA(appWindow, gwl::EXSTYLE));
+    exStyle = visible ? (exStyle & ~ws_ex::TOOLWINDOW) : (exStyle | ws_ex::TOOLWINDOW);
+    win.SetWindowLongA(appWindow, gwl::EXSTYLE, static_cast<std::int32_t>(exStyle));
+    win.ShowWindow(appWindow, sw::SHOW);
+}
+
+} // namespace vm
