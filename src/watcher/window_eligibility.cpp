@@ -1,0 +1,158 @@
+#include "watcher/window_eligibility.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/constants.h"
+#include "sys/text.h"
+#include "watcher/exclusion_table.h"
+
+namespace vm {
+
+namespace {
+
+constexpr char kScreenSaverExtension[] = ".SCR";
+
+} // namespace
+
+WindowEligibility::WindowEligibility(ProgramContext& context, MainFormControls& controls,
+                                     const TaskbarInfo& taskbar, WatchState& watch,
+                                     const DisplayMonitors& monitors, TaskbarTracker& tracker)
+    : context_(context), controls_(controls), taskbar_(taskbar), watch_(watch), monitors_(monitors),
+      tracker_(tracker) {}
+
+std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, const WindowIdentity& identity) {
+    IWindowSystem& win = context_.platform.win;
+    if (TaskbarInFront())
+        return std::nullopt;
+    if (taskbar_.Hidden)
+        return std::nullopt;
+    if (IsBuiltInExclusion(identity))
+        return std::nullopt;
+    if (MaximizedNotWanted(window))
+        return std::nullopt;
+    if (IsScreenSaver(identity))
+        return std::nullopt;
+    if (IsIgnored(identity))
+        return std::nullopt;
+    if (!IsOnKnownMonitor(window))
+        return std::nullopt;
+    const std::optional<int> monitorIndex = SharedMonitorIndex(window);
+    if (!monitorIndex)
+        return std::nullopt;
+    WindowBounds bounds;
+    if (!GetWindowBounds(win, window, bounds))
+        return std::nullopt;
+    if (!AboveWatchLine(bounds))
+        return std::nullopt;
+    if (OffTheOnlyScreen(bounds))
+        return std::nullopt;
+    const std::int32_t style = win.GetWindowLongA(window, gwl::STYLE);
+    if (style == 0)
+        return std::nullopt;
+    if (IsFixedFullScreen(bounds, style))
+        return std::nullopt;
+    // The style is read again: the window may have changed meanwhile.
+    if (HasNoFrameStyle(win, window))
+        return std::nullopt;
+    if (MaximizedNearWatchLine(window, bounds))
+        return std::nullopt;
+    if (RefusedAsRepeat(window))
+        return std::nullopt;
+    return Candidate{bounds, *monitorIndex};
+}
+
+bool WindowEligibility::TaskbarInFront() {
+    // A quick pass runs from a shortcut, often clicked on the taskbar.
+    if (context_.commandLine.IsQuick())
+        return false;
+    return context_.platform.win.GetForegroundWindow() == taskbar_.Handle;
+}
+
+bool WindowEligibility::IsBuiltInExclusion(const WindowIdentity& identity) const {
+    return std::any_of(kBuiltInExclusions.begin(), kBuiltInExclusions.end(),
+                       [&](const BuiltInExclusion& row) { return Matches(row, identity); });
+}
+
+bool WindowEligibility::MaximizedNotWanted(Hwnd window) {
+    const MenuItem& max = controls_.PPMax;
+    return context_.platform.win.IsZoomed(window) && !(max.Checked() && max.Enabled());
+}
+
+bool WindowEligibility::IsScreenSaver(const WindowIdentity& identity) const {
+    // A '.' is never the trail byte of a double-byte character.
+    const std::string::size_type dot = identity.ExeName.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    return AsciiUpper(std::string_view(identity.ExeName).substr(dot)) == kScreenSaverExtension;
+}
+
+bool WindowEligibility::IsIgnored(const WindowIdentity& identity) const {
+    const ListBox& ignore = controls_.ListBoxDisable;
+    return ignore.FindStringExact(identity.ExeName) >= 0 ||
+           ignore.FindStringExact(identity.Title) >= 0 ||
+           ignore.FindStringExact(identity.ClassName) >= 0;
+}
+
+bool WindowEligibility::IsOnKnownMonitor(Hwnd window) {
+    const HMonitor monitor =
+        context_.platform.win.MonitorFromWindow(window, monitor::DEFAULTTONULL);
+    return monitor != 0 && monitors_.IndexOf(monitor) >= 0;
+}
+
+std::optional<int> WindowEligibility::SharedMonitorIndex(Hwnd window) {
+    IWindowSystem& win = context_.platform.win;
+    const int taskbarIndex = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
+    if (MonitorIndexOfWindow(win, monitors_, window) != taskbarIndex)
+        return std::nullopt;
+    return taskbarIndex;
+}
+
+bool WindowEligibility::AboveWatchLine(const WindowBounds& bounds) const {
+    return bounds.top < taskbar_.WatchLine;
+}
+
+bool WindowEligibility::OffTheOnlyScreen(const WindowBounds& bounds) {
+    // With several monitors a window beside the taskbar's extent may well
+    // be on screen, so this is left to the monitor rules.
+    if (monitors_.Count() != 1)
+        return false;
+    if (std::int64_t{bounds.top} + bounds.height < 0)
+        return true;
+    Rect appBar;
+    tracker_.GetTaskbarEdge(appBar);
+    return std::int64_t{bounds.left} + bounds.width < appBar.left || bounds.left > appBar.right;
+}
+
+bool WindowEligibility::IsFixedFullScreen(const WindowBounds& bounds, std::int32_t style) {
+    IWindowSystem& win = context_.platform.win;
+    const bool sizable = (static_cast<std::uint32_t>(style) & ws::THICKFRAME) != 0;
+    return bounds.width >= win.GetSystemMetrics(sm::CXSCREEN) &&
+           bounds.height >= win.GetSystemMetrics(sm::CYSCREEN) && !sizable;
+}
+
+bool WindowEligibility::MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds) {
+    // A maximized window's frame lies above its work area by one sizing
+    // border; only a window higher than that reaches into the band.
+    IWindowSystem& win = context_.platform.win;
+    const int frame = win.GetSystemMetrics(sm::CYFRAME);
+    return win.IsZoomed(window) && bounds.top >= std::int64_t{taskbar_.WatchLine} - frame;
+}
+
+bool WindowEligibility::RefusedAsRepeat(Hwnd window) {
+    if (window != watch_.LastHandledWindow) {
+        watch_.LastHandledWindow = window;
+        watch_.RepeatCount = 0;
+        return false;
+    }
+    if (window == watch_.LastForeground) {
+        ++watch_.RepeatCount;
+        return watch_.RepeatCount > 0 && controls_.PPActive.Checked();
+    }
+    // Back again but no longer in front: it counts as new next time.
+    watch_.LastHandledWindow = 0;
+    watch_.RepeatCount = 0;
+    return false;
+}
+
+} // namespace vm

@@ -1,0 +1,60 @@
+// The ordered rules that decide whether a window reaches into the band of
+// a top taskbar and may be moved. The first rule that fails ends the
+// window's turn, untouched. Options are read live from their controls.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/program_context.h"
+#include "platform/types.h"
+#include "sys/display_monitors.h"
+#include "sys/window_helpers.h"
+#include "sys/window_identity.h"
+#include "ui/main_form_controls.h"
+#include "watcher/taskbar_info.h"
+#include "watcher/taskbar_tracker.h"
+#include "watcher/watch_state.h"
+
+namespace vm {
+
+// A window that passed every rule, with what the rules measured of it.
+struct Candidate {
+    WindowBounds bounds;
+    // The monitor the window shares with the taskbar.
+    int monitorIndex = 0;
+};
+
+class WindowEligibility {
+public:
+    WindowEligibility(ProgramContext& context, MainFormControls& controls,
+                      const TaskbarInfo& taskbar, WatchState& watch,
+                      const DisplayMonitors& monitors, TaskbarTracker& tracker);
+
+    // Runs the rules in order. Only the last one, the repeat rule, changes
+    // state, so a refused window never touches the repeat guard.
+    std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& identity);
+
+private:
+    bool TaskbarInFront();
+    bool IsBuiltInExclusion(const WindowIdentity& identity) const;
+    bool MaximizedNotWanted(Hwnd window);
+    bool IsScreenSaver(const WindowIdentity& identity) const;
+    bool IsIgnored(const WindowIdentity& identity) const;
+    bool IsOnKnownMonitor(Hwnd window);
+    std::optional<int> SharedMonitorIndex(Hwnd window);
+    bool AboveWatchLine(const WindowBounds& bounds) const;
+    bool OffTheOnlyScreen(const WindowBounds& bounds);
+    bool IsFixedFullScreen(const WindowBounds& bounds, std::int32_t style);
+    bool MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds);
+    bool RefusedAsRepeat(Hwnd window);
+
+    ProgramContext& context_;
+    MainFormControls& controls_;
+    const TaskbarInfo& taskbar_;
+    WatchState& watch_;
+    const DisplayMonitors& monitors_;
+    TaskbarTracker& tracker_;
+};
+
+} // namespace vm

@@ -1,0 +1,32 @@
+// The per-window step of the full pass: the eligibility rules, then, for a
+// candidate, its relocation, within the same call.
+#pragma once
+
+#include "app/program_context.h"
+#include "platform/types.h"
+#include "sys/display_monitors.h"
+#include "sys/window_identity.h"
+#include "ui/main_form_controls.h"
+#include "ui/tray_icon.h"
+#include "watcher/taskbar_info.h"
+#include "watcher/taskbar_tracker.h"
+#include "watcher/watch_state.h"
+#include "watcher/window_eligibility.h"
+#include "watcher/window_relocation.h"
+
+namespace vm {
+
+class WindowHandler {
+public:
+    WindowHandler(ProgramContext& context, MainFormControls& controls, TaskbarInfo& taskbar,
+                  WatchState& watch, TrayIcon& trayIcon, const DisplayMonitors& monitors,
+                  TaskbarTracker& tracker);
+
+    void HandleWindow(Hwnd window, const WindowIdentity& identity);
+
+private:
+    WindowEligibility eligibility_;
+    WindowRelocation relocation_;
+};
+
+} // namespace vm

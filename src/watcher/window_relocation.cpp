@@ -1,0 +1,102 @@
+#include "watcher/window_relocation.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/constants.h"
+#include "ui/list_box.h"
+
+namespace vm {
+
+namespace {
+
+constexpr char kDialogClass[] = "#32770";
+// How long the moving image is shown before the move.
+constexpr std::uint32_t kFlashMs = 100;
+
+} // namespace
+
+WindowRelocation::WindowRelocation(ProgramContext& context, MainFormControls& controls,
+                                   const TaskbarInfo& taskbar, TrayIcon& trayIcon,
+                                   const DisplayMonitors& monitors)
+    : context_(context), controls_(controls), taskbar_(taskbar), trayIcon_(trayIcon),
+      monitors_(monitors) {}
+
+void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
+                                const Candidate& candidate) {
+    if (!context_.commandLine.IsSilent())
+        Announce(window, identity);
+    Act(window, NewBounds(identity, candidate));
+}
+
+void WindowRelocation::Announce(Hwnd window, const WindowIdentity& identity) {
+    IWindowSystem& win = context_.platform.win;
+    if (controls_.CHKWav.Checked())
+        PlaySoundFile(context_.platform, controls_.TxtWav.Text());
+    std::u16string savedTitle;
+    if (controls_.CHKCap.Checked())
+        savedTitle = ShowMoveTitle(window);
+    trayIcon_.SetImage(IconState::Moving);
+    context_.platform.os.Sleep(kFlashMs);
+    trayIcon_.SetImage(IconState::Normal);
+    // Read and written back as UTF-16, so a title outside the code page
+    // survives the swap.
+    if (controls_.CHKCap.Checked())
+        win.SetWindowTextW(window, savedTitle.c_str());
+    LogIdentity(identity);
+}
+
+std::u16string WindowRelocation::ShowMoveTitle(Hwnd window) {
+    IWindowSystem& win = context_.platform.win;
+    const int length = std::max(0, win.GetWindowTextLengthW(window));
+    std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
+    win.GetWindowTextW(window, buffer.data(), length + 1);
+    std::u16string saved(buffer.data());
+    win.SetWindowTextA(window, controls_.TxtCap.Text().c_str());
+    return saved;
+}
+
+void WindowRelocation::LogIdentity(const WindowIdentity& identity) {
+    ListBox& log = controls_.ListBoxLog;
+    for (const std::string* text : {&identity.ExeName, &identity.Title, &identity.ClassName}) {
+        if (log.FindStringExact(*text) < 0)
+            log.Add(*text);
+    }
+    UpdateListHorizontalExtent(log);
+}
+
+WindowBounds WindowRelocation::NewBounds(const WindowIdentity& identity,
+                                         const Candidate& candidate) {
+    IWindowSystem& win = context_.platform.win;
+    const WindowBounds& bounds = candidate.bounds;
+    std::int32_t left = bounds.left;
+    std::int32_t top = taskbar_.WatchLine;
+    std::int32_t height = bounds.height;
+    if (controls_.PPDialog.Checked() && identity.ClassName == kDialogClass) {
+        const Rect work = monitors_.WorkArea(win, candidate.monitorIndex);
+        left = HalveTowardZero(std::int64_t{work.left} + work.right - bounds.width);
+        top = HalveTowardZero(std::int64_t{work.top} + work.bottom - bounds.height);
+    }
+    if (controls_.PPReSize.Checked()) {
+        // Measured from the watch line even for a centred dialog.
+        const Rect work = monitors_.WorkArea(win, candidate.monitorIndex);
+        const std::int64_t room = std::llabs(std::int64_t{work.bottom} - taskbar_.WatchLine);
+        if (room < height)
+            height = static_cast<std::int32_t>(room);
+    }
+    return WindowBounds{left, top, bounds.width, height};
+}
+
+void WindowRelocation::Act(Hwnd window, const WindowBounds& target) {
+    IWindowSystem& win = context_.platform.win;
+    // A restored window is left where its normal rectangle puts it; a later
+    // pass finds it again if that still reaches above the watch line.
+    if (win.IsZoomed(window) && controls_.PPMax.Checked() && controls_.PPRestore.Checked()) {
+        win.ShowWindow(window, sw::RESTORE);
+        return;
+    }
+    win.MoveWindow(window, target.left, target.top, target.width, target.height, true);
+}
+
+} // namespace vm
