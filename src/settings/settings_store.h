@@ -1,0 +1,40 @@
+// Loads the settings file into the controls that hold the options and
+// saves them from there.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/program_context.h"
+#include "ui/main_form_controls.h"
+
+namespace vm {
+
+class SettingsStore {
+public:
+    SettingsStore(ProgramContext& context, MainFormControls& controls)
+        : context_(context), controls_(controls) {}
+
+    // Moves a file of the legacy name to the current name first (when the
+    // current one exists the legacy file stays). A missing or unreadable
+    // file gives every default; the file is never written. Without
+    // loadMenuOptions the tray menu's seven options keep their values.
+    void LoadSettings(bool loadMenuOptions);
+    // Writes every option into the file, keeping what else it holds.
+    // Throws SettingsWriteError when nothing was stored; the previous file
+    // is then intact.
+    void SaveSettings();
+
+    std::string SettingsFileName() const;
+    std::string LegacySettingsFileName() const;
+    std::string GetLoginUserName() const;
+    static bool IsUsableFileName(std::string_view text);
+
+private:
+    IOperatingSystem& Os() const { return context_.platform.os; }
+
+    ProgramContext& context_;
+    MainFormControls& controls_;
+};
+
+} // namespace vm
