@@ -31,14 +31,24 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     timer_.OnTimer = [this] { TimerTimer(); };
     controls_.PPExit.OnClick = [this] { PPExitClick(); };
     controls_.PPConfig.OnClick = [this] { PPConfigClick(); };
+    tracker_ = std::make_unique<TaskbarTracker>(
+        context_, controls_, taskbar_, trayIcon_, settingsWindow_,
+        TaskbarTrackerHooks{
+            .CloseController = [this] { Close(); },
+            .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
+            .BtnCancelClick = [this] { BtnCancelClick(); },
+        });
+    windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
+                                                     trayIcon_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
         context_, controls_, state_, taskbar_, timer_, settingsWindow_, monitors_,
         WatchCycleHooks{
             .CheckRestart = [this] { return CheckRestart(); },
             .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
-            .CheckTaskbar = [this] { CheckTaskbar(); },
-            .HandleWindow = [this](Hwnd w, const WindowIdentity& id) { HandleWindow(w, id); },
+            .CheckTaskbar = [this] { tracker_->CheckTaskbar(); },
+            .HandleWindow =
+                [this](Hwnd w, const WindowIdentity& id) { windowHandler_->HandleWindow(w, id); },
             .CloseController = [this] { Close(); },
         });
 }
@@ -195,8 +205,8 @@ void TMainForm::ApplyTaskbarVisibility() {}
 
 void TMainForm::RebuildTrayImages() {}
 
-void TMainForm::CheckTaskbar() {}
-
-void TMainForm::HandleWindow(Hwnd, const WindowIdentity&) {}
+void TMainForm::BtnCancelClick() {
+    settingsWindow_.Hide();
+}
 
 } // namespace vm

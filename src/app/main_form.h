@@ -14,8 +14,10 @@
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
+#include "watcher/taskbar_tracker.h"
 #include "watcher/watch_cycle.h"
 #include "watcher/watch_state.h"
+#include "watcher/window_handler.h"
 
 namespace vm {
 
@@ -65,8 +67,7 @@ private:
     void ApplyTranslucency(std::int16_t percent, bool force);
     void ApplyTaskbarVisibility();
     void RebuildTrayImages();
-    void CheckTaskbar();
-    void HandleWindow(Hwnd window, const WindowIdentity& identity);
+    void BtnCancelClick();
 
     ProgramContext& context_;
     Hwnd appWindow_;
@@ -78,6 +79,8 @@ private:
     Timer timer_;
     Form settingsWindow_;
     Hwnd window_ = 0;
+    std::unique_ptr<TaskbarTracker> tracker_;
+    std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
     Rect startDesktopRect_;
     bool closed_ = false;
