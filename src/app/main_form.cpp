@@ -18,7 +18,7 @@ constexpr int kClientHeight = 469;
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     : context_(context), appWindow_(appWindow),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
-      settingsWindow_(context.platform.win) {
+      settingsWindow_(context.platform.win), settings_(context, controls_) {
     // The settings window has no frame and stays above normal windows.
     window_ = context_.platform.win.CreateWindowExA(
         ws_ex::TOPMOST, kMainFormClass, sjis::kMainFormCaption, ws::POPUP | ws::CLIPCHILDREN, 0, 0,
@@ -31,6 +31,10 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     timer_.OnTimer = [this] { TimerTimer(); };
     controls_.PPExit.OnClick = [this] { PPExitClick(); };
     controls_.PPConfig.OnClick = [this] { PPConfigClick(); };
+    controls_.BtnCancel.OnClick = [this] { BtnCancelClick(); };
+    controls_.CHKTray.OnClick = [this] { CHKTrayClick(); };
+    controls_.CHKTrans.OnClick = [this] { CHKTransClick(); };
+    controls_.CHKStartMenu.OnClick = [this] { CHKStartMenuClick(); };
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
         TaskbarTrackerHooks{
@@ -103,6 +107,8 @@ void TMainForm::FormCreate() {
     }
     state_ = WatchState{};
     taskbar_.Handle = win.FindWindowA("Shell_TrayWnd", nullptr);
+    LoadSettings(true);
+    // Watching always starts enabled, whatever was stored.
     controls_.PPEnabled.SetChecked(true);
     startDesktopRect_ = VirtualScreenRect();
     if (cmd.HasArguments()) {
@@ -168,8 +174,12 @@ void TMainForm::Close() {
 
 bool TMainForm::FormCloseQuery() {
     timer_.SetEnabled(false);
-    if (!context_.commandLine.IsQuick() && controls_.LabelTans.Enabled()) {
-        ApplyTranslucency(100, true);
+    if (!context_.commandLine.IsQuick()) {
+        // A failed save throws: the closing is abandoned and the error hook
+        // starts the timer again, so nothing the user set is lost.
+        SaveSettings();
+        if (controls_.LabelTans.Enabled())
+            ApplyTranslucency(100, true);
     }
     return true;
 }
@@ -193,6 +203,23 @@ void TMainForm::OnCopyData(const CopyDataStruct* data) {
     PPConfigClick();
 }
 
+void TMainForm::BtnCancelClick() {
+    LoadSettings(false);
+    settingsWindow_.Hide();
+    trayIcon_.SetEnabled(true);
+    RebuildTrayImages();
+    if (controls_.LabelTans.Enabled()) {
+        ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), true);
+    }
+    // The next tick runs a full pass.
+    state_.LastForeground = 0;
+    state_.LastWindowCount = 0;
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
+}
+
+// Placeholders of the restart, translucency, taskbar hiding and tray image
+// work, which lands later; each answers "no change".
 bool TMainForm::CheckRestart() {
     return false;
 }
@@ -205,8 +232,12 @@ void TMainForm::ApplyTaskbarVisibility() {}
 
 void TMainForm::RebuildTrayImages() {}
 
-void TMainForm::BtnCancelClick() {
-    settingsWindow_.Hide();
-}
+// Placeholders of the tray icon and translucency work, which lands later;
+// each does nothing yet.
+void TMainForm::CHKTrayClick() {}
+
+void TMainForm::CHKTransClick() {}
+
+void TMainForm::CHKStartMenuClick() {}
 
 } // namespace vm

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/program_context.h"
+#include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/window_identity.h"
 #include "ui/form.h"
@@ -38,6 +39,9 @@ public:
     void TimerTimer();
     void PPExitClick();
     void PPConfigClick();
+    void BtnCancelClick();
+    void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
+    void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
     void OnCopyData(const CopyDataStruct* data);
 
@@ -67,7 +71,9 @@ private:
     void ApplyTranslucency(std::int16_t percent, bool force);
     void ApplyTaskbarVisibility();
     void RebuildTrayImages();
-    void BtnCancelClick();
+    void CHKTrayClick();
+    void CHKTransClick();
+    void CHKStartMenuClick();
 
     ProgramContext& context_;
     Hwnd appWindow_;
@@ -78,6 +84,7 @@ private:
     DisplayMonitors monitors_;
     Timer timer_;
     Form settingsWindow_;
+    SettingsStore settings_;
     Hwnd window_ = 0;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<WindowHandler> windowHandler_;
