@@ -1,0 +1,192 @@
+#include "app/program.h"
+
+#include <algorithm>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+#include "sys/sjis_literals.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+using sim::WindowSpec;
+
+constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
+constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
+
+// One desktop with a top taskbar, on which program instances start.
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest() {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        desk.addProgramManager();
+        desk.addTaskbar();
+    }
+
+    // Starts an instance in a process of its own; its Start result is kept.
+    Program& Launch(std::vector<std::string> args) {
+        const std::uint32_t pid = desk.addProcess(kExe);
+        pids.push_back(pid);
+        programs.push_back(
+            std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args))));
+        started.push_back(programs.back()->Start());
+        return *programs.back();
+    }
+
+    int Count(std::uint32_t pid, const std::string& call) {
+        const auto names = desk.callNames(pid);
+        return static_cast<int>(std::count(names.begin(), names.end(), call));
+    }
+
+    Hwnd AppWindowAtTop() {
+        return desk.addWindow(
+            WindowSpec{.className = "App", .title = "app", .rect = {100, 0, 500, 300}});
+    }
+
+    SimDesktop desk;
+    std::vector<std::uint32_t> pids;
+    std::vector<std::unique_ptr<Program>> programs;
+    std::vector<bool> started;
+};
+
+TEST_F(ProgramTest, ThePlainStartMovesAWindowUnderTheTaskbarAtItsFirstPassAndAtTicks) {
+    const Hwnd early = AppWindowAtTop();
+    Program& program = Launch({});
+    ASSERT_TRUE(started[0]);
+    EXPECT_EQ(desk.window(early).rect, (Rect{100, 30, 500, 330}));
+    const Hwnd later = AppWindowAtTop();
+    desk.advance(250);
+    EXPECT_EQ(desk.window(later).rect, (Rect{100, 30, 500, 330}));
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_EQ(program.MainForm()->WatchTimer().Interval(), 250u);
+}
+
+TEST_F(ProgramTest, TheControllerWindowIsFoundByClassAndCaption) {
+    Program& program = Launch({});
+    Platform p = desk.platformFor(pids[0]);
+    EXPECT_EQ(p.win.FindWindowA("TMainForm", sjis::kMainFormCaption), program.MainForm()->Window());
+    EXPECT_FALSE(p.win.IsWindowVisible(program.MainForm()->Window()));
+    const auto appExStyle =
+        static_cast<std::uint32_t>(p.win.GetWindowLongA(program.AppWindow(), gwl::EXSTYLE));
+    EXPECT_NE(appExStyle & ws_ex::TOOLWINDOW, 0u);
+}
+
+TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
+    desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
+    Program& first = Launch({});
+    ASSERT_FALSE(first.MainForm()->Tray().IconVisible());
+    Program& second = Launch({});
+    EXPECT_FALSE(started[1]);
+    EXPECT_EQ(second.Run(), 0);
+    EXPECT_EQ(second.MainForm(), nullptr);
+    EXPECT_TRUE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.MainForm()->Tray().Enabled());
+    EXPECT_EQ(Count(pids[1], "SendMessageA"), 1);
+}
+
+TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
+    Program& first = Launch({});
+    ASSERT_TRUE(first.MainForm()->Tray().IconVisible());
+    Launch({});
+    EXPECT_FALSE(started[1]);
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+}
+
+TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
+    desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
+    Program& first = Launch({"x", "/S"});
+    for (auto args : {std::vector<std::string>{"/Q", "/S"}, {"/q"}, {"/s"}, {"/S"}}) {
+        Launch(args);
+        EXPECT_FALSE(started.back());
+        EXPECT_EQ(Count(pids.back(), "SendMessageA"), 0);
+    }
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+}
+
+TEST_F(ProgramTest, ARestartStartWaitsASecondAndBecomesResidentBesideTheFirst) {
+    Launch({});
+    const std::uint64_t before = desk.now();
+    Program& second = Launch({"/w"});
+    EXPECT_TRUE(started[1]);
+    EXPECT_GE(desk.now() - before, 1000u);
+    EXPECT_EQ(Count(pids[1], "OpenMutexA"), 0);
+    EXPECT_TRUE(second.MainForm()->Tray().IconVisible()); // any argument shows the icon
+}
+
+TEST_F(ProgramTest, LowerCaseSwitchesArePlainArguments) {
+    Program& program = Launch({"/q", "/s"});
+    ASSERT_TRUE(started[0]);
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // not quick
+    EXPECT_TRUE(program.MainForm()->Tray().IconVisible());   // not silent
+}
+
+TEST_F(ProgramTest, QuickModeMovesOnceAndEndsWithoutWritingTheSettings) {
+    const Hwnd w = AppWindowAtTop();
+    Program& program = Launch({"/Q", "/S"});
+    ASSERT_TRUE(started[0]);
+    EXPECT_EQ(desk.window(w).rect.top, 30);
+    EXPECT_TRUE(program.MainForm()->Closed());
+    EXPECT_FALSE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_FALSE(program.MainForm()->Tray().IconVisible());
+    EXPECT_EQ(program.Run(), 0);
+    EXPECT_FALSE(desk.files().exists(kSettings));
+    EXPECT_EQ(Count(pids[0], "EnumWindows"), 1);
+}
+
+TEST_F(ProgramTest, TheStartUpDelayOfAPlainStartBlocksBeforeTheFirstPass) {
+    desk.files().write(kSettings, "[Config]\r\nWait=10\r\n");
+    const Hwnd w = AppWindowAtTop();
+    desk.at(5000, [&] { EXPECT_EQ(desk.window(w).rect.top, 0); });
+    const std::uint64_t before = desk.now();
+    Launch({});
+    EXPECT_GE(desk.now() - before, 10000u);
+    EXPECT_EQ(desk.window(w).rect.top, 30);
+}
+
+TEST_F(ProgramTest, ExitSavesTheSettingsAndEndsTheLoop) {
+    Program& program = Launch({});
+    program.MainForm()->Controls().PPMax.Click();
+    program.MainForm()->Controls().PPExit.Click();
+    EXPECT_TRUE(program.MainForm()->Closed());
+    EXPECT_EQ(program.Run(), 0);
+    const auto saved = desk.files().read(kSettings);
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_NE(saved->find("Max=1\r\n"), std::string::npos);
+}
+
+TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
+    desk.files().write(kSettings, "[Config]\r\nMax=1\r\n");
+    Program& program = Launch({});
+    desk.files().setReadOnlyFolder("C:\\Velmora\\");
+    program.MainForm()->Controls().PPExit.Click();
+    EXPECT_FALSE(program.MainForm()->Closed());
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // the error hook restarted it
+    EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
+}
+
+TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
+    desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
+    Program& program = Launch({});
+    const Hwnd target = program.MainForm()->Window();
+    const std::uint32_t stranger = desk.addProcess("C:\\Apps\\stranger.exe");
+    Platform p = desk.platformFor(stranger);
+    std::string big(1 << 20, 'x');
+    const std::string shows[] = {std::string("/Show ", 6), std::string("/show\0", 6), big};
+    p.win.SendMessageA(target, wm::COPYDATA, 0, 0);
+    for (const std::string& text : shows) {
+        CopyDataStruct data{0, static_cast<std::uint32_t>(text.size()), text.data()};
+        p.win.SendMessageA(target, wm::COPYDATA, 0, reinterpret_cast<std::intptr_t>(&data));
+    }
+    CopyDataStruct empty{0, 0, nullptr};
+    p.win.SendMessageA(target, wm::COPYDATA, 0, reinterpret_cast<std::intptr_t>(&empty));
+    EXPECT_FALSE(program.MainForm()->SettingsWindow().Visible());
+    desk.advance(250);
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+}
+
+} // namespace
+} // namespace vm

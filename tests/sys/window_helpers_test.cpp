@@ -1,0 +1,178 @@
+#include "sys/window_helpers.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+using sim::WindowSpec;
+
+class WindowHelpers : public ::testing::Test {
+protected:
+    WindowHelpers() {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        self = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        monitors.Refresh(p().win);
+    }
+    Platform p() { return desk.platformFor(self); }
+
+    SimDesktop desk;
+    std::uint32_t self = 0;
+    DisplayMonitors monitors;
+};
+
+TEST_F(WindowHelpers, IdentityIsCleanedAndUpperCased) {
+    const std::uint32_t app = desk.addProcess("C:\\Program Files\\Tools\\notepad.exe");
+    const Hwnd w = desk.addWindow(
+        WindowSpec{.className = "Notepad \t", .title = "  memo.txt \x01 ", .pid = app});
+    Platform platform = p();
+    const WindowIdentity id = GetWindowIdentity(platform, w);
+    EXPECT_EQ(id.Title, "  memo.txt"); // leading blanks stay
+    EXPECT_EQ(id.ClassName, "Notepad");
+    EXPECT_EQ(id.ExeName, "NOTEPAD.EXE");
+}
+
+TEST_F(WindowHelpers, ExeNameSkipsTrailBytesThatLookLikeBackslashes) {
+    // "ソ" is 0x83 0x5C: its trail byte is not a folder separator.
+    const std::uint32_t app = desk.addProcess("C:\\Apps\\\x83\x5Ctool.exe");
+    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t", .pid = app});
+    Platform platform = p();
+    EXPECT_EQ(GetWindowIdentity(platform, w).ExeName, "\x83\x5CTOOL.EXE");
+}
+
+TEST_F(WindowHelpers, IdentityIsEmptyForInvisibleUntitledOrNullWindows) {
+    const Hwnd hidden =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .visible = false});
+    const Hwnd untitled = desk.addWindow(WindowSpec{.className = "C", .title = ""});
+    Platform platform = p();
+    for (Hwnd w : {hidden, untitled, Hwnd{0}}) {
+        const WindowIdentity id = GetWindowIdentity(platform, w);
+        EXPECT_TRUE(id.Title.empty() && id.ClassName.empty() && id.ExeName.empty());
+    }
+}
+
+TEST_F(WindowHelpers, ExeNameIsEmptyWithoutAProcessSnapshot) {
+    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    desk.setSnapshotUnavailable(true);
+    Platform platform = p();
+    const WindowIdentity id = GetWindowIdentity(platform, w);
+    EXPECT_EQ(id.Title, "t");
+    EXPECT_EQ(id.ExeName, "");
+}
+
+TEST_F(WindowHelpers, ParkedWindowsHaveNoBoundsButTheirLeftAloneDoesNotPark) {
+    const Hwnd minimized =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .minimized = true});
+    const Hwnd leftOnly = desk.addWindow(
+        WindowSpec{.className = "C", .title = "t", .rect = {-32000, 0, -31000, 100}});
+    WindowBounds b{1, 2, 3, 4};
+    EXPECT_FALSE(GetWindowBounds(p().win, minimized, b));
+    EXPECT_EQ(b.left, 1); // nothing written
+    Rect r;
+    EXPECT_FALSE(TryGetWindowRect(p().win, minimized, r));
+    EXPECT_TRUE(GetWindowBounds(p().win, leftOnly, b));
+    EXPECT_EQ(b.width, 1000);
+    EXPECT_TRUE(TryGetWindowRect(p().win, leftOnly, r));
+}
+
+TEST_F(WindowHelpers, UserWindowsAreVisibleTitledAndNotMinimized) {
+    const Hwnd normal = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    const Hwnd progman = desk.addProgramManager();
+    const Hwnd minimized =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .minimized = true});
+    const Hwnd hidden =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .visible = false});
+    const Hwnd untitled = desk.addWindow(WindowSpec{.className = "C", .title = ""});
+    EXPECT_TRUE(IsUserWindow(p().win, normal));
+    for (Hwnd w : {progman, minimized, hidden, untitled, Hwnd{0}})
+        EXPECT_FALSE(IsUserWindow(p().win, w));
+}
+
+TEST_F(WindowHelpers, FrameStyleCountsEveryBitBelowTheTopByte) {
+    const Hwnd popup = desk.addWindow(
+        WindowSpec{.className = "C", .title = "t", .style = ws::POPUP | ws::VISIBLE});
+    EXPECT_TRUE(HasNoFrameStyle(p().win, popup));
+    for (std::uint32_t bit : {ws::BORDER, ws::THICKFRAME, 0x00000001u, 0x00800000u}) {
+        desk.window(popup).style = ws::POPUP | ws::VISIBLE | bit;
+        EXPECT_FALSE(HasNoFrameStyle(p().win, popup)) << std::hex << bit;
+    }
+}
+
+TEST_F(WindowHelpers, MonitorIndexIsTheNearestMonitor) {
+    desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
+    monitors.Refresh(p().win);
+    const Hwnd onSecond =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {1100, 0, 1300, 100}});
+    const Hwnd farRight =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5000, 0, 5100, 100}});
+    const Hwnd farLeft =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {-900, 0, -800, 100}});
+    EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, onSecond), 1);
+    EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, farRight), 1);
+    EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, farLeft), 0);
+}
+
+TEST_F(WindowHelpers, PlacementCentresInTheWorkAreaButNeverMovesCaptionSizedWindows) {
+    const Hwnd w =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5, 5, 405, 305}});
+    PlaceWindowOnMonitor(p().win, monitors, w, Placement::Centre, 0);
+    EXPECT_EQ(desk.window(w).rect, (Rect{312, 249, 712, 549}));
+    PlaceWindowOnMonitor(p().win, monitors, w, Placement::TopLeft, 0);
+    EXPECT_EQ(desk.window(w).rect, (Rect{0, 30, 400, 330}));
+
+    const Hwnd thin =
+        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5, 5, 405, 24}});
+    PlaceWindowOnMonitor(p().win, monitors, thin, Placement::Centre, 0); // 19 high: caption size
+    EXPECT_EQ(desk.window(thin).rect, (Rect{5, 5, 405, 24}));
+}
+
+TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
+    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    desk.setForeground(w);
+    desk.clearCalls();
+    EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 5, 1, 2600, 2}, w));
+    EXPECT_EQ(desk.callNames(self), (std::vector<std::string>{"GetForegroundWindow"}));
+}
+
+TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
+    const std::uint32_t other = desk.addProcess("C:\\Apps\\other.exe");
+    const Hwnd front = desk.addWindow(WindowSpec{.className = "C", .title = "front", .pid = other});
+    const Hwnd target =
+        desk.addWindow(WindowSpec{.className = "C", .title = "target", .pid = other});
+    const OsVersionInfo xp{148, 5, 1, 2600, 2};
+    desk.setForegroundLock(true);
+
+    desk.setForeground(front);
+    EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
+
+    // Without shared input the lock time-out is lifted for a moment and put back.
+    desk.setForeground(front);
+    desk.setAttachThreadInputFails(true);
+    desk.clearCalls();
+    EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
+    const auto names = desk.callNames(self);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "SystemParametersInfoA"), 3);
+    std::uint32_t timeout = 0;
+    p().win.SystemParametersInfoA(spi::GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
+    EXPECT_EQ(timeout, 200000u);
+}
+
+TEST_F(WindowHelpers, ForceForegroundOnWindows95CallsTheSystemDirectly) {
+    const Hwnd front = desk.addWindow(WindowSpec{.className = "C", .title = "front"});
+    const Hwnd target = desk.addWindow(WindowSpec{.className = "C", .title = "target"});
+    desk.setForeground(front);
+    desk.clearCalls();
+    EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 4, 0, 950, 1}, target));
+    const auto names = desk.callNames(self);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "AttachThreadInput"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "SystemParametersInfoA"), 0);
+}
+
+} // namespace
+} // namespace vm
