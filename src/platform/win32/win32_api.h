@@ -17,8 +17,8 @@
 
 namespace vm::win32 {
 
-// Program windows are 32-bit Windows windows: the seam's UTF-16 text is the
-// system's wide text, and its records have the system's sizes.
+// On 32-bit Windows the seam's UTF-16 text is the system's wide text, and its
+// records have the system's sizes.
 static_assert(sizeof(char16_t) == sizeof(wchar_t));
 static_assert(sizeof(APPBARDATA) == 36);
 static_assert(sizeof(MONITORINFO) == 40);

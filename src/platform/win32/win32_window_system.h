@@ -15,8 +15,17 @@
 //     is ignored) and then to DefWindowProcA, whose result is the message
 //     result. So the window keeps its caption, painting, activation and the
 //     rest of the system's behaviour.
-// An exception that escapes the procedure is dropped; the message then gets
-// the answer it would get without the procedure.
+// An exception that escapes the procedure is dropped: a message of the
+// procedure's own then answers 0, any other still gets default handling.
+//
+// The class is registered (ANSI, arrow cursor) on the first window of each
+// class name; a name the system already knows, such as a system class, is
+// used as it is and its windows never reach the procedure. Program windows
+// are ANSI windows: text messages reach the procedure in code page 932, and
+// SetWindowTextW on them keeps only what code page 932 can hold, as on
+// Windows.
+//
+// ProcessMessages leaves a quit request it meets for RunMessageLoop.
 #pragma once
 
 #include <cstdint>
