@@ -1,0 +1,113 @@
+// Monitors and system metrics.
+#include <algorithm>
+#include <limits>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+namespace {
+std::int64_t OverlapArea(Rect a, Rect b) {
+    const std::int64_t width = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const std::int64_t height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return (width > 0 && height > 0) ? width * height : 0;
+}
+
+std::int64_t SquaredDistance(Rect a, Rect b) {
+    const std::int64_t dx = std::max({0, b.left - a.right, a.left - b.right});
+    const std::int64_t dy = std::max({0, b.top - a.bottom, a.top - b.bottom});
+    return dx * dx + dy * dy;
+}
+} // namespace
+
+HMonitor SimDesktop::monitorFromRect(Rect rect, std::uint32_t flags) const {
+    if (monitors_.empty())
+        return 0;
+    // An empty rectangle still lies somewhere: treat it as one pixel.
+    if (rect.right == rect.left)
+        ++rect.right;
+    if (rect.bottom == rect.top)
+        ++rect.bottom;
+    const Monitor* best = nullptr;
+    std::int64_t bestArea = 0;
+    for (const Monitor& monitor : monitors_) {
+        const std::int64_t area = OverlapArea(rect, monitor.monitor);
+        if (area > bestArea) {
+            best = &monitor;
+            bestArea = area;
+        }
+    }
+    if (best != nullptr)
+        return best->handle;
+    if (flags == monitor::DEFAULTTOPRIMARY)
+        return monitors_.front().handle;
+    if (flags != monitor::DEFAULTTONEAREST)
+        return 0;
+    std::int64_t nearest = std::numeric_limits<std::int64_t>::max();
+    for (const Monitor& monitor : monitors_) {
+        const std::int64_t distance = SquaredDistance(rect, monitor.monitor);
+        if (distance < nearest) {
+            best = &monitor;
+            nearest = distance;
+        }
+    }
+    return best->handle;
+}
+
+HMonitor SimDesktop::monitorFromWindow(Hwnd window, std::uint32_t flags) {
+    const SimWindow* target = find(window);
+    if (target == nullptr) {
+        // Without a window, the defaults still apply: the primary monitor.
+        return flags == monitor::DEFAULTTONULL ? 0 : monitorFromRect({0, 0, 1, 1}, flags);
+    }
+    return monitorFromRect(target->minimized() ? target->normalRect : target->rect, flags);
+}
+
+const SimDesktop::Monitor* SimDesktop::findMonitor(HMonitor handle) const {
+    for (const Monitor& monitor : monitors_) {
+        if (monitor.handle == handle)
+            return &monitor;
+    }
+    return nullptr;
+}
+
+int SimDesktop::systemMetric(int index) const {
+    const auto overridden = metricOverrides_.find(index);
+    if (overridden != metricOverrides_.end())
+        return overridden->second;
+    Rect all = monitors_.empty() ? Rect{} : monitors_.front().monitor;
+    for (const Monitor& monitor : monitors_) {
+        all.left = std::min(all.left, monitor.monitor.left);
+        all.top = std::min(all.top, monitor.monitor.top);
+        all.right = std::max(all.right, monitor.monitor.right);
+        all.bottom = std::max(all.bottom, monitor.monitor.bottom);
+    }
+    switch (index) {
+        case sm::CXSCREEN:
+            return primaryRect().Width();
+        case sm::CYSCREEN:
+            return primaryRect().Height();
+        case sm::CYCAPTION:
+            return 19;
+        case sm::CYFRAME:
+            return 4;
+        case sm::XVIRTUALSCREEN:
+            return all.left;
+        case sm::YVIRTUALSCREEN:
+            return all.top;
+        case sm::CXVIRTUALSCREEN:
+            return all.Width();
+        case sm::CYVIRTUALSCREEN:
+            return all.Height();
+        case sm::CMONITORS:
+            return static_cast<int>(monitors_.size());
+        default:
+            return 0;
+    }
+}
+
+Rect SimDesktop::primaryRect() const {
+    return monitors_.empty() ? Rect{} : monitors_.front().monitor;
+}
+
+} // namespace vm::sim

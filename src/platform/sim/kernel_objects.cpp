@@ -1,0 +1,80 @@
+#include "platform/sim/kernel_objects.h"
+
+#include <utility>
+
+namespace vm::sim {
+
+Handle KernelObjects::openMutex(std::uint32_t pid, const std::string& name) {
+    if (mutexHandles_.count(name) == 0)
+        return 0;
+    return createMutex(pid, name);
+}
+
+Handle KernelObjects::createMutex(std::uint32_t pid, const std::string& name) {
+    if (!name.empty())
+        ++mutexHandles_[name];
+    return add(Object{pid, true, name, nullptr, 0});
+}
+
+bool KernelObjects::isMutex(std::uint32_t pid, Handle handle) const {
+    const auto it = objects_.find(handle);
+    return it != objects_.end() && it->second.owner == pid && it->second.isMutex;
+}
+
+Handle KernelObjects::createSnapshot(std::uint32_t pid, ProcessList processes) {
+    return add(Object{pid, false, {}, std::move(processes), 0});
+}
+
+const ProcessRow* KernelObjects::snapshotEntry(std::uint32_t pid, Handle handle, bool first) {
+    Object* object = find(pid, handle);
+    if (object == nullptr || object->isMutex)
+        return nullptr;
+    if (first)
+        object->cursor = 0;
+    if (object->cursor >= object->snapshot->size())
+        return nullptr;
+    return &(*object->snapshot)[object->cursor++];
+}
+
+bool KernelObjects::close(std::uint32_t pid, Handle handle) {
+    const Object* object = find(pid, handle);
+    if (object == nullptr)
+        return false;
+    release(*object);
+    objects_.erase(handle);
+    return true;
+}
+
+void KernelObjects::closeAll(std::uint32_t pid) {
+    for (auto it = objects_.begin(); it != objects_.end();) {
+        if (it->second.owner == pid) {
+            release(it->second);
+            it = objects_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+Handle KernelObjects::add(Object object) {
+    // Kernel handles are multiples of four.
+    const Handle handle = next_;
+    next_ += 4;
+    objects_.emplace(handle, std::move(object));
+    return handle;
+}
+
+KernelObjects::Object* KernelObjects::find(std::uint32_t pid, Handle handle) {
+    const auto it = objects_.find(handle);
+    return (it == objects_.end() || it->second.owner != pid) ? nullptr : &it->second;
+}
+
+void KernelObjects::release(const Object& object) {
+    if (!object.isMutex || object.mutexName.empty())
+        return;
+    const auto it = mutexHandles_.find(object.mutexName);
+    if (--it->second == 0)
+        mutexHandles_.erase(it);
+}
+
+} // namespace vm::sim

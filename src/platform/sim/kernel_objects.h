@@ -1,0 +1,59 @@
+// Kernel objects of the desktop: named mutexes and process snapshots, each
+// reached through handles that belong to one process.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/types.h"
+
+namespace vm::sim {
+
+struct ProcessRow {
+    std::uint32_t pid;
+    std::string exePath;
+};
+// Snapshots share one list until the processes change.
+using ProcessList = std::shared_ptr<const std::vector<ProcessRow>>;
+
+class KernelObjects {
+public:
+    // 0 when no mutex of that name exists.
+    Handle openMutex(std::uint32_t pid, const std::string& name);
+    // Creates the mutex or opens the existing one; an empty name makes an
+    // unnamed mutex.
+    Handle createMutex(std::uint32_t pid, const std::string& name);
+    bool isMutex(std::uint32_t pid, Handle handle) const;
+    bool mutexExists(const std::string& name) const { return mutexHandles_.count(name) != 0; }
+
+    Handle createSnapshot(std::uint32_t pid, ProcessList processes);
+    // The first or the next entry of the snapshot, null at its end or when
+    // the handle is not a snapshot of that process.
+    const ProcessRow* snapshotEntry(std::uint32_t pid, Handle handle, bool first);
+
+    bool close(std::uint32_t pid, Handle handle);
+    void closeAll(std::uint32_t pid);
+
+private:
+    struct Object {
+        std::uint32_t owner = 0;
+        bool isMutex = false;
+        std::string mutexName; // empty for unnamed mutexes
+        ProcessList snapshot;
+        std::size_t cursor = 0;
+    };
+
+    Handle add(Object object);
+    Object* find(std::uint32_t pid, Handle handle);
+    void release(const Object& object);
+
+    std::unordered_map<Handle, Object> objects_;
+    std::unordered_map<std::string, std::size_t> mutexHandles_; // open handles by name
+    Handle next_ = 0x100;
+};
+
+} // namespace vm::sim

@@ -1,0 +1,243 @@
+#include "platform/sim/sim_desktop.h"
+
+#include <stdexcept>
+
+#include "platform/sim/cp932.h"
+#include "platform/sim/desktop_process.h"
+
+namespace vm::sim {
+
+namespace {
+constexpr std::uint32_t kShellStyle = ws::POPUP | ws::VISIBLE | ws::CLIPSIBLINGS | ws::CLIPCHILDREN;
+} // namespace
+
+SimDesktop::SimDesktop() {
+    // The owner of the desktop window; it is in no snapshot.
+    systemPid_ = addProcess("C:\\WINDOWS\\system32\\csrss.exe");
+    processes_.at(systemPid_)->listed = false;
+    auto desktop = std::make_unique<SimWindow>();
+    desktop->handle = kDesktopWindow;
+    desktop->className = "#32769";
+    desktop->pid = systemPid_;
+    desktop->setStyle(kShellStyle);
+    windows_.emplace(kDesktopWindow, std::move(desktop));
+}
+
+SimDesktop::~SimDesktop() = default;
+
+HMonitor SimDesktop::addMonitor(Rect monitor, Rect work) {
+    const HMonitor handle = 0x10001 + 2 * monitors_.size();
+    monitors_.push_back({handle, monitor, work});
+    windows_.at(kDesktopWindow)->rect = primaryRect();
+    return handle;
+}
+
+void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
+    for (Monitor& m : monitors_) {
+        if (m.handle == handle) {
+            m.monitor = monitor;
+            m.work = work;
+        }
+    }
+    windows_.at(kDesktopWindow)->rect = primaryRect();
+}
+
+std::uint32_t SimDesktop::addProcess(std::string exePath) {
+    const std::uint32_t pid = nextPid_;
+    nextPid_ += 4;
+    processes_.emplace(pid, std::make_unique<Process>(*this, pid, std::move(exePath)));
+    processOrder_.push_back(pid);
+    processList_.reset();
+    return pid;
+}
+
+Platform SimDesktop::platformFor(std::uint32_t pid) {
+    Process* process = findProcess(pid);
+    if (process == nullptr)
+        throw std::out_of_range("no such process on the simulated desktop");
+    return Platform{process->win, process->shell, process->os};
+}
+
+void SimDesktop::endProcess(std::uint32_t pid) {
+    Process* process = findProcess(pid);
+    if (process == nullptr || !process->alive)
+        return;
+    process->alive = false;
+    process->loopEnded = true;
+    processList_.reset();
+    for (const Hwnd window : zOrder()) {
+        if (windows_.at(window)->pid == pid)
+            removeWindow(window);
+    }
+    kernel_.closeAll(pid);
+    std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
+    process->queued = 0;
+    std::erase_if(attachments_, [tid = process->tid](const auto& pair) {
+        return pair.first == tid || pair.second == tid;
+    });
+}
+
+std::uint32_t SimDesktop::threadOf(std::uint32_t pid) const {
+    const Process* process = findProcess(pid);
+    return process == nullptr ? 0 : process->tid;
+}
+
+int SimDesktop::exitCodeOf(std::uint32_t pid) const {
+    const Process* process = findProcess(pid);
+    return process == nullptr ? -1 : process->exitCode;
+}
+
+Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
+    const std::uint32_t pid = spec.pid != 0 ? spec.pid : defaultPid();
+    const Process* process = findProcess(pid);
+    if (process == nullptr || !process->alive)
+        throw std::out_of_range("a window needs a running process of the simulated desktop");
+    auto window = std::make_unique<SimWindow>();
+    window->className = spec.className;
+    window->titleW = spec.titleW.empty() ? FromCp932(spec.title) : spec.titleW;
+    window->rect = spec.rect;
+    window->normalRect = spec.rect;
+    window->setStyle(spec.style & ~(ws::VISIBLE | ws::DISABLED | ws::MINIMIZE | ws::MAXIMIZE));
+    window->setVisible(spec.visible);
+    window->setEnabled(spec.enabled);
+    window->exStyle = spec.exStyle;
+    window->pid = pid;
+    window->owner = spec.owner;
+    window->refusesMoves = spec.refusesMoves;
+    SimWindow& added = insertWindow(std::move(window));
+    if (spec.maximized)
+        maximize(added);
+    if (spec.minimized)
+        minimize(added);
+    return added.handle;
+}
+
+Hwnd SimDesktop::addTaskbar(const TaskbarSpec& spec) {
+    if (taskbar_ != 0) {
+        setTaskbar(spec);
+        return taskbar_;
+    }
+    WindowSpec bar;
+    bar.className = "Shell_TrayWnd";
+    bar.rect = spec.rect;
+    bar.style = kShellStyle;
+    bar.exStyle = ws_ex::TOPMOST | ws_ex::TOOLWINDOW;
+    bar.pid = explorerPid();
+    taskbar_ = addWindow(bar);
+    taskbarSpec_ = spec;
+    appBarRect_ = spec.rect;
+    const auto created = registeredMessages_.find(FoldAsciiCase("TaskbarCreated"));
+    if (created != registeredMessages_.end()) {
+        for (const Hwnd window : zOrder()) {
+            const SimWindow& target = *windows_.at(window);
+            if (target.proc)
+                post(target.pid, window, created->second, 0, 0);
+        }
+    }
+    return taskbar_;
+}
+
+void SimDesktop::setTaskbar(const TaskbarSpec& spec) {
+    if (taskbar_ == 0) {
+        addTaskbar(spec);
+        return;
+    }
+    taskbarSpec_ = spec;
+    appBarRect_ = spec.rect;
+    SimWindow& bar = *windows_.at(taskbar_);
+    bar.rect = spec.rect;
+    bar.normalRect = spec.rect;
+}
+
+void SimDesktop::setAppBarRect(Rect rect) {
+    appBarRect_ = rect;
+}
+
+Hwnd SimDesktop::addProgramManager() {
+    WindowSpec desktop;
+    desktop.className = "Progman";
+    desktop.title = "Program Manager";
+    desktop.rect = primaryRect();
+    desktop.style = kShellStyle;
+    desktop.exStyle = ws_ex::TOOLWINDOW;
+    desktop.pid = explorerPid();
+    const Hwnd window = addWindow(desktop);
+    lower(window);
+    return window;
+}
+
+void SimDesktop::destroyWindow(Hwnd window) {
+    if (window != kDesktopWindow && exists(window))
+        removeWindow(window);
+}
+
+void SimDesktop::showWindow(Hwnd window, int command) {
+    if (SimWindow* target = find(window))
+        show(*target, command);
+}
+
+void SimDesktop::moveWindow(Hwnd window, Rect rect) {
+    if (SimWindow* target = find(window))
+        move(*target, rect);
+}
+
+void SimDesktop::bringToTop(Hwnd window) {
+    raise(window);
+}
+
+void SimDesktop::setForeground(Hwnd window) {
+    foreground_ = window;
+    raise(window);
+}
+
+SimWindow& SimDesktop::window(Hwnd window) {
+    const auto it = windows_.find(window);
+    if (it == windows_.end())
+        throw std::out_of_range("no such window on the simulated desktop");
+    return *it->second;
+}
+
+std::vector<Hwnd> SimDesktop::zOrder() const {
+    return {zOrder_.rbegin(), zOrder_.rend()};
+}
+
+std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {
+    std::vector<std::string> names;
+    for (const CallRecord& call : log_.records()) {
+        if (call.pid == pid)
+            names.push_back(call.name);
+    }
+    return names;
+}
+
+SimDesktop::Process* SimDesktop::findProcess(std::uint32_t pid) const {
+    const auto it = processes_.find(pid);
+    return it == processes_.end() ? nullptr : it->second.get();
+}
+
+std::uint32_t SimDesktop::defaultPid() {
+    if (defaultPid_ == 0 || !findProcess(defaultPid_)->alive)
+        defaultPid_ = addProcess("C:\\Apps\\app.exe");
+    return defaultPid_;
+}
+
+std::uint32_t SimDesktop::explorerPid() {
+    if (explorerPid_ == 0 || !findProcess(explorerPid_)->alive)
+        explorerPid_ = addProcess("C:\\WINDOWS\\explorer.exe");
+    return explorerPid_;
+}
+
+ProcessList SimDesktop::processList() {
+    if (!processList_) {
+        auto rows = std::make_shared<std::vector<ProcessRow>>();
+        for (const std::uint32_t pid : processOrder_) {
+            const Process& process = *processes_.at(pid);
+            if (process.alive && process.listed)
+                rows->push_back({pid, process.exePath});
+        }
+        processList_ = std::move(rows);
+    }
+    return processList_;
+}
+
+} // namespace vm::sim

@@ -1,0 +1,277 @@
+// The simulated desktop: a small window manager with processes, monitors,
+// the shell's taskbar, kernel objects, files and a virtual clock. Every
+// native test and benchmark runs the program on it. Each process sees the
+// desktop through its own Platform, as a program sees Windows.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/constants.h"
+#include "platform/platform.h"
+#include "platform/sim/call_log.h"
+#include "platform/sim/kernel_objects.h"
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_window.h"
+#include "platform/types.h"
+
+namespace vm::sim {
+
+struct WindowSpec {
+    std::string className;       // ANSI (code page 932)
+    std::string title;           // ANSI (code page 932) title
+    std::u16string titleW;       // if not empty, the title (wins over title)
+    Rect rect{100, 0, 500, 300}; // normal (restored) rectangle
+    std::uint32_t style = ws::OVERLAPPEDWINDOW | ws::VISIBLE;
+    std::uint32_t exStyle = 0;
+    bool visible = true, enabled = true, minimized = false, maximized = false;
+    std::uint32_t pid = 0; // 0: the process "C:\\Apps\\app.exe", made on first use
+    Hwnd owner = 0;
+    bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+};
+
+struct TaskbarSpec {
+    std::uint32_t edge = abe::TOP; // what ABM_GETTASKBARPOS reports, any value
+    Rect rect{0, 0, 1024, 30};     // window rectangle and appbar rectangle
+    bool autoHide = false;
+};
+
+class SimWindowSystem;
+class SimShell;
+class SimOperatingSystem;
+
+class SimDesktop {
+public:
+    // No monitors, windows or processes; the clock at 0.
+    SimDesktop();
+    ~SimDesktop();
+    SimDesktop(const SimDesktop&) = delete;
+    SimDesktop& operator=(const SimDesktop&) = delete;
+
+    // Monitors: the first is the primary one; EnumDisplayMonitors keeps
+    // the order of adding.
+    HMonitor addMonitor(Rect monitor, Rect work);
+    void setMonitor(HMonitor handle, Rect monitor, Rect work);
+
+    // A process with one thread; returns its id, never 0.
+    std::uint32_t addProcess(std::string exePath);
+    // The platform as that process sees it; valid as long as the desktop.
+    Platform platformFor(std::uint32_t pid);
+    // Closes its handles and destroys its windows, without messages.
+    void endProcess(std::uint32_t pid);
+    std::uint32_t threadOf(std::uint32_t pid) const;
+    // The exit code the process gave PostQuitMessage; -1 before.
+    int exitCodeOf(std::uint32_t pid) const;
+
+    // A window of another program, on top of the z-order.
+    Hwnd addWindow(const WindowSpec& spec);
+    // "Shell_TrayWnd" of "C:\\WINDOWS\\explorer.exe". Once the program has
+    // registered "TaskbarCreated", adding the taskbar posts that message
+    // to every window the programs created, as the shell does on start.
+    Hwnd addTaskbar(const TaskbarSpec& spec = {});
+    // Moves or redocks the taskbar (window and appbar answers); adds it
+    // when there is none.
+    void setTaskbar(const TaskbarSpec& spec);
+    // The appbar rectangle alone, as when an auto-hidden bar slid away.
+    void setAppBarRect(Rect rect);
+    Hwnd taskbar() const { return taskbar_; }
+    // "Progman" titled "Program Manager" over the primary monitor, at the
+    // bottom of the z-order.
+    Hwnd addProgramManager();
+    void destroyWindow(Hwnd window);
+
+    // Another program acting on a window, as ShowWindow / MoveWindow /
+    // BringWindowToTop would.
+    void showWindow(Hwnd window, int command);
+    void moveWindow(Hwnd window, Rect rect);
+    void bringToTop(Hwnd window);
+
+    // The user activates a window (0: none); it is raised.
+    void setForeground(Hwnd window);
+    Hwnd foreground() const { return foreground_; }
+    void setForegroundLock(bool on) { foregroundLock_ = on; }
+    std::uint32_t foregroundLockTimeout() const { return lockTimeout_; }
+    void setAttachThreadInputFails(bool on) { attachFails_ = on; }
+
+    void setCursorPos(Point point) { cursor_ = point; }
+    void setCursorFails(bool on) { cursorFails_ = on; }
+    // Overrides one metric. Defaults: screen size of the primary monitor,
+    // virtual screen = union of the monitors, CYCAPTION 19, CYFRAME 4,
+    // CMONITORS, 0 for the rest.
+    void setSystemMetric(int index, int value) { metricOverrides_[index] = value; }
+    void setVersion(const OsVersionInfo& version) { version_ = version; }
+    void setVersionFails(bool on) { versionFails_ = on; }
+    void setUserName(std::string name) { userName_ = std::move(name); }
+    void setUserNameFails(bool on) { userNameFails_ = on; }
+    void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
+    std::size_t snapshotCount() const { return snapshotCount_; }
+    bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
+
+    SimWindow& window(Hwnd window);
+    bool exists(Hwnd window) const { return windows_.count(window) != 0; }
+    // Top-level windows, top of the z-order first.
+    std::vector<Hwnd> zOrder() const;
+
+    // Virtual time. advance runs, in time order, the due scene events and
+    // the due timers and posted messages of all processes.
+    std::uint64_t now() const { return now_; }
+    void advance(std::uint32_t ms);
+    // Something another program does at an absolute time.
+    void at(std::uint64_t timeMs, std::function<void()> event);
+
+    SimFiles& files() { return files_; }
+
+    const std::vector<CallRecord>& calls() const { return log_.records(); }
+    void clearCalls() { log_.clear(); }
+    void setCallLog(bool on) { log_.setEnabled(on); }
+    std::vector<std::string> callNames(std::uint32_t pid) const;
+
+private:
+    friend class SimWindowSystem;
+    friend class SimShell;
+    friend class SimOperatingSystem;
+
+    struct Process;
+    struct Monitor {
+        HMonitor handle;
+        Rect monitor;
+        Rect work;
+    };
+    struct Timer {
+        std::uint32_t pid;
+        std::uint32_t interval;
+        std::uint64_t due;
+        std::uint64_t order;
+    };
+    struct Posted {
+        std::uint32_t pid;
+        Hwnd window;
+        std::uint32_t msg;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+        std::uint64_t order;
+    };
+    using TimerKey = std::pair<Hwnd, std::uintptr_t>;
+
+    // Processes (sim_desktop.cpp).
+    Process* findProcess(std::uint32_t pid) const;
+    std::uint32_t defaultPid();
+    std::uint32_t explorerPid();
+    ProcessList processList();
+    template <typename... Args>
+    void logCall(std::uint32_t pid, const char* name, const Args&... args) {
+        log_.add(pid, now_, name, args...);
+    }
+
+    // The window manager (window_manager.cpp).
+    SimWindow* find(Hwnd window);
+    SimWindow& insertWindow(std::unique_ptr<SimWindow> window);
+    void raise(Hwnd window);
+    void lower(Hwnd window);
+    void placeBelow(Hwnd window, Hwnd above);
+    bool enumWindows(const std::function<bool(Hwnd)>& proc);
+    // Returns whether the window was visible before; false for a command
+    // it does not know.
+    bool show(SimWindow& window, int command);
+    void restore(SimWindow& window, bool toMaximized);
+    void maximize(SimWindow& window);
+    void minimize(SimWindow& window);
+    void move(SimWindow& window, Rect rect);
+    Rect maximizedRect(Rect normal);
+    void destroyWithOwned(Hwnd window, bool notify);
+    void removeWindow(Hwnd window);
+    // After the foreground window went away, the next window in z-order
+    // that can be active takes its place.
+    void activateNext(Hwnd leaving);
+    bool mayTakeForeground(std::uint32_t pid, Hwnd window) const;
+    bool attached(std::uint32_t a, std::uint32_t b) const;
+    std::intptr_t callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                           std::intptr_t lParam);
+
+    // Monitors and metrics (display.cpp).
+    HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;
+    HMonitor monitorFromWindow(Hwnd window, std::uint32_t flags);
+    const Monitor* findMonitor(HMonitor handle) const;
+    int systemMetric(int index) const;
+    Rect primaryRect() const;
+
+    // Messages, timers and the clock (scheduler.cpp).
+    bool post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+              std::intptr_t lParam);
+    void postQuit(std::uint32_t pid, int exitCode);
+    bool setTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs);
+    // Runs the next item due no later than until; false when none is.
+    bool runNext(std::uint64_t until);
+    void runFirstSceneEvent();
+    bool deliverOldestMessage();
+    void deliver(const Posted& message);
+    void endFinishedLoops();
+    int runMessageLoop(std::uint32_t pid);
+    void processMessages(std::uint32_t pid);
+    void sleep(std::uint32_t ms);
+    bool hasWork(const Process& process) const;
+    std::uint32_t registerMessage(const std::string& name);
+
+    std::uint64_t now_ = 0;
+    std::uint64_t order_ = 0; // sequence of events, timers and messages
+    CallLog log_;
+    SimFiles files_{now_};
+    KernelObjects kernel_;
+
+    std::unordered_map<std::uint32_t, std::unique_ptr<Process>> processes_;
+    std::vector<std::uint32_t> processOrder_;
+    ProcessList processList_; // null after a change of the processes
+    std::uint32_t nextPid_ = 1000;
+    std::uint32_t systemPid_ = 0;
+    std::uint32_t defaultPid_ = 0;
+    std::uint32_t explorerPid_ = 0;
+
+    std::vector<Monitor> monitors_;
+    std::unordered_map<int, int> metricOverrides_;
+
+    std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
+    std::vector<Hwnd> zOrder_; // bottom first, so a new window is appended
+    Hwnd nextHwnd_ = 0x10020;
+    // Windows destroyed while a window procedure runs live on until it
+    // returns, as that procedure may be their own.
+    std::vector<std::unique_ptr<SimWindow>> graveyard_;
+    int procDepth_ = 0;
+    std::deque<std::vector<Hwnd>> enumLists_; // one per nesting level of EnumWindows
+    std::size_t enumDepth_ = 0;
+    std::vector<Hwnd> destroying_;
+
+    Hwnd foreground_ = 0;
+    bool foregroundLock_ = false;
+    bool attachFails_ = false;
+    std::uint32_t lockTimeout_ = 200000;
+    std::set<std::pair<std::uint32_t, std::uint32_t>> attachments_; // (smaller, larger) thread
+
+    Hwnd taskbar_ = 0;
+    TaskbarSpec taskbarSpec_;
+    Rect appBarRect_;
+
+    Point cursor_;
+    bool cursorFails_ = false;
+    OsVersionInfo version_{148, 5, 1, 2600, ver_platform::WIN32_NT};
+    bool versionFails_ = false;
+    std::string userName_ = "Taro";
+    bool userNameFails_ = false;
+    bool snapshotUnavailable_ = false;
+    std::size_t snapshotCount_ = 0;
+    std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
+    std::map<TimerKey, Timer> timers_;
+    std::deque<Posted> posted_;
+};
+
+} // namespace vm::sim

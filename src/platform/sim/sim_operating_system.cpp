@@ -1,0 +1,167 @@
+#include "platform/sim/sim_operating_system.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+namespace {
+// The size of the ANSI PROCESSENTRY32 record.
+constexpr std::uint32_t kProcessEntrySize = 296;
+// OSVERSIONINFOA and OSVERSIONINFOEXA.
+constexpr std::uint32_t kVersionInfoSize = 148;
+constexpr std::uint32_t kVersionInfoExSize = 156;
+} // namespace
+
+Handle SimOperatingSystem::OpenMutexA(std::uint32_t access, bool inherit, const char* name) {
+    desk_.logCall(pid_, "OpenMutexA", access, inherit, name);
+    if (name == nullptr || *name == '\0')
+        return 0;
+    return desk_.kernel_.openMutex(pid_, name);
+}
+
+Handle SimOperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
+    desk_.logCall(pid_, "CreateMutexA", initialOwner, name);
+    return desk_.kernel_.createMutex(pid_, name == nullptr ? "" : name);
+}
+
+bool SimOperatingSystem::ReleaseMutex(Handle mutex) {
+    desk_.logCall(pid_, "ReleaseMutex", mutex);
+    return desk_.kernel_.isMutex(pid_, mutex);
+}
+
+bool SimOperatingSystem::CloseHandle(Handle handle) {
+    desk_.logCall(pid_, "CloseHandle", handle);
+    return desk_.kernel_.close(pid_, handle);
+}
+
+void SimOperatingSystem::Sleep(std::uint32_t ms) {
+    desk_.logCall(pid_, "Sleep", ms);
+    desk_.sleep(ms);
+}
+
+std::uint32_t SimOperatingSystem::GetTickCount() {
+    desk_.logCall(pid_, "GetTickCount");
+    return static_cast<std::uint32_t>(desk_.now_);
+}
+
+bool SimOperatingSystem::GetVersionExA(OsVersionInfo& info) {
+    desk_.logCall(pid_, "GetVersionExA", info.dwOSVersionInfoSize);
+    const std::uint32_t size = info.dwOSVersionInfoSize;
+    if (desk_.versionFails_ || (size != kVersionInfoSize && size != kVersionInfoExSize)) {
+        info = OsVersionInfo{size, 0, 0, 0, 0};
+        return false;
+    }
+    info = desk_.version_;
+    info.dwOSVersionInfoSize = size;
+    return true;
+}
+
+Handle SimOperatingSystem::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
+    desk_.logCall(pid_, "CreateToolhelp32Snapshot", flags, processId);
+    ++desk_.snapshotCount_;
+    if (desk_.snapshotUnavailable_)
+        return 0;
+    ProcessList processes = desk_.processList();
+    if ((flags & th32cs::SNAPPROCESS) == 0)
+        processes = std::make_shared<const std::vector<ProcessRow>>();
+    return desk_.kernel_.createSnapshot(pid_, std::move(processes));
+}
+
+bool SimOperatingSystem::Process32First(Handle snapshot, ProcessEntry32& entry) {
+    desk_.logCall(pid_, "Process32First", snapshot, entry.dwSize);
+    return snapshotEntry(snapshot, entry, true);
+}
+
+bool SimOperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry) {
+    desk_.logCall(pid_, "Process32Next", snapshot, entry.dwSize);
+    return snapshotEntry(snapshot, entry, false);
+}
+
+bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, bool first) {
+    if (desk_.snapshotUnavailable_ || entry.dwSize < kProcessEntrySize)
+        return false;
+    const ProcessRow* row = desk_.kernel_.snapshotEntry(pid_, snapshot, first);
+    if (row == nullptr)
+        return false;
+    entry.th32ProcessID = row->pid;
+    const std::size_t length = std::min(row->exePath.size(), sizeof entry.szExeFile - 1);
+    std::memcpy(entry.szExeFile, row->exePath.data(), length);
+    entry.szExeFile[length] = '\0';
+    return true;
+}
+
+bool SimOperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
+    desk_.logCall(pid_, "GetUserNameA", size == nullptr ? 0u : *size);
+    if (size == nullptr || desk_.userNameFails_)
+        return false;
+    const std::string& name = desk_.userName_;
+    const auto needed = static_cast<std::uint32_t>(name.size() + 1);
+    if (buffer == nullptr || *size < needed) {
+        *size = needed;
+        return false;
+    }
+    std::memcpy(buffer, name.c_str(), needed);
+    *size = needed;
+    return true;
+}
+
+std::string SimOperatingSystem::GetModuleFileNameA() {
+    desk_.logCall(pid_, "GetModuleFileNameA");
+    return desk_.findProcess(pid_)->exePath;
+}
+
+bool SimOperatingSystem::CoInitialize() {
+    desk_.logCall(pid_, "CoInitialize");
+    return true;
+}
+
+void SimOperatingSystem::CoUninitialize() {
+    desk_.logCall(pid_, "CoUninitialize");
+}
+
+bool SimOperatingSystem::FileExists(const std::string& path) {
+    desk_.logCall(pid_, "FileExists", path);
+    return desk_.files_.exists(path);
+}
+
+bool SimOperatingSystem::ReadWholeFile(const std::string& path, std::string& content,
+                                       std::size_t maxBytes) {
+    desk_.logCall(pid_, "ReadWholeFile", path, maxBytes);
+    std::optional<std::string> bytes = desk_.files_.read(path);
+    if (!bytes || bytes->size() > maxBytes)
+        return false;
+    content = std::move(*bytes);
+    return true;
+}
+
+bool SimOperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
+    desk_.logCall(pid_, "WriteWholeFile", path, content.size());
+    return desk_.files_.writeWholeFile(path, content);
+}
+
+bool SimOperatingSystem::MoveFileA(const std::string& from, const std::string& to) {
+    desk_.logCall(pid_, "MoveFileA", from, to);
+    return desk_.files_.moveFile(from, to, false);
+}
+
+bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string& to,
+                                     std::uint32_t flags) {
+    desk_.logCall(pid_, "MoveFileExA", from, to, flags);
+    return desk_.files_.moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0);
+}
+
+bool SimOperatingSystem::DeleteFileA(const std::string& path) {
+    desk_.logCall(pid_, "DeleteFileA", path);
+    return desk_.files_.deleteFile(path);
+}
+
+bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
+    desk_.logCall(pid_, "sndPlaySoundA", path, flags);
+    return path != nullptr && desk_.files_.exists(path);
+}
+
+} // namespace vm::sim

@@ -1,0 +1,57 @@
+// The operating system as one process on the simulated desktop sees it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/operating_system.h"
+
+namespace vm::sim {
+
+class SimDesktop;
+
+class SimOperatingSystem final : public IOperatingSystem {
+public:
+    SimOperatingSystem(SimDesktop& desk, std::uint32_t pid) : desk_(desk), pid_(pid) {}
+
+    Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) override;
+    Handle CreateMutexA(bool initialOwner, const char* name) override;
+    bool ReleaseMutex(Handle mutex) override;
+    bool CloseHandle(Handle handle) override;
+
+    // Blocks the calling thread: the clock moves on and other programs
+    // act, but no message of the caller is dispatched.
+    void Sleep(std::uint32_t ms) override;
+    std::uint32_t GetTickCount() override;
+
+    bool GetVersionExA(OsVersionInfo& info) override;
+
+    Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
+    bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
+    bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
+
+    bool GetUserNameA(char* buffer, std::uint32_t* size) override;
+    std::string GetModuleFileNameA() override;
+
+    bool CoInitialize() override;
+    void CoUninitialize() override;
+
+    bool FileExists(const std::string& path) override;
+    bool ReadWholeFile(const std::string& path, std::string& content,
+                       std::size_t maxBytes) override;
+    bool WriteWholeFile(const std::string& path, const std::string& content) override;
+    bool MoveFileA(const std::string& from, const std::string& to) override;
+    bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
+    bool DeleteFileA(const std::string& path) override;
+
+    bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
+
+private:
+    bool snapshotEntry(Handle snapshot, ProcessEntry32& entry, bool first);
+
+    SimDesktop& desk_;
+    std::uint32_t pid_;
+};
+
+} // namespace vm::sim

@@ -1,0 +1,30 @@
+#include "platform/sim/sim_shell.h"
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+std::uintptr_t SimShell::SHAppBarMessage(std::uint32_t message, AppBarData& data) {
+    desk_.logCall(pid_, "SHAppBarMessage", message, data.cbSize);
+    // Without a taskbar nobody answers.
+    if (desk_.taskbar_ == 0)
+        return 0;
+    if (message == abm::GETTASKBARPOS) {
+        data.uEdge = desk_.taskbarSpec_.edge;
+        data.rc = desk_.appBarRect_;
+        return 1;
+    }
+    if (message == abm::GETSTATE)
+        return (desk_.taskbarSpec_.autoHide ? abs_::AUTOHIDE : 0) | abs_::ALWAYSONTOP;
+    return 0;
+}
+
+std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
+                                      const char* parameters, const char* directory,
+                                      int showCommand) {
+    desk_.logCall(pid_, "ShellExecuteA", window, operation, file, parameters, directory,
+                  showCommand);
+    return 42;
+}
+
+} // namespace vm::sim

@@ -1,0 +1,27 @@
+// The shell as one process on the simulated desktop sees it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/shell.h"
+
+namespace vm::sim {
+
+class SimDesktop;
+
+class SimShell final : public IShell {
+public:
+    SimShell(SimDesktop& desk, std::uint32_t pid) : desk_(desk), pid_(pid) {}
+
+    std::uintptr_t SHAppBarMessage(std::uint32_t message, AppBarData& data) override;
+    // Starts nothing; the call log shows what was asked.
+    std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
+                                const char* parameters, const char* directory,
+                                int showCommand) override;
+
+private:
+    SimDesktop& desk_;
+    std::uint32_t pid_;
+};
+
+} // namespace vm::sim

@@ -1,0 +1,65 @@
+// One top-level window of the simulated desktop.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/constants.h"
+#include "platform/types.h"
+#include "platform/window_system.h"
+
+namespace vm::sim {
+
+// The rectangle GetWindowRect reports for a minimized window.
+inline constexpr Rect kParkedRect{kParkedCoordinate, kParkedCoordinate, kParkedCoordinate + 160,
+                                  kParkedCoordinate + 28};
+
+// What GetDesktopWindow returns; EnumWindows never visits it.
+inline constexpr Hwnd kDesktopWindow = 0x10010;
+
+// Tests may read and change every field. The state flags are the style
+// bits themselves, so WS_VISIBLE, WS_DISABLED, WS_MINIMIZE and WS_MAXIMIZE
+// always agree with them. Setting a flag here changes that state only; to
+// have the window behave as on a show or move request, use
+// SimDesktop::showWindow / moveWindow.
+struct SimWindow {
+    Hwnd handle = 0;
+    std::string className; // ANSI, code page 932
+    std::u16string titleW;
+    Rect rect;       // what GetWindowRect reports unless the window is minimized
+    Rect normalRect; // where a restore puts it
+    std::uint32_t exStyle = 0;
+    std::uint32_t pid = 0;
+    Hwnd owner = 0;
+    WndProc proc; // set for windows the program created
+    bool refusesMoves = false;
+    // A maximized window that was minimized comes back maximized.
+    bool restoresMaximized = false;
+
+    // The title as the "A" calls see it.
+    const std::string& titleA() const;
+
+    std::uint32_t style() const { return style_; }
+    void setStyle(std::uint32_t style) { style_ = style; }
+    bool visible() const { return has(ws::VISIBLE); }
+    void setVisible(bool on) { set(ws::VISIBLE, on); }
+    bool enabled() const { return !has(ws::DISABLED); }
+    void setEnabled(bool on) { set(ws::DISABLED, !on); }
+    bool minimized() const { return has(ws::MINIMIZE); }
+    void setMinimized(bool on) { set(ws::MINIMIZE, on); }
+    bool maximized() const { return has(ws::MAXIMIZE); }
+    void setMaximized(bool on) { set(ws::MAXIMIZE, on); }
+
+    Rect reportedRect() const { return minimized() ? kParkedRect : rect; }
+
+private:
+    bool has(std::uint32_t bit) const { return (style_ & bit) != 0; }
+    void set(std::uint32_t bit, bool on) { style_ = on ? (style_ | bit) : (style_ & ~bit); }
+
+    std::uint32_t style_ = 0;
+    // The converted title and the UTF-16 text it was made from.
+    mutable std::u16string convertedFrom_;
+    mutable std::string titleA_;
+};
+
+} // namespace vm::sim

@@ -1,0 +1,432 @@
+#include "platform/sim/sim_window_system.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/sim/cp932.h"
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+namespace {
+constexpr Hwnd kHwndBottom = 1;
+constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
+constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
+
+// Copies at most maxCount - 1 bytes and a NUL, never half a double-byte
+// character; returns the bytes copied.
+int CopyAnsi(const std::string& text, char* buffer, int maxCount) {
+    if (buffer == nullptr || maxCount <= 0)
+        return 0;
+    const std::size_t count = WholeCharPrefix(text, static_cast<std::size_t>(maxCount) - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return static_cast<int>(count);
+}
+} // namespace
+
+bool SimWindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
+    desk_.logCall(pid_, "EnumWindows");
+    return desk_.enumWindows(proc);
+}
+
+Hwnd SimWindowSystem::GetForegroundWindow() {
+    desk_.logCall(pid_, "GetForegroundWindow");
+    return desk_.foreground_;
+}
+
+bool SimWindowSystem::IsWindow(Hwnd window) {
+    desk_.logCall(pid_, "IsWindow", window);
+    return desk_.exists(window);
+}
+
+bool SimWindowSystem::IsWindowVisible(Hwnd window) {
+    desk_.logCall(pid_, "IsWindowVisible", window);
+    const SimWindow* target = desk_.find(window);
+    return target != nullptr && target->visible();
+}
+
+bool SimWindowSystem::IsWindowEnabled(Hwnd window) {
+    desk_.logCall(pid_, "IsWindowEnabled", window);
+    const SimWindow* target = desk_.find(window);
+    return target != nullptr && target->enabled();
+}
+
+bool SimWindowSystem::IsIconic(Hwnd window) {
+    desk_.logCall(pid_, "IsIconic", window);
+    const SimWindow* target = desk_.find(window);
+    return target != nullptr && target->minimized();
+}
+
+bool SimWindowSystem::IsZoomed(Hwnd window) {
+    desk_.logCall(pid_, "IsZoomed", window);
+    const SimWindow* target = desk_.find(window);
+    return target != nullptr && target->maximized();
+}
+
+int SimWindowSystem::GetWindowTextA(Hwnd window, char* buffer, int maxCount) {
+    desk_.logCall(pid_, "GetWindowTextA", window, maxCount);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return CopyAnsi({}, buffer, maxCount);
+    return CopyAnsi(target->titleA(), buffer, maxCount);
+}
+
+int SimWindowSystem::GetWindowTextLengthA(Hwnd window) {
+    desk_.logCall(pid_, "GetWindowTextLengthA", window);
+    const SimWindow* target = desk_.find(window);
+    return target == nullptr ? 0 : static_cast<int>(target->titleA().size());
+}
+
+int SimWindowSystem::GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount) {
+    desk_.logCall(pid_, "GetWindowTextW", window, maxCount);
+    if (buffer == nullptr || maxCount <= 0)
+        return 0;
+    const SimWindow* target = desk_.find(window);
+    const std::u16string_view text = target == nullptr ? u"" : target->titleW;
+    const std::size_t count = std::min(text.size(), static_cast<std::size_t>(maxCount) - 1);
+    std::copy_n(text.data(), count, buffer);
+    buffer[count] = u'\0';
+    return static_cast<int>(count);
+}
+
+int SimWindowSystem::GetWindowTextLengthW(Hwnd window) {
+    desk_.logCall(pid_, "GetWindowTextLengthW", window);
+    const SimWindow* target = desk_.find(window);
+    return target == nullptr ? 0 : static_cast<int>(target->titleW.size());
+}
+
+int SimWindowSystem::GetClassNameA(Hwnd window, char* buffer, int maxCount) {
+    desk_.logCall(pid_, "GetClassNameA", window, maxCount);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return CopyAnsi({}, buffer, maxCount);
+    return CopyAnsi(target->className, buffer, maxCount);
+}
+
+bool SimWindowSystem::GetWindowRect(Hwnd window, Rect& rect) {
+    desk_.logCall(pid_, "GetWindowRect", window);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    rect = target->reportedRect();
+    return true;
+}
+
+std::int32_t SimWindowSystem::GetWindowLongA(Hwnd window, int index) {
+    desk_.logCall(pid_, "GetWindowLongA", window, index);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    if (index == gwl::STYLE)
+        return static_cast<std::int32_t>(target->style());
+    if (index == gwl::EXSTYLE)
+        return static_cast<std::int32_t>(target->exStyle);
+    return 0;
+}
+
+std::uint32_t SimWindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) {
+    desk_.logCall(pid_, "GetWindowThreadProcessId", window);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    if (processId != nullptr)
+        *processId = target->pid;
+    return desk_.threadOf(target->pid);
+}
+
+Hwnd SimWindowSystem::FindWindowA(const char* className, const char* windowName) {
+    desk_.logCall(pid_, "FindWindowA", className, windowName);
+    for (auto it = desk_.zOrder_.rbegin(); it != desk_.zOrder_.rend(); ++it) {
+        const SimWindow& candidate = *desk_.windows_.at(*it);
+        if (className != nullptr && !EqualsAsciiNoCase(candidate.className, className))
+            continue;
+        if (windowName != nullptr && candidate.titleA() != windowName)
+            continue;
+        return *it;
+    }
+    return 0;
+}
+
+Hwnd SimWindowSystem::GetDesktopWindow() {
+    desk_.logCall(pid_, "GetDesktopWindow");
+    return kDesktopWindow;
+}
+
+int SimWindowSystem::GetSystemMetrics(int index) {
+    desk_.logCall(pid_, "GetSystemMetrics", index);
+    return desk_.systemMetric(index);
+}
+
+bool SimWindowSystem::GetCursorPos(Point& point) {
+    desk_.logCall(pid_, "GetCursorPos");
+    if (desk_.cursorFails_)
+        return false;
+    point = desk_.cursor_;
+    return true;
+}
+
+bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
+    desk_.logCall(pid_, "SetWindowTextA", window, text);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    target->titleW = FromCp932(text == nullptr ? "" : text);
+    return true;
+}
+
+bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
+    desk_.logCall(pid_, "SetWindowTextW", window, text);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    target->titleW = text == nullptr ? u"" : text;
+    return true;
+}
+
+std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_t value) {
+    desk_.logCall(pid_, "SetWindowLongA", window, index, value);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    const auto bits = static_cast<std::uint32_t>(value);
+    if (index == gwl::STYLE) {
+        // Minimized and maximized are states of the window manager, not
+        // bits a program can flip.
+        const std::uint32_t old = target->style();
+        const std::uint32_t managed = ws::MINIMIZE | ws::MAXIMIZE;
+        target->setStyle((bits & ~managed) | (old & managed));
+        return static_cast<std::int32_t>(old);
+    }
+    if (index == gwl::EXSTYLE)
+        return static_cast<std::int32_t>(std::exchange(target->exStyle, bits));
+    return 0;
+}
+
+bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
+    desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow)
+        return false;
+    desk_.move(*target, {x, y, x + width, y + height});
+    return true;
+}
+
+bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                   std::uint32_t flags) {
+    desk_.logCall(pid_, "SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow)
+        return false;
+    const bool zOrderChange = (flags & swp::NOZORDER) == 0;
+    if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
+        insertAfter != kHwndTopmost && insertAfter != kHwndNoTopmost && !desk_.exists(insertAfter))
+        return false;
+    if ((flags & (swp::NOMOVE | swp::NOSIZE)) != (swp::NOMOVE | swp::NOSIZE)) {
+        Rect rect = target->reportedRect();
+        if ((flags & swp::NOMOVE) == 0)
+            rect = {x, y, x + rect.Width(), y + rect.Height()};
+        if ((flags & swp::NOSIZE) == 0)
+            rect = {rect.left, rect.top, rect.left + cx, rect.top + cy};
+        desk_.move(*target, rect);
+    }
+    if (!zOrderChange)
+        return true;
+    if (insertAfter == kHwndTopmost)
+        target->exStyle |= ws_ex::TOPMOST;
+    if (insertAfter == kHwndNoTopmost)
+        target->exStyle &= ~ws_ex::TOPMOST;
+    if (insertAfter == kHwndBottom)
+        desk_.lower(window);
+    else if (insertAfter == hwnd_pos::TOP || insertAfter == kHwndTopmost ||
+             insertAfter == kHwndNoTopmost)
+        desk_.raise(window);
+    else
+        desk_.placeBelow(window, insertAfter);
+    return true;
+}
+
+bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
+    desk_.logCall(pid_, "ShowWindow", window, command);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow)
+        return false;
+    return desk_.show(*target, command);
+}
+
+bool SimWindowSystem::BringWindowToTop(Hwnd window) {
+    desk_.logCall(pid_, "BringWindowToTop", window);
+    if (!desk_.exists(window))
+        return false;
+    desk_.raise(window);
+    return true;
+}
+
+bool SimWindowSystem::SetForegroundWindow(Hwnd window) {
+    desk_.logCall(pid_, "SetForegroundWindow", window);
+    if (!desk_.exists(window))
+        return false;
+    if (window != desk_.foreground_) {
+        if (!desk_.mayTakeForeground(pid_, window))
+            return false;
+        desk_.foreground_ = window;
+    }
+    desk_.raise(window);
+    return true;
+}
+
+bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                        bool attach) {
+    desk_.logCall(pid_, "AttachThreadInput", attachThread, toThread, attach);
+    const auto known = [this](std::uint32_t tid) {
+        return std::any_of(desk_.processes_.begin(), desk_.processes_.end(), [tid](const auto& p) {
+            return p.second->alive && p.second->tid == tid;
+        });
+    };
+    if (desk_.attachFails_ || attachThread == toThread || !known(attachThread) || !known(toThread))
+        return false;
+    const auto pair =
+        std::make_pair(std::min(attachThread, toThread), std::max(attachThread, toThread));
+    if (attach) {
+        desk_.attachments_.insert(pair);
+        return true;
+    }
+    return desk_.attachments_.erase(pair) != 0;
+}
+
+bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam,
+                                            void* pvParam, std::uint32_t winIni) {
+    const auto value = reinterpret_cast<std::uintptr_t>(pvParam);
+    desk_.logCall(pid_, "SystemParametersInfoA", action, uiParam, value, winIni);
+    if (action == spi::GETFOREGROUNDLOCKTIMEOUT) {
+        if (pvParam == nullptr)
+            return false;
+        std::memcpy(pvParam, &desk_.lockTimeout_, sizeof desk_.lockTimeout_);
+        return true;
+    }
+    if (action == spi::SETFOREGROUNDLOCKTIMEOUT) {
+        desk_.lockTimeout_ = static_cast<std::uint32_t>(value);
+        return true;
+    }
+    return false;
+}
+
+HMonitor SimWindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
+    desk_.logCall(pid_, "MonitorFromWindow", window, flags);
+    return desk_.monitorFromWindow(window, flags);
+}
+
+bool SimWindowSystem::GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) {
+    desk_.logCall(pid_, "GetMonitorInfoA", monitor, info.cbSize);
+    // MONITORINFO or MONITORINFOEX, nothing else.
+    if (info.cbSize != 40 && info.cbSize != 72)
+        return false;
+    const SimDesktop::Monitor* found = desk_.findMonitor(monitor);
+    if (found == nullptr)
+        return false;
+    info.rcMonitor = found->monitor;
+    info.rcWork = found->work;
+    info.dwFlags = found == &desk_.monitors_.front() ? 1 : 0;
+    return true;
+}
+
+bool SimWindowSystem::EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) {
+    desk_.logCall(pid_, "EnumDisplayMonitors");
+    std::vector<HMonitor> handles;
+    for (const SimDesktop::Monitor& monitor : desk_.monitors_)
+        handles.push_back(monitor.handle);
+    for (const HMonitor handle : handles) {
+        if (!proc(handle))
+            return false;
+    }
+    return true;
+}
+
+std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                            std::intptr_t lParam) {
+    desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
+    return desk_.callProc(window, msg, wParam, lParam);
+}
+
+bool SimWindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    desk_.logCall(pid_, "PostMessageA", window, msg, wParam, lParam);
+    if (window == 0)
+        return desk_.post(pid_, 0, msg, wParam, lParam);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    return desk_.post(target->pid, window, msg, wParam, lParam);
+}
+
+std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {
+    desk_.logCall(pid_, "RegisterWindowMessageA", name);
+    if (name == nullptr || *name == '\0')
+        return 0;
+    return desk_.registerMessage(name);
+}
+
+Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                      const char* windowName, std::uint32_t style, int x, int y,
+                                      int width, int height, Hwnd owner, WndProc proc) {
+    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
+                  height, owner);
+    if (className == nullptr || !desk_.findProcess(pid_)->alive)
+        return 0;
+    auto window = std::make_unique<SimWindow>();
+    window->className = className;
+    window->titleW = FromCp932(windowName == nullptr ? "" : windowName);
+    window->rect = {x, y, x + width, y + height};
+    window->normalRect = window->rect;
+    window->setStyle(style & ~(ws::MINIMIZE | ws::MAXIMIZE));
+    window->exStyle = exStyle;
+    window->pid = pid_;
+    window->owner = owner;
+    window->proc = std::move(proc);
+    return desk_.insertWindow(std::move(window)).handle;
+}
+
+bool SimWindowSystem::DestroyWindow(Hwnd window) {
+    desk_.logCall(pid_, "DestroyWindow", window);
+    // Only the thread that made a window may destroy it.
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr || target->pid != pid_)
+        return false;
+    desk_.destroyWithOwned(window, true);
+    return true;
+}
+
+bool SimWindowSystem::SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
+    desk_.logCall(pid_, "SetTimer", window, id, elapseMs);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr || target->pid != pid_)
+        return false;
+    return desk_.setTimer(window, id, elapseMs);
+}
+
+bool SimWindowSystem::KillTimer(Hwnd window, std::uintptr_t id) {
+    desk_.logCall(pid_, "KillTimer", window, id);
+    const auto timer = desk_.timers_.find({window, id});
+    if (timer == desk_.timers_.end() || timer->second.pid != pid_)
+        return false;
+    desk_.timers_.erase(timer);
+    return true;
+}
+
+void SimWindowSystem::PostQuitMessage(int exitCode) {
+    desk_.logCall(pid_, "PostQuitMessage", exitCode);
+    desk_.postQuit(pid_, exitCode);
+}
+
+int SimWindowSystem::RunMessageLoop() {
+    desk_.logCall(pid_, "RunMessageLoop");
+    return desk_.runMessageLoop(pid_);
+}
+
+void SimWindowSystem::ProcessMessages() {
+    desk_.logCall(pid_, "ProcessMessages");
+    desk_.processMessages(pid_);
+}
+
+} // namespace vm::sim

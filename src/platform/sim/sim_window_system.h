@@ -1,0 +1,76 @@
+// The window system as one process on the simulated desktop sees it.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/window_system.h"
+
+namespace vm::sim {
+
+class SimDesktop;
+
+class SimWindowSystem final : public IWindowSystem {
+public:
+    SimWindowSystem(SimDesktop& desk, std::uint32_t pid) : desk_(desk), pid_(pid) {}
+
+    bool EnumWindows(const std::function<bool(Hwnd)>& proc) override;
+    Hwnd GetForegroundWindow() override;
+    bool IsWindow(Hwnd window) override;
+    bool IsWindowVisible(Hwnd window) override;
+    bool IsWindowEnabled(Hwnd window) override;
+    bool IsIconic(Hwnd window) override;
+    bool IsZoomed(Hwnd window) override;
+    int GetWindowTextA(Hwnd window, char* buffer, int maxCount) override;
+    int GetWindowTextLengthA(Hwnd window) override;
+    int GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount) override;
+    int GetWindowTextLengthW(Hwnd window) override;
+    int GetClassNameA(Hwnd window, char* buffer, int maxCount) override;
+    bool GetWindowRect(Hwnd window, Rect& rect) override;
+    std::int32_t GetWindowLongA(Hwnd window, int index) override;
+    std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) override;
+    Hwnd FindWindowA(const char* className, const char* windowName) override;
+    Hwnd GetDesktopWindow() override;
+    int GetSystemMetrics(int index) override;
+    bool GetCursorPos(Point& point) override;
+
+    bool SetWindowTextA(Hwnd window, const char* text) override;
+    bool SetWindowTextW(Hwnd window, const char16_t* text) override;
+    std::int32_t SetWindowLongA(Hwnd window, int index, std::int32_t value) override;
+    bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) override;
+    bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                      std::uint32_t flags) override;
+    bool ShowWindow(Hwnd window, int command) override;
+    bool BringWindowToTop(Hwnd window) override;
+    bool SetForegroundWindow(Hwnd window) override;
+    bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                           bool attach) override;
+    bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
+                               std::uint32_t winIni) override;
+
+    HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
+    bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
+    bool EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) override;
+
+    std::intptr_t SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                               std::intptr_t lParam) override;
+    bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
+    std::uint32_t RegisterWindowMessageA(const char* name) override;
+
+    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                         std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
+                         WndProc proc) override;
+    bool DestroyWindow(Hwnd window) override;
+    bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) override;
+    bool KillTimer(Hwnd window, std::uintptr_t id) override;
+
+    void PostQuitMessage(int exitCode) override;
+    int RunMessageLoop() override;
+    void ProcessMessages() override;
+
+private:
+    SimDesktop& desk_;
+    std::uint32_t pid_;
+};
+
+} // namespace vm::sim

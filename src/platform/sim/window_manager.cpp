@@ -1,0 +1,244 @@
+// The window manager: z-order, show states, geometry, destruction and the
+// foreground window.
+#include <algorithm>
+
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+namespace {
+// Counts nesting, also when a callback throws.
+template <typename T>
+class DepthGuard {
+public:
+    explicit DepthGuard(T& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    T& depth_;
+};
+
+bool IsShowCommand(int command) {
+    switch (command) {
+        case sw::HIDE:
+        case sw::SHOWNORMAL:
+        case sw::SHOWMINIMIZED:
+        case sw::MAXIMIZE:
+        case sw::SHOW:
+        case sw::MINIMIZE:
+        case sw::RESTORE:
+            return true;
+        default:
+            return false;
+    }
+}
+} // namespace
+
+SimWindow* SimDesktop::find(Hwnd window) {
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
+    // Window handles are even numbers, as on Windows.
+    window->handle = nextHwnd_;
+    nextHwnd_ += 4;
+    SimWindow& added = *window;
+    windows_.emplace(added.handle, std::move(window));
+    zOrder_.push_back(added.handle);
+    return added;
+}
+
+void SimDesktop::raise(Hwnd window) {
+    const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
+    if (it != zOrder_.end())
+        std::rotate(it, it + 1, zOrder_.end());
+}
+
+void SimDesktop::lower(Hwnd window) {
+    const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
+    if (it != zOrder_.end())
+        std::rotate(zOrder_.begin(), it, it + 1);
+}
+
+void SimDesktop::placeBelow(Hwnd window, Hwnd above) {
+    if (window == above)
+        return;
+    const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
+    if (it == zOrder_.end())
+        return;
+    zOrder_.erase(it);
+    zOrder_.insert(std::find(zOrder_.begin(), zOrder_.end(), above), window);
+}
+
+bool SimDesktop::enumWindows(const std::function<bool(Hwnd)>& proc) {
+    // The handles are taken first: windows made during the walk are not
+    // visited, windows destroyed during it are skipped.
+    if (enumLists_.size() <= enumDepth_)
+        enumLists_.emplace_back();
+    std::vector<Hwnd>& list = enumLists_[enumDepth_];
+    list.assign(zOrder_.rbegin(), zOrder_.rend());
+    DepthGuard depth(enumDepth_);
+    for (const Hwnd window : list) {
+        if (windows_.count(window) != 0 && !proc(window))
+            return false;
+    }
+    return true;
+}
+
+bool SimDesktop::show(SimWindow& window, int command) {
+    if (!IsShowCommand(command))
+        return false;
+    const bool wasVisible = window.visible();
+    const bool visible = command != sw::HIDE;
+    const Hwnd handle = window.handle;
+    if (visible != wasVisible && window.proc) {
+        // The window hears of it before it changes.
+        callProc(handle, wm::SHOWWINDOW, visible ? 1 : 0, 0);
+        if (find(handle) != &window)
+            return wasVisible;
+    }
+    window.setVisible(visible);
+    if (command == sw::SHOWNORMAL)
+        restore(window, false);
+    else if (command == sw::RESTORE)
+        restore(window, window.minimized() && window.restoresMaximized);
+    else if (command == sw::MAXIMIZE)
+        maximize(window);
+    else if (command == sw::MINIMIZE || command == sw::SHOWMINIMIZED)
+        minimize(window);
+    if (foreground_ == handle && (!window.visible() || window.minimized()))
+        activateNext(handle);
+    return wasVisible;
+}
+
+void SimDesktop::restore(SimWindow& window, bool toMaximized) {
+    if (toMaximized) {
+        maximize(window);
+        return;
+    }
+    if (window.minimized() || window.maximized())
+        window.rect = window.normalRect;
+    window.setMinimized(false);
+    window.setMaximized(false);
+    window.restoresMaximized = false;
+}
+
+void SimDesktop::maximize(SimWindow& window) {
+    if (!window.minimized() && !window.maximized())
+        window.normalRect = window.rect;
+    window.setMinimized(false);
+    window.restoresMaximized = false;
+    window.rect = maximizedRect(window.normalRect);
+    window.setMaximized(true);
+}
+
+void SimDesktop::minimize(SimWindow& window) {
+    if (window.minimized())
+        return;
+    if (!window.maximized())
+        window.normalRect = window.rect;
+    window.restoresMaximized = window.maximized();
+    window.setMaximized(false);
+    window.setMinimized(true);
+}
+
+void SimDesktop::move(SimWindow& window, Rect rect) {
+    if (window.refusesMoves)
+        return;
+    window.rect = rect;
+    // A maximized window stays maximized; its restored place is kept.
+    if (!window.minimized() && !window.maximized())
+        window.normalRect = rect;
+}
+
+Rect SimDesktop::maximizedRect(Rect normal) {
+    const Monitor* monitor = findMonitor(monitorFromRect(normal, monitor::DEFAULTTONEAREST));
+    if (monitor == nullptr)
+        return normal;
+    // Like Windows, the frame lies just outside the work area.
+    const int frame = systemMetric(sm::CYFRAME);
+    const Rect work = monitor->work;
+    return {work.left - frame, work.top - frame, work.right + frame, work.bottom + frame};
+}
+
+void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
+    if (std::find(destroying_.begin(), destroying_.end(), window) != destroying_.end())
+        return;
+    destroying_.push_back(window);
+    // Owned windows go first, as on Windows.
+    for (const Hwnd other : zOrder()) {
+        const SimWindow* owned = find(other);
+        if (owned != nullptr && owned->owner == window)
+            destroyWithOwned(other, notify);
+    }
+    if (notify)
+        callProc(window, wm::DESTROY, 0, 0);
+    if (exists(window))
+        removeWindow(window);
+    std::erase(destroying_, window);
+}
+
+void SimDesktop::removeWindow(Hwnd window) {
+    const auto it = windows_.find(window);
+    std::erase(zOrder_, window);
+    std::erase_if(timers_, [window](const auto& timer) { return timer.first.first == window; });
+    if (procDepth_ > 0)
+        graveyard_.push_back(std::move(it->second));
+    windows_.erase(it);
+    if (taskbar_ == window)
+        taskbar_ = 0;
+    if (foreground_ == window)
+        activateNext(window);
+}
+
+void SimDesktop::activateNext(Hwnd leaving) {
+    foreground_ = 0;
+    for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
+        const SimWindow& candidate = *windows_.at(*it);
+        if (*it != leaving && candidate.visible() && candidate.enabled() &&
+            !candidate.minimized()) {
+            foreground_ = *it;
+            return;
+        }
+    }
+}
+
+bool SimDesktop::mayTakeForeground(std::uint32_t pid, Hwnd window) const {
+    if (!foregroundLock_ || foreground_ == 0 || lockTimeout_ == 0)
+        return true;
+    const auto owner = [this](Hwnd handle) { return windows_.at(handle)->pid; };
+    const std::uint32_t foregroundPid = owner(foreground_);
+    if (foregroundPid == pid)
+        return true;
+    // Threads that share the foreground thread's input may pass it on.
+    const std::uint32_t foregroundThread = threadOf(foregroundPid);
+    return attached(foregroundThread, threadOf(pid)) ||
+           attached(foregroundThread, threadOf(owner(window)));
+}
+
+bool SimDesktop::attached(std::uint32_t a, std::uint32_t b) const {
+    return attachments_.count({std::min(a, b), std::max(a, b)}) != 0;
+}
+
+std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    SimWindow* target = find(window);
+    if (target == nullptr || !target->proc)
+        return 0;
+    // The window object stays alive even if the procedure destroys it.
+    const WndProc& proc = target->proc;
+    std::intptr_t result = 0;
+    {
+        DepthGuard depth(procDepth_);
+        result = proc(window, msg, wParam, lParam);
+    }
+    if (procDepth_ == 0)
+        graveyard_.clear();
+    return result;
+}
+
+} // namespace vm::sim
