@@ -27,9 +27,9 @@
 namespace vm::sim {
 
 struct WindowSpec {
-    std::string className;       // ANSI (code page 932)
-    std::string title;           // ANSI (code page 932) title
-    std::u16string titleW;       // if not empty, the title (wins over title)
+    std::string className{};     // ANSI (code page 932)
+    std::string title{};         // ANSI (code page 932) title
+    std::u16string titleW{};     // if not empty, the title (wins over title)
     Rect rect{100, 0, 500, 300}; // normal (restored) rectangle
     std::uint32_t style = ws::OVERLAPPEDWINDOW | ws::VISIBLE;
     std::uint32_t exStyle = 0;

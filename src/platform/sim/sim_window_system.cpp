@@ -84,7 +84,9 @@ int SimWindowSystem::GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount)
     if (buffer == nullptr || maxCount <= 0)
         return 0;
     const SimWindow* target = desk_.find(window);
-    const std::u16string_view text = target == nullptr ? u"" : target->titleW;
+    std::u16string_view text;
+    if (target != nullptr)
+        text = target->titleW;
     const std::size_t count = std::min(text.size(), static_cast<std::size_t>(maxCount) - 1);
     std::copy_n(text.data(), count, buffer);
     buffer[count] = u'\0';

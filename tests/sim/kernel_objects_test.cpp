@@ -1,0 +1,80 @@
+// Named mutexes live as long as a handle to them; a process snapshot is a
+// copy of the process list of its moment.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+namespace {
+
+constexpr char kMutex[] = "Velmora\x81\x49/Norvik Project";
+
+TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen) {
+    SimDesktop desk;
+    const std::uint32_t first = desk.addProcess("C:\\Tools\\velmora.exe");
+    const std::uint32_t second = desk.addProcess("C:\\Tools\\velmora.exe");
+    IOperatingSystem& firstOs = desk.platformFor(first).os;
+    IOperatingSystem& secondOs = desk.platformFor(second).os;
+
+    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), 0u);
+    const Handle created = firstOs.CreateMutexA(false, kMutex);
+    ASSERT_NE(created, 0u);
+    const Handle opened = secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex);
+    ASSERT_NE(opened, 0u);
+    EXPECT_NE(opened, created);
+    // A handle means nothing in another process.
+    EXPECT_FALSE(secondOs.ReleaseMutex(created));
+    EXPECT_TRUE(firstOs.ReleaseMutex(created));
+
+    desk.endProcess(first);
+    EXPECT_TRUE(desk.mutexExists(kMutex));
+    EXPECT_TRUE(secondOs.CloseHandle(opened));
+    EXPECT_FALSE(secondOs.CloseHandle(opened));
+    EXPECT_FALSE(desk.mutexExists(kMutex));
+    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), 0u);
+}
+
+TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
+    SimDesktop desk;
+    const std::uint32_t pid = desk.addProcess("C:\\Tools\\velmora.exe");
+    const Platform platform = desk.platformFor(pid);
+    platform.os.CreateMutexA(false, kMutex);
+    const Hwnd window = platform.win.CreateWindowExA(
+        0, "TMainForm", "", 0, 0, 0, 10, 10, 0,
+        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });
+    desk.endProcess(pid);
+    EXPECT_FALSE(desk.exists(window));
+    EXPECT_FALSE(desk.mutexExists(kMutex));
+}
+
+TEST(KernelObjectsTest, SnapshotListsTheProcessesOfItsMoment) {
+    SimDesktop desk;
+    const std::uint32_t self = desk.addProcess("C:\\Tools\\velmora.exe");
+    const std::uint32_t editor = desk.addProcess("C:\\Apps\\Edit.exe");
+    IOperatingSystem& os = desk.platformFor(self).os;
+    const Handle snapshot = os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    desk.endProcess(editor);
+    desk.addProcess("C:\\Apps\\late.exe");
+
+    ProcessEntry32 entry;
+    EXPECT_FALSE(os.Process32First(snapshot, entry));
+    entry.dwSize = 296;
+    std::vector<std::pair<std::uint32_t, std::string>> seen;
+    for (bool more = os.Process32First(snapshot, entry); more;
+         more = os.Process32Next(snapshot, entry))
+        seen.emplace_back(entry.th32ProcessID, entry.szExeFile);
+    EXPECT_EQ(seen, (std::vector<std::pair<std::uint32_t, std::string>>{
+                        {self, "C:\\Tools\\velmora.exe"}, {editor, "C:\\Apps\\Edit.exe"}}));
+    EXPECT_TRUE(os.CloseHandle(snapshot));
+    EXPECT_FALSE(os.Process32First(snapshot, entry));
+
+    desk.setSnapshotUnavailable(true);
+    EXPECT_EQ(os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0), 0u);
+    EXPECT_EQ(desk.snapshotCount(), 2u);
+}
+
+} // namespace
+} // namespace vm::sim

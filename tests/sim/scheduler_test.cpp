@@ -1,0 +1,151 @@
+// Virtual time: scene events, posted messages, timers and the end of a
+// message loop come in the order Windows would deliver them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+namespace {
+
+constexpr std::uint32_t kPing = wm::USER + 1;
+constexpr std::uint32_t kPong = wm::USER + 2;
+
+class SchedulerTest : public ::testing::Test {
+protected:
+    SchedulerTest()
+        : pid(desk.addProcess("C:\\Tools\\velmora.exe")), platform(desk.platformFor(pid)) {
+        window = platform.win.CreateWindowExA(
+            0, "TMainForm", "", 0, 0, 0, 100, 100, 0,
+            [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t) {
+                seen.push_back(std::to_string(desk.now()) + ":" + name(msg) +
+                               std::to_string(wParam));
+                if (onMessage)
+                    onMessage(msg);
+                return std::intptr_t{0};
+            });
+    }
+
+    static std::string name(std::uint32_t msg) {
+        switch (msg) {
+            case wm::TIMER:
+                return "timer";
+            case kPing:
+                return "ping";
+            case kPong:
+                return "pong";
+            default:
+                return "msg" + std::to_string(msg) + "/";
+        }
+    }
+
+    SimDesktop desk;
+    std::uint32_t pid;
+    Platform platform;
+    Hwnd window = 0;
+    std::vector<std::string> seen;
+    std::function<void(std::uint32_t)> onMessage;
+};
+
+TEST_F(SchedulerTest, PostedMessagesComeBeforeTimersAndALateTimerFiresOnce) {
+    ASSERT_TRUE(platform.win.SetTimer(window, 1, 250));
+    ASSERT_TRUE(platform.win.PostMessageA(window, kPing, 0, 0));
+    bool slept = false;
+    onMessage = [&](std::uint32_t msg) {
+        if (msg == wm::TIMER && !slept) {
+            slept = true;
+            platform.os.Sleep(400);
+        }
+    };
+    desk.advance(1000);
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"0:ping0", "250:timer1", "650:timer1", "900:timer1"}));
+    EXPECT_EQ(desk.now(), 1000u);
+    EXPECT_EQ(platform.os.GetTickCount(), 1000u);
+}
+
+TEST_F(SchedulerTest, SleepRunsOtherProgramsButDispatchesNothing) {
+    platform.win.SetTimer(window, 1, 100);
+    platform.win.PostMessageA(window, kPing, 0, 0);
+    const std::uint32_t other = desk.addProcess("C:\\Apps\\edit.exe");
+    desk.at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
+    platform.os.Sleep(300);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_NE(platform.win.FindWindowA("Late", nullptr), 0u);
+    // Only what was waiting: the ping, then one timer message.
+    desk.advance(0);
+    EXPECT_EQ(seen, (std::vector<std::string>{"300:ping0", "300:timer1"}));
+}
+
+TEST_F(SchedulerTest, QuitEndsTheLoopAfterTheMessagesPostedBeforeItAndStopsTimers) {
+    platform.win.SetTimer(window, 1, 250);
+    desk.at(100, [&] { platform.win.PostMessageA(window, kPing, 0, 0); });
+    onMessage = [&](std::uint32_t msg) {
+        if (msg == kPing) {
+            platform.win.PostMessageA(window, kPong, 7, 0);
+            platform.win.PostQuitMessage(3);
+            EXPECT_EQ(desk.exitCodeOf(pid), 3);
+        }
+    };
+    EXPECT_EQ(desk.exitCodeOf(pid), -1);
+    EXPECT_EQ(platform.win.RunMessageLoop(), 3);
+    EXPECT_EQ(seen, (std::vector<std::string>{"100:ping0", "100:pong7"}));
+    desk.advance(1000);
+    EXPECT_EQ(seen.size(), 2u);
+}
+
+TEST_F(SchedulerTest, MessageLoopGivesUpWhenNothingCanEverArrive) {
+    EXPECT_EQ(platform.win.RunMessageLoop(), -1);
+    EXPECT_EQ(desk.now(), 0u);
+
+    // A timer that never quits: the loop gives up after a virtual day.
+    platform.win.SetTimer(window, 1, 60000);
+    EXPECT_EQ(platform.win.RunMessageLoop(), -1);
+    EXPECT_EQ(desk.now(), 24u * 60 * 60 * 1000);
+}
+
+TEST_F(SchedulerTest, ProcessMessagesDispatchesOnlyWhatIsAlreadyWaiting) {
+    platform.win.SetTimer(window, 1, 10);
+    desk.at(0, [] {});
+    platform.win.PostMessageA(window, kPing, 0, 0);
+    onMessage = [&](std::uint32_t msg) {
+        if (msg == kPing)
+            platform.win.PostMessageA(window, kPong, 0, 0);
+    };
+    platform.win.ProcessMessages();
+    EXPECT_EQ(seen, (std::vector<std::string>{"0:ping0"}));
+}
+
+TEST_F(SchedulerTest, ProgramWindowsHearOfShowingDestructionAndCopyData) {
+    const std::uint32_t other = desk.addProcess("C:\\Tools\\velmora.exe");
+    IWindowSystem& otherWin = desk.platformFor(other).win;
+    const char text[] = "/Show";
+    CopyDataStruct data{1, sizeof text, text};
+    std::string received;
+    onMessage = [&](std::uint32_t msg) {
+        if (msg == wm::DESTROY)
+            platform.win.PostQuitMessage(0);
+    };
+    desk.window(window).proc = [&, proc = desk.window(window).proc](
+                                   Hwnd h, std::uint32_t msg, std::uintptr_t w, std::intptr_t l) {
+        if (msg == wm::COPYDATA)
+            received = static_cast<const char*>(reinterpret_cast<const CopyDataStruct*>(l)->lpData);
+        return proc(h, msg, w, l);
+    };
+    EXPECT_EQ(
+        otherWin.SendMessageA(window, wm::COPYDATA, 0, reinterpret_cast<std::intptr_t>(&data)), 0);
+    EXPECT_EQ(received, "/Show");
+
+    platform.win.ShowWindow(window, sw::SHOW);
+    platform.win.ShowWindow(window, sw::SHOW);
+    EXPECT_FALSE(otherWin.DestroyWindow(window));
+    EXPECT_TRUE(platform.win.DestroyWindow(window));
+    EXPECT_FALSE(desk.exists(window));
+    EXPECT_EQ(seen, (std::vector<std::string>{"0:msg74/0", "0:msg24/1", "0:msg2/0"}));
+    EXPECT_EQ(desk.exitCodeOf(pid), 0);
+}
+
+} // namespace
+} // namespace vm::sim
