@@ -19,7 +19,7 @@ SimDesktop::SimDesktop() {
     desktop->handle = kDesktopWindow;
     desktop->className = "#32769";
     desktop->pid = systemPid_;
-    desktop->setStyle(kShellStyle);
+    desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
 }
 
@@ -97,7 +97,7 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->titleW = spec.titleW.empty() ? FromCp932(spec.title) : spec.titleW;
     window->rect = spec.rect;
     window->normalRect = spec.rect;
-    window->setStyle(spec.style & ~(ws::VISIBLE | ws::DISABLED | ws::MINIMIZE | ws::MAXIMIZE));
+    window->style = spec.style & ~(ws::VISIBLE | ws::DISABLED | ws::MINIMIZE | ws::MAXIMIZE);
     window->setVisible(spec.visible);
     window->setEnabled(spec.enabled);
     window->exStyle = spec.exStyle;

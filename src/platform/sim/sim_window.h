@@ -17,8 +17,8 @@ inline constexpr Rect kParkedRect{kParkedCoordinate, kParkedCoordinate, kParkedC
 // What GetDesktopWindow returns; EnumWindows never visits it.
 inline constexpr Hwnd kDesktopWindow = 0x10010;
 
-// Tests may read and change every field. The state flags are the style
-// bits themselves, so WS_VISIBLE, WS_DISABLED, WS_MINIMIZE and WS_MAXIMIZE
+// Tests may read and change every field. The state flags are read from and
+// written to the style bits themselves, so WS_VISIBLE, WS_DISABLED, WS_MINIMIZE and WS_MAXIMIZE
 // always agree with them. Setting a flag here changes that state only; to
 // have the window behave as on a show or move request, use
 // SimDesktop::showWindow / moveWindow.
@@ -28,6 +28,7 @@ struct SimWindow {
     std::u16string titleW;
     Rect rect;       // what GetWindowRect reports unless the window is minimized
     Rect normalRect; // where a restore puts it
+    std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     std::uint32_t pid = 0;
     Hwnd owner = 0;
@@ -39,8 +40,6 @@ struct SimWindow {
     // The title as the "A" calls see it.
     const std::string& titleA() const;
 
-    std::uint32_t style() const { return style_; }
-    void setStyle(std::uint32_t style) { style_ = style; }
     bool visible() const { return has(ws::VISIBLE); }
     void setVisible(bool on) { set(ws::VISIBLE, on); }
     bool enabled() const { return !has(ws::DISABLED); }
@@ -53,10 +52,9 @@ struct SimWindow {
     Rect reportedRect() const { return minimized() ? kParkedRect : rect; }
 
 private:
-    bool has(std::uint32_t bit) const { return (style_ & bit) != 0; }
-    void set(std::uint32_t bit, bool on) { style_ = on ? (style_ | bit) : (style_ & ~bit); }
+    bool has(std::uint32_t bit) const { return (style & bit) != 0; }
+    void set(std::uint32_t bit, bool on) { style = on ? (style | bit) : (style & ~bit); }
 
-    std::uint32_t style_ = 0;
     // The converted title and the UTF-16 text it was made from.
     mutable std::u16string convertedFrom_;
     mutable std::string titleA_;

@@ -122,7 +122,7 @@ std::int32_t SimWindowSystem::GetWindowLongA(Hwnd window, int index) {
     if (target == nullptr)
         return 0;
     if (index == gwl::STYLE)
-        return static_cast<std::int32_t>(target->style());
+        return static_cast<std::int32_t>(target->style);
     if (index == gwl::EXSTYLE)
         return static_cast<std::int32_t>(target->exStyle);
     return 0;
@@ -196,9 +196,9 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
     if (index == gwl::STYLE) {
         // Minimized and maximized are states of the window manager, not
         // bits a program can flip.
-        const std::uint32_t old = target->style();
+        const std::uint32_t old = target->style;
         const std::uint32_t managed = ws::MINIMIZE | ws::MAXIMIZE;
-        target->setStyle((bits & ~managed) | (old & managed));
+        target->style = (bits & ~managed) | (old & managed);
         return static_cast<std::int32_t>(old);
     }
     if (index == gwl::EXSTYLE)
@@ -381,7 +381,7 @@ Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* classNa
     window->titleW = FromCp932(windowName == nullptr ? "" : windowName);
     window->rect = {x, y, x + width, y + height};
     window->normalRect = window->rect;
-    window->setStyle(style & ~(ws::MINIMIZE | ws::MAXIMIZE));
+    window->style = style & ~(ws::MINIMIZE | ws::MAXIMIZE);
     window->exStyle = exStyle;
     window->pid = pid_;
     window->owner = owner;
