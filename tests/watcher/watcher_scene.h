@@ -1,0 +1,83 @@
+// A program instance with its taskbar tracker and window handler on a
+// simulated desktop: one 1024 x 768 monitor under a 30-pixel top taskbar,
+// and the program "note.exe" whose windows the tests open.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/sim/sim_desktop.h"
+#include "sys/window_helpers.h"
+#include "watcher/taskbar_tracker.h"
+#include "watcher/window_handler.h"
+
+namespace vm {
+
+struct SceneLayout {
+    Rect monitor{0, 0, 1024, 768};
+    Rect work{0, 30, 1024, 768};
+    sim::TaskbarSpec taskbar{};
+    bool withTaskbar = true;
+};
+
+class WatcherScene {
+public:
+    explicit WatcherScene(std::vector<std::string> args = {}, SceneLayout layout = {}) {
+        desk.addMonitor(layout.monitor, layout.work);
+        if (layout.withTaskbar)
+            desk.addTaskbar(layout.taskbar);
+        self = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        note = desk.addProcess("C:\\Apps\\note.exe");
+        context = std::make_unique<ProgramContext>(
+            ProgramContext{desk.platformFor(self), CommandLine(std::move(args)), {}});
+        settingsWindow = std::make_unique<Form>(context->platform.win);
+        tracker = std::make_unique<TaskbarTracker>(
+            *context, controls, taskbar, tray, *settingsWindow,
+            TaskbarTrackerHooks{.CloseController = [this] { ++closes; },
+                                .ApplyTranslucency =
+                                    [this](std::int16_t percent, bool force) {
+                                        translucency.emplace_back(percent, force);
+                                    },
+                                .BtnCancelClick = [this] { settingsWindow->Hide(); }});
+        handler = std::make_unique<WindowHandler>(*context, controls, taskbar, watch, tray,
+                                                  monitors, *tracker);
+        monitors.Refresh(context->platform.win);
+    }
+
+    Hwnd Open(sim::WindowSpec spec) {
+        if (spec.pid == 0)
+            spec.pid = note;
+        if (spec.className.empty())
+            spec.className = "NoteWindow";
+        if (spec.title.empty() && spec.titleW.empty())
+            spec.title = "Note";
+        return desk.addWindow(spec);
+    }
+    // What a full pass does for one window: the taskbar check, then the
+    // handler with the window's identity.
+    void Pass(Hwnd window) {
+        tracker->CheckTaskbar();
+        handler->HandleWindow(window, GetWindowIdentity(context->platform, window));
+    }
+    Rect RectOf(Hwnd window) { return desk.window(window).rect; }
+
+    sim::SimDesktop desk;
+    std::uint32_t self = 0;
+    std::uint32_t note = 0;
+    std::unique_ptr<ProgramContext> context;
+    MainFormControls controls;
+    TaskbarInfo taskbar;
+    WatchState watch;
+    TrayIcon tray;
+    DisplayMonitors monitors;
+    std::unique_ptr<Form> settingsWindow;
+    std::unique_ptr<TaskbarTracker> tracker;
+    std::unique_ptr<WindowHandler> handler;
+    int closes = 0;
+    std::vector<std::pair<std::int16_t, bool>> translucency;
+};
+
+} // namespace vm

@@ -1,0 +1,169 @@
+#include "watcher/window_relocation.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "watcher_scene.h"
+
+namespace vm {
+namespace {
+
+using sim::WindowSpec;
+
+TEST(WindowRelocationTest, WorkedExampleWithDialogAndHeightOptions) {
+    struct Case {
+        const char* what;
+        bool dialog, resize;
+        std::string className;
+        Rect before, after;
+    };
+    const std::vector<Case> cases{
+        {"plain", false, false, "", {100, 0, 500, 300}, {100, 30, 500, 330}},
+        {"dialog", true, false, "#32770", {100, 0, 500, 300}, {312, 249, 712, 549}},
+        {"dialog option, other class",
+         true,
+         false,
+         "#32771",
+         {100, 0, 500, 300},
+         {100, 30, 500, 330}},
+        {"dialog class, option off",
+         false,
+         false,
+         "#32770",
+         {100, 0, 500, 300},
+         {100, 30, 500, 330}},
+        {"too high", false, true, "", {100, 10, 500, 760}, {100, 30, 500, 768}},
+        {"exactly the room", false, true, "", {100, 10, 500, 748}, {100, 30, 500, 768}},
+        {"one pixel more", false, true, "", {100, 10, 500, 749}, {100, 30, 500, 768}},
+        {"height option off", false, false, "", {100, 10, 500, 760}, {100, 30, 500, 780}},
+        {"centred, room from the watch line",
+         true,
+         true,
+         "#32770",
+         {100, 0, 500, 750},
+         {312, 24, 712, 762}},
+    };
+    for (const Case& c : cases) {
+        WatcherScene scene({"/Q", "/S"});
+        scene.controls.PPDialog.SetChecked(c.dialog);
+        scene.controls.PPReSize.SetChecked(c.resize);
+        const Hwnd window = scene.Open({.className = c.className, .rect = c.before});
+        scene.Pass(window);
+        EXPECT_EQ(scene.RectOf(window), c.after) << c.what;
+    }
+}
+
+TEST(WindowRelocationTest, DialogCentringTruncatesTowardZero) {
+    WatcherScene right({"/Q", "/S"});
+    right.controls.PPDialog.SetChecked(true);
+    const Hwnd dialog = right.Open({.className = "#32770", .rect = {0, 0, 301, 100}});
+    right.Pass(dialog);
+    EXPECT_EQ(right.RectOf(dialog).left, 361); // 723 / 2
+
+    WatcherScene left({"/Q", "/S"}, {.monitor = {-1024, 0, 0, 768},
+                                     .work = {-1024, 30, 0, 768},
+                                     .taskbar = {.rect = {-1024, 0, 0, 30}}});
+    left.controls.PPDialog.SetChecked(true);
+    const Hwnd far = left.Open({.className = "#32770", .rect = {-1000, 0, -443, 100}});
+    left.Pass(far);
+    EXPECT_EQ(left.RectOf(far).left, -790); // -1581 / 2
+}
+
+struct TrayChange {
+    IconState image;
+    std::uint64_t time;
+    std::string title;
+};
+
+TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
+    for (const std::string caption : {"MOVING", ""}) {
+        WatcherScene scene;
+        scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
+        scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");
+        scene.controls.TxtCap.SetText(caption);
+        const std::u16string title = u"Caf\u00e9 \u2603 \u20ac";
+        const Hwnd window = scene.Open({.titleW = title});
+        std::vector<TrayChange> changes;
+        scene.tray.OnChange = [&] {
+            changes.push_back(
+                {scene.tray.Image(), scene.desk.now(), scene.desk.window(window).titleA()});
+        };
+        scene.tracker->CheckTaskbar();
+        const WindowIdentity identity = GetWindowIdentity(scene.context->platform, window);
+        scene.desk.clearCalls();
+        const std::uint64_t start = scene.desk.now();
+        scene.handler->HandleWindow(window, identity);
+
+        const std::set<std::string> watched{
+            "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW", "SetWindowTextA",
+            "Sleep",         "SetWindowTextW",       "MoveWindow",     "ShowWindow"};
+        std::vector<std::string> order;
+        for (const std::string& name : scene.desk.callNames(scene.self)) {
+            if (watched.count(name))
+                order.push_back(name);
+        }
+        EXPECT_EQ(order, (std::vector<std::string>{"sndPlaySoundA", "GetWindowTextLengthW",
+                                                   "GetWindowTextW", "SetWindowTextA", "Sleep",
+                                                   "SetWindowTextW", "MoveWindow"}));
+        ASSERT_EQ(changes.size(), 2u);
+        EXPECT_EQ(changes[0].image, IconState::Moving);
+        EXPECT_EQ(changes[0].time, start);
+        EXPECT_EQ(changes[0].title, caption);
+        EXPECT_EQ(changes[1].image, IconState::Normal);
+        EXPECT_EQ(changes[1].time, start + 100);
+        EXPECT_EQ(changes[1].title, caption) << "the title comes back after the icon";
+        EXPECT_EQ(scene.desk.window(window).titleW, title);
+        EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
+        EXPECT_EQ(scene.controls.ListBoxLog.Items(),
+                  (std::vector<std::string>{"NOTE.EXE", identity.Title, "NoteWindow"}));
+        EXPECT_GT(scene.controls.ListBoxLog.HorizontalExtent(), 0);
+    }
+}
+
+TEST(WindowRelocationTest, SilentSwitchMovesWithoutAnyAnnouncement) {
+    WatcherScene scene({"/Q", "/S"});
+    int trayChanges = 0;
+    scene.tray.OnChange = [&] { ++trayChanges; };
+    const Hwnd window = scene.Open({});
+    scene.Pass(window);
+    EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
+    EXPECT_EQ(trayChanges, 0);
+    EXPECT_EQ(scene.desk.now(), 0u);
+    EXPECT_EQ(scene.controls.ListBoxLog.Count(), 0u);
+    const std::vector<std::string> names = scene.desk.callNames(scene.self);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "SetWindowTextA"), 0);
+}
+
+TEST(WindowRelocationTest, LogKeepsOneEntryPerTextInAnyCase) {
+    WatcherScene scene;
+    for (const char* title : {"Note", "NOTE", "Memo", "Note"}) {
+        const Hwnd window = scene.Open({.title = title});
+        scene.Pass(window);
+        scene.Pass(window); // not a candidate any more: adds nothing
+    }
+    EXPECT_EQ(scene.controls.ListBoxLog.Items(),
+              (std::vector<std::string>{"NOTE.EXE", "Note", "NoteWindow", "Memo"}));
+}
+
+TEST(WindowRelocationTest, WindowVanishingDuringTheFlashIsStillLogged) {
+    WatcherScene scene;
+    const Hwnd window = scene.Open({});
+    scene.tray.OnChange = [&] {
+        if (scene.tray.Image() == IconState::Moving)
+            scene.desk.destroyWindow(window);
+    };
+    scene.Pass(window);
+    EXPECT_FALSE(scene.desk.exists(window));
+    EXPECT_EQ(scene.tray.Image(), IconState::Normal);
+    EXPECT_EQ(scene.controls.ListBoxLog.Items(),
+              (std::vector<std::string>{"NOTE.EXE", "Note", "NoteWindow"}));
+    const std::vector<std::string> names = scene.desk.callNames(scene.self);
+    EXPECT_EQ(names.back(), "MoveWindow");
+}
+
+} // namespace
+} // namespace vm
