@@ -2,6 +2,16 @@
 // the shell's taskbar, kernel objects, files and a virtual clock. Every
 // native test and benchmark runs the program on it. Each process sees the
 // desktop through its own Platform, as a program sees Windows.
+//
+// Windows habits kept here that a test may meet:
+// - ShowWindow answers whether the window was visible before.
+// - SW_RESTORE brings a window minimized from maximized back maximized;
+//   SW_SHOWNORMAL always to its restored rectangle.
+// - Hiding, minimizing or destroying the foreground window hands the
+//   foreground to the next visible, enabled, not minimized window in z-order.
+// - Only the owning process may destroy its window or set its timers; a
+//   timer interval is at least 10 ms.
+// - The z-order has no separate band for topmost windows.
 #pragma once
 
 #include <cstddef>
