@@ -1,0 +1,20 @@
+// How another process talks to a running taskbar stand-in. Shared with the
+// end-to-end tests, which re-dock the bar and count the shell's queries.
+#pragma once
+
+namespace standin {
+
+// Window class of the docked bar, the class the shell's own taskbar has.
+inline constexpr wchar_t BarClassName[] = L"Shell_TrayWnd";
+
+// Registered message sent to the bar: wParam is the new edge (ABE_LEFT,
+// ABE_TOP, ABE_RIGHT or ABE_BOTTOM), lParam the new thickness in pixels
+// (0 keeps the current one). Answers 1 once the bar lies at its new place.
+inline constexpr wchar_t DockMessageName[] = L"VelmoraStandinDock";
+
+// Registered message sent to the bar: answers how many ABM_GETTASKBARPOS
+// queries the stand-in has answered so far. Every pass of the watcher asks
+// once, so a growing count shows that passes are running.
+inline constexpr wchar_t QueryCountMessageName[] = L"VelmoraStandinQueryCount";
+
+} // namespace standin

@@ -1,0 +1,46 @@
+// taskbar_standin.exe: a taskbar for the end-to-end tests and the demo under
+// Wine, whose own shell always reports a one-pixel bar at the bottom. Docks a
+// bar at the given edge, answers the shell's appbar queries about it, moves
+// it on request and ends on WM_CLOSE to the bar.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "appbar_service.h"
+#include "docked_bar.h"
+#include "standin_options.h"
+
+namespace {
+
+std::vector<std::wstring> ProgramArguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> args;
+    for (int i = 1; i < count; ++i)
+        args.emplace_back(argv[i]);
+    LocalFree(argv);
+    return args;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const auto options = standin::ParseStandinOptions(ProgramArguments());
+    if (!options)
+        return 2;
+    standin::StandinState state;
+    state.options = *options;
+    if (standin::CreateAppBarService(instance, state) == nullptr)
+        return 1;
+    if (standin::CreateDockedBar(instance, state) == nullptr)
+        return 1;
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,58 @@
+// window_spawner.exe: opens real top-level windows from a process of its own,
+// for the end-to-end tests, the demo and the CPU measurement, and keeps them
+// open until they are closed or the process is ended.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "spawned_window.h"
+#include "spawner_options.h"
+#include "title_log.h"
+
+namespace {
+
+std::vector<std::wstring> ProgramArguments() {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> args;
+    for (int i = 1; i < count; ++i)
+        args.emplace_back(argv[i]);
+    LocalFree(argv);
+    return args;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const auto options = spawner::ParseSpawnerOptions(ProgramArguments());
+    if (!options)
+        return 2;
+    if (!spawner::RegisterSpawnerClass(instance, *options))
+        return 1;
+    HWND first = nullptr;
+    for (int i = 0; i < options->count; ++i) {
+        HWND window = spawner::OpenSpawnedWindow(instance, *options);
+        if (window == nullptr)
+            return 1;
+        if (first == nullptr)
+            first = window;
+    }
+    // Titles given from now on come from outside.
+    spawner::StartTitleLog(options->logPath);
+    if (options->bounceMilliseconds != 0)
+        SetTimer(nullptr, 0, options->bounceMilliseconds, nullptr);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.hwnd == nullptr) {
+            SetWindowPos(first, nullptr, options->left, options->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}

@@ -1,0 +1,89 @@
+#include <windows.h>
+
+#include <cwchar>
+
+#include "spawner_options.h"
+#include "utf8_text.h"
+
+namespace spawner {
+
+namespace {
+
+bool ParseRect(const std::wstring& text, SpawnerOptions& options) {
+    int values[4];
+    wchar_t rest = 0;
+    if (swscanf(text.c_str(), L"%d,%d,%d,%d%lc", &values[0], &values[1], &values[2], &values[3],
+                &rest) != 4)
+        return false;
+    options.left = values[0];
+    options.top = values[1];
+    options.width = values[2];
+    options.height = values[3];
+    return true;
+}
+
+std::optional<unsigned long> ParseNumber(const std::wstring& text, int base) {
+    wchar_t* end = nullptr;
+    const unsigned long value = wcstoul(text.c_str(), &end, base);
+    if (text.empty() || *end != L'\0')
+        return std::nullopt;
+    return value;
+}
+
+bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOptions& options) {
+    if (name == L"--class") {
+        options.className = value;
+        return !value.empty();
+    }
+    if (name == L"--title") {
+        options.title = value;
+        return true;
+    }
+    if (name == L"--title-hex") {
+        const auto title = WideFromUtf8Hex(value);
+        if (title)
+            options.title = *title;
+        return title.has_value();
+    }
+    if (name == L"--rect")
+        return ParseRect(value, options);
+    if (name == L"--log") {
+        options.logPath = value;
+        return true;
+    }
+    const auto number = ParseNumber(value, name == L"--style" ? 16 : 10);
+    if (!number)
+        return false;
+    if (name == L"--style")
+        options.style = *number;
+    else if (name == L"--count" && *number >= 1 && *number <= 1000)
+        options.count = static_cast<int>(*number);
+    else if (name == L"--bounce" && *number >= 10)
+        options.bounceMilliseconds = static_cast<unsigned>(*number);
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<SpawnerOptions> ParseSpawnerOptions(const std::vector<std::wstring>& args) {
+    SpawnerOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::wstring& arg = args[i];
+        if (arg == L"--maximized") {
+            options.show = ShowState::Maximized;
+        } else if (arg == L"--minimized") {
+            options.show = ShowState::Minimized;
+        } else if (arg == L"--dialog") {
+            options.dialog = true;
+        } else if (i + 1 < args.size() && ParseValue(arg, args[i + 1], options)) {
+            ++i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+} // namespace spawner

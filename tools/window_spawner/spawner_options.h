@@ -1,0 +1,39 @@
+// The spawner's command line:
+//   --class NAME          window class of plain windows (default VelmoraSample)
+//   --title TEXT          title, or --title-hex HEX for a title given as UTF-8 bytes in hex
+//   --rect L,T,W,H        window rectangle in screen pixels (default 100,0,400,300)
+//   --style HEX           window style of plain windows (default WS_OVERLAPPEDWINDOW)
+//   --maximized | --minimized
+//   --dialog              a real dialog box (class "#32770") instead of a plain window
+//   --count N             how many such windows (default 1)
+//   --bounce MS           every MS milliseconds put the first window back at its top
+//   --log PATH            append every title a window is given, as UTF-8 hex, one a line
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace spawner {
+
+enum class ShowState { Normal, Maximized, Minimized };
+
+struct SpawnerOptions {
+    std::wstring className = L"VelmoraSample";
+    std::wstring title = L"Velmora sample window";
+    int left = 100;
+    int top = 0;
+    int width = 400;
+    int height = 300;
+    unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    ShowState show = ShowState::Normal;
+    bool dialog = false;
+    int count = 1;
+    unsigned bounceMilliseconds = 0;
+    std::wstring logPath;
+};
+
+// Nothing when an argument is unknown or a value is malformed.
+std::optional<SpawnerOptions> ParseSpawnerOptions(const std::vector<std::wstring>& args);
+
+} // namespace spawner
