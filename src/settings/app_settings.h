@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 
-#include "settings/settings_file_io.h"
 #include "ui/main_form_controls.h"
 #include "ui/menu_item.h"
 
@@ -63,11 +62,10 @@ inline constexpr std::array<MenuOption, 7> kMenuOptions = {{
 }};
 
 // The most ignore-list entries a load reads. "Count" may name entries whose
-// keys are missing (they read as empty), so the file's size does not bound
-// it. Every entry the program saves takes a line of at least four bytes
-// ("0=" and CR LF), so a list longer than this could not have been stored
-// in a settings file that can be read back (kMaxSettingsFileBytes).
-inline constexpr std::int32_t kMaxIgnoreListEntries =
-    static_cast<std::int32_t>(kMaxSettingsFileBytes / 4);
+// keys are missing (they read as empty), so the file's size alone does not
+// bound the list. 32767 is the most lines a list box holds on the Windows 95
+// family, so the program never stored a longer list there; and even that
+// many empty entries save into a file well within kMaxSettingsFileBytes.
+inline constexpr std::int32_t kMaxIgnoreListEntries = 32767;
 
 } // namespace vm::app_settings

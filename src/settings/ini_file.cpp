@@ -38,17 +38,24 @@ std::string FoldName(std::string_view name) {
 }
 
 // The text of a section header between '[' and the first ']' that is not
-// the trail byte of a double-byte character.
+// the trail byte of a double-byte character. Without a ']' the name runs to
+// the line's end, less a lead byte that lacks its trail byte: written back
+// before the closing ']', that byte would take the bracket as its trail.
 std::string_view SectionName(std::string_view line) {
-    std::string_view rest = line.substr(1);
-    for (std::size_t i = 0; i < rest.size(); ++i) {
+    const std::string_view rest = line.substr(1);
+    std::size_t i = 0;
+    while (i < rest.size()) {
         if (IsLeadByte(static_cast<unsigned char>(rest[i]))) {
-            ++i;
+            if (i + 1 == rest.size())
+                break;
+            i += 2;
         } else if (rest[i] == ']') {
-            return Trim(rest.substr(0, i));
+            break;
+        } else {
+            ++i;
         }
     }
-    return Trim(rest);
+    return Trim(rest.substr(0, i));
 }
 
 // Calls onLine for every line; CR LF, LF and a lone CR each end a line.
@@ -148,17 +155,25 @@ void IniFile::WriteValue(std::string_view section, std::string_view key, std::st
     entry.hasValue = true;
 }
 
+std::optional<std::string_view> IniFile::ReadText(std::string_view section,
+                                                  std::string_view key) const {
+    const std::optional<std::string_view> value = ReadValue(section, key);
+    if (!value)
+        return std::nullopt;
+    return Trim(value->substr(0, value->find('\0')));
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view defaultValue) const {
-    return std::string(ReadValue(section, key).value_or(defaultValue));
+    return std::string(ReadText(section, key).value_or(defaultValue));
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
                                   std::int32_t defaultValue) const {
-    const std::optional<std::string_view> value = ReadValue(section, key);
-    if (!value)
+    const std::optional<std::string_view> text = ReadText(section, key);
+    if (!text)
         return defaultValue;
-    return ParseIniInteger(*value).value_or(defaultValue);
+    return ParseIniInteger(*text).value_or(defaultValue);
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const {

@@ -39,7 +39,8 @@ public:
 
     // Typed access in the form the settings use: a missing key, or one that
     // is not a number, gives the default; booleans are integers, nonzero
-    // meaning true.
+    // meaning true. A value ends at a NUL byte, as the system's texts do,
+    // and is then trimmed as if its line ended there.
     std::string ReadString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
     std::int32_t ReadInteger(std::string_view section, std::string_view key,
@@ -54,6 +55,9 @@ public:
     }
 
 private:
+    // The value up to its first NUL byte, trimmed.
+    std::optional<std::string_view> ReadText(std::string_view section, std::string_view key) const;
+
     struct Entry {
         std::string key;
         std::string value;

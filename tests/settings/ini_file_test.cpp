@@ -73,15 +73,17 @@ TEST(IniFile, WritesCrLfWithABlankLineAfterEachSectionAndAppendsNewKeys) {
 }
 
 TEST(IniFile, TypedReadsFallBackToTheDefault) {
-    const IniFile file =
-        IniFile::Parse("[C]\nYes=yes\nTwo=2\nZero=0\nHex=0x10\nEmpty=\nNul=ab\0cd\nBare\n"
-                       "Big=99999999999\n"sv);
-    EXPECT_EQ(file.ReadString("C", "Nul", ""), "ab\0cd"sv);
+    const IniFile file = IniFile::Parse(
+        "[C]\nYes=yes\nTwo=2\nZero=0\nHex=0x10\nNulNumber=12 \0x\nEmpty=\nNul=ab \0cd\nBare\n"
+        "Big=99999999999\n"sv);
+    EXPECT_EQ(file.ReadValue("C", "Nul"), "ab \0cd"sv);
+    EXPECT_EQ(file.ReadString("C", "Nul", ""), "ab");
     EXPECT_TRUE(file.ReadBool("C", "Yes", true));
     EXPECT_FALSE(file.ReadBool("C", "Yes", false));
     EXPECT_TRUE(file.ReadBool("C", "Two", false));
     EXPECT_FALSE(file.ReadBool("C", "Zero", true));
     EXPECT_EQ(file.ReadInteger("C", "Hex", 0), 16);
+    EXPECT_EQ(file.ReadInteger("C", "NulNumber", 0), 12);
     EXPECT_EQ(file.ReadInteger("C", "Empty", 7), 7);
     EXPECT_EQ(file.ReadInteger("C", "Big", 7), 7);
     EXPECT_EQ(file.ReadInteger("C", "Bare", 7), 7);
@@ -96,7 +98,7 @@ TEST(IniFile, SerialisingIsStableAfterTheFirstRewrite) {
         "no section at all\n=\n",
         "[]\n=\n[\n[[x]]\n]\n",
         "[A]\r\n\0=\0\r\n[B\0]\r\nk\r\n"sv,
-        "\xFF\xFE[\x81]\x81\n\x81=\x81\n",
+        "\xFF\xFE[\x81]\x81\n\x81=\x81\n[\x81]\x81\n[ab \x83\n\x81=\x81\n",
         "[S]\n a = b = c \n\t\n;x\n[S]\nq",
     };
     for (const std::string_view input : inputs) {
