@@ -1,0 +1,50 @@
+# Native build: the core on the simulated desktop. Tests run under AddressSanitizer and
+# UndefinedBehaviorSanitizer; benchmarks use an optimised copy of the same libraries.
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+include(GoogleTest)
+
+add_library(velmora_sanitizers INTERFACE)
+target_compile_options(velmora_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+target_link_options(velmora_sanitizers INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all)
+
+add_library(velmora_optimised INTERFACE)
+target_compile_options(velmora_optimised INTERFACE -O2)
+target_compile_definitions(velmora_optimised INTERFACE NDEBUG)
+
+velmora_add_core("" velmora_sanitizers)
+velmora_add_sim("")
+
+velmora_add_core(_bench velmora_optimised)
+velmora_add_sim(_bench)
+
+set(VELMORA_SANITIZER_ENV
+    "ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
+if(VELMORA_TEST_SOURCES)
+    velmora_add_program(velmora_tests ${VELMORA_TEST_SOURCES})
+    target_link_libraries(velmora_tests PRIVATE
+        velmora_sim velmora_core GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(velmora_tests
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES ENVIRONMENT "${VELMORA_SANITIZER_ENV}" TIMEOUT 120)
+endif()
+
+if(VELMORA_BENCH_SOURCES)
+    velmora_add_program(velmora_bench ${VELMORA_BENCH_SOURCES})
+    target_link_libraries(velmora_bench PRIVATE velmora_sim_bench velmora_core_bench)
+    # A bench file with its own BENCHMARK_MAIN() needs the library without main.
+    set(bench_main benchmark::benchmark_main)
+    foreach(file IN LISTS VELMORA_BENCH_SOURCES)
+        file(STRINGS ${CMAKE_SOURCE_DIR}/${file} own_main REGEX "BENCHMARK_MAIN|int main")
+        if(own_main)
+            set(bench_main benchmark::benchmark)
+        endif()
+    endforeach()
+    target_link_libraries(velmora_bench PRIVATE ${bench_main})
+    add_test(NAME bench_smoke COMMAND velmora_bench --benchmark_min_time=0.001)
+    set_tests_properties(bench_smoke PROPERTIES TIMEOUT 300)
+endif()

@@ -1,0 +1,105 @@
+# Win32 build: Velmora.exe, the helper tools, and the Windows test programs, which ctest
+# runs under Wine through scripts/wine-run.
+enable_language(RC)
+
+# Runtime linked in, so every program needs nothing beside the system DLLs.
+add_link_options(-static -static-libgcc -static-libstdc++)
+add_compile_definitions(NOMINMAX)
+
+if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
+    set(CMAKE_CROSSCOMPILING_EMULATOR
+        "${CMAKE_SOURCE_DIR}/scripts/wine-run;--state;${CMAKE_BINARY_DIR}/wine")
+endif()
+
+# Wine sees the Linux root as drive Z:. Gives the Windows form of an absolute path, with
+# the backslashes doubled for use inside a C string literal.
+function(velmora_wine_path out path)
+    string(REPLACE "/" "\\\\" win "Z:${path}")
+    set(${out} "${win}" PARENT_SCOPE)
+endfunction()
+
+velmora_add_core("" "")
+velmora_add_library(velmora_win32 ${VELMORA_WIN32_SOURCES})
+target_link_libraries(velmora_win32 PUBLIC
+    velmora_core
+    user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 winmm comctl32 comdlg32 version uxtheme)
+
+set(VELMORA_EXE "")
+if(VELMORA_WIN_MAIN)
+    velmora_add_program(Velmora WIN32 ${VELMORA_WIN_MAIN} res/velmora.rc)
+    target_link_libraries(Velmora PRIVATE velmora_win32 velmora_core)
+    target_link_options(Velmora PRIVATE -s)
+    set_property(TARGET Velmora APPEND PROPERTY LINK_DEPENDS
+        ${CMAKE_SOURCE_DIR}/res/velmora.manifest)
+    set_source_files_properties(res/velmora.rc PROPERTIES OBJECT_DEPENDS
+        "${CMAKE_SOURCE_DIR}/res/velmora.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+    set(VELMORA_EXE Velmora)
+
+    add_test(NAME velmora_imports_system_dlls_only
+        COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Velmora>
+                -P ${CMAKE_SOURCE_DIR}/cmake/CheckImports.cmake)
+endif()
+
+# Helper programs: a tool with a WinMain is a GUI program, otherwise a console one.
+foreach(tool IN LISTS VELMORA_TOOLS)
+    set(subsystem "")
+    foreach(file IN LISTS VELMORA_TOOL_SOURCES_${tool})
+        file(STRINGS ${CMAKE_SOURCE_DIR}/${file} has_winmain REGEX "WinMain")
+        if(has_winmain)
+            set(subsystem WIN32)
+        endif()
+    endforeach()
+    velmora_add_program(${tool} ${subsystem} ${VELMORA_TOOL_SOURCES_${tool}})
+    target_link_libraries(${tool} PRIVATE velmora_core
+        user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 winmm comctl32 comdlg32 version)
+endforeach()
+
+# GoogleTest for Windows from Debian's sources, built with this cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(VELMORA_WINE_TIMEOUT 300 CACHE STRING "Seconds a Windows test program may run")
+
+if(VELMORA_WIN_TEST_SOURCES)
+    velmora_add_program(velmora_win_tests ${VELMORA_WIN_TEST_SOURCES})
+    target_link_libraries(velmora_win_tests PRIVATE
+        velmora_win32 velmora_core GTest::gmock GTest::gtest_main)
+    add_test(NAME velmora_win_tests COMMAND velmora_win_tests --gtest_color=no)
+    set_tests_properties(velmora_win_tests PROPERTIES
+        TIMEOUT ${VELMORA_WINE_TIMEOUT} RESOURCE_LOCK wine_desktop)
+endif()
+
+# End-to-end tests start Velmora.exe and the tools as processes of their own; they get
+# the Windows paths of those programs and of a scratch folder as compile definitions.
+if(VELMORA_E2E_SOURCES)
+    velmora_add_program(velmora_e2e ${VELMORA_E2E_SOURCES})
+    target_link_libraries(velmora_e2e PRIVATE velmora_core
+        GTest::gmock GTest::gtest_main user32 gdi32 shell32 ole32 advapi32 version)
+    set(e2e_temp ${CMAKE_BINARY_DIR}/e2e-tmp)
+    file(MAKE_DIRECTORY ${e2e_temp})
+    velmora_wine_path(bin_dir_win ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+    velmora_wine_path(temp_dir_win ${e2e_temp})
+    velmora_wine_path(source_dir_win ${CMAKE_SOURCE_DIR})
+    target_compile_definitions(velmora_e2e PRIVATE
+        "VELMORA_BIN_DIR=\"${bin_dir_win}\""
+        "VELMORA_E2E_TEMP_DIR=\"${temp_dir_win}\""
+        "VELMORA_SOURCE_DIR=\"${source_dir_win}\"")
+    if(VELMORA_EXE)
+        velmora_wine_path(exe_win ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Velmora.exe)
+        target_compile_definitions(velmora_e2e PRIVATE "VELMORA_EXE_PATH=\"${exe_win}\"")
+        add_dependencies(velmora_e2e Velmora)
+    endif()
+    foreach(tool IN LISTS VELMORA_TOOLS)
+        string(TOUPPER "${tool}" macro)
+        string(MAKE_C_IDENTIFIER "${macro}" macro)
+        velmora_wine_path(tool_win ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${tool}.exe)
+        target_compile_definitions(velmora_e2e PRIVATE
+            "VELMORA_TOOL_${macro}_PATH=\"${tool_win}\"")
+        add_dependencies(velmora_e2e ${tool})
+    endforeach()
+    add_test(NAME velmora_e2e COMMAND velmora_e2e --gtest_color=no)
+    set_tests_properties(velmora_e2e PROPERTIES
+        TIMEOUT ${VELMORA_WINE_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop)
+endif()
