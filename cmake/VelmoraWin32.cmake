@@ -60,15 +60,23 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-set(VELMORA_WINE_TIMEOUT 300 CACHE STRING "Seconds a Windows test program may run")
+# ctest runs each Windows test case under Wine on its own; test discovery, which runs
+# the program under Wine too, happens when ctest starts, not during the build. The cases
+# share one desktop, so they never run two at a time.
+include(GoogleTest)
+set(VELMORA_WINE_TEST_TIMEOUT 120 CACHE STRING "Seconds one Windows unit test may run")
+set(VELMORA_E2E_TEST_TIMEOUT 300 CACHE STRING "Seconds one end-to-end test may run")
 
 if(VELMORA_WIN_TEST_SOURCES)
     velmora_add_program(velmora_win_tests ${VELMORA_WIN_TEST_SOURCES})
     target_link_libraries(velmora_win_tests PRIVATE
         velmora_win32 velmora_core GTest::gmock GTest::gtest_main)
-    add_test(NAME velmora_win_tests COMMAND velmora_win_tests --gtest_color=no)
-    set_tests_properties(velmora_win_tests PROPERTIES
-        TIMEOUT ${VELMORA_WINE_TIMEOUT} RESOURCE_LOCK wine_desktop)
+    gtest_discover_tests(velmora_win_tests
+        TEST_PREFIX "win32."
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        EXTRA_ARGS --gtest_color=no
+        PROPERTIES TIMEOUT ${VELMORA_WINE_TEST_TIMEOUT} RESOURCE_LOCK wine_desktop)
 endif()
 
 # End-to-end tests start Velmora.exe and the tools as processes of their own; they get
@@ -99,7 +107,11 @@ if(VELMORA_E2E_SOURCES)
             "VELMORA_TOOL_${macro}_PATH=\"${tool_win}\"")
         add_dependencies(velmora_e2e ${tool})
     endforeach()
-    add_test(NAME velmora_e2e COMMAND velmora_e2e --gtest_color=no)
-    set_tests_properties(velmora_e2e PROPERTIES
-        TIMEOUT ${VELMORA_WINE_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop)
+    gtest_discover_tests(velmora_e2e
+        TEST_PREFIX "e2e."
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        EXTRA_ARGS --gtest_color=no
+        PROPERTIES TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE
+                   RESOURCE_LOCK wine_desktop)
 endif()
