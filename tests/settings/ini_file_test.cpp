@@ -31,15 +31,6 @@ TEST(IniFile, ReadsTrimmedKeysAndValuesOfTheRightSectionIgnoringCase) {
     EXPECT_EQ(file.ReadValue("Other", "0"), std::nullopt);
 }
 
-TEST(IniFile, EveryKindOfLineEndEndsALine) {
-    for (const char* text :
-         {"[S]\r\na=1\r\nb=2\r\n", "[S]\na=1\nb=2", "[S]\ra=1\rb=2\r", "[S]\r\n\r\ra=1\n\rb=2"}) {
-        const IniFile file = IniFile::Parse(text);
-        EXPECT_EQ(file.ReadValue("S", "a"), "1") << text;
-        EXPECT_EQ(file.ReadValue("S", "b"), "2") << text;
-    }
-}
-
 TEST(IniFile, FirstOfDuplicateSectionsAndKeysCountsAndAllAreKept) {
     const std::string text = "[S]\r\na=1\r\na=2\r\n\r\n[s]\r\na=3\r\nb=4\r\n\r\n";
     IniFile file = IniFile::Parse(text);
@@ -70,26 +61,6 @@ TEST(IniFile, WritesCrLfWithABlankLineAfterEachSectionAndAppendsNewKeys) {
     EXPECT_EQ(file.Serialize(), "[Config]\r\nUnknown=kept\r\nTray=1\r\nPosition=-12\r\n\r\n"
                                 "[Extra]\r\nx=now set\r\n\r\n"
                                 "[Disable]\r\n0=a  b c d\r\n\r\n");
-}
-
-TEST(IniFile, TypedReadsFallBackToTheDefault) {
-    const IniFile file = IniFile::Parse(
-        "[C]\nYes=yes\nTwo=2\nZero=0\nHex=0x10\nNulNumber=12 \0x\nEmpty=\nNul=ab \0cd\nBare\n"
-        "Big=99999999999\n"sv);
-    EXPECT_EQ(file.ReadValue("C", "Nul"), "ab \0cd"sv);
-    EXPECT_EQ(file.ReadString("C", "Nul", ""), "ab");
-    EXPECT_TRUE(file.ReadBool("C", "Yes", true));
-    EXPECT_FALSE(file.ReadBool("C", "Yes", false));
-    EXPECT_TRUE(file.ReadBool("C", "Two", false));
-    EXPECT_FALSE(file.ReadBool("C", "Zero", true));
-    EXPECT_EQ(file.ReadInteger("C", "Hex", 0), 16);
-    EXPECT_EQ(file.ReadInteger("C", "NulNumber", 0), 12);
-    EXPECT_EQ(file.ReadInteger("C", "Empty", 7), 7);
-    EXPECT_EQ(file.ReadInteger("C", "Big", 7), 7);
-    EXPECT_EQ(file.ReadInteger("C", "Bare", 7), 7);
-    EXPECT_EQ(file.ReadString("C", "Empty", "default"), "");
-    EXPECT_EQ(file.ReadString("C", "Missing", "default"), "default");
-    EXPECT_EQ(file.ReadString("C", "Bare", "default"), "default");
 }
 
 TEST(IniFile, SerialisingIsStableAfterTheFirstRewrite) {

@@ -1,21 +1,40 @@
 #include "settings/settings_store.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/program_context.h"
+#include "platform/sim/sim_desktop.h"
 #include "settings/settings_write_error.h"
-#include "settings_scene.h"
 #include "sys/sjis_literals.h"
 
 namespace vm {
 namespace {
 
 using namespace std::string_view_literals;
-using settings_test::kFolder;
-using settings_test::SettingsScene;
+constexpr char kFolder[] = "C:\\Program Files\\Velmora\\";
+
+// The program's folder on the simulated desktop, the controls the settings
+// load into and the store between them.
+struct SettingsScene {
+    sim::SimDesktop desk;
+    std::uint32_t pid = desk.addProcess(std::string(kFolder) + "Velmora.exe");
+    ProgramContext context{desk.platformFor(pid), CommandLine{},
+                           SystemVersion{{}, WindowsVersion::WinXP}};
+    MainFormControls controls;
+    SettingsStore store{context, controls};
+    const std::string path = std::string(kFolder) + "vmr_XP_Taro.ini";
+
+    sim::SimFiles& files() { return desk.files(); }
+    void LoadFrom(const std::string& bytes) {
+        files().write(path, bytes);
+        store.LoadSettings(true);
+    }
+};
 
 const std::string kFromScratch = std::string("[Config]\r\nTray=1\r\nEnable=1\r\nHide=0\r\n") +
                                  "Max=0\r\nRestore=0\r\nReSize=0\r\nDialog=0\r\nActive=0\r\n" +
