@@ -71,9 +71,21 @@ TEST(KernelObjectsTest, SnapshotListsTheProcessesOfItsMoment) {
     EXPECT_TRUE(os.CloseHandle(snapshot));
     EXPECT_FALSE(os.Process32First(snapshot, entry));
 
+    // A path longer than the record holds is cut at 259 bytes.
+    const std::string longPath = "C:\\" + std::string(300, 'x') + ".exe";
+    const std::uint32_t longOne = desk.addProcess(longPath);
+    const Handle later = os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    std::string cut;
+    for (bool more = os.Process32First(later, entry); more; more = os.Process32Next(later, entry)) {
+        if (entry.th32ProcessID == longOne)
+            cut = entry.szExeFile;
+    }
+    EXPECT_EQ(cut, longPath.substr(0, 259));
+    os.CloseHandle(later);
+
     desk.setSnapshotUnavailable(true);
     EXPECT_EQ(os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0), 0u);
-    EXPECT_EQ(desk.snapshotCount(), 2u);
+    EXPECT_EQ(desk.snapshotCount(), 3u);
 }
 
 } // namespace

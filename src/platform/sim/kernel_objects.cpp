@@ -4,6 +4,10 @@
 
 namespace vm::sim {
 
+ProcessRow::ProcessRow(std::uint32_t id, std::string_view exePath) : pid(id), length(0), exeFile{} {
+    length = static_cast<std::uint32_t>(exePath.copy(exeFile.data(), exeFile.size() - 1));
+}
+
 Handle KernelObjects::openMutex(std::uint32_t pid, const std::string& name) {
     if (mutexHandles_.count(name) == 0)
         return 0;

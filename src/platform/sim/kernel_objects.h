@@ -2,10 +2,12 @@
 // reached through handles that belong to one process.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -13,9 +15,15 @@
 
 namespace vm::sim {
 
+// One process as a snapshot reports it: the executable path is held in
+// place, NUL-terminated and cut at 259 bytes, so walking a snapshot reads
+// one block of memory.
 struct ProcessRow {
+    ProcessRow(std::uint32_t id, std::string_view exePath);
+
     std::uint32_t pid;
-    std::string exePath;
+    std::uint32_t length; // of the path, without its NUL
+    std::array<char, 260> exeFile;
 };
 // Snapshots share one list until the processes change.
 using ProcessList = std::shared_ptr<const std::vector<ProcessRow>>;

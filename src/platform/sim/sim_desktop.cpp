@@ -233,7 +233,7 @@ ProcessList SimDesktop::processList() {
         for (const std::uint32_t pid : processOrder_) {
             const Process& process = *processes_.at(pid);
             if (process.alive && process.listed)
-                rows->push_back({pid, process.exePath});
+                rows->emplace_back(pid, process.exePath);
         }
         processList_ = std::move(rows);
     }

@@ -88,9 +88,8 @@ bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, b
     if (row == nullptr)
         return false;
     entry.th32ProcessID = row->pid;
-    const std::size_t length = std::min(row->exePath.size(), sizeof entry.szExeFile - 1);
-    std::memcpy(entry.szExeFile, row->exePath.data(), length);
-    entry.szExeFile[length] = '\0';
+    static_assert(sizeof entry.szExeFile == sizeof row->exeFile);
+    std::memcpy(entry.szExeFile, row->exeFile.data(), row->length + 1);
     return true;
 }
 
