@@ -1,0 +1,55 @@
+// Windows opened by the window spawner, a process of its own, as the tests
+// describe them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+
+namespace e2e {
+
+enum class Shown { Normal, Maximized, Minimized };
+
+struct WindowSpec {
+    std::wstring title = L"Velmora e2e window";
+    int left = 100;
+    int top = 0;
+    int width = 400;
+    int height = 300;
+    std::wstring className = L"VelmoraE2eWindow";
+    unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    Shown shown = Shown::Normal;
+    bool dialog = false; // a real dialog box, class "#32770"
+    int count = 1;
+    std::wstring titleLog; // file that records every later title change
+};
+
+class SpawnedWindows {
+public:
+    // Starts the spawner (or a copy of it under another name) for the spec.
+    SpawnedWindows(const std::wstring& spawnerExe, const WindowSpec& spec);
+
+    // True once all windows of the spec exist and are visible.
+    bool WaitUntilOpen();
+
+    HWND First() const { return windows_.empty() ? nullptr : windows_.front(); }
+    const std::vector<HWND>& All() const { return windows_; }
+    const ChildProcess& Process() const { return process_; }
+
+private:
+    WindowSpec spec_;
+    ChildProcess process_;
+    std::vector<HWND> windows_;
+};
+
+// The UTF-8 bytes of a text in hex, as the spawner's command line and title
+// log write titles.
+std::wstring Utf8HexOf(const std::wstring& text);
+
+// The titles recorded in a spawner's title log, in order.
+std::vector<std::wstring> ReadTitleLog(const std::wstring& path);
+
+} // namespace e2e

@@ -1,0 +1,51 @@
+// The taskbar stand-in as a test drives it: started docked at an edge,
+// re-docked on request, closed at the end of the test.
+#pragma once
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <optional>
+
+#include "child_process.h"
+
+namespace e2e {
+
+struct StandinSpec {
+    UINT edge = ABE_TOP;
+    int thickness = 30;
+    bool autoHide = false;
+};
+
+// What SHAppBarMessage(ABM_GETTASKBARPOS) answers in this process.
+struct TaskbarPosition {
+    UINT edge;
+    RECT rect;
+};
+std::optional<TaskbarPosition> QueryTaskbarPosition();
+
+class TaskbarStandin {
+public:
+    explicit TaskbarStandin(const StandinSpec& spec);
+    ~TaskbarStandin();
+
+    // True once the bar is shown and the shell answers with its edge.
+    bool WaitUntilReady();
+    HWND Bar() const { return bar_; }
+    const ChildProcess& Process() const { return process_; }
+
+    // Docks the bar at another edge (thickness 0 keeps it) and waits until
+    // the shell reports the new edge.
+    bool Dock(UINT edge, int thickness = 0);
+
+    // How many position queries the stand-in has answered so far.
+    unsigned PositionQueries() const;
+
+private:
+    ChildProcess process_;
+    StandinSpec spec_;
+    HWND bar_ = nullptr;
+};
+
+} // namespace e2e

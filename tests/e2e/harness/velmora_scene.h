@@ -1,0 +1,74 @@
+// The fixture of the end-to-end tests: a scratch folder holding a copy of
+// Velmora.exe and its settings file, the taskbar stand-in, spawned windows
+// and the Velmora processes, all ended and removed when the test ends.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "child_process.h"
+#include "scratch_folder.h"
+#include "spawned_windows.h"
+#include "taskbar_standin.h"
+
+namespace e2e {
+
+// The settings file's name for this system and user:
+// "vmr_" + version short name + "_" + user name + ".ini".
+std::string ExpectedSettingsFileName();
+
+// Lines joined with CR LF, each line ended.
+std::string IniText(std::initializer_list<const char*> lines);
+
+class VelmoraScene : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    const std::wstring& Folder() const { return folder_.Path(); }
+    std::wstring VelmoraPath() const { return Folder() + L"Velmora.exe"; }
+    std::wstring SettingsPath() const;
+    bool WriteSettings(const std::string& text);
+
+    // Starts the stand-in and waits until the shell reports its bar.
+    bool StartStandin(const StandinSpec& spec = {});
+    TaskbarStandin& Standin() { return *standin_; }
+
+    // Starts the copy of Velmora.exe with the argument text.
+    ChildProcess& StartVelmora(const std::wstring& args = L"");
+
+    // True once the process shows its controller window (class "TMainForm").
+    static bool WaitForController(const ChildProcess& velmora);
+
+    // Starts Velmora and waits for its controller.
+    bool StartResidentVelmora(const std::wstring& args = L"");
+
+    // Opens windows and waits until they are shown; null on failure. A spec
+    // may be opened by a copy of the spawner under another file name.
+    SpawnedWindows* Spawn(const WindowSpec& spec, const std::wstring& exeName = L"");
+
+    // Opens a window at y = 0 from a program named witness_app.exe and waits
+    // until Velmora has moved it to the watch line: proof that a full pass
+    // ran after everything opened before it.
+    bool WitnessMoveTo(int watchLine);
+
+private:
+    ScratchFolder folder_;
+    std::unique_ptr<TaskbarStandin> standin_;
+    std::vector<std::unique_ptr<SpawnedWindows>> spawned_;
+    std::vector<std::unique_ptr<ChildProcess>> velmoras_;
+};
+
+// How long Velmora may take to react to a change: a few ticks of 250 ms,
+// generous for a loaded machine.
+inline constexpr DWORD ReactionLimit = 10000;
+
+// True once the window's top edge is at y.
+bool WaitForTop(HWND window, int y);
+
+} // namespace e2e
