@@ -29,12 +29,12 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
     timer_.OnTimer = [this] { TimerTimer(); };
-    controls_.PPExit.OnClick = [this] { PPExitClick(); };
-    controls_.PPConfig.OnClick = [this] { PPConfigClick(); };
-    controls_.BtnCancel.OnClick = [this] { BtnCancelClick(); };
-    controls_.CHKTray.OnClick = [this] { CHKTrayClick(); };
-    controls_.CHKTrans.OnClick = [this] { CHKTransClick(); };
-    controls_.CHKStartMenu.OnClick = [this] { CHKStartMenuClick(); };
+    controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
+    controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
+    controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
+    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
+    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
+    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
         TaskbarTrackerHooks{
@@ -85,6 +85,10 @@ void TMainForm::Guarded(F&& handler) {
     } catch (...) {
         ErrorHook();
     }
+}
+
+Handler TMainForm::EventHandler(void (TMainForm::*method)()) {
+    return [this, method] { Guarded([this, method] { (this->*method)(); }); };
 }
 
 void TMainForm::ErrorHook() {

@@ -59,6 +59,8 @@ private:
     // Runs an event handler; an error escaping it goes to the error hook.
     template <typename F>
     void Guarded(F&& handler);
+    // A control's handler that runs guarded, as every event is.
+    Handler EventHandler(void (TMainForm::*method)());
     void ErrorHook();
     bool FormCloseQuery();
     Rect VirtualScreenRect();

@@ -2,7 +2,9 @@
 // the Win32 types the program relies on, without including <windows.h>.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace vm {
 
@@ -12,14 +14,22 @@ using HMonitor = std::uintptr_t;
 using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
 
+// a - b, held to the 32-bit range: coordinates come from other programs,
+// and a wrapped difference must not be undefined behaviour.
+inline std::int32_t ClampedDifference(std::int32_t a, std::int32_t b) {
+    const std::int64_t d = std::int64_t{a} - b;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        d, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
 
-    std::int32_t Width() const { return right - left; }
-    std::int32_t Height() const { return bottom - top; }
+    std::int32_t Width() const { return ClampedDifference(right, left); }
+    std::int32_t Height() const { return ClampedDifference(bottom, top); }
     bool operator==(const Rect&) const = default;
 };
 

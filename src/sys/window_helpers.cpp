@@ -114,8 +114,8 @@ bool GetWindowBounds(IWindowSystem& win, Hwnd window, WindowBounds& bounds) {
         return false;
     bounds.left = r.left;
     bounds.top = r.top;
-    bounds.width = r.right - r.left;
-    bounds.height = r.bottom - r.top;
+    bounds.width = r.Width();
+    bounds.height = r.Height();
     return ok;
 }
 

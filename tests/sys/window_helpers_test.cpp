@@ -81,6 +81,17 @@ TEST_F(WindowHelpers, ParkedWindowsHaveNoBoundsButTheirLeftAloneDoesNotPark) {
     EXPECT_TRUE(TryGetWindowRect(p().win, leftOnly, r));
 }
 
+TEST_F(WindowHelpers, ExtremeRectanglesGiveClampedBoundsNotOverflow) {
+    const Hwnd huge =
+        desk.addWindow(WindowSpec{.className = "C",
+                                  .title = "t",
+                                  .rect = {-2147483647, -2147483647, 2147483647, 2147483647}});
+    WindowBounds b;
+    EXPECT_TRUE(GetWindowBounds(p().win, huge, b));
+    EXPECT_EQ(b.width, 2147483647);
+    EXPECT_EQ(b.height, 2147483647);
+}
+
 TEST_F(WindowHelpers, UserWindowsAreVisibleTitledAndNotMinimized) {
     const Hwnd normal = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
     const Hwnd progman = desk.addProgramManager();
