@@ -1,0 +1,89 @@
+// The settings file beside the real Velmora.exe: found under the name built
+// from the user and the Windows version, moved there from the older
+// per-user name, and read (ignore list included) but never written by a
+// quick start.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness/desktop_windows.h"
+#include "harness/velmora_scene.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD QuickRunLimit = 15000;
+
+// "vmr_" + user name + ".ini", with "Default" for a name that cannot be
+// part of a file name.
+std::string LegacySettingsFileName() {
+    char user[260] = {};
+    DWORD size = sizeof(user);
+    std::string name = GetUserNameA(user, &size) ? user : "Default";
+    if (name.find_first_of("\\/:*?<>|") != std::string::npos)
+        name = "Default";
+    return "vmr_" + name + ".ini";
+}
+
+class SettingsFile : public VelmoraScene {
+protected:
+    std::wstring LegacyPath() const { return Folder() + WideFromAnsi(LegacySettingsFileName()); }
+
+    // One quick pass over a window opened at y = 0; its top edge afterwards.
+    LONG TopAfterQuickPass() {
+        if (!StartStandin())
+            return -1;
+        const SpawnedWindows* opened = Spawn(WindowSpec{});
+        if (opened == nullptr)
+            return -1;
+        const auto exitCode = StartVelmora(L"/Q /S").WaitForExit(QuickRunLimit);
+        if (!exitCode.has_value() || *exitCode != 0u)
+            return -1;
+        return WindowRectOf(opened->First()).top;
+    }
+};
+
+TEST_F(SettingsFile, QuickStartMovesTheLegacyFileToTheCurrentNameAndReadsIt) {
+    const std::string legacy = IniText({"[Config]", "Position=10", "Mine=1", ""});
+    ASSERT_TRUE(WriteFileBytes(LegacyPath(), legacy));
+
+    EXPECT_EQ(TopAfterQuickPass(), 40);
+    EXPECT_FALSE(FileExists(LegacyPath()));
+    EXPECT_EQ(ReadFileBytes(SettingsPath()), legacy);
+}
+
+TEST_F(SettingsFile, LegacyFileStaysWhenTheCurrentOneExists) {
+    const std::string legacy = IniText({"[Config]", "Position=20", ""});
+    const std::string current = IniText({"[Config]", "Position=10", ""});
+    ASSERT_TRUE(WriteFileBytes(LegacyPath(), legacy));
+    ASSERT_TRUE(WriteSettings(current));
+    const unsigned long long writtenAt = LastWriteTime(SettingsPath());
+
+    EXPECT_EQ(TopAfterQuickPass(), 40);
+    EXPECT_EQ(ReadFileBytes(LegacyPath()), legacy);
+    EXPECT_EQ(ReadFileBytes(SettingsPath()), current);
+    EXPECT_EQ(LastWriteTime(SettingsPath()), writtenAt);
+}
+
+TEST_F(SettingsFile, IgnoreListFromTheFileLeavesItsProgramsWindowsAlone) {
+    const std::string settings = IniText(
+        {"[Config]", "Position=0", "", "[Disable]", "Count=1", "0=", "1=IGNORED_APP.EXE", ""});
+    ASSERT_TRUE(WriteSettings(settings));
+    ASSERT_TRUE(StartStandin());
+    const SpawnedWindows* ignored = Spawn(WindowSpec{}, L"ignored_app.exe");
+    const SpawnedWindows* moved = Spawn(WindowSpec{});
+    ASSERT_NE(ignored, nullptr);
+    ASSERT_NE(moved, nullptr);
+
+    const auto exitCode = StartVelmora(L"/Q /S").WaitForExit(QuickRunLimit);
+
+    ASSERT_TRUE(exitCode.has_value()) << "the quick run did not end by itself";
+    EXPECT_EQ(WindowRectOf(moved->First()).top, 30);
+    EXPECT_EQ(WindowRectOf(ignored->First()).top, 0);
+    EXPECT_EQ(ReadFileBytes(SettingsPath()), settings);
+}
+
+} // namespace
+} // namespace e2e
