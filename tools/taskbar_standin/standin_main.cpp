@@ -37,6 +37,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 1;
     if (standin::CreateDockedBar(instance, state) == nullptr)
         return 1;
+    if (!state.options.readyFile.empty()) {
+        HANDLE ready = CreateFileW(state.options.readyFile.c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (ready != INVALID_HANDLE_VALUE)
+            CloseHandle(ready);
+    }
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -42,6 +42,8 @@ std::optional<StandinOptions> ParseStandinOptions(const std::vector<std::wstring
             if (!edge)
                 return std::nullopt;
             options.edge = *edge;
+        } else if (arg == L"--ready-file" && hasValue) {
+            options.readyFile = args[++i];
         } else if (arg == L"--size" && hasValue) {
             const auto thickness = ParseThickness(args[++i]);
             if (!thickness)

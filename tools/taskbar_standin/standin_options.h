@@ -1,5 +1,5 @@
 // The stand-in's command line: --edge top|bottom|left|right, --size PIXELS,
-// --autohide.
+// --autohide, --ready-file PATH (created once the bar is up and answering).
 #pragma once
 
 #include <optional>
@@ -12,6 +12,7 @@ struct StandinOptions {
     unsigned edge = 1; // ABE_TOP
     int thickness = 30;
     bool autoHide = false;
+    std::wstring readyFile;
 };
 
 // Nothing when an argument is unknown or a value is malformed.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "rect_file.h"
 #include "spawned_window.h"
 #include "title_log.h"
 
@@ -23,6 +24,8 @@ void WindowGone() {
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT)
         LogTitle(reinterpret_cast<const wchar_t*>(lParam));
+    else if (message == WM_WINDOWPOSCHANGED)
+        UpdateRectFile(window);
     else if (message == WM_DESTROY)
         WindowGone();
     return DefWindowProcW(window, message, wParam, lParam);
@@ -34,6 +37,9 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
             return TRUE;
         case WM_SETTEXT:
             LogTitle(reinterpret_cast<const wchar_t*>(lParam));
+            return FALSE;
+        case WM_WINDOWPOSCHANGED:
+            UpdateRectFile(window);
             return FALSE;
         case WM_CLOSE:
             DestroyWindow(window);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "rect_file.h"
 #include "spawned_window.h"
 #include "spawner_options.h"
 #include "title_log.h"
@@ -42,6 +43,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     // Titles given from now on come from outside.
     spawner::StartTitleLog(options->logPath);
+    spawner::StartRectFile(first, options->rectPath);
     if (options->bounceMilliseconds != 0)
         SetTimer(nullptr, 0, options->bounceMilliseconds, nullptr);
     MSG message;

@@ -51,6 +51,10 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.logPath = value;
         return true;
     }
+    if (name == L"--rect-file") {
+        options.rectPath = value;
+        return true;
+    }
     const auto number = ParseNumber(value, name == L"--style" ? 16 : 10);
     if (!number)
         return false;

@@ -8,6 +8,7 @@
 //   --count N             how many such windows (default 1)
 //   --bounce MS           every MS milliseconds put the first window back at its top
 //   --log PATH            append every title a window is given, as UTF-8 hex, one a line
+//   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
 #pragma once
 
 #include <optional>
@@ -31,6 +32,7 @@ struct SpawnerOptions {
     int count = 1;
     unsigned bounceMilliseconds = 0;
     std::wstring logPath;
+    std::wstring rectPath;
 };
 
 // Nothing when an argument is unknown or a value is malformed.
