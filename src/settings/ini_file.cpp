@@ -37,25 +37,40 @@ std::string FoldName(std::string_view name) {
     return folded;
 }
 
-// The text of a section header between '[' and the first ']' that is not
-// the trail byte of a double-byte character. Without a ']' the name runs to
-// the line's end, less a lead byte that lacks its trail byte: written back
-// before the closing ']', that byte would take the bracket as its trail.
-std::string_view SectionName(std::string_view line) {
-    const std::string_view rest = line.substr(1);
+// Whether the text ends in a lead byte that lacks its trail byte.
+bool EndsInLoneLeadByte(std::string_view text) {
     std::size_t i = 0;
-    while (i < rest.size()) {
-        if (IsLeadByte(static_cast<unsigned char>(rest[i]))) {
-            if (i + 1 == rest.size())
-                break;
+    while (i < text.size()) {
+        if (IsLeadByte(static_cast<unsigned char>(text[i]))) {
+            if (i + 1 == text.size())
+                return true;
             i += 2;
-        } else if (rest[i] == ']') {
-            break;
         } else {
             ++i;
         }
     }
-    return Trim(rest.substr(0, i));
+    return false;
+}
+
+// The text of a section header between '[' and the first ']' that is not
+// the trail byte of a double-byte character, trimmed. A lead byte left
+// without its trail byte (at the line's end, or by the trimming) is dropped:
+// written back before the closing ']', it would take the bracket as its
+// trail and the name would change.
+std::string_view SectionName(std::string_view line) {
+    std::string_view name = line.substr(1);
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(name[i]))) {
+            ++i;
+        } else if (name[i] == ']') {
+            name = name.substr(0, i);
+            break;
+        }
+    }
+    name = Trim(name);
+    while (EndsInLoneLeadByte(name))
+        name = Trim(name.substr(0, name.size() - 1));
+    return name;
 }
 
 // Calls onLine for every line; CR LF, LF and a lone CR each end a line.

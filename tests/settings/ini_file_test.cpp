@@ -69,7 +69,7 @@ TEST(IniFile, SerialisingIsStableAfterTheFirstRewrite) {
         "no section at all\n=\n",
         "[]\n=\n[\n[[x]]\n]\n",
         "[A]\r\n\0=\0\r\n[B\0]\r\nk\r\n"sv,
-        "\xFF\xFE[\x81]\x81\n\x81=\x81\n[\x81]\x81\n[ab \x83\n\x81=\x81\n",
+        "\xFF\xFE[\x81]\x81\n\x81=\x81\n[\x81]\x81\n[ab \x83\n\x81=\x81\n[c\x82\t\t\x9e\t\n",
         "[S]\n a = b = c \n\t\n;x\n[S]\nq",
     };
     for (const std::string_view input : inputs) {
