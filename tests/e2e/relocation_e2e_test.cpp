@@ -57,12 +57,16 @@ TEST_F(Relocation, WindowsOnTheWatchLineNamedProgramManagerOrMinimizedAreNotTouc
 
     ASSERT_TRUE(WitnessMoveTo(30));
 
-    EXPECT_TRUE(SameRect(WindowRectOf(lineWindow->First()), lineBefore))
-        << Describe(WindowRectOf(lineWindow->First()));
-    EXPECT_TRUE(SameRect(WindowRectOf(desktopWindow->First()), desktopBefore))
-        << Describe(WindowRectOf(desktopWindow->First()));
-    EXPECT_TRUE(IsIconic(minimizedWindow->First()));
-    EXPECT_TRUE(SameRect(NormalRectOf(minimizedWindow->First()), minimizedNormalBefore))
+    EXPECT_TRUE(HoldsFor(
+        [&] {
+            return SameRect(WindowRectOf(lineWindow->First()), lineBefore) &&
+                   SameRect(WindowRectOf(desktopWindow->First()), desktopBefore) &&
+                   IsIconic(minimizedWindow->First()) &&
+                   SameRect(NormalRectOf(minimizedWindow->First()), minimizedNormalBefore);
+        },
+        StillPeriod))
+        << Describe(WindowRectOf(lineWindow->First())) << " "
+        << Describe(WindowRectOf(desktopWindow->First())) << " "
         << Describe(NormalRectOf(minimizedWindow->First()));
 }
 
@@ -99,7 +103,8 @@ TEST_F(Relocation, IgnoreListEntryInLowerCaseKeepsTheProgramsWindowsWhereTheyAre
 
     ASSERT_TRUE(WitnessMoveTo(30));
 
-    EXPECT_TRUE(SameRect(WindowRectOf(ignored->First()), before))
+    EXPECT_TRUE(
+        HoldsFor([&] { return SameRect(WindowRectOf(ignored->First()), before); }, StillPeriod))
         << Describe(WindowRectOf(ignored->First()));
 }
 
@@ -192,8 +197,12 @@ TEST_F(Relocation, MaximizedWindowIsLeftAloneByDefault) {
 
     ASSERT_TRUE(WitnessMoveTo(30));
 
-    EXPECT_TRUE(IsZoomed(maximized->First()));
-    EXPECT_TRUE(SameRect(WindowRectOf(maximized->First()), before))
+    EXPECT_TRUE(HoldsFor(
+        [&] {
+            return IsZoomed(maximized->First()) &&
+                   SameRect(WindowRectOf(maximized->First()), before);
+        },
+        StillPeriod))
         << Describe(WindowRectOf(maximized->First()));
 }
 

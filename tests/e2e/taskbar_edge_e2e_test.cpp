@@ -11,30 +11,17 @@
 namespace e2e {
 namespace {
 
-// Time a window must stay put once Velmora has checked the taskbar after it
-// opened; a pass takes a few milliseconds.
-constexpr DWORD StillPeriod = 750;
-
-class TaskbarEdge : public VelmoraScene {
-protected:
-    // True once the stand-in has answered position queries beyond `count`.
-    bool WaitForQueriesBeyond(unsigned count) {
-        return WaitUntil([&] { return Standin().PositionQueries() > count; }, ReactionLimit);
-    }
-};
+class TaskbarEdge : public VelmoraScene {};
 
 TEST_F(TaskbarEdge, NothingMovesWhileTheBarIsAtTheBottomAndMovingResumesAtTheTop) {
     ASSERT_TRUE(StartStandin());
     ASSERT_TRUE(StartResidentVelmora());
     ASSERT_TRUE(WitnessMoveTo(30));
 
-    unsigned queries = Standin().PositionQueries();
     ASSERT_TRUE(Standin().Dock(ABE_BOTTOM));
-    ASSERT_TRUE(WaitForQueriesBeyond(queries)) << "no pass saw the bar at the bottom";
-    queries = Standin().PositionQueries();
     const SpawnedWindows* opened = Spawn(WindowSpec{});
     ASSERT_NE(opened, nullptr);
-    ASSERT_TRUE(WaitForQueriesBeyond(queries)) << "no pass after the window opened";
+    ASSERT_TRUE(WaitForPassAfterNow()) << "no pass after the window opened";
     EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(opened->First()).top == 0; }, StillPeriod))
         << Describe(WindowRectOf(opened->First()));
 
@@ -47,10 +34,9 @@ TEST_F(TaskbarEdge, BarStartedAtTheBottomSuspendsFromTheFirstPass) {
     bottom.edge = ABE_BOTTOM;
     ASSERT_TRUE(StartStandin(bottom));
     ASSERT_TRUE(StartResidentVelmora());
-    const unsigned queries = Standin().PositionQueries();
     const SpawnedWindows* opened = Spawn(WindowSpec{});
     ASSERT_NE(opened, nullptr);
-    ASSERT_TRUE(WaitForQueriesBeyond(queries)) << "no pass after the window opened";
+    ASSERT_TRUE(WaitForPassAfterNow()) << "no pass after the window opened";
 
     EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(opened->First()).top == 0; }, StillPeriod))
         << Describe(WindowRectOf(opened->First()));

@@ -21,7 +21,6 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
-    HANDLE Handle() const { return process_; }
     bool Running() const;
 
     // The exit code once the process has ended within the time, else nothing.

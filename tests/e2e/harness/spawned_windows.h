@@ -36,8 +36,6 @@ public:
     bool WaitUntilOpen();
 
     HWND First() const { return windows_.empty() ? nullptr : windows_.front(); }
-    const std::vector<HWND>& All() const { return windows_; }
-    const ChildProcess& Process() const { return process_; }
 
 private:
     WindowSpec spec_;

@@ -33,7 +33,6 @@ public:
     // True once the bar is shown and the shell answers with its edge.
     bool WaitUntilReady();
     HWND Bar() const { return bar_; }
-    const ChildProcess& Process() const { return process_; }
 
     // Docks the bar at another edge (thickness 0 keeps it) and waits until
     // the shell reports the new edge.

@@ -98,6 +98,16 @@ bool VelmoraScene::WitnessMoveTo(int watchLine) {
     return opened != nullptr && WaitForTop(opened->First(), watchLine);
 }
 
+bool VelmoraScene::WaitForPassAfterNow() {
+    const unsigned before = standin_->PositionQueries();
+    HWND nudge = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                                 nullptr);
+    const bool seen =
+        WaitUntil([&] { return standin_->PositionQueries() > before; }, ReactionLimit);
+    DestroyWindow(nudge);
+    return seen;
+}
+
 bool WaitForTop(HWND window, int y) {
     return WaitUntil([window, y] { return WindowRectOf(window).top == y; }, ReactionLimit);
 }

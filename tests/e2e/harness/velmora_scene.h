@@ -57,6 +57,11 @@ protected:
     // ran after everything opened before it.
     bool WitnessMoveTo(int watchLine);
 
+    // Makes the window count change and waits until the stand-in answers a
+    // position query after that: a full pass started after everything
+    // opened before this call, whatever the bar's edge.
+    bool WaitForPassAfterNow();
+
 private:
     ScratchFolder folder_;
     std::unique_ptr<TaskbarStandin> standin_;
@@ -67,6 +72,11 @@ private:
 // How long Velmora may take to react to a change: a few ticks of 250 ms,
 // generous for a loaded machine.
 inline constexpr DWORD ReactionLimit = 10000;
+
+// How long a window must stay as it is, once a pass has run, to count as
+// untouched: a pass handles the windows below a moved one within
+// milliseconds, after the 100 ms flash of each move.
+inline constexpr DWORD StillPeriod = 750;
 
 // True once the window's top edge is at y.
 bool WaitForTop(HWND window, int y);
