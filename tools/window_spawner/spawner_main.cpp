@@ -46,13 +46,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     spawner::StartRectFile(first, options->rectPath);
     if (options->bounceMilliseconds != 0)
         SetTimer(nullptr, 0, options->bounceMilliseconds, nullptr);
+    HWND countChanger = nullptr;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_TIMER && message.hwnd == nullptr) {
-            // Like a user dragging the active window back up.
-            SetForegroundWindow(first);
             SetWindowPos(first, nullptr, options->left, options->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // The number of top-level windows changes with every bounce, so a
+            // watcher notices it whichever window is in the foreground.
+            if (countChanger != nullptr) {
+                DestroyWindow(countChanger);
+                countChanger = nullptr;
+            } else {
+                countChanger = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                               nullptr, instance, nullptr);
+            }
             continue;
         }
         TranslateMessage(&message);

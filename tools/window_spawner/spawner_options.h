@@ -6,8 +6,8 @@
 //   --maximized | --minimized
 //   --dialog              a real dialog box (class "#32770") instead of a plain window
 //   --count N             how many such windows (default 1)
-//   --bounce MS           every MS milliseconds make the first window the foreground window
-//                         and put it back at its top
+//   --bounce MS           every MS milliseconds put the first window back at its top, and
+//                         open or close a hidden window so that the window count changes
 //   --log PATH            append every title a window is given, as UTF-8 hex, one a line
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
 #pragma once
