@@ -206,6 +206,29 @@ TEST_F(Relocation, MaximizedWindowIsLeftAloneByDefault) {
         << Describe(WindowRectOf(maximized->First()));
 }
 
+TEST_F(Relocation, MaximizedWindowIsLeftAloneUnderAnAutoHideBarEvenWithMax) {
+    ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Max=1", ""})));
+    StandinSpec autoHide;
+    autoHide.autoHide = true;
+    ASSERT_TRUE(StartStandin(autoHide));
+    ASSERT_TRUE(StartResidentVelmora());
+    WindowSpec spec;
+    spec.shown = Shown::Maximized;
+    const SpawnedWindows* maximized = Spawn(spec);
+    ASSERT_NE(maximized, nullptr);
+    const RECT before = WindowRectOf(maximized->First());
+
+    ASSERT_TRUE(WitnessMoveTo(30));
+
+    EXPECT_TRUE(HoldsFor(
+        [&] {
+            return IsZoomed(maximized->First()) &&
+                   SameRect(WindowRectOf(maximized->First()), before);
+        },
+        StillPeriod))
+        << Describe(WindowRectOf(maximized->First()));
+}
+
 TEST_F(Relocation, MaximizedWindowIsMovedDownWithMax) {
     ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Max=1", ""})));
     ASSERT_TRUE(StartStandin());

@@ -42,6 +42,23 @@ TEST_F(SingleInstance, SecondPlainStartEndsWithCodeZeroAndTheFirstKeepsMovingWin
     EXPECT_TRUE(WitnessMoveTo(30));
 }
 
+TEST_F(SingleInstance, SecondPlainStartShowsTheSettingsWindowWhenTheTrayIconIsOff) {
+    ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Tray=0", ""})));
+    ASSERT_TRUE(StartStandin());
+    const ChildProcess& first = StartVelmora();
+    ASSERT_TRUE(WaitForController(first));
+    HWND controller = FindWindowA("TMainForm", "Velmora\x81I - \x90\xDD\x92\xE8");
+    ASSERT_NE(controller, nullptr);
+    ASSERT_FALSE(IsWindowVisible(controller));
+
+    const auto exitCode = StartVelmora().WaitForExit(SecondStartLimit);
+
+    ASSERT_TRUE(exitCode.has_value()) << "the second instance did not end";
+    EXPECT_EQ(*exitCode, 0u);
+    EXPECT_TRUE(
+        WaitUntil([controller] { return IsWindowVisible(controller) != FALSE; }, ReactionLimit));
+}
+
 TEST_F(SingleInstance, SecondStartWithAnArgumentEndsWithCodeZero) {
     ASSERT_TRUE(StartStandin());
     const ChildProcess& first = StartVelmora();
