@@ -32,7 +32,7 @@ public:
     // Starts the spawner (or a copy of it under another name) for the spec.
     SpawnedWindows(const std::wstring& spawnerExe, const WindowSpec& spec);
 
-    // True once all windows of the spec exist and are visible.
+    // True once all the windows asked for exist and are visible.
     bool WaitUntilOpen();
 
     HWND First() const { return windows_.empty() ? nullptr : windows_.front(); }

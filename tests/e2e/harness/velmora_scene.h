@@ -48,8 +48,8 @@ protected:
     // Starts Velmora and waits for its controller.
     bool StartResidentVelmora(const std::wstring& args = L"");
 
-    // Opens windows and waits until they are shown; null on failure. A spec
-    // may be opened by a copy of the spawner under another file name.
+    // Opens windows and waits until they are shown; null on failure. They may
+    // come from a copy of the spawner under another file name.
     SpawnedWindows* Spawn(const WindowSpec& spec, const std::wstring& exeName = L"");
 
     // Opens a window at y = 0 from a program named witness_app.exe and waits
