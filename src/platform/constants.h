@@ -102,6 +102,10 @@ inline constexpr std::uintptr_t AUTOHIDE = 1;
 inline constexpr std::uintptr_t ALWAYSONTOP = 2;
 } // namespace abs_
 
+namespace shgfi {
+inline constexpr std::uint32_t ICON = 0x100;
+} // namespace shgfi
+
 namespace monitor {
 inline constexpr std::uint32_t DEFAULTTONULL = 0;
 inline constexpr std::uint32_t DEFAULTTOPRIMARY = 1;

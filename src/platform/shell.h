@@ -1,4 +1,4 @@
-// The shell: application-bar queries, starting programs.
+// The shell: application-bar queries, file icons, starting programs.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,9 @@ public:
     virtual ~IShell() = default;
 
     virtual std::uintptr_t SHAppBarMessage(std::uint32_t message, AppBarData& data) = 0;
+    // The record is zeroed first, so a failed call leaves no icon behind.
+    virtual std::uintptr_t SHGetFileInfoA(const char* path, std::uint32_t fileAttributes,
+                                          ShFileInfo& info, std::uint32_t flags) = 0;
     // Returns a value above 32 on success, as ShellExecuteA.
     virtual std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,

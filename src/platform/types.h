@@ -73,6 +73,15 @@ struct MonitorInfo {
     std::uint32_t dwFlags = 0;
 };
 
+// SHFILEINFOA as far as the program reads it.
+struct ShFileInfo {
+    HIcon hIcon = 0;
+    int iIcon = 0;
+    std::uint32_t dwAttributes = 0;
+    char szDisplayName[260] = {};
+    char szTypeName[80] = {};
+};
+
 // COPYDATASTRUCT. On 32-bit Windows this has exactly the system's layout,
 // so the window procedure can read lParam of WM_COPYDATA as this record.
 struct CopyDataStruct {

@@ -205,6 +205,12 @@ void PlaySoundFile(Platform& p, const std::string& path) {
         p.os.sndPlaySoundA(path.c_str(), snd::ASYNC | snd::NODEFAULT);
 }
 
+HIcon GetFileIcon(Platform& p, const std::string& path) {
+    ShFileInfo info;
+    p.shell.SHGetFileInfoA(path.c_str(), 0, info, shgfi::ICON);
+    return info.hIcon;
+}
+
 void SetToolWindowStyle(IWindowSystem& win, Hwnd window) {
     const std::int32_t exStyle = win.GetWindowLongA(window, gwl::EXSTYLE);
     win.SetWindowLongA(

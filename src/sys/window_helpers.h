@@ -53,6 +53,9 @@ void MoveWindowToMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hw
 bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwnd window);
 
 void PlaySoundFile(Platform& p, const std::string& path);
+// The file's shell icon at the large size, owned by the caller; 0 when the
+// shell has none for it.
+HIcon GetFileIcon(Platform& p, const std::string& path);
 void SetToolWindowStyle(IWindowSystem& win, Hwnd window);
 void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible);
 

@@ -143,6 +143,15 @@ TEST_F(WindowHelpers, PlacementCentresInTheWorkAreaButNeverMovesCaptionSizedWind
     EXPECT_EQ(desk.window(thin).rect, (Rect{5, 5, 405, 24}));
 }
 
+TEST_F(WindowHelpers, FileIconsComeFromTheShellOnlyForExistingFiles) {
+    desk.files().write("C:\\Icons\\run.ico", "icon");
+    Platform platform = p();
+    const HIcon first = GetFileIcon(platform, "C:\\Icons\\run.ico");
+    EXPECT_NE(first, HIcon{0});
+    EXPECT_NE(GetFileIcon(platform, "C:\\Icons\\run.ico"), first); // the caller owns each
+    EXPECT_EQ(GetFileIcon(platform, "C:\\Icons\\missing.ico"), HIcon{0});
+}
+
 TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
     const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
     desk.setForeground(w);

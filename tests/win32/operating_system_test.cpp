@@ -46,6 +46,13 @@ TEST_F(OperatingSystemTest, ProcessSnapshotListsThisProgram) {
     EXPECT_EQ(exe.substr(exe.size() - 4), ".EXE");
 }
 
+TEST_F(OperatingSystemTest, ShellGivesTheIconOfAFile) {
+    IShell& shell = backend.platform().shell;
+    ShFileInfo info;
+    EXPECT_NE(shell.SHGetFileInfoA(os.GetModuleFileNameA().c_str(), 0, info, shgfi::ICON), 0u);
+    EXPECT_NE(info.hIcon, HIcon{0});
+}
+
 TEST_F(OperatingSystemTest, OwnModuleUserAndVersion) {
     EXPECT_TRUE(os.FileExists(os.GetModuleFileNameA()));
 

@@ -19,6 +19,18 @@ std::uintptr_t SimShell::SHAppBarMessage(std::uint32_t message, AppBarData& data
     return 0;
 }
 
+std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttributes,
+                                        ShFileInfo& info, std::uint32_t flags) {
+    desk_.logCall(pid_, "SHGetFileInfoA", path, fileAttributes, flags);
+    info = ShFileInfo{};
+    if (path == nullptr || !desk_.files().exists(path))
+        return 0;
+    // Each call hands out an icon of its own, as the shell does.
+    if ((flags & shgfi::ICON) != 0)
+        info.hIcon = ++nextIcon_;
+    return 1;
+}
+
 std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                       const char* parameters, const char* directory,
                                       int showCommand) {

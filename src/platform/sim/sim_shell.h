@@ -15,6 +15,8 @@ public:
 
     std::uintptr_t SHAppBarMessage(std::uint32_t message, AppBarData& data) override;
     // Starts nothing; the call log shows what was asked.
+    std::uintptr_t SHGetFileInfoA(const char* path, std::uint32_t fileAttributes, ShFileInfo& info,
+                                  std::uint32_t flags) override;
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;
@@ -22,6 +24,7 @@ public:
 private:
     SimDesktop& desk_;
     std::uint32_t pid_;
+    HIcon nextIcon_ = 0x7000;
 };
 
 } // namespace vm::sim

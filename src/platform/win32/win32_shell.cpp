@@ -1,5 +1,7 @@
 #include "platform/win32/win32_api.h"
 
+#include <cstring>
+
 #include "platform/win32/win32_shell.h"
 
 namespace vm {
@@ -19,6 +21,21 @@ std::uintptr_t Win32Shell::SHAppBarMessage(std::uint32_t message, AppBarData& da
     data.uEdge = abd.uEdge;
     data.rc = win32::FromRECT(abd.rc);
     data.lParam = static_cast<std::intptr_t>(abd.lParam);
+    return result;
+}
+
+std::uintptr_t Win32Shell::SHGetFileInfoA(const char* path, std::uint32_t fileAttributes,
+                                          ShFileInfo& info, std::uint32_t flags) {
+    SHFILEINFOA record{};
+    const DWORD_PTR result = ::SHGetFileInfoA(path, fileAttributes, &record, sizeof(record), flags);
+    info = ShFileInfo{};
+    info.hIcon = reinterpret_cast<HIcon>(record.hIcon);
+    info.iIcon = record.iIcon;
+    info.dwAttributes = record.dwAttributes;
+    static_assert(sizeof(info.szDisplayName) == sizeof(record.szDisplayName));
+    static_assert(sizeof(info.szTypeName) == sizeof(record.szTypeName));
+    std::memcpy(info.szDisplayName, record.szDisplayName, sizeof(info.szDisplayName));
+    std::memcpy(info.szTypeName, record.szTypeName, sizeof(info.szTypeName));
     return result;
 }
 
