@@ -1,11 +1,16 @@
-# Fails unless the executable EXE imports system DLLs only (run with cmake -P, giving
-# OBJDUMP and EXE). A runtime DLL here means the static link of the runtime was lost.
+# Fails unless the executable EXE is a GUI program that imports system DLLs only (run
+# with cmake -P, giving OBJDUMP and EXE). A runtime DLL here means the static link of the
+# runtime was lost.
 cmake_minimum_required(VERSION 3.21)
 
 execute_process(COMMAND ${OBJDUMP} -p ${EXE}
     OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "${OBJDUMP} -p ${EXE} failed")
+endif()
+
+if(NOT dump MATCHES "Subsystem[ \t]+00000002")
+    message(FATAL_ERROR "${EXE} is not a Windows GUI program")
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" lines "${dump}")
