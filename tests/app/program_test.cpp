@@ -99,7 +99,7 @@ TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
 TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
     desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
     Program& first = Launch({"x", "/S"});
-    for (auto args : {std::vector<std::string>{"/Q", "/S"}, {"/q"}, {"/s"}, {"/S"}}) {
+    for (const auto& args : {std::vector<std::string>{"/Q", "/S"}, {"/q"}, {"/s"}, {"/S"}}) {
         Launch(args);
         EXPECT_FALSE(started.back());
         EXPECT_EQ(Count(pids.back(), "SendMessageA"), 0);

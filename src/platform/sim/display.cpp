@@ -51,7 +51,7 @@ HMonitor SimDesktop::monitorFromRect(Rect rect, std::uint32_t flags) const {
             nearest = distance;
         }
     }
-    return best->handle;
+    return best != nullptr ? best->handle : 0;
 }
 
 HMonitor SimDesktop::monitorFromWindow(Hwnd window, std::uint32_t flags) {

@@ -45,7 +45,7 @@ std::uint64_t SimFiles::modifiedAt(const std::string& path) const {
     return it == history_.end() ? 0 : it->second.modifiedAt;
 }
 
-void SimFiles::setReadOnlyFolder(std::string folderPrefix) {
+void SimFiles::setReadOnlyFolder(const std::string& folderPrefix) {
     readOnlyFolder_ = FoldAsciiCase(folderPrefix);
     if (!readOnlyFolder_.empty() && readOnlyFolder_.back() != '\\')
         readOnlyFolder_ += '\\';

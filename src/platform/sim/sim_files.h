@@ -29,7 +29,7 @@ public:
     std::uint64_t modifiedAt(const std::string& path) const;
 
     // Writes, moves and deletes in this folder (and below) fail; "" lifts it.
-    void setReadOnlyFolder(std::string folderPrefix);
+    void setReadOnlyFolder(const std::string& folderPrefix);
     // The next program write fails. torn: it leaves the first half of the
     // new content behind, as a crash in the middle of writing would.
     void setFailNextWrite(bool torn);
