@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "harness/desktop_windows.h"
 #include "harness/polling.h"
 #include "harness/velmora_scene.h"
@@ -11,56 +14,39 @@
 namespace e2e {
 namespace {
 
-class CaptionFlash : public VelmoraScene {
-protected:
-    // Opens a window titled `title` at y = 0, waits for the move, and checks
-    // the titles it was given: the configured one, then its own.
-    void ExpectTitleFlashedAndRestored(const std::wstring& title) {
-        WindowSpec spec;
-        spec.title = title;
-        spec.titleLog = Folder() + L"titles.log";
-        const SpawnedWindows* opened = Spawn(spec);
-        ASSERT_NE(opened, nullptr);
+class CaptionFlash : public VelmoraScene {};
 
-        ASSERT_TRUE(WaitForTop(opened->First(), 30));
-        ASSERT_TRUE(
-            WaitUntil([&] { return ReadTitleLog(spec.titleLog).size() >= 2; }, ReactionLimit));
-        EXPECT_EQ(WindowTitleOf(opened->First()), title);
-        const auto titles = ReadTitleLog(spec.titleLog);
-        ASSERT_EQ(titles.size(), 2u);
-        EXPECT_EQ(titles[0], L"\u79FB\u52D5\u4E2D"); // 移動中, from Shift-JIS
-        EXPECT_EQ(titles[1], title);
-    }
-};
-
-TEST_F(CaptionFlash, TitleIsReplacedForTheMoveAndRestored) {
+TEST_F(CaptionFlash, TitleIsReplacedForTheMoveAndRestoredIntact) {
     // Title = 移動中 in Shift-JIS.
     ASSERT_TRUE(
         WriteSettings(IniText({"[Config]", "Caption=1", "Title=\x88\xDA\x93\xAE\x92\x86", ""})));
-    ASSERT_TRUE(StartStandin());
-    ASSERT_TRUE(StartResidentVelmora());
-    ExpectTitleFlashedAndRestored(L"Plain ASCII title");
-}
+    ASSERT_TRUE(StartStandinAndVelmora());
+    // The second title is Polish, Spanish, the euro sign and an emoji: none of
+    // them in code page 932.
+    const std::wstring titles[] = {L"Plain ASCII title",
+                                   L"Za\u017C\u00F3\u0142\u0107 \u00F1 \u20AC \U0001F30D"};
+    for (const std::wstring& title : titles) {
+        SCOPED_TRACE(title);
+        const std::wstring log = Folder() + Utf8HexOf(title).substr(0, 8) + L".log";
+        const HWND window = Spawn({.title = title, .titleLog = log});
+        ASSERT_NE(window, nullptr);
 
-TEST_F(CaptionFlash, TitleOutsideTheAnsiCodePageIsRestoredIntact) {
-    ASSERT_TRUE(
-        WriteSettings(IniText({"[Config]", "Caption=1", "Title=\x88\xDA\x93\xAE\x92\x86", ""})));
-    ASSERT_TRUE(StartStandin());
-    ASSERT_TRUE(StartResidentVelmora());
-    // Polish, Spanish, the euro sign and an emoji: none of them in code page 932.
-    ExpectTitleFlashedAndRestored(L"Za\u017C\u00F3\u0142\u0107 \u00F1 \u20AC \U0001F30D");
+        ASSERT_TRUE(WaitForTop(window, 30));
+        ASSERT_TRUE(WaitUntil([&] { return ReadTitleLog(log).size() >= 2; }, ReactionLimit));
+        EXPECT_EQ(WindowTitleOf(window), title);
+        EXPECT_EQ(ReadTitleLog(log), (std::vector<std::wstring>{L"\u79FB\u52D5\u4E2D", title}))
+            << "the configured title from Shift-JIS, then the window's own";
+    }
 }
 
 TEST_F(CaptionFlash, TitleIsNeverTouchedWithoutCaption) {
-    ASSERT_TRUE(StartStandin());
-    ASSERT_TRUE(StartResidentVelmora());
-    WindowSpec spec;
-    spec.titleLog = Folder() + L"titles.log";
-    const SpawnedWindows* opened = Spawn(spec);
-    ASSERT_NE(opened, nullptr);
+    ASSERT_TRUE(StartStandinAndVelmora());
+    const std::wstring log = Folder() + L"titles.log";
+    const HWND window = Spawn({.titleLog = log});
+    ASSERT_NE(window, nullptr);
 
-    ASSERT_TRUE(WaitForTop(opened->First(), 30));
-    EXPECT_TRUE(ReadTitleLog(spec.titleLog).empty());
+    ASSERT_TRUE(WaitForTop(window, 30));
+    EXPECT_TRUE(ReadTitleLog(log).empty());
 }
 
 } // namespace

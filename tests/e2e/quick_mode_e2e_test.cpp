@@ -10,22 +10,15 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD QuickRunLimit = 15000;
-
 class QuickMode : public VelmoraScene {};
 
 TEST_F(QuickMode, OnePassMovesTheWindowEndsWithCodeZeroAndCreatesNoSettingsFile) {
     ASSERT_TRUE(StartStandin());
-    const SpawnedWindows* opened = Spawn(WindowSpec{});
-    ASSERT_NE(opened, nullptr);
+    const HWND window = Spawn({});
+    ASSERT_NE(window, nullptr);
 
-    const ChildProcess& velmora = StartVelmora(L"/Q /S");
-    ASSERT_TRUE(velmora.Started());
-    const auto exitCode = velmora.WaitForExit(QuickRunLimit);
-
-    ASSERT_TRUE(exitCode.has_value()) << "the quick run did not end by itself";
-    EXPECT_EQ(*exitCode, 0u);
-    EXPECT_EQ(WindowRectOf(opened->First()).top, 30);
+    ASSERT_EQ(RunVelmoraToEnd(L"/Q /S"), 0u) << "the quick run must end by itself";
+    EXPECT_EQ(WindowRectOf(window).top, 30);
     EXPECT_FALSE(FileExists(SettingsPath()));
 }
 
@@ -35,14 +28,11 @@ TEST_F(QuickMode, ReadsTheSettingsFileButNeverWritesIt) {
     ASSERT_TRUE(WriteSettings(settings));
     const unsigned long long writtenAt = LastWriteTime(SettingsPath());
     ASSERT_TRUE(StartStandin());
-    const SpawnedWindows* opened = Spawn(WindowSpec{});
-    ASSERT_NE(opened, nullptr);
+    const HWND window = Spawn({});
+    ASSERT_NE(window, nullptr);
 
-    const auto exitCode = StartVelmora(L"/Q /S").WaitForExit(QuickRunLimit);
-
-    ASSERT_TRUE(exitCode.has_value()) << "the quick run did not end by itself";
-    EXPECT_EQ(*exitCode, 0u);
-    EXPECT_EQ(WindowRectOf(opened->First()).top, 40);
+    ASSERT_EQ(RunVelmoraToEnd(L"/Q /S"), 0u) << "the quick run must end by itself";
+    EXPECT_EQ(WindowRectOf(window).top, 40);
     EXPECT_EQ(ReadFileBytes(SettingsPath()), settings);
     EXPECT_EQ(LastWriteTime(SettingsPath()), writtenAt);
 }
@@ -50,10 +40,7 @@ TEST_F(QuickMode, ReadsTheSettingsFileButNeverWritesIt) {
 TEST_F(QuickMode, QuickStartAloneEndsByItselfWithCodeZero) {
     ASSERT_TRUE(StartStandin());
 
-    const auto exitCode = StartVelmora(L"/Q").WaitForExit(QuickRunLimit);
-
-    ASSERT_TRUE(exitCode.has_value()) << "the quick run did not end by itself";
-    EXPECT_EQ(*exitCode, 0u);
+    EXPECT_EQ(RunVelmoraToEnd(L"/Q"), 0u) << "the quick run must end by itself";
 }
 
 } // namespace

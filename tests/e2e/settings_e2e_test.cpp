@@ -14,8 +14,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD QuickRunLimit = 15000;
-
 // "vmr_" + user name + ".ini", with "Default" for a name that cannot be
 // part of a file name.
 std::string LegacySettingsFileName() {
@@ -35,13 +33,12 @@ protected:
     LONG TopAfterQuickPass() {
         if (!StartStandin())
             return -1;
-        const SpawnedWindows* opened = Spawn(WindowSpec{});
-        if (opened == nullptr)
+        const HWND window = Spawn({});
+        if (window == nullptr)
             return -1;
-        const auto exitCode = StartVelmora(L"/Q /S").WaitForExit(QuickRunLimit);
-        if (!exitCode.has_value() || *exitCode != 0u)
+        if (RunVelmoraToEnd(L"/Q /S") != 0u)
             return -1;
-        return WindowRectOf(opened->First()).top;
+        return WindowRectOf(window).top;
     }
 };
 
@@ -72,16 +69,14 @@ TEST_F(SettingsFile, IgnoreListFromTheFileLeavesItsProgramsWindowsAlone) {
         {"[Config]", "Position=0", "", "[Disable]", "Count=1", "0=", "1=IGNORED_APP.EXE", ""});
     ASSERT_TRUE(WriteSettings(settings));
     ASSERT_TRUE(StartStandin());
-    const SpawnedWindows* ignored = Spawn(WindowSpec{}, L"ignored_app.exe");
-    const SpawnedWindows* moved = Spawn(WindowSpec{});
+    const HWND ignored = Spawn({}, L"ignored_app.exe");
+    const HWND moved = Spawn({});
     ASSERT_NE(ignored, nullptr);
     ASSERT_NE(moved, nullptr);
 
-    const auto exitCode = StartVelmora(L"/Q /S").WaitForExit(QuickRunLimit);
-
-    ASSERT_TRUE(exitCode.has_value()) << "the quick run did not end by itself";
-    EXPECT_EQ(WindowRectOf(moved->First()).top, 30);
-    EXPECT_EQ(WindowRectOf(ignored->First()).top, 0);
+    ASSERT_TRUE(RunVelmoraToEnd(L"/Q /S").has_value()) << "the quick run did not end by itself";
+    EXPECT_EQ(WindowRectOf(moved).top, 30);
+    EXPECT_EQ(WindowRectOf(ignored).top, 0);
     EXPECT_EQ(ReadFileBytes(SettingsPath()), settings);
 }
 

@@ -14,32 +14,28 @@ namespace {
 class TaskbarEdge : public VelmoraScene {};
 
 TEST_F(TaskbarEdge, NothingMovesWhileTheBarIsAtTheBottomAndMovingResumesAtTheTop) {
-    ASSERT_TRUE(StartStandin());
-    ASSERT_TRUE(StartResidentVelmora());
+    ASSERT_TRUE(StartStandinAndVelmora());
     ASSERT_TRUE(WitnessMoveTo(30));
 
     ASSERT_TRUE(Standin().Dock(ABE_BOTTOM));
-    const SpawnedWindows* opened = Spawn(WindowSpec{});
-    ASSERT_NE(opened, nullptr);
+    const HWND window = Spawn({});
+    ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitForPassAfterNow()) << "no pass after the window opened";
-    EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(opened->First()).top == 0; }, StillPeriod))
-        << Describe(WindowRectOf(opened->First()));
+    EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(window).top == 0; }, StillPeriod))
+        << Describe(WindowRectOf(window));
 
     ASSERT_TRUE(Standin().Dock(ABE_TOP));
-    EXPECT_TRUE(WaitForTop(opened->First(), 30)) << Describe(WindowRectOf(opened->First()));
+    EXPECT_TRUE(WaitForTop(window, 30)) << Describe(WindowRectOf(window));
 }
 
 TEST_F(TaskbarEdge, BarStartedAtTheBottomSuspendsFromTheFirstPass) {
-    StandinSpec bottom;
-    bottom.edge = ABE_BOTTOM;
-    ASSERT_TRUE(StartStandin(bottom));
-    ASSERT_TRUE(StartResidentVelmora());
-    const SpawnedWindows* opened = Spawn(WindowSpec{});
-    ASSERT_NE(opened, nullptr);
+    ASSERT_TRUE(StartStandinAndVelmora({.edge = ABE_BOTTOM}));
+    const HWND window = Spawn({});
+    ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitForPassAfterNow()) << "no pass after the window opened";
 
-    EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(opened->First()).top == 0; }, StillPeriod))
-        << Describe(WindowRectOf(opened->First()));
+    EXPECT_TRUE(HoldsFor([&] { return WindowRectOf(window).top == 0; }, StillPeriod))
+        << Describe(WindowRectOf(window));
 }
 
 } // namespace

@@ -37,10 +37,7 @@ TEST_F(StandinTool, ShellReportsTheDockedBarAndFollowsItToEveryEdge) {
 }
 
 TEST_F(StandinTool, GivenThicknessAndAutoHideAreReported) {
-    StandinSpec spec;
-    spec.thickness = 48;
-    spec.autoHide = true;
-    ASSERT_TRUE(StartStandin(spec));
+    ASSERT_TRUE(StartStandin({.thickness = 48, .autoHide = true}));
 
     const auto position = QueryTaskbarPosition();
     ASSERT_TRUE(position.has_value());

@@ -11,6 +11,7 @@ namespace e2e {
 namespace {
 
 constexpr DWORD ControllerLimit = 15000;
+constexpr DWORD RunToEndLimit = 15000;
 
 // The Windows version the way the program identifies it from GetVersionExA.
 vm::WindowsVersion RunningWindowsVersion() {
@@ -65,6 +66,10 @@ ChildProcess& VelmoraScene::StartVelmora(const std::wstring& args) {
     return *velmoras_.back();
 }
 
+std::optional<DWORD> VelmoraScene::RunVelmoraToEnd(const std::wstring& args) {
+    return StartVelmora(args).WaitForExit(RunToEndLimit);
+}
+
 bool VelmoraScene::WaitForController(const ChildProcess& velmora) {
     return velmora.Started() &&
            WaitUntil([&velmora] { return !TopLevelWindowsOf(velmora.Id(), L"TMainForm").empty(); },
@@ -75,7 +80,11 @@ bool VelmoraScene::StartResidentVelmora(const std::wstring& args) {
     return WaitForController(StartVelmora(args));
 }
 
-SpawnedWindows* VelmoraScene::Spawn(const WindowSpec& spec, const std::wstring& exeName) {
+bool VelmoraScene::StartStandinAndVelmora(const StandinSpec& spec) {
+    return StartStandin(spec) && StartResidentVelmora();
+}
+
+HWND VelmoraScene::Spawn(const WindowSpec& spec, const std::wstring& exeName) {
     std::wstring exe = SpawnerExePath();
     if (!exeName.empty()) {
         const std::wstring copy = Folder() + exeName;
@@ -84,18 +93,14 @@ SpawnedWindows* VelmoraScene::Spawn(const WindowSpec& spec, const std::wstring& 
         exe = copy;
     }
     spawned_.push_back(std::make_unique<SpawnedWindows>(exe, spec));
-    return spawned_.back()->WaitUntilOpen() ? spawned_.back().get() : nullptr;
+    return spawned_.back()->WaitUntilOpen() ? spawned_.back()->First() : nullptr;
 }
 
 bool VelmoraScene::WitnessMoveTo(int watchLine) {
-    WindowSpec witness;
-    witness.title = L"Velmora e2e witness";
-    witness.left = 600;
-    witness.top = 0;
-    witness.width = 200;
-    witness.height = 150;
-    const SpawnedWindows* opened = Spawn(witness, L"witness_app.exe");
-    return opened != nullptr && WaitForTop(opened->First(), watchLine);
+    const HWND witness =
+        Spawn({.title = L"Velmora e2e witness", .left = 600, .width = 200, .height = 150},
+              L"witness_app.exe");
+    return witness != nullptr && WaitForTop(witness, watchLine);
 }
 
 bool VelmoraScene::WaitForPassAfterNow() {

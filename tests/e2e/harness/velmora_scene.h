@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,20 @@ protected:
     // True once the process shows its controller window (class "TMainForm").
     static bool WaitForController(const ChildProcess& velmora);
 
+    // Starts Velmora and waits until it ends by itself: its exit code, none
+    // when it still runs after a generous limit.
+    std::optional<DWORD> RunVelmoraToEnd(const std::wstring& args);
+
     // Starts Velmora and waits for its controller.
     bool StartResidentVelmora(const std::wstring& args = L"");
 
-    // Opens windows and waits until they are shown; null on failure. They may
-    // come from a copy of the spawner under another file name.
-    SpawnedWindows* Spawn(const WindowSpec& spec, const std::wstring& exeName = L"");
+    // The usual start of a test: the stand-in, then a resident Velmora.
+    bool StartStandinAndVelmora(const StandinSpec& spec = {});
+
+    // Opens windows and waits until they are shown; the first of them, null
+    // on failure. They may come from a copy of the spawner under another
+    // file name.
+    HWND Spawn(const WindowSpec& spec, const std::wstring& exeName = L"");
 
     // Opens a window at y = 0 from a program named witness_app.exe and waits
     // until Velmora has moved it to the watch line: proof that a full pass
