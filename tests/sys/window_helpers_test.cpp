@@ -21,6 +21,14 @@ protected:
         monitors.Refresh(p().win);
     }
     Platform p() { return desk.platformFor(self); }
+    // A plausible window: class "C" and title "t" unless the spec names them.
+    Hwnd Add(WindowSpec spec) {
+        if (spec.className.empty())
+            spec.className = "C";
+        if (spec.title.empty())
+            spec.title = "t";
+        return desk.addWindow(spec);
+    }
 
     SimDesktop desk;
     std::uint32_t self = 0;
@@ -41,24 +49,13 @@ TEST_F(WindowHelpers, IdentityIsCleanedAndUpperCased) {
 TEST_F(WindowHelpers, ExeNameSkipsTrailBytesThatLookLikeBackslashes) {
     // "ソ" is 0x83 0x5C: its trail byte is not a folder separator.
     const std::uint32_t app = desk.addProcess("C:\\Apps\\\x83\x5Ctool.exe");
-    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t", .pid = app});
+    const Hwnd w = Add({.pid = app});
     Platform platform = p();
     EXPECT_EQ(GetWindowIdentity(platform, w).ExeName, "\x83\x5CTOOL.EXE");
 }
 
-TEST_F(WindowHelpers, IdentityIsEmptyForInvisibleUntitledOrNullWindows) {
-    const Hwnd hidden =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .visible = false});
-    const Hwnd untitled = desk.addWindow(WindowSpec{.className = "C", .title = ""});
-    Platform platform = p();
-    for (Hwnd w : {hidden, untitled, Hwnd{0}}) {
-        const WindowIdentity id = GetWindowIdentity(platform, w);
-        EXPECT_TRUE(id.Title.empty() && id.ClassName.empty() && id.ExeName.empty());
-    }
-}
-
 TEST_F(WindowHelpers, ExeNameIsEmptyWithoutAProcessSnapshot) {
-    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    const Hwnd w = Add({});
     desk.setSnapshotUnavailable(true);
     Platform platform = p();
     const WindowIdentity id = GetWindowIdentity(platform, w);
@@ -67,10 +64,8 @@ TEST_F(WindowHelpers, ExeNameIsEmptyWithoutAProcessSnapshot) {
 }
 
 TEST_F(WindowHelpers, ParkedWindowsHaveNoBoundsButTheirLeftAloneDoesNotPark) {
-    const Hwnd minimized =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .minimized = true});
-    const Hwnd leftOnly = desk.addWindow(
-        WindowSpec{.className = "C", .title = "t", .rect = {-32000, 0, -31000, 100}});
+    const Hwnd minimized = Add({.minimized = true});
+    const Hwnd leftOnly = Add({.rect = {-32000, 0, -31000, 100}});
     WindowBounds b{1, 2, 3, 4};
     EXPECT_FALSE(GetWindowBounds(p().win, minimized, b));
     EXPECT_EQ(b.left, 1); // nothing written
@@ -82,10 +77,7 @@ TEST_F(WindowHelpers, ParkedWindowsHaveNoBoundsButTheirLeftAloneDoesNotPark) {
 }
 
 TEST_F(WindowHelpers, ExtremeRectanglesGiveClampedBoundsNotOverflow) {
-    const Hwnd huge =
-        desk.addWindow(WindowSpec{.className = "C",
-                                  .title = "t",
-                                  .rect = {-2147483647, -2147483647, 2147483647, 2147483647}});
+    const Hwnd huge = Add({.rect = {-2147483647, -2147483647, 2147483647, 2147483647}});
     WindowBounds b;
     EXPECT_TRUE(GetWindowBounds(p().win, huge, b));
     EXPECT_EQ(b.width, 2147483647);
@@ -93,21 +85,24 @@ TEST_F(WindowHelpers, ExtremeRectanglesGiveClampedBoundsNotOverflow) {
 }
 
 TEST_F(WindowHelpers, UserWindowsAreVisibleTitledAndNotMinimized) {
-    const Hwnd normal = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    const Hwnd normal = Add({});
     const Hwnd progman = desk.addProgramManager();
-    const Hwnd minimized =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .minimized = true});
-    const Hwnd hidden =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .visible = false});
-    const Hwnd untitled = desk.addWindow(WindowSpec{.className = "C", .title = ""});
+    const Hwnd minimized = Add({.minimized = true});
+    const Hwnd hidden = Add({.visible = false});
+    const Hwnd untitled = desk.addWindow({.className = "C"});
     EXPECT_TRUE(IsUserWindow(p().win, normal));
     for (Hwnd w : {progman, minimized, hidden, untitled, Hwnd{0}})
-        EXPECT_FALSE(IsUserWindow(p().win, w));
+        EXPECT_FALSE(IsUserWindow(p().win, w)) << w;
+    // Invisible, untitled and null windows have no identity at all.
+    Platform platform = p();
+    for (Hwnd w : {hidden, untitled, Hwnd{0}}) {
+        const WindowIdentity id = GetWindowIdentity(platform, w);
+        EXPECT_TRUE(id.Title.empty() && id.ClassName.empty() && id.ExeName.empty()) << w;
+    }
 }
 
 TEST_F(WindowHelpers, FrameStyleCountsEveryBitBelowTheTopByte) {
-    const Hwnd popup = desk.addWindow(
-        WindowSpec{.className = "C", .title = "t", .style = ws::POPUP | ws::VISIBLE});
+    const Hwnd popup = Add({.style = ws::POPUP | ws::VISIBLE});
     EXPECT_TRUE(HasNoFrameStyle(p().win, popup));
     for (std::uint32_t bit : {ws::BORDER, ws::THICKFRAME, 0x00000001u, 0x00800000u}) {
         desk.window(popup).style = ws::POPUP | ws::VISIBLE | bit;
@@ -118,27 +113,22 @@ TEST_F(WindowHelpers, FrameStyleCountsEveryBitBelowTheTopByte) {
 TEST_F(WindowHelpers, MonitorIndexIsTheNearestMonitor) {
     desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
     monitors.Refresh(p().win);
-    const Hwnd onSecond =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {1100, 0, 1300, 100}});
-    const Hwnd farRight =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5000, 0, 5100, 100}});
-    const Hwnd farLeft =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {-900, 0, -800, 100}});
+    const Hwnd onSecond = Add({.rect = {1100, 0, 1300, 100}});
+    const Hwnd farRight = Add({.rect = {5000, 0, 5100, 100}});
+    const Hwnd farLeft = Add({.rect = {-900, 0, -800, 100}});
     EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, onSecond), 1);
     EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, farRight), 1);
     EXPECT_EQ(MonitorIndexOfWindow(p().win, monitors, farLeft), 0);
 }
 
 TEST_F(WindowHelpers, PlacementCentresInTheWorkAreaButNeverMovesCaptionSizedWindows) {
-    const Hwnd w =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5, 5, 405, 305}});
+    const Hwnd w = Add({.rect = {5, 5, 405, 305}});
     PlaceWindowOnMonitor(p().win, monitors, w, Placement::Centre, 0);
     EXPECT_EQ(desk.window(w).rect, (Rect{312, 249, 712, 549}));
     PlaceWindowOnMonitor(p().win, monitors, w, Placement::TopLeft, 0);
     EXPECT_EQ(desk.window(w).rect, (Rect{0, 30, 400, 330}));
 
-    const Hwnd thin =
-        desk.addWindow(WindowSpec{.className = "C", .title = "t", .rect = {5, 5, 405, 24}});
+    const Hwnd thin = Add({.rect = {5, 5, 405, 24}});
     PlaceWindowOnMonitor(p().win, monitors, thin, Placement::Centre, 0); // 19 high: caption size
     EXPECT_EQ(desk.window(thin).rect, (Rect{5, 5, 405, 24}));
 }
@@ -153,7 +143,7 @@ TEST_F(WindowHelpers, FileIconsComeFromTheShellOnlyForExistingFiles) {
 }
 
 TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
-    const Hwnd w = desk.addWindow(WindowSpec{.className = "C", .title = "t"});
+    const Hwnd w = Add({});
     desk.setForeground(w);
     desk.clearCalls();
     EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 5, 1, 2600, 2}, w));
@@ -162,9 +152,8 @@ TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
 
 TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
     const std::uint32_t other = desk.addProcess("C:\\Apps\\other.exe");
-    const Hwnd front = desk.addWindow(WindowSpec{.className = "C", .title = "front", .pid = other});
-    const Hwnd target =
-        desk.addWindow(WindowSpec{.className = "C", .title = "target", .pid = other});
+    const Hwnd front = Add({.title = "front", .pid = other});
+    const Hwnd target = Add({.title = "target", .pid = other});
     const OsVersionInfo xp{148, 5, 1, 2600, 2};
     desk.setForegroundLock(true);
 
@@ -184,8 +173,8 @@ TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
 }
 
 TEST_F(WindowHelpers, ForceForegroundOnWindows95CallsTheSystemDirectly) {
-    const Hwnd front = desk.addWindow(WindowSpec{.className = "C", .title = "front"});
-    const Hwnd target = desk.addWindow(WindowSpec{.className = "C", .title = "target"});
+    const Hwnd front = Add({.title = "front"});
+    const Hwnd target = Add({.title = "target"});
     desk.setForeground(front);
     desk.clearCalls();
     EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 4, 0, 950, 1}, target));
