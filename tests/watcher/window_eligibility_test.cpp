@@ -11,8 +11,6 @@
 namespace vm {
 namespace {
 
-using sim::WindowSpec;
-
 // Whether one pass over the window moved or restored it.
 bool Handled(WatcherScene& scene, Hwnd window) {
     scene.desk.clearCalls();
