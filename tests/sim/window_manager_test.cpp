@@ -16,6 +16,12 @@ protected:
         : primary(desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768})),
           pid(desk.addProcess("C:\\Tools\\velmora.exe")), win(desk.platformFor(pid).win) {}
 
+    Rect rectOf(Hwnd window) {
+        Rect rect;
+        EXPECT_TRUE(win.GetWindowRect(window, rect));
+        return rect;
+    }
+
     std::vector<Hwnd> enumerated() {
         std::vector<Hwnd> seen;
         win.EnumWindows([&](Hwnd window) {
@@ -73,24 +79,19 @@ TEST_F(WindowManagerTest, EnumerationSkipsWindowsDestroyedMeanwhileAndStopsOnFal
 TEST_F(WindowManagerTest, MinimizedWindowIsParkedAndComesBackToItsPlace) {
     const Hwnd window = desk.addWindow({.rect = {100, 0, 500, 300}});
     win.ShowWindow(window, sw::MINIMIZE);
-    Rect rect;
-    ASSERT_TRUE(win.GetWindowRect(window, rect));
-    EXPECT_EQ(rect, (Rect{-32000, -32000, -31840, -31972}));
+    EXPECT_EQ(rectOf(window), (Rect{-32000, -32000, -31840, -31972}));
     EXPECT_TRUE(win.IsIconic(window));
     EXPECT_NE(win.GetWindowLongA(window, gwl::STYLE) & ws::MINIMIZE, 0);
 
     EXPECT_TRUE(win.ShowWindow(window, sw::RESTORE));
-    ASSERT_TRUE(win.GetWindowRect(window, rect));
-    EXPECT_EQ(rect, (Rect{100, 0, 500, 300}));
+    EXPECT_EQ(rectOf(window), (Rect{100, 0, 500, 300}));
     EXPECT_FALSE(win.IsIconic(window));
     EXPECT_EQ(win.GetWindowLongA(window, gwl::STYLE) & ws::MINIMIZE, 0);
 }
 
 TEST_F(WindowManagerTest, MaximizeFillsTheWorkAreaWithTheFrameOutsideAndRestoreReturns) {
     const Hwnd window = desk.addWindow({.rect = {100, 0, 500, 300}, .maximized = true});
-    Rect rect;
-    ASSERT_TRUE(win.GetWindowRect(window, rect));
-    EXPECT_EQ(rect, (Rect{-4, 26, 1028, 772}));
+    EXPECT_EQ(rectOf(window), (Rect{-4, 26, 1028, 772}));
     EXPECT_TRUE(win.IsZoomed(window));
 
     // Moving a maximized window keeps it maximized and its restored place.
@@ -105,25 +106,20 @@ TEST_F(WindowManagerTest, MaximizeFillsTheWorkAreaWithTheFrameOutsideAndRestoreR
     win.ShowWindow(window, sw::RESTORE);
     EXPECT_TRUE(win.IsZoomed(window));
     win.ShowWindow(window, sw::SHOWNORMAL);
-    ASSERT_TRUE(win.GetWindowRect(window, rect));
-    EXPECT_EQ(rect, (Rect{100, 0, 500, 300}));
+    EXPECT_EQ(rectOf(window), (Rect{100, 0, 500, 300}));
     EXPECT_EQ(win.GetWindowLongA(window, gwl::STYLE) & ws::MAXIMIZE, 0);
 }
 
 TEST_F(WindowManagerTest, MovesAndShowStatesHonourTheirFlagsAndRefusals) {
     const Hwnd window = desk.addWindow({.rect = {10, 20, 110, 220}});
     ASSERT_TRUE(win.SetWindowPos(window, 0, 50, 60, 0, 0, swp::NOSIZE | swp::NOZORDER));
-    Rect rect;
-    win.GetWindowRect(window, rect);
-    EXPECT_EQ(rect, (Rect{50, 60, 150, 260}));
+    EXPECT_EQ(rectOf(window), (Rect{50, 60, 150, 260}));
     ASSERT_TRUE(win.SetWindowPos(window, 0, 0, 0, 30, 40, swp::NOMOVE | swp::NOZORDER));
-    win.GetWindowRect(window, rect);
-    EXPECT_EQ(rect, (Rect{50, 60, 80, 100}));
+    EXPECT_EQ(rectOf(window), (Rect{50, 60, 80, 100}));
 
     desk.window(window).refusesMoves = true;
     EXPECT_TRUE(win.MoveWindow(window, 0, 30, 30, 40, true));
-    win.GetWindowRect(window, rect);
-    EXPECT_EQ(rect, (Rect{50, 60, 80, 100}));
+    EXPECT_EQ(rectOf(window), (Rect{50, 60, 80, 100}));
 
     // ShowWindow answers whether the window was visible before.
     EXPECT_TRUE(win.ShowWindow(window, sw::HIDE));
@@ -133,6 +129,7 @@ TEST_F(WindowManagerTest, MovesAndShowStatesHonourTheirFlagsAndRefusals) {
 
     desk.destroyWindow(window);
     EXPECT_FALSE(win.MoveWindow(window, 0, 0, 1, 1, true));
+    Rect rect;
     EXPECT_FALSE(win.GetWindowRect(window, rect));
     EXPECT_EQ(win.GetWindowLongA(window, gwl::STYLE), 0);
 }
