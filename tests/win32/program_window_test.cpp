@@ -47,12 +47,7 @@ protected:
     }
 
     bool Saw(std::uint32_t msg) const {
-        for (std::uint32_t m : seen) {
-            if (m == msg) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(seen.begin(), seen.end(), msg) != seen.end();
     }
 
     Win32Platform backend;
