@@ -10,6 +10,16 @@ namespace e2e {
 
 namespace {
 
+std::wstring WideFrom(UINT codePage, const std::string& text) {
+    if (text.empty())
+        return std::wstring();
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
 void RemoveFolder(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
@@ -88,13 +98,11 @@ unsigned long long LastWriteTime(const std::wstring& path) {
 }
 
 std::wstring WideFromAnsi(const std::string& text) {
-    if (text.empty())
-        return std::wstring();
-    const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), length);
-    return wide;
+    return WideFrom(CP_ACP, text);
+}
+
+std::wstring WideFromUtf8(const std::string& bytes) {
+    return WideFrom(CP_UTF8, bytes);
 }
 
 } // namespace e2e

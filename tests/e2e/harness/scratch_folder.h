@@ -31,5 +31,7 @@ unsigned long long LastWriteTime(const std::wstring& path);
 
 // The wide form of an ANSI (code page 932) text, such as a settings file name.
 std::wstring WideFromAnsi(const std::string& text);
+// The wide form of UTF-8 bytes, such as a title the spawner logged.
+std::wstring WideFromUtf8(const std::string& bytes);
 
 } // namespace e2e

@@ -30,16 +30,6 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
     return args;
 }
 
-std::wstring WideFromUtf8(const std::string& bytes) {
-    if (bytes.empty())
-        return std::wstring();
-    const int size = static_cast<int>(bytes.size());
-    const int length = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), size, text.data(), length);
-    return text;
-}
-
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
