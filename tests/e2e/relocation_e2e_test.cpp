@@ -30,14 +30,26 @@ protected:
     }
 };
 
-TEST_F(Relocation, WindowAtTheTopMovesBelowTheBarKeepingLeftEdgeAndSize) {
+TEST_F(Relocation, WindowsAtTheTopMoveBelowTheBarKeepingLeftEdgeAndSize) {
     ASSERT_TRUE(StartStandinAndVelmora());
-    const HWND window = Spawn({.left = 120});
-    ASSERT_NE(window, nullptr);
-
-    ASSERT_TRUE(WaitForTop(window, 30)) << Describe(WindowRectOf(window));
-    EXPECT_TRUE(SameRect(WindowRectOf(window), RECT{120, 30, 520, 330}))
-        << Describe(WindowRectOf(window));
+    struct Case {
+        const char* what;
+        WindowSpec spec;
+    };
+    const Case cases[] = {
+        {"plain window", {.left = 120}},
+        {"dialog without Dialog", {.dialog = true}},
+        {"taller than the room, without ReSize",
+         {.top = 10, .height = static_cast<int>(PrimaryWorkArea().bottom) - 20}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const HWND window = Spawn(c.spec);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(WaitForTop(window, 30)) << Describe(WindowRectOf(window));
+        const RECT expected{c.spec.left, 30, c.spec.left + c.spec.width, 30 + c.spec.height};
+        EXPECT_TRUE(SameRect(WindowRectOf(window), expected)) << Describe(WindowRectOf(window));
+    }
 }
 
 TEST_F(Relocation, WindowsOnTheWatchLineNamedProgramManagerOrMinimizedAreNotTouched) {
@@ -111,15 +123,6 @@ TEST_F(Relocation, DialogIsCentredInTheWorkAreaWithDialogOption) {
         << Describe(WindowRectOf(dialog));
 }
 
-TEST_F(Relocation, DialogGoesToTheWatchLineWithoutDialogOption) {
-    ASSERT_TRUE(StartStandinAndVelmora());
-    const HWND dialog = Spawn({.dialog = true});
-    ASSERT_NE(dialog, nullptr);
-
-    ASSERT_TRUE(WaitForTop(dialog, 30)) << Describe(WindowRectOf(dialog));
-    EXPECT_EQ(WindowRectOf(dialog).left, 100);
-}
-
 TEST_F(Relocation, ReSizeShortensATallWindowToTheRoomBelowTheWatchLine) {
     ASSERT_TRUE(WriteSettings(IniText({"[Config]", "ReSize=1", ""})));
     ASSERT_TRUE(StartStandinAndVelmora());
@@ -136,17 +139,6 @@ TEST_F(Relocation, ReSizeShortensATallWindowToTheRoomBelowTheWatchLine) {
     EXPECT_EQ(shortened.bottom - shortened.top, room) << Describe(shortened);
     EXPECT_EQ(shortened.right - shortened.left, 400);
     EXPECT_EQ(kept.bottom - kept.top, room) << Describe(kept);
-}
-
-TEST_F(Relocation, TallWindowKeepsItsHeightWithoutReSize) {
-    ASSERT_TRUE(StartStandinAndVelmora());
-    const int height = PrimaryWorkArea().bottom - 20;
-    const HWND tall = Spawn({.top = 10, .height = height});
-    ASSERT_NE(tall, nullptr);
-
-    ASSERT_TRUE(WaitForTop(tall, 30));
-    const RECT moved = WindowRectOf(tall);
-    EXPECT_EQ(moved.bottom - moved.top, height) << Describe(moved);
 }
 
 TEST_F(Relocation, MaximizedWindowIsLeftAloneByDefault) {
