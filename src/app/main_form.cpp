@@ -73,6 +73,17 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::COPYDATA:
             Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
             return 0;
+        // Closed from outside (another program, the end of the session): the
+        // same closing as the exit item's, so the settings are saved.
+        case wm::CLOSE:
+            Guarded([this] { Close(); });
+            return 0;
+        case wm::QUERYENDSESSION:
+            return 1;
+        case wm::ENDSESSION:
+            if (wParam != 0)
+                Guarded([this] { Close(); });
+            return 0;
         default:
             return 0;
     }

@@ -78,7 +78,9 @@ namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
 inline constexpr std::uint32_t DESTROY = 0x0002u;
 inline constexpr std::uint32_t CLOSE = 0x0010u;
+inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;
+inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
 inline constexpr std::uint32_t TIMER = 0x0113u;

@@ -158,6 +158,24 @@ TEST_F(ProgramTest, ExitSavesTheSettingsAndEndsTheLoop) {
     EXPECT_NE(saved->find("Max=1\r\n"), std::string::npos);
 }
 
+TEST_F(ProgramTest, ClosingFromOutsideSavesLikeTheExitItem) {
+    Program& program = Launch({});
+    program.MainForm()->Controls().PPDialog.Click();
+    const Hwnd target = program.MainForm()->Window();
+    Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
+    EXPECT_EQ(other.win.SendMessageA(target, wm::QUERYENDSESSION, 0, 0), 1);
+    other.win.SendMessageA(target, wm::ENDSESSION, 0, 0); // the session goes on
+    EXPECT_FALSE(program.MainForm()->Closed());
+    other.win.SendMessageA(target, wm::ENDSESSION, 1, 0);
+    EXPECT_TRUE(program.MainForm()->Closed());
+    EXPECT_NE(desk.files().read(kSettings).value_or("").find("Dialog=1\r\n"), std::string::npos);
+
+    Program& second = Launch({"/w"});
+    other.win.SendMessageA(second.MainForm()->Window(), wm::CLOSE, 0, 0);
+    EXPECT_TRUE(second.MainForm()->Closed());
+    EXPECT_EQ(second.Run(), 0);
+}
+
 TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     desk.files().write(kSettings, "[Config]\r\nMax=1\r\n");
     Program& program = Launch({});
