@@ -21,7 +21,7 @@ protected:
         monitors.Refresh(p().win);
     }
     Platform p() { return desk.platformFor(self); }
-    // A plausible window: class "C" and title "t" unless the spec names them.
+    // A plausible window: class "C" and title "t" unless the WindowSpec names them.
     Hwnd Add(WindowSpec spec) {
         if (spec.className.empty())
             spec.className = "C";

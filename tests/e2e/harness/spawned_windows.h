@@ -29,7 +29,7 @@ struct WindowSpec {
 
 class SpawnedWindows {
 public:
-    // Starts the spawner (or a copy of it under another name) for the spec.
+    // Starts the spawner (or a copy of it under another name) for the WindowSpec.
     SpawnedWindows(const std::wstring& spawnerExe, const WindowSpec& spec);
 
     // True once all the windows asked for exist and are visible.
