@@ -4,31 +4,16 @@
 // it on request and ends on WM_CLOSE to the bar.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
+#include "../common/program_arguments.h"
 #include "appbar_service.h"
 #include "docked_bar.h"
 #include "standin_options.h"
 
-namespace {
-
-std::vector<std::wstring> ProgramArguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> args;
-    for (int i = 1; i < count; ++i)
-        args.emplace_back(argv[i]);
-    LocalFree(argv);
-    return args;
-}
-
-} // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const auto options = standin::ParseStandinOptions(ProgramArguments());
+    const auto options = standin::ParseStandinOptions(tools::ProgramArguments());
     if (!options)
         return 2;
     standin::StandinState state;

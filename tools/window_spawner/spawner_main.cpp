@@ -3,32 +3,17 @@
 // open until they are closed or the process is ended.
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 #include <vector>
 
+#include "../common/program_arguments.h"
 #include "rect_file.h"
 #include "spawned_window.h"
 #include "spawner_options.h"
 #include "title_log.h"
 
-namespace {
-
-std::vector<std::wstring> ProgramArguments() {
-    int count = 0;
-    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::wstring> args;
-    for (int i = 1; i < count; ++i)
-        args.emplace_back(argv[i]);
-    LocalFree(argv);
-    return args;
-}
-
-} // namespace
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    const auto options = spawner::ParseSpawnerOptions(ProgramArguments());
+    const auto options = spawner::ParseSpawnerOptions(tools::ProgramArguments());
     if (!options)
         return 2;
     if (!spawner::RegisterSpawnerClass(instance, *options))
