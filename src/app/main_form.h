@@ -48,11 +48,8 @@ public:
     Hwnd Window() const { return window_; }
     MainFormControls& Controls() { return controls_; }
     TrayIcon& Tray() { return trayIcon_; }
-    WatchState& State() { return state_; }
-    TaskbarInfo& Taskbar() { return taskbar_; }
     Timer& WatchTimer() { return timer_; }
     Form& SettingsWindow() { return settingsWindow_; }
-    const Rect& StartDesktopRect() const { return startDesktopRect_; }
 
 private:
     std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
@@ -91,6 +88,7 @@ private:
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
+    // The virtual screen at creation, which the restart check compares with.
     Rect startDesktopRect_;
     bool closed_ = false;
 };
