@@ -76,7 +76,7 @@ void RoundDecimalText(const std::string& text, int decimals, std::string& intege
     integer = text.substr(0, point);
     fraction = point == std::string::npos ? std::string() : text.substr(point + 1);
     if (integer.empty())
-        integer = "0";
+        integer.push_back('0');
     const auto keep = static_cast<std::size_t>(decimals);
     const bool roundUp = fraction.size() > keep && fraction[keep] >= '5';
     fraction.resize(keep, '0');
@@ -278,7 +278,7 @@ std::string FormatNValText(const NValNormalised& normalised, const NValFormat& f
         RoundDecimalText(normalised.magnitude, std::max(normalised.decimals, 0), integer, fraction);
     if (normalised.shownAsZero || IsAllZeros(integer + fraction)) {
         if (format.zeroDisplay)
-            text = "0";
+            text.push_back('0');
     } else {
         text = format.putAComma ? WithThousandsSeparators(integer) : integer;
         if (!fraction.empty())
