@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/constants.h"
+#include "platform/sim/sim_control.h"
 #include "platform/types.h"
 #include "platform/window_system.h"
 
@@ -33,11 +34,15 @@ struct SimWindow {
     std::uint32_t exStyle = 0;
     std::uint32_t pid = 0;
     Hwnd owner = 0;
-    // A child window lives inside its parent: its rect is relative to the
-    // parent's window origin, and it is never a top-level window.
+    // A child window: its parent, control ID and, for a system control, the
+    // control's state. Children live in their parent's list, in creation
+    // order (the order Tab walks), never in the desktop's z-order; their
+    // rectangle is relative to the parent.
     Hwnd parent = 0;
-    std::vector<Hwnd> children; // top of the siblings' z-order first
-    WndProc proc;               // set for windows the program created
+    int controlId = 0;
+    std::vector<Hwnd> children;
+    SimControl control;
+    WndProc proc; // set for windows the program created
     bool refusesMoves = false;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;
