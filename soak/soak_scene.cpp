@@ -233,8 +233,10 @@ void SoakScene::OneEvent(Rate rate) {
         CloseFromOutside();
     } else if (roll < 98) {
         TearNextWrite();
-    } else {
+    } else if (roll < 99) {
         EditSettingsByHand();
+    } else {
+        RestartShell();
     }
 }
 
@@ -456,6 +458,19 @@ void SoakScene::ApplyTaskbar() {
     desk.setMonitor(primaryMonitor_, screen, work);
     Note("taskbar edge " + std::to_string(taskbar.edge) + " thickness " + std::to_string(t) +
          (taskbar.autoHide ? " auto-hide" : "") + (taskbar.slidAway ? " slid away" : ""));
+}
+
+void SoakScene::RestartShell() {
+    // The taskbar window goes and comes back with a new handle a moment
+    // later; the program looks for it meanwhile.
+    if (desk.taskbar() == 0)
+        return;
+    Note("taskbar window destroyed");
+    desk.destroyWindow(desk.taskbar());
+    desk.at(desk.now() + static_cast<std::uint64_t>(Between(50, 5000)), [this] {
+        if (desk.taskbar() == 0)
+            ApplyTaskbar();
+    });
 }
 
 void SoakScene::ChangeMonitors() {

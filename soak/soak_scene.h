@@ -117,6 +117,7 @@ private:
     void ChangeTaskbar();
     void SlideTaskbar();
     void ApplyTaskbar();
+    void RestartShell();
     void ChangeMonitors();
     void SettingsWindow();
     void ToggleMenuOption();
