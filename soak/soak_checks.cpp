@@ -177,7 +177,7 @@ bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
     const Rect& r = seen.rect;
     const std::int64_t width = std::int64_t{r.right} - r.left;
     const std::int64_t height = std::int64_t{r.bottom} - r.top;
-    if (seen.maximized && (!options.max || scene_.taskbar.autoHide))
+    if (seen.maximized && (!options.max || autoHideSeen_))
         return false;
     if (!MainlyOnPrimary(r) || r.top >= watchLine_)
         return false;
@@ -206,6 +206,9 @@ void SoakChecks::UpdateWatchLine(std::string& failure) {
                       std::to_string(c.Slider.Max()) + " position " + std::to_string(position) +
                       " for a band of " + std::to_string(band);
         }
+        // Which options the menu offers follows the last pass that found
+        // the taskbar at the top; a pass at another edge keeps it.
+        autoHideSeen_ = bar.autoHide;
         const bool reserve = c.PPHideON.Checked() && bar.autoHide;
         watchLine_ = (reserve ? bar.appBar.bottom : bar.window.bottom) + std::int64_t{position};
     } else if (bar.edge == abe::BOTTOM || bar.edge == abe::LEFT || bar.edge == abe::RIGHT) {

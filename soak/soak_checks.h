@@ -93,6 +93,7 @@ private:
     // pass, and whether it was watching (taskbar at the top).
     std::int64_t watchLine_ = 0;
     bool tracking_ = true;
+    bool autoHideSeen_ = false;
     std::vector<std::string> log_;
     std::set<std::string> logFolded_;
     std::set<std::pair<std::string, std::string>> savedKeys_;
