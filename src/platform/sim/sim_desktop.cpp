@@ -26,7 +26,9 @@ SimDesktop::SimDesktop() {
 SimDesktop::~SimDesktop() = default;
 
 HMonitor SimDesktop::addMonitor(Rect monitor, Rect work) {
-    const HMonitor handle = 0x10001 + 2 * monitors_.size();
+    // Never a handle of a monitor removed before.
+    const HMonitor handle = nextMonitor_;
+    nextMonitor_ += 2;
     monitors_.push_back({handle, monitor, work});
     windows_.at(kDesktopWindow)->rect = primaryRect();
     return handle;
@@ -40,6 +42,11 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
         }
     }
     windows_.at(kDesktopWindow)->rect = primaryRect();
+}
+
+void SimDesktop::removeMonitor(HMonitor handle) {
+    if (monitors_.size() > 1 && monitors_.front().handle != handle)
+        std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {

@@ -91,6 +91,8 @@ public:
     // the order of adding.
     HMonitor addMonitor(Rect monitor, Rect work);
     void setMonitor(HMonitor handle, Rect monitor, Rect work);
+    // A display unplugged; the primary one stays.
+    void removeMonitor(HMonitor handle);
 
     // A process with one thread; returns its id, never 0.
     std::uint32_t addProcess(std::string exePath);
@@ -158,6 +160,8 @@ public:
     void advance(std::uint32_t ms);
     // Something another program does at an absolute time.
     void at(std::uint64_t timeMs, std::function<void()> event);
+    // Timers the process has set and not killed.
+    std::size_t timerCount(std::uint32_t pid) const;
 
     SimFiles& files() { return files_; }
 
@@ -329,6 +333,7 @@ private:
     std::uint32_t explorerPid_ = 0;
 
     std::vector<Monitor> monitors_;
+    HMonitor nextMonitor_ = 0x10001;
     std::unordered_map<int, int> metricOverrides_;
 
     std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
