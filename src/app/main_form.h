@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "app/program_context.h"
+#include "appearance/taskbar_hiding.h"
+#include "appearance/translucency.h"
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/window_identity.h"
@@ -58,21 +60,21 @@ private:
     void Guarded(F&& handler);
     // A control's handler that runs guarded, as every event is.
     Handler EventHandler(void (TMainForm::*method)());
+    Handler EventHandler(Handler handler);
     void ErrorHook();
     bool FormCloseQuery();
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();
 
+    void ApplyTranslucency(std::int16_t percent, bool force) {
+        translucency_->ApplyTranslucency(percent, force);
+    }
+
     // Placeholders of work that lands later; each answers "no change".
     bool CheckRestart();
-    void CheckTaskbarReveal();
-    void ApplyTranslucency(std::int16_t percent, bool force);
-    void ApplyTaskbarVisibility();
     void RebuildTrayImages();
     void CHKTrayClick();
-    void CHKTransClick();
-    void CHKStartMenuClick();
 
     ProgramContext& context_;
     Hwnd appWindow_;
@@ -86,6 +88,8 @@ private:
     SettingsStore settings_;
     Hwnd window_ = 0;
     std::unique_ptr<TaskbarTracker> tracker_;
+    std::unique_ptr<Translucency> translucency_;
+    std::unique_ptr<TaskbarHiding> hiding_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
     // The virtual screen at creation, which the restart check compares with.

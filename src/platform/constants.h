@@ -35,6 +35,11 @@ inline constexpr std::uint32_t APPWINDOW = 0x00040000u;
 inline constexpr std::uint32_t LAYERED = 0x00080000u;
 } // namespace ws_ex
 
+namespace lwa {
+inline constexpr std::uint32_t COLORKEY = 0x1u;
+inline constexpr std::uint32_t ALPHA = 0x2u;
+} // namespace lwa
+
 namespace gwl {
 inline constexpr int STYLE = -16;
 inline constexpr int EXSTYLE = -20;

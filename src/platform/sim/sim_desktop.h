@@ -47,6 +47,7 @@ struct WindowSpec {
     std::uint32_t pid = 0; // 0: the process "C:\\Apps\\app.exe", made on first use
     Hwnd owner = 0;
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+    bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
 };
 
 struct TaskbarSpec {
@@ -124,6 +125,11 @@ public:
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
     std::size_t snapshotCount() const { return snapshotCount_; }
+    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
+    // test removes it, as on systems older than Windows 2000.
+    void removeExport(const std::string& library, const std::string& name);
+    // LoadLibraryA references the process holds and has not freed yet.
+    int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
 
     SimWindow& window(Hwnd window);
@@ -278,6 +284,16 @@ private:
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    // Libraries by folded file name: handle and exported names.
+    struct Library {
+        HModule handle;
+        std::set<std::string> exports;
+    };
+    std::map<std::string, Library> libraries_;
+    std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
+    const Library* findLibrary(HModule module) const;
+    FarProc exportAddress(const Library& library, const std::string& name) const;
 
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;
