@@ -6,6 +6,9 @@ namespace vm {
 
 namespace {
 constexpr std::int16_t kOpaque = 100;
+// A start menu that keeps taking its layered style back is asked this often
+// per call, and then left as it is.
+constexpr int kMaxOpaqueRequests = 10000;
 } // namespace
 
 bool Translucency::Watching() const {
@@ -30,6 +33,37 @@ void Translucency::ApplyTranslucency(std::int16_t percent, bool force) {
         } else if (force) {
             trans_.SetWindowTranslucency(taskbar, percent);
         }
+    }
+    if (!(controls_.CHKStartMenu.Checked() && controls_.CHKStartMenu.Enabled()))
+        percent = kOpaque;
+    ApplyToStartMenu("DV2ControlHost", "Desktop User Pane", percent, force);
+    ApplyToStartMenu("BaseBar", "MenuSite", percent, force);
+}
+
+void Translucency::ApplyToStartMenu(const char* className, const char* childClassName,
+                                    std::int16_t percent, bool force) {
+    IWindowSystem& win = context_.platform.win;
+    // Other programs use these classes too; the child tells the start menu.
+    const Hwnd startMenu = win.FindWindowA(className, nullptr);
+    if (startMenu == 0)
+        return;
+    const bool layered = IsLayered(startMenu);
+    if (win.FindWindowExA(startMenu, 0, childClassName, nullptr) == 0)
+        return;
+    if (percent == kOpaque) {
+        if (layered)
+            MakeOpaque(startMenu);
+    } else if (!layered || force) {
+        trans_.SetWindowTranslucency(startMenu, percent);
+    }
+}
+
+void Translucency::MakeOpaque(Hwnd startMenu) {
+    for (int requests = 0; requests < kMaxOpaqueRequests; ++requests) {
+        const bool layeredBefore = IsLayered(startMenu);
+        trans_.SetWindowTranslucency(startMenu, kOpaque);
+        if (!layeredBefore)
+            return;
     }
 }
 

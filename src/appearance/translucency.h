@@ -34,6 +34,11 @@ private:
     // Watching is on and the taskbar is at the top.
     bool Watching() const;
     bool IsLayered(Hwnd window);
+    void ApplyToStartMenu(const char* className, const char* childClassName, std::int16_t percent,
+                          bool force);
+    // Asks a start menu to give up its layered style until it has, within a
+    // bound, as one may take it again at once.
+    void MakeOpaque(Hwnd startMenu);
 
     ProgramContext& context_;
     MainFormControls& controls_;

@@ -48,6 +48,37 @@ protected:
 
     const sim::SimWindow& Bar() { return desk.window(taskbar); }
 
+    // A start menu: a hidden top-level window recognised by its child.
+    Hwnd StartMenu(const char* className, const char* childClassName, bool keepsLayered = false) {
+        const Hwnd menu = desk.addWindow(WindowSpec{.className = className,
+                                                    .rect = {0, 400, 300, 700},
+                                                    .visible = false,
+                                                    .keepsLayered = keepsLayered});
+        if (childClassName != nullptr) {
+            desk.addWindow(WindowSpec{.className = childClassName,
+                                      .rect = {0, 0, 300, 300},
+                                      .style = ws::CHILD | ws::VISIBLE,
+                                      .parent = menu});
+        }
+        return menu;
+    }
+    Hwnd XpStartMenu() { return StartMenu("DV2ControlHost", "Desktop User Pane"); }
+    Hwnd ClassicStartMenu() { return StartMenu("BaseBar", "MenuSite"); }
+    void MakeLayered(Hwnd window, std::uint8_t alpha) {
+        desk.window(window).exStyle |= ws_ex::LAYERED;
+        desk.window(window).alpha = alpha;
+        desk.window(window).layeredFlags = lwa::ALPHA;
+    }
+    int AlphaCalls(Hwnd window) {
+        int count = 0;
+        for (const sim::CallRecord& call : desk.calls()) {
+            if (call.name == "SetLayeredWindowAttributes" &&
+                call.args.starts_with(std::to_string(window) + ","))
+                ++count;
+        }
+        return count;
+    }
+
     SimDesktop desk;
     Hwnd taskbar = 0;
     std::uint32_t pid = 0;
@@ -105,6 +136,86 @@ TEST_F(TaskbarAppearanceTest, OpaqueAtOneHundredPercentAndWhenTheTaskbarLeavesTh
     desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     Ticks(2);
     EXPECT_FALSE(Bar().layered());
+}
+
+TEST_F(TaskbarAppearanceTest, StartMenusShareTheTaskbarsAlphaWhileTheirBoxIsChecked) {
+    const Hwnd menus[] = {XpStartMenu(), ClassicStartMenu()};
+    Launch("TransEnabled=1\r\nTrans=60\r\nTransStartMenu=1\r\n");
+    for (const Hwnd menu : menus)
+        EXPECT_EQ(desk.window(menu).alpha, 148);
+
+    Controls().PPEnabled.Click();
+    for (const Hwnd menu : menus)
+        EXPECT_FALSE(desk.window(menu).layered());
+    Controls().PPEnabled.Click();
+    for (const Hwnd menu : menus)
+        EXPECT_EQ(desk.window(menu).alpha, 148);
+
+    Controls().UDTrans.StepUp();
+    for (const Hwnd menu : menus)
+        EXPECT_EQ(desk.window(menu).alpha, AlphaOfPercent(61));
+
+    Controls().CHKStartMenu.Click();
+    EXPECT_EQ(Bar().alpha, AlphaOfPercent(61));
+    for (const Hwnd menu : menus)
+        EXPECT_FALSE(desk.window(menu).layered());
+}
+
+TEST_F(TaskbarAppearanceTest, ANewStartMenuGetsTheAlphaAtTheNextTickALayeredOneIsLeftAlone) {
+    Launch("TransEnabled=1\r\nTrans=60\r\nTransStartMenu=1\r\n");
+    const Hwnd fresh = XpStartMenu();
+    const Hwnd layered = ClassicStartMenu();
+    MakeLayered(layered, 200);
+    Ticks(1);
+    EXPECT_EQ(desk.window(fresh).alpha, 148);
+    EXPECT_EQ(desk.window(layered).alpha, 200);
+    Ticks(3);
+    EXPECT_EQ(desk.window(layered).alpha, 200);
+
+    // Windows of those classes without the start menu's child are not start
+    // menus; the first of a class is the one looked at.
+    const Hwnd stranger = StartMenu("DV2ControlHost", nullptr);
+    Ticks(2);
+    EXPECT_FALSE(desk.window(stranger).layered());
+}
+
+TEST_F(TaskbarAppearanceTest, StartMenusTurnOpaqueAtTheNextTickWithoutTheirBoxOrAtFullPercent) {
+    struct Case {
+        const char* config;
+        bool taskbarLayered;
+    };
+    for (const Case& c : {Case{"TransEnabled=1\r\nTrans=60\r\nTransStartMenu=0\r\n", true},
+                          Case{"TransEnabled=1\r\nTrans=100\r\nTransStartMenu=1\r\n", false}}) {
+        SCOPED_TRACE(c.config);
+        const Hwnd menus[] = {XpStartMenu(), ClassicStartMenu()};
+        Launch(c.config);
+        for (const Hwnd menu : menus)
+            MakeLayered(menu, 90);
+        Ticks(1);
+        EXPECT_EQ(Bar().layered(), c.taskbarLayered);
+        for (const Hwnd menu : menus) {
+            EXPECT_FALSE(desk.window(menu).layered());
+            desk.destroyWindow(menu);
+        }
+        Controls().PPExit.Click();
+        End();
+    }
+}
+
+TEST_F(TaskbarAppearanceTest, AStartMenuKeepingItsLayeredStyleIsAskedAtMost10000TimesPerCall) {
+    Launch("TransEnabled=1\r\nTrans=60\r\n");
+    const Hwnd willing = XpStartMenu();
+    const Hwnd stubborn = StartMenu("BaseBar", "MenuSite", true);
+    MakeLayered(willing, 90);
+    MakeLayered(stubborn, 90);
+    desk.clearCalls();
+    Ticks(1);
+    EXPECT_FALSE(desk.window(willing).layered());
+    EXPECT_EQ(AlphaCalls(willing), 2);
+    EXPECT_TRUE(desk.window(stubborn).layered());
+    EXPECT_EQ(AlphaCalls(stubborn), 10000);
+    EXPECT_EQ(desk.libraryReferences(pid), 0);
+    EXPECT_TRUE(program->MainForm()->WatchTimer().Enabled());
 }
 
 TEST_F(TaskbarAppearanceTest, TranslucencyIsNeverOnWithTheSilentSwitchOrBeforeWindows2000) {
