@@ -2,7 +2,7 @@
 // long enough on its band, or when the program ends.
 #pragma once
 
-#include "app/program_context.h"
+#include "sys/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 

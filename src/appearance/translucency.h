@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "app/program_context.h"
 #include "appearance/trans.h"
+#include "sys/program_context.h"
 #include "ui/main_form_controls.h"
 #include "watcher/taskbar_info.h"
 

@@ -21,6 +21,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -166,6 +167,9 @@ public:
     void clearCalls() { log_.clear(); }
     void setCallLog(bool on) { log_.setEnabled(on); }
     std::vector<std::string> callNames(std::uint32_t pid) const;
+    // An error escaping a platform call: the next call of the Win32 function
+    // of that name, by any program, throws std::runtime_error.
+    void failNextCall(std::string name) { failingCall_ = std::move(name); }
 
 private:
     friend class SimWindowSystem;
@@ -201,6 +205,10 @@ private:
     ProcessList processList();
     template <typename... Args>
     void logCall(std::uint32_t pid, const char* name, const Args&... args) {
+        if (!failingCall_.empty() && failingCall_ == name) {
+            failingCall_.clear();
+            throw std::runtime_error(std::string("simulated failure of ") + name);
+        }
         log_.add(pid, now_, name, args...);
     }
 
@@ -261,6 +269,7 @@ private:
     std::uint64_t now_ = 0;
     std::uint64_t order_ = 0; // sequence of events, timers and messages
     CallLog log_;
+    std::string failingCall_;
     SimFiles files_{now_};
     KernelObjects kernel_;
 
