@@ -42,6 +42,11 @@ inline constexpr std::uint32_t STATICEDGE = 0x00020000u;
 inline constexpr std::uint32_t CONTROLPARENT = 0x00010000u;
 } // namespace ws_ex
 
+namespace lwa {
+inline constexpr std::uint32_t COLORKEY = 0x1u;
+inline constexpr std::uint32_t ALPHA = 0x2u;
+} // namespace lwa
+
 namespace gwl {
 inline constexpr int STYLE = -16;
 inline constexpr int EXSTYLE = -20;

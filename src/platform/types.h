@@ -19,6 +19,9 @@ using HFont = HGdiObj;
 using HBrush = HGdiObj;
 // A colour as COLORREF: 0x00BBGGRR.
 using ColorRef = std::uint32_t;
+using HModule = std::uintptr_t;
+// The address of a module's exported function, as GetProcAddress gives it.
+using FarProc = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.

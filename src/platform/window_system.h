@@ -63,6 +63,11 @@ public:
                                    bool attach) = 0;
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                        std::uint32_t winIni) = 0;
+    // Not every user32 has SetLayeredWindowAttributes: the caller looks it up
+    // with GetProcAddress and passes that address, through which the call
+    // goes. False for a null address.
+    virtual bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                            std::uint8_t alpha, std::uint32_t flags) = 0;
 
     // Monitors. EnumDisplayMonitors visits them in the system's order.
     virtual HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) = 0;

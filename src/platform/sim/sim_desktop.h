@@ -50,6 +50,7 @@ struct WindowSpec {
     Hwnd owner = 0;
     Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+    bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
 };
 
 // One message box a program showed.
@@ -147,6 +148,11 @@ public:
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
     std::size_t snapshotCount() const { return snapshotCount_; }
+    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
+    // test removes it, as on systems older than Windows 2000.
+    void removeExport(const std::string& library, const std::string& name);
+    // LoadLibraryA references the process holds and has not freed yet.
+    int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
 
     SimWindow& window(Hwnd window);
@@ -375,6 +381,16 @@ private:
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    // Libraries by folded file name: handle and exported names.
+    struct Library {
+        HModule handle;
+        std::set<std::string> exports;
+    };
+    std::map<std::string, Library> libraries_;
+    std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
+    const Library* findLibrary(HModule module) const;
+    FarProc exportAddress(const Library& library, const std::string& name) const;
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<int> messageBoxAnswers_;

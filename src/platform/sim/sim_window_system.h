@@ -49,6 +49,8 @@ public:
                            bool attach) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
+    bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                    std::uint8_t alpha, std::uint32_t flags) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
