@@ -89,6 +89,20 @@ public:
     virtual bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) = 0;
     virtual bool KillTimer(Hwnd window, std::uintptr_t id) = 0;
 
+    // Icons. LoadImageA loads an image resource of the program's own module.
+    virtual HIcon LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
+                             std::uint32_t flags) = 0;
+    virtual HIcon CopyIcon(HIcon icon) = 0;
+    virtual bool DestroyIcon(HIcon icon) = 0;
+
+    // Popup menus. With TPM_RETURNCMD, TrackPopupMenu returns the chosen
+    // item's id (0 when nothing was chosen) instead of sending WM_COMMAND.
+    virtual HMenu CreatePopupMenu() = 0;
+    virtual bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                             const char* text) = 0;
+    virtual int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) = 0;
+    virtual bool DestroyMenu(HMenu menu) = 0;
+
     // The message loop of the program's one thread.
     virtual void PostQuitMessage(int exitCode) = 0;
     // Dispatches messages until WM_QUIT; returns its exit code.

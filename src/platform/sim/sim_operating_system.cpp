@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/sim/cp932.h"
 #include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -156,6 +157,15 @@ bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string&
 bool SimOperatingSystem::DeleteFileA(const std::string& path) {
     desk_.logCall(pid_, "DeleteFileA", path);
     return desk_.files_.deleteFile(path);
+}
+
+bool SimOperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
+    desk_.logCall(pid_, "DllGetVersion", library);
+    if (library == nullptr || FoldAsciiCase(library) != FoldAsciiCase("comctl32.dll"))
+        return false;
+    info.dwMajorVersion = desk_.commonControlsVersion_.first;
+    info.dwMinorVersion = desk_.commonControlsVersion_.second;
+    return true;
 }
 
 bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
