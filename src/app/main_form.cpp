@@ -65,7 +65,7 @@ void TMainForm::WireHandlers() {
     controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
-    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
+    controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
     controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
     controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
     controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
@@ -286,10 +286,8 @@ void TMainForm::ApplyTranslucency(std::int16_t, bool) {}
 
 void TMainForm::ApplyTaskbarVisibility() {}
 
-// Placeholders of the tray icon and translucency work, which lands later;
-// each does nothing yet.
-void TMainForm::CHKTrayClick() {}
-
+// Placeholders of the translucency work, which lands later; each does
+// nothing yet.
 void TMainForm::CHKTransClick() {}
 
 void TMainForm::CHKStartMenuClick() {}

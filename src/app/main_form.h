@@ -79,7 +79,6 @@ private:
     void CheckTaskbarReveal();
     void ApplyTranslucency(std::int16_t percent, bool force);
     void ApplyTaskbarVisibility();
-    void CHKTrayClick();
     void CHKTransClick();
     void CHKStartMenuClick();
 

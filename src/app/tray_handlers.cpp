@@ -1,6 +1,8 @@
 #include "app/tray_handlers.h"
 
+#include "platform/constants.h"
 #include "sys/icon_file.h"
+#include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
 namespace vm {
@@ -34,6 +36,19 @@ void TrayHandlers::BtnRMenuClick() {
     if (!win.GetCursorPos(cursor))
         return;
     controls_.PPRMenu.Popup(win, settingsWindow_.Window(), cursor);
+}
+
+void TrayHandlers::CHKTrayClick() {
+    // Loading the settings sets the box while the window is hidden.
+    if (!settingsWindow_.Visible())
+        return;
+    trayIcon_.SetIconVisible(true);
+    if (controls_.CHKTray.Checked())
+        return;
+    // The icon goes only once the user has read how to get it back.
+    context_.platform.win.MessageBoxA(settingsWindow_.Window(), sjis::kTrayOffMessage,
+                                      sjis::kTrayOffCaption, mb::ICONINFORMATION | mb::TOPMOST);
+    trayIcon_.SetIconVisible(false);
 }
 
 void TrayHandlers::BtnDefultClick(std::size_t tag) {

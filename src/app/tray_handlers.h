@@ -25,6 +25,7 @@ public:
     void TrayIconDblClick();
     void PPRMenuPopup();
     void BtnRMenuClick();
+    void CHKTrayClick();
     void BtnDefultClick(std::size_t tag);
     void RebuildTrayImages();
 
