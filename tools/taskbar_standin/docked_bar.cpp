@@ -100,6 +100,20 @@ LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
             InvalidateRect(window, nullptr, TRUE);
             return taken;
         }
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+            if (state != nullptr) {
+                RECT client;
+                GetClientRect(window, &client);
+                const POINT point{static_cast<short>(LOWORD(lParam)),
+                                  static_cast<short>(HIWORD(lParam))};
+                state->notifyArea.MouseAt(client, point, message);
+            }
+            return 0;
         case WM_PAINT:
             if (state == nullptr)
                 break;
@@ -123,6 +137,7 @@ LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 
 HWND CreateDockedBar(HINSTANCE instance, StandinState& state) {
     WNDCLASSW windowClass{};
+    windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = BarProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

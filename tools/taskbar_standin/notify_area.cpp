@@ -95,18 +95,31 @@ bool NotifyArea::Click(std::size_t index, UINT mouseMessage) const {
     return PostMessageW(icon.owner, icon.callbackMessage, icon.id, mouseMessage) != FALSE;
 }
 
-void NotifyArea::Paint(HDC dc, const RECT& band) const {
+RECT NotifyArea::IconRect(const RECT& band, std::size_t slot) const {
     const int height = band.bottom - band.top;
     const int size = std::max(8, std::min(height - 4, 32));
-    int right = band.right - 4;
-    for (const TrayIcon& icon : icons_) {
-        if (icon.image == nullptr)
+    const int right = band.right - 4 - static_cast<int>(slot) * (size + 4);
+    const int top = band.top + (height - size) / 2;
+    return RECT{right - size, top, right, top + size};
+}
+
+void NotifyArea::Paint(HDC dc, const RECT& band) const {
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
+        if (icons_[i].image == nullptr)
             continue;
-        const int left = right - size;
-        DrawIconEx(dc, left, band.top + (height - size) / 2, icon.image, size, size, 0, nullptr,
-                   DI_NORMAL);
-        right = left - 4;
+        const RECT place = IconRect(band, i);
+        DrawIconEx(dc, place.left, place.top, icons_[i].image, place.right - place.left,
+                   place.bottom - place.top, 0, nullptr, DI_NORMAL);
     }
+}
+
+bool NotifyArea::MouseAt(const RECT& band, POINT point, UINT mouseMessage) const {
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
+        const RECT place = IconRect(band, i);
+        if (PtInRect(&place, point))
+            return Click(i, mouseMessage);
+    }
+    return false;
 }
 
 } // namespace standin

@@ -58,8 +58,14 @@ public:
     bool Click(std::size_t index, UINT mouseMessage) const;
     // Draws the icons from the right end of the band.
     void Paint(HDC dc, const RECT& band) const;
+    // The user's mouse on the band: the icon under the point gets the mouse
+    // message. False when no icon is there.
+    bool MouseAt(const RECT& band, POINT point, UINT mouseMessage) const;
 
 private:
+    // Where the icon of each index is drawn, from the right end of the band.
+    RECT IconRect(const RECT& band, std::size_t slot) const;
+
     std::vector<TrayIcon> icons_;
 };
 
