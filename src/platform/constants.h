@@ -55,7 +55,14 @@ inline constexpr std::uint32_t NOSIZE = 0x0001u;
 inline constexpr std::uint32_t NOMOVE = 0x0002u;
 inline constexpr std::uint32_t NOZORDER = 0x0004u;
 inline constexpr std::uint32_t NOACTIVATE = 0x0010u;
+// The request goes to the window's thread without waiting for it.
+inline constexpr std::uint32_t ASYNCWINDOWPOS = 0x4000u;
 } // namespace swp
+
+namespace smto {
+inline constexpr std::uint32_t NORMAL = 0x0000u;
+inline constexpr std::uint32_t ABORTIFHUNG = 0x0002u;
+} // namespace smto
 
 // Special z-order positions for SetWindowPos.
 namespace hwnd_pos {
@@ -77,6 +84,7 @@ inline constexpr int CMONITORS = 80;
 namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
 inline constexpr std::uint32_t DESTROY = 0x0002u;
+inline constexpr std::uint32_t SETTEXT = 0x000Cu;
 inline constexpr std::uint32_t CLOSE = 0x0010u;
 inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;

@@ -85,7 +85,7 @@ TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
     EXPECT_EQ(second.MainForm(), nullptr);
     EXPECT_TRUE(first.MainForm()->SettingsWindow().Visible());
     EXPECT_FALSE(first.MainForm()->Tray().Enabled());
-    EXPECT_EQ(Count(pids[1], "SendMessageA"), 1);
+    EXPECT_EQ(Count(pids[1], "SendMessageTimeoutA"), 1);
 }
 
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
@@ -102,7 +102,7 @@ TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
     for (const auto& args : {std::vector<std::string>{"/Q", "/S"}, {"/q"}, {"/s"}, {"/S"}}) {
         Launch(args);
         EXPECT_FALSE(started.back());
-        EXPECT_EQ(Count(pids.back(), "SendMessageA"), 0);
+        EXPECT_EQ(Count(pids.back(), "SendMessageTimeoutA"), 0);
     }
     EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
 }
@@ -184,6 +184,25 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     EXPECT_FALSE(program.MainForm()->Closed());
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // the error hook restarted it
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
+}
+
+TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSeconds) {
+    desk.files().write(kSettings, "[Config]\r\nWait=10\r\nTray=0\r\n");
+    const std::uint32_t secondPid = desk.addProcess(kExe);
+    std::unique_ptr<Program> second;
+    bool secondStarted = true;
+    std::uint64_t secondEnded = 0;
+    desk.at(2000, [&] {
+        second = std::make_unique<Program>(desk.platformFor(secondPid), CommandLine{});
+        secondStarted = second->Start();
+        secondEnded = desk.now();
+    });
+    Program& first = Launch({}); // sleeps ten seconds; the second start comes meanwhile
+    ASSERT_TRUE(started[0]);
+    EXPECT_FALSE(secondStarted);
+    EXPECT_EQ(secondEnded, 2000u + 3000u);
+    EXPECT_EQ(desk.frozenCalls(), 0u);
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
 }
 
 TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {

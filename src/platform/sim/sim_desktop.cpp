@@ -1,5 +1,6 @@
 #include "platform/sim/sim_desktop.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/sim/cp932.h"
@@ -26,7 +27,7 @@ SimDesktop::SimDesktop() {
 SimDesktop::~SimDesktop() = default;
 
 HMonitor SimDesktop::addMonitor(Rect monitor, Rect work) {
-    const HMonitor handle = 0x10001 + 2 * monitors_.size();
+    const HMonitor handle = 0x10001 + 2 * monitorsAdded_++;
     monitors_.push_back({handle, monitor, work});
     windows_.at(kDesktopWindow)->rect = primaryRect();
     return handle;
@@ -39,6 +40,13 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
             m.work = work;
         }
     }
+    windows_.at(kDesktopWindow)->rect = primaryRect();
+}
+
+void SimDesktop::removeMonitor(HMonitor handle) {
+    monitors_.erase(std::remove_if(monitors_.begin(), monitors_.end(),
+                                   [handle](const Monitor& m) { return m.handle == handle; }),
+                    monitors_.end());
     windows_.at(kDesktopWindow)->rect = primaryRect();
 }
 
@@ -208,6 +216,25 @@ std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {
             names.push_back(call.name);
     }
     return names;
+}
+
+void SimDesktop::setHung(std::uint32_t pid, bool on) {
+    Process* process = findProcess(pid);
+    if (process == nullptr)
+        throw std::out_of_range("no such process on the simulated desktop");
+    process->hung = on;
+}
+
+bool SimDesktop::answers(std::uint32_t caller, const SimWindow& target) const {
+    const Process* owner = findProcess(target.pid);
+    return target.pid == caller || owner == nullptr || (!owner->hung && owner->sleeping == 0);
+}
+
+bool SimDesktop::waitsForever(std::uint32_t caller, const SimWindow& target) {
+    if (answers(caller, target))
+        return false;
+    ++frozenCalls_;
+    return true;
 }
 
 SimDesktop::Process* SimDesktop::findProcess(std::uint32_t pid) const {

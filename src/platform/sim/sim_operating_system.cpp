@@ -40,7 +40,15 @@ bool SimOperatingSystem::CloseHandle(Handle handle) {
 
 void SimOperatingSystem::Sleep(std::uint32_t ms) {
     desk_.logCall(pid_, "Sleep", ms);
-    desk_.sleep(ms);
+    SimDesktop::Process* self = desk_.findProcess(pid_);
+    ++self->sleeping;
+    try {
+        desk_.sleep(ms);
+    } catch (...) {
+        --self->sleeping;
+        throw;
+    }
+    --self->sleeping;
 }
 
 std::uint32_t SimOperatingSystem::GetTickCount() {

@@ -25,6 +25,7 @@ struct WindowSpec {
     bool dialog = false; // a real dialog box, class "#32770"
     int count = 1;
     std::wstring titleLog{}; // file that records every later title change
+    int hangMs = 0;          // the spawner stops answering messages this long after the start
 };
 
 class SpawnedWindows {
