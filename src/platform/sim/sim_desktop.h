@@ -47,7 +47,17 @@ struct WindowSpec {
     bool visible = true, enabled = true, minimized = false, maximized = false;
     std::uint32_t pid = 0; // 0: the process "C:\\Apps\\app.exe", made on first use
     Hwnd owner = 0;
+    Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+};
+
+// One message box a program showed.
+struct MessageBoxRecord {
+    std::uint32_t pid = 0;
+    Hwnd owner = 0;
+    std::string text;    // ANSI (code page 932)
+    std::string caption; // ANSI (code page 932)
+    std::uint32_t type = 0;
 };
 
 struct TaskbarSpec {
@@ -85,7 +95,8 @@ public:
     // The exit code the process gave PostQuitMessage; -1 before.
     int exitCodeOf(std::uint32_t pid) const;
 
-    // A window of another program, on top of the z-order.
+    // A window of another program, on top of the z-order (or, for a child,
+    // below its parent's earlier children).
     Hwnd addWindow(const WindowSpec& spec);
     // "Shell_TrayWnd" of "C:\\WINDOWS\\explorer.exe". Once the program has
     // registered "TaskbarCreated", adding the taskbar posts that message
@@ -149,6 +160,11 @@ public:
     void at(std::uint64_t timeMs, std::function<void()> event);
 
     SimFiles& files() { return files_; }
+
+    // Message boxes: each is recorded, and answered at once with the next
+    // queued answer, or with its default button when none is queued.
+    void queueMessageBoxAnswer(int answer) { messageBoxAnswers_.push_back(answer); }
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
@@ -220,6 +236,11 @@ private:
     void move(SimWindow& window, Rect rect);
     Rect maximizedRect(Rect normal);
     void destroyWithOwned(Hwnd window, bool notify);
+    // The window rectangle in screen coordinates, also for a child.
+    Rect screenRect(const SimWindow& window);
+    // Visible itself and every parent up to the top-level window.
+    bool visibleWithParents(const SimWindow& window);
+    int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
     // After the foreground window went away, the next window in z-order
     // that can be active takes its place.
@@ -303,6 +324,9 @@ private:
     std::size_t frozenCalls_ = 0;
     std::size_t monitorsAdded_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    std::vector<MessageBoxRecord> messageBoxes_;
+    std::deque<int> messageBoxAnswers_;
 
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;
