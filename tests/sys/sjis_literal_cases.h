@@ -48,6 +48,9 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kButtonCustom1", sjis::kButtonCustom1, "移動(&V)"},
     {"kButtonCustom2", sjis::kButtonCustom2, "停止(&M)"},
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
+    {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
+    {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
+     "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
 };
 
 } // namespace vm::sjis_test
