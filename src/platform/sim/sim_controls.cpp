@@ -77,12 +77,7 @@ Hwnd SimDesktop::createChild(std::uint32_t pid, std::uint32_t exStyle, const cha
         window->control.min = 100;
         window->control.max = 0;
     }
-    const Hwnd handle = nextHwnd_;
-    nextHwnd_ += 4;
-    window->handle = handle;
-    windows_.emplace(handle, std::move(window));
-    parentWindow->children.push_back(handle);
-    return handle;
+    return insertWindow(std::move(window)).handle;
 }
 
 std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uintptr_t wParam,
@@ -460,10 +455,10 @@ void SimDesktop::pressKey(std::uint32_t virtualKey) {
                 ButtonType(*focused) == bs::DEFPUSHBUTTON)
                 command(focused->controlId);
             else
-                command(id::OK);
+                command(id_::OK);
             return;
         case vk::ESCAPE:
-            command(id::CANCEL);
+            command(id_::CANCEL);
             return;
         case vk::SPACE:
             if (focused != nullptr && focused->control.kind == ControlKind::Button) {
