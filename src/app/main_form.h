@@ -5,13 +5,16 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
 #include "sys/window_identity.h"
+#include "ui/control_router.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
+#include "ui/main_form_layout.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
@@ -38,8 +41,19 @@ public:
 
     void TimerTimer();
     void PPExitClick();
+    // The settings window (main_form_settings.cpp).
     void PPConfigClick();
+    void FormShow();
+    void FormHide();
+    void BtnOKClick();
     void BtnCancelClick();
+    void BtnAddClick();
+    void AddToIgnoreList(const std::string& name);
+    void BtnDelClick();
+    void ListBoxDisableClick();
+    void BtnLogClick();
+    void ListBoxLogClick();
+    void BtnWavClick();
     void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
     void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
@@ -63,6 +77,14 @@ private:
     Handler EventHandler(void (TMainForm::*method)());
     Handler EventHandler(Handler handler);
     void ErrorHook();
+    // WM_COMMAND of the dialog manager's Enter (IDOK) and Esc (IDCANCEL),
+    // and the controls' notifications.
+    void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);
+    // The title strip's colours: active or inactive caption.
+    std::intptr_t TextCapColours(Hdc dc);
+    // The shared file-open dialog; false when the user cancels.
+    bool ChooseFile(const char* title, const char* filter, std::string& path);
+    bool IsVistaThemed() const;
     bool FormCloseQuery();
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
@@ -88,7 +110,14 @@ private:
     Timer timer_;
     Form settingsWindow_;
     SettingsStore settings_;
+    ControlRouter router_;
+    MainFormLayout layout_;
     Hwnd window_ = 0;
+    // The application is active: the title strip shows the active colours.
+    bool appActive_ = true;
+    // Keyboard cues changed; the window repaints at the next quiet moment.
+    bool vistaThemed_ = false;
+    bool cueRepaintPending_ = false;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;

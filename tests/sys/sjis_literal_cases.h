@@ -48,6 +48,22 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kButtonCustom1", sjis::kButtonCustom1, "移動(&V)"},
     {"kButtonCustom2", sjis::kButtonCustom2, "停止(&M)"},
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
+    {"kGroupIgnore", sjis::kGroupIgnore, "[無視するウィンドウ(&E)]"},
+    {"kGroupPosition", sjis::kGroupPosition, "[監視位置(&P)]"},
+    {"kGroupExtras", sjis::kGroupExtras, "[おまけ(&O)]"},
+    {"kGroupIcons", sjis::kGroupIcons, "[アイコンの変更(&I)]"},
+    {"kGroupWait", sjis::kGroupWait, "[起動遅延時間(&L)]"},
+    {"kLabelDefault", sjis::kLabelDefault, "デフォルト"},
+    {"kLabelCurrent", sjis::kLabelCurrent, "現在"},
+    {"kLabelSeconds", sjis::kLabelSeconds, "秒"},
+    {"kButtonTrayMenu", sjis::kButtonTrayMenu, "タスクトレイ右クリックメニュー"},
+    {"kButtonStartUp", sjis::kButtonStartUp, "スタートアップに登録(通常起動)"},
+    {"kButtonQuickLaunch", sjis::kButtonQuickLaunch, "クイックランチャに登録(非常駐モード)"},
+    {"kFontPGothic", sjis::kFontPGothic, "ＭＳ Ｐゴシック"},
+    {"kDialogChooseFile", sjis::kDialogChooseFile, "ファイルの選択"},
+    {"kDialogChooseSound", sjis::kDialogChooseSound, "サウンドファイルの選択"},
+    {"kFilterPrograms", sjis::kFilterPrograms, "プログラム(*.exe)|*.exe"},
+    {"kFilterSounds", sjis::kFilterSounds, "サウンドファイル(*.wav)|*.wav"},
 };
 
 } // namespace vm::sjis_test

@@ -190,6 +190,8 @@ public:
     ColorRef bkColorOf(Hdc dc) const { return dcBk_.count(dc) ? dcBk_.at(dc) : 0xFFFFFF; }
     int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
     bool commonControlsReady() const { return commonControls_ != 0; }
+    // Visual styles in use for the programs (IsAppThemed); off by default.
+    void setThemed(bool on) { themed_ = on; }
 
     // Message boxes: each is recorded, and answered at once with the next
     // queued answer, or with its default button when none is queued.
@@ -347,6 +349,7 @@ private:
     Hwnd foreground_ = 0;
     Hwnd focus_ = 0;
     std::uint32_t commonControls_ = 0;
+    bool themed_ = false;
     std::deque<std::optional<std::string>> fileAnswers_;
     std::vector<FileDialogRecord> fileDialogs_;
     std::map<HFont, LogFontA> fonts_;
