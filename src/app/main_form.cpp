@@ -28,8 +28,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
     window_ = win.CreateWindowExA(
-        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass, sjis::kMainFormCaption,
-        ws::POPUP | ws::CLIPCHILDREN, 0, 0, kMainFormWidth, kMainFormHeight, appWindow_,
+        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass, sjis::kMainFormCaption, ws::POPUP, 0,
+        0, kMainFormWidth, kMainFormHeight, appWindow_,
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });

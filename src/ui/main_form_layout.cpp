@@ -103,8 +103,8 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
         {&c.CHKStartMenu, kGroup6, {290, 11, 120, 17}},
 
         {&c.GroupBox4, kGroup4, {0, 0, 160, 265, ws::GROUP}, kControlFont, true},
-        {&c.Label1, kGroup4, {15, 25, 65, 15}, 15},
-        {&c.Label2, kGroup4, {95, 25, 50, 15}, 15},
+        {&c.Label1, kGroup4, {15, 25, 78, 16}, 15},
+        {&c.Label2, kGroup4, {95, 25, 50, 16}, 15},
         {&c.BtnDefult[0], kGroup4, {15, 50, 60, 60, ws::GROUP | glyph}},
         {&c.BtnCustom[0], kGroup4, {85, 50, 60, 60, glyph}},
         {&c.BtnDefult[1], kGroup4, {15, 120, 60, 60, glyph}},

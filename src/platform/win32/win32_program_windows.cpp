@@ -84,11 +84,16 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     }
     const Hwnd self = FromHandle(window);
     if (IsProgramsOwnMessage(msg)) {
+        LRESULT result = 0;
         try {
-            return static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
+            result = static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
         } catch (...) {
-            return 0;
+            result = 0;
         }
+        // A colour request the procedure left alone gets the system's colours.
+        if (result == 0 && msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
+            return ::DefWindowProcA(window, msg, wParam, lParam);
+        return result;
     }
     try {
         (*proc)(self, msg, wParam, lParam);
