@@ -48,6 +48,10 @@ L = [
  ("kLabelCurrent", "現在"),
  ("kLabelSeconds", "秒"),
  ("kButtonTrayMenu", "タスクトレイ右クリックメニュー"),
+ ("kTrayOffMessage", "トレイアイコンを表示するには再度起動またはタスクバーを上以外にしてください。"),
+ ("kTrayOffCaption", "Velmora!"),
+ ("kIconDialogTitle", "アイコンの選択"),
+ ("kIconDialogFilter", "アイコン (*.ico)|*.ico"),
  ("kButtonStartUp", "スタートアップに登録(通常起動)"),
  ("kButtonQuickLaunch", "クイックランチャに登録(非常駐モード)"),
  ("kFontPGothic", "ＭＳ Ｐゴシック"),
@@ -83,7 +87,7 @@ for name, s in L:
     tbl.append((name, s))
 out += ["", "}  // namespace vm::sjis", ""]
 open(ROOT + "/src/sys/sjis_literals.h", "w").write("\n".join(out))
-# test table
+#test table
 t = ["// Readable UTF-8 forms of the Shift-JIS literals, checked byte for byte.", "#pragma once", "", "#include \"sys/sjis_literals.h\"", "", "namespace vm::sjis_test {", "", "struct LiteralCase {", "  const char* name;", "  const char* sjis;", "  const char* utf8;", "};", "", "inline constexpr LiteralCase kLiteralCases[] = {"]
 for name, s in tbl:
     t.append(f'    {{"{name}", sjis::{name}, "{s}"}},')

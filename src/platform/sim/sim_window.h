@@ -43,6 +43,14 @@ struct SimWindow {
     SimControl control;
     WndProc proc; // set for windows the program created
     bool refusesMoves = false;
+    // Sets WS_EX_LAYERED again whenever a program clears it, as a start menu
+    // busy with its own fading does.
+    bool keepsLayered = false;
+    // What SetLayeredWindowAttributes gave the layered window; reset when
+    // it stops being layered.
+    std::uint8_t alpha = 255;
+    std::uint32_t colorKey = 0;
+    std::uint32_t layeredFlags = 0;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;
 
@@ -58,6 +66,7 @@ struct SimWindow {
     bool maximized() const { return has(ws::MAXIMIZE); }
     void setMaximized(bool on) { set(ws::MAXIMIZE, on); }
 
+    bool layered() const { return (exStyle & ws_ex::LAYERED) != 0; }
     Rect reportedRect() const { return minimized() ? kParkedRect : rect; }
 
 private:

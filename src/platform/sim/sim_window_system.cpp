@@ -32,8 +32,15 @@ bool SimWindowSystem::IsWindow(Hwnd window) {
 
 bool SimWindowSystem::IsWindowVisible(Hwnd window) {
     desk_.logCall(pid_, "IsWindowVisible", window);
-    const SimWindow* target = desk_.find(window);
-    return target != nullptr && desk_.visibleWithParents(*target);
+    // A child is visible only while its parents are.
+    for (const SimWindow* target = desk_.find(window); target != nullptr;
+         target = target->parent == 0 ? nullptr : desk_.find(target->parent)) {
+        if (!target->visible())
+            return false;
+        if (target->parent == 0)
+            return true;
+    }
+    return false;
 }
 
 bool SimWindowSystem::IsWindowEnabled(Hwnd window) {
@@ -233,8 +240,17 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
         target->style = (bits & ~managed) | (old & managed);
         return static_cast<std::int32_t>(old);
     }
-    if (index == gwl::EXSTYLE)
-        return static_cast<std::int32_t>(std::exchange(target->exStyle, bits));
+    if (index == gwl::EXSTYLE) {
+        const std::uint32_t old = target->exStyle;
+        target->exStyle = target->keepsLayered ? (bits | ws_ex::LAYERED) : bits;
+        if (!target->layered()) {
+            // A window that stops being layered forgets its attributes.
+            target->alpha = 255;
+            target->colorKey = 0;
+            target->layeredFlags = 0;
+        }
+        return static_cast<std::int32_t>(old);
+    }
     return 0;
 }
 
@@ -344,6 +360,23 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
         return true;
     }
     return false;
+}
+
+bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                                 std::uint8_t alpha, std::uint32_t flags) {
+    desk_.logCall(pid_, "SetLayeredWindowAttributes", window, colorKey, alpha, flags);
+    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
+    if (user32 == desk_.libraries_.end() ||
+        entry != desk_.exportAddress(user32->second, "SetLayeredWindowAttributes") || entry == 0)
+        return false;
+    // Only a layered window takes the attributes.
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || !target->layered())
+        return false;
+    target->colorKey = colorKey;
+    target->alpha = alpha;
+    target->layeredFlags = flags;
+    return true;
 }
 
 HMonitor SimWindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {

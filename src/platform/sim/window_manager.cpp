@@ -178,37 +178,11 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
         if (owned != nullptr && owned->owner == window)
             destroyWithOwned(other, notify);
     }
-    // The window hears of its end before its children do.
     if (notify)
         callProc(window, wm::DESTROY, 0, 0);
-    if (const SimWindow* target = find(window)) {
-        for (const Hwnd child : std::vector<Hwnd>(target->children))
-            destroyWithOwned(child, notify);
-    }
     if (exists(window))
         removeWindow(window);
     std::erase(destroying_, window);
-}
-
-Rect SimDesktop::screenRect(const SimWindow& window) {
-    Rect rect = window.reportedRect();
-    for (Hwnd up = window.parent; up != 0;) {
-        const SimWindow& parent = *windows_.at(up);
-        const Rect origin = parent.reportedRect();
-        rect = {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
-                rect.bottom + origin.top};
-        up = parent.parent;
-    }
-    return rect;
-}
-
-bool SimDesktop::visibleWithParents(const SimWindow& window) {
-    for (const SimWindow* at = &window;; at = windows_.at(at->parent).get()) {
-        if (!at->visible())
-            return false;
-        if (at->parent == 0)
-            return true;
-    }
 }
 
 int SimDesktop::answerMessageBox(MessageBoxRecord record) {
@@ -250,8 +224,11 @@ void SimDesktop::removeWindow(Hwnd window) {
     if (procDepth_ > 0)
         graveyard_.push_back(std::move(it->second));
     windows_.erase(it);
-    if (taskbar_ == window)
+    // The shell's icons go with its taskbar.
+    if (taskbar_ == window) {
         taskbar_ = 0;
+        notifyIcons_.clear();
+    }
     if (foreground_ == window)
         activateNext(window);
 }
@@ -304,6 +281,18 @@ std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_
     if (procDepth_ == 0)
         graveyard_.clear();
     return result;
+}
+
+Rect SimDesktop::screenRect(const SimWindow& window) const {
+    Rect rect = window.reportedRect();
+    for (Hwnd up = window.parent; up != 0 && windows_.count(up) != 0;) {
+        const SimWindow& parent = *windows_.at(up);
+        const Rect origin = parent.reportedRect();
+        rect = {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
+                rect.bottom + origin.top};
+        up = parent.parent;
+    }
+    return rect;
 }
 
 bool SimDesktop::reachable(const SimWindow& window) const {
