@@ -150,6 +150,7 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     // While the settings window is open the icon is deaf; its button still
     // opens the menu, without the settings item.
     Controls().PPConfig.Click();
+    EXPECT_EQ(desk.foreground(), program->MainForm()->Window());
     Click(wm::RBUTTONDOWN);
     Click(wm::LBUTTONDBLCLK);
     EXPECT_TRUE(desk.trackedMenus().empty());
