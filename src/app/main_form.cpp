@@ -44,6 +44,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .BtnCancelClick = [this] { BtnCancelClick(); },
         });
+    translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
+    hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
     windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
                                                      trayIcon_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
@@ -51,7 +53,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         *windowHandler_,
         WatchCycleHooks{
             .CheckRestart = [this] { return CheckRestart(); },
-            .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
+            .CheckTaskbarReveal = [this] { hiding_->CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
@@ -66,8 +68,10 @@ void TMainForm::WireHandlers() {
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
     controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
-    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
-    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
+    controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
+    controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
+    controls_.CHKStartMenu.OnClick = EventHandler([this] { translucency_->CHKStartMenuClick(); });
+    controls_.PPHide.OnClick = EventHandler([this] { hiding_->PPHideClick(); });
     controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
     controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
     controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
@@ -226,6 +230,8 @@ void TMainForm::Close() {
 
 bool TMainForm::FormCloseQuery() {
     timer_.SetEnabled(false);
+    // Whatever ends the program, the user keeps a visible taskbar.
+    hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
         // A failed save throws: the closing is abandoned and the error hook
         // starts the timer again, so nothing the user set is lost.
@@ -243,10 +249,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::PPExitClick() {
-    if (taskbar_.Hidden) {
-        taskbar_.Hidden = false;
-        ApplyTaskbarVisibility();
-    }
+    hiding_->ShowHiddenTaskbar();
     Close();
 }
 
@@ -285,19 +288,5 @@ bool TMainForm::CheckRestart() {
         restartPending_ = false;
     return restartPending_;
 }
-
-// Placeholders of the translucency and taskbar hiding work, which lands
-// later; each answers "no change".
-void TMainForm::CheckTaskbarReveal() {}
-
-void TMainForm::ApplyTranslucency(std::int16_t, bool) {}
-
-void TMainForm::ApplyTaskbarVisibility() {}
-
-// Placeholders of the translucency work, which lands later; each does
-// nothing yet.
-void TMainForm::CHKTransClick() {}
-
-void TMainForm::CHKStartMenuClick() {}
 
 } // namespace vm

@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "app/tray_handlers.h"
+#include "appearance/taskbar_hiding.h"
+#include "appearance/translucency.h"
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
@@ -75,12 +77,9 @@ private:
     bool CheckRestart();
     void RebuildTrayImages() { trayHandlers_->RebuildTrayImages(); }
 
-    // Placeholders of work that lands later; each answers "no change".
-    void CheckTaskbarReveal();
-    void ApplyTranslucency(std::int16_t percent, bool force);
-    void ApplyTaskbarVisibility();
-    void CHKTransClick();
-    void CHKStartMenuClick();
+    void ApplyTranslucency(std::int16_t percent, bool force) {
+        translucency_->ApplyTranslucency(percent, force);
+    }
 
     ProgramContext& context_;
     Hwnd appWindow_;
@@ -96,6 +95,8 @@ private:
     SettingsStore settings_;
     Hwnd window_ = 0;
     std::unique_ptr<TaskbarTracker> tracker_;
+    std::unique_ptr<Translucency> translucency_;
+    std::unique_ptr<TaskbarHiding> hiding_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
     std::unique_ptr<TrayHandlers> trayHandlers_;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "appearance_report.h"
 #include "dock_command.h"
 #include "docked_bar.h"
 
@@ -33,6 +34,11 @@ UINT DockMessage() {
 
 UINT QueryCountMessage() {
     static const UINT message = RegisterWindowMessageW(QueryCountMessageName);
+    return message;
+}
+
+UINT AppearanceMessage() {
+    static const UINT message = RegisterWindowMessageW(AppearanceMessageName);
     return message;
 }
 
@@ -88,6 +94,8 @@ LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     if (state != nullptr && message == QueryCountMessage())
         return static_cast<LRESULT>(state->positionQueries);
+    if (message == AppearanceMessage())
+        return ReportAppearance(window);
     LRESULT answer = 0;
     if (state != nullptr && AnswerIconQuery(*state, message, wParam, lParam, answer))
         return answer;
