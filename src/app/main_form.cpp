@@ -84,6 +84,11 @@ void TMainForm::WireHandlers() {
             trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
         });
     }
+    for (Button& button : controls_.BtnCustom) {
+        button.OnClick = EventHandler([this, &button] {
+            trayHandlers_->BtnCustomClick(static_cast<std::size_t>(button.Tag()));
+        });
+    }
 }
 
 TMainForm::~TMainForm() {
