@@ -189,6 +189,10 @@ inline constexpr std::uint32_t ICON = 0x2u;
 inline constexpr std::uint32_t TIP = 0x4u;
 } // namespace nif
 
+namespace image {
+inline constexpr std::uint32_t ICON = 1;
+} // namespace image
+
 namespace mf {
 inline constexpr std::uint32_t STRING = 0x0u;
 inline constexpr std::uint32_t GRAYED = 0x1u;
@@ -278,10 +282,6 @@ namespace bst {
 inline constexpr std::uintptr_t UNCHECKED = 0;
 inline constexpr std::uintptr_t CHECKED = 1;
 } // namespace bst
-namespace image {
-inline constexpr std::uintptr_t ICON = 1;
-} // namespace image
-
 // Static texts.
 namespace ss {
 inline constexpr std::uint32_t LEFT = 0x0u;

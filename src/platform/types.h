@@ -13,7 +13,6 @@ using Hwnd = std::uintptr_t;
 using HMonitor = std::uintptr_t;
 using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
-using HMenu = std::uintptr_t;
 using Hdc = std::uintptr_t;
 using HGdiObj = std::uintptr_t;
 using HFont = HGdiObj;
@@ -23,6 +22,7 @@ using ColorRef = std::uint32_t;
 using HModule = std::uintptr_t;
 // The address of a module's exported function, as GetProcAddress gives it.
 using FarProc = std::uintptr_t;
+using HMenu = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.

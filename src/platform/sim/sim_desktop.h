@@ -68,6 +68,14 @@ struct TaskbarSpec {
     bool autoHide = false;
 };
 
+// One use of the common file-open dialog.
+struct FileDialogRecord {
+    Hwnd owner = 0;
+    std::string title;  // empty: the system's default title
+    std::string filter; // the NUL-separated pairs, without the final NUL
+    std::uint32_t flags = 0;
+};
+
 // An icon of the notification area as the shell keeps it. image names the
 // picture the program handed over (see iconImage); the shell keeps its own
 // copy, so it stays whatever happens to the program's handle.
@@ -90,14 +98,6 @@ struct SimTrackedMenu {
     std::vector<SimMenuItem> items;
     Point at;
     Hwnd owner = 0;
-    std::uint32_t flags = 0;
-};
-
-// One use of the common file-open dialog.
-struct FileDialogRecord {
-    Hwnd owner = 0;
-    std::string title;  // empty: the system's default title
-    std::string filter; // the NUL-separated pairs, without the final NUL
     std::uint32_t flags = 0;
 };
 
@@ -201,33 +201,6 @@ public:
     void queueMessageBoxAnswer(int answer) { messageBoxAnswers_.push_back(answer); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
 
-    // Icons. The program's module holds the icon resources with these ids
-    // (default: those of Velmora.exe); LoadImageA of another id fails.
-    void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
-    // Icon handles the process holds and has not destroyed.
-    std::size_t liveIcons(std::uint32_t pid) const;
-    // What a live icon shows: "resource:<id>" or the file it came from; ""
-    // for a handle that is not a live icon.
-    std::string iconImage(HIcon icon) const;
-
-    // The notification area of the taskbar, in the order of adding. It
-    // answers only while a taskbar exists, and a new taskbar starts empty.
-    const std::vector<SimNotifyIcon>& notifyIcons() const { return notifyIcons_; }
-    // The user acts on an icon: posts its callback message with the mouse
-    // message, as the shell does.
-    void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
-    // comctl32's DllGetVersion answer.
-    void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
-        commonControlsVersion_ = {major, minor};
-    }
-
-    // Popup menus. The user's choice in the next menus that open, by
-    // caption, one per menu; "" or no choice dismisses the menu. A grayed
-    // item cannot be chosen.
-    void chooseMenuItem(std::string caption) { menuChoices_.push_back(std::move(caption)); }
-    const std::vector<SimTrackedMenu>& trackedMenus() const { return trackedMenus_; }
-    std::size_t liveMenus(std::uint32_t pid) const;
-
     // The user at the controls of a program's window. Each does what the
     // mouse or keyboard would, with the notifications to the parent, and
     // nothing when the control (or its window) is disabled or hidden.
@@ -257,6 +230,33 @@ public:
     ColorRef bkColorOf(Hdc dc) const { return dcBk_.count(dc) ? dcBk_.at(dc) : 0xFFFFFF; }
     int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
     bool commonControlsReady() const { return commonControls_ != 0; }
+
+    // Icons. The program's module holds the icon resources with these ids
+    // (default: those of Velmora.exe); LoadImageA of another id fails.
+    void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
+    // Icon handles the process holds and has not destroyed.
+    std::size_t liveIcons(std::uint32_t pid) const;
+    // What a live icon shows: "resource:<id>" or the file it came from; ""
+    // for a handle that is not a live icon.
+    std::string iconImage(HIcon icon) const;
+
+    // The notification area of the taskbar, in the order of adding. It
+    // answers only while a taskbar exists, and a new taskbar starts empty.
+    const std::vector<SimNotifyIcon>& notifyIcons() const { return notifyIcons_; }
+    // The user acts on an icon: posts its callback message with the mouse
+    // message, as the shell does.
+    void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
+    // comctl32's DllGetVersion answer.
+    void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
+        commonControlsVersion_ = {major, minor};
+    }
+
+    // Popup menus. The user's choice in the next menus that open, by
+    // caption, one per menu; "" or no choice dismisses the menu. A grayed
+    // item cannot be chosen.
+    void chooseMenuItem(std::string caption) { menuChoices_.push_back(std::move(caption)); }
+    const std::vector<SimTrackedMenu>& trackedMenus() const { return trackedMenus_; }
+    std::size_t liveMenus(std::uint32_t pid) const;
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }

@@ -52,7 +52,6 @@ public:
 
     // Nothing when the stand-in does not answer.
     std::optional<BarAppearance> Appearance() const;
-
     // The notification area: how many icons it holds, an icon's tip and
     // window, and the user acting on an icon with a mouse message.
     unsigned IconCount() const;
