@@ -104,6 +104,11 @@ void TMainForm::WireHandlers() {
             trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
         });
     }
+    for (Button& button : controls_.BtnCustom) {
+        button.OnClick = EventHandler([this, &button] {
+            trayHandlers_->BtnCustomClick(static_cast<std::size_t>(button.Tag()));
+        });
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -127,6 +132,14 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         // of the session closes even when they cannot be.
         case wm::CLOSE:
             Guarded([this] { Close(); });
+            return 0;
+        // Shown on request (not as its owner comes back): the settings window
+        // comes in front, past the application window that owns it.
+        case wm::SHOWWINDOW:
+            if (wParam != 0 && lParam == 0) {
+                context_.platform.win.SetForegroundWindow(appWindow_);
+                context_.platform.win.SetForegroundWindow(window_);
+            }
             return 0;
         case wm::QUERYENDSESSION:
             return 1;
