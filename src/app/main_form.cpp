@@ -133,14 +133,6 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::CLOSE:
             Guarded([this] { Close(); });
             return 0;
-        // Shown on request (not as its owner comes back): the settings window
-        // comes in front, past the application window that owns it.
-        case wm::SHOWWINDOW:
-            if (wParam != 0 && lParam == 0) {
-                context_.platform.win.SetForegroundWindow(appWindow_);
-                context_.platform.win.SetForegroundWindow(window_);
-            }
-            return 0;
         case wm::QUERYENDSESSION:
             return 1;
         case wm::ENDSESSION:
@@ -166,7 +158,8 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
                                                    rdw::INVALIDATE | rdw::ERASE);
             return 0;
         case wm::SHOWWINDOW:
-            // Coming into view, the window takes the foreground.
+            // Shown on request (not as its owner comes back): the settings
+            // window comes in front, past the application window that owns it.
             if (wParam != 0 && lParam == 0) {
                 context_.platform.win.SetForegroundWindow(appWindow_);
                 context_.platform.win.SetForegroundWindow(window_);
