@@ -24,7 +24,7 @@ namespace {
 using vm::soak::Rate;
 
 constexpr std::uint64_t kStepMs = 250;
-constexpr std::uint64_t kStepsPerHour = 3600 * 1000 / kStepMs;
+constexpr std::uint64_t kStepsPerHour = std::uint64_t{3600} * 1000 / kStepMs;
 constexpr std::uint64_t kPhaseSteps = kStepsPerHour / 4;
 
 struct Arguments {
@@ -101,7 +101,7 @@ int Fail(const Arguments& args, const vm::soak::SoakScene& scene, std::uint64_t 
         std::printf("  %s\n", event.c_str());
     std::printf("replay: velmora_soak --seed %llu --steps %llu --rate %s\n",
                 static_cast<unsigned long long>(args.seed),
-                static_cast<unsigned long long>(step + 1), args.rate.c_str());
+                static_cast<unsigned long long>(step) + 1, args.rate.c_str());
     return 1;
 }
 
