@@ -21,6 +21,8 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
+    libraries_.emplace(FoldAsciiCase("user32.dll"),
+                       Library{0x77D40000, {"SetLayeredWindowAttributes"}});
 }
 
 SimDesktop::~SimDesktop() = default;
@@ -77,6 +79,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
             removeWindow(window);
     }
     kernel_.closeAll(pid);
+    std::erase_if(libraryRefs_, [pid](const auto& entry) { return entry.first.first == pid; });
     std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
     process->queued = 0;
     std::erase_if(attachments_, [tid = process->tid](const auto& pair) {
@@ -114,6 +117,7 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
         throw std::out_of_range("a child window needs a parent of the simulated desktop");
     window->parent = spec.parent;
     window->refusesMoves = spec.refusesMoves;
+    window->keepsLayered = spec.keepsLayered;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)
         maximize(added);
