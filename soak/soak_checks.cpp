@@ -131,7 +131,14 @@ void SoakChecks::Snapshot() {
     for (const Hwnd window : scene_.Windows())
         before_.emplace(window, Observe(window));
     optionsBefore_ = ReadOptions();
+    if (scene_.desk.taskbar() != 0)
+        taskbars_.insert(scene_.desk.taskbar());
     peakWindows = std::max(peakWindows, before_.size());
+}
+
+bool SoakChecks::IsTaskbar(const std::string& args) const {
+    const auto window = static_cast<Hwnd>(static_cast<unsigned>(IntArgs(args).at(0)));
+    return taskbars_.count(window) != 0;
 }
 
 bool SoakChecks::Touched(Hwnd window) const {
@@ -169,7 +176,7 @@ bool SoakChecks::IsProtected(const Seen& seen) const {
 }
 
 bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
-    if (!tracking_ || options.settingsVisible || !options.enabled ||
+    if (!tracking_ || taskbarHidden_ || options.settingsVisible || !options.enabled ||
         options.foreground == scene_.desk.taskbar())
         return false;
     if (IsProtected(seen))
@@ -242,6 +249,8 @@ std::string SoakChecks::CheckCalls(const Options& before) {
     const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
     passesInStep_ = 0;
     restoredInStep_.clear();
+    if (scene_.desk.taskbar() != 0)
+        taskbars_.insert(scene_.desk.taskbar());
     std::uint64_t enumerations = 0;
     // The watch line first: the pass works it out before it moves anything.
     // A pass looks for the taskbar once, and again after each sleep while
@@ -256,6 +265,10 @@ std::string SoakChecks::CheckCalls(const Options& before) {
                  !afterSleep)
             ++passesInStep_;
         afterSleep = call.name == "Sleep";
+        // The program hides the taskbar and shows it again; meanwhile no
+        // window is a candidate.
+        if (call.name == "ShowWindow" && IsTaskbar(call.args))
+            taskbarHidden_ = IntArgs(call.args).at(1) == sw::HIDE;
     }
     passes += passesInStep_;
     ticks += enumerations - std::min(enumerations, passesInStep_);
@@ -277,7 +290,8 @@ std::string SoakChecks::CheckCalls(const Options& before) {
         const sim::SimWindow* own = nullptr;
         if (scene_.desk.exists(window))
             own = &scene_.desk.window(window);
-        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid))
+        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid) ||
+            (show && IsTaskbar(call.args)))
             continue;
         Count(kMovesWithinRules);
         if (move)

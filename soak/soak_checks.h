@@ -68,6 +68,9 @@ private:
     Seen Observe(Hwnd window);
     Options ReadOptions();
     bool Touched(Hwnd window) const;
+    // Whether the first argument of a logged call is a taskbar window, of
+    // now or from before the shell restarted.
+    bool IsTaskbar(const std::string& args) const;
     // Whether the rules let the program touch the window in a pass that saw
     // it as seen, with the options as they were.
     bool MayMove(const Seen& seen, const Options& options) const;
@@ -94,6 +97,8 @@ private:
     std::int64_t watchLine_ = 0;
     bool tracking_ = true;
     bool autoHideSeen_ = false;
+    bool taskbarHidden_ = false; // by the program
+    std::set<Hwnd> taskbars_;
     std::vector<std::string> log_;
     std::set<std::string> logFolded_;
     std::set<std::pair<std::string, std::string>> savedKeys_;

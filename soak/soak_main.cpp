@@ -131,6 +131,16 @@ int main(int argc, char** argv) {
         const std::string failure = checks.Check();
         if (!failure.empty())
             return Fail(args, scene, step, failure);
+        if ((step + 1) % kStepsPerHour == 0) {
+            // A long run shows how far it got.
+            std::printf(
+                "hour %llu: %llu passes, %llu moves, wall %.0f s\n",
+                static_cast<unsigned long long>((step + 1) / kStepsPerHour),
+                static_cast<unsigned long long>(checks.passes),
+                static_cast<unsigned long long>(checks.moves),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+            std::fflush(stdout);
+        }
     }
     scene.ExitProgram();
     scene.desk.advance(kStepMs);

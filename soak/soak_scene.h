@@ -121,6 +121,7 @@ private:
     void ChangeMonitors();
     void SettingsWindow();
     void ToggleMenuOption();
+    void MoveCursor(bool ontoTaskbar);
     void ToggleReadOnly();
     void TearNextWrite();
     void CloseFromOutside();
