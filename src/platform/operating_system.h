@@ -58,6 +58,10 @@ public:
                              std::uint32_t flags) = 0;
     virtual bool DeleteFileA(const std::string& path) = 0;
 
+    // The DllGetVersion export of a system library (for example
+    // "comctl32.dll"); false when the library or the export is missing.
+    virtual bool DllGetVersion(const char* library, DllVersionInfo& info) = 0;
+
     virtual bool sndPlaySoundA(const char* path, std::uint32_t flags) = 0;
 };
 

@@ -47,6 +47,12 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kButtonCustom0", sjis::kButtonCustom0, "通常(&X)"},
     {"kButtonCustom1", sjis::kButtonCustom1, "移動(&V)"},
     {"kButtonCustom2", sjis::kButtonCustom2, "停止(&M)"},
+    {"kButtonTrayMenu", sjis::kButtonTrayMenu, "タスクトレイ右クリックメニュー"},
+    {"kTrayOffMessage", sjis::kTrayOffMessage,
+     "トレイアイコンを表示するには再度起動またはタスクバーを上以外にしてください。"},
+    {"kTrayOffCaption", sjis::kTrayOffCaption, "Velmora!"},
+    {"kIconDialogTitle", sjis::kIconDialogTitle, "アイコンの選択"},
+    {"kIconDialogFilter", sjis::kIconDialogFilter, "アイコン (*.ico)|*.ico"},
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
 };
 

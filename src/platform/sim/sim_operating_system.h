@@ -49,6 +49,9 @@ public:
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
     bool DeleteFileA(const std::string& path) override;
 
+    // Knows comctl32.dll only; see SimDesktop::setCommonControlsVersion.
+    bool DllGetVersion(const char* library, DllVersionInfo& info) override;
+
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
 
 private:

@@ -50,6 +50,8 @@ public:
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
     bool DeleteFileA(const std::string& path) override;
 
+    bool DllGetVersion(const char* library, DllVersionInfo& info) override;
+
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
 
 private:
