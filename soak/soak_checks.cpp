@@ -95,6 +95,16 @@ void SoakChecks::Begin() {
     scene_.desk.clearCalls();
 }
 
+void SoakChecks::AfterRestart() {
+    log_.clear();
+    logFolded_.clear();
+    tracking_ = true;
+    watchLine_ = 0;
+    autoHideSeen_ = false;
+    taskbarHidden_ = false;
+    Begin();
+}
+
 SoakChecks::Seen SoakChecks::Observe(Hwnd window) {
     const sim::SimWindow& w = scene_.desk.window(window);
     Seen seen;
@@ -451,8 +461,17 @@ std::string SoakChecks::CheckSettingsFile() {
 std::string SoakChecks::CheckResources() {
     TMainForm& form = *scene_.program->MainForm();
     Count(kStillRunning);
-    if (form.Closed() || !form.WatchTimer().Enabled())
-        return "the program is no longer resident (closed or its watch timer stopped)";
+    if (form.Closed()) {
+        // Only a change of the desktop's size closes it, to start again.
+        const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
+        const bool restart = std::any_of(calls.begin(), calls.end(), [&](const auto& call) {
+            return call.pid == scene_.velmoraPid && call.name == "ShellExecuteA" &&
+                   call.args.find(",/w,") != std::string::npos;
+        });
+        return restart ? std::string() : "the program closed without starting again";
+    }
+    if (!form.WatchTimer().Enabled())
+        return "the program is no longer resident: its watch timer stopped";
     Count(kResources);
     std::size_t own = 0;
     for (const Hwnd window : scene_.desk.zOrder()) {

@@ -30,8 +30,12 @@ public:
     // Right before the step, after the churn: the state the program's pass
     // will see.
     void Snapshot();
-    // After the step. Empty when everything holds, else what failed.
+    // After the step. Empty when everything holds, else what failed. A
+    // program that closed must have asked for its restart.
     std::string Check();
+    // After a restart: a new instance, with an empty log, that worked out
+    // the watch line at its first pass.
+    void AfterRestart();
     // After the exit: the file holds what the program had.
     std::string CheckFinalSave(const MainFormControls& atExit);
 

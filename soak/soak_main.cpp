@@ -79,6 +79,8 @@ void PrintSummary(const Arguments& args, const vm::soak::SoakScene& scene,
                 static_cast<unsigned long long>(checks.passes),
                 static_cast<unsigned long long>(checks.moves),
                 static_cast<unsigned long long>(checks.restores));
+    std::printf("program restarts (display changes): %llu\n",
+                static_cast<unsigned long long>(scene.restarts));
     std::printf("desktop: %llu events, %llu windows created, %llu destroyed, %llu processes "
                 "ended, at most %zu windows; log of moved windows %zu entries\n",
                 static_cast<unsigned long long>(scene.events),
@@ -128,7 +130,13 @@ int main(int argc, char** argv) {
         scene.Churn(RateAt(args, step));
         checks.Snapshot();
         scene.desk.advance(kStepMs);
-        const std::string failure = checks.Check();
+        std::string failure = checks.Check();
+        if (failure.empty() && scene.program->MainForm()->Closed()) {
+            if (scene.Restart())
+                checks.AfterRestart();
+            else
+                failure = "the restarted program did not start";
+        }
         if (!failure.empty())
             return Fail(args, scene, step, failure);
         if ((step + 1) % kStepsPerHour == 0) {

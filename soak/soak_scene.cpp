@@ -110,11 +110,20 @@ void SoakScene::WriteInitialSettings() {
     desk.files().write("C:\\Velmora\\dame.wav", "RIFF");
 }
 
-bool SoakScene::Start() {
+bool SoakScene::Start(std::vector<std::string> args) {
     velmoraPid = desk.addProcess(kExePath);
-    program = std::make_unique<Program>(desk.platformFor(velmoraPid),
-                                        CommandLine(std::vector<std::string>{}));
+    program = std::make_unique<Program>(desk.platformFor(velmoraPid), CommandLine(std::move(args)));
     return program->Start();
+}
+
+bool SoakScene::Restart() {
+    // What the system does with the program's ShellExecute of itself: the
+    // old process ends, the new one starts with "/w".
+    Note("Velmora restarts");
+    ++restarts;
+    program.reset();
+    desk.endProcess(velmoraPid);
+    return Start({"/w"});
 }
 
 std::vector<Hwnd> SoakScene::Windows() const {
@@ -226,7 +235,9 @@ void SoakScene::OneEvent(Rate rate) {
     } else if (roll < 82) {
         SlideTaskbar();
     } else if (roll < 84) {
-        ChangeMonitors();
+        // Each display change makes the program start again.
+        if (Chance(0.1))
+            ChangeMonitors();
     } else if (roll < 86) {
         SettingsWindow();
     } else if (roll < 88) {

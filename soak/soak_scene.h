@@ -51,7 +51,9 @@ public:
     SoakScene& operator=(const SoakScene&) = delete;
 
     // Starts Velmora; false when it did not start.
-    bool Start();
+    bool Start(std::vector<std::string> args = {});
+    // After the program closed to restart itself: a new instance with "/w".
+    bool Restart();
     // Before a step: the outside world changes, and at the hostile rate
     // some changes are set to happen in the middle of the coming step.
     void Churn(Rate rate);
@@ -87,6 +89,7 @@ public:
 
     // The last things the scene did, for a failure report.
     const std::deque<std::string>& Recent() const { return recent_; }
+    std::uint64_t restarts = 0;
     std::uint64_t windowsCreated = 0, windowsDestroyed = 0, processesEnded = 0, events = 0;
 
     void BeginStep();
