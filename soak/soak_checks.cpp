@@ -51,7 +51,8 @@ std::vector<int> IntArgs(const std::string& args) {
     std::size_t start = 0;
     while (start <= args.size()) {
         const std::size_t comma = std::min(args.find(',', start), args.size());
-        values.push_back(std::atoi(args.substr(start, comma - start).c_str()));
+        values.push_back(
+            static_cast<int>(std::strtoll(args.substr(start, comma - start).c_str(), nullptr, 10)));
         start = comma + 1;
     }
     return values;
@@ -277,7 +278,7 @@ std::string SoakChecks::CheckCalls(const Options& before) {
         afterSleep = call.name == "Sleep";
         // The program hides the taskbar and shows it again; meanwhile no
         // window is a candidate.
-        if (call.name == "ShowWindow" && IsTaskbar(call.args))
+        if ((call.name == "ShowWindow" || call.name == "ShowWindowAsync") && IsTaskbar(call.args))
             taskbarHidden_ = IntArgs(call.args).at(1) == sw::HIDE;
     }
     passes += passesInStep_;
@@ -290,12 +291,23 @@ std::string SoakChecks::CheckCalls(const Options& before) {
     for (const sim::CallRecord& call : calls) {
         if (call.pid != scene_.velmoraPid)
             continue;
-        const bool move = call.name == "MoveWindow";
-        const bool show = call.name == "ShowWindow";
-        const bool title = call.name == "SetWindowTextA" || call.name == "SetWindowTextW";
+        // The program moves with MoveWindow or SetWindowPos, restores with
+        // ShowWindow or ShowWindowAsync and swaps titles with SetWindowText
+        // or WM_SETTEXT; raising a window without moving it is no move.
+        std::vector<int> args = IntArgs(call.args);
+        const bool place = call.name == "SetWindowPos" && args.size() == 7 &&
+                           (static_cast<std::uint32_t>(args[6]) & (swp::NOMOVE | swp::NOSIZE)) !=
+                               (swp::NOMOVE | swp::NOSIZE);
+        if (place)
+            args = {args[0], args[2], args[3], args[4], args[5]};
+        const bool move = call.name == "MoveWindow" || place;
+        const bool show = call.name == "ShowWindow" || call.name == "ShowWindowAsync";
+        const bool title =
+            call.name == "SetWindowTextA" || call.name == "SetWindowTextW" ||
+            ((call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW") &&
+             args.size() > 1 && args[1] == static_cast<int>(wm::SETTEXT));
         if (!move && !show && !title)
             continue;
-        const std::vector<int> args = IntArgs(call.args);
         const auto window = static_cast<Hwnd>(static_cast<unsigned>(args.at(0)));
         const sim::SimWindow* own = nullptr;
         if (scene_.desk.exists(window))
