@@ -51,7 +51,8 @@ std::vector<int> IntArgs(const std::string& args) {
     std::size_t start = 0;
     while (start <= args.size()) {
         const std::size_t comma = std::min(args.find(',', start), args.size());
-        values.push_back(std::atoi(args.substr(start, comma - start).c_str()));
+        values.push_back(
+            static_cast<int>(std::strtoll(args.substr(start, comma - start).c_str(), nullptr, 10)));
         start = comma + 1;
     }
     return values;
@@ -85,7 +86,7 @@ SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
                    {"titles come back after the announcement"},
                    {"log of moved windows without duplicates, only growing, bounded"},
                    {"settings file parses and keeps every saved key"},
-                   {"windows, timers, icons and lists of the program bounded"},
+                   {"windows, timers and lists of the program bounded"},
                    {"program resident, timer running"}};
 }
 
@@ -95,9 +96,13 @@ void SoakChecks::Begin() {
     scene_.desk.clearCalls();
 }
 
-void SoakChecks::ProgramRestarted() {
+void SoakChecks::AfterRestart() {
     log_.clear();
     logFolded_.clear();
+    tracking_ = true;
+    watchLine_ = 0;
+    autoHideSeen_ = false;
+    taskbarHidden_ = false;
     Begin();
 }
 
@@ -137,7 +142,14 @@ void SoakChecks::Snapshot() {
     for (const Hwnd window : scene_.Windows())
         before_.emplace(window, Observe(window));
     optionsBefore_ = ReadOptions();
+    if (scene_.desk.taskbar() != 0)
+        taskbars_.insert(scene_.desk.taskbar());
     peakWindows = std::max(peakWindows, before_.size());
+}
+
+bool SoakChecks::IsTaskbar(const std::string& args) const {
+    const auto window = static_cast<Hwnd>(static_cast<unsigned>(IntArgs(args).at(0)));
+    return taskbars_.count(window) != 0;
 }
 
 bool SoakChecks::Touched(Hwnd window) const {
@@ -175,7 +187,7 @@ bool SoakChecks::IsProtected(const Seen& seen) const {
 }
 
 bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
-    if (!tracking_ || options.settingsVisible || !options.enabled ||
+    if (!tracking_ || taskbarHidden_ || options.settingsVisible || !options.enabled ||
         options.foreground == scene_.desk.taskbar())
         return false;
     if (IsProtected(seen))
@@ -248,6 +260,8 @@ std::string SoakChecks::CheckCalls(const Options& before) {
     const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
     passesInStep_ = 0;
     restoredInStep_.clear();
+    if (scene_.desk.taskbar() != 0)
+        taskbars_.insert(scene_.desk.taskbar());
     std::uint64_t enumerations = 0;
     // The watch line first: the pass works it out before it moves anything.
     // A pass looks for the taskbar once, and again after each sleep while
@@ -262,6 +276,10 @@ std::string SoakChecks::CheckCalls(const Options& before) {
                  !afterSleep)
             ++passesInStep_;
         afterSleep = call.name == "Sleep";
+        // The program hides the taskbar and shows it again; meanwhile no
+        // window is a candidate.
+        if ((call.name == "ShowWindow" || call.name == "ShowWindowAsync") && IsTaskbar(call.args))
+            taskbarHidden_ = IntArgs(call.args).at(1) == sw::HIDE;
     }
     passes += passesInStep_;
     ticks += enumerations - std::min(enumerations, passesInStep_);
@@ -273,17 +291,29 @@ std::string SoakChecks::CheckCalls(const Options& before) {
     for (const sim::CallRecord& call : calls) {
         if (call.pid != scene_.velmoraPid)
             continue;
-        const bool move = call.name == "MoveWindow";
-        const bool show = call.name == "ShowWindow";
-        const bool title = call.name == "SetWindowTextA" || call.name == "SetWindowTextW";
+        // The program moves with MoveWindow or SetWindowPos, restores with
+        // ShowWindow or ShowWindowAsync and swaps titles with SetWindowText
+        // or WM_SETTEXT; raising a window without moving it is no move.
+        std::vector<int> args = IntArgs(call.args);
+        const bool place = call.name == "SetWindowPos" && args.size() == 7 &&
+                           (static_cast<std::uint32_t>(args[6]) & (swp::NOMOVE | swp::NOSIZE)) !=
+                               (swp::NOMOVE | swp::NOSIZE);
+        if (place)
+            args = {args[0], args[2], args[3], args[4], args[5]};
+        const bool move = call.name == "MoveWindow" || place;
+        const bool show = call.name == "ShowWindow" || call.name == "ShowWindowAsync";
+        const bool title =
+            call.name == "SetWindowTextA" || call.name == "SetWindowTextW" ||
+            ((call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW") &&
+             args.size() > 1 && args[1] == static_cast<int>(wm::SETTEXT));
         if (!move && !show && !title)
             continue;
-        const std::vector<int> args = IntArgs(call.args);
         const auto window = static_cast<Hwnd>(static_cast<unsigned>(args.at(0)));
         const sim::SimWindow* own = nullptr;
         if (scene_.desk.exists(window))
             own = &scene_.desk.window(window);
-        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid))
+        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid) ||
+            (show && IsTaskbar(call.args)))
             continue;
         Count(kMovesWithinRules);
         if (move)
@@ -443,8 +473,17 @@ std::string SoakChecks::CheckSettingsFile() {
 std::string SoakChecks::CheckResources() {
     TMainForm& form = *scene_.program->MainForm();
     Count(kStillRunning);
-    if (form.Closed() || !form.WatchTimer().Enabled())
-        return "the program is no longer resident (closed or its watch timer stopped)";
+    if (form.Closed()) {
+        // Only a change of the desktop's size closes it, to start again.
+        const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
+        const bool restart = std::any_of(calls.begin(), calls.end(), [&](const auto& call) {
+            return call.pid == scene_.velmoraPid && call.name == "ShellExecuteA" &&
+                   call.args.find(",/w,") != std::string::npos;
+        });
+        return restart ? std::string() : "the program closed without starting again";
+    }
+    if (!form.WatchTimer().Enabled())
+        return "the program is no longer resident: its watch timer stopped";
     Count(kResources);
     std::size_t own = 0;
     for (const Hwnd window : scene_.desk.zOrder()) {
@@ -452,13 +491,9 @@ std::string SoakChecks::CheckResources() {
             ++own;
     }
     // The application window, the settings window and the tray icon's
-    // hidden handler window.
+    // hidden handler window; nothing the program does may add another.
     if (own > 3)
         return "the program has " + std::to_string(own) + " windows";
-    // The three built-in tray images, the three in use and the tray's copy.
-    const std::size_t icons = scene_.desk.liveIcons(scene_.velmoraPid);
-    if (icons > 7)
-        return "the program holds " + std::to_string(icons) + " icons";
     const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
     if (timers != 1)
         return "the program has " + std::to_string(timers) + " timers";

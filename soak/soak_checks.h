@@ -32,8 +32,12 @@ public:
     // Right before the step, after the churn: the state the program's pass
     // will see.
     void Snapshot();
-    // After the step. Empty when everything holds, else what failed.
+    // After the step. Empty when everything holds, else what failed. A
+    // program that closed must have asked for its restart.
     std::string Check();
+    // After a restart: a new instance, with an empty log, that worked out
+    // the watch line at its first pass.
+    void AfterRestart();
     // After the exit: the file holds what the program had.
     std::string CheckFinalSave(const MainFormControls& atExit);
 
@@ -70,6 +74,9 @@ private:
     Seen Observe(Hwnd window);
     Options ReadOptions();
     bool Touched(Hwnd window) const;
+    // Whether the first argument of a logged call is a taskbar window, of
+    // now or from before the shell restarted.
+    bool IsTaskbar(const std::string& args) const;
     // Whether the rules let the program touch the window in a pass that saw
     // it as seen, with the options as they were.
     bool MayMove(const Seen& seen, const Options& options) const;
@@ -96,6 +103,8 @@ private:
     std::int64_t watchLine_ = 0;
     bool tracking_ = true;
     bool autoHideSeen_ = false;
+    bool taskbarHidden_ = false; // by the program
+    std::set<Hwnd> taskbars_;
     std::vector<std::string> log_;
     std::set<std::string> logFolded_;
     std::set<std::pair<std::string, std::string>> savedKeys_;

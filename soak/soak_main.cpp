@@ -24,7 +24,7 @@ namespace {
 using vm::soak::Rate;
 
 constexpr std::uint64_t kStepMs = 250;
-constexpr std::uint64_t kStepsPerHour = 3600 * 1000 / kStepMs;
+constexpr std::uint64_t kStepsPerHour = std::uint64_t{3600} * 1000 / kStepMs;
 constexpr std::uint64_t kPhaseSteps = kStepsPerHour / 4;
 
 struct Arguments {
@@ -79,6 +79,8 @@ void PrintSummary(const Arguments& args, const vm::soak::SoakScene& scene,
                 static_cast<unsigned long long>(checks.passes),
                 static_cast<unsigned long long>(checks.moves),
                 static_cast<unsigned long long>(checks.restores));
+    std::printf("program restarts (display changes): %llu\n",
+                static_cast<unsigned long long>(scene.restarts));
     std::printf("desktop: %llu events, %llu windows created, %llu destroyed, %llu processes "
                 "ended, at most %zu windows; log of moved windows %zu entries\n",
                 static_cast<unsigned long long>(scene.events),
@@ -101,7 +103,7 @@ int Fail(const Arguments& args, const vm::soak::SoakScene& scene, std::uint64_t 
         std::printf("  %s\n", event.c_str());
     std::printf("replay: velmora_soak --seed %llu --steps %llu --rate %s\n",
                 static_cast<unsigned long long>(args.seed),
-                static_cast<unsigned long long>(step + 1), args.rate.c_str());
+                static_cast<unsigned long long>(step) + 1, args.rate.c_str());
     return 1;
 }
 
@@ -128,13 +130,25 @@ int main(int argc, char** argv) {
         scene.Churn(RateAt(args, step));
         checks.Snapshot();
         scene.desk.advance(kStepMs);
-        if (scene.RelaunchIfRestarted()) {
-            checks.ProgramRestarted();
-            continue;
+        std::string failure = checks.Check();
+        if (failure.empty() && scene.program->MainForm()->Closed()) {
+            if (scene.Restart())
+                checks.AfterRestart();
+            else
+                failure = "the restarted program did not start";
         }
-        const std::string failure = checks.Check();
         if (!failure.empty())
             return Fail(args, scene, step, failure);
+        if ((step + 1) % kStepsPerHour == 0) {
+            // A long run shows how far it got.
+            std::printf(
+                "hour %llu: %llu passes, %llu moves, wall %.0f s\n",
+                static_cast<unsigned long long>((step + 1) / kStepsPerHour),
+                static_cast<unsigned long long>(checks.passes),
+                static_cast<unsigned long long>(checks.moves),
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+            std::fflush(stdout);
+        }
     }
     scene.ExitProgram();
     scene.desk.advance(kStepMs);

@@ -94,7 +94,8 @@ SoakScene::SoakScene(std::uint64_t seed) : rng_(seed) {
 SoakScene::~SoakScene() = default;
 
 void SoakScene::WriteInitialSettings() {
-    // Announcements on, so every move swaps the title and back.
+    // Announcements on, so every move swaps the title and back; a
+    // translucent taskbar and start menu.
     std::string disable = "[Disable]\r\nCount=" + std::to_string(kIgnoreList.size() - 1) + "\r\n";
     for (std::size_t i = 0; i < kIgnoreList.size(); ++i)
         disable += std::to_string(i) + "=" + kIgnoreList[i] + "\r\n";
@@ -103,37 +104,26 @@ void SoakScene::WriteInitialSettings() {
                                       "Position=0\r\nCaption=1\r\n"
                                       "Title=\x88\xDA\x93\xAE\x92\x86\r\n" // 移動中
                                       "Play=1\r\nWave=C:\\Velmora\\dame.wav\r\nIcon0=\r\n"
-                                      "Icon1=\r\nIcon2=\r\nWait=2\r\nTrans=100\r\n"
-                                      "TransEnabled=0\r\nTransStartMenu=0\r\n\r\n" +
+                                      "Icon1=\r\nIcon2=\r\nWait=2\r\nTrans=60\r\n"
+                                      "TransEnabled=1\r\nTransStartMenu=1\r\n\r\n" +
                                           disable + "\r\n");
     desk.files().write("C:\\Velmora\\dame.wav", "RIFF");
 }
 
-bool SoakScene::Start() {
+bool SoakScene::Start(std::vector<std::string> args) {
     velmoraPid = desk.addProcess(kExePath);
-    program = std::make_unique<Program>(desk.platformFor(velmoraPid),
-                                        CommandLine(std::vector<std::string>{}));
+    program = std::make_unique<Program>(desk.platformFor(velmoraPid), CommandLine(std::move(args)));
     return program->Start();
 }
 
-bool SoakScene::RelaunchIfRestarted() {
-    if (!program->MainForm()->Closed())
-        return false;
-    const auto& calls = desk.calls();
-    const bool launched = std::any_of(calls.begin(), calls.end(), [this](const auto& call) {
-        return call.pid == velmoraPid && call.name == "ShellExecuteA" &&
-               call.args.find(std::string(kExePath) + ",/w,") != std::string::npos;
-    });
-    if (!launched)
-        return false;
-    Note("program restarted itself after the display change");
-    program->Run();
+bool SoakScene::Restart() {
+    // What the system does with the program's ShellExecute of itself: the
+    // old process ends, the new one starts with "/w".
+    Note("Velmora restarts");
+    ++restarts;
     program.reset();
     desk.endProcess(velmoraPid);
-    velmoraPid = desk.addProcess(kExePath);
-    program = std::make_unique<Program>(desk.platformFor(velmoraPid),
-                                        CommandLine(std::vector<std::string>{"/w"}));
-    return program->Start();
+    return Start({"/w"});
 }
 
 std::vector<Hwnd> SoakScene::Windows() const {
@@ -215,6 +205,9 @@ void SoakScene::PutThingsBack() {
     }
     if (desk.foreground() == desk.taskbar() && Chance(0.3))
         ChangeForeground();
+    // A hidden taskbar comes back when the cursor rests on its band.
+    if (desk.taskbar() != 0 && !desk.window(desk.taskbar()).visible() && Chance(0.02))
+        MoveCursor(true);
 }
 
 void SoakScene::OneEvent(Rate rate) {
@@ -242,9 +235,13 @@ void SoakScene::OneEvent(Rate rate) {
     } else if (roll < 82) {
         SlideTaskbar();
     } else if (roll < 84) {
-        ChangeMonitors();
-    } else if (roll < 88) {
+        // Each display change makes the program start again.
+        if (Chance(0.1))
+            ChangeMonitors();
+    } else if (roll < 86) {
         SettingsWindow();
+    } else if (roll < 88) {
+        MoveCursor(Chance(0.3));
     } else if (roll < 93) {
         ToggleMenuOption();
     } else if (roll < 95) {
@@ -518,11 +515,19 @@ void SoakScene::SettingsWindow() {
 
 void SoakScene::ToggleMenuOption() {
     MainFormControls& c = program->MainForm()->Controls();
-    const std::array<MenuItem*, 7> items = {&c.PPEnabled, &c.PPMax,    &c.PPRestore, &c.PPReSize,
-                                            &c.PPHideON,  &c.PPDialog, &c.PPActive};
+    const std::array<MenuItem*, 8> items = {&c.PPEnabled, &c.PPMax,    &c.PPRestore, &c.PPReSize,
+                                            &c.PPHideON,  &c.PPDialog, &c.PPActive,  &c.PPHide};
     MenuItem& item = *items[Below(items.size())];
     Note("menu " + item.Name());
     item.Click();
+}
+
+void SoakScene::MoveCursor(bool ontoTaskbar) {
+    const Rect& bar = taskbar.appBar;
+    const Point point = ontoTaskbar ? Point{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}
+                                    : Point{Between(0, 1023), Between(100, 767)};
+    Note(ontoTaskbar ? "cursor rests on the taskbar's band" : "cursor moves away");
+    desk.setCursorPos(point);
 }
 
 void SoakScene::ToggleReadOnly() {

@@ -51,11 +51,9 @@ public:
     SoakScene& operator=(const SoakScene&) = delete;
 
     // Starts Velmora; false when it did not start.
-    bool Start();
-    // After a change of the desktop's size the program closes and asks the
-    // shell to start it again with "/w"; the scene does what the shell does.
-    // True when it started the new instance.
-    bool RelaunchIfRestarted();
+    bool Start(std::vector<std::string> args = {});
+    // After the program closed to restart itself: a new instance with "/w".
+    bool Restart();
     // Before a step: the outside world changes, and at the hostile rate
     // some changes are set to happen in the middle of the coming step.
     void Churn(Rate rate);
@@ -91,6 +89,7 @@ public:
 
     // The last things the scene did, for a failure report.
     const std::deque<std::string>& Recent() const { return recent_; }
+    std::uint64_t restarts = 0;
     std::uint64_t windowsCreated = 0, windowsDestroyed = 0, processesEnded = 0, events = 0;
 
     void BeginStep();
@@ -125,6 +124,7 @@ private:
     void ChangeMonitors();
     void SettingsWindow();
     void ToggleMenuOption();
+    void MoveCursor(bool ontoTaskbar);
     void ToggleReadOnly();
     void TearNextWrite();
     void CloseFromOutside();
