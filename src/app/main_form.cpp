@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "app/hand_over.h"
+#include "app/restart.h"
 #include "platform/constants.h"
+#include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
@@ -18,10 +20,12 @@ constexpr std::uint32_t kTickInterval = 250;
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 469;
 constexpr char kMessageCaption[] = "Velmora!";
+// The pause before a restart starts the program again.
+constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow),
+    : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_) {
     // The settings window has no frame and stays above normal windows.
@@ -33,6 +37,9 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         });
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
+    trayImages_.LoadDefaults();
+    trayIcon_.Bind(context_.platform, trayImages_, window_);
+    trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
         TaskbarTrackerHooks{
@@ -40,6 +47,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .BtnCancelClick = [this] { BtnCancelClick(); },
         });
+    translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
+    hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
     windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
                                                      trayIcon_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
@@ -47,10 +56,12 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         *windowHandler_,
         WatchCycleHooks{
             .CheckRestart = [this] { return CheckRestart(); },
-            .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
+            .CheckTaskbarReveal = [this] { hiding_->CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
+    trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
+                                                   settingsWindow_, state_, *tracker_);
     WireHandlers();
 }
 
@@ -59,13 +70,23 @@ void TMainForm::WireHandlers() {
     controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
-    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
-    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
-    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
+    controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
+    controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
+    controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
+    controls_.CHKStartMenu.OnClick = EventHandler([this] { translucency_->CHKStartMenuClick(); });
+    controls_.PPHide.OnClick = EventHandler([this] { hiding_->PPHideClick(); });
     controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
     controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
     controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
     controls_.Slider.OnChange = EventHandler([this] { tracker_->TrackBarChange(); });
+    trayIcon_.OnDblClick = EventHandler([this] { trayHandlers_->TrayIconDblClick(); });
+    controls_.PPRMenu.OnPopup = EventHandler([this] { trayHandlers_->PPRMenuPopup(); });
+    controls_.BtnRMenu.OnClick = EventHandler([this] { trayHandlers_->BtnRMenuClick(); });
+    for (Button& button : controls_.BtnDefult) {
+        button.OnClick = EventHandler([this, &button] {
+            trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
+        });
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -205,6 +226,8 @@ void TMainForm::Close(CloseRoute route) {
 
 bool TMainForm::FormCloseQuery(CloseRoute route) {
     timer_.SetEnabled(false);
+    // Whatever ends the program, the user keeps a visible taskbar.
+    hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
         // A failed save never touches the file there; the user decides
         // whether to leave without it, except at the end of the session.
@@ -219,6 +242,12 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
         if (controls_.LabelTans.Enabled())
             ApplyTranslucency(100, true);
     }
+    if (restartPending_) {
+        IOperatingSystem& os = context_.platform.os;
+        os.Sleep(kRestartDelayMs);
+        LaunchProgram(context_.platform, window_, os.GetModuleFileNameA(), "/w", ProgramFolder(os),
+                      sw::SHOWNORMAL);
+    }
     return true;
 }
 
@@ -231,10 +260,7 @@ bool TMainForm::ConfirmCloseWithoutSaving() {
 }
 
 void TMainForm::PPExitClick() {
-    if (taskbar_.Hidden) {
-        taskbar_.Hidden = false;
-        ApplyTaskbarVisibility();
-    }
+    hiding_->ShowHiddenTaskbar();
     Close();
 }
 
@@ -264,26 +290,14 @@ void TMainForm::BtnCancelClick() {
     ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }
 
-// Placeholders of the restart, translucency, taskbar hiding and tray image
-// work, which lands later; each answers "no change".
 bool TMainForm::CheckRestart() {
-    return false;
+    restartPending_ = false;
+    // Quick mode ends after its pass anyway.
+    if (VirtualScreenRect() != startDesktopRect_ && !context_.commandLine.IsQuick())
+        restartPending_ = true;
+    if (restartPending_ && RestartMustWait(context_.platform.win, taskbar_.Handle))
+        restartPending_ = false;
+    return restartPending_;
 }
-
-void TMainForm::CheckTaskbarReveal() {}
-
-void TMainForm::ApplyTranslucency(std::int16_t, bool) {}
-
-void TMainForm::ApplyTaskbarVisibility() {}
-
-void TMainForm::RebuildTrayImages() {}
-
-// Placeholders of the tray icon and translucency work, which lands later;
-// each does nothing yet.
-void TMainForm::CHKTrayClick() {}
-
-void TMainForm::CHKTransClick() {}
-
-void TMainForm::CHKStartMenuClick() {}
 
 } // namespace vm

@@ -1,5 +1,5 @@
 // The operating system: named mutexes, sleep and clock, version, process
-// snapshot, user name, own module, files, sound, COM.
+// snapshot, libraries, user name, own module, files, sound, COM.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +31,12 @@ public:
     virtual bool Process32First(Handle snapshot, ProcessEntry32& entry) = 0;
     virtual bool Process32Next(Handle snapshot, ProcessEntry32& entry) = 0;
 
+    // Libraries: a module handle (0 when it cannot be loaded), held until
+    // FreeLibrary; the address of one of its exports (0 when it has none).
+    virtual HModule LoadLibraryA(const char* fileName) = 0;
+    virtual FarProc GetProcAddress(HModule module, const char* procName) = 0;
+    virtual bool FreeLibrary(HModule module) = 0;
+
     // size is in and out, as GetUserNameA's (including the NUL on success).
     virtual bool GetUserNameA(char* buffer, std::uint32_t* size) = 0;
     // Full path of the running executable.
@@ -51,6 +57,10 @@ public:
     virtual bool MoveFileExA(const std::string& from, const std::string& to,
                              std::uint32_t flags) = 0;
     virtual bool DeleteFileA(const std::string& path) = 0;
+
+    // The DllGetVersion export of a system library (for example
+    // "comctl32.dll"); false when the library or the export is missing.
+    virtual bool DllGetVersion(const char* library, DllVersionInfo& info) = 0;
 
     virtual bool sndPlaySoundA(const char* path, std::uint32_t flags) = 0;
 };

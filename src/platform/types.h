@@ -13,6 +13,16 @@ using Hwnd = std::uintptr_t;
 using HMonitor = std::uintptr_t;
 using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
+using Hdc = std::uintptr_t;
+using HGdiObj = std::uintptr_t;
+using HFont = HGdiObj;
+using HBrush = HGdiObj;
+// A colour as COLORREF: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+using HModule = std::uintptr_t;
+// The address of a module's exported function, as GetProcAddress gives it.
+using FarProc = std::uintptr_t;
+using HMenu = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.
@@ -82,12 +92,59 @@ struct ShFileInfo {
     char szTypeName[80] = {};
 };
 
+// NOTIFYICONDATAA up to the balloon fields, without the GUID: 488 bytes in
+// the 32-bit layout, the size every Windows version from 2000 on accepts.
+struct NotifyIconData {
+    std::uint32_t cbSize = 488;
+    Hwnd hWnd = 0;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    HIcon hIcon = 0;
+    char szTip[128] = {};
+    std::uint32_t dwState = 0;
+    std::uint32_t dwStateMask = 0;
+    char szInfo[256] = {};
+    std::uint32_t uTimeout = 0;
+    char szInfoTitle[64] = {};
+    std::uint32_t dwInfoFlags = 0;
+};
+
+// DLLVERSIONINFO.
+struct DllVersionInfo {
+    std::uint32_t cbSize = 20;
+    std::uint32_t dwMajorVersion = 0;
+    std::uint32_t dwMinorVersion = 0;
+    std::uint32_t dwBuildNumber = 0;
+    std::uint32_t dwPlatformID = 0;
+};
+
 // COPYDATASTRUCT. On 32-bit Windows this has exactly the system's layout,
 // so the window procedure can read lParam of WM_COPYDATA as this record.
 struct CopyDataStruct {
     std::uintptr_t dwData = 0;
     std::uint32_t cbData = 0;
     const void* lpData = nullptr;
+};
+
+// LOGFONTA as far as the program sets it; the rest is the system's default.
+struct LogFontA {
+    std::int32_t lfHeight = 0; // negative: character height in pixels
+    std::int32_t lfWeight = 400;
+    std::uint8_t lfCharSet = 1; // DEFAULT_CHARSET
+    char lfFaceName[32] = {};
+};
+
+// OPENFILENAMEA as far as the program uses it. lpstrFilter holds pairs of
+// NUL-terminated texts and ends with an empty one; lpstrFile holds the
+// initial name and receives the chosen full path.
+struct OpenFileNameA {
+    Hwnd hwndOwner = 0;
+    const char* lpstrFilter = nullptr;
+    char* lpstrFile = nullptr;
+    std::uint32_t nMaxFile = 0;
+    const char* lpstrTitle = nullptr;
+    std::uint32_t Flags = 0;
 };
 
 } // namespace vm

@@ -25,4 +25,8 @@ std::string FoldAsciiCase(std::string_view text);
 
 bool EqualsAsciiNoCase(std::string_view a, std::string_view b);
 
+// Copies at most maxCount - 1 bytes and a NUL, never half a double-byte
+// character; returns the bytes copied.
+int CopyAnsi(const std::string& text, char* buffer, int maxCount);
+
 } // namespace vm::sim

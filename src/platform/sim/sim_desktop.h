@@ -20,6 +20,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -49,6 +50,7 @@ struct WindowSpec {
     Hwnd owner = 0;
     Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+    bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
 };
 
 // One message box a program showed.
@@ -64,6 +66,39 @@ struct TaskbarSpec {
     std::uint32_t edge = abe::TOP; // what ABM_GETTASKBARPOS reports, any value
     Rect rect{0, 0, 1024, 30};     // window rectangle and appbar rectangle
     bool autoHide = false;
+};
+
+// One use of the common file-open dialog.
+struct FileDialogRecord {
+    Hwnd owner = 0;
+    std::string title;  // empty: the system's default title
+    std::string filter; // the NUL-separated pairs, without the final NUL
+    std::uint32_t flags = 0;
+};
+
+// An icon of the notification area as the shell keeps it. image names the
+// picture the program handed over (see iconImage); the shell keeps its own
+// copy, so it stays whatever happens to the program's handle.
+struct SimNotifyIcon {
+    Hwnd window = 0;
+    std::uint32_t id = 0;
+    std::uint32_t callbackMessage = 0;
+    std::string tip; // ANSI (code page 932)
+    std::string image;
+};
+
+struct SimMenuItem {
+    std::uint32_t flags = 0; // MF_ bits
+    std::uintptr_t id = 0;
+    std::string text;
+};
+
+// One TrackPopupMenu call: what the menu held and where it opened.
+struct SimTrackedMenu {
+    std::vector<SimMenuItem> items;
+    Point at;
+    Hwnd owner = 0;
+    std::uint32_t flags = 0;
 };
 
 class SimWindowSystem;
@@ -82,7 +117,7 @@ public:
     // the order of adding.
     HMonitor addMonitor(Rect monitor, Rect work);
     void setMonitor(HMonitor handle, Rect monitor, Rect work);
-    // The display is disconnected: its handle is never valid again.
+    // A display unplugged; the primary one stays.
     void removeMonitor(HMonitor handle);
 
     // A process with one thread; returns its id, never 0.
@@ -145,6 +180,11 @@ public:
     void setHung(std::uint32_t pid, bool on);
     std::size_t frozenCalls() const { return frozenCalls_; }
     std::size_t snapshotCount() const { return snapshotCount_; }
+    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
+    // test removes it, as on systems older than Windows 2000.
+    void removeExport(const std::string& library, const std::string& name);
+    // LoadLibraryA references the process holds and has not freed yet.
+    int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
 
     SimWindow& window(Hwnd window);
@@ -158,6 +198,8 @@ public:
     void advance(std::uint32_t ms);
     // Something another program does at an absolute time.
     void at(std::uint64_t timeMs, std::function<void()> event);
+    // Timers the process has set and not killed.
+    std::size_t timerCount(std::uint32_t pid) const;
 
     SimFiles& files() { return files_; }
 
@@ -165,6 +207,63 @@ public:
     // queued answer, or with its default button when none is queued.
     void queueMessageBoxAnswer(int answer) { messageBoxAnswers_.push_back(answer); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+
+    // The user at the controls of a program's window. Each does what the
+    // mouse or keyboard would, with the notifications to the parent, and
+    // nothing when the control (or its window) is disabled or hidden.
+    void click(Hwnd control); // a push button or check box
+    void selectListItem(Hwnd listBox, int index);
+    void dragTrackBar(Hwnd trackBar, int position);
+    void stepUpDown(Hwnd upDown, bool up);
+    // Selects all of an edit field's text and types text over it.
+    void typeText(Hwnd edit, const std::string& text);
+    // A key pressed while focus() has the keyboard focus. In a window with
+    // WS_EX_CONTROLPARENT the dialog manager sees it first: Tab, Enter,
+    // Esc, and Space on a button.
+    void pressKey(std::uint32_t virtualKey);
+    Hwnd focus() const { return focus_; }
+
+    // The file-open dialog answers from this queue: a full path, or nothing
+    // for a cancelled dialog (also when the queue is empty).
+    void answerOpenFileName(std::optional<std::string> path) {
+        fileAnswers_.push_back(std::move(path));
+    }
+    const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
+    // Fonts created and not yet deleted.
+    std::size_t liveFonts() const { return fonts_.size(); }
+    const LogFontA* font(HFont handle) const;
+    // The colours a program set on a device context.
+    ColorRef textColorOf(Hdc dc) const { return dcText_.count(dc) ? dcText_.at(dc) : 0; }
+    ColorRef bkColorOf(Hdc dc) const { return dcBk_.count(dc) ? dcBk_.at(dc) : 0xFFFFFF; }
+    int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
+    bool commonControlsReady() const { return commonControls_ != 0; }
+
+    // Icons. The program's module holds the icon resources with these ids
+    // (default: those of Velmora.exe); LoadImageA of another id fails.
+    void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
+    // Icon handles the process holds and has not destroyed.
+    std::size_t liveIcons(std::uint32_t pid) const;
+    // What a live icon shows: "resource:<id>" or the file it came from; ""
+    // for a handle that is not a live icon.
+    std::string iconImage(HIcon icon) const;
+
+    // The notification area of the taskbar, in the order of adding. It
+    // answers only while a taskbar exists, and a new taskbar starts empty.
+    const std::vector<SimNotifyIcon>& notifyIcons() const { return notifyIcons_; }
+    // The user acts on an icon: posts its callback message with the mouse
+    // message, as the shell does.
+    void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
+    // comctl32's DllGetVersion answer.
+    void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
+        commonControlsVersion_ = {major, minor};
+    }
+
+    // Popup menus. The user's choice in the next menus that open, by
+    // caption, one per menu; "" or no choice dismisses the menu. A grayed
+    // item cannot be chosen.
+    void chooseMenuItem(std::string caption) { menuChoices_.push_back(std::move(caption)); }
+    const std::vector<SimTrackedMenu>& trackedMenus() const { return trackedMenus_; }
+    std::size_t liveMenus(std::uint32_t pid) const;
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
@@ -236,10 +335,6 @@ private:
     void move(SimWindow& window, Rect rect);
     Rect maximizedRect(Rect normal);
     void destroyWithOwned(Hwnd window, bool notify);
-    // The window rectangle in screen coordinates, also for a child.
-    Rect screenRect(const SimWindow& window);
-    // Visible itself and every parent up to the top-level window.
-    bool visibleWithParents(const SimWindow& window);
     int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
     // After the foreground window went away, the next window in z-order
@@ -249,6 +344,38 @@ private:
     bool attached(std::uint32_t a, std::uint32_t b) const;
     std::intptr_t callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                            std::intptr_t lParam);
+    // The screen rectangle of any window, children included.
+    Rect screenRect(const SimWindow& window) const;
+    // Visible and enabled, with every ancestor.
+    bool reachable(const SimWindow& window) const;
+    void setFocus(Hwnd window);
+
+    // Standard controls (sim_controls.cpp).
+    Hwnd createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
+                     const char* text, std::uint32_t style, Rect rect, Hwnd parent, int id);
+    std::intptr_t controlProc(SimWindow& control, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam);
+    void notifyCommand(const SimWindow& control, std::uint32_t code);
+    void notifyScroll(const SimWindow& control, std::uint32_t code, int position);
+    void setBuddyText(const SimWindow& upDown);
+    void readBuddyText(SimWindow& upDown);
+    void replaceSelection(SimWindow& edit, const std::string& text);
+    Hwnd dialogOf(Hwnd window) const;
+    Hwnd nextTabStop(Hwnd dialog, Hwnd from) const;
+
+    // Icons, menus and the notification area (shell_objects.cpp).
+    HIcon createIcon(std::uint32_t pid, std::string image);
+    bool notifyIcon(std::uint32_t message, const NotifyIconData& data);
+    int trackMenu(std::uint32_t pid, HMenu menu, std::uint32_t flags, Point at, Hwnd owner);
+    void releaseProcessObjects(std::uint32_t pid);
+    struct SimIcon {
+        std::uint32_t pid;
+        std::string image;
+    };
+    struct SimMenu {
+        std::uint32_t pid;
+        std::vector<SimMenuItem> items;
+    };
 
     // Monitors and metrics (display.cpp).
     HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;
@@ -290,6 +417,7 @@ private:
     std::uint32_t explorerPid_ = 0;
 
     std::vector<Monitor> monitors_;
+    HMonitor nextMonitor_ = 0x10001;
     std::unordered_map<int, int> metricOverrides_;
 
     std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
@@ -304,6 +432,15 @@ private:
     std::vector<Hwnd> destroying_;
 
     Hwnd foreground_ = 0;
+    Hwnd focus_ = 0;
+    std::uint32_t commonControls_ = 0;
+    std::deque<std::optional<std::string>> fileAnswers_;
+    std::vector<FileDialogRecord> fileDialogs_;
+    std::map<HFont, LogFontA> fonts_;
+    HGdiObj nextGdiObject_ = 0x2000;
+    std::map<Hdc, ColorRef> dcText_;
+    std::map<Hdc, ColorRef> dcBk_;
+    std::map<Hwnd, int> redraws_;
     bool foregroundLock_ = false;
     bool attachFails_ = false;
     std::uint32_t lockTimeout_ = 200000;
@@ -322,11 +459,29 @@ private:
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
     std::size_t frozenCalls_ = 0;
-    std::size_t monitorsAdded_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    // Libraries by folded file name: handle and exported names.
+    struct Library {
+        HModule handle;
+        std::set<std::string> exports;
+    };
+    std::map<std::string, Library> libraries_;
+    std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
+    const Library* findLibrary(HModule module) const;
+    FarProc exportAddress(const Library& library, const std::string& name) const;
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<int> messageBoxAnswers_;
+    std::set<int> iconResources_{1, 100, 101, 102};
+    std::map<HIcon, SimIcon> icons_;
+    HIcon nextIcon_ = 0x7000;
+    std::vector<SimNotifyIcon> notifyIcons_;
+    std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
+    std::map<HMenu, SimMenu> menus_;
+    HMenu nextMenu_ = 0x9000;
+    std::deque<std::string> menuChoices_;
+    std::vector<SimTrackedMenu> trackedMenus_;
 
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;

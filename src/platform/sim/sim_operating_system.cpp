@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/sim/cp932.h"
 #include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -101,6 +102,35 @@ bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, b
     return true;
 }
 
+HModule SimOperatingSystem::LoadLibraryA(const char* fileName) {
+    desk_.logCall(pid_, "LoadLibraryA", fileName);
+    if (fileName == nullptr)
+        return 0;
+    const auto found = desk_.libraries_.find(FoldAsciiCase(fileName));
+    if (found == desk_.libraries_.end())
+        return 0;
+    ++desk_.libraryRefs_[{pid_, found->second.handle}];
+    return found->second.handle;
+}
+
+FarProc SimOperatingSystem::GetProcAddress(HModule module, const char* procName) {
+    desk_.logCall(pid_, "GetProcAddress", module, procName);
+    const SimDesktop::Library* library = desk_.findLibrary(module);
+    if (library == nullptr || procName == nullptr)
+        return 0;
+    return desk_.exportAddress(*library, procName);
+}
+
+bool SimOperatingSystem::FreeLibrary(HModule module) {
+    desk_.logCall(pid_, "FreeLibrary", module);
+    const auto found = desk_.libraryRefs_.find({pid_, module});
+    if (found == desk_.libraryRefs_.end())
+        return false;
+    if (--found->second == 0)
+        desk_.libraryRefs_.erase(found);
+    return true;
+}
+
 bool SimOperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     desk_.logCall(pid_, "GetUserNameA", size == nullptr ? 0u : *size);
     if (size == nullptr || desk_.userNameFails_)
@@ -167,6 +197,15 @@ bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string&
 bool SimOperatingSystem::DeleteFileA(const std::string& path) {
     desk_.logCall(pid_, "DeleteFileA", path);
     return desk_.files_.deleteFile(path);
+}
+
+bool SimOperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
+    desk_.logCall(pid_, "DllGetVersion", library);
+    if (library == nullptr || FoldAsciiCase(library) != FoldAsciiCase("comctl32.dll"))
+        return false;
+    info.dwMajorVersion = desk_.commonControlsVersion_.first;
+    info.dwMinorVersion = desk_.commonControlsVersion_.second;
+    return true;
 }
 
 bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {

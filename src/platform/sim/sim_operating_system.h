@@ -31,6 +31,10 @@ public:
     bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
     bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
 
+    HModule LoadLibraryA(const char* fileName) override;
+    FarProc GetProcAddress(HModule module, const char* procName) override;
+    bool FreeLibrary(HModule module) override;
+
     bool GetUserNameA(char* buffer, std::uint32_t* size) override;
     std::string GetModuleFileNameA() override;
 
@@ -44,6 +48,9 @@ public:
     bool MoveFileA(const std::string& from, const std::string& to) override;
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
     bool DeleteFileA(const std::string& path) override;
+
+    // Knows comctl32.dll only; see SimDesktop::setCommonControlsVersion.
+    bool DllGetVersion(const char* library, DllVersionInfo& info) override;
 
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
 

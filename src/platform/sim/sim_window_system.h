@@ -50,6 +50,8 @@ public:
                            bool attach) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
+    bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                    std::uint8_t alpha, std::uint32_t flags) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
@@ -71,9 +73,39 @@ public:
     Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
                          std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
                          WndProc proc) override;
+    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                         std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
+                         int controlId) override;
     bool DestroyWindow(Hwnd window) override;
     bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) override;
     bool KillTimer(Hwnd window, std::uintptr_t id) override;
+
+    bool EnableWindow(Hwnd window, bool enable) override;
+    Hwnd SetFocus(Hwnd window) override;
+    Hwnd GetFocus() override;
+    Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
+    int GetDlgCtrlID(Hwnd window) override;
+    bool InitCommonControlsEx(std::uint32_t classes) override;
+    bool RedrawWindow(Hwnd window, std::uint32_t flags) override;
+
+    HFont CreateFontIndirectA(const LogFontA& font) override;
+    bool DeleteObject(HGdiObj object) override;
+    ColorRef GetSysColor(int index) override;
+    HBrush GetSysColorBrush(int index) override;
+    ColorRef SetTextColor(Hdc dc, ColorRef color) override;
+    ColorRef SetBkColor(Hdc dc, ColorRef color) override;
+
+    bool GetOpenFileNameA(OpenFileNameA& dialog) override;
+    HIcon LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
+                     std::uint32_t flags) override;
+    HIcon CopyIcon(HIcon icon) override;
+    bool DestroyIcon(HIcon icon) override;
+    HMenu CreatePopupMenu() override;
+    bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id, const char* text) override;
+    // The user's choice comes from SimDesktop::chooseMenuItem; the call
+    // returns at once.
+    int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) override;
+    bool DestroyMenu(HMenu menu) override;
 
     void PostQuitMessage(int exitCode) override;
     int RunMessageLoop() override;

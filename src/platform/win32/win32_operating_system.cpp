@@ -99,6 +99,18 @@ bool Win32OperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry)
     return snapshotApi_.Resolve() && WalkProcesses(snapshotApi_.Process32Next(), snapshot, entry);
 }
 
+HModule Win32OperatingSystem::LoadLibraryA(const char* fileName) {
+    return FromHandle(::LoadLibraryA(fileName));
+}
+
+FarProc Win32OperatingSystem::GetProcAddress(HModule module, const char* procName) {
+    return reinterpret_cast<FarProc>(::GetProcAddress(ToHandle<HMODULE>(module), procName));
+}
+
+bool Win32OperatingSystem::FreeLibrary(HModule module) {
+    return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
+}
+
 bool Win32OperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     if (size == nullptr) {
         return false;
@@ -130,6 +142,37 @@ bool Win32OperatingSystem::CoInitialize() {
 
 void Win32OperatingSystem::CoUninitialize() {
     ::CoUninitialize();
+}
+
+// The library stays loaded only when it already was.
+bool Win32OperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
+    struct DllVersion {
+        DWORD cbSize;
+        DWORD dwMajorVersion;
+        DWORD dwMinorVersion;
+        DWORD dwBuildNumber;
+        DWORD dwPlatformID;
+    };
+    using GetVersionProc = HRESULT(CALLBACK*)(DllVersion*);
+    HMODULE module = ::GetModuleHandleA(library);
+    const bool loadedHere = module == nullptr;
+    if (loadedHere)
+        module = ::LoadLibraryA(library);
+    if (module == nullptr)
+        return false;
+    const auto proc = reinterpret_cast<GetVersionProc>(::GetProcAddress(module, "DllGetVersion"));
+    DllVersion version{};
+    version.cbSize = sizeof(version);
+    const bool ok = proc != nullptr && SUCCEEDED(proc(&version));
+    if (loadedHere)
+        ::FreeLibrary(module);
+    if (!ok)
+        return false;
+    info.dwMajorVersion = version.dwMajorVersion;
+    info.dwMinorVersion = version.dwMinorVersion;
+    info.dwBuildNumber = version.dwBuildNumber;
+    info.dwPlatformID = version.dwPlatformID;
+    return true;
 }
 
 bool Win32OperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {

@@ -29,6 +29,8 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
         args += L" --hang " + std::to_wstring(spec.hangMs);
     if (!spec.titleLog.empty())
         args += L" --log \"" + spec.titleLog + L"\"";
+    if (!spec.childClassName.empty())
+        args += L" --child \"" + spec.childClassName + L"\"";
     return args;
 }
 

@@ -24,8 +24,9 @@ struct WindowSpec {
     Shown shown = Shown::Normal;
     bool dialog = false; // a real dialog box, class "#32770"
     int count = 1;
-    std::wstring titleLog{}; // file that records every later title change
-    int hangMs = 0;          // the spawner stops answering messages this long after the start
+    std::wstring titleLog{};       // file that records every later title change
+    std::wstring childClassName{}; // a child of this class in every window
+    int hangMs = 0;                // the spawner stops answering messages this long after the start
 };
 
 class SpawnedWindows {

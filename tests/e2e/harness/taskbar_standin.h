@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <string>
 
 #include "child_process.h"
 
@@ -16,6 +17,14 @@ struct StandinSpec {
     UINT edge = ABE_TOP;
     int thickness = 30;
     bool autoHide = false;
+};
+
+// How the bar looks, as the stand-in reads it in its own process.
+struct BarAppearance {
+    bool layered = false;
+    bool visible = false;
+    bool alphaSet = false; // a constant alpha is set
+    int alpha = 0;
 };
 
 // What SHAppBarMessage(ABM_GETTASKBARPOS) answers in this process.
@@ -40,6 +49,17 @@ public:
 
     // How many position queries the stand-in has answered so far.
     unsigned PositionQueries() const;
+
+    // Nothing when the stand-in does not answer.
+    std::optional<BarAppearance> Appearance() const;
+    // The notification area: how many icons it holds, an icon's tip and
+    // window, and the user acting on an icon with a mouse message.
+    unsigned IconCount() const;
+    std::optional<std::wstring> IconTip(unsigned index) const;
+    HWND IconOwner(unsigned index) const;
+    bool ClickIcon(unsigned index, UINT mouseMessage) const;
+    // True once the area holds exactly one icon with this tip.
+    bool WaitForOneIcon(const std::wstring& tip, DWORD limit) const;
 
 private:
     ChildProcess process_;
