@@ -19,9 +19,9 @@ constexpr std::uint32_t kStoredTimerInterval = 100;
 constexpr std::uint32_t kTickInterval = 250;
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 469;
-constexpr char kMessageCaption[] = "Velmora!";
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
+constexpr char kMessageCaption[] = "Velmora!";
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)

@@ -169,22 +169,20 @@ TEST(WindowRelocationTest, AWindowThatStopsAnsweringNeverHoldsTheProgramUp) {
 }
 
 TEST(WindowRelocationTest, AMonitorThatVanishesBeforeTheMoveLeavesTheWindowUnmoved) {
-    // Centring a dialog and shortening a window both need the work area. The
-    // taskbar and the window are on a second display, which is unplugged
-    // during the flash, after the rules found the window on it.
+    // Centring a dialog and shortening a window both need the work area.
     for (const bool dialog : {true, false}) {
         WatcherScene scene;
-        const HMonitor second = scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 30, 2048, 768});
-        scene.desk.setTaskbar({.rect = {1024, 0, 2048, 30}});
-        scene.desk.setAppBarRect({1024, 0, 2048, 30});
-        scene.monitors.Refresh(scene.context->platform.win);
         (dialog ? scene.controls.PPDialog : scene.controls.PPReSize).SetChecked(true);
-        const Hwnd window = scene.Open({.className = "#32770", .rect = {1100, 0, 1500, 300}});
-        scene.desk.at(scene.desk.now() + 50, [&] { scene.desk.removeMonitor(second); });
+        // A second display holds the taskbar and the window; the primary stays.
+        const HMonitor monitor = scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 30, 2048, 768});
+        scene.desk.setTaskbar({.rect = {1024, 0, 2048, 30}});
+        scene.monitors.Refresh(scene.context->platform.win);
+        const Hwnd window = scene.Open({.className = "#32770", .rect = {1124, 0, 1524, 300}});
+        const Rect before = scene.RectOf(window);
+        // Disconnected during the flash, after the rules found the window on it.
+        scene.desk.at(scene.desk.now() + 50, [&] { scene.desk.removeMonitor(monitor); });
         scene.Pass(window);
-        EXPECT_EQ(scene.controls.ListBoxLog.Count(), 3u) << "it was a candidate";
-        EXPECT_EQ(scene.RectOf(window), (Rect{1100, 0, 1500, 300}))
-            << (dialog ? "Dialog" : "ReSize");
+        EXPECT_EQ(scene.RectOf(window), before) << (dialog ? "Dialog" : "ReSize");
     }
 }
 

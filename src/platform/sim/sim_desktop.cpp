@@ -50,6 +50,7 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
 void SimDesktop::removeMonitor(HMonitor handle) {
     if (monitors_.size() > 1 && monitors_.front().handle != handle)
         std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
+    windows_.at(kDesktopWindow)->rect = primaryRect();
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {
