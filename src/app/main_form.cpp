@@ -165,13 +165,6 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
                 context_.platform.win.RedrawWindow(controls_.TextCap.Window(),
                                                    rdw::INVALIDATE | rdw::ERASE);
             return 0;
-        case wm::SHOWWINDOW:
-            // Coming into view, the window takes the foreground.
-            if (wParam != 0 && lParam == 0) {
-                context_.platform.win.SetForegroundWindow(appWindow_);
-                context_.platform.win.SetForegroundWindow(window_);
-            }
-            return 0;
         case wm::UPDATEUISTATE:
             if (vistaThemed_ && !cueRepaintPending_)
                 cueRepaintPending_ =
