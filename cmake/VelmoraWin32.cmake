@@ -28,7 +28,14 @@ set(VELMORA_EXE "")
 if(VELMORA_WIN_MAIN)
     velmora_add_program(Velmora WIN32 ${VELMORA_WIN_MAIN} res/velmora.rc)
     target_link_libraries(Velmora PRIVATE velmora_win32 velmora_core)
-    target_link_options(Velmora PRIVATE -s)
+    # The product links the -win32 threading variant's runtime (no winpthread), and it
+    # uses no std::thread or std::mutex. Windows 2000 (NT 5.0) is the oldest system the
+    # program's imports allow.
+    set_property(TARGET Velmora PROPERTY RULE_LAUNCH_LINK
+        ${CMAKE_SOURCE_DIR}/cmake/link-win32-runtime)
+    target_link_options(Velmora PRIVATE -s
+        -Wl,--major-os-version,5,--minor-os-version,0
+        -Wl,--major-subsystem-version,5,--minor-subsystem-version,0)
     set_property(TARGET Velmora APPEND PROPERTY LINK_DEPENDS
         ${CMAKE_SOURCE_DIR}/res/velmora.manifest)
     file(GLOB VELMORA_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/icons/*.ico)
@@ -38,6 +45,7 @@ if(VELMORA_WIN_MAIN)
 
     add_test(NAME velmora_imports_system_dlls_only
         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Velmora>
+                -DCXX=${CMAKE_CXX_COMPILER} -DWORK_DIR=${CMAKE_BINARY_DIR}/import-check
                 -P ${CMAKE_SOURCE_DIR}/cmake/CheckImports.cmake)
 endif()
 

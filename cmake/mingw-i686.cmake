@@ -1,5 +1,8 @@
 # Cross compilation for 32-bit Windows with Debian's MinGW-w64. The -posix variants are
-# the ones whose libstdc++ has std::mutex and std::thread.
+# the ones whose libstdc++ has std::mutex and std::thread, which GoogleTest needs.
+# Velmora.exe itself is linked by the -win32 variant (cmake/link-win32-runtime): the static
+# winpthread runtime of the -posix one imports GetTickCount64 and
+# AddVectoredExceptionHandler, which Windows 2000 (and XP, for the first) does not have.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
