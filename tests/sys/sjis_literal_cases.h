@@ -54,6 +54,9 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kIconDialogTitle", sjis::kIconDialogTitle, "アイコンの選択"},
     {"kIconDialogFilter", sjis::kIconDialogFilter, "アイコン (*.ico)|*.ico"},
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
+    {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
+    {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
+     "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
 };
 
 } // namespace vm::sjis_test
