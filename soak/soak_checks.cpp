@@ -85,7 +85,7 @@ SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
                    {"titles come back after the announcement"},
                    {"log of moved windows without duplicates, only growing, bounded"},
                    {"settings file parses and keeps every saved key"},
-                   {"windows, timers and lists of the program bounded"},
+                   {"windows, timers, icons and lists of the program bounded"},
                    {"program resident, timer running"}};
 }
 
@@ -93,6 +93,12 @@ void SoakChecks::Begin() {
     std::string ignored;
     UpdateWatchLine(ignored);
     scene_.desk.clearCalls();
+}
+
+void SoakChecks::ProgramRestarted() {
+    log_.clear();
+    logFolded_.clear();
+    Begin();
 }
 
 SoakChecks::Seen SoakChecks::Observe(Hwnd window) {
@@ -446,9 +452,13 @@ std::string SoakChecks::CheckResources() {
             ++own;
     }
     // The application window, the settings window and the tray icon's
-    // hidden handler window; nothing the program does may add another.
+    // hidden handler window.
     if (own > 3)
         return "the program has " + std::to_string(own) + " windows";
+    // The three built-in tray images, the three in use and the tray's copy.
+    const std::size_t icons = scene_.desk.liveIcons(scene_.velmoraPid);
+    if (icons > 7)
+        return "the program holds " + std::to_string(icons) + " icons";
     const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
     if (timers != 1)
         return "the program has " + std::to_string(timers) + " timers";

@@ -27,6 +27,8 @@ public:
 
     // After the program's start: its first pass worked out the watch line.
     void Begin();
+    // A new instance took over: its log of moved windows starts empty.
+    void ProgramRestarted();
     // Right before the step, after the churn: the state the program's pass
     // will see.
     void Snapshot();

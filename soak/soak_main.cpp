@@ -128,6 +128,10 @@ int main(int argc, char** argv) {
         scene.Churn(RateAt(args, step));
         checks.Snapshot();
         scene.desk.advance(kStepMs);
+        if (scene.RelaunchIfRestarted()) {
+            checks.ProgramRestarted();
+            continue;
+        }
         const std::string failure = checks.Check();
         if (!failure.empty())
             return Fail(args, scene, step, failure);

@@ -116,6 +116,26 @@ bool SoakScene::Start() {
     return program->Start();
 }
 
+bool SoakScene::RelaunchIfRestarted() {
+    if (!program->MainForm()->Closed())
+        return false;
+    const auto& calls = desk.calls();
+    const bool launched = std::any_of(calls.begin(), calls.end(), [this](const auto& call) {
+        return call.pid == velmoraPid && call.name == "ShellExecuteA" &&
+               call.args.find(std::string(kExePath) + ",/w,") != std::string::npos;
+    });
+    if (!launched)
+        return false;
+    Note("program restarted itself after the display change");
+    program->Run();
+    program.reset();
+    desk.endProcess(velmoraPid);
+    velmoraPid = desk.addProcess(kExePath);
+    program = std::make_unique<Program>(desk.platformFor(velmoraPid),
+                                        CommandLine(std::vector<std::string>{"/w"}));
+    return program->Start();
+}
+
 std::vector<Hwnd> SoakScene::Windows() const {
     std::vector<Hwnd> windows;
     for (const Hwnd window : desk.zOrder()) {

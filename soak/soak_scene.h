@@ -52,6 +52,10 @@ public:
 
     // Starts Velmora; false when it did not start.
     bool Start();
+    // After a change of the desktop's size the program closes and asks the
+    // shell to start it again with "/w"; the scene does what the shell does.
+    // True when it started the new instance.
+    bool RelaunchIfRestarted();
     // Before a step: the outside world changes, and at the hostile rate
     // some changes are set to happen in the middle of the coming step.
     void Churn(Rate rate);

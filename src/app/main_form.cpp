@@ -17,8 +17,9 @@ namespace {
 constexpr std::uintptr_t kWatchTimerId = 1;
 constexpr std::uint32_t kStoredTimerInterval = 100;
 constexpr std::uint32_t kTickInterval = 250;
-constexpr int kClientWidth = 632;
-constexpr int kClientHeight = 469;
+// Posted to itself after a change of the keyboard cues, so the repaint comes
+// when the messages already waiting have been handled.
+constexpr std::uint32_t kRepaintAfterCues = 0x8001; // WM_APP + 1
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
 constexpr char kMessageCaption[] = "Velmora!";
@@ -27,14 +28,21 @@ constexpr char kMessageCaption[] = "Velmora!";
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
-      settingsWindow_(context.platform.win), settings_(context, controls_) {
-    // The settings window has no frame and stays above normal windows.
-    window_ = context_.platform.win.CreateWindowExA(
-        ws_ex::TOPMOST, kMainFormClass, sjis::kMainFormCaption, ws::POPUP | ws::CLIPCHILDREN, 0, 0,
-        kClientWidth, kClientHeight, appWindow_,
+      settingsWindow_(context.platform.win), settings_(context, controls_),
+      layout_(context.platform.win) {
+    IWindowSystem& win = context_.platform.win;
+    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+    // The settings window has no frame and stays above normal windows; the
+    // keyboard walks its controls.
+    window_ = win.CreateWindowExA(
+        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass, sjis::kMainFormCaption, ws::POPUP, 0,
+        0, kMainFormWidth, kMainFormHeight, appWindow_,
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
+    if (window_ != 0)
+        layout_.Create(window_, controls_, router_);
+    vistaThemed_ = IsVistaThemed();
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
     trayImages_.LoadDefaults();
@@ -69,7 +77,16 @@ void TMainForm::WireHandlers() {
     timer_.OnTimer = EventHandler(&TMainForm::TimerTimer);
     controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
+    controls_.BtnOK.OnClick = EventHandler(&TMainForm::BtnOKClick);
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
+    controls_.BtnAdd.OnClick = EventHandler(&TMainForm::BtnAddClick);
+    controls_.BtnDel.OnClick = EventHandler(&TMainForm::BtnDelClick);
+    controls_.BtnLog.OnClick = EventHandler(&TMainForm::BtnLogClick);
+    controls_.BtnWav.OnClick = EventHandler(&TMainForm::BtnWavClick);
+    controls_.ListBoxDisable.OnClick = EventHandler(&TMainForm::ListBoxDisableClick);
+    controls_.ListBoxLog.OnClick = EventHandler(&TMainForm::ListBoxLogClick);
+    settingsWindow_.OnShow = EventHandler(&TMainForm::FormShow);
+    settingsWindow_.OnHide = EventHandler(&TMainForm::FormHide);
     controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
     controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
     controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
@@ -85,6 +102,11 @@ void TMainForm::WireHandlers() {
     for (Button& button : controls_.BtnDefult) {
         button.OnClick = EventHandler([this, &button] {
             trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
+        });
+    }
+    for (Button& button : controls_.BtnCustom) {
+        button.OnClick = EventHandler([this, &button] {
+            trayHandlers_->BtnCustomClick(static_cast<std::size_t>(button.Tag()));
         });
     }
 }
@@ -111,15 +133,90 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::CLOSE:
             Guarded([this] { Close(); });
             return 0;
+        // Shown on request (not as its owner comes back): the settings window
+        // comes in front, past the application window that owns it.
+        case wm::SHOWWINDOW:
+            if (wParam != 0 && lParam == 0) {
+                context_.platform.win.SetForegroundWindow(appWindow_);
+                context_.platform.win.SetForegroundWindow(window_);
+            }
+            return 0;
         case wm::QUERYENDSESSION:
             return 1;
         case wm::ENDSESSION:
             if (wParam != 0)
                 Guarded([this] { Close(CloseRoute::SessionEnd); });
             return 0;
+        case wm::COMMAND:
+        case wm::VSCROLL:
+        case wm::HSCROLL:
+            if (msg == wm::COMMAND)
+                OnCommand(wParam, lParam);
+            else
+                router_.Route(msg, wParam, lParam);
+            return 0;
+        case wm::CTLCOLORSTATIC:
+            if (lParam != 0 && static_cast<Hwnd>(lParam) == controls_.TextCap.Window())
+                return TextCapColours(static_cast<Hdc>(wParam));
+            return 0;
+        case wm::ACTIVATEAPP:
+            appActive_ = wParam != 0;
+            if (controls_.TextCap.Window() != 0)
+                context_.platform.win.RedrawWindow(controls_.TextCap.Window(),
+                                                   rdw::INVALIDATE | rdw::ERASE);
+            return 0;
+        case wm::SHOWWINDOW:
+            // Coming into view, the window takes the foreground.
+            if (wParam != 0 && lParam == 0) {
+                context_.platform.win.SetForegroundWindow(appWindow_);
+                context_.platform.win.SetForegroundWindow(window_);
+            }
+            return 0;
+        case wm::UPDATEUISTATE:
+            if (vistaThemed_ && !cueRepaintPending_)
+                cueRepaintPending_ =
+                    context_.platform.win.PostMessageA(window_, kRepaintAfterCues, 0, 0);
+            return 0;
+        case kRepaintAfterCues:
+            // The Alt key showed the cues and themed controls lost parts of
+            // their drawing: paint the window and all its controls again.
+            cueRepaintPending_ = false;
+            context_.platform.win.RedrawWindow(window_, rdw::INVALIDATE | rdw::ERASE |
+                                                            rdw::ALLCHILDREN | rdw::UPDATENOW);
+            return 0;
         default:
             return 0;
     }
+}
+
+void TMainForm::OnCommand(std::uintptr_t wParam, std::intptr_t lParam) {
+    const auto id = static_cast<int>(wParam & 0xFFFFu);
+    const auto code = static_cast<std::uint32_t>((wParam >> 16) & 0xFFFFu);
+    if (code == bn::CLICKED && id == id_::OK) {
+        // Enter presses the focused push button, or OK when none has the focus.
+        const Hwnd focus = context_.platform.win.GetFocus();
+        auto* focused = dynamic_cast<Button*>(router_.Find(focus));
+        (focused != nullptr ? *focused : controls_.BtnOK).Click();
+        return;
+    }
+    if (code == bn::CLICKED && id == id_::CANCEL) {
+        controls_.BtnCancel.Click();
+        return;
+    }
+    router_.Route(wm::COMMAND, wParam, lParam);
+}
+
+std::intptr_t TMainForm::TextCapColours(Hdc dc) {
+    IWindowSystem& win = context_.platform.win;
+    const int back = appActive_ ? color::ACTIVECAPTION : color::INACTIVECAPTION;
+    const int text = appActive_ ? color::CAPTIONTEXT : color::INACTIVECAPTIONTEXT;
+    win.SetTextColor(dc, win.GetSysColor(text));
+    win.SetBkColor(dc, win.GetSysColor(back));
+    return static_cast<std::intptr_t>(win.GetSysColorBrush(back));
+}
+
+bool TMainForm::IsVistaThemed() const {
+    return context_.system.info.dwMajorVersion >= 6 && context_.platform.win.IsAppThemed();
 }
 
 template <typename F>
@@ -264,30 +361,10 @@ void TMainForm::PPExitClick() {
     Close();
 }
 
-void TMainForm::PPConfigClick() {
-    trayIcon_.SetEnabled(false);
-    settingsWindow_.Show();
-}
-
 void TMainForm::OnCopyData(const CopyDataStruct* data) {
     if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconVisible())
         return;
     PPConfigClick();
-}
-
-void TMainForm::BtnCancelClick() {
-    LoadSettings(false);
-    settingsWindow_.Hide();
-    trayIcon_.SetEnabled(true);
-    RebuildTrayImages();
-    if (controls_.LabelTans.Enabled()) {
-        ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), true);
-    }
-    // The next tick runs a full pass.
-    state_.LastForeground = 0;
-    state_.LastWindowCount = 0;
-    IWindowSystem& win = context_.platform.win;
-    ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }
 
 bool TMainForm::CheckRestart() {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/tray_handlers.h"
 #include "appearance/taskbar_hiding.h"
@@ -13,8 +14,10 @@
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
 #include "sys/window_identity.h"
+#include "ui/control_router.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
+#include "ui/main_form_layout.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_images.h"
@@ -45,8 +48,19 @@ public:
 
     void TimerTimer();
     void PPExitClick();
+    // The settings window (main_form_settings.cpp).
     void PPConfigClick();
+    void FormShow();
+    void FormHide();
+    void BtnOKClick();
     void BtnCancelClick();
+    void BtnAddClick();
+    void AddToIgnoreList(const std::string& name);
+    void BtnDelClick();
+    void ListBoxDisableClick();
+    void BtnLogClick();
+    void ListBoxLogClick();
+    void BtnWavClick();
     void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
     void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
@@ -75,6 +89,14 @@ private:
     // One message box owned by the settings window: where the file is, and
     // that the changes since the last save will be lost. True for OK.
     bool ConfirmCloseWithoutSaving();
+    // WM_COMMAND of the dialog manager's Enter (IDOK) and Esc (IDCANCEL),
+    // and the controls' notifications.
+    void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);
+    // The title strip's colours: active or inactive caption.
+    std::intptr_t TextCapColours(Hdc dc);
+    // The shared file-open dialog; false when the user cancels.
+    bool ChooseFile(const char* title, const char* filter, std::string& path);
+    bool IsVistaThemed() const;
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();
@@ -99,7 +121,14 @@ private:
     Timer timer_;
     Form settingsWindow_;
     SettingsStore settings_;
+    ControlRouter router_;
+    MainFormLayout layout_;
     Hwnd window_ = 0;
+    // The application is active: the title strip shows the active colours.
+    bool appActive_ = true;
+    // Keyboard cues changed; the window repaints at the next quiet moment.
+    bool vistaThemed_ = false;
+    bool cueRepaintPending_ = false;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<Translucency> translucency_;
     std::unique_ptr<TaskbarHiding> hiding_;

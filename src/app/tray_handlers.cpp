@@ -1,11 +1,38 @@
 #include "app/tray_handlers.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "platform/constants.h"
 #include "sys/icon_file.h"
 #include "sys/sjis_literals.h"
+#include "sys/text.h"
 #include "sys/window_helpers.h"
 
 namespace vm {
+
+namespace {
+
+// A filter written as "name|pattern|..." in the form the file dialog takes:
+// each text ended by a NUL, the list by an empty one. A '|' that is the
+// second byte of a double-byte character stays.
+std::string DialogFilter(const std::string& filter) {
+    std::string pairs;
+    for (std::size_t i = 0; i < filter.size(); ++i) {
+        const char c = filter[i];
+        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < filter.size()) {
+            pairs += c;
+            pairs += filter[++i];
+        } else {
+            pairs += c == '|' ? '\0' : c;
+        }
+    }
+    pairs += '\0';
+    return pairs;
+}
+
+} // namespace
 
 TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
                            TrayImages& images, Form& settingsWindow, WatchState& watch,
@@ -58,9 +85,31 @@ void TrayHandlers::BtnDefultClick(std::size_t tag) {
     RebuildTrayImages();
 }
 
+void TrayHandlers::BtnCustomClick(std::size_t tag) {
+    if (tag >= controls_.CustomIconPaths.size())
+        return;
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
+    const std::string filter = DialogFilter(sjis::kIconDialogFilter);
+    std::array<char, kTextBufferSize> file{};
+    OpenFileNameA dialog;
+    dialog.hwndOwner = settingsWindow_.Window();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<std::uint32_t>(file.size());
+    dialog.lpstrTitle = sjis::kIconDialogTitle;
+    dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
+                   ofn::EXPLORER;
+    if (!win.GetOpenFileNameA(dialog))
+        return;
+    controls_.CustomIconPaths[tag] = file.data();
+    RebuildTrayImages();
+}
+
 void TrayHandlers::RebuildTrayImages() {
     Platform& platform = context_.platform;
-    images_.Clear();
+    // The buttons show the old images until they have the new ones.
+    const std::vector<HIcon> retired = images_.TakeAll();
     for (std::size_t i = 0; i < kTrayImageCount; ++i) {
         // A missing file, or one that holds no icon, gives the built-in image;
         // the path stays stored.
@@ -70,7 +119,9 @@ void TrayHandlers::RebuildTrayImages() {
             images_.Append(icon);
         else
             images_.AppendDefault(i);
+        controls_.BtnCustom[i].SetGlyph(images_.Image(static_cast<IconState>(i)));
     }
+    images_.Destroy(retired);
     trayIcon_.SetImage(controls_.PPEnabled.Checked() ? IconState::Normal : IconState::Stopped);
 }
 

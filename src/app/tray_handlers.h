@@ -27,6 +27,7 @@ public:
     void BtnRMenuClick();
     void CHKTrayClick();
     void BtnDefultClick(std::size_t tag);
+    void BtnCustomClick(std::size_t tag);
     void RebuildTrayImages();
 
 private:

@@ -248,12 +248,6 @@ inline constexpr std::uint32_t REPLACE_EXISTING = 0x1u;
 inline constexpr std::uint32_t WRITE_THROUGH = 0x8u;
 } // namespace movefile
 
-// Control IDs the dialog manager gives Enter and Esc.
-namespace id {
-inline constexpr int OK = 1;
-inline constexpr int CANCEL = 2;
-} // namespace id
-
 namespace vk {
 inline constexpr std::uint32_t TAB = 0x09u;
 inline constexpr std::uint32_t RETURN = 0x0Du;

@@ -121,6 +121,8 @@ public:
     virtual int GetDlgCtrlID(Hwnd window) = 0;
     // Registers the common controls' window classes (comctl32).
     virtual bool InitCommonControlsEx(std::uint32_t classes) = 0;
+    // Whether visual styles are in use for the program (uxtheme).
+    virtual bool IsAppThemed() = 0;
     // Repaints the window, with RDW_ALLCHILDREN its children too.
     virtual bool RedrawWindow(Hwnd window, std::uint32_t flags) = 0;
 

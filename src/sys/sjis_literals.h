@@ -106,6 +106,31 @@ inline constexpr const char kButtonCustom0[] = "\x92\xCA\x8F\xED(&X)";
 inline constexpr const char kButtonCustom1[] = "\x88\xDA\x93\xAE(&V)";
 // 停止(&M)
 inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
+// キャンセル
+inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
+// [無視するウィンドウ(&E)]
+inline constexpr const char kGroupIgnore[] = "[\x96\xB3\x8E\x8B\x82\xB7\x82\xE9\x83"
+                                             "E\x83"
+                                             "B\x83\x93\x83h\x83"
+                                             "E(&E)]";
+// [監視位置(&P)]
+inline constexpr const char kGroupPosition[] = "[\x8A\xC4\x8E\x8B\x88\xCA\x92u(&P)]";
+// [おまけ(&O)]
+inline constexpr const char kGroupExtras[] = "[\x82\xA8\x82\xDC\x82\xAF(&O)]";
+// [アイコンの変更(&I)]
+inline constexpr const char kGroupIcons[] = "[\x83"
+                                            "A\x83"
+                                            "C\x83R\x83\x93\x82\xCC\x95\xCF\x8DX(&I)]";
+// [起動遅延時間(&L)]
+inline constexpr const char kGroupWait[] = "[\x8BN\x93\xAE\x92x\x89\x84\x8E\x9E\x8A\xD4(&L)]";
+// デフォルト
+inline constexpr const char kLabelDefault[] = "\x83"
+                                              "f\x83t\x83H\x83\x8B\x83g";
+// 現在
+inline constexpr const char kLabelCurrent[] = "\x8C\xBB\x8D\xDD";
+// 秒
+inline constexpr const char kLabelSeconds[] = "\x95"
+                                              "b";
 // タスクトレイ右クリックメニュー
 inline constexpr const char kButtonTrayMenu[] = "\x83^\x83X\x83N\x83g\x83\x8C\x83"
                                                 "C\x89"
@@ -130,8 +155,6 @@ inline constexpr const char kIconDialogTitle[] = "\x83"
 inline constexpr const char kIconDialogFilter[] = "\x83"
                                                   "A\x83"
                                                   "C\x83R\x83\x93 (*.ico)|*.ico";
-// キャンセル
-inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
 // 設定を保存できません:
 inline constexpr const char kSaveFailed[] =
     "\x90\xDD\x92\xE8\x82\xF0\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1:";
@@ -141,5 +164,32 @@ inline constexpr const char kSaveFailedQuestion[] =
     "A\x91O\x89\xF1\x82\xCC\x95\xDB\x91\xB6\x82\xA9\x82\xE7\x8C\xE3\x82\xCC\x95\xCF\x8DX\x82\xCD"
     "\x8E\xB8\x82\xED\x82\xEA\x82\xDC\x82\xB7\x81"
     "B\x8FI\x97\xB9\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81H";
+// スタートアップに登録(通常起動)
+inline constexpr const char kButtonStartUp[] =
+    "\x83X\x83^\x81[\x83g\x83"
+    "A\x83"
+    "b\x83v\x82\xC9\x93o\x98^(\x92\xCA\x8F\xED\x8BN\x93\xAE)";
+// クイックランチャに登録(非常駐モード)
+inline constexpr const char kButtonQuickLaunch[] =
+    "\x83N\x83"
+    "C\x83"
+    "b\x83N\x83\x89\x83\x93\x83`\x83\x83\x82\xC9\x93o\x98^(\x94\xF1\x8F\xED\x92\x93\x83\x82\x81["
+    "\x83h)";
+// ＭＳ Ｐゴシック
+inline constexpr const char kFontPGothic[] = "\x82l\x82r \x82o\x83S\x83V\x83"
+                                             "b\x83N";
+// ファイルの選択
+inline constexpr const char kDialogChooseFile[] = "\x83t\x83@\x83"
+                                                  "C\x83\x8B\x82\xCC\x91I\x91\xF0";
+// サウンドファイルの選択
+inline constexpr const char kDialogChooseSound[] = "\x83T\x83"
+                                                   "E\x83\x93\x83h\x83t\x83@\x83"
+                                                   "C\x83\x8B\x82\xCC\x91I\x91\xF0";
+// プログラム(*.exe)|*.exe
+inline constexpr const char kFilterPrograms[] = "\x83v\x83\x8D\x83O\x83\x89\x83\x80(*.exe)|*.exe";
+// サウンドファイル(*.wav)|*.wav
+inline constexpr const char kFilterSounds[] = "\x83T\x83"
+                                              "E\x83\x93\x83h\x83t\x83@\x83"
+                                              "C\x83\x8B(*.wav)|*.wav";
 
 } // namespace vm::sjis

@@ -9,6 +9,7 @@
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
+#include "ui/group_box.h"
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/menu_item.h"
@@ -21,7 +22,11 @@ namespace vm {
 struct MainFormControls {
     using Kind = MenuItem::Kind;
 
+    // The title strip that stands in for a title bar.
+    Label TextCap{"TextCap", sjis::kMainFormCaption};
+
     // Ignore list and the log of moved windows.
+    GroupBox GroupBox1{"GroupBox1", sjis::kGroupIgnore};
     ListBox ListBoxDisable{"ListBoxDisable"};
     Button BtnAdd{"BtnAdd", sjis::kButtonBrowseExe};
     Button BtnLog{"BtnLog", sjis::kButtonAddFromLog};
@@ -29,11 +34,13 @@ struct MainFormControls {
     ListBox ListBoxLog{"ListBoxLog"};
 
     // Watch position.
+    GroupBox GroupBox2{"GroupBox2", sjis::kGroupPosition};
     TrackBar Slider{"TrackBar", -30, 30, 0};
     Label LblBottom{"LblBottom", "30"};
     Label LblPosition{"LblPosition", "-30"};
 
     // Announcement of a move.
+    GroupBox GroupBox3{"GroupBox3", sjis::kGroupExtras};
     CheckBox CHKCap{"CHKCap", sjis::kCheckCaption, true};
     Edit TxtCap{"TxtCap", 255};
     CheckBox CHKWav{"CHKWav", sjis::kCheckWave, true};
@@ -41,6 +48,7 @@ struct MainFormControls {
     Button BtnWav{"BtnWav", sjis::kButtonBrowseWave};
 
     // Translucency.
+    GroupBox GroupBox6{"GroupBox6", ""};
     CheckBox CHKTrans{"CHKTrans", "", false};
     Label LabelTans{"LabelTans", sjis::kLabelTrans};
     Edit TXTTrans{"TXTTrans", 3};
@@ -49,6 +57,9 @@ struct MainFormControls {
     CheckBox CHKStartMenu{"CHKStartMenu", sjis::kCheckStartMenu, false};
 
     // Tray images.
+    GroupBox GroupBox4{"GroupBox4", sjis::kGroupIcons};
+    Label Label1{"Label1", sjis::kLabelDefault};
+    Label Label2{"Label2", sjis::kLabelCurrent};
     std::array<Button, 3> BtnDefult{Button{"BtnDefult0", "\x92\xCA\x8F\xED(&Z)"}, // 通常(&Z)
                                     Button{"BtnDefult1", "\x88\xDA\x93\xAE(&C)"}, // 移動(&C)
                                     Button{"BtnDefult2", "\x92\xE2\x8E~(&B)"}};   // 停止(&B)
@@ -57,11 +68,15 @@ struct MainFormControls {
                                     Button{"BtnCustom2", "\x92\xE2\x8E~(&M)"}};   // 停止(&M)
 
     // Start-up delay.
+    GroupBox GroupBox5{"GroupBox5", sjis::kGroupWait};
     Edit TXTWait{"TXTWait", 2};
     UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
+    Label LabelWait{"LabelWait", sjis::kLabelSeconds};
 
     CheckBox CHKTray{"CHKTray", sjis::kCheckTray, true};
     Button BtnRMenu{"BtnRMenu", sjis::kButtonTrayMenu};
+    Button BtnStartUp{"BtnStartUp", sjis::kButtonStartUp};
+    Button BtnQuickLaunch{"BtnQuickLaunch", sjis::kButtonQuickLaunch};
     Button BtnOK{"BtnOK", "OK"};
     Button BtnCancel{"BtnCancel", sjis::kButtonCancel};
 

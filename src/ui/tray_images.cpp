@@ -28,11 +28,14 @@ void TrayImages::LoadDefaults() {
 }
 
 void TrayImages::Clear() {
-    for (const HIcon icon : custom_) {
+    Destroy(TakeAll());
+}
+
+void TrayImages::Destroy(const std::vector<HIcon>& icons) {
+    for (const HIcon icon : icons) {
         if (icon != 0)
             win_.DestroyIcon(icon);
     }
-    custom_.clear();
 }
 
 void TrayImages::Append(HIcon icon) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -27,8 +28,12 @@ public:
 
     // Loads the built-in images from the resources.
     void LoadDefaults();
-    // Empties the images in use.
+    // Empties the images in use, destroying them.
     void Clear();
+    // Empties the images in use and hands them over, to be destroyed once
+    // nothing shows them any more.
+    std::vector<HIcon> TakeAll() { return std::exchange(custom_, {}); }
+    void Destroy(const std::vector<HIcon>& icons);
     // Takes over the icon as the next image in use.
     void Append(HIcon icon);
     // Appends a copy of built-in image index.

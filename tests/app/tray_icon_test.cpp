@@ -2,6 +2,7 @@
 // simulated desktop, as the shell's notification area sees them.
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,7 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     // While the settings window is open the icon is deaf; its button still
     // opens the menu, without the settings item.
     Controls().PPConfig.Click();
+    EXPECT_EQ(desk.foreground(), program->MainForm()->Window());
     Click(wm::RBUTTONDOWN);
     Click(wm::LBUTTONDBLCLK);
     EXPECT_TRUE(desk.trackedMenus().empty());
@@ -286,6 +288,35 @@ TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
     for (int i = 0; i < 1000; ++i)
         Controls().BtnCancel.Click();
     EXPECT_EQ(desk.liveIcons(pid), live);
+}
+
+TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage) {
+    desk.files().write("C:\\Icons\\stop.ico", kIconBytes);
+    Launch();
+    Button& stopped = Controls().BtnCustom[2];
+    const auto glyphOf = [](Button& button) {
+        const HIcon glyph = button.SetGlyph(0);
+        button.SetGlyph(glyph);
+        return glyph;
+    };
+    EXPECT_EQ(desk.iconImage(glyphOf(stopped)), kStopped);
+    desk.answerOpenFileName(std::nullopt); // cancelled: nothing changes
+    stopped.Click();
+    EXPECT_EQ(Controls().CustomIconPaths[2], "");
+    desk.answerOpenFileName("C:\\Icons\\stop.ico");
+    stopped.Click();
+    ASSERT_EQ(desk.fileDialogs().size(), 2u);
+    const sim::FileDialogRecord& dialog = desk.fileDialogs()[1];
+    EXPECT_EQ(dialog.owner, program->MainForm()->Window());
+    EXPECT_EQ(dialog.title, sjis::kIconDialogTitle);
+    EXPECT_EQ(dialog.filter, std::string("\x83\x41\x83\x43\x83\x52\x83\x93 (*.ico)\0*.ico", 22));
+    EXPECT_EQ(dialog.flags &
+                  (ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING),
+              ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING);
+    EXPECT_EQ(Controls().CustomIconPaths[2], "C:\\Icons\\stop.ico");
+    EXPECT_EQ(desk.iconImage(glyphOf(stopped)), "C:\\Icons\\stop.ico");
+    EXPECT_EQ(desk.iconImage(glyphOf(Controls().BtnCustom[0])), kNormal);
+    EXPECT_EQ(Icon().image, kNormal); // watching: the stopped image waits
 }
 
 TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {

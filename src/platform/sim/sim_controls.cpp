@@ -455,10 +455,10 @@ void SimDesktop::pressKey(std::uint32_t virtualKey) {
                 ButtonType(*focused) == bs::DEFPUSHBUTTON)
                 command(focused->controlId);
             else
-                command(id::OK);
+                command(id_::OK);
             return;
         case vk::ESCAPE:
-            command(id::CANCEL);
+            command(id_::CANCEL);
             return;
         case vk::SPACE:
             if (focused != nullptr && focused->control.kind == ControlKind::Button) {

@@ -237,6 +237,8 @@ public:
     ColorRef bkColorOf(Hdc dc) const { return dcBk_.count(dc) ? dcBk_.at(dc) : 0xFFFFFF; }
     int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
     bool commonControlsReady() const { return commonControls_ != 0; }
+    // Visual styles in use for the programs (IsAppThemed); off by default.
+    void setThemed(bool on) { themed_ = on; }
 
     // Icons. The program's module holds the icon resources with these ids
     // (default: those of Velmora.exe); LoadImageA of another id fails.
@@ -344,9 +346,9 @@ private:
     bool attached(std::uint32_t a, std::uint32_t b) const;
     std::intptr_t callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                            std::intptr_t lParam);
+    // Visible and enabled, with every ancestor.
     // The screen rectangle of any window, children included.
     Rect screenRect(const SimWindow& window) const;
-    // Visible and enabled, with every ancestor.
     bool reachable(const SimWindow& window) const;
     void setFocus(Hwnd window);
 
@@ -434,6 +436,7 @@ private:
     Hwnd foreground_ = 0;
     Hwnd focus_ = 0;
     std::uint32_t commonControls_ = 0;
+    bool themed_ = false;
     std::deque<std::optional<std::string>> fileAnswers_;
     std::vector<FileDialogRecord> fileDialogs_;
     std::map<HFont, LogFontA> fonts_;

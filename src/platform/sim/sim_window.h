@@ -34,13 +34,12 @@ struct SimWindow {
     std::uint32_t exStyle = 0;
     std::uint32_t pid = 0;
     Hwnd owner = 0;
-    // A child window: its parent, control ID and, for a system control, the
-    // control's state. Children live in their parent's list, in creation
-    // order (the order Tab walks), never in the desktop's z-order; their
-    // rectangle is relative to the parent.
+    // A child window lives inside its parent: its rect is relative to the
+    // parent's window origin, and it is never a top-level window. Its
+    // control ID and, for a system control, the control's state.
     Hwnd parent = 0;
+    std::vector<Hwnd> children; // top of the siblings' z-order first (the order Tab walks)
     int controlId = 0;
-    std::vector<Hwnd> children;
     SimControl control;
     WndProc proc; // set for windows the program created
     bool refusesMoves = false;

@@ -656,6 +656,11 @@ bool SimWindowSystem::InitCommonControlsEx(std::uint32_t classes) {
     return true;
 }
 
+bool SimWindowSystem::IsAppThemed() {
+    desk_.logCall(pid_, "IsAppThemed");
+    return desk_.themed_;
+}
+
 bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
     desk_.logCall(pid_, "RedrawWindow", window, flags);
     if (!desk_.exists(window))

@@ -86,6 +86,7 @@ public:
     Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
     int GetDlgCtrlID(Hwnd window) override;
     bool InitCommonControlsEx(std::uint32_t classes) override;
+    bool IsAppThemed() override;
     bool RedrawWindow(Hwnd window, std::uint32_t flags) override;
 
     HFont CreateFontIndirectA(const LogFontA& font) override;

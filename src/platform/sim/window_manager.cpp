@@ -172,11 +172,7 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
     if (std::find(destroying_.begin(), destroying_.end(), window) != destroying_.end())
         return;
     destroying_.push_back(window);
-    // Children, then owned windows go first, as on Windows.
-    if (const SimWindow* self = find(window)) {
-        for (const Hwnd child : std::vector<Hwnd>(self->children))
-            destroyWithOwned(child, notify);
-    }
+    // Owned windows go first, as on Windows.
     for (const Hwnd other : zOrder()) {
         const SimWindow* owned = find(other);
         if (owned != nullptr && owned->owner == window)
@@ -219,8 +215,8 @@ void SimDesktop::removeWindow(Hwnd window) {
         if (exists(child))
             removeWindow(child);
     }
-    if (SimWindow* parent = find(it->second->parent))
-        std::erase(parent->children, window);
+    if (const Hwnd parent = it->second->parent; parent != 0 && exists(parent))
+        std::erase(windows_.at(parent)->children, window);
     if (focus_ == window)
         focus_ = 0;
     std::erase(zOrder_, window);

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
+#include <uxtheme.h>
 
 #include <cstring>
 
@@ -52,6 +53,10 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
     init.dwSize = sizeof(init);
     init.dwICC = classes;
     return ::InitCommonControlsEx(&init) != FALSE;
+}
+
+bool Win32WindowSystem::IsAppThemed() {
+    return ::IsAppThemed() != FALSE;
 }
 
 bool Win32WindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {

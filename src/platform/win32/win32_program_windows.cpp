@@ -84,11 +84,16 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     }
     const Hwnd self = FromHandle(window);
     if (IsProgramsOwnMessage(msg)) {
+        LRESULT result = 0;
         try {
-            return static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
+            result = static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
         } catch (...) {
-            return 0;
+            result = 0;
         }
+        // A colour request the procedure left alone gets the system's colours.
+        if (result == 0 && msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
+            return ::DefWindowProcA(window, msg, wParam, lParam);
+        return result;
     }
     try {
         (*proc)(self, msg, wParam, lParam);
@@ -108,6 +113,8 @@ bool EnsureClassRegistered(HINSTANCE instance, const char* className) {
     wc.cbWndExtra = sizeof(LONG_PTR);
     wc.hInstance = instance;
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    // Program windows are forms: button-face background under their controls.
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
     return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }

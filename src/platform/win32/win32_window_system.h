@@ -20,7 +20,8 @@
 // An exception that escapes the procedure is dropped: a message of the
 // procedure's own then answers 0, any other still gets default handling.
 //
-// The class is registered (ANSI, arrow cursor) on the first window of each
+// The class is registered (ANSI, arrow cursor, button-face background) on
+// the first window of each
 // class name; a name the system already knows, such as a system class, is
 // used as it is and its windows never reach the procedure. Program windows
 // are ANSI windows: text messages reach the procedure in code page 932, and
@@ -112,6 +113,7 @@ public:
     Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
     int GetDlgCtrlID(Hwnd window) override;
     bool InitCommonControlsEx(std::uint32_t classes) override;
+    bool IsAppThemed() override;
     bool RedrawWindow(Hwnd window, std::uint32_t flags) override;
 
     HFont CreateFontIndirectA(const LogFontA& font) override;

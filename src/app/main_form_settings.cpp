@@ -1,0 +1,178 @@
+// The settings window's handlers: opening and placing it, OK and Cancel,
+// the ignore list with its buttons, and the sound file.
+#include <algorithm>
+#include <string>
+
+#include "app/main_form.h"
+#include "sys/sjis_literals.h"
+#include "sys/text.h"
+#include "sys/window_helpers.h"
+
+namespace vm {
+
+namespace {
+
+// The file name after the last folder separator; a trail byte that looks
+// like a backslash does not end a folder.
+std::string FileNameOf(const std::string& path) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i]))) {
+            ++i;
+            continue;
+        }
+        if (path[i] == '\\' || path[i] == '/' || path[i] == ':')
+            start = i + 1;
+    }
+    return path.substr(start);
+}
+
+// "Name|*.ext" as the dialog wants it: NUL-separated, ending in two NULs.
+std::string DialogFilter(const char* filter) {
+    std::string pairs(filter);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(pairs[i])))
+            ++i;
+        else if (pairs[i] == '|')
+            pairs[i] = '\0';
+    }
+    pairs.push_back('\0');
+    return pairs;
+}
+
+} // namespace
+
+void TMainForm::PPConfigClick() {
+    trayIcon_.SetEnabled(false);
+    settingsWindow_.Show();
+}
+
+void TMainForm::FormShow() {
+    IWindowSystem& win = context_.platform.win;
+    monitors_.Refresh(win);
+    const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
+    if (MonitorIndexOfWindow(win, monitors_, window_) != index)
+        MoveWindowToMonitor(win, monitors_, window_, index);
+    PlaceWindowOnMonitor(win, monitors_, window_, Placement::Centre, index);
+    // The top edge marks the watch line: the taskbar's bottom plus the slider.
+    settingsWindow_.SetTop(controls_.Slider.Position() + taskbar_.AppBarBottom);
+    // On a screen too small for the window, it stays on the monitor: its
+    // left edge and, pushed up as far as needed, its bottom edge.
+    Rect rect;
+    MonitorInfo info;
+    if (win.GetWindowRect(window_, rect) && index >= 0 &&
+        static_cast<std::size_t>(index) < monitors_.Count() &&
+        win.GetMonitorInfoA(monitors_.At(static_cast<std::size_t>(index)), info)) {
+        const Rect screen = info.rcMonitor;
+        const int left = std::max(rect.left, screen.left);
+        const int top = std::max(std::min(rect.top, screen.bottom - rect.Height()), screen.top);
+        if (left != rect.left || top != rect.top)
+            win.SetWindowPos(window_, hwnd_pos::TOP, left, top, 0, 0,
+                             swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
+    }
+    win.SetFocus(controls_.Slider.Window());
+    SetAppButtonVisible(win, appWindow_, true);
+    win.ShowWindow(appWindow_, sw::HIDE);
+}
+
+void TMainForm::FormHide() {
+    IWindowSystem& win = context_.platform.win;
+    win.ShowWindow(appWindow_, sw::HIDE);
+    SetAppButtonVisible(win, appWindow_, false);
+}
+
+void TMainForm::BtnOKClick() {
+    SaveSettings();
+    settingsWindow_.Hide();
+    trayIcon_.SetEnabled(true);
+    RebuildTrayImages();
+    // The next tick runs a full pass.
+    state_.LastForeground = 0;
+    state_.LastWindowCount = 0;
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
+}
+
+void TMainForm::BtnCancelClick() {
+    LoadSettings(false);
+    settingsWindow_.Hide();
+    trayIcon_.SetEnabled(true);
+    RebuildTrayImages();
+    if (controls_.LabelTans.Enabled()) {
+        ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), true);
+    }
+    state_.LastForeground = 0;
+    state_.LastWindowCount = 0;
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
+}
+
+bool TMainForm::ChooseFile(const char* title, const char* filter, std::string& path) {
+    // One dialog for every choice: the name cleared, the filter and title
+    // of this use.
+    char file[kTextBufferSize] = {};
+    const std::string pairs = DialogFilter(filter);
+    OpenFileNameA dialog;
+    dialog.hwndOwner = window_;
+    dialog.lpstrFilter = pairs.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrTitle = title;
+    dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
+                   ofn::EXPLORER;
+    if (!context_.platform.win.GetOpenFileNameA(dialog))
+        return false;
+    path = CutAtNul(std::string_view(file, sizeof file));
+    return !path.empty();
+}
+
+void TMainForm::BtnAddClick() {
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, window_);
+    std::string path;
+    if (ChooseFile(sjis::kDialogChooseFile, sjis::kFilterPrograms, path))
+        AddToIgnoreList(AsciiUpper(FileNameOf(path)));
+}
+
+void TMainForm::AddToIgnoreList(const std::string& name) {
+    ListBox& list = controls_.ListBoxDisable;
+    if (list.FindStringExact(AsciiLower(name)) < 0)
+        list.Add(name);
+    UpdateListHorizontalExtent(list);
+}
+
+void TMainForm::BtnDelClick() {
+    ListBox& list = controls_.ListBoxDisable;
+    const int selected = list.ItemIndex();
+    if (selected >= 0)
+        list.Delete(selected);
+    controls_.BtnDel.SetEnabled(list.ItemIndex() >= 0);
+    UpdateListHorizontalExtent(list);
+}
+
+void TMainForm::ListBoxDisableClick() {
+    controls_.BtnDel.SetEnabled(controls_.ListBoxDisable.ItemIndex() >= 0);
+}
+
+void TMainForm::BtnLogClick() {
+    const ListBox& log = controls_.ListBoxLog;
+    const int selected = log.ItemIndex();
+    const std::vector<std::string> lines = log.Items();
+    if (selected >= 0 && static_cast<std::size_t>(selected) < lines.size())
+        AddToIgnoreList(lines[static_cast<std::size_t>(selected)]);
+    controls_.BtnLog.SetEnabled(log.ItemIndex() >= 0);
+}
+
+void TMainForm::ListBoxLogClick() {
+    controls_.BtnLog.SetEnabled(controls_.ListBoxLog.ItemIndex() >= 0);
+}
+
+void TMainForm::BtnWavClick() {
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, window_);
+    std::string path;
+    if (ChooseFile(sjis::kDialogChooseSound, sjis::kFilterSounds, path))
+        controls_.TxtWav.SetText(path);
+}
+
+} // namespace vm

@@ -1,0 +1,155 @@
+#include "ui/main_form_layout.h"
+
+#include <cstring>
+#include <vector>
+
+#include "sys/sjis_literals.h"
+
+namespace vm {
+
+namespace {
+
+constexpr char kUiGothic[] = "MS UI Gothic";
+constexpr int kControlFont = 13;
+// Control IDs from here on; OK and Cancel carry the IDs Enter and Esc send.
+constexpr int kFirstControlId = 1000;
+constexpr std::uint32_t kTrackBarFixedLength = 0x40; // TBS_FIXEDLENGTH
+
+struct Origin {
+    int x;
+    int y;
+    constexpr Origin operator+(Origin o) const { return {x + o.x, y + o.y}; }
+};
+
+// The areas, in the client coordinates of the window: the body below the
+// title strip and the boxes and panel inside it.
+constexpr Origin kBody{0, 23};
+constexpr Origin kGroup1 = Origin{10, 10} + kBody;
+constexpr Origin kGroup2 = Origin{335, 10} + kBody;
+constexpr Origin kGroup3 = Origin{10, 195} + kBody;
+constexpr Origin kGroup6 = Origin{2, 123} + kGroup3;
+constexpr Origin kGroup4 = Origin{460, 10} + kBody;
+constexpr Origin kGroup5 = Origin{460, 285} + kBody;
+constexpr Origin kPanel1 = Origin{1, 360} + kBody;
+
+struct Item {
+    Control* control;
+    Origin area;
+    ControlPlacement place;
+    int fontHeight = kControlFont;
+    bool bold = false;
+    const char* face = kUiGothic;
+    int id = 0; // 0: the next free one
+};
+
+} // namespace
+
+MainFormLayout::~MainFormLayout() {
+    for (const auto& [key, font] : fonts_)
+        win_.DeleteObject(font);
+}
+
+HFont MainFormLayout::Font(const char* face, int height, bool bold) {
+    const auto key = std::make_tuple(std::string(face), height, bold);
+    const auto found = fonts_.find(key);
+    if (found != fonts_.end())
+        return found->second;
+    LogFontA lf;
+    lf.lfHeight = -height;
+    lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
+    lf.lfCharSet = kShiftJisCharset;
+    std::strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
+    const HFont font = win_.CreateFontIndirectA(lf);
+    if (font != 0)
+        fonts_.emplace(key, font);
+    return font;
+}
+
+bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router) {
+    constexpr Origin kForm{0, 0};
+    const std::uint32_t edge = ws_ex::CLIENTEDGE;
+    const std::uint32_t numeric = es::READONLY | es::RIGHT | es::MULTILINE;
+    const std::uint32_t glyph = bs::TOP | bs::MULTILINE;
+    const std::vector<Item> items{
+        {&c.TextCap, kForm, {0, 0, 632, 23, ss::CENTER | ss::CENTERIMAGE | ss::SUNKEN}, 19, true},
+
+        {&c.GroupBox1, kGroup1, {0, 0, 315, 180, ws::GROUP}, kControlFont, true},
+        {&c.ListBoxDisable, kGroup1, {10, 20, 280, 55, ws::GROUP, edge}},
+        {&c.BtnAdd, kGroup1, {15, 86, 70, 25}},
+        {&c.BtnLog, kGroup1, {90, 86, 70, 25}},
+        {&c.BtnDel, kGroup1, {170, 86, 70, 25}},
+        {&c.ListBoxLog, kGroup1, {10, 115, 280, 55, 0, edge}},
+
+        {&c.GroupBox2, kGroup2, {0, 0, 115, 180, ws::GROUP}, kControlFont, true},
+        {&c.Slider,
+         kGroup2,
+         {10, 20, 40, 155,
+          ws::GROUP | tbs::VERT | tbs::BOTH | tbs::AUTOTICKS | kTrackBarFixedLength}},
+        {&c.LblBottom, kGroup2, {75, 70, 30, 27, ss::RIGHT}, 27, true},
+        {&c.LblPosition, kGroup2, {70, 105, 35, 16, ss::RIGHT}, 19, true},
+
+        {&c.GroupBox3, kGroup3, {0, 0, 440, 160, ws::GROUP}, kControlFont, true},
+        {&c.CHKCap, kGroup3, {10, 20, 290, 17, ws::GROUP}},
+        {&c.TxtCap, kGroup3, {10, 40, 416, 21, 0, edge}},
+        {&c.CHKWav, kGroup3, {10, 70, 290, 17}},
+        {&c.TxtWav, kGroup3, {10, 90, 335, 21, 0, edge}},
+        {&c.BtnWav, kGroup3, {355, 88, 75, 25}},
+        {&c.GroupBox6, kGroup3, {2, 123, 436, 35}},
+        {&c.CHKTrans, kGroup6, {10, 11, 18, 17}},
+        {&c.LabelTans, kGroup6, {30, 12, 140, 15}},
+        {&c.TXTTrans, kGroup6, {172, 10, 35, 21, numeric, edge}},
+        {&c.UDTrans, kGroup6, {207, 10, 30, 21}},
+        {&c.LabelTarnsPer, kGroup6, {240, 10, 22, 21}, 19},
+        {&c.CHKStartMenu, kGroup6, {290, 11, 120, 17}},
+
+        {&c.GroupBox4, kGroup4, {0, 0, 160, 265, ws::GROUP}, kControlFont, true},
+        {&c.Label1, kGroup4, {15, 25, 78, 16}, 15},
+        {&c.Label2, kGroup4, {95, 25, 50, 16}, 15},
+        {&c.BtnDefult[0], kGroup4, {15, 50, 60, 60, ws::GROUP | glyph}},
+        {&c.BtnCustom[0], kGroup4, {85, 50, 60, 60, glyph}},
+        {&c.BtnDefult[1], kGroup4, {15, 120, 60, 60, glyph}},
+        {&c.BtnCustom[1], kGroup4, {85, 120, 60, 60, glyph}},
+        {&c.BtnDefult[2], kGroup4, {15, 190, 60, 60, glyph}},
+        {&c.BtnCustom[2], kGroup4, {85, 190, 60, 60, glyph}},
+
+        {&c.GroupBox5, kGroup5, {0, 0, 160, 70, ws::GROUP}, kControlFont, true},
+        {&c.TXTWait, kGroup5, {20, 30, 30, 21, ws::GROUP | numeric, edge}},
+        {&c.UDWait, kGroup5, {50, 30, 30, 21}},
+        {&c.LabelWait, kGroup5, {85, 33, 30, 16}, 16},
+
+        {&c.CHKTray,
+         kPanel1,
+         {15, 10, 210, 17, ws::GROUP},
+         kControlFont,
+         false,
+         sjis::kFontPGothic},
+        {&c.BtnRMenu, kPanel1, {15, 40, 185, 30}, 12},
+        {&c.BtnStartUp, kPanel1, {230, 10, 215, 30}},
+        {&c.BtnQuickLaunch, kPanel1, {230, 45, 215, 30}},
+        {&c.BtnOK,
+         kPanel1,
+         {460, 30, 75, 30, bs::DEFPUSHBUTTON},
+         kControlFont,
+         false,
+         kUiGothic,
+         id_::OK},
+        {&c.BtnCancel, kPanel1, {545, 30, 75, 30}, kControlFont, false, kUiGothic, id_::CANCEL},
+    };
+    int nextId = kFirstControlId;
+    for (const Item& item : items) {
+        ControlPlacement place = item.place;
+        place.x += item.area.x;
+        place.y += item.area.y;
+        const int id = item.id != 0 ? item.id : nextId++;
+        if (!router.Create(*item.control, win_, form, id, place))
+            return false;
+        const HFont font = Font(item.face, item.fontHeight, item.bold);
+        win_.SendMessageA(item.control->Window(), wm::SETFONT, font, 0);
+    }
+    // The slider: a thumb 30 pixels long and a tick every 4 positions.
+    win_.SendMessageA(c.Slider.Window(), tbm::SETTHUMBLENGTH, 30, 0);
+    win_.SendMessageA(c.Slider.Window(), tbm::SETTICFREQ, 4, 0);
+    return true;
+}
+
+} // namespace vm

@@ -1,0 +1,277 @@
+// The settings window on the simulated desktop: opening and placing it, its
+// controls as child windows, OK, Cancel, the ignore list and the keyboard.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/program.h"
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+#include "sys/sjis_literals.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+using sim::WindowSpec;
+
+constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
+constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    // A 1024 x 768 monitor under a 30-pixel top taskbar, unless a test
+    // builds its own desktop first.
+    void Start(const std::string& settings = "[Config]\r\nTray=0\r\n", bool defaultDesk = true) {
+        if (defaultDesk) {
+            desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+            desk.addTaskbar();
+        }
+        desk.files().write(kSettings, settings);
+        pid = desk.addProcess(kExe);
+        program = std::make_unique<Program>(desk.platformFor(pid),
+                                            CommandLine(std::vector<std::string>{}));
+        ASSERT_TRUE(program->Start());
+    }
+    TMainForm& Form() { return *program->MainForm(); }
+    MainFormControls& C() { return Form().Controls(); }
+    Rect WindowRect() { return desk.window(Form().Window()).rect; }
+    bool Shown() { return desk.window(Form().Window()).visible(); }
+    std::string File() { return desk.files().read(kSettings).value_or(""); }
+    // A second plain start hands "/Show" over and ends.
+    void SecondStart() {
+        Program second(desk.platformFor(desk.addProcess(kExe)),
+                       CommandLine(std::vector<std::string>{}));
+        EXPECT_FALSE(second.Start());
+    }
+
+    SimDesktop desk;
+    std::uint32_t pid = 0;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsControls) {
+    Start("[Config]\r\nTray=0\r\nPosition=7\r\n");
+    ASSERT_FALSE(Shown());
+    SecondStart();
+    ASSERT_TRUE(Shown());
+    EXPECT_FALSE(Form().Tray().Enabled());
+    // Centred across the monitor, the top edge on the watch line.
+    EXPECT_EQ(WindowRect(), (Rect{196, 37, 196 + 632, 37 + 469}));
+    EXPECT_EQ(desk.focus(), C().Slider.Window());
+    const sim::SimWindow& w = desk.window(Form().Window());
+    EXPECT_EQ(w.className, "TMainForm");
+    EXPECT_EQ(w.titleA(), sjis::kMainFormCaption);
+    EXPECT_NE(w.exStyle & ws_ex::TOPMOST, 0u);
+    EXPECT_EQ(w.style & (ws::CAPTION | ws::THICKFRAME), 0u);
+
+    // Every control is a child window at its place, with its font.
+    struct Place {
+        const Control* control;
+        Rect rect;
+        int fontHeight;
+        bool bold;
+    };
+    const Place places[] = {
+        {&C().TextCap, {0, 0, 632, 23}, 19, true},
+        {&C().GroupBox1, {10, 33, 325, 213}, 13, true},
+        {&C().ListBoxDisable, {20, 53, 300, 108}, 13, false},
+        {&C().Slider, {345, 53, 385, 208}, 13, false},
+        {&C().LblBottom, {410, 103, 440, 130}, 27, true},
+        {&C().TxtCap, {20, 258, 436, 279}, 13, false},
+        {&C().TXTTrans, {184, 351, 219, 372}, 13, false},
+        {&C().BtnCustom[2], {545, 223, 605, 283}, 13, false},
+        {&C().TXTWait, {480, 338, 510, 359}, 13, false},
+        {&C().CHKTray, {16, 393, 226, 410}, 13, false},
+        {&C().BtnOK, {461, 413, 536, 443}, 13, false},
+        {&C().BtnCancel, {546, 413, 621, 443}, 13, false},
+    };
+    for (const Place& p : places) {
+        const sim::SimWindow& child = desk.window(p.control->Window());
+        EXPECT_EQ(child.parent, Form().Window()) << p.control->Name();
+        EXPECT_EQ(child.rect, p.rect) << p.control->Name();
+        const LogFontA* font = desk.font(child.control.font);
+        ASSERT_NE(font, nullptr) << p.control->Name();
+        EXPECT_EQ(font->lfHeight, -p.fontHeight) << p.control->Name();
+        EXPECT_EQ(font->lfWeight, p.bold ? 700 : 400) << p.control->Name();
+        EXPECT_EQ(font->lfCharSet, 128) << p.control->Name();
+    }
+    EXPECT_EQ(C().BtnOK.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 1));
+    EXPECT_EQ(C().BtnCancel.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 2));
+}
+
+TEST_F(SettingsWindowTest, OpensOnTheSecondMonitorThatHoldsTheTaskbarAndFollowsTheSlider) {
+    desk.addMonitor({0, 0, 1024, 768}, {0, 0, 1024, 768});
+    desk.addMonitor({1024, 0, 2304, 1024}, {1024, 40, 2304, 1024});
+    desk.addTaskbar({.rect = {1024, 0, 2304, 40}});
+    Start("[Config]\r\nTray=0\r\n", false);
+    C().PPConfig.Click();
+    EXPECT_EQ(WindowRect().left, 1024 + (1280 - 632) / 2);
+    EXPECT_EQ(WindowRect().top, 40);
+    desk.dragTrackBar(C().Slider.Window(), -12);
+    EXPECT_EQ(WindowRect().top, 28);
+    EXPECT_EQ(C().LblPosition.Caption(), "-12");
+}
+
+TEST_F(SettingsWindowTest, StaysOnAScreenSmallerThanItself) {
+    desk.addMonitor({0, 0, 600, 400}, {0, 30, 600, 400});
+    desk.addTaskbar({.rect = {0, 0, 600, 30}});
+    Start("[Config]\r\nTray=0\r\n", false);
+    C().PPConfig.Click();
+    EXPECT_EQ(WindowRect().left, 0);
+    EXPECT_EQ(WindowRect().top, 0); // bottom edge pushed up as far as the screen's top
+}
+
+TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
+    Start("[Config]\r\nTray=0\r\nCaption=1\r\n");
+    C().PPConfig.Click();
+    ASSERT_TRUE(C().TxtCap.Enabled());
+    desk.click(C().CHKCap.Window());
+    EXPECT_FALSE(C().TxtCap.Enabled());
+    const Hwnd early = desk.addWindow(WindowSpec{.className = "App", .title = "app"});
+    desk.advance(500);
+    EXPECT_EQ(desk.window(early).rect.top, 0); // nothing moves while the window is open
+    desk.pressKey(vk::RETURN);
+    EXPECT_FALSE(Shown());
+    EXPECT_TRUE(Form().Tray().Enabled());
+    EXPECT_NE(File().find("Caption=0\r\n"), std::string::npos);
+    EXPECT_NE(File().find("Tray=0\r\n"), std::string::npos);
+    desk.advance(250);
+    EXPECT_EQ(desk.window(early).rect.top, 30);
+}
+
+TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrTheLog) {
+    Start("[Config]\r\nTray=0\r\nPosition=5\r\nIcon1=C:\\a.ico\r\n"
+          "[Disable]\r\nCount=0\r\n0=KEEP.EXE\r\n");
+    const std::string before = File();
+    C().ListBoxLog.Add("moved.exe");
+    SecondStart();
+    desk.dragTrackBar(C().Slider.Window(), 20);
+    desk.click(C().CHKTray.Window());
+    desk.answerOpenFileName("C:\\Apps\\foo.exe");
+    desk.click(C().BtnAdd.Window());
+    C().CustomIconPaths[1] = "C:\\b.ico";
+    C().PPMax.SetChecked(true);
+    ASSERT_EQ(C().ListBoxDisable.Count(), 2u);
+
+    desk.pressKey(vk::ESCAPE);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(C().Slider.Position(), 5);
+    EXPECT_FALSE(C().CHKTray.Checked());
+    EXPECT_EQ(C().ListBoxDisable.Items(), std::vector<std::string>{"KEEP.EXE"});
+    EXPECT_EQ(C().CustomIconPaths[1], "C:\\a.ico");
+    EXPECT_TRUE(C().PPMax.Checked());
+    EXPECT_EQ(C().ListBoxLog.Items(), std::vector<std::string>{"moved.exe"});
+    EXPECT_EQ(File(), before);
+}
+
+TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSelections) {
+    Start();
+    C().PPConfig.Click();
+    ListBox& list = C().ListBoxDisable;
+    EXPECT_FALSE(C().BtnDel.Enabled());
+    EXPECT_FALSE(C().BtnLog.Enabled());
+    // A cancelled dialog adds nothing; foo.exe comes in once, in capitals.
+    desk.click(C().BtnAdd.Window());
+    desk.answerOpenFileName("C:\\Apps\\foo.exe");
+    desk.click(C().BtnAdd.Window());
+    desk.answerOpenFileName("D:\\Other\\FOO.exe");
+    desk.click(C().BtnAdd.Window());
+    EXPECT_EQ(list.Items(), std::vector<std::string>{"FOO.EXE"});
+    ASSERT_EQ(desk.fileDialogs().size(), 3u);
+    EXPECT_EQ(desk.fileDialogs()[0].title, sjis::kDialogChooseFile);
+    EXPECT_EQ(desk.fileDialogs()[0].filter,
+              std::string("\x83v\x83\x8D\x83O\x83\x89\x83\x80(*.exe)\0*.exe", 23));
+    EXPECT_NE(desk.fileDialogs()[0].flags & ofn::FILEMUSTEXIST, 0u);
+
+    // From the log: a line in another case is no new name; a new one is.
+    C().ListBoxLog.Add("foo.exe");
+    C().ListBoxLog.Add("Notepad");
+    desk.selectListItem(C().ListBoxLog.Window(), 0);
+    EXPECT_TRUE(C().BtnLog.Enabled());
+    desk.click(C().BtnLog.Window());
+    desk.selectListItem(C().ListBoxLog.Window(), 1);
+    desk.click(C().BtnLog.Window());
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"FOO.EXE", "Notepad"}));
+
+    desk.selectListItem(list.Window(), 0);
+    EXPECT_TRUE(C().BtnDel.Enabled());
+    desk.click(C().BtnDel.Window());
+    EXPECT_EQ(list.Items(), std::vector<std::string>{"Notepad"});
+    EXPECT_FALSE(C().BtnDel.Enabled());
+    C().BtnDel.SetEnabled(true); // as after a reload with the button on
+    desk.click(C().BtnDel.Window());
+    EXPECT_EQ(list.Items(), std::vector<std::string>{"Notepad"});
+    EXPECT_FALSE(C().BtnDel.Enabled());
+
+    // The sound file: its own title, the full path into the field.
+    C().CHKWav.SetChecked(true);
+    desk.answerOpenFileName("C:\\Sounds\\ding.wav");
+    desk.click(C().BtnWav.Window());
+    EXPECT_EQ(C().TxtWav.Text(), "C:\\Sounds\\ding.wav");
+    EXPECT_EQ(desk.fileDialogs().back().title, sjis::kDialogChooseSound);
+}
+
+TEST_F(SettingsWindowTest, TheKeyboardWalksTheControlsAndEnterPressesTheFocusedButton) {
+    Start("[Config]\r\nTray=0\r\nCaption=0\r\n");
+    C().PPConfig.Click();
+    EXPECT_FALSE(C().TxtCap.Enabled()); // loaded off, the field is off at once
+    const Hwnd slider = C().Slider.Window();
+    ASSERT_EQ(desk.focus(), slider);
+    desk.pressKey(vk::TAB);
+    EXPECT_EQ(desk.focus(), C().CHKCap.Window());
+    desk.pressKey(vk::TAB); // TxtCap is disabled: skipped
+    EXPECT_EQ(desk.focus(), C().CHKWav.Window());
+    ASSERT_FALSE(C().BtnWav.Enabled());
+    desk.pressKey(vk::SPACE);
+    EXPECT_TRUE(C().CHKWav.Checked());
+    EXPECT_TRUE(C().BtnWav.Enabled());
+
+    desk.platformFor(pid).win.SetFocus(C().BtnAdd.Window());
+    desk.pressKey(vk::RETURN); // presses BtnAdd: a dialog, cancelled
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(desk.fileDialogs().size(), 1u);
+}
+
+TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
+    Start();
+    IWindowSystem& win = desk.platformFor(pid).win;
+    const Hwnd strip = C().TextCap.Window();
+    const auto brush = [&](Hdc dc) {
+        return win.SendMessageA(Form().Window(), wm::CTLCOLORSTATIC, dc,
+                                static_cast<std::intptr_t>(strip));
+    };
+    EXPECT_EQ(brush(0x51), static_cast<std::intptr_t>(win.GetSysColorBrush(color::ACTIVECAPTION)));
+    EXPECT_EQ(desk.textColorOf(0x51), win.GetSysColor(color::CAPTIONTEXT));
+    win.SendMessageA(Form().Window(), wm::ACTIVATEAPP, 0, 0);
+    EXPECT_EQ(brush(0x52),
+              static_cast<std::intptr_t>(win.GetSysColorBrush(color::INACTIVECAPTION)));
+    EXPECT_EQ(desk.bkColorOf(0x52), win.GetSysColor(color::INACTIVECAPTION));
+    EXPECT_EQ(desk.textColorOf(0x52), win.GetSysColor(color::INACTIVECAPTIONTEXT));
+}
+
+TEST_F(SettingsWindowTest, AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAndFontsAreFreed) {
+    for (const bool themed : {false, true}) {
+        SimDesktop d;
+        d.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        d.addTaskbar();
+        d.setThemed(themed);
+        d.setVersion({148, 6, 1, 7601, ver_platform::WIN32_NT});
+        const std::uint32_t p = d.addProcess(kExe);
+        {
+            Program instance(d.platformFor(p), CommandLine({"/w"}));
+            ASSERT_TRUE(instance.Start());
+            const Hwnd form = instance.MainForm()->Window();
+            EXPECT_GT(d.liveFonts(), 0u);
+            d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
+            d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
+            d.advance(1);
+            EXPECT_EQ(d.redrawCount(form), themed ? 1 : 0);
+        }
+        EXPECT_EQ(d.liveFonts(), 0u);
+    }
+}
+
+} // namespace
+} // namespace vm
