@@ -135,12 +135,6 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
             return 0;
         // Shown on request (not as its owner comes back): the settings window
         // comes in front, past the application window that owns it.
-        case wm::SHOWWINDOW:
-            if (wParam != 0 && lParam == 0) {
-                context_.platform.win.SetForegroundWindow(appWindow_);
-                context_.platform.win.SetForegroundWindow(window_);
-            }
-            return 0;
         case wm::QUERYENDSESSION:
             return 1;
         case wm::ENDSESSION:
