@@ -1,5 +1,6 @@
 // Translucency of the stand-in's bar and of start-menu shaped windows: set
-// while Velmora runs, removed when it closes.
+// while Velmora runs, removed when it closes. Hiding the bar through the
+// tray menu, and its return when the cursor rests on its band or at the exit.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,8 +12,36 @@
 namespace e2e {
 namespace {
 
+// 30 ticks of 250 ms, with room for a loaded machine.
+constexpr DWORD RevealLimit = 60000;
+
 class Translucency : public VelmoraScene {
 protected:
+    bool BarVisible(bool visible, DWORD limit = ReactionLimit) {
+        return WaitUntil(
+            [&] {
+                const auto looks = Standin().Appearance();
+                return looks && looks->visible == visible;
+            },
+            limit);
+    }
+
+    // Opens Velmora's tray menu with the right button and types an item's
+    // access key, as a user does.
+    bool ChooseMenuItem(const ChildProcess& velmora, wchar_t accessKey) {
+        if (!Standin().ClickIcon(0, WM_RBUTTONDOWN))
+            return false;
+        HWND menu = nullptr;
+        const bool open = WaitUntil(
+            [&] {
+                const auto menus = TopLevelWindowsOf(velmora.Id(), L"#32768");
+                menu = menus.empty() ? nullptr : menus.front();
+                return menu != nullptr && IsWindowVisible(menu);
+            },
+            ReactionLimit);
+        return open && PostMessageW(menu, WM_CHAR, accessKey, 0);
+    }
+
     bool BarLooks(bool layered, int alpha = 0) {
         return WaitUntil(
             [&] {
@@ -62,6 +91,30 @@ TEST_F(Translucency, BarAndStartMenusAreTranslucentWhileVelmoraRunsAndOpaqueAfte
     EXPECT_TRUE(BarLooks(false));
     EXPECT_FALSE(IsLayered(startMenu));
     EXPECT_FALSE(IsLayered(classicMenu));
+}
+
+TEST_F(Translucency, HiddenBarReturnsWhenTheCursorRestsOnItsBandAndWhenVelmoraExits) {
+    ASSERT_TRUE(StartStandin());
+    ASSERT_TRUE(SetCursorPos(640, 500));
+    const ChildProcess& velmora = StartVelmora();
+    ASSERT_TRUE(WaitForController(velmora));
+    ASSERT_TRUE(WaitUntil([this] { return Standin().IconCount() == 1; }, ReactionLimit));
+
+    // "タスクバー非表示(&B)"
+    ASSERT_TRUE(ChooseMenuItem(velmora, L'b'));
+    ASSERT_TRUE(BarVisible(false));
+    EXPECT_TRUE(HoldsFor([this] { return !BarVisible(true, 0); }, 2 * StillPeriod))
+        << "the cursor is off the band";
+    ASSERT_TRUE(SetCursorPos(640, 15));
+    EXPECT_TRUE(BarVisible(true, RevealLimit));
+
+    ASSERT_TRUE(SetCursorPos(640, 500));
+    ASSERT_TRUE(ChooseMenuItem(velmora, L'b'));
+    ASSERT_TRUE(BarVisible(false));
+    // "終了(&X)"
+    ASSERT_TRUE(ChooseMenuItem(velmora, L'x'));
+    ASSERT_EQ(velmora.WaitForExit(ReactionLimit), 0u);
+    EXPECT_TRUE(BarVisible(true, 0));
 }
 
 } // namespace
