@@ -59,6 +59,8 @@ L = [
  ("kDialogChooseSound", "サウンドファイルの選択"),
  ("kFilterPrograms", "プログラム(*.exe)|*.exe"),
  ("kFilterSounds", "サウンドファイル(*.wav)|*.wav"),
+ ("kSaveFailed", "設定を保存できません:"),
+ ("kSaveFailedQuestion", "終了すると、前回の保存から後の変更は失われます。終了しますか？"),
 ]
 out = ["// The program's Japanese texts as Shift-JIS (code page 932) bytes, each",
        "// with its readable form beside it. A test checks every byte against the",

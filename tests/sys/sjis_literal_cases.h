@@ -69,6 +69,9 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kDialogChooseSound", sjis::kDialogChooseSound, "サウンドファイルの選択"},
     {"kFilterPrograms", sjis::kFilterPrograms, "プログラム(*.exe)|*.exe"},
     {"kFilterSounds", sjis::kFilterSounds, "サウンドファイル(*.wav)|*.wav"},
+    {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
+    {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
+     "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
 };
 
 } // namespace vm::sjis_test
