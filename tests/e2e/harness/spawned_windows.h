@@ -26,7 +26,6 @@ struct WindowSpec {
     int count = 1;
     std::wstring titleLog{};       // file that records every later title change
     std::wstring childClassName{}; // a child of this class in every window
-    std::wstring titleLog{};       // file that records every later title change
     int hangMs = 0;                // the spawner stops answering messages this long after the start
 };
 
