@@ -52,8 +52,6 @@ L = [
  ("kTrayOffCaption", "Velmora!"),
  ("kIconDialogTitle", "アイコンの選択"),
  ("kIconDialogFilter", "アイコン (*.ico)|*.ico"),
- ("kSaveFailed", "設定を保存できません:"),
- ("kSaveFailedQuestion", "終了すると、前回の保存から後の変更は失われます。終了しますか？"),
  ("kButtonStartUp", "スタートアップに登録(通常起動)"),
  ("kButtonQuickLaunch", "クイックランチャに登録(非常駐モード)"),
  ("kFontPGothic", "ＭＳ Ｐゴシック"),
@@ -61,6 +59,8 @@ L = [
  ("kDialogChooseSound", "サウンドファイルの選択"),
  ("kFilterPrograms", "プログラム(*.exe)|*.exe"),
  ("kFilterSounds", "サウンドファイル(*.wav)|*.wav"),
+ ("kSaveFailed", "設定を保存できません:"),
+ ("kSaveFailedQuestion", "終了すると、前回の保存から後の変更は失われます。終了しますか？"),
 ]
 out = ["// The program's Japanese texts as Shift-JIS (code page 932) bytes, each",
        "// with its readable form beside it. A test checks every byte against the",
@@ -89,7 +89,7 @@ for name, s in L:
     tbl.append((name, s))
 out += ["", "}  // namespace vm::sjis", ""]
 open(ROOT + "/src/sys/sjis_literals.h", "w").write("\n".join(out))
-# test table
+#test table
 t = ["// Readable UTF-8 forms of the Shift-JIS literals, checked byte for byte.", "#pragma once", "", "#include \"sys/sjis_literals.h\"", "", "namespace vm::sjis_test {", "", "struct LiteralCase {", "  const char* name;", "  const char* sjis;", "  const char* utf8;", "};", "", "inline constexpr LiteralCase kLiteralCases[] = {"]
 for name, s in tbl:
     t.append(f'    {{"{name}", sjis::{name}, "{s}"}},')

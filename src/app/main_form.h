@@ -85,10 +85,6 @@ private:
     Handler EventHandler(void (TMainForm::*method)());
     Handler EventHandler(Handler handler);
     void ErrorHook();
-    bool FormCloseQuery(CloseRoute route);
-    // One message box owned by the settings window: where the file is, and
-    // that the changes since the last save will be lost. True for OK.
-    bool ConfirmCloseWithoutSaving();
     // WM_COMMAND of the dialog manager's Enter (IDOK) and Esc (IDCANCEL),
     // and the controls' notifications.
     void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);
@@ -97,6 +93,10 @@ private:
     // The shared file-open dialog; false when the user cancels.
     bool ChooseFile(const char* title, const char* filter, std::string& path);
     bool IsVistaThemed() const;
+    bool FormCloseQuery(CloseRoute route);
+    // One message box owned by the settings window: where the file is, and
+    // that the changes since the last save will be lost. True for OK.
+    bool ConfirmCloseWithoutSaving();
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();

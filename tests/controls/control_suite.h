@@ -71,8 +71,8 @@ inline void ListBoxSearchesSelectsAndDeletesInTheWindow(Host& host) {
     host.Create(list, 102, {10, 10, 280, 55});
     list.Add("FOO.EXE");
     list.Add("\x83\x81\x83\x82 - Notepad"); // a title with double-byte characters
-    EXPECT_EQ(list.Items(), (std::vector<std::string>{"early.exe", "FOO.EXE",
-                                                      "\x83\x81\x83\x82 - Notepad"}));
+    EXPECT_EQ(list.Items(),
+              (std::vector<std::string>{"early.exe", "FOO.EXE", "\x83\x81\x83\x82 - Notepad"}));
     // Whole lines, letter case folded.
     EXPECT_EQ(list.FindStringExact("foo.exe"), 1);
     EXPECT_EQ(list.FindStringExact("Foo.Exe"), 1);
@@ -90,8 +90,7 @@ inline void ListBoxSearchesSelectsAndDeletesInTheWindow(Host& host) {
     EXPECT_EQ(list.Count(), 3u);
     list.Delete(1);
     EXPECT_EQ(list.ItemIndex(), -1);
-    EXPECT_EQ(list.Items(),
-              (std::vector<std::string>{"early.exe", "\x83\x81\x83\x82 - Notepad"}));
+    EXPECT_EQ(list.Items(), (std::vector<std::string>{"early.exe", "\x83\x81\x83\x82 - Notepad"}));
     list.SetHorizontalExtent(240);
     EXPECT_EQ(list.HorizontalExtent(), 240);
     list.Clear();
@@ -167,18 +166,22 @@ inline void FocusLeavesADisabledControl(Host& host) {
 } // namespace vm::control_suite
 
 // The suite's cases for one backend's host fixture.
-#define VELMORA_CONTROL_SUITE(Fixture)                                                            \
-    TEST_F(Fixture, CheckBoxKeepsItsMarkInTheWindow) {                                            \
-        control_suite::CheckBoxKeepsItsMarkInTheWindow(*this);                                    \
-    }                                                                                             \
-    TEST_F(Fixture, ListBoxSearchesSelectsAndDeletesInTheWindow) {                                \
-        control_suite::ListBoxSearchesSelectsAndDeletesInTheWindow(*this);                        \
-    }                                                                                             \
-    TEST_F(Fixture, TrackBarKeepsItsPositionInsideItsRange) {                                     \
-        control_suite::TrackBarKeepsItsPositionInsideItsRange(*this);                             \
-    }                                                                                             \
-    TEST_F(Fixture, UpDownWritesItsBuddyAndWraps) {                                               \
-        control_suite::UpDownWritesItsBuddyAndWraps(*this);                                       \
-    }                                                                                             \
-    TEST_F(Fixture, EditLimitsTypingButNotCode) { control_suite::EditLimitsTypingButNotCode(*this); } \
-    TEST_F(Fixture, FocusLeavesADisabledControl) { control_suite::FocusLeavesADisabledControl(*this); }
+#define VELMORA_CONTROL_SUITE(Fixture)                                                             \
+    TEST_F(Fixture, CheckBoxKeepsItsMarkInTheWindow) {                                             \
+        control_suite::CheckBoxKeepsItsMarkInTheWindow(*this);                                     \
+    }                                                                                              \
+    TEST_F(Fixture, ListBoxSearchesSelectsAndDeletesInTheWindow) {                                 \
+        control_suite::ListBoxSearchesSelectsAndDeletesInTheWindow(*this);                         \
+    }                                                                                              \
+    TEST_F(Fixture, TrackBarKeepsItsPositionInsideItsRange) {                                      \
+        control_suite::TrackBarKeepsItsPositionInsideItsRange(*this);                              \
+    }                                                                                              \
+    TEST_F(Fixture, UpDownWritesItsBuddyAndWraps) {                                                \
+        control_suite::UpDownWritesItsBuddyAndWraps(*this);                                        \
+    }                                                                                              \
+    TEST_F(Fixture, EditLimitsTypingButNotCode) {                                                  \
+        control_suite::EditLimitsTypingButNotCode(*this);                                          \
+    }                                                                                              \
+    TEST_F(Fixture, FocusLeavesADisabledControl) {                                                 \
+        control_suite::FocusLeavesADisabledControl(*this);                                         \
+    }

@@ -62,9 +62,6 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kTrayOffCaption", sjis::kTrayOffCaption, "Velmora!"},
     {"kIconDialogTitle", sjis::kIconDialogTitle, "アイコンの選択"},
     {"kIconDialogFilter", sjis::kIconDialogFilter, "アイコン (*.ico)|*.ico"},
-    {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
-    {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
-     "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
     {"kButtonStartUp", sjis::kButtonStartUp, "スタートアップに登録(通常起動)"},
     {"kButtonQuickLaunch", sjis::kButtonQuickLaunch, "クイックランチャに登録(非常駐モード)"},
     {"kFontPGothic", sjis::kFontPGothic, "ＭＳ Ｐゴシック"},
@@ -72,6 +69,9 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kDialogChooseSound", sjis::kDialogChooseSound, "サウンドファイルの選択"},
     {"kFilterPrograms", sjis::kFilterPrograms, "プログラム(*.exe)|*.exe"},
     {"kFilterSounds", sjis::kFilterSounds, "サウンドファイル(*.wav)|*.wav"},
+    {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
+    {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
+     "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
 };
 
 } // namespace vm::sjis_test
