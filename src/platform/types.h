@@ -13,6 +13,9 @@ using Hwnd = std::uintptr_t;
 using HMonitor = std::uintptr_t;
 using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
+using HKey = std::uintptr_t;
+// COM results: 0 or above is success.
+using HResult = std::int32_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.

@@ -20,6 +20,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -31,6 +32,8 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/kernel_objects.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_shell_link.h"
 #include "platform/sim/sim_window.h"
 #include "platform/types.h"
 
@@ -139,6 +142,13 @@ public:
     void at(std::uint64_t timeMs, std::function<void()> event);
 
     SimFiles& files() { return files_; }
+    SimRegistry& registry() { return registry_; }
+    // What GetWindowsDirectoryA answers; "C:\\WINDOWS" unless set.
+    void setWindowsDirectory(std::string path) { windowsDirectory_ = std::move(path); }
+    // CoCreateInstance of the shell link fails, as without COM.
+    void setShellLinkFails(bool on) { shellLinkFails_ = on; }
+    // The shortcut a program saved at path, if any.
+    std::optional<ShellLinkRecord> shellLink(const std::string& path) const;
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
@@ -149,6 +159,7 @@ private:
     friend class SimWindowSystem;
     friend class SimShell;
     friend class SimOperatingSystem;
+    friend class SimShellLink;
 
     struct Process;
     struct Monitor {
@@ -235,6 +246,10 @@ private:
     std::uint64_t order_ = 0; // sequence of events, timers and messages
     CallLog log_;
     SimFiles files_{now_};
+    SimRegistry registry_;
+    std::string windowsDirectory_ = "C:\\WINDOWS";
+    bool shellLinkFails_ = false;
+    std::map<std::string, ShellLinkRecord> shellLinks_; // by folded path
     KernelObjects kernel_;
 
     std::unordered_map<std::uint32_t, std::unique_ptr<Process>> processes_;
