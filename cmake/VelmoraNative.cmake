@@ -33,6 +33,10 @@ if(VELMORA_TEST_SOURCES)
         PROPERTIES ENVIRONMENT "${VELMORA_SANITIZER_ENV}" TIMEOUT 120)
 endif()
 
+# No source includes a header of a layer above its own.
+add_test(NAME velmora_include_layers
+    COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)
+
 if(VELMORA_BENCH_SOURCES)
     velmora_add_program(velmora_bench ${VELMORA_BENCH_SOURCES})
     target_link_libraries(velmora_bench PRIVATE velmora_sim_bench velmora_core_bench)

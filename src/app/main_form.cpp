@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include <utility>
+
 #include "app/hand_over.h"
 #include "platform/constants.h"
 #include "sys/sjis_literals.h"
@@ -28,13 +30,6 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         });
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
-    timer_.OnTimer = [this] { TimerTimer(); };
-    controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
-    controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
-    controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
-    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
-    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
-    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
         TaskbarTrackerHooks{
@@ -45,16 +40,29 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
                                                      trayIcon_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
-        context_, controls_, state_, taskbar_, timer_, settingsWindow_, monitors_,
+        context_, controls_, state_, taskbar_, timer_, settingsWindow_, monitors_, *tracker_,
+        *windowHandler_,
         WatchCycleHooks{
             .CheckRestart = [this] { return CheckRestart(); },
             .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
-            .CheckTaskbar = [this] { tracker_->CheckTaskbar(); },
-            .HandleWindow =
-                [this](Hwnd w, const WindowIdentity& id) { windowHandler_->HandleWindow(w, id); },
             .CloseController = [this] { Close(); },
         });
+    WireHandlers();
+}
+
+void TMainForm::WireHandlers() {
+    timer_.OnTimer = EventHandler(&TMainForm::TimerTimer);
+    controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
+    controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
+    controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
+    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
+    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
+    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
+    controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
+    controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
+    controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
+    controls_.Slider.OnChange = EventHandler([this] { tracker_->TrackBarChange(); });
 }
 
 TMainForm::~TMainForm() {
@@ -68,7 +76,7 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
     switch (msg) {
         case wm::TIMER:
             if (wParam == timer_.Id())
-                Guarded([this] { timer_.Fire(); });
+                timer_.Fire();
             return 0;
         case wm::COPYDATA:
             Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
@@ -99,7 +107,11 @@ void TMainForm::Guarded(F&& handler) {
 }
 
 Handler TMainForm::EventHandler(void (TMainForm::*method)()) {
-    return [this, method] { Guarded([this, method] { (this->*method)(); }); };
+    return EventHandler([this, method] { (this->*method)(); });
+}
+
+Handler TMainForm::EventHandler(Handler handler) {
+    return [this, handler = std::move(handler)] { Guarded(handler); };
 }
 
 void TMainForm::ErrorHook() {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/program_context.h"
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
+#include "sys/program_context.h"
 #include "sys/window_identity.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
@@ -56,8 +56,12 @@ private:
     // Runs an event handler; an error escaping it goes to the error hook.
     template <typename F>
     void Guarded(F&& handler);
+    // Wires every control's and the timer's handler, each through the guard.
+    // The only place where handlers are set.
+    void WireHandlers();
     // A control's handler that runs guarded, as every event is.
     Handler EventHandler(void (TMainForm::*method)());
+    Handler EventHandler(Handler handler);
     void ErrorHook();
     bool FormCloseQuery();
     Rect VirtualScreenRect();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "app/program_context.h"
+#include "sys/program_context.h"
 
 namespace vm {
 

@@ -89,6 +89,29 @@ inline constexpr std::uint32_t TIMER = 0x0113u;
 inline constexpr std::uint32_t USER = 0x0400u;
 } // namespace wm
 
+namespace mb {
+inline constexpr std::uint32_t OK = 0x0u;
+inline constexpr std::uint32_t OKCANCEL = 0x1u;
+inline constexpr std::uint32_t YESNOCANCEL = 0x3u;
+inline constexpr std::uint32_t YESNO = 0x4u;
+inline constexpr std::uint32_t ICONERROR = 0x10u;
+inline constexpr std::uint32_t ICONQUESTION = 0x20u;
+inline constexpr std::uint32_t ICONWARNING = 0x30u;
+inline constexpr std::uint32_t ICONINFORMATION = 0x40u;
+inline constexpr std::uint32_t DEFBUTTON2 = 0x100u;
+inline constexpr std::uint32_t DEFBUTTON3 = 0x200u;
+inline constexpr std::uint32_t SETFOREGROUND = 0x10000u;
+inline constexpr std::uint32_t TOPMOST = 0x40000u;
+} // namespace mb
+
+// The buttons a message box answers with (IDOK, IDYES, ...).
+namespace id_ {
+inline constexpr int OK = 1;
+inline constexpr int CANCEL = 2;
+inline constexpr int YES = 6;
+inline constexpr int NO = 7;
+} // namespace id_
+
 namespace abm {
 inline constexpr std::uint32_t GETSTATE = 4;
 inline constexpr std::uint32_t GETTASKBARPOS = 5;

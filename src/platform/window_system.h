@@ -39,6 +39,12 @@ public:
     virtual std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) = 0;
     // Either argument may be null, meaning "any".
     virtual Hwnd FindWindowA(const char* className, const char* windowName) = 0;
+    // The windows below parent (0: the top-level windows), after childAfter
+    // (0: from the first) in z-order; className and windowName as above.
+    virtual Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                               const char* windowName) = 0;
+    // The parent of a child window, the owner of a top-level one, else 0.
+    virtual Hwnd GetParent(Hwnd window) = 0;
     virtual Hwnd GetDesktopWindow() = 0;
     virtual int GetSystemMetrics(int index) = 0;
     virtual bool GetCursorPos(Point& point) = 0;
@@ -69,6 +75,10 @@ public:
     virtual bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
     virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
+    // A modal message box; type holds the mb:: flags. Returns the id_:: of
+    // the button pressed, 0 when the box could not be shown.
+    virtual int MessageBoxA(Hwnd owner, const char* text, const char* caption,
+                            std::uint32_t type) = 0;
 
     // The program's own windows. The backend registers the class on first
     // use and routes every message of the window to proc.

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/program_context.h"
+#include "sys/program_context.h"
 #include "ui/main_form_controls.h"
 
 namespace vm {

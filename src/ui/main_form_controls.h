@@ -93,13 +93,12 @@ struct MainFormControls {
         LabelTarnsPer.SetEnabled(false);
         CHKStartMenu.SetEnabled(false);
         PPRestore.SetEnabled(false);
-        CHKCap.OnClick = [this] { CHKCapClick(); };
-        CHKWav.OnClick = [this] { CHKWavClick(); };
     }
     MainFormControls(const MainFormControls&) = delete;
     MainFormControls& operator=(const MainFormControls&) = delete;
 
     // The fields of an announcement are usable only while their box is on.
+    // The controller wires them to CHKCap's and CHKWav's clicks.
     void CHKCapClick() { TxtCap.SetEnabled(CHKCap.Checked()); }
     void CHKWavClick() {
         TxtWav.SetEnabled(CHKWav.Checked());

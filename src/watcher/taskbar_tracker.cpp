@@ -48,10 +48,7 @@ TaskbarTracker::TaskbarTracker(ProgramContext& context, MainFormControls& contro
                                TaskbarInfo& taskbar, TrayIcon& trayIcon, Form& settingsWindow,
                                TaskbarTrackerHooks hooks)
     : context_(context), controls_(controls), taskbar_(taskbar), trayIcon_(trayIcon),
-      settingsWindow_(settingsWindow), hooks_(std::move(hooks)) {
-    controls_.PPEnabled.OnClick = [this] { PPEnabledClick(); };
-    controls_.Slider.OnChange = [this] { TrackBarChange(); };
-}
+      settingsWindow_(settingsWindow), hooks_(std::move(hooks)) {}
 
 void TaskbarTracker::CheckTaskbar() {
     // Without a taskbar the pass still asks the shell: its unanswered query

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/program_context.h"
 #include "platform/types.h"
+#include "sys/program_context.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"
@@ -27,7 +27,8 @@ struct TaskbarTrackerHooks {
 
 class TaskbarTracker {
 public:
-    // Binds PPEnabled's click and the slider's change to their handlers.
+    // The controller wires PPEnabled's click to PPEnabledClick and the
+    // slider's change to TrackBarChange.
     TaskbarTracker(ProgramContext& context, MainFormControls& controls, TaskbarInfo& taskbar,
                    TrayIcon& trayIcon, Form& settingsWindow, TaskbarTrackerHooks hooks);
     TaskbarTracker(const TaskbarTracker&) = delete;

@@ -9,9 +9,11 @@ namespace vm {
 
 WatchCycle::WatchCycle(ProgramContext& context, const MainFormControls& controls, WatchState& state,
                        const TaskbarInfo& taskbar, Timer& timer, const Form& settingsWindow,
-                       DisplayMonitors& monitors, WatchCycleHooks hooks)
+                       DisplayMonitors& monitors, TaskbarTracker& tracker, WindowHandler& handler,
+                       WatchCycleHooks hooks)
     : context_(context), controls_(controls), state_(state), taskbar_(taskbar), timer_(timer),
-      settingsWindow_(settingsWindow), monitors_(monitors), hooks_(std::move(hooks)) {}
+      settingsWindow_(settingsWindow), monitors_(monitors), tracker_(tracker), handler_(handler),
+      hooks_(std::move(hooks)) {}
 
 void WatchCycle::TimerTimer() {
     timer_.SetEnabled(false);
@@ -83,7 +85,7 @@ void WatchCycle::CheckTaskbarRect() {
 void WatchCycle::RunFullPass() {
     // Monitors come and go with display changes; the list is cheap to read.
     monitors_.Refresh(context_.platform.win);
-    hooks_.CheckTaskbar();
+    tracker_.CheckTaskbar();
     state_.Counting = false;
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
     if (context_.commandLine.IsQuick()) {
@@ -99,7 +101,7 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
     }
     if (PassesPreFilter(window)) {
         const WindowIdentity identity = GetWindowIdentity(context_.platform, window);
-        hooks_.HandleWindow(window, identity);
+        handler_.HandleWindow(window, identity);
     }
     return true;
 }

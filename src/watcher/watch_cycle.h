@@ -6,24 +6,24 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/program_context.h"
 #include "sys/display_monitors.h"
-#include "sys/window_identity.h"
+#include "sys/program_context.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/timer.h"
 #include "watcher/taskbar_info.h"
+#include "watcher/taskbar_tracker.h"
 #include "watcher/watch_state.h"
+#include "watcher/window_handler.h"
 
 namespace vm {
 
-// What a tick asks of the rest of the controller.
+// What a tick asks of the controller itself. The taskbar check and the
+// per-window step are the watcher's own: the cycle calls them directly.
 struct WatchCycleHooks {
     std::function<bool()> CheckRestart;
     std::function<void()> CheckTaskbarReveal;
     std::function<void(std::int16_t percent, bool force)> ApplyTranslucency;
-    std::function<void()> CheckTaskbar;
-    std::function<void(Hwnd, const WindowIdentity&)> HandleWindow;
     std::function<void()> CloseController;
 };
 
@@ -31,7 +31,8 @@ class WatchCycle {
 public:
     WatchCycle(ProgramContext& context, const MainFormControls& controls, WatchState& state,
                const TaskbarInfo& taskbar, Timer& timer, const Form& settingsWindow,
-               DisplayMonitors& monitors, WatchCycleHooks hooks);
+               DisplayMonitors& monitors, TaskbarTracker& tracker, WindowHandler& handler,
+               WatchCycleHooks hooks);
 
     void TimerTimer();
     void RunFullPass();
@@ -52,6 +53,8 @@ private:
     Timer& timer_;
     const Form& settingsWindow_;
     DisplayMonitors& monitors_;
+    TaskbarTracker& tracker_;
+    WindowHandler& handler_;
     WatchCycleHooks hooks_;
 };
 

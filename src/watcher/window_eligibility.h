@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/program_context.h"
 #include "platform/types.h"
 #include "sys/display_monitors.h"
+#include "sys/program_context.h"
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
 #include "ui/main_form_controls.h"

@@ -2,9 +2,9 @@
 // candidate, its relocation, within the same call.
 #pragma once
 
-#include "app/program_context.h"
 #include "platform/types.h"
 #include "sys/display_monitors.h"
+#include "sys/program_context.h"
 #include "sys/window_identity.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"

@@ -186,6 +186,17 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
 }
 
+TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
+    Program& program = Launch({});
+    // The slider's change moves the settings window, asking for its rectangle.
+    desk.failNextCall("GetWindowRect");
+    const std::uint64_t start = desk.now();
+    program.MainForm()->Controls().Slider.SetPosition(5);
+    EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_EQ(program.MainForm()->Controls().LblPosition.Caption(), "5");
+}
+
 TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
     desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
     Program& program = Launch({});

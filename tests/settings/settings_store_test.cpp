@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_context.h"
 #include "platform/sim/sim_desktop.h"
 #include "settings/settings_write_error.h"
+#include "sys/program_context.h"
 #include "sys/sjis_literals.h"
 
 namespace vm {
@@ -21,6 +21,12 @@ constexpr char kFolder[] = "C:\\Program Files\\Velmora\\";
 // The program's folder on the simulated desktop, the controls the settings
 // load into and the store between them.
 struct SettingsScene {
+    // The controller's wiring of the announcement boxes.
+    SettingsScene() {
+        controls.CHKCap.OnClick = [this] { controls.CHKCapClick(); };
+        controls.CHKWav.OnClick = [this] { controls.CHKWavClick(); };
+    }
+
     sim::SimDesktop desk;
     std::uint32_t pid = desk.addProcess(std::string(kFolder) + "Velmora.exe");
     ProgramContext context{desk.platformFor(pid), CommandLine{},

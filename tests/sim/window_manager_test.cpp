@@ -167,5 +167,61 @@ TEST_F(WindowManagerTest, DestroyingTheForegroundWindowActivatesTheNextOne) {
     EXPECT_EQ(win.GetForegroundWindow(), below);
 }
 
+TEST_F(WindowManagerTest, ChildWindowsLiveInsideTheirParent) {
+    const Hwnd host = desk.addWindow({.className = "DV2ControlHost", .rect = {100, 50, 400, 450}});
+    const Hwnd pane = desk.addWindow(
+        {.className = "Desktop User Pane", .rect = {10, 20, 110, 70}, .parent = host});
+    const Hwnd second = desk.addWindow({.className = "Pane", .parent = host});
+    const Hwnd own =
+        win.CreateWindowExA(0, "Own", "", ws::CHILD | ws::VISIBLE, 5, 5, 20, 20, host, nullptr);
+    ASSERT_NE(own, 0u);
+    EXPECT_EQ(win.CreateWindowExA(0, "Orphan", "", ws::CHILD, 0, 0, 1, 1, 0, nullptr), 0u);
+
+    EXPECT_EQ(enumerated(), (std::vector<Hwnd>{host}));
+    EXPECT_EQ(win.FindWindowA("Desktop User Pane", nullptr), 0u);
+    EXPECT_EQ(win.FindWindowExA(host, 0, "desktop user pane", nullptr), pane);
+    EXPECT_EQ(win.FindWindowExA(host, 0, nullptr, nullptr), pane);
+    EXPECT_EQ(win.FindWindowExA(host, pane, nullptr, nullptr), second);
+    EXPECT_EQ(win.FindWindowExA(host, second, nullptr, nullptr), own);
+    EXPECT_EQ(win.FindWindowExA(host, host, nullptr, nullptr), 0u);
+    EXPECT_EQ(win.FindWindowExA(0, 0, "DV2ControlHost", nullptr), host);
+    EXPECT_EQ(win.GetParent(pane), host);
+    EXPECT_EQ(win.GetParent(host), 0u);
+    EXPECT_EQ(rectOf(pane), (Rect{110, 70, 210, 120}));
+
+    desk.showWindow(host, sw::HIDE);
+    EXPECT_FALSE(win.IsWindowVisible(pane));
+    desk.showWindow(host, sw::SHOW);
+    EXPECT_TRUE(win.IsWindowVisible(pane));
+
+    desk.destroyWindow(host);
+    EXPECT_FALSE(win.IsWindow(pane));
+    EXPECT_FALSE(win.IsWindow(own));
+}
+
+TEST_F(WindowManagerTest, PopupOwnerIsItsParent) {
+    const Hwnd owner = desk.addWindow({.className = "Owner"});
+    const Hwnd popup = desk.addWindow({.className = "Popup", .style = ws::POPUP, .owner = owner});
+    const Hwnd overlapped = desk.addWindow({.className = "Overlapped", .owner = owner});
+    EXPECT_EQ(win.GetParent(popup), owner);
+    EXPECT_EQ(win.GetParent(overlapped), 0u);
+}
+
+TEST_F(WindowManagerTest, MessageBoxesAreRecordedAndAnswered) {
+    const Hwnd owner = desk.addWindow({.className = "Owner"});
+    desk.queueMessageBoxAnswer(id_::NO);
+    EXPECT_EQ(win.MessageBoxA(owner, "text", "caption", mb::YESNO | mb::ICONQUESTION), id_::NO);
+    // Unanswered boxes press their default button.
+    EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO), id_::YES);
+    EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO | mb::DEFBUTTON2), id_::NO);
+    EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::OK), id_::OK);
+    EXPECT_EQ(win.MessageBoxA(0x7FFC, "gone", "owner", mb::OK), 0);
+    ASSERT_EQ(desk.messageBoxes().size(), 4u);
+    EXPECT_EQ(desk.messageBoxes()[0].owner, owner);
+    EXPECT_EQ(desk.messageBoxes()[0].text, "text");
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "caption");
+    EXPECT_EQ(desk.messageBoxes()[0].pid, pid);
+}
+
 } // namespace
 } // namespace vm::sim

@@ -1,12 +1,16 @@
 #include "watcher/watch_cycle.h"
 
 #include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
+#include "watcher_scene.h"
 
 namespace vm {
 namespace {
@@ -14,37 +18,28 @@ namespace {
 using sim::SimDesktop;
 using sim::WindowSpec;
 
-// A watch cycle with recording hooks in place of the rest of the controller.
+// A watch cycle with the watcher's own tracker and window handler, and
+// recording hooks in place of the rest of the controller. A full pass shows
+// in the call log as its monitor refresh; a window that reached the handler
+// as the handler's first question about it (IsZoomed).
 class WatchCycleTest : public ::testing::Test {
 protected:
-    explicit WatchCycleTest(std::vector<std::string> args = {}) {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        taskbarWindow = desk.addTaskbar();
-        self = desk.addProcess("C:\\Velmora\\Velmora.exe");
-        context = std::make_unique<ProgramContext>(
-            ProgramContext{desk.platformFor(self), CommandLine(std::move(args)), {}});
+    explicit WatchCycleTest(std::vector<std::string> args = {}) : scene(std::move(args)) {
         timerWindow = context->platform.win.CreateWindowExA(
             0, "TMainForm", "", 0, 0, 0, 0, 0, 0,
             [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
         timer = std::make_unique<Timer>(context->platform.win, 1, 250);
         timer->Bind(timerWindow);
-        settingsWindow = std::make_unique<Form>(context->platform.win);
         taskbar.Handle = taskbarWindow;
         cycle = std::make_unique<WatchCycle>(
-            *context, controls, state, taskbar, *timer, *settingsWindow, monitors,
+            *context, controls, state, taskbar, *timer, *settingsWindow, scene.monitors,
+            *scene.tracker, *scene.handler,
             WatchCycleHooks{.CheckRestart = [this] { return restart; },
                             .CheckTaskbarReveal = [] {},
                             .ApplyTranslucency = [](std::int16_t, bool) {},
-                            .CheckTaskbar = [this] { ++fullPasses; },
-                            .HandleWindow =
-                                [this](Hwnd w, const WindowIdentity& id) {
-                                    handled.push_back(w);
-                                    identities.push_back(id);
-                                },
                             .CloseController = [this] { ++closes; }});
         cycle->TimerTimer(); // settles the first change
-        fullPasses = 0;
-        handled.clear();
+        desk.clearCalls();
     }
 
     Hwnd AddWindow(WindowSpec spec) {
@@ -52,51 +47,66 @@ protected:
             spec.className = "AppWindow";
         return desk.addWindow(spec);
     }
+    int FullPasses() const {
+        return static_cast<int>(std::count_if(
+            desk.calls().begin(), desk.calls().end(), [this](const sim::CallRecord& c) {
+                return c.pid == self && c.name == "EnumDisplayMonitors";
+            }));
+    }
+    std::vector<Hwnd> Handled() const {
+        std::vector<Hwnd> windows;
+        for (const sim::CallRecord& c : desk.calls()) {
+            if (c.pid != self || c.name != "IsZoomed")
+                continue;
+            // The taskbar check measures the taskbar the same way.
+            const Hwnd w = static_cast<Hwnd>(std::stoull(c.args));
+            if (w != taskbarWindow && std::find(windows.begin(), windows.end(), w) == windows.end())
+                windows.push_back(w);
+        }
+        return windows;
+    }
 
-    SimDesktop desk;
-    std::uint32_t self = 0;
-    Hwnd taskbarWindow = 0;
+    WatcherScene scene;
+    SimDesktop& desk = scene.desk;
+    std::uint32_t self = scene.self;
+    Hwnd taskbarWindow = desk.taskbar();
+    std::unique_ptr<ProgramContext>& context = scene.context;
+    MainFormControls& controls = scene.controls;
+    WatchState& state = scene.watch;
+    TaskbarInfo& taskbar = scene.taskbar;
+    std::unique_ptr<Form>& settingsWindow = scene.settingsWindow;
     Hwnd timerWindow = 0;
-    std::unique_ptr<ProgramContext> context;
-    MainFormControls controls;
-    WatchState state;
-    TaskbarInfo taskbar;
-    DisplayMonitors monitors;
     std::unique_ptr<Timer> timer;
-    std::unique_ptr<Form> settingsWindow;
     std::unique_ptr<WatchCycle> cycle;
     bool restart = false;
-    int fullPasses = 0;
     int closes = 0;
-    std::vector<Hwnd> handled;
-    std::vector<WindowIdentity> identities;
 };
 
 TEST_F(WatchCycleTest, AnyWindowCreatedOrDestroyedTriggersAFullPassAQuietTickNone) {
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 0);
+    EXPECT_EQ(FullPasses(), 0);
     EXPECT_TRUE(timer->Enabled());
     const Hwnd invisible = AddWindow({.title = "hidden", .visible = false});
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 1);
+    EXPECT_EQ(FullPasses(), 1);
     desk.destroyWindow(invisible);
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 2);
+    EXPECT_EQ(FullPasses(), 2);
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 2);
+    EXPECT_EQ(FullPasses(), 2);
 }
 
 TEST_F(WatchCycleTest, ForegroundChangesAndMovesTriggerAFullPass) {
     const Hwnd a = AddWindow({.title = "a"});
     cycle->TimerTimer();
-    fullPasses = 0;
+    desk.clearCalls();
     desk.setForeground(a);
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 1);
+    EXPECT_EQ(FullPasses(), 1);
     EXPECT_EQ(state.LastForeground, a);
     desk.platformFor(self).win.MoveWindow(a, 10, 40, 300, 200, true);
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 2);
+    EXPECT_EQ(FullPasses(), 2);
     EXPECT_EQ(state.LastForegroundRect, (Rect{10, 40, 310, 240}));
 }
 
@@ -104,14 +114,14 @@ TEST_F(WatchCycleTest, NoVisibleForegroundClearsLastForegroundWithoutAPass) {
     const Hwnd a = AddWindow({.title = "a"});
     desk.setForeground(a);
     cycle->TimerTimer();
-    fullPasses = 0;
+    desk.clearCalls();
     desk.setForeground(0);
     cycle->TimerTimer();
     EXPECT_EQ(state.LastForeground, Hwnd{0});
-    EXPECT_EQ(fullPasses, 0);
+    EXPECT_EQ(FullPasses(), 0);
     desk.setForeground(a);
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 1);
+    EXPECT_EQ(FullPasses(), 1);
 }
 
 TEST_F(WatchCycleTest, AMinimizedForegroundWindowIsComparedByHandleOnly) {
@@ -121,20 +131,23 @@ TEST_F(WatchCycleTest, AMinimizedForegroundWindowIsComparedByHandleOnly) {
     const Rect before = state.LastForegroundRect;
     desk.platformFor(self).win.ShowWindow(a, sw::MINIMIZE);
     desk.setForeground(a);
-    fullPasses = 0;
+    desk.clearCalls();
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 0);
+    EXPECT_EQ(FullPasses(), 0);
     EXPECT_EQ(state.LastForegroundRect, before);
 }
 
 TEST_F(WatchCycleTest, TaskbarRectangleChangesAndAMissingTaskbarTriggerAFullPass) {
     desk.setTaskbar({.rect = {0, 0, 1024, 2}, .autoHide = true});
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 1);
-    taskbar.Handle = 0;
+    EXPECT_EQ(FullPasses(), 1);
+    // Gone for good: every tick runs a pass, whose taskbar check gives up
+    // after its retries.
+    desk.destroyWindow(taskbarWindow);
     cycle->TimerTimer();
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 3);
+    EXPECT_EQ(FullPasses(), 3);
+    EXPECT_EQ(taskbar.Handle, Hwnd{0});
 }
 
 TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
@@ -142,10 +155,10 @@ TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
     const Hwnd b = AddWindow({.title = "b"});
     desk.setForeground(a);
     cycle->TimerTimer();
-    fullPasses = 0;
+    desk.clearCalls();
     taskbar.Hidden = true;
     cycle->TimerTimer();
-    EXPECT_EQ(fullPasses, 1);
+    EXPECT_EQ(FullPasses(), 1);
     EXPECT_TRUE(state.LastHidden);
     std::vector<Hwnd> order;
     desk.platformFor(self).win.EnumWindows([&](Hwnd w) {
@@ -164,10 +177,9 @@ TEST_F(WatchCycleTest, OnlyPlausibleWindowsReachTheHandler) {
     const std::uint32_t app = desk.addProcess("C:\\Apps\\Editor.exe");
     const Hwnd plausible = AddWindow({.className = "Edit ", .title = "doc ", .pid = app});
     cycle->RunFullPass();
-    ASSERT_EQ(handled, (std::vector<Hwnd>{plausible}));
-    EXPECT_EQ(identities[0].Title, "doc");
-    EXPECT_EQ(identities[0].ClassName, "Edit");
-    EXPECT_EQ(identities[0].ExeName, "EDITOR.EXE");
+    ASSERT_EQ(Handled(), (std::vector<Hwnd>{plausible}));
+    // The handler got the window's identity: the log of moved windows holds it.
+    EXPECT_EQ(controls.ListBoxLog.Items(), (std::vector<std::string>{"EDITOR.EXE", "doc", "Edit"}));
 }
 
 TEST_F(WatchCycleTest, NothingReachesTheHandlerWhileWatchingIsOffOrTheSettingsAreOpen) {
@@ -175,22 +187,24 @@ TEST_F(WatchCycleTest, NothingReachesTheHandlerWhileWatchingIsOffOrTheSettingsAr
     controls.PPEnabled.SetChecked(false);
     cycle->RunFullPass();
     controls.PPEnabled.SetChecked(true);
-    controls.PPEnabled.SetVisible(false);
+    // Suspended: the taskbar at the bottom hides the enable item.
+    desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     cycle->RunFullPass();
-    controls.PPEnabled.SetVisible(true);
+    EXPECT_FALSE(controls.PPEnabled.Visible());
+    desk.setTaskbar({});
     settingsWindow->Show();
     cycle->RunFullPass();
-    EXPECT_TRUE(handled.empty());
+    EXPECT_TRUE(Handled().empty());
     settingsWindow->Hide();
     cycle->RunFullPass();
-    EXPECT_EQ(handled.size(), 1u);
+    EXPECT_EQ(Handled().size(), 1u);
 }
 
 TEST_F(WatchCycleTest, TheHandlerSeesWindowsTopOfTheZOrderFirst) {
     const Hwnd lower = AddWindow({.title = "lower"});
     const Hwnd upper = AddWindow({.title = "upper"});
     cycle->RunFullPass();
-    EXPECT_EQ(handled, (std::vector<Hwnd>{upper, lower}));
+    EXPECT_EQ(Handled(), (std::vector<Hwnd>{upper, lower}));
 }
 
 TEST_F(WatchCycleTest, ARestartEndsTheTickWithTheTimerStopped) {
@@ -198,7 +212,7 @@ TEST_F(WatchCycleTest, ARestartEndsTheTickWithTheTimerStopped) {
     AddWindow({.title = "a"});
     cycle->TimerTimer();
     EXPECT_EQ(closes, 1);
-    EXPECT_EQ(fullPasses, 0);
+    EXPECT_EQ(FullPasses(), 0);
     EXPECT_FALSE(timer->Enabled());
 }
 

@@ -44,6 +44,9 @@ public:
                                 .BtnCancelClick = [this] { settingsWindow->Hide(); }});
         handler = std::make_unique<WindowHandler>(*context, controls, taskbar, watch, tray,
                                                   monitors, *tracker);
+        // The wiring the controller does for the watcher's handlers.
+        controls.PPEnabled.OnClick = [this] { tracker->PPEnabledClick(); };
+        controls.Slider.OnChange = [this] { tracker->TrackBarChange(); };
         monitors.Refresh(context->platform.win);
     }
 

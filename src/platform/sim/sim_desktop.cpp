@@ -111,6 +111,9 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->exStyle = spec.exStyle;
     window->pid = pid;
     window->owner = spec.owner;
+    if (spec.parent != 0 && !exists(spec.parent))
+        throw std::out_of_range("a child window needs a parent of the simulated desktop");
+    window->parent = spec.parent;
     window->refusesMoves = spec.refusesMoves;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)

@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -49,7 +50,17 @@ struct WindowSpec {
     bool visible = true, enabled = true, minimized = false, maximized = false;
     std::uint32_t pid = 0; // 0: the process "C:\\Apps\\app.exe", made on first use
     Hwnd owner = 0;
+    Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+};
+
+// One message box a program showed.
+struct MessageBoxRecord {
+    std::uint32_t pid = 0;
+    Hwnd owner = 0;
+    std::string text;    // ANSI (code page 932)
+    std::string caption; // ANSI (code page 932)
+    std::uint32_t type = 0;
 };
 
 struct TaskbarSpec {
@@ -85,7 +96,8 @@ public:
     // The exit code the process gave PostQuitMessage; -1 before.
     int exitCodeOf(std::uint32_t pid) const;
 
-    // A window of another program, on top of the z-order.
+    // A window of another program, on top of the z-order (or, for a child,
+    // below its parent's earlier children).
     Hwnd addWindow(const WindowSpec& spec);
     // "Shell_TrayWnd" of "C:\\WINDOWS\\explorer.exe". Once the program has
     // registered "TaskbarCreated", adding the taskbar posts that message
@@ -150,10 +162,18 @@ public:
     // The shortcut a program saved at path, if any.
     std::optional<ShellLinkRecord> shellLink(const std::string& path) const;
 
+    // Message boxes: each is recorded, and answered at once with the next
+    // queued answer, or with its default button when none is queued.
+    void queueMessageBoxAnswer(int answer) { messageBoxAnswers_.push_back(answer); }
+    const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
     void setCallLog(bool on) { log_.setEnabled(on); }
     std::vector<std::string> callNames(std::uint32_t pid) const;
+    // An error escaping a platform call: the next call of the Win32 function
+    // of that name, by any program, throws std::runtime_error.
+    void failNextCall(std::string name) { failingCall_ = std::move(name); }
 
 private:
     friend class SimWindowSystem;
@@ -190,6 +210,10 @@ private:
     ProcessList processList();
     template <typename... Args>
     void logCall(std::uint32_t pid, const char* name, const Args&... args) {
+        if (!failingCall_.empty() && failingCall_ == name) {
+            failingCall_.clear();
+            throw std::runtime_error(std::string("simulated failure of ") + name);
+        }
         log_.add(pid, now_, name, args...);
     }
 
@@ -209,6 +233,11 @@ private:
     void move(SimWindow& window, Rect rect);
     Rect maximizedRect(Rect normal);
     void destroyWithOwned(Hwnd window, bool notify);
+    // The window rectangle in screen coordinates, also for a child.
+    Rect screenRect(const SimWindow& window);
+    // Visible itself and every parent up to the top-level window.
+    bool visibleWithParents(const SimWindow& window);
+    int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
     // After the foreground window went away, the next window in z-order
     // that can be active takes its place.
@@ -245,6 +274,7 @@ private:
     std::uint64_t now_ = 0;
     std::uint64_t order_ = 0; // sequence of events, timers and messages
     CallLog log_;
+    std::string failingCall_;
     SimFiles files_{now_};
     SimRegistry registry_;
     std::string windowsDirectory_ = "C:\\WINDOWS";
@@ -293,6 +323,9 @@ private:
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    std::vector<MessageBoxRecord> messageBoxes_;
+    std::deque<int> messageBoxAnswers_;
 
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/constants.h"
 #include "platform/types.h"
@@ -32,7 +33,11 @@ struct SimWindow {
     std::uint32_t exStyle = 0;
     std::uint32_t pid = 0;
     Hwnd owner = 0;
-    WndProc proc; // set for windows the program created
+    // A child window lives inside its parent: its rect is relative to the
+    // parent's window origin, and it is never a top-level window.
+    Hwnd parent = 0;
+    std::vector<Hwnd> children; // top of the siblings' z-order first
+    WndProc proc;               // set for windows the program created
     bool refusesMoves = false;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;

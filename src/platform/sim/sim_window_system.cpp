@@ -44,7 +44,7 @@ bool SimWindowSystem::IsWindow(Hwnd window) {
 bool SimWindowSystem::IsWindowVisible(Hwnd window) {
     desk_.logCall(pid_, "IsWindowVisible", window);
     const SimWindow* target = desk_.find(window);
-    return target != nullptr && target->visible();
+    return target != nullptr && desk_.visibleWithParents(*target);
 }
 
 bool SimWindowSystem::IsWindowEnabled(Hwnd window) {
@@ -112,7 +112,7 @@ bool SimWindowSystem::GetWindowRect(Hwnd window, Rect& rect) {
     const SimWindow* target = desk_.find(window);
     if (target == nullptr)
         return false;
-    rect = target->reportedRect();
+    rect = desk_.screenRect(*target);
     return true;
 }
 
@@ -149,6 +149,47 @@ Hwnd SimWindowSystem::FindWindowA(const char* className, const char* windowName)
         return *it;
     }
     return 0;
+}
+
+Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                                    const char* windowName) {
+    desk_.logCall(pid_, "FindWindowExA", parent, childAfter, className, windowName);
+    std::vector<Hwnd> candidates;
+    if (parent == 0 || parent == kDesktopWindow) {
+        candidates = desk_.zOrder();
+    } else {
+        const SimWindow* above = desk_.find(parent);
+        if (above == nullptr)
+            return 0;
+        candidates = above->children;
+    }
+    auto it = candidates.begin();
+    if (childAfter != 0) {
+        it = std::find(candidates.begin(), candidates.end(), childAfter);
+        // A childAfter that is not one of them finds nothing, as on Windows.
+        if (it == candidates.end())
+            return 0;
+        ++it;
+    }
+    for (; it != candidates.end(); ++it) {
+        const SimWindow& candidate = desk_.window(*it);
+        if (className != nullptr && !EqualsAsciiNoCase(candidate.className, className))
+            continue;
+        if (windowName != nullptr && candidate.titleA() != windowName)
+            continue;
+        return *it;
+    }
+    return 0;
+}
+
+Hwnd SimWindowSystem::GetParent(Hwnd window) {
+    desk_.logCall(pid_, "GetParent", window);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    if (target->parent != 0)
+        return target->parent;
+    return (target->style & ws::POPUP) != 0 ? target->owner : 0;
 }
 
 Hwnd SimWindowSystem::GetDesktopWindow() {
@@ -369,6 +410,15 @@ std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {
     return desk_.registerMessage(name);
 }
 
+int SimWindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* caption,
+                                 std::uint32_t type) {
+    desk_.logCall(pid_, "MessageBoxA", owner, text, caption, type);
+    if (owner != 0 && !desk_.exists(owner))
+        return 0;
+    return desk_.answerMessageBox(
+        {pid_, owner, text == nullptr ? "" : text, caption == nullptr ? "" : caption, type});
+}
+
 Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
                                       const char* windowName, std::uint32_t style, int x, int y,
                                       int width, int height, Hwnd owner, WndProc proc) {
@@ -384,7 +434,14 @@ Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* classNa
     window->style = style & ~(ws::MINIMIZE | ws::MAXIMIZE);
     window->exStyle = exStyle;
     window->pid = pid_;
-    window->owner = owner;
+    // For a child window the last handle is its parent, as in Win32.
+    if ((style & ws::CHILD) != 0) {
+        if (owner == 0 || !desk_.exists(owner))
+            return 0;
+        window->parent = owner;
+    } else {
+        window->owner = owner;
+    }
     window->proc = std::move(proc);
     return desk_.insertWindow(std::move(window)).handle;
 }

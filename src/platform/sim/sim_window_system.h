@@ -29,6 +29,9 @@ public:
     std::int32_t GetWindowLongA(Hwnd window, int index) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) override;
     Hwnd FindWindowA(const char* className, const char* windowName) override;
+    Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                       const char* windowName) override;
+    Hwnd GetParent(Hwnd window) override;
     Hwnd GetDesktopWindow() override;
     int GetSystemMetrics(int index) override;
     bool GetCursorPos(Point& point) override;
@@ -56,6 +59,7 @@ public:
     bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
+    int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
 
     Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
                          std::uint32_t style, int x, int y, int width, int height, Hwnd owner,

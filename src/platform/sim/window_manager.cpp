@@ -48,7 +48,10 @@ SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
     nextHwnd_ += 4;
     SimWindow& added = *window;
     windows_.emplace(added.handle, std::move(window));
-    zOrder_.push_back(added.handle);
+    if (added.parent != 0)
+        windows_.at(added.parent)->children.push_back(added.handle);
+    else
+        zOrder_.push_back(added.handle);
     return added;
 }
 
@@ -175,15 +178,71 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
         if (owned != nullptr && owned->owner == window)
             destroyWithOwned(other, notify);
     }
+    // The window hears of its end before its children do.
     if (notify)
         callProc(window, wm::DESTROY, 0, 0);
+    if (const SimWindow* target = find(window)) {
+        for (const Hwnd child : std::vector<Hwnd>(target->children))
+            destroyWithOwned(child, notify);
+    }
     if (exists(window))
         removeWindow(window);
     std::erase(destroying_, window);
 }
 
+Rect SimDesktop::screenRect(const SimWindow& window) {
+    Rect rect = window.reportedRect();
+    for (Hwnd up = window.parent; up != 0;) {
+        const SimWindow& parent = *windows_.at(up);
+        const Rect origin = parent.reportedRect();
+        rect = {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
+                rect.bottom + origin.top};
+        up = parent.parent;
+    }
+    return rect;
+}
+
+bool SimDesktop::visibleWithParents(const SimWindow& window) {
+    for (const SimWindow* at = &window;; at = windows_.at(at->parent).get()) {
+        if (!at->visible())
+            return false;
+        if (at->parent == 0)
+            return true;
+    }
+}
+
+int SimDesktop::answerMessageBox(MessageBoxRecord record) {
+    const std::uint32_t type = record.type;
+    messageBoxes_.push_back(std::move(record));
+    if (!messageBoxAnswers_.empty()) {
+        const int answer = messageBoxAnswers_.front();
+        messageBoxAnswers_.pop_front();
+        return answer;
+    }
+    // Nobody answered: the default button is pressed.
+    static constexpr int kButtons[][3] = {
+        {id_::OK, id_::OK, id_::OK},
+        {id_::OK, id_::CANCEL, id_::CANCEL},
+        {3, 4, 5},
+        {id_::YES, id_::NO, id_::CANCEL},
+        {id_::YES, id_::NO, id_::NO},
+        {4, id_::CANCEL, id_::CANCEL},
+    };
+    const std::uint32_t buttons = type & 0xFu;
+    const std::uint32_t defaultButton = (type >> 8) & 0xFu;
+    if (buttons >= std::size(kButtons) || defaultButton > 2)
+        return kButtons[0][0];
+    return kButtons[buttons][defaultButton];
+}
+
 void SimDesktop::removeWindow(Hwnd window) {
     const auto it = windows_.find(window);
+    for (const Hwnd child : std::vector<Hwnd>(it->second->children)) {
+        if (exists(child))
+            removeWindow(child);
+    }
+    if (const Hwnd parent = it->second->parent; parent != 0 && exists(parent))
+        std::erase(windows_.at(parent)->children, window);
     std::erase(zOrder_, window);
     std::erase_if(timers_, [window](const auto& timer) { return timer.first.first == window; });
     if (procDepth_ > 0)

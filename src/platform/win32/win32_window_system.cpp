@@ -105,6 +105,15 @@ Hwnd Win32WindowSystem::FindWindowA(const char* className, const char* windowNam
     return FromHandle(::FindWindowA(className, windowName));
 }
 
+Hwnd Win32WindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
+                                      const char* windowName) {
+    return FromHandle(::FindWindowExA(ToHwnd(parent), ToHwnd(childAfter), className, windowName));
+}
+
+Hwnd Win32WindowSystem::GetParent(Hwnd window) {
+    return FromHandle(::GetParent(ToHwnd(window)));
+}
+
 Hwnd Win32WindowSystem::GetDesktopWindow() {
     return FromHandle(::GetDesktopWindow());
 }
@@ -196,6 +205,11 @@ bool Win32WindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintpt
 
 std::uint32_t Win32WindowSystem::RegisterWindowMessageA(const char* name) {
     return ::RegisterWindowMessageA(name);
+}
+
+int Win32WindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* caption,
+                                   std::uint32_t type) {
+    return ::MessageBoxA(ToHwnd(owner), text, caption, type);
 }
 
 } // namespace vm

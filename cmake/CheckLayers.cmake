@@ -1,0 +1,41 @@
+# Fails when a source under src/ includes a header of a layer above its own (run with
+# cmake -P, giving SOURCE_DIR). The layers, lowest first: platform, sys, ui, then the
+# subsystems settings and watcher side by side, then app; each folder may include its
+# own layer and the ones below. The platform backends (platform/win32, platform/sim)
+# stay inside platform.
+cmake_minimum_required(VERSION 3.21)
+
+set(allowed_platform platform)
+set(allowed_sys platform sys)
+set(allowed_ui platform sys ui)
+set(allowed_settings platform sys ui settings)
+set(allowed_watcher platform sys ui watcher)
+set(allowed_app platform sys ui settings watcher app)
+
+file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
+list(SORT sources)
+set(bad "")
+foreach(source IN LISTS sources)
+    string(REGEX MATCH "^[^/]+" layer "${source}")
+    if(NOT DEFINED allowed_${layer})
+        list(APPEND bad "${source}: folder src/${layer} has no layer")
+        continue()
+    endif()
+    file(STRINGS ${SOURCE_DIR}/src/${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^[^\"]*\"([^\"]*)\".*$" "\\1" header "${line}")
+        if(NOT header MATCHES "/")
+            continue() # resource_ids.h and other headers beside the source
+        endif()
+        string(REGEX MATCH "^[^/]+" target "${header}")
+        if(NOT target IN_LIST allowed_${layer})
+            list(APPEND bad "src/${source} includes ${header}")
+        endif()
+    endforeach()
+endforeach()
+
+if(bad)
+    list(JOIN bad "\n  " text)
+    message(FATAL_ERROR "Includes that reach up a layer:\n  ${text}")
+endif()
+message(STATUS "${CMAKE_CURRENT_LIST_FILE}: every include stays in its layer or below")
