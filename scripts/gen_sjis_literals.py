@@ -39,6 +39,8 @@ L = [
  ("kButtonCustom1", "移動(&V)"),
  ("kButtonCustom2", "停止(&M)"),
  ("kButtonCancel", "キャンセル"),
+ ("kAskStartUp", "スタートアップに登録しますか？"),
+ ("kAskQuickLaunch", "クイックランチャに登録しますか？"),
 ]
 out = ["// The program's Japanese texts as Shift-JIS (code page 932) bytes, each",
        "// with its readable form beside it. A test checks every byte against the",

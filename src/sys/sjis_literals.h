@@ -108,5 +108,15 @@ inline constexpr const char kButtonCustom1[] = "\x88\xDA\x93\xAE(&V)";
 inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
 // キャンセル
 inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
+// スタートアップに登録しますか？
+inline constexpr const char kAskStartUp[] =
+    "\x83X\x83^\x81[\x83g\x83"
+    "A\x83"
+    "b\x83v\x82\xC9\x93o\x98^\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81H";
+// クイックランチャに登録しますか？
+inline constexpr const char kAskQuickLaunch[] =
+    "\x83N\x83"
+    "C\x83"
+    "b\x83N\x83\x89\x83\x93\x83`\x83\x83\x82\xC9\x93o\x98^\x82\xB5\x82\xDC\x82\xB7\x82\xA9\x81H";
 
 } // namespace vm::sjis

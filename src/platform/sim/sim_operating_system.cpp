@@ -167,9 +167,13 @@ std::uint32_t SimOperatingSystem::GetFileAttributesA(const char* path) {
     desk_.logCall(pid_, "GetFileAttributesA", path);
     if (path == nullptr)
         return file_attribute::INVALID;
-    if (desk_.files_.exists(path))
+    std::string name(path);
+    // "\\..." is relative to the current drive, which is C:.
+    if (name.size() >= 1 && name[0] == '\\' && (name.size() == 1 || name[1] != '\\'))
+        name.insert(0, "C:");
+    if (desk_.files_.exists(name))
         return file_attribute::ARCHIVE;
-    return desk_.files_.folderExists(path) ? file_attribute::DIRECTORY : file_attribute::INVALID;
+    return desk_.files_.folderExists(name) ? file_attribute::DIRECTORY : file_attribute::INVALID;
 }
 
 std::uint32_t SimOperatingSystem::GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
