@@ -25,4 +25,8 @@ std::string FoldAsciiCase(std::string_view text);
 
 bool EqualsAsciiNoCase(std::string_view a, std::string_view b);
 
+// Index of the last backslash that is a character of its own (not the
+// trail byte of a double-byte character), or npos.
+std::size_t LastBackslash(std::string_view path);
+
 } // namespace vm::sim

@@ -3,7 +3,6 @@
 #include "platform/constants.h"
 #include "platform/sim/cp932.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/text.h"
 
 namespace vm::sim {
 
@@ -13,14 +12,8 @@ namespace {
 constexpr std::size_t kDescriptionLimit = 1024;
 
 std::string FolderOf(const std::string& path) {
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(path[i])))
-            ++i;
-        else if (path[i] == '\\')
-            end = i;
-    }
-    return path.substr(0, end);
+    const std::size_t last = LastBackslash(path);
+    return last == std::string::npos ? std::string() : path.substr(0, last);
 }
 
 } // namespace
