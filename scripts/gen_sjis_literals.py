@@ -39,6 +39,8 @@ L = [
  ("kButtonCustom1", "移動(&V)"),
  ("kButtonCustom2", "停止(&M)"),
  ("kButtonCancel", "キャンセル"),
+ ("kButtonStartUp", "スタートアップに登録(通常起動)"),
+ ("kButtonQuickLaunch", "クイックランチャに登録(非常駐モード)"),
  ("kAskStartUp", "スタートアップに登録しますか？"),
  ("kAskQuickLaunch", "クイックランチャに登録しますか？"),
 ]

@@ -20,7 +20,7 @@ constexpr int kClientHeight = 469;
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     : context_(context), appWindow_(appWindow),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
-      settingsWindow_(context.platform.win), settings_(context, controls_) {
+      settingsWindow_(context.platform.win), settings_(context, controls_), shortcuts_(context) {
     // The settings window has no frame and stays above normal windows.
     window_ = context_.platform.win.CreateWindowExA(
         ws_ex::TOPMOST, kMainFormClass, sjis::kMainFormCaption, ws::POPUP | ws::CLIPCHILDREN, 0, 0,
@@ -56,6 +56,8 @@ void TMainForm::WireHandlers() {
     controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
+    controls_.BtnStartUp.OnClick = EventHandler(&TMainForm::BtnStartUpClick);
+    controls_.BtnQuickLaunch.OnClick = EventHandler(&TMainForm::BtnQuickLaunchClick);
     controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
     controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
     controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);

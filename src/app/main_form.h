@@ -12,6 +12,7 @@
 #include "sys/window_identity.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
+#include "ui/shortcut_registration.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
@@ -40,6 +41,8 @@ public:
     void PPExitClick();
     void PPConfigClick();
     void BtnCancelClick();
+    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(window_); }
+    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(window_); }
     void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
     void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
@@ -88,6 +91,7 @@ private:
     Timer timer_;
     Form settingsWindow_;
     SettingsStore settings_;
+    ShortcutRegistration shortcuts_;
     Hwnd window_ = 0;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<WindowHandler> windowHandler_;

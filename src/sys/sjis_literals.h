@@ -108,6 +108,17 @@ inline constexpr const char kButtonCustom1[] = "\x88\xDA\x93\xAE(&V)";
 inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
 // キャンセル
 inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
+// スタートアップに登録(通常起動)
+inline constexpr const char kButtonStartUp[] =
+    "\x83X\x83^\x81[\x83g\x83"
+    "A\x83"
+    "b\x83v\x82\xC9\x93o\x98^(\x92\xCA\x8F\xED\x8BN\x93\xAE)";
+// クイックランチャに登録(非常駐モード)
+inline constexpr const char kButtonQuickLaunch[] =
+    "\x83N\x83"
+    "C\x83"
+    "b\x83N\x83\x89\x83\x93\x83`\x83\x83\x82\xC9\x93o\x98^(\x94\xF1\x8F\xED\x92\x93\x83\x82\x81["
+    "\x83h)";
 // スタートアップに登録しますか？
 inline constexpr const char kAskStartUp[] =
     "\x83X\x83^\x81[\x83g\x83"

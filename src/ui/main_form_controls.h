@@ -56,6 +56,10 @@ struct MainFormControls {
                                     Button{"BtnCustom1", "\x88\xDA\x93\xAE(&V)"}, // 移動(&V)
                                     Button{"BtnCustom2", "\x92\xE2\x8E~(&M)"}};   // 停止(&M)
 
+    // Shortcuts for the shell.
+    Button BtnStartUp{"BtnStartUp", sjis::kButtonStartUp};
+    Button BtnQuickLaunch{"BtnQuickLaunch", sjis::kButtonQuickLaunch};
+
     // Start-up delay.
     Edit TXTWait{"TXTWait", 2};
     UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};

@@ -48,6 +48,8 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kButtonCustom1", sjis::kButtonCustom1, "移動(&V)"},
     {"kButtonCustom2", sjis::kButtonCustom2, "停止(&M)"},
     {"kButtonCancel", sjis::kButtonCancel, "キャンセル"},
+    {"kButtonStartUp", sjis::kButtonStartUp, "スタートアップに登録(通常起動)"},
+    {"kButtonQuickLaunch", sjis::kButtonQuickLaunch, "クイックランチャに登録(非常駐モード)"},
     {"kAskStartUp", sjis::kAskStartUp, "スタートアップに登録しますか？"},
     {"kAskQuickLaunch", sjis::kAskQuickLaunch, "クイックランチャに登録しますか？"},
 };
