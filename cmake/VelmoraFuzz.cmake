@@ -1,5 +1,7 @@
 # Fuzz build: each fuzz/<name>.cpp is a libFuzzer target fuzz_<name> over the core, and a
-# test that runs it for a bounded number of inputs, seeded from fuzz/corpus/<name>/.
+# test that runs it for a bounded number of inputs, seeded from fuzz/corpus/<name>/, with
+# the dictionary fuzz/<name>.dict, or else the one of its family (fuzz/settings.dict for
+# every settings_* target). scripts/fuzz finds the same files the same way.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "The fuzz build needs clang (use the 'fuzz' preset)")
 endif()
@@ -32,10 +34,17 @@ foreach(file IN LISTS VELMORA_FUZZ_SOURCES)
     if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
         set(corpus ${CMAKE_SOURCE_DIR}/fuzz/corpus/${name})
     endif()
+    set(dict "")
+    string(REGEX REPLACE "_.*" "" family ${name})
+    foreach(candidate ${name} ${family})
+        if(NOT dict AND EXISTS ${CMAKE_SOURCE_DIR}/fuzz/${candidate}.dict)
+            set(dict -dict=${CMAKE_SOURCE_DIR}/fuzz/${candidate}.dict)
+        endif()
+    endforeach()
     add_test(NAME ${target}
         COMMAND ${target} -runs=${VELMORA_FUZZ_RUNS} -max_len=4096 -timeout=10
                 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=${artifacts}/
-                ${found} ${corpus}
+                ${dict} ${found} ${corpus}
         WORKING_DIRECTORY ${fuzz_work}/${name})
     set_tests_properties(${target} PROPERTIES TIMEOUT 600)
 endforeach()

@@ -33,6 +33,18 @@ if(VELMORA_TEST_SOURCES)
         PROPERTIES ENVIRONMENT "${VELMORA_SANITIZER_ENV}" TIMEOUT 120)
 endif()
 
+# The soak: one resident instance under churn, every invariant checked each step. CI runs
+# a simulated hour with a fixed seed; a developer runs the day (see README).
+set(VELMORA_SOAK_HOURS 1 CACHE STRING "Simulated hours the soak test runs")
+if(VELMORA_SOAK_SOURCES)
+    velmora_add_program(velmora_soak ${VELMORA_SOAK_SOURCES})
+    target_include_directories(velmora_soak PRIVATE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(velmora_soak PRIVATE velmora_sim velmora_core)
+    add_test(NAME soak_hour COMMAND velmora_soak --seed 1 --hours ${VELMORA_SOAK_HOURS})
+    set_tests_properties(soak_hour PROPERTIES
+        ENVIRONMENT "${VELMORA_SANITIZER_ENV}" TIMEOUT 900 LABELS soak)
+endif()
+
 # No source includes a header of a layer above its own.
 add_test(NAME velmora_include_layers
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)

@@ -23,6 +23,7 @@ list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/(e2e|win32)/")
 velmora_glob(VELMORA_WIN_TEST_SOURCES tests/win32/*.cpp)
 velmora_glob(VELMORA_E2E_SOURCES tests/e2e/*.cpp)
 velmora_glob(VELMORA_BENCH_SOURCES bench/*.cpp)
+velmora_glob(VELMORA_SOAK_SOURCES soak/*.cpp)
 file(GLOB VELMORA_FUZZ_SOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR} fuzz/*.cpp)
 list(SORT VELMORA_FUZZ_SOURCES)
 

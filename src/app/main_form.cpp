@@ -37,6 +37,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .BtnCancelClick = [this] { BtnCancelClick(); },
         });
+    translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
+    hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
     windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
                                                      trayIcon_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
@@ -44,7 +46,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         *windowHandler_,
         WatchCycleHooks{
             .CheckRestart = [this] { return CheckRestart(); },
-            .CheckTaskbarReveal = [this] { CheckTaskbarReveal(); },
+            .CheckTaskbarReveal = [this] { hiding_->CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
@@ -59,8 +61,10 @@ void TMainForm::WireHandlers() {
     controls_.BtnStartUp.OnClick = EventHandler(&TMainForm::BtnStartUpClick);
     controls_.BtnQuickLaunch.OnClick = EventHandler(&TMainForm::BtnQuickLaunchClick);
     controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
-    controls_.CHKTrans.OnClick = EventHandler(&TMainForm::CHKTransClick);
-    controls_.CHKStartMenu.OnClick = EventHandler(&TMainForm::CHKStartMenuClick);
+    controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
+    controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
+    controls_.CHKStartMenu.OnClick = EventHandler([this] { translucency_->CHKStartMenuClick(); });
+    controls_.PPHide.OnClick = EventHandler([this] { hiding_->PPHideClick(); });
     controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
     controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
     controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
@@ -203,6 +207,8 @@ void TMainForm::Close() {
 
 bool TMainForm::FormCloseQuery() {
     timer_.SetEnabled(false);
+    // Whatever ends the program, the user keeps a visible taskbar.
+    hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
         // A failed save throws: the closing is abandoned and the error hook
         // starts the timer again, so nothing the user set is lost.
@@ -214,10 +220,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::PPExitClick() {
-    if (taskbar_.Hidden) {
-        taskbar_.Hidden = false;
-        ApplyTaskbarVisibility();
-    }
+    hiding_->ShowHiddenTaskbar();
     Close();
 }
 
@@ -247,26 +250,15 @@ void TMainForm::BtnCancelClick() {
     ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }
 
-// Placeholders of the restart, translucency, taskbar hiding and tray image
-// work, which lands later; each answers "no change".
+// Placeholders of the restart and tray image work, which lands later; each
+// answers "no change".
 bool TMainForm::CheckRestart() {
     return false;
 }
 
-void TMainForm::CheckTaskbarReveal() {}
-
-void TMainForm::ApplyTranslucency(std::int16_t, bool) {}
-
-void TMainForm::ApplyTaskbarVisibility() {}
-
 void TMainForm::RebuildTrayImages() {}
 
-// Placeholders of the tray icon and translucency work, which lands later;
-// each does nothing yet.
+// Placeholder of the tray icon work, which lands later; it does nothing yet.
 void TMainForm::CHKTrayClick() {}
-
-void TMainForm::CHKTransClick() {}
-
-void TMainForm::CHKStartMenuClick() {}
 
 } // namespace vm

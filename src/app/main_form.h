@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "appearance/taskbar_hiding.h"
+#include "appearance/translucency.h"
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
@@ -71,15 +73,14 @@ private:
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();
 
+    void ApplyTranslucency(std::int16_t percent, bool force) {
+        translucency_->ApplyTranslucency(percent, force);
+    }
+
     // Placeholders of work that lands later; each answers "no change".
     bool CheckRestart();
-    void CheckTaskbarReveal();
-    void ApplyTranslucency(std::int16_t percent, bool force);
-    void ApplyTaskbarVisibility();
     void RebuildTrayImages();
     void CHKTrayClick();
-    void CHKTransClick();
-    void CHKStartMenuClick();
 
     ProgramContext& context_;
     Hwnd appWindow_;
@@ -94,6 +95,8 @@ private:
     ShortcutRegistration shortcuts_;
     Hwnd window_ = 0;
     std::unique_ptr<TaskbarTracker> tracker_;
+    std::unique_ptr<Translucency> translucency_;
+    std::unique_ptr<TaskbarHiding> hiding_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
     // The virtual screen at creation, which the restart check compares with.

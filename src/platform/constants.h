@@ -26,6 +26,10 @@ inline constexpr std::uint32_t SYSMENU = 0x00080000u;
 inline constexpr std::uint32_t THICKFRAME = 0x00040000u;
 inline constexpr std::uint32_t MINIMIZEBOX = 0x00020000u;
 inline constexpr std::uint32_t MAXIMIZEBOX = 0x00010000u;
+inline constexpr std::uint32_t GROUP = 0x00020000u;
+inline constexpr std::uint32_t TABSTOP = 0x00010000u;
+inline constexpr std::uint32_t VSCROLL = 0x00200000u;
+inline constexpr std::uint32_t HSCROLL = 0x00100000u;
 inline constexpr std::uint32_t OVERLAPPEDWINDOW = 0x00CF0000u;
 } // namespace ws
 
@@ -34,11 +38,20 @@ inline constexpr std::uint32_t TOPMOST = 0x00000008u;
 inline constexpr std::uint32_t TOOLWINDOW = 0x00000080u;
 inline constexpr std::uint32_t APPWINDOW = 0x00040000u;
 inline constexpr std::uint32_t LAYERED = 0x00080000u;
+inline constexpr std::uint32_t CLIENTEDGE = 0x00000200u;
+inline constexpr std::uint32_t STATICEDGE = 0x00020000u;
+inline constexpr std::uint32_t CONTROLPARENT = 0x00010000u;
 } // namespace ws_ex
+
+namespace lwa {
+inline constexpr std::uint32_t COLORKEY = 0x1u;
+inline constexpr std::uint32_t ALPHA = 0x2u;
+} // namespace lwa
 
 namespace gwl {
 inline constexpr int STYLE = -16;
 inline constexpr int EXSTYLE = -20;
+inline constexpr int ID = -12;
 } // namespace gwl
 
 namespace sw {
@@ -79,13 +92,38 @@ inline constexpr int CMONITORS = 80;
 namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
 inline constexpr std::uint32_t DESTROY = 0x0002u;
+inline constexpr std::uint32_t ACTIVATE = 0x0006u;
+inline constexpr std::uint32_t SETFOCUS = 0x0007u;
+inline constexpr std::uint32_t KILLFOCUS = 0x0008u;
+inline constexpr std::uint32_t ENABLE = 0x000Au;
+inline constexpr std::uint32_t SETTEXT = 0x000Cu;
+inline constexpr std::uint32_t GETTEXT = 0x000Du;
+inline constexpr std::uint32_t GETTEXTLENGTH = 0x000Eu;
 inline constexpr std::uint32_t CLOSE = 0x0010u;
 inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
+inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
+inline constexpr std::uint32_t SETFONT = 0x0030u;
+inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
+inline constexpr std::uint32_t NOTIFY = 0x004Eu;
+inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
+inline constexpr std::uint32_t KEYDOWN = 0x0100u;
+inline constexpr std::uint32_t CHAR = 0x0102u;
+inline constexpr std::uint32_t SYSKEYDOWN = 0x0104u;
+inline constexpr std::uint32_t SYSCHAR = 0x0106u;
+inline constexpr std::uint32_t COMMAND = 0x0111u;
 inline constexpr std::uint32_t TIMER = 0x0113u;
+inline constexpr std::uint32_t HSCROLL = 0x0114u;
+inline constexpr std::uint32_t VSCROLL = 0x0115u;
+inline constexpr std::uint32_t UPDATEUISTATE = 0x0128u;
+inline constexpr std::uint32_t CTLCOLOREDIT = 0x0133u;
+inline constexpr std::uint32_t CTLCOLORLISTBOX = 0x0134u;
+inline constexpr std::uint32_t CTLCOLORBTN = 0x0135u;
+inline constexpr std::uint32_t CTLCOLORSTATIC = 0x0138u;
+inline constexpr std::uint32_t PASTE = 0x0302u;
 inline constexpr std::uint32_t USER = 0x0400u;
 } // namespace wm
 
@@ -205,6 +243,192 @@ inline constexpr std::uint32_t DIRECTORY = 0x10u;
 inline constexpr std::uint32_t ARCHIVE = 0x20u;
 inline constexpr std::uint32_t INVALID = 0xFFFFFFFFu; // INVALID_FILE_ATTRIBUTES
 } // namespace file_attribute
+
+// Control IDs the dialog manager gives Enter and Esc.
+namespace id {
+inline constexpr int OK = 1;
+inline constexpr int CANCEL = 2;
+} // namespace id
+
+namespace vk {
+inline constexpr std::uint32_t TAB = 0x09u;
+inline constexpr std::uint32_t RETURN = 0x0Du;
+inline constexpr std::uint32_t ESCAPE = 0x1Bu;
+inline constexpr std::uint32_t SPACE = 0x20u;
+inline constexpr std::uint32_t UP = 0x26u;
+inline constexpr std::uint32_t DOWN = 0x28u;
+} // namespace vk
+
+// Button styles, messages and notifications.
+namespace bs {
+inline constexpr std::uint32_t PUSHBUTTON = 0x0u;
+inline constexpr std::uint32_t DEFPUSHBUTTON = 0x1u;
+inline constexpr std::uint32_t AUTOCHECKBOX = 0x3u;
+inline constexpr std::uint32_t GROUPBOX = 0x7u;
+inline constexpr std::uint32_t TYPEMASK = 0xFu;
+inline constexpr std::uint32_t ICON = 0x40u;
+inline constexpr std::uint32_t CENTER = 0x300u;
+inline constexpr std::uint32_t TOP = 0x400u;
+inline constexpr std::uint32_t BOTTOM = 0x800u;
+inline constexpr std::uint32_t MULTILINE = 0x2000u;
+} // namespace bs
+namespace bm {
+inline constexpr std::uint32_t GETCHECK = 0x00F0u;
+inline constexpr std::uint32_t SETCHECK = 0x00F1u;
+inline constexpr std::uint32_t CLICK = 0x00F5u;
+inline constexpr std::uint32_t SETIMAGE = 0x00F7u;
+} // namespace bm
+namespace bn {
+inline constexpr std::uint32_t CLICKED = 0;
+} // namespace bn
+namespace bst {
+inline constexpr std::uintptr_t UNCHECKED = 0;
+inline constexpr std::uintptr_t CHECKED = 1;
+} // namespace bst
+namespace image {
+inline constexpr std::uintptr_t ICON = 1;
+} // namespace image
+
+// Static texts.
+namespace ss {
+inline constexpr std::uint32_t LEFT = 0x0u;
+inline constexpr std::uint32_t CENTER = 0x1u;
+inline constexpr std::uint32_t RIGHT = 0x2u;
+inline constexpr std::uint32_t NOTIFY = 0x100u;
+inline constexpr std::uint32_t CENTERIMAGE = 0x200u;
+inline constexpr std::uint32_t SUNKEN = 0x1000u;
+} // namespace ss
+
+// Edit fields.
+namespace es {
+inline constexpr std::uint32_t RIGHT = 0x2u;
+inline constexpr std::uint32_t MULTILINE = 0x4u;
+inline constexpr std::uint32_t AUTOVSCROLL = 0x40u;
+inline constexpr std::uint32_t AUTOHSCROLL = 0x80u;
+inline constexpr std::uint32_t READONLY = 0x800u;
+} // namespace es
+namespace em {
+inline constexpr std::uint32_t SETSEL = 0x00B1u;
+inline constexpr std::uint32_t REPLACESEL = 0x00C2u;
+inline constexpr std::uint32_t LIMITTEXT = 0x00C5u;
+inline constexpr std::uint32_t SETREADONLY = 0x00CFu;
+inline constexpr std::uint32_t GETLIMITTEXT = 0x00D5u;
+} // namespace em
+namespace en {
+inline constexpr std::uint32_t CHANGE = 0x0300u;
+} // namespace en
+
+// List boxes.
+namespace lbs {
+inline constexpr std::uint32_t NOTIFY = 0x1u;
+inline constexpr std::uint32_t NOINTEGRALHEIGHT = 0x100u;
+} // namespace lbs
+namespace lb {
+inline constexpr std::uint32_t ADDSTRING = 0x0180u;
+inline constexpr std::uint32_t DELETESTRING = 0x0182u;
+inline constexpr std::uint32_t RESETCONTENT = 0x0184u;
+inline constexpr std::uint32_t SETCURSEL = 0x0186u;
+inline constexpr std::uint32_t GETCURSEL = 0x0188u;
+inline constexpr std::uint32_t GETTEXT = 0x0189u;
+inline constexpr std::uint32_t GETTEXTLEN = 0x018Au;
+inline constexpr std::uint32_t GETCOUNT = 0x018Bu;
+inline constexpr std::uint32_t GETHORIZONTALEXTENT = 0x0193u;
+inline constexpr std::uint32_t SETHORIZONTALEXTENT = 0x0194u;
+inline constexpr std::uint32_t FINDSTRINGEXACT = 0x01A2u;
+inline constexpr std::intptr_t ERR = -1;
+} // namespace lb
+namespace lbn {
+inline constexpr std::uint32_t SELCHANGE = 1;
+} // namespace lbn
+
+// Track bars.
+namespace tbs {
+inline constexpr std::uint32_t AUTOTICKS = 0x1u;
+inline constexpr std::uint32_t VERT = 0x2u;
+inline constexpr std::uint32_t BOTH = 0x8u;
+} // namespace tbs
+namespace tbm {
+inline constexpr std::uint32_t GETPOS = 0x0400u;
+inline constexpr std::uint32_t GETRANGEMIN = 0x0401u;
+inline constexpr std::uint32_t GETRANGEMAX = 0x0402u;
+inline constexpr std::uint32_t SETPOS = 0x0405u;
+inline constexpr std::uint32_t SETRANGEMIN = 0x0407u;
+inline constexpr std::uint32_t SETRANGEMAX = 0x0408u;
+inline constexpr std::uint32_t SETTICFREQ = 0x0414u;
+inline constexpr std::uint32_t SETTHUMBLENGTH = 0x041Bu;
+} // namespace tbm
+// Scroll codes of WM_VSCROLL.
+namespace sb {
+inline constexpr std::uint32_t THUMBPOSITION = 4;
+inline constexpr std::uint32_t ENDSCROLL = 8;
+} // namespace sb
+
+// Up-down spinners.
+namespace uds {
+inline constexpr std::uint32_t WRAP = 0x1u;
+inline constexpr std::uint32_t SETBUDDYINT = 0x2u;
+inline constexpr std::uint32_t ARROWKEYS = 0x20u;
+inline constexpr std::uint32_t NOTHOUSANDS = 0x80u;
+} // namespace uds
+namespace udm {
+inline constexpr std::uint32_t SETBUDDY = 0x0469u;
+inline constexpr std::uint32_t GETBUDDY = 0x046Au;
+inline constexpr std::uint32_t SETRANGE32 = 0x046Fu;
+inline constexpr std::uint32_t GETRANGE32 = 0x0470u;
+inline constexpr std::uint32_t SETPOS32 = 0x0471u;
+inline constexpr std::uint32_t GETPOS32 = 0x0472u;
+} // namespace udm
+
+// System colours (GetSysColor, GetSysColorBrush).
+namespace color {
+inline constexpr int ACTIVECAPTION = 2;
+inline constexpr int INACTIVECAPTION = 3;
+inline constexpr int WINDOWTEXT = 8;
+inline constexpr int CAPTIONTEXT = 9;
+inline constexpr int BTNFACE = 15;
+inline constexpr int INACTIVECAPTIONTEXT = 19;
+} // namespace color
+
+// Fonts.
+namespace fw {
+inline constexpr std::int32_t NORMAL = 400;
+inline constexpr std::int32_t BOLD = 700;
+} // namespace fw
+inline constexpr std::uint8_t kShiftJisCharset = 128;
+
+// InitCommonControlsEx classes.
+namespace icc {
+inline constexpr std::uint32_t UPDOWN_CLASS = 0x10u;
+inline constexpr std::uint32_t BAR_CLASSES = 0x4u;
+inline constexpr std::uint32_t STANDARD_CLASSES = 0x4000u;
+} // namespace icc
+
+// GetOpenFileNameA flags.
+namespace ofn {
+inline constexpr std::uint32_t HIDEREADONLY = 0x4u;
+inline constexpr std::uint32_t PATHMUSTEXIST = 0x800u;
+inline constexpr std::uint32_t FILEMUSTEXIST = 0x1000u;
+inline constexpr std::uint32_t EXPLORER = 0x80000u;
+inline constexpr std::uint32_t ENABLESIZING = 0x800000u;
+} // namespace ofn
+
+// RedrawWindow flags.
+namespace rdw {
+inline constexpr std::uint32_t INVALIDATE = 0x1u;
+inline constexpr std::uint32_t ERASE = 0x4u;
+inline constexpr std::uint32_t ALLCHILDREN = 0x80u;
+inline constexpr std::uint32_t UPDATENOW = 0x100u;
+} // namespace rdw
+
+// The system's class names of the standard controls.
+namespace control_class {
+inline constexpr char BUTTON[] = "Button";
+inline constexpr char EDIT[] = "Edit";
+inline constexpr char STATIC[] = "Static";
+inline constexpr char LISTBOX[] = "ListBox";
+inline constexpr char TRACKBAR[] = "msctls_trackbar32";
+inline constexpr char UPDOWN[] = "msctls_updown32";
+} // namespace control_class
 
 // The parking position of a minimized window.
 inline constexpr std::int32_t kParkedCoordinate = -32000;

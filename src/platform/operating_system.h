@@ -1,5 +1,5 @@
 // The operating system: named mutexes, sleep and clock, version, process
-// snapshot, user name, own module, files, registry, sound, COM.
+// snapshot, libraries, user name, own module, files, registry, sound, COM.
 #pragma once
 
 #include <cstddef>
@@ -30,6 +30,12 @@ public:
     virtual Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) = 0;
     virtual bool Process32First(Handle snapshot, ProcessEntry32& entry) = 0;
     virtual bool Process32Next(Handle snapshot, ProcessEntry32& entry) = 0;
+
+    // Libraries: a module handle (0 when it cannot be loaded), held until
+    // FreeLibrary; the address of one of its exports (0 when it has none).
+    virtual HModule LoadLibraryA(const char* fileName) = 0;
+    virtual FarProc GetProcAddress(HModule module, const char* procName) = 0;
+    virtual bool FreeLibrary(HModule module) = 0;
 
     // size is in and out, as GetUserNameA's (including the NUL on success).
     virtual bool GetUserNameA(char* buffer, std::uint32_t* size) = 0;

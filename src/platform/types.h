@@ -16,6 +16,15 @@ using HIcon = std::uintptr_t;
 using HKey = std::uintptr_t;
 // COM results: 0 or above is success.
 using HResult = std::int32_t;
+using Hdc = std::uintptr_t;
+using HGdiObj = std::uintptr_t;
+using HFont = HGdiObj;
+using HBrush = HGdiObj;
+// A colour as COLORREF: 0x00BBGGRR.
+using ColorRef = std::uint32_t;
+using HModule = std::uintptr_t;
+// The address of a module's exported function, as GetProcAddress gives it.
+using FarProc = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.
@@ -91,6 +100,26 @@ struct CopyDataStruct {
     std::uintptr_t dwData = 0;
     std::uint32_t cbData = 0;
     const void* lpData = nullptr;
+};
+
+// LOGFONTA as far as the program sets it; the rest is the system's default.
+struct LogFontA {
+    std::int32_t lfHeight = 0; // negative: character height in pixels
+    std::int32_t lfWeight = 400;
+    std::uint8_t lfCharSet = 1; // DEFAULT_CHARSET
+    char lfFaceName[32] = {};
+};
+
+// OPENFILENAMEA as far as the program uses it. lpstrFilter holds pairs of
+// NUL-terminated texts and ends with an empty one; lpstrFile holds the
+// initial name and receives the chosen full path.
+struct OpenFileNameA {
+    Hwnd hwndOwner = 0;
+    const char* lpstrFilter = nullptr;
+    char* lpstrFile = nullptr;
+    std::uint32_t nMaxFile = 0;
+    const char* lpstrTitle = nullptr;
+    std::uint32_t Flags = 0;
 };
 
 } // namespace vm

@@ -63,6 +63,11 @@ public:
                                    bool attach) = 0;
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                        std::uint32_t winIni) = 0;
+    // Not every user32 has SetLayeredWindowAttributes: the caller looks it up
+    // with GetProcAddress and passes that address, through which the call
+    // goes. False for a null address.
+    virtual bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                            std::uint8_t alpha, std::uint32_t flags) = 0;
 
     // Monitors. EnumDisplayMonitors visits them in the system's order.
     virtual HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) = 0;
@@ -85,11 +90,47 @@ public:
     virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
                                  const char* windowName, std::uint32_t style, int x, int y,
                                  int width, int height, Hwnd owner, WndProc proc) = 0;
+    // A child window of a system class (Button, Edit, Static, ListBox,
+    // msctls_trackbar32, msctls_updown32) with its control ID, the hMenu of
+    // the Win32 call. The control keeps its own state; its notifications
+    // (WM_COMMAND, WM_NOTIFY, WM_VSCROLL) go to the parent's procedure.
+    virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                 const char* windowName, std::uint32_t style, int x, int y,
+                                 int width, int height, Hwnd parent, int controlId) = 0;
     virtual bool DestroyWindow(Hwnd window) = 0;
     virtual bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) = 0;
     virtual bool KillTimer(Hwnd window, std::uintptr_t id) = 0;
 
-    // The message loop of the program's one thread.
+    // Controls and the keyboard focus. EnableWindow answers whether the
+    // window was disabled before.
+    virtual bool EnableWindow(Hwnd window, bool enable) = 0;
+    virtual Hwnd SetFocus(Hwnd window) = 0;
+    virtual Hwnd GetFocus() = 0;
+    virtual Hwnd GetDlgItem(Hwnd dialog, int controlId) = 0;
+    virtual int GetDlgCtrlID(Hwnd window) = 0;
+    // Registers the common controls' window classes (comctl32).
+    virtual bool InitCommonControlsEx(std::uint32_t classes) = 0;
+    // Repaints the window, with RDW_ALLCHILDREN its children too.
+    virtual bool RedrawWindow(Hwnd window, std::uint32_t flags) = 0;
+
+    // Fonts, colours and brushes (gdi32). System colour brushes belong to
+    // the system and are never deleted.
+    virtual HFont CreateFontIndirectA(const LogFontA& font) = 0;
+    virtual bool DeleteObject(HGdiObj object) = 0;
+    virtual ColorRef GetSysColor(int index) = 0;
+    virtual HBrush GetSysColorBrush(int index) = 0;
+    virtual ColorRef SetTextColor(Hdc dc, ColorRef color) = 0;
+    virtual ColorRef SetBkColor(Hdc dc, ColorRef color) = 0;
+
+    // The common file-open dialog (comdlg32), modal to its owner. False
+    // when the user cancels; then the file buffer is unchanged.
+    virtual bool GetOpenFileNameA(OpenFileNameA& dialog) = 0;
+
+    // The message loop of the program's one thread. A message for a window
+    // inside a program window with WS_EX_CONTROLPARENT first goes through
+    // IsDialogMessageA for that window: Tab and the arrows walk its
+    // controls, Enter and Esc send it WM_COMMAND with IDOK and IDCANCEL,
+    // Alt with a caption's underlined letter presses or focuses that control.
     virtual void PostQuitMessage(int exitCode) = 0;
     // Dispatches messages until WM_QUIT; returns its exit code.
     virtual int RunMessageLoop() = 0;

@@ -14,22 +14,39 @@ public:
     CheckBox(std::string name, std::string caption, bool checked)
         : Control(std::move(name)), caption_(std::move(caption)), checked_(checked) {}
 
-    const std::string& Caption() const { return caption_; }
-    bool Checked() const { return checked_; }
+    std::string Caption() const { return window_ != 0 ? WindowText() : caption_; }
+    bool Checked() const {
+        return window_ != 0 ? Send(bm::GETCHECK) == static_cast<std::intptr_t>(bst::CHECKED)
+                            : checked_;
+    }
     void SetChecked(bool checked) {
-        if (checked == checked_)
+        if (checked == Checked())
             return;
-        checked_ = checked;
+        if (window_ != 0)
+            Send(bm::SETCHECK, checked ? bst::CHECKED : bst::UNCHECKED);
+        else
+            checked_ = checked;
         if (OnClick)
             OnClick();
     }
-    // A user's click on an enabled box.
+    // A click on an enabled box, as the user's.
     void Click() {
         if (Enabled())
-            SetChecked(!checked_);
+            SetChecked(!Checked());
+    }
+    // The user clicked the box's window, which has turned its mark already.
+    void Notify(std::uint32_t code) override {
+        if (code == bn::CLICKED && OnClick)
+            OnClick();
     }
 
     Handler OnClick;
+
+protected:
+    const char* ClassName() const override { return control_class::BUTTON; }
+    std::uint32_t KindStyle() const override { return bs::AUTOCHECKBOX | ws::TABSTOP; }
+    std::string InitialText() const override { return caption_; }
+    void HandOver() override { Send(bm::SETCHECK, checked_ ? bst::CHECKED : bst::UNCHECKED); }
 
 private:
     std::string caption_;

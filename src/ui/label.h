@@ -13,8 +13,18 @@ public:
     Label(std::string name, std::string caption)
         : Control(std::move(name)), caption_(std::move(caption)) {}
 
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    std::string Caption() const { return window_ != 0 ? WindowText() : caption_; }
+    void SetCaption(std::string caption) {
+        if (window_ != 0)
+            SetWindowText(caption);
+        else
+            caption_ = std::move(caption);
+    }
+
+protected:
+    const char* ClassName() const override { return control_class::STATIC; }
+    std::uint32_t KindStyle() const override { return ss::LEFT; }
+    std::string InitialText() const override { return caption_; }
 
 private:
     std::string caption_;

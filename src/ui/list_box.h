@@ -16,27 +16,43 @@ class ListBox : public Control {
 public:
     explicit ListBox(std::string name) : Control(std::move(name)) {}
 
-    const std::vector<std::string>& Items() const { return items_; }
-    std::size_t Count() const { return items_.size(); }
-    void Add(std::string item) { items_.push_back(std::move(item)); }
+    std::vector<std::string> Items() const;
+    std::size_t Count() const;
+    void Add(const std::string& item);
     void Clear();
-    // Deletes the item at index; an index outside the list deletes nothing.
+    // Deletes the line at index; an index outside the list deletes nothing.
+    // Deleting the selected line leaves none selected.
     void Delete(int index);
 
-    // Index of the first item equal to text as a whole string, ignoring the
-    // case of ASCII letters; -1 when there is none.
+    // Index of the first line equal to text as a whole string, ignoring the
+    // letter case (on Windows as the list box compares, in the simulation
+    // the ASCII letters); -1 when there is none.
     int FindStringExact(std::string_view text) const;
 
-    // The selected line, -1 for none.
-    int ItemIndex() const { return itemIndex_; }
+    // The selected line, -1 for none. Setting it notifies nobody.
+    int ItemIndex() const;
     void SetItemIndex(int index);
 
-    int HorizontalExtent() const { return horizontalExtent_; }
-    void SetHorizontalExtent(int extent) { horizontalExtent_ = extent; }
+    int HorizontalExtent() const;
+    void SetHorizontalExtent(int extent);
+
+    // The user changed the selection.
+    void Notify(std::uint32_t code) override {
+        if (code == lbn::SELCHANGE && OnClick)
+            OnClick();
+    }
 
     // Pixel width of a line in the list's font. The real list measures with
     // its font; alone, the model counts 6 pixels a byte.
     std::function<int(const std::string&)> TextWidth;
+    Handler OnClick;
+
+protected:
+    const char* ClassName() const override { return control_class::LISTBOX; }
+    std::uint32_t KindStyle() const override {
+        return lbs::NOTIFY | lbs::NOINTEGRALHEIGHT | ws::VSCROLL | ws::HSCROLL | ws::TABSTOP;
+    }
+    void HandOver() override;
 
 private:
     std::vector<std::string> items_;

@@ -9,12 +9,13 @@
 
 namespace vm {
 
-class MenuItem : public Control {
+class MenuItem : public ModelControl {
 public:
     enum class Kind { Command, Toggle, Separator };
 
     MenuItem(std::string name, std::string caption, Kind kind, bool checked = false)
-        : Control(std::move(name)), caption_(std::move(caption)), kind_(kind), checked_(checked) {}
+        : ModelControl(std::move(name)), caption_(std::move(caption)), kind_(kind),
+          checked_(checked) {}
 
     const std::string& Caption() const { return caption_; }
     Kind GetKind() const { return kind_; }

@@ -4,19 +4,45 @@
 
 namespace vm {
 
+void TrackBar::Store(int position) {
+    if (window_ != 0)
+        Send(tbm::SETPOS, 1, position);
+    else
+        position_ = position;
+}
+
 void TrackBar::SetPosition(int position) {
-    const int clamped = std::clamp(position, min_, std::max(min_, max_));
-    if (clamped == position_)
+    const int min = Min();
+    const int clamped = std::clamp(position, min, std::max(min, Max()));
+    if (clamped == Position())
         return;
-    position_ = clamped;
+    Store(clamped);
     if (OnChange)
         OnChange();
 }
 
 void TrackBar::SetRange(int min, int max) {
-    min_ = min;
-    max_ = std::max(min, max);
-    SetPosition(position_);
+    max = std::max(min, max);
+    const int before = Position();
+    if (window_ != 0) {
+        Send(tbm::SETRANGEMIN, 0, min);
+        Send(tbm::SETRANGEMAX, 1, max);
+    } else {
+        min_ = min;
+        max_ = max;
+    }
+    // The control may or may not have moved the thumb into the new range.
+    const int clamped = std::clamp(before, min, max);
+    if (Position() != clamped)
+        Store(clamped);
+    if (clamped != before && OnChange)
+        OnChange();
+}
+
+void TrackBar::HandOver() {
+    Send(tbm::SETRANGEMIN, 0, min_);
+    Send(tbm::SETRANGEMAX, 0, max_);
+    Send(tbm::SETPOS, 1, position_);
 }
 
 } // namespace vm

@@ -4,21 +4,39 @@
 
 namespace vm {
 
+int UpDown::Position() const {
+    return window_ != 0 ? static_cast<int>(Send(udm::GETPOS32)) : position_;
+}
+
 void UpDown::SetPosition(int position) {
-    position_ = std::clamp(position, min_, max_);
+    const int clamped = std::clamp(position, min_, max_);
+    if (window_ != 0) {
+        // The spinner writes its buddy field itself.
+        Send(udm::SETPOS32, 0, clamped);
+        return;
+    }
+    position_ = clamped;
     associate_.SetText(std::to_string(position_));
 }
 
 void UpDown::StepUp() {
-    SetPosition(position_ >= max_ ? min_ : position_ + 1);
+    const int position = Position();
+    SetPosition(position >= max_ ? min_ : position + 1);
     if (OnClick)
         OnClick();
 }
 
 void UpDown::StepDown() {
-    SetPosition(position_ <= min_ ? max_ : position_ - 1);
+    const int position = Position();
+    SetPosition(position <= min_ ? max_ : position - 1);
     if (OnClick)
         OnClick();
+}
+
+void UpDown::HandOver() {
+    Send(udm::SETBUDDY, associate_.Window());
+    Send(udm::SETRANGE32, static_cast<std::uintptr_t>(min_), max_);
+    Send(udm::SETPOS32, 0, position_);
 }
 
 } // namespace vm

@@ -58,5 +58,33 @@ TEST_F(StandinTool, EveryPositionQueryIsCounted) {
     EXPECT_EQ(Standin().PositionQueries(), before + 2);
 }
 
+// Another process makes the bar layered, gives it an alpha and hides it;
+// only the bar's own process can read the alpha back.
+TEST_F(StandinTool, TheBarReportsItsLayeredStyleAlphaAndVisibility) {
+    ASSERT_TRUE(StartStandin());
+    const HWND bar = Standin().Bar();
+    auto looks = Standin().Appearance();
+    ASSERT_TRUE(looks.has_value());
+    EXPECT_FALSE(looks->layered);
+    EXPECT_TRUE(looks->visible);
+
+    SetWindowLongW(bar, GWL_EXSTYLE, GetWindowLongW(bar, GWL_EXSTYLE) | WS_EX_LAYERED);
+    ASSERT_TRUE(SetLayeredWindowAttributes(bar, 0, 77, LWA_ALPHA));
+    ShowWindow(bar, SW_HIDE);
+    looks = Standin().Appearance();
+    ASSERT_TRUE(looks.has_value());
+    EXPECT_TRUE(looks->layered);
+    EXPECT_TRUE(looks->alphaSet);
+    EXPECT_EQ(looks->alpha, 77);
+    EXPECT_FALSE(looks->visible);
+
+    SetWindowLongW(bar, GWL_EXSTYLE, GetWindowLongW(bar, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    ShowWindow(bar, SW_RESTORE);
+    looks = Standin().Appearance();
+    ASSERT_TRUE(looks.has_value());
+    EXPECT_FALSE(looks->layered);
+    EXPECT_TRUE(looks->visible);
+}
+
 } // namespace
 } // namespace e2e

@@ -156,6 +156,20 @@ TEST_F(WindowManagerTest, MonitorFromWindowPicksTheLargestOverlapOrHonoursTheDef
     EXPECT_FALSE(win.GetMonitorInfoA(0, info));
     EXPECT_EQ(win.GetSystemMetrics(sm::CXVIRTUALSCREEN), 2048);
     EXPECT_EQ(win.GetSystemMetrics(sm::CXSCREEN), 1024);
+
+    // Unplugged, the display is gone for good: its windows lie on none, its
+    // handle is never given to a display plugged in later, the primary stays.
+    const HMonitor left = desk.addMonitor({-1024, 0, 0, 768}, {-1024, 0, 0, 768});
+    desk.showWindow(mostlyRight, sw::RESTORE);
+    desk.removeMonitor(right);
+    desk.removeMonitor(primary);
+    EXPECT_EQ(win.MonitorFromWindow(mostlyRight, monitor::DEFAULTTONULL), primary);
+    EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONULL), 0u);
+    EXPECT_FALSE(win.GetMonitorInfoA(right, info));
+    const HMonitor again = desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
+    EXPECT_NE(again, right);
+    EXPECT_NE(again, left);
+    EXPECT_EQ(win.GetSystemMetrics(sm::CMONITORS), 3);
 }
 
 TEST_F(WindowManagerTest, DestroyingTheForegroundWindowActivatesTheNextOne) {

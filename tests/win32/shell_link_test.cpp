@@ -12,10 +12,12 @@
 #include <memory>
 #include <string>
 
-#include "../e2e/harness/shell_link_reader.h"
 #include "platform/constants.h"
 #include "platform/win32/win32_platform.h"
 #include "ui/shell_folders.h"
+
+// Last: the shell's headers define names such as UPDOWN_CLASS as macros.
+#include "../e2e/harness/shell_link_reader.h"
 
 namespace vm {
 namespace {

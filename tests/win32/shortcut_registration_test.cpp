@@ -11,13 +11,15 @@
 #include <thread>
 #include <vector>
 
-#include "../e2e/harness/shell_link_reader.h"
 #include "platform/win32/win32_platform.h"
 #include "sys/path_text.h"
 #include "sys/program_context.h"
 #include "sys/sjis_literals.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_registration.h"
+
+// Last: the shell's headers define names such as UPDOWN_CLASS as macros.
+#include "../e2e/harness/shell_link_reader.h"
 
 namespace vm {
 namespace {

@@ -17,4 +17,13 @@ inline constexpr wchar_t DockMessageName[] = L"VelmoraStandinDock";
 // once, so a growing count shows that passes are running.
 inline constexpr wchar_t QueryCountMessageName[] = L"VelmoraStandinQueryCount";
 
+// Registered message sent to the bar: answers how the bar looks, as only its
+// own process can read the alpha (GetLayeredWindowAttributes): the bits below,
+// and the alpha in bits 8 to 15 when AppearanceAlphaSet is among them.
+inline constexpr wchar_t AppearanceMessageName[] = L"VelmoraStandinAppearance";
+inline constexpr unsigned AppearanceLayered = 0x1;  // WS_EX_LAYERED is set
+inline constexpr unsigned AppearanceVisible = 0x2;  // the bar is shown
+inline constexpr unsigned AppearanceAlphaSet = 0x4; // a constant alpha is set
+inline constexpr unsigned AppearanceAlphaShift = 8;
+
 } // namespace standin

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "appearance_report.h"
 #include "dock_command.h"
 #include "docked_bar.h"
 
@@ -34,6 +35,11 @@ UINT QueryCountMessage() {
     return message;
 }
 
+UINT AppearanceMessage() {
+    static const UINT message = RegisterWindowMessageW(AppearanceMessageName);
+    return message;
+}
+
 void PlaceBar(const StandinState& state) {
     const RECT band = BandRect(state.options.edge, state.options.thickness);
     SetWindowPos(state.bar, HWND_TOPMOST, band.left, band.top, band.right - band.left,
@@ -48,6 +54,8 @@ LRESULT CALLBACK BarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     if (state != nullptr && message == QueryCountMessage())
         return static_cast<LRESULT>(state->positionQueries);
+    if (message == AppearanceMessage())
+        return ReportAppearance(window);
     switch (message) {
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;

@@ -85,7 +85,17 @@ bool RegisterSpawnerClass(HINSTANCE instance, const SpawnerOptions& options) {
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = options.className.c_str();
-    return RegisterClassW(&windowClass) != 0;
+    if (RegisterClassW(&windowClass) == 0)
+        return false;
+    if (options.childClassName.empty())
+        return true;
+    WNDCLASSW childClass{};
+    childClass.lpfnWndProc = DefWindowProcW;
+    childClass.hInstance = instance;
+    childClass.hCursor = windowClass.hCursor;
+    childClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    childClass.lpszClassName = options.childClassName.c_str();
+    return RegisterClassW(&childClass) != 0;
 }
 
 HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
@@ -104,6 +114,12 @@ HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
     }
     if (window == nullptr)
         return nullptr;
+    if (!options.childClassName.empty() && !options.dialog) {
+        RECT client{};
+        GetClientRect(window, &client);
+        CreateWindowExW(0, options.childClassName.c_str(), L"", WS_CHILD | WS_VISIBLE, 0, 0,
+                        client.right, client.bottom, window, nullptr, instance, nullptr);
+    }
     ++OpenWindows();
     ShowWindow(window, ShowCommand(options.show));
     UpdateWindow(window);

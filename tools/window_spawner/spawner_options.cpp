@@ -51,6 +51,10 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.logPath = value;
         return true;
     }
+    if (name == L"--child") {
+        options.childClassName = value;
+        return !value.empty();
+    }
     if (name == L"--rect-file") {
         options.rectPath = value;
         return true;

@@ -10,6 +10,9 @@
 //                         open or close a hidden window so that the window count changes
 //   --log PATH            append every title a window is given, as UTF-8 hex, one a line
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
+//   --child NAME          give every plain window a child window of this class, filling it:
+//                         the start menus are "DV2ControlHost" with a "Desktop User Pane" and
+//                         "BaseBar" with a "MenuSite"
 #pragma once
 
 #include <optional>
@@ -34,6 +37,7 @@ struct SpawnerOptions {
     unsigned bounceMilliseconds = 0;
     std::wstring logPath;
     std::wstring rectPath;
+    std::wstring childClassName; // empty: no child
 };
 
 // Nothing when an argument is unknown or a value is malformed.

@@ -1,5 +1,7 @@
 #include "platform/sim/cp932.h"
 
+#include <cstring>
+
 #include <algorithm>
 #include <bit>
 #include <cerrno>
@@ -155,6 +157,15 @@ std::size_t LastBackslash(std::string_view path) {
             last = i;
     }
     return last;
+}
+
+int CopyAnsi(const std::string& text, char* buffer, int maxCount) {
+    if (buffer == nullptr || maxCount <= 0)
+        return 0;
+    const std::size_t count = WholeCharPrefix(text, static_cast<std::size_t>(maxCount) - 1);
+    std::memcpy(buffer, text.data(), count);
+    buffer[count] = '\0';
+    return static_cast<int>(count);
 }
 
 } // namespace vm::sim

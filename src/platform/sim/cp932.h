@@ -29,4 +29,8 @@ bool EqualsAsciiNoCase(std::string_view a, std::string_view b);
 // trail byte of a double-byte character), or npos.
 std::size_t LastBackslash(std::string_view path);
 
+// Copies at most maxCount - 1 bytes and a NUL, never half a double-byte
+// character; returns the bytes copied.
+int CopyAnsi(const std::string& text, char* buffer, int maxCount);
+
 } // namespace vm::sim

@@ -29,6 +29,12 @@ void SimDesktop::at(std::uint64_t timeMs, std::function<void()> event) {
     sceneEvents_.emplace(std::make_pair(timeMs, order_++), std::move(event));
 }
 
+std::size_t SimDesktop::timerCount(std::uint32_t pid) const {
+    return static_cast<std::size_t>(
+        std::count_if(timers_.begin(), timers_.end(),
+                      [pid](const auto& timer) { return timer.second.pid == pid; }));
+}
+
 bool SimDesktop::post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam) {
     Process* process = findProcess(pid);

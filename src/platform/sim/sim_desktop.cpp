@@ -21,12 +21,16 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
+    libraries_.emplace(FoldAsciiCase("user32.dll"),
+                       Library{0x77D40000, {"SetLayeredWindowAttributes"}});
 }
 
 SimDesktop::~SimDesktop() = default;
 
 HMonitor SimDesktop::addMonitor(Rect monitor, Rect work) {
-    const HMonitor handle = 0x10001 + 2 * monitors_.size();
+    // Never a handle of a monitor removed before.
+    const HMonitor handle = nextMonitor_;
+    nextMonitor_ += 2;
     monitors_.push_back({handle, monitor, work});
     windows_.at(kDesktopWindow)->rect = primaryRect();
     return handle;
@@ -40,6 +44,11 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
         }
     }
     windows_.at(kDesktopWindow)->rect = primaryRect();
+}
+
+void SimDesktop::removeMonitor(HMonitor handle) {
+    if (monitors_.size() > 1 && monitors_.front().handle != handle)
+        std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {
@@ -78,6 +87,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
             removeWindow(window);
     }
     kernel_.closeAll(pid);
+    std::erase_if(libraryRefs_, [pid](const auto& entry) { return entry.first.first == pid; });
     std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
     process->queued = 0;
     std::erase_if(attachments_, [tid = process->tid](const auto& pair) {
@@ -115,6 +125,7 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
         throw std::out_of_range("a child window needs a parent of the simulated desktop");
     window->parent = spec.parent;
     window->refusesMoves = spec.refusesMoves;
+    window->keepsLayered = spec.keepsLayered;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)
         maximize(added);

@@ -52,6 +52,7 @@ struct WindowSpec {
     Hwnd owner = 0;
     Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
+    bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
 };
 
 // One message box a program showed.
@@ -67,6 +68,14 @@ struct TaskbarSpec {
     std::uint32_t edge = abe::TOP; // what ABM_GETTASKBARPOS reports, any value
     Rect rect{0, 0, 1024, 30};     // window rectangle and appbar rectangle
     bool autoHide = false;
+};
+
+// One use of the common file-open dialog.
+struct FileDialogRecord {
+    Hwnd owner = 0;
+    std::string title;  // empty: the system's default title
+    std::string filter; // the NUL-separated pairs, without the final NUL
+    std::uint32_t flags = 0;
 };
 
 class SimWindowSystem;
@@ -85,6 +94,8 @@ public:
     // the order of adding.
     HMonitor addMonitor(Rect monitor, Rect work);
     void setMonitor(HMonitor handle, Rect monitor, Rect work);
+    // A display unplugged; the primary one stays.
+    void removeMonitor(HMonitor handle);
 
     // A process with one thread; returns its id, never 0.
     std::uint32_t addProcess(std::string exePath);
@@ -139,6 +150,11 @@ public:
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
     std::size_t snapshotCount() const { return snapshotCount_; }
+    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
+    // test removes it, as on systems older than Windows 2000.
+    void removeExport(const std::string& library, const std::string& name);
+    // LoadLibraryA references the process holds and has not freed yet.
+    int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
 
     SimWindow& window(Hwnd window);
@@ -152,6 +168,8 @@ public:
     void advance(std::uint32_t ms);
     // Something another program does at an absolute time.
     void at(std::uint64_t timeMs, std::function<void()> event);
+    // Timers the process has set and not killed.
+    std::size_t timerCount(std::uint32_t pid) const;
 
     SimFiles& files() { return files_; }
     SimRegistry& registry() { return registry_; }
@@ -166,6 +184,36 @@ public:
     // queued answer, or with its default button when none is queued.
     void queueMessageBoxAnswer(int answer) { messageBoxAnswers_.push_back(answer); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+
+    // The user at the controls of a program's window. Each does what the
+    // mouse or keyboard would, with the notifications to the parent, and
+    // nothing when the control (or its window) is disabled or hidden.
+    void click(Hwnd control); // a push button or check box
+    void selectListItem(Hwnd listBox, int index);
+    void dragTrackBar(Hwnd trackBar, int position);
+    void stepUpDown(Hwnd upDown, bool up);
+    // Selects all of an edit field's text and types text over it.
+    void typeText(Hwnd edit, const std::string& text);
+    // A key pressed while focus() has the keyboard focus. In a window with
+    // WS_EX_CONTROLPARENT the dialog manager sees it first: Tab, Enter,
+    // Esc, and Space on a button.
+    void pressKey(std::uint32_t virtualKey);
+    Hwnd focus() const { return focus_; }
+
+    // The file-open dialog answers from this queue: a full path, or nothing
+    // for a cancelled dialog (also when the queue is empty).
+    void answerOpenFileName(std::optional<std::string> path) {
+        fileAnswers_.push_back(std::move(path));
+    }
+    const std::vector<FileDialogRecord>& fileDialogs() const { return fileDialogs_; }
+    // Fonts created and not yet deleted.
+    std::size_t liveFonts() const { return fonts_.size(); }
+    const LogFontA* font(HFont handle) const;
+    // The colours a program set on a device context.
+    ColorRef textColorOf(Hdc dc) const { return dcText_.count(dc) ? dcText_.at(dc) : 0; }
+    ColorRef bkColorOf(Hdc dc) const { return dcBk_.count(dc) ? dcBk_.at(dc) : 0xFFFFFF; }
+    int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
+    bool commonControlsReady() const { return commonControls_ != 0; }
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
@@ -233,10 +281,6 @@ private:
     void move(SimWindow& window, Rect rect);
     Rect maximizedRect(Rect normal);
     void destroyWithOwned(Hwnd window, bool notify);
-    // The window rectangle in screen coordinates, also for a child.
-    Rect screenRect(const SimWindow& window);
-    // Visible itself and every parent up to the top-level window.
-    bool visibleWithParents(const SimWindow& window);
     int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
     // After the foreground window went away, the next window in z-order
@@ -246,6 +290,24 @@ private:
     bool attached(std::uint32_t a, std::uint32_t b) const;
     std::intptr_t callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                            std::intptr_t lParam);
+    // The screen rectangle of any window, children included.
+    Rect screenRect(const SimWindow& window) const;
+    // Visible and enabled, with every ancestor.
+    bool reachable(const SimWindow& window) const;
+    void setFocus(Hwnd window);
+
+    // Standard controls (sim_controls.cpp).
+    Hwnd createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
+                     const char* text, std::uint32_t style, Rect rect, Hwnd parent, int id);
+    std::intptr_t controlProc(SimWindow& control, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam);
+    void notifyCommand(const SimWindow& control, std::uint32_t code);
+    void notifyScroll(const SimWindow& control, std::uint32_t code, int position);
+    void setBuddyText(const SimWindow& upDown);
+    void readBuddyText(SimWindow& upDown);
+    void replaceSelection(SimWindow& edit, const std::string& text);
+    Hwnd dialogOf(Hwnd window) const;
+    Hwnd nextTabStop(Hwnd dialog, Hwnd from) const;
 
     // Monitors and metrics (display.cpp).
     HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;
@@ -291,6 +353,7 @@ private:
     std::uint32_t explorerPid_ = 0;
 
     std::vector<Monitor> monitors_;
+    HMonitor nextMonitor_ = 0x10001;
     std::unordered_map<int, int> metricOverrides_;
 
     std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
@@ -305,6 +368,15 @@ private:
     std::vector<Hwnd> destroying_;
 
     Hwnd foreground_ = 0;
+    Hwnd focus_ = 0;
+    std::uint32_t commonControls_ = 0;
+    std::deque<std::optional<std::string>> fileAnswers_;
+    std::vector<FileDialogRecord> fileDialogs_;
+    std::map<HFont, LogFontA> fonts_;
+    HGdiObj nextGdiObject_ = 0x2000;
+    std::map<Hdc, ColorRef> dcText_;
+    std::map<Hdc, ColorRef> dcBk_;
+    std::map<Hwnd, int> redraws_;
     bool foregroundLock_ = false;
     bool attachFails_ = false;
     std::uint32_t lockTimeout_ = 200000;
@@ -323,6 +395,16 @@ private:
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
+
+    // Libraries by folded file name: handle and exported names.
+    struct Library {
+        HModule handle;
+        std::set<std::string> exports;
+    };
+    std::map<std::string, Library> libraries_;
+    std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
+    const Library* findLibrary(HModule module) const;
+    FarProc exportAddress(const Library& library, const std::string& name) const;
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<int> messageBoxAnswers_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/sim/cp932.h"
 #include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -90,6 +91,35 @@ bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, b
     entry.th32ProcessID = row->pid;
     static_assert(sizeof entry.szExeFile == sizeof row->exeFile);
     std::memcpy(entry.szExeFile, row->exeFile.data(), row->length + 1);
+    return true;
+}
+
+HModule SimOperatingSystem::LoadLibraryA(const char* fileName) {
+    desk_.logCall(pid_, "LoadLibraryA", fileName);
+    if (fileName == nullptr)
+        return 0;
+    const auto found = desk_.libraries_.find(FoldAsciiCase(fileName));
+    if (found == desk_.libraries_.end())
+        return 0;
+    ++desk_.libraryRefs_[{pid_, found->second.handle}];
+    return found->second.handle;
+}
+
+FarProc SimOperatingSystem::GetProcAddress(HModule module, const char* procName) {
+    desk_.logCall(pid_, "GetProcAddress", module, procName);
+    const SimDesktop::Library* library = desk_.findLibrary(module);
+    if (library == nullptr || procName == nullptr)
+        return 0;
+    return desk_.exportAddress(*library, procName);
+}
+
+bool SimOperatingSystem::FreeLibrary(HModule module) {
+    desk_.logCall(pid_, "FreeLibrary", module);
+    const auto found = desk_.libraryRefs_.find({pid_, module});
+    if (found == desk_.libraryRefs_.end())
+        return false;
+    if (--found->second == 0)
+        desk_.libraryRefs_.erase(found);
     return true;
 }
 

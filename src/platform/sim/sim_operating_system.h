@@ -31,6 +31,10 @@ public:
     bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
     bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
 
+    HModule LoadLibraryA(const char* fileName) override;
+    FarProc GetProcAddress(HModule module, const char* procName) override;
+    bool FreeLibrary(HModule module) override;
+
     bool GetUserNameA(char* buffer, std::uint32_t* size) override;
     std::string GetModuleFileNameA() override;
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/constants.h"
+#include "platform/sim/sim_control.h"
 #include "platform/types.h"
 #include "platform/window_system.h"
 
@@ -33,12 +34,24 @@ struct SimWindow {
     std::uint32_t exStyle = 0;
     std::uint32_t pid = 0;
     Hwnd owner = 0;
-    // A child window lives inside its parent: its rect is relative to the
-    // parent's window origin, and it is never a top-level window.
+    // A child window: its parent, control ID and, for a system control, the
+    // control's state. Children live in their parent's list, in creation
+    // order (the order Tab walks), never in the desktop's z-order; their
+    // rectangle is relative to the parent.
     Hwnd parent = 0;
-    std::vector<Hwnd> children; // top of the siblings' z-order first
-    WndProc proc;               // set for windows the program created
+    int controlId = 0;
+    std::vector<Hwnd> children;
+    SimControl control;
+    WndProc proc; // set for windows the program created
     bool refusesMoves = false;
+    // Sets WS_EX_LAYERED again whenever a program clears it, as a start menu
+    // busy with its own fading does.
+    bool keepsLayered = false;
+    // What SetLayeredWindowAttributes gave the layered window; reset when
+    // it stops being layered.
+    std::uint8_t alpha = 255;
+    std::uint32_t colorKey = 0;
+    std::uint32_t layeredFlags = 0;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;
 
@@ -54,6 +67,7 @@ struct SimWindow {
     bool maximized() const { return has(ws::MAXIMIZE); }
     void setMaximized(bool on) { set(ws::MAXIMIZE, on); }
 
+    bool layered() const { return (exStyle & ws_ex::LAYERED) != 0; }
     Rect reportedRect() const { return minimized() ? kParkedRect : rect; }
 
 private:

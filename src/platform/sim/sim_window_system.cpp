@@ -13,17 +13,6 @@ namespace {
 constexpr Hwnd kHwndBottom = 1;
 constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
 constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
-
-// Copies at most maxCount - 1 bytes and a NUL, never half a double-byte
-// character; returns the bytes copied.
-int CopyAnsi(const std::string& text, char* buffer, int maxCount) {
-    if (buffer == nullptr || maxCount <= 0)
-        return 0;
-    const std::size_t count = WholeCharPrefix(text, static_cast<std::size_t>(maxCount) - 1);
-    std::memcpy(buffer, text.data(), count);
-    buffer[count] = '\0';
-    return static_cast<int>(count);
-}
 } // namespace
 
 bool SimWindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
@@ -43,8 +32,15 @@ bool SimWindowSystem::IsWindow(Hwnd window) {
 
 bool SimWindowSystem::IsWindowVisible(Hwnd window) {
     desk_.logCall(pid_, "IsWindowVisible", window);
-    const SimWindow* target = desk_.find(window);
-    return target != nullptr && desk_.visibleWithParents(*target);
+    // A child is visible only while its parents are.
+    for (const SimWindow* target = desk_.find(window); target != nullptr;
+         target = target->parent == 0 ? nullptr : desk_.find(target->parent)) {
+        if (!target->visible())
+            return false;
+        if (target->parent == 0)
+            return true;
+    }
+    return false;
 }
 
 bool SimWindowSystem::IsWindowEnabled(Hwnd window) {
@@ -125,6 +121,8 @@ std::int32_t SimWindowSystem::GetWindowLongA(Hwnd window, int index) {
         return static_cast<std::int32_t>(target->style);
     if (index == gwl::EXSTYLE)
         return static_cast<std::int32_t>(target->exStyle);
+    if (index == gwl::ID)
+        return target->controlId;
     return 0;
 }
 
@@ -242,8 +240,17 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
         target->style = (bits & ~managed) | (old & managed);
         return static_cast<std::int32_t>(old);
     }
-    if (index == gwl::EXSTYLE)
-        return static_cast<std::int32_t>(std::exchange(target->exStyle, bits));
+    if (index == gwl::EXSTYLE) {
+        const std::uint32_t old = target->exStyle;
+        target->exStyle = target->keepsLayered ? (bits | ws_ex::LAYERED) : bits;
+        if (!target->layered()) {
+            // A window that stops being layered forgets its attributes.
+            target->alpha = 255;
+            target->colorKey = 0;
+            target->layeredFlags = 0;
+        }
+        return static_cast<std::int32_t>(old);
+    }
     return 0;
 }
 
@@ -353,6 +360,23 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
         return true;
     }
     return false;
+}
+
+bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                                 std::uint8_t alpha, std::uint32_t flags) {
+    desk_.logCall(pid_, "SetLayeredWindowAttributes", window, colorKey, alpha, flags);
+    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
+    if (user32 == desk_.libraries_.end() ||
+        entry != desk_.exportAddress(user32->second, "SetLayeredWindowAttributes") || entry == 0)
+        return false;
+    // Only a layered window takes the attributes.
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || !target->layered())
+        return false;
+    target->colorKey = colorKey;
+    target->alpha = alpha;
+    target->layeredFlags = flags;
+    return true;
 }
 
 HMonitor SimWindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
@@ -486,6 +510,160 @@ int SimWindowSystem::RunMessageLoop() {
 void SimWindowSystem::ProcessMessages() {
     desk_.logCall(pid_, "ProcessMessages");
     desk_.processMessages(pid_);
+}
+
+Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                      const char* windowName, std::uint32_t style, int x, int y,
+                                      int width, int height, Hwnd parent, int controlId) {
+    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
+                  height, parent, controlId);
+    return desk_.createChild(pid_, exStyle, className, windowName, style,
+                             {x, y, x + width, y + height}, parent, controlId);
+}
+
+bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
+    desk_.logCall(pid_, "EnableWindow", window, enable);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    const bool wasDisabled = !target->enabled();
+    target->setEnabled(enable);
+    // A disabled window loses the keyboard focus.
+    if (!enable && desk_.focus_ != 0) {
+        for (SimWindow* w = desk_.find(desk_.focus_); w != nullptr;
+             w = w->parent == 0 ? nullptr : desk_.find(w->parent)) {
+            if (w == target) {
+                desk_.setFocus(0);
+                break;
+            }
+        }
+    }
+    return wasDisabled;
+}
+
+Hwnd SimWindowSystem::SetFocus(Hwnd window) {
+    desk_.logCall(pid_, "SetFocus", window);
+    const Hwnd old = desk_.focus_;
+    if (window != 0) {
+        const SimWindow* target = desk_.find(window);
+        // Only a window of the caller's thread that is not disabled.
+        if (target == nullptr || target->pid != pid_ || !target->enabled())
+            return 0;
+    }
+    desk_.setFocus(window);
+    return old;
+}
+
+Hwnd SimWindowSystem::GetFocus() {
+    desk_.logCall(pid_, "GetFocus");
+    const SimWindow* focused = desk_.find(desk_.focus_);
+    return focused != nullptr && focused->pid == pid_ ? focused->handle : 0;
+}
+
+Hwnd SimWindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
+    desk_.logCall(pid_, "GetDlgItem", dialog, controlId);
+    const SimWindow* parent = desk_.find(dialog);
+    if (parent == nullptr)
+        return 0;
+    for (const Hwnd child : parent->children) {
+        if (desk_.window(child).controlId == controlId)
+            return child;
+    }
+    return 0;
+}
+
+int SimWindowSystem::GetDlgCtrlID(Hwnd window) {
+    desk_.logCall(pid_, "GetDlgCtrlID", window);
+    const SimWindow* target = desk_.find(window);
+    return target == nullptr || target->parent == 0 ? 0 : target->controlId;
+}
+
+bool SimWindowSystem::InitCommonControlsEx(std::uint32_t classes) {
+    desk_.logCall(pid_, "InitCommonControlsEx", classes);
+    desk_.commonControls_ |= classes;
+    return true;
+}
+
+bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
+    desk_.logCall(pid_, "RedrawWindow", window, flags);
+    if (!desk_.exists(window))
+        return false;
+    ++desk_.redraws_[window];
+    return true;
+}
+
+HFont SimWindowSystem::CreateFontIndirectA(const LogFontA& font) {
+    desk_.logCall(pid_, "CreateFontIndirectA", font.lfHeight, font.lfWeight);
+    const HFont handle = desk_.nextGdiObject_;
+    desk_.nextGdiObject_ += 4;
+    desk_.fonts_.emplace(handle, font);
+    return handle;
+}
+
+bool SimWindowSystem::DeleteObject(HGdiObj object) {
+    desk_.logCall(pid_, "DeleteObject", object);
+    return desk_.fonts_.erase(object) != 0;
+}
+
+ColorRef SimWindowSystem::GetSysColor(int index) {
+    desk_.logCall(pid_, "GetSysColor", index);
+    // The classic scheme's colours.
+    switch (index) {
+        case color::ACTIVECAPTION:
+            return 0x6A240A;
+        case color::INACTIVECAPTION:
+            return 0x808080;
+        case color::CAPTIONTEXT:
+            return 0xFFFFFF;
+        case color::INACTIVECAPTIONTEXT:
+            return 0xC8D0D4;
+        case color::BTNFACE:
+            return 0xC8D0D4;
+        default:
+            return 0;
+    }
+}
+
+HBrush SimWindowSystem::GetSysColorBrush(int index) {
+    desk_.logCall(pid_, "GetSysColorBrush", index);
+    // The system's own brushes, one per colour index.
+    return index >= 0 && index < 31 ? static_cast<HBrush>(0x1000 + index) : 0;
+}
+
+ColorRef SimWindowSystem::SetTextColor(Hdc dc, ColorRef color) {
+    desk_.logCall(pid_, "SetTextColor", dc, color);
+    const ColorRef old = desk_.textColorOf(dc);
+    desk_.dcText_[dc] = color;
+    return old;
+}
+
+ColorRef SimWindowSystem::SetBkColor(Hdc dc, ColorRef color) {
+    desk_.logCall(pid_, "SetBkColor", dc, color);
+    const ColorRef old = desk_.bkColorOf(dc);
+    desk_.dcBk_[dc] = color;
+    return old;
+}
+
+bool SimWindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
+    desk_.logCall(pid_, "GetOpenFileNameA", dialog.hwndOwner, dialog.lpstrTitle);
+    FileDialogRecord record{
+        dialog.hwndOwner, dialog.lpstrTitle == nullptr ? "" : dialog.lpstrTitle, {}, dialog.Flags};
+    for (const char* part = dialog.lpstrFilter; part != nullptr && *part != '\0';
+         part += std::strlen(part) + 1) {
+        if (!record.filter.empty())
+            record.filter.push_back('\0');
+        record.filter += part;
+    }
+    desk_.fileDialogs_.push_back(std::move(record));
+    if (desk_.fileAnswers_.empty())
+        return false;
+    const std::optional<std::string> answer = std::move(desk_.fileAnswers_.front());
+    desk_.fileAnswers_.pop_front();
+    // A name that does not fit the buffer fails the dialog, as on Windows.
+    if (!answer || dialog.lpstrFile == nullptr || answer->size() >= dialog.nMaxFile)
+        return false;
+    std::memcpy(dialog.lpstrFile, answer->c_str(), answer->size() + 1);
+    return true;
 }
 
 } // namespace vm::sim

@@ -49,6 +49,8 @@ public:
                            bool attach) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
+    bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                    std::uint8_t alpha, std::uint32_t flags) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
@@ -64,9 +66,29 @@ public:
     Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
                          std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
                          WndProc proc) override;
+    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                         std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
+                         int controlId) override;
     bool DestroyWindow(Hwnd window) override;
     bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) override;
     bool KillTimer(Hwnd window, std::uintptr_t id) override;
+
+    bool EnableWindow(Hwnd window, bool enable) override;
+    Hwnd SetFocus(Hwnd window) override;
+    Hwnd GetFocus() override;
+    Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
+    int GetDlgCtrlID(Hwnd window) override;
+    bool InitCommonControlsEx(std::uint32_t classes) override;
+    bool RedrawWindow(Hwnd window, std::uint32_t flags) override;
+
+    HFont CreateFontIndirectA(const LogFontA& font) override;
+    bool DeleteObject(HGdiObj object) override;
+    ColorRef GetSysColor(int index) override;
+    HBrush GetSysColorBrush(int index) override;
+    ColorRef SetTextColor(Hdc dc, ColorRef color) override;
+    ColorRef SetBkColor(Hdc dc, ColorRef color) override;
+
+    bool GetOpenFileNameA(OpenFileNameA& dialog) override;
 
     void PostQuitMessage(int exitCode) override;
     int RunMessageLoop() override;

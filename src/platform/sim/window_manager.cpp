@@ -172,43 +172,21 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
     if (std::find(destroying_.begin(), destroying_.end(), window) != destroying_.end())
         return;
     destroying_.push_back(window);
-    // Owned windows go first, as on Windows.
+    // Children, then owned windows go first, as on Windows.
+    if (const SimWindow* self = find(window)) {
+        for (const Hwnd child : std::vector<Hwnd>(self->children))
+            destroyWithOwned(child, notify);
+    }
     for (const Hwnd other : zOrder()) {
         const SimWindow* owned = find(other);
         if (owned != nullptr && owned->owner == window)
             destroyWithOwned(other, notify);
     }
-    // The window hears of its end before its children do.
     if (notify)
         callProc(window, wm::DESTROY, 0, 0);
-    if (const SimWindow* target = find(window)) {
-        for (const Hwnd child : std::vector<Hwnd>(target->children))
-            destroyWithOwned(child, notify);
-    }
     if (exists(window))
         removeWindow(window);
     std::erase(destroying_, window);
-}
-
-Rect SimDesktop::screenRect(const SimWindow& window) {
-    Rect rect = window.reportedRect();
-    for (Hwnd up = window.parent; up != 0;) {
-        const SimWindow& parent = *windows_.at(up);
-        const Rect origin = parent.reportedRect();
-        rect = {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
-                rect.bottom + origin.top};
-        up = parent.parent;
-    }
-    return rect;
-}
-
-bool SimDesktop::visibleWithParents(const SimWindow& window) {
-    for (const SimWindow* at = &window;; at = windows_.at(at->parent).get()) {
-        if (!at->visible())
-            return false;
-        if (at->parent == 0)
-            return true;
-    }
 }
 
 int SimDesktop::answerMessageBox(MessageBoxRecord record) {
@@ -241,8 +219,10 @@ void SimDesktop::removeWindow(Hwnd window) {
         if (exists(child))
             removeWindow(child);
     }
-    if (const Hwnd parent = it->second->parent; parent != 0 && exists(parent))
-        std::erase(windows_.at(parent)->children, window);
+    if (SimWindow* parent = find(it->second->parent))
+        std::erase(parent->children, window);
+    if (focus_ == window)
+        focus_ = 0;
     std::erase(zOrder_, window);
     std::erase_if(timers_, [window](const auto& timer) { return timer.first.first == window; });
     if (procDepth_ > 0)
@@ -288,6 +268,8 @@ bool SimDesktop::attached(std::uint32_t a, std::uint32_t b) const {
 std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                    std::intptr_t lParam) {
     SimWindow* target = find(window);
+    if (target != nullptr && !target->proc && target->control.kind != ControlKind::None)
+        return controlProc(*target, msg, wParam, lParam);
     if (target == nullptr || !target->proc)
         return 0;
     // The window object stays alive even if the procedure destroys it.
@@ -300,6 +282,39 @@ std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_
     if (procDepth_ == 0)
         graveyard_.clear();
     return result;
+}
+
+Rect SimDesktop::screenRect(const SimWindow& window) const {
+    Rect rect = window.reportedRect();
+    for (Hwnd up = window.parent; up != 0 && windows_.count(up) != 0;) {
+        const SimWindow& parent = *windows_.at(up);
+        const Rect origin = parent.reportedRect();
+        rect = {rect.left + origin.left, rect.top + origin.top, rect.right + origin.left,
+                rect.bottom + origin.top};
+        up = parent.parent;
+    }
+    return rect;
+}
+
+bool SimDesktop::reachable(const SimWindow& window) const {
+    for (const SimWindow* w = &window; w != nullptr;) {
+        if (!w->visible() || !w->enabled())
+            return false;
+        const auto parent = windows_.find(w->parent);
+        w = w->parent == 0 || parent == windows_.end() ? nullptr : parent->second.get();
+    }
+    return true;
+}
+
+void SimDesktop::setFocus(Hwnd window) {
+    const Hwnd old = focus_;
+    if (old == window)
+        return;
+    focus_ = window;
+    if (old != 0 && exists(old))
+        callProc(old, wm::KILLFOCUS, window, 0);
+    if (window != 0 && exists(window) && focus_ == window)
+        callProc(window, wm::SETFOCUS, old, 0);
 }
 
 } // namespace vm::sim

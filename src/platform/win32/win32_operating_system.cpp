@@ -99,6 +99,18 @@ bool Win32OperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry)
     return snapshotApi_.Resolve() && WalkProcesses(snapshotApi_.Process32Next(), snapshot, entry);
 }
 
+HModule Win32OperatingSystem::LoadLibraryA(const char* fileName) {
+    return FromHandle(::LoadLibraryA(fileName));
+}
+
+FarProc Win32OperatingSystem::GetProcAddress(HModule module, const char* procName) {
+    return reinterpret_cast<FarProc>(::GetProcAddress(ToHandle<HMODULE>(module), procName));
+}
+
+bool Win32OperatingSystem::FreeLibrary(HModule module) {
+    return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
+}
+
 bool Win32OperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     if (size == nullptr) {
         return false;

@@ -21,7 +21,26 @@ constexpr int kProcSlot = 0;
 
 bool IsProgramsOwnMessage(UINT msg) {
     return msg == WM_COPYDATA || msg == WM_TIMER || msg == WM_CLOSE || msg == WM_QUERYENDSESSION ||
-           msg >= WM_USER;
+           (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg >= WM_USER;
+}
+
+// The top-level window with WS_EX_CONTROLPARENT that holds the message's
+// window, whose controls the keyboard walks; null when there is none. Only
+// the program's own windows post to its queue.
+HWND DialogOf(HWND window) {
+    const HWND root = window == nullptr ? nullptr : ::GetAncestor(window, GA_ROOT);
+    if (root == nullptr || (::GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) == 0)
+        return nullptr;
+    return root;
+}
+
+// One message of the loop: the keyboard's dialog handling first.
+void Dispatch(MSG& msg) {
+    const HWND dialog = DialogOf(msg.hwnd);
+    if (dialog != nullptr && ::IsDialogMessageA(dialog, &msg) != FALSE)
+        return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
 }
 
 SharedProc* KeptProc(HWND window) {
@@ -127,8 +146,7 @@ int Win32WindowSystem::RunMessageLoop() {
     MSG msg{};
     BOOL got = FALSE;
     while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        Dispatch(msg);
     }
     return got == 0 ? static_cast<int>(msg.wParam) : 0;
 }
@@ -141,8 +159,7 @@ void Win32WindowSystem::ProcessMessages() {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        Dispatch(msg);
     }
 }
 

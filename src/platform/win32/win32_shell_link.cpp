@@ -4,7 +4,8 @@
 
 #include <objbase.h>
 #include <objidl.h>
-#include <shlobj.h>
+#include <shlguid.h>
+#include <shobjidl.h>
 
 #include <memory>
 #include <string>

@@ -172,6 +172,16 @@ bool Win32WindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_
     return ::SystemParametersInfoA(action, uiParam, pvParam, winIni) != FALSE;
 }
 
+bool Win32WindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window,
+                                                   std::uint32_t colorKey, std::uint8_t alpha,
+                                                   std::uint32_t flags) {
+    using SetLayeredWindowAttributesProc = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    if (entry == 0)
+        return false;
+    const auto call = reinterpret_cast<SetLayeredWindowAttributesProc>(entry);
+    return call(ToHwnd(window), colorKey, alpha, flags) != FALSE;
+}
+
 HMonitor Win32WindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
     return FromHandle(::MonitorFromWindow(ToHwnd(window), flags));
 }

@@ -6,9 +6,11 @@
 // WM_NCCREATE on (the few messages before that get default handling only).
 // The procedure has no way to ask for default handling, so the backend
 // decides by message:
-//   - WM_COPYDATA, WM_TIMER, WM_CLOSE and WM_QUERYENDSESSION, and every
-//     message from WM_USER up (the program's own and registered messages),
-//     are the procedure's alone: its return value is the message result.
+//   - WM_COPYDATA, WM_TIMER, WM_CLOSE and WM_QUERYENDSESSION, the colour
+//     requests of child controls (WM_CTLCOLOR...: a procedure that answers
+//     0 leaves the control its default colours), and every message from
+//     WM_USER up (the program's own and registered messages), are the
+//     procedure's alone: its return value is the message result.
 //     WM_CLOSE in particular destroys nothing; the procedure calls
 //     DestroyWindow itself when it agrees to close.
 //   - Every other message is passed to the procedure first (its return value
@@ -73,6 +75,8 @@ public:
                            bool attach) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
+    bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                    std::uint8_t alpha, std::uint32_t flags) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
@@ -88,9 +92,29 @@ public:
     Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
                          std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
                          WndProc proc) override;
+    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
+                         std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
+                         int controlId) override;
     bool DestroyWindow(Hwnd window) override;
     bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) override;
     bool KillTimer(Hwnd window, std::uintptr_t id) override;
+
+    bool EnableWindow(Hwnd window, bool enable) override;
+    Hwnd SetFocus(Hwnd window) override;
+    Hwnd GetFocus() override;
+    Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
+    int GetDlgCtrlID(Hwnd window) override;
+    bool InitCommonControlsEx(std::uint32_t classes) override;
+    bool RedrawWindow(Hwnd window, std::uint32_t flags) override;
+
+    HFont CreateFontIndirectA(const LogFontA& font) override;
+    bool DeleteObject(HGdiObj object) override;
+    ColorRef GetSysColor(int index) override;
+    HBrush GetSysColorBrush(int index) override;
+    ColorRef SetTextColor(Hdc dc, ColorRef color) override;
+    ColorRef SetBkColor(Hdc dc, ColorRef color) override;
+
+    bool GetOpenFileNameA(OpenFileNameA& dialog) override;
 
     void PostQuitMessage(int exitCode) override;
     int RunMessageLoop() override;

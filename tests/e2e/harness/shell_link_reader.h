@@ -6,7 +6,8 @@
 
 #include <objbase.h>
 #include <objidl.h>
-#include <shlobj.h>
+#include <shlguid.h>
+#include <shobjidl.h>
 
 #include <optional>
 #include <string>

@@ -27,6 +27,8 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
         args += L" --dialog";
     if (!spec.titleLog.empty())
         args += L" --log \"" + spec.titleLog + L"\"";
+    if (!spec.childClassName.empty())
+        args += L" --child \"" + spec.childClassName + L"\"";
     return args;
 }
 

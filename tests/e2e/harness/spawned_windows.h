@@ -24,7 +24,8 @@ struct WindowSpec {
     Shown shown = Shown::Normal;
     bool dialog = false; // a real dialog box, class "#32770"
     int count = 1;
-    std::wstring titleLog{}; // file that records every later title change
+    std::wstring titleLog{};       // file that records every later title change
+    std::wstring childClassName{}; // a child of this class in every window
 };
 
 class SpawnedWindows {

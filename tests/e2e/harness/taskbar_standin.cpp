@@ -91,4 +91,19 @@ unsigned TaskbarStandin::PositionQueries() const {
     return static_cast<unsigned>(answer);
 }
 
+std::optional<BarAppearance> TaskbarStandin::Appearance() const {
+    static const UINT appearanceMessage = RegisterWindowMessageW(standin::AppearanceMessageName);
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(bar_, appearanceMessage, 0, 0, SMTO_ABORTIFHUNG, MessageLimit,
+                             &answer))
+        return std::nullopt;
+    const auto bits = static_cast<unsigned>(answer);
+    return BarAppearance{
+        .layered = (bits & standin::AppearanceLayered) != 0,
+        .visible = (bits & standin::AppearanceVisible) != 0,
+        .alphaSet = (bits & standin::AppearanceAlphaSet) != 0,
+        .alpha = static_cast<int>((bits >> standin::AppearanceAlphaShift) & 0xFF),
+    };
+}
+
 } // namespace e2e

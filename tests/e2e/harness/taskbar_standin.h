@@ -18,6 +18,14 @@ struct StandinSpec {
     bool autoHide = false;
 };
 
+// How the bar looks, as the stand-in reads it in its own process.
+struct BarAppearance {
+    bool layered = false;
+    bool visible = false;
+    bool alphaSet = false; // a constant alpha is set
+    int alpha = 0;
+};
+
 // What SHAppBarMessage(ABM_GETTASKBARPOS) answers in this process.
 struct TaskbarPosition {
     UINT edge;
@@ -40,6 +48,9 @@ public:
 
     // How many position queries the stand-in has answered so far.
     unsigned PositionQueries() const;
+
+    // Nothing when the stand-in does not answer.
+    std::optional<BarAppearance> Appearance() const;
 
 private:
     ChildProcess process_;

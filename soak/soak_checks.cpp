@@ -1,0 +1,493 @@
+#include "soak/soak_checks.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+#include "platform/sim/cp932.h"
+#include "settings/ini_file.h"
+#include "sys/sjis_literals.h"
+#include "sys/text.h"
+
+namespace vm::soak {
+
+namespace {
+
+constexpr int kFrame = 4; // the desktop's SM_CYFRAME
+constexpr std::uint32_t kFrameBits = 0x00FFFFFFu;
+
+// ANSI text as the program keeps it: cut at the first NUL, trailing blanks
+// and control characters removed.
+std::string Cleaned(std::string text) {
+    text = text.substr(0, text.find('\0'));
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= 0x20)
+        text.pop_back();
+    return text;
+}
+
+// The upper-case file name of an executable path; a 0x5C that is the trail
+// byte of a double-byte character is no folder separator.
+std::string ExeName(const std::string& path) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i])))
+            ++i;
+        else if (path[i] == '\\')
+            start = i + 1;
+    }
+    return AsciiUpper(std::string_view(path).substr(start));
+}
+
+std::int64_t Overlap(const Rect& a, const Rect& b) {
+    const std::int64_t w = std::int64_t{std::min(a.right, b.right)} - std::max(a.left, b.left);
+    const std::int64_t h = std::int64_t{std::min(a.bottom, b.bottom)} - std::max(a.top, b.top);
+    return (w > 0 && h > 0) ? w * h : 0;
+}
+
+// The comma-separated integer arguments of a logged call, as far as they
+// are integers.
+std::vector<int> IntArgs(const std::string& args) {
+    std::vector<int> values;
+    std::size_t start = 0;
+    while (start <= args.size()) {
+        const std::size_t comma = std::min(args.find(',', start), args.size());
+        values.push_back(std::atoi(args.substr(start, comma - start).c_str()));
+        start = comma + 1;
+    }
+    return values;
+}
+
+std::string Describe(Hwnd window, const Rect& r) {
+    return "window " + std::to_string(window) + " at (" + std::to_string(r.left) + "," +
+           std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+
+struct Exclusion {
+    const char* title;
+    const char* className;
+    const char* exe; // nullptr: any
+};
+const std::array<Exclusion, 5> kExclusions = {{
+    {sjis::kExcludeViewSliderTitle, "ViewControlClass", nullptr},
+    {"Drag", "SysDragImage", nullptr},
+    {sjis::kExcludeStartButtonTitle, "Button", "EXPLORER.EXE"},
+    {sjis::kExcludeStartMenuTitle, "DV2ControlHost", nullptr},
+    {"View Available Networks (Tooltip)", "VANUITooltip", nullptr},
+}};
+
+} // namespace
+
+SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
+    invariants_ = {{"moves within the rules"},
+                   {"nothing eligible left above the watch line after a pass"},
+                   {"watch line, slider and menu follow the taskbar"},
+                   {"titles come back after the announcement"},
+                   {"log of moved windows without duplicates, only growing, bounded"},
+                   {"settings file parses and keeps every saved key"},
+                   {"windows, timers and lists of the program bounded"},
+                   {"program resident, timer running"}};
+}
+
+void SoakChecks::Begin() {
+    std::string ignored;
+    UpdateWatchLine(ignored);
+    scene_.desk.clearCalls();
+}
+
+SoakChecks::Seen SoakChecks::Observe(Hwnd window) {
+    const sim::SimWindow& w = scene_.desk.window(window);
+    Seen seen;
+    seen.rect = w.rect;
+    seen.style = w.style;
+    seen.visible = w.visible();
+    seen.enabled = w.enabled();
+    seen.minimized = w.minimized();
+    seen.maximized = w.maximized();
+    seen.titleW = w.titleW;
+    // GetWindowTextA reads into a buffer of 260 bytes.
+    seen.title = w.titleA().substr(0, 259);
+    seen.className = Cleaned(w.className);
+    seen.exeName = ExeName(scene_.ExeOf(w.pid));
+    return seen;
+}
+
+SoakChecks::Options SoakChecks::ReadOptions() {
+    TMainForm& form = *scene_.program->MainForm();
+    const MainFormControls& c = form.Controls();
+    return Options{form.SettingsWindow().Visible(),
+                   c.PPEnabled.Checked(),
+                   c.PPMax.Checked(),
+                   c.PPRestore.Checked(),
+                   c.PPReSize.Checked(),
+                   c.PPDialog.Checked(),
+                   c.PPActive.Checked(),
+                   c.PPHideON.Checked(),
+                   scene_.desk.foreground()};
+}
+
+void SoakChecks::Snapshot() {
+    before_.clear();
+    for (const Hwnd window : scene_.Windows())
+        before_.emplace(window, Observe(window));
+    optionsBefore_ = ReadOptions();
+    peakWindows = std::max(peakWindows, before_.size());
+}
+
+bool SoakChecks::Touched(Hwnd window) const {
+    return std::any_of(scene_.touchedInStep.begin(), scene_.touchedInStep.end(),
+                       [window](const auto& touched) { return touched.first == window; });
+}
+
+bool SoakChecks::MainlyOnPrimary(const Rect& r) const {
+    const std::int64_t primary = Overlap(r, kPrimary);
+    if (primary == 0)
+        return false;
+    return std::all_of(scene_.extraMonitors.begin(), scene_.extraMonitors.end(),
+                       [&](const auto& m) { return Overlap(r, m.second) <= primary; });
+}
+
+bool SoakChecks::IsProtected(const Seen& seen) const {
+    const std::string raw = seen.title;
+    const std::string title = Cleaned(raw);
+    if (!seen.visible || !seen.enabled || seen.minimized || raw.empty() || raw == "Program Manager")
+        return true;
+    for (const Exclusion& row : kExclusions) {
+        if (title == row.title && seen.className == row.className &&
+            (row.exe == nullptr || seen.exeName == row.exe))
+            return true;
+    }
+    for (const char* entry : kIgnoreList) {
+        if (EqualsIgnoreCase(entry, seen.exeName) || EqualsIgnoreCase(entry, title) ||
+            EqualsIgnoreCase(entry, seen.className))
+            return true;
+    }
+    const std::size_t dot = seen.exeName.rfind('.');
+    if (dot != std::string::npos && seen.exeName.substr(dot) == ".SCR")
+        return true;
+    return (seen.style & kFrameBits) == 0;
+}
+
+bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
+    if (!tracking_ || options.settingsVisible || !options.enabled ||
+        options.foreground == scene_.desk.taskbar())
+        return false;
+    if (IsProtected(seen))
+        return false;
+    const Rect& r = seen.rect;
+    const std::int64_t width = std::int64_t{r.right} - r.left;
+    const std::int64_t height = std::int64_t{r.bottom} - r.top;
+    if (seen.maximized && (!options.max || autoHideSeen_))
+        return false;
+    if (!MainlyOnPrimary(r) || r.top >= watchLine_)
+        return false;
+    if (scene_.extraMonitors.empty()) {
+        const Rect& bar = scene_.taskbar.appBar;
+        if (r.top + height < 0 || r.left + width < bar.left || r.left > bar.right)
+            return false;
+    }
+    if (width >= kPrimary.Width() && height >= kPrimary.Height() &&
+        (seen.style & ws::THICKFRAME) == 0)
+        return false;
+    return !(seen.maximized && r.top >= watchLine_ - kFrame);
+}
+
+void SoakChecks::UpdateWatchLine(std::string& failure) {
+    const TaskbarState& bar = scene_.taskbar;
+    const MainFormControls& c = scene_.program->MainForm()->Controls();
+    Count(kWatchLine);
+    if (bar.edge == abe::TOP) {
+        tracking_ = true;
+        const int band = bar.appBar.bottom - bar.appBar.top;
+        const int position = c.Slider.Position();
+        if (c.Slider.Min() != -band || c.Slider.Max() != band || position < -band ||
+            position > band) {
+            failure = "slider range " + std::to_string(c.Slider.Min()) + ".." +
+                      std::to_string(c.Slider.Max()) + " position " + std::to_string(position) +
+                      " for a band of " + std::to_string(band);
+        }
+        // Which options the menu offers follows the last pass that found
+        // the taskbar at the top; a pass at another edge keeps it.
+        autoHideSeen_ = bar.autoHide;
+        const bool reserve = c.PPHideON.Checked() && bar.autoHide;
+        watchLine_ = (reserve ? bar.appBar.bottom : bar.window.bottom) + std::int64_t{position};
+    } else if (bar.edge == abe::BOTTOM || bar.edge == abe::LEFT || bar.edge == abe::RIGHT) {
+        tracking_ = false;
+    }
+    if (failure.empty() && c.PPEnabled.Visible() != tracking_)
+        failure = std::string("the menu ") + (tracking_ ? "shrank" : "did not shrink") +
+                  " with the taskbar at edge " + std::to_string(bar.edge);
+    if (failure.empty() && bar.edge == abe::TOP && c.PPHideON.Enabled() != bar.autoHide)
+        failure = "the reserve-area item does not follow auto-hide";
+}
+
+std::string SoakChecks::Check() {
+    const Options after = ReadOptions();
+    std::string failure = CheckCalls(optionsBefore_);
+    if (failure.empty())
+        failure = CheckNoneLeftAbove(optionsBefore_, after);
+    if (failure.empty())
+        failure = CheckTitles();
+    if (failure.empty())
+        failure = CheckLog();
+    if (failure.empty())
+        failure = CheckSettingsFile();
+    if (failure.empty())
+        failure = CheckResources();
+    scene_.desk.clearCalls();
+    return failure;
+}
+
+std::string SoakChecks::CheckCalls(const Options& before) {
+    const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
+    passesInStep_ = 0;
+    restoredInStep_.clear();
+    std::uint64_t enumerations = 0;
+    // The watch line first: the pass works it out before it moves anything.
+    // A pass looks for the taskbar once, and again after each sleep while
+    // there is none.
+    bool afterSleep = false;
+    for (const sim::CallRecord& call : calls) {
+        if (call.pid != scene_.velmoraPid)
+            continue;
+        if (call.name == "EnumWindows")
+            ++enumerations;
+        else if (call.name == "FindWindowA" && call.args.rfind("Shell_TrayWnd,", 0) == 0 &&
+                 !afterSleep)
+            ++passesInStep_;
+        afterSleep = call.name == "Sleep";
+    }
+    passes += passesInStep_;
+    ticks += enumerations - std::min(enumerations, passesInStep_);
+    std::string failure;
+    if (passesInStep_ > 0)
+        UpdateWatchLine(failure);
+    if (!failure.empty())
+        return failure;
+    for (const sim::CallRecord& call : calls) {
+        if (call.pid != scene_.velmoraPid)
+            continue;
+        const bool move = call.name == "MoveWindow";
+        const bool show = call.name == "ShowWindow";
+        const bool title = call.name == "SetWindowTextA" || call.name == "SetWindowTextW";
+        if (!move && !show && !title)
+            continue;
+        const std::vector<int> args = IntArgs(call.args);
+        const auto window = static_cast<Hwnd>(static_cast<unsigned>(args.at(0)));
+        const sim::SimWindow* own = nullptr;
+        if (scene_.desk.exists(window))
+            own = &scene_.desk.window(window);
+        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid))
+            continue;
+        Count(kMovesWithinRules);
+        if (move)
+            ++moves;
+        if (show && args.size() > 1 && args[1] == sw::RESTORE) {
+            ++restores;
+            restoredInStep_.insert(window);
+        }
+        if (Touched(window))
+            continue;
+        const auto seen = before_.find(window);
+        if (seen == before_.end())
+            return call.name + " on window " + std::to_string(window) +
+                   ", which is not another program's";
+        if (!MayMove(seen->second, before))
+            return call.name + "(" + call.args + ") on " + Describe(window, seen->second.rect) +
+                   ", which the rules leave alone (watch line " + std::to_string(watchLine_) + ")";
+        if (move || show) {
+            failure = CheckMove(window, args, before);
+            if (!failure.empty())
+                return call.name + "(" + call.args + "): " + failure;
+        }
+    }
+    return {};
+}
+
+std::string SoakChecks::CheckMove(Hwnd window, const std::vector<int>& args,
+                                  const Options& before) {
+    const Seen& seen = before_.at(window);
+    const Rect& r = seen.rect;
+    if (args.size() == 2) {
+        if (args[1] != sw::RESTORE || !seen.maximized || !before.max || !before.restore)
+            return "a show command other than restoring a maximized window";
+        return {};
+    }
+    if (args.size() < 5)
+        return "unexpected arguments";
+    const bool centred = before.dialog && seen.className == "#32770";
+    std::int64_t left = r.left;
+    std::int64_t top = watchLine_;
+    std::int64_t height = std::int64_t{r.bottom} - r.top;
+    const std::int64_t width = std::int64_t{r.right} - r.left;
+    const Rect& work = scene_.primaryWork;
+    if (centred) {
+        left = (std::int64_t{work.left} + work.right - width) / 2;
+        top = (std::int64_t{work.top} + work.bottom - height) / 2;
+    }
+    if (before.reSize)
+        height = std::min<std::int64_t>(height, std::llabs(std::int64_t{work.bottom} - watchLine_));
+    if (args[1] != left || args[2] != top || args[3] != width || args[4] != height)
+        return "expected (" + std::to_string(left) + "," + std::to_string(top) + ") " +
+               std::to_string(width) + "x" + std::to_string(height) + " for " +
+               Describe(window, r) + ", watch line " + std::to_string(watchLine_);
+    return {};
+}
+
+std::string SoakChecks::CheckNoneLeftAbove(const Options& before, const Options& after) {
+    // Only after a pass that nothing disturbed: a change in the middle of
+    // the step may come after the window was looked at.
+    if (passesInStep_ == 0 || scene_.midStepEvents != 0 ||
+        after.foreground == scene_.desk.taskbar())
+        return {};
+    Count(kNoneLeftAbove);
+    for (const Hwnd window : scene_.Windows()) {
+        const Seen seen = Observe(window);
+        const Rect& r = seen.rect;
+        // Windows whose fate depends on more than the rules themselves.
+        if (seen.maximized || scene_.Refuses(window) || restoredInStep_.count(window) != 0 ||
+            (before.dialog && seen.className == "#32770") ||
+            (before.active && (window == before.foreground || window == after.foreground)))
+            continue;
+        if (r.left < kPrimary.left || r.right > kPrimary.right || r.bottom <= 0)
+            continue;
+        if (MayMove(seen, before) && MayMove(seen, after))
+            return "after a full pass " + Describe(window, r) + " (class '" + seen.className +
+                   "', title '" + Cleaned(seen.title) + "', exe '" + seen.exeName +
+                   "') is still above the watch line " + std::to_string(watchLine_);
+    }
+    return {};
+}
+
+std::string SoakChecks::CheckTitles() {
+    for (const auto& [window, seen] : before_) {
+        if (!scene_.desk.exists(window) || Touched(window))
+            continue;
+        Count(kTitlesRestored);
+        if (scene_.desk.window(window).titleW != seen.titleW)
+            return "the title of window " + std::to_string(window) + " did not come back as '" +
+                   sim::ToCp932(seen.titleW) + "' but is '" +
+                   sim::ToCp932(scene_.desk.window(window).titleW) + "'";
+    }
+    return {};
+}
+
+std::string SoakChecks::CheckLog() {
+    Count(kLogUnique);
+    const std::vector<std::string>& items =
+        scene_.program->MainForm()->Controls().ListBoxLog.Items();
+    if (items.size() < log_.size() || !std::equal(log_.begin(), log_.end(), items.begin()))
+        return "the log of moved windows lost or changed entries";
+    for (std::size_t i = log_.size(); i < items.size(); ++i) {
+        if (!logFolded_.insert(sim::FoldAsciiCase(items[i])).second)
+            return "the log of moved windows holds '" + items[i] + "' twice";
+        log_.push_back(items[i]);
+    }
+    peakLogEntries = log_.size();
+    const std::size_t bound =
+        scene_.ExePoolSize() + scene_.TitlePoolSize() + scene_.ClassPoolSize();
+    if (log_.size() > bound)
+        return "the log of moved windows grew to " + std::to_string(log_.size()) +
+               " entries from pools of " + std::to_string(bound) + " names";
+    return {};
+}
+
+std::string SoakChecks::CheckSettingsFile() {
+    sim::SimFiles& files = scene_.desk.files();
+    Count(kSettingsFile);
+    if (files.exists(std::string(kSettingsPath) + ".tmp"))
+        return "a temporary settings file was left behind";
+    const std::uint64_t stamp = files.modifiedAt(kSettingsPath);
+    if (stamp == fileStamp_)
+        return {};
+    fileStamp_ = stamp;
+    const std::optional<std::string> bytes = files.read(kSettingsPath);
+    if (!bytes)
+        return "the settings file is gone";
+    // Every key that was ever in the file: the program writes all of its
+    // own and keeps those it does not know.
+    std::set<std::pair<std::string, std::string>> keys;
+    std::string section;
+    std::size_t start = 0;
+    while (start < bytes->size()) {
+        const std::size_t end = std::min(bytes->find("\r\n", start), bytes->size());
+        const std::string line = bytes->substr(start, end - start);
+        start = end + 2;
+        if (line.size() > 1 && line.front() == '[' && line.back() == ']')
+            section = sim::FoldAsciiCase(line.substr(1, line.size() - 2));
+        else if (const std::size_t eq = line.find('='); eq != std::string::npos)
+            keys.emplace(section, sim::FoldAsciiCase(line.substr(0, eq)));
+    }
+    for (const auto& key : savedKeys_) {
+        if (keys.count(key) == 0)
+            return "the settings file lost the key " + key.first + "/" + key.second;
+    }
+    const IniFile file = IniFile::Parse(*bytes);
+    const std::int32_t count = file.ReadInteger("Disable", "Count", -2);
+    if (count < -1)
+        return "the settings file has no readable ignore-list count";
+    for (std::int32_t i = 0; i <= count; ++i) {
+        if (!file.ReadValue("Disable", std::to_string(i)))
+            return "the settings file misses ignore-list entry " + std::to_string(i);
+    }
+    savedKeys_.insert(keys.begin(), keys.end());
+    return {};
+}
+
+std::string SoakChecks::CheckResources() {
+    TMainForm& form = *scene_.program->MainForm();
+    Count(kStillRunning);
+    if (form.Closed() || !form.WatchTimer().Enabled())
+        return "the program is no longer resident (closed or its watch timer stopped)";
+    Count(kResources);
+    std::size_t own = 0;
+    for (const Hwnd window : scene_.desk.zOrder()) {
+        if (scene_.desk.window(window).pid == scene_.velmoraPid)
+            ++own;
+    }
+    if (own > 2)
+        return "the program has " + std::to_string(own) + " windows";
+    const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
+    if (timers != 1)
+        return "the program has " + std::to_string(timers) + " timers";
+    if (form.Controls().ListBoxDisable.Count() != kIgnoreList.size())
+        return "the ignore list has " + std::to_string(form.Controls().ListBoxDisable.Count()) +
+               " entries";
+    return {};
+}
+
+std::string SoakChecks::CheckFinalSave(const MainFormControls& atExit) {
+    const std::optional<std::string> bytes = scene_.desk.files().read(kSettingsPath);
+    if (!bytes)
+        return "no settings file after the exit";
+    const IniFile file = IniFile::Parse(*bytes);
+    const std::array<std::pair<const char*, const MenuItem*>, 7> items = {{
+        {"Enable", &atExit.PPEnabled},
+        {"Hide", &atExit.PPHideON},
+        {"Max", &atExit.PPMax},
+        {"Restore", &atExit.PPRestore},
+        {"ReSize", &atExit.PPReSize},
+        {"Dialog", &atExit.PPDialog},
+        {"Active", &atExit.PPActive},
+    }};
+    for (const auto& [key, item] : items) {
+        if (file.ReadBool("Config", key, !item->Checked()) != item->Checked())
+            return std::string("the exit saved ") + key + " wrong";
+    }
+    if (file.ReadInteger("Config", "Position", 999) != atExit.Slider.Position())
+        return "the exit saved Position wrong";
+    const std::vector<std::string>& list = atExit.ListBoxDisable.Items();
+    if (file.ReadInteger("Disable", "Count", -2) != static_cast<int>(list.size()) - 1)
+        return "the exit saved the ignore list's count wrong";
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (file.ReadString("Disable", std::to_string(i), "") != list[i])
+            return "the exit saved ignore-list entry " + std::to_string(i) + " wrong";
+    }
+    for (const auto& [section, key] : scene_.handKeys) {
+        if (!file.ReadValue(section, key))
+            return "the exit lost the hand-written key " + key;
+    }
+    return CheckSettingsFile();
+}
+
+} // namespace vm::soak

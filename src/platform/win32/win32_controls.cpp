@@ -1,0 +1,104 @@
+// Child controls of the system's classes, the keyboard focus, fonts,
+// colours and the common file dialog: user32, gdi32, comctl32 and comdlg32
+// one to one.
+#include "platform/win32/win32_api.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "platform/win32/win32_window_system.h"
+
+namespace vm {
+
+using win32::FromHandle;
+using win32::ToHandle;
+using win32::ToHwnd;
+
+Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                        const char* windowName, std::uint32_t style, int x, int y,
+                                        int width, int height, Hwnd parent, int controlId) {
+    if (className == nullptr || parent == 0)
+        return 0;
+    return FromHandle(::CreateWindowExA(exStyle, className, windowName, style | WS_CHILD, x, y,
+                                        width, height, ToHwnd(parent),
+                                        ToHandle<HMENU>(static_cast<std::uintptr_t>(controlId)),
+                                        ::GetModuleHandleA(nullptr), nullptr));
+}
+
+bool Win32WindowSystem::EnableWindow(Hwnd window, bool enable) {
+    return ::EnableWindow(ToHwnd(window), enable ? TRUE : FALSE) != FALSE;
+}
+
+Hwnd Win32WindowSystem::SetFocus(Hwnd window) {
+    return FromHandle(::SetFocus(ToHwnd(window)));
+}
+
+Hwnd Win32WindowSystem::GetFocus() {
+    return FromHandle(::GetFocus());
+}
+
+Hwnd Win32WindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
+    return FromHandle(::GetDlgItem(ToHwnd(dialog), controlId));
+}
+
+int Win32WindowSystem::GetDlgCtrlID(Hwnd window) {
+    return ::GetDlgCtrlID(ToHwnd(window));
+}
+
+bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = sizeof(init);
+    init.dwICC = classes;
+    return ::InitCommonControlsEx(&init) != FALSE;
+}
+
+bool Win32WindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
+    return ::RedrawWindow(ToHwnd(window), nullptr, nullptr, flags) != FALSE;
+}
+
+HFont Win32WindowSystem::CreateFontIndirectA(const LogFontA& font) {
+    LOGFONTA lf{};
+    lf.lfHeight = font.lfHeight;
+    lf.lfWeight = font.lfWeight;
+    lf.lfCharSet = font.lfCharSet;
+    static_assert(sizeof(lf.lfFaceName) == sizeof(font.lfFaceName));
+    std::memcpy(lf.lfFaceName, font.lfFaceName, sizeof(lf.lfFaceName));
+    lf.lfFaceName[sizeof(lf.lfFaceName) - 1] = '\0';
+    return FromHandle(::CreateFontIndirectA(&lf));
+}
+
+bool Win32WindowSystem::DeleteObject(HGdiObj object) {
+    return ::DeleteObject(ToHandle<HGDIOBJ>(object)) != FALSE;
+}
+
+ColorRef Win32WindowSystem::GetSysColor(int index) {
+    return static_cast<ColorRef>(::GetSysColor(index));
+}
+
+HBrush Win32WindowSystem::GetSysColorBrush(int index) {
+    return FromHandle(::GetSysColorBrush(index));
+}
+
+ColorRef Win32WindowSystem::SetTextColor(Hdc dc, ColorRef color) {
+    return static_cast<ColorRef>(::SetTextColor(ToHandle<HDC>(dc), color));
+}
+
+ColorRef Win32WindowSystem::SetBkColor(Hdc dc, ColorRef color) {
+    return static_cast<ColorRef>(::SetBkColor(ToHandle<HDC>(dc), color));
+}
+
+bool Win32WindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = ToHwnd(dialog.hwndOwner);
+    ofn.lpstrFilter = dialog.lpstrFilter;
+    ofn.lpstrFile = dialog.lpstrFile;
+    ofn.nMaxFile = dialog.nMaxFile;
+    ofn.lpstrTitle = dialog.lpstrTitle;
+    ofn.Flags = dialog.Flags;
+    return ::GetOpenFileNameA(&ofn) != FALSE;
+}
+
+} // namespace vm

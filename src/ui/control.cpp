@@ -1,0 +1,34 @@
+#include "ui/control.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace vm {
+
+bool Control::Create(IWindowSystem& win, Hwnd parent, int controlId,
+                     const ControlPlacement& place) {
+    std::uint32_t style = ws::CHILD | KindStyle() | place.style;
+    style = visible_ ? (style | ws::VISIBLE) : (style & ~ws::VISIBLE);
+    if (!enabled_)
+        style |= ws::DISABLED;
+    const Hwnd window =
+        win.CreateWindowExA(place.exStyle, ClassName(), InitialText().c_str(), style, place.x,
+                            place.y, place.width, place.height, parent, controlId);
+    if (window == 0)
+        return false;
+    win_ = &win;
+    window_ = window;
+    HandOver();
+    return true;
+}
+
+std::string Control::WindowText() const {
+    const int length = win_->GetWindowTextLengthA(window_);
+    if (length <= 0)
+        return {};
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const int copied = win_->GetWindowTextA(window_, buffer.data(), length + 1);
+    return std::string(buffer.data(), static_cast<std::size_t>(std::max(copied, 0)));
+}
+
+} // namespace vm

@@ -1,0 +1,47 @@
+// The shared control suite on the simulated desktop.
+#include "control_suite.h"
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm {
+namespace {
+
+class SimControls : public ::testing::Test, public control_suite::Host {
+protected:
+    SimControls() {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 0, 1024, 768});
+        pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        platform = std::make_unique<Platform>(desk.platformFor(pid));
+        win_ = &platform->win;
+        win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+        parent = win_->CreateWindowExA(
+            ws_ex::CONTROLPARENT, "SuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300, 0,
+            [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                router.Route(msg, wParam, lParam);
+                return std::intptr_t{0};
+            });
+    }
+
+    IWindowSystem& Win() override { return *win_; }
+    Hwnd Parent() override { return parent; }
+    ControlRouter& Router() override { return router; }
+    void UserClick(Hwnd control) override { desk.click(control); }
+    void UserSelect(Hwnd listBox, int index) override { desk.selectListItem(listBox, index); }
+    void UserStepUp(Hwnd upDown) override { desk.stepUpDown(upDown, true); }
+    void UserEnd(Hwnd trackBar) override {
+        desk.dragTrackBar(trackBar,
+                          static_cast<int>(win_->SendMessageA(trackBar, tbm::GETRANGEMAX, 0, 0)));
+    }
+
+    sim::SimDesktop desk;
+    std::uint32_t pid = 0;
+    std::unique_ptr<Platform> platform;
+    IWindowSystem* win_ = nullptr;
+    ControlRouter router;
+    Hwnd parent = 0;
+};
+
+VELMORA_CONTROL_SUITE(SimControls)
+
+} // namespace
+} // namespace vm

@@ -1,0 +1,61 @@
+// The shared control suite on the real controls of the system.
+#include "../controls/control_suite.h"
+
+#include "platform/win32/win32_platform.h"
+
+namespace vm {
+namespace {
+
+constexpr std::uint32_t kLButtonDown = 0x0201;
+constexpr std::uint32_t kLButtonUp = 0x0202;
+constexpr std::uint32_t kGetItemRect = 0x0198; // LB_GETITEMRECT
+
+class Win32Controls : public ::testing::Test, public control_suite::Host {
+protected:
+    Win32Controls() {
+        win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS | icc::STANDARD_CLASSES);
+        parent = win_.CreateWindowExA(
+            ws_ex::CONTROLPARENT, "VelmoraSuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300,
+            0, [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                router.Route(msg, wParam, lParam);
+                return std::intptr_t{0};
+            });
+    }
+    ~Win32Controls() override {
+        win_.DestroyWindow(parent);
+        win_.ProcessMessages();
+    }
+
+    IWindowSystem& Win() override { return win_; }
+    Hwnd Parent() override { return parent; }
+    ControlRouter& Router() override { return router; }
+    void UserClick(Hwnd control) override { win_.SendMessageA(control, bm::CLICK, 0, 0); }
+    void UserSelect(Hwnd listBox, int index) override {
+        Rect item;
+        win_.SendMessageA(listBox, kGetItemRect, static_cast<std::uintptr_t>(index),
+                          reinterpret_cast<std::intptr_t>(&item));
+        const std::intptr_t at = ((item.top + 2) << 16) | (item.left + 2);
+        win_.SendMessageA(listBox, kLButtonDown, 1, at);
+        win_.SendMessageA(listBox, kLButtonUp, 0, at);
+        win_.ProcessMessages();
+    }
+    void UserStepUp(Hwnd upDown) override {
+        win_.SendMessageA(upDown, wm::KEYDOWN, vk::UP, 0);
+        win_.ProcessMessages();
+    }
+    void UserEnd(Hwnd trackBar) override {
+        constexpr std::uintptr_t kEnd = 0x23;
+        win_.SendMessageA(trackBar, wm::KEYDOWN, kEnd, 0);
+        win_.ProcessMessages();
+    }
+
+    Win32Platform backend;
+    IWindowSystem& win_ = backend.platform().win;
+    ControlRouter router;
+    Hwnd parent = 0;
+};
+
+VELMORA_CONTROL_SUITE(Win32Controls)
+
+} // namespace
+} // namespace vm
