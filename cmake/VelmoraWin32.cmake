@@ -31,8 +31,9 @@ if(VELMORA_WIN_MAIN)
     target_link_options(Velmora PRIVATE -s)
     set_property(TARGET Velmora APPEND PROPERTY LINK_DEPENDS
         ${CMAKE_SOURCE_DIR}/res/velmora.manifest)
+    file(GLOB VELMORA_ICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/icons/*.ico)
     set_source_files_properties(res/velmora.rc PROPERTIES OBJECT_DEPENDS
-        "${CMAKE_SOURCE_DIR}/res/velmora.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+        "${CMAKE_SOURCE_DIR}/res/velmora.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h;${VELMORA_ICONS}")
     set(VELMORA_EXE Velmora)
 
     add_test(NAME velmora_imports_system_dlls_only

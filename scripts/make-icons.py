@@ -3,7 +3,8 @@
 
 Each image is a 32-bit BGRA DIB with its AND mask, the form every Windows version reads.
 The drawing: the taskbar band at the top, a window below it, and an arrow that pushes the
-window down (blue: watching, orange: moving a window, grey with a red bar: stopped).
+window down (blue: watching, orange: moving a window, grey with a red bar: stopped). The three
+tray images are opaque on silver (RGB 192, 192, 192); the program icon is transparent.
 Run it again after changing a drawing and commit the .ico files it writes.
 """
 import struct
@@ -23,6 +24,8 @@ GREY_TITLE = (150, 150, 150)
 GREY_BODY = (225, 225, 225)
 GREY_ARROW = (140, 140, 140)
 RED = (220, 30, 30)
+# The tray images stand on an opaque silver background, as their image list keeps them.
+SILVER = (192, 192, 192)
 
 
 def rect(x0, y0, x1, y1, colour):
@@ -130,7 +133,8 @@ def main():
     out_dir = Path(sys.argv[1]) if len(sys.argv) > 1 else Path(__file__).parent.parent / "res/icons"
     out_dir.mkdir(parents=True, exist_ok=True)
     for state in ("normal", "moving", "stopped"):
-        data = ico([(32, dib(render(drawing(state), 32)))])
+        shapes = [rect(0.0, 0.0, 1.0, 1.0, SILVER)] + drawing(state)
+        data = ico([(32, dib(render(shapes, 32)))])
         (out_dir / f"tray_{state}.ico").write_bytes(data)
     app = ico([(size, dib(render(drawing("normal"), size))) for size in (16, 32, 48)])
     (out_dir / "velmora.ico").write_bytes(app)

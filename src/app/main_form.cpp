@@ -3,7 +3,9 @@
 #include <utility>
 
 #include "app/hand_over.h"
+#include "app/restart.h"
 #include "platform/constants.h"
+#include "settings/settings_file_names.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
@@ -15,10 +17,12 @@ constexpr std::uint32_t kStoredTimerInterval = 100;
 constexpr std::uint32_t kTickInterval = 250;
 constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 469;
+// The pause before a restart starts the program again.
+constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow),
+    : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_), shortcuts_(context) {
     // The settings window has no frame and stays above normal windows.
@@ -30,6 +34,9 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         });
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
+    trayImages_.LoadDefaults();
+    trayIcon_.Bind(context_.platform, trayImages_, window_);
+    trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
         TaskbarTrackerHooks{
@@ -50,6 +57,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
+    trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
+                                                   settingsWindow_, state_, *tracker_);
     WireHandlers();
 }
 
@@ -60,7 +69,7 @@ void TMainForm::WireHandlers() {
     controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
     controls_.BtnStartUp.OnClick = EventHandler(&TMainForm::BtnStartUpClick);
     controls_.BtnQuickLaunch.OnClick = EventHandler(&TMainForm::BtnQuickLaunchClick);
-    controls_.CHKTray.OnClick = EventHandler(&TMainForm::CHKTrayClick);
+    controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
     controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
     controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
     controls_.CHKStartMenu.OnClick = EventHandler([this] { translucency_->CHKStartMenuClick(); });
@@ -69,6 +78,14 @@ void TMainForm::WireHandlers() {
     controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
     controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
     controls_.Slider.OnChange = EventHandler([this] { tracker_->TrackBarChange(); });
+    trayIcon_.OnDblClick = EventHandler([this] { trayHandlers_->TrayIconDblClick(); });
+    controls_.PPRMenu.OnPopup = EventHandler([this] { trayHandlers_->PPRMenuPopup(); });
+    controls_.BtnRMenu.OnClick = EventHandler([this] { trayHandlers_->BtnRMenuClick(); });
+    for (Button& button : controls_.BtnDefult) {
+        button.OnClick = EventHandler([this, &button] {
+            trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
+        });
+    }
 }
 
 TMainForm::~TMainForm() {
@@ -216,6 +233,12 @@ bool TMainForm::FormCloseQuery() {
         if (controls_.LabelTans.Enabled())
             ApplyTranslucency(100, true);
     }
+    if (restartPending_) {
+        IOperatingSystem& os = context_.platform.os;
+        os.Sleep(kRestartDelayMs);
+        LaunchProgram(context_.platform, window_, os.GetModuleFileNameA(), "/w", ProgramFolder(os),
+                      sw::SHOWNORMAL);
+    }
     return true;
 }
 
@@ -250,15 +273,14 @@ void TMainForm::BtnCancelClick() {
     ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }
 
-// Placeholders of the restart and tray image work, which lands later; each
-// answers "no change".
 bool TMainForm::CheckRestart() {
-    return false;
+    restartPending_ = false;
+    // Quick mode ends after its pass anyway.
+    if (VirtualScreenRect() != startDesktopRect_ && !context_.commandLine.IsQuick())
+        restartPending_ = true;
+    if (restartPending_ && RestartMustWait(context_.platform.win, taskbar_.Handle))
+        restartPending_ = false;
+    return restartPending_;
 }
-
-void TMainForm::RebuildTrayImages() {}
-
-// Placeholder of the tray icon work, which lands later; it does nothing yet.
-void TMainForm::CHKTrayClick() {}
 
 } // namespace vm

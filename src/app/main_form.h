@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "app/tray_handlers.h"
 #include "appearance/taskbar_hiding.h"
 #include "appearance/translucency.h"
 #include "settings/settings_store.h"
@@ -17,6 +18,7 @@
 #include "ui/shortcut_registration.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
+#include "ui/tray_images.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_cycle.h"
@@ -53,6 +55,7 @@ public:
     Hwnd Window() const { return window_; }
     MainFormControls& Controls() { return controls_; }
     TrayIcon& Tray() { return trayIcon_; }
+    const TrayImages& Images() const { return trayImages_; }
     Timer& WatchTimer() { return timer_; }
     Form& SettingsWindow() { return settingsWindow_; }
 
@@ -72,19 +75,20 @@ private:
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();
+    // True when the desktop's size changed and nothing in front asks to wait:
+    // the tick then closes the program, which starts itself again.
+    bool CheckRestart();
+    void RebuildTrayImages() { trayHandlers_->RebuildTrayImages(); }
 
     void ApplyTranslucency(std::int16_t percent, bool force) {
         translucency_->ApplyTranslucency(percent, force);
     }
 
-    // Placeholders of work that lands later; each answers "no change".
-    bool CheckRestart();
-    void RebuildTrayImages();
-    void CHKTrayClick();
-
     ProgramContext& context_;
     Hwnd appWindow_;
     MainFormControls controls_;
+    // The images outlive the icon that shows copies of them.
+    TrayImages trayImages_;
     TrayIcon trayIcon_;
     WatchState state_;
     TaskbarInfo taskbar_;
@@ -99,8 +103,10 @@ private:
     std::unique_ptr<TaskbarHiding> hiding_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
+    std::unique_ptr<TrayHandlers> trayHandlers_;
     // The virtual screen at creation, which the restart check compares with.
     Rect startDesktopRect_;
+    bool restartPending_ = false;
     bool closed_ = false;
 };
 

@@ -109,6 +109,7 @@ inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
 inline constexpr std::uint32_t NOTIFY = 0x004Eu;
+inline constexpr std::uint32_t NCDESTROY = 0x0082u;
 inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
 inline constexpr std::uint32_t KEYDOWN = 0x0100u;
 inline constexpr std::uint32_t CHAR = 0x0102u;
@@ -123,6 +124,13 @@ inline constexpr std::uint32_t CTLCOLOREDIT = 0x0133u;
 inline constexpr std::uint32_t CTLCOLORLISTBOX = 0x0134u;
 inline constexpr std::uint32_t CTLCOLORBTN = 0x0135u;
 inline constexpr std::uint32_t CTLCOLORSTATIC = 0x0138u;
+inline constexpr std::uint32_t MOUSEMOVE = 0x0200u;
+inline constexpr std::uint32_t LBUTTONDOWN = 0x0201u;
+inline constexpr std::uint32_t LBUTTONUP = 0x0202u;
+inline constexpr std::uint32_t LBUTTONDBLCLK = 0x0203u;
+inline constexpr std::uint32_t RBUTTONDOWN = 0x0204u;
+inline constexpr std::uint32_t RBUTTONUP = 0x0205u;
+inline constexpr std::uint32_t MBUTTONDOWN = 0x0207u;
 inline constexpr std::uint32_t PASTE = 0x0302u;
 inline constexpr std::uint32_t USER = 0x0400u;
 } // namespace wm
@@ -170,6 +178,34 @@ inline constexpr std::uintptr_t ALWAYSONTOP = 2;
 namespace shgfi {
 inline constexpr std::uint32_t ICON = 0x100;
 } // namespace shgfi
+
+namespace nim {
+inline constexpr std::uint32_t ADD = 0;
+inline constexpr std::uint32_t MODIFY = 1;
+inline constexpr std::uint32_t DELETE_ = 2;
+} // namespace nim
+
+namespace nif {
+inline constexpr std::uint32_t MESSAGE = 0x1u;
+inline constexpr std::uint32_t ICON = 0x2u;
+inline constexpr std::uint32_t TIP = 0x4u;
+} // namespace nif
+
+namespace image {
+inline constexpr std::uint32_t ICON = 1;
+} // namespace image
+
+namespace mf {
+inline constexpr std::uint32_t STRING = 0x0u;
+inline constexpr std::uint32_t GRAYED = 0x1u;
+inline constexpr std::uint32_t CHECKED = 0x8u;
+inline constexpr std::uint32_t SEPARATOR = 0x800u;
+} // namespace mf
+
+namespace tpm {
+inline constexpr std::uint32_t RIGHTBUTTON = 0x2u;
+inline constexpr std::uint32_t RETURNCMD = 0x100u;
+} // namespace tpm
 
 namespace monitor {
 inline constexpr std::uint32_t DEFAULTTONULL = 0;
@@ -285,10 +321,6 @@ namespace bst {
 inline constexpr std::uintptr_t UNCHECKED = 0;
 inline constexpr std::uintptr_t CHECKED = 1;
 } // namespace bst
-namespace image {
-inline constexpr std::uintptr_t ICON = 1;
-} // namespace image
-
 // Static texts.
 namespace ss {
 inline constexpr std::uint32_t LEFT = 0x0u;

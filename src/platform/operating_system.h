@@ -72,6 +72,10 @@ public:
                                           std::uint8_t* data, std::uint32_t* dataSize) = 0;
     virtual std::int32_t RegCloseKey(HKey key) = 0;
 
+    // The DllGetVersion export of a system library (for example
+    // "comctl32.dll"); false when the library or the export is missing.
+    virtual bool DllGetVersion(const char* library, DllVersionInfo& info) = 0;
+
     virtual bool sndPlaySoundA(const char* path, std::uint32_t flags) = 0;
 };
 

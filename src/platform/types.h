@@ -25,6 +25,7 @@ using ColorRef = std::uint32_t;
 using HModule = std::uintptr_t;
 // The address of a module's exported function, as GetProcAddress gives it.
 using FarProc = std::uintptr_t;
+using HMenu = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.
@@ -92,6 +93,33 @@ struct ShFileInfo {
     std::uint32_t dwAttributes = 0;
     char szDisplayName[260] = {};
     char szTypeName[80] = {};
+};
+
+// NOTIFYICONDATAA up to the balloon fields, without the GUID: 488 bytes in
+// the 32-bit layout, the size every Windows version from 2000 on accepts.
+struct NotifyIconData {
+    std::uint32_t cbSize = 488;
+    Hwnd hWnd = 0;
+    std::uint32_t uID = 0;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = 0;
+    HIcon hIcon = 0;
+    char szTip[128] = {};
+    std::uint32_t dwState = 0;
+    std::uint32_t dwStateMask = 0;
+    char szInfo[256] = {};
+    std::uint32_t uTimeout = 0;
+    char szInfoTitle[64] = {};
+    std::uint32_t dwInfoFlags = 0;
+};
+
+// DLLVERSIONINFO.
+struct DllVersionInfo {
+    std::uint32_t cbSize = 20;
+    std::uint32_t dwMajorVersion = 0;
+    std::uint32_t dwMinorVersion = 0;
+    std::uint32_t dwBuildNumber = 0;
+    std::uint32_t dwPlatformID = 0;
 };
 
 // COPYDATASTRUCT. On 32-bit Windows this has exactly the system's layout,

@@ -126,6 +126,20 @@ public:
     // when the user cancels; then the file buffer is unchanged.
     virtual bool GetOpenFileNameA(OpenFileNameA& dialog) = 0;
 
+    // Icons. LoadImageA loads an image resource of the program's own module.
+    virtual HIcon LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
+                             std::uint32_t flags) = 0;
+    virtual HIcon CopyIcon(HIcon icon) = 0;
+    virtual bool DestroyIcon(HIcon icon) = 0;
+
+    // Popup menus. With TPM_RETURNCMD, TrackPopupMenu returns the chosen
+    // item's id (0 when nothing was chosen) instead of sending WM_COMMAND.
+    virtual HMenu CreatePopupMenu() = 0;
+    virtual bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                             const char* text) = 0;
+    virtual int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) = 0;
+    virtual bool DestroyMenu(HMenu menu) = 0;
+
     // The message loop of the program's one thread. A message for a window
     // inside a program window with WS_EX_CONTROLPARENT first goes through
     // IsDialogMessageA for that window: Tab and the arrows walk its

@@ -106,6 +106,30 @@ inline constexpr const char kButtonCustom0[] = "\x92\xCA\x8F\xED(&X)";
 inline constexpr const char kButtonCustom1[] = "\x88\xDA\x93\xAE(&V)";
 // 停止(&M)
 inline constexpr const char kButtonCustom2[] = "\x92\xE2\x8E~(&M)";
+// タスクトレイ右クリックメニュー
+inline constexpr const char kButtonTrayMenu[] = "\x83^\x83X\x83N\x83g\x83\x8C\x83"
+                                                "C\x89"
+                                                "E\x83N\x83\x8A\x83"
+                                                "b\x83N\x83\x81\x83j\x83\x85\x81[";
+// トレイアイコンを表示するには再度起動またはタスクバーを上以外にしてください。
+inline constexpr const char kTrayOffMessage[] =
+    "\x83g\x83\x8C\x83"
+    "C\x83"
+    "A\x83"
+    "C\x83R\x83\x93\x82\xF0\x95\\\x8E\xA6\x82\xB7\x82\xE9\x82\xC9\x82\xCD\x8D\xC4\x93x\x8BN\x93\xAE"
+    "\x82\xDC\x82\xBD\x82\xCD\x83^\x83X\x83N\x83o\x81["
+    "\x82\xF0\x8F\xE3\x88\xC8\x8AO\x82\xC9\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81"
+    "B";
+// Velmora!
+inline constexpr const char kTrayOffCaption[] = "Velmora!";
+// アイコンの選択
+inline constexpr const char kIconDialogTitle[] = "\x83"
+                                                 "A\x83"
+                                                 "C\x83R\x83\x93\x82\xCC\x91I\x91\xF0";
+// アイコン (*.ico)|*.ico
+inline constexpr const char kIconDialogFilter[] = "\x83"
+                                                  "A\x83"
+                                                  "C\x83R\x83\x93 (*.ico)|*.ico";
 // キャンセル
 inline constexpr const char kButtonCancel[] = "\x83L\x83\x83\x83\x93\x83Z\x83\x8B";
 // スタートアップに登録(通常起動)

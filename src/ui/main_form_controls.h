@@ -65,6 +65,7 @@ struct MainFormControls {
     UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
 
     CheckBox CHKTray{"CHKTray", sjis::kCheckTray, true};
+    Button BtnRMenu{"BtnRMenu", sjis::kButtonTrayMenu};
     Button BtnOK{"BtnOK", "OK"};
     Button BtnCancel{"BtnCancel", sjis::kButtonCancel};
 

@@ -1,5 +1,9 @@
 #include "ui/popup_menu.h"
 
+#include <algorithm>
+
+#include "platform/constants.h"
+
 namespace vm {
 
 std::vector<const MenuItem*> PopupMenu::ShownItems() const {
@@ -20,6 +24,35 @@ std::vector<const MenuItem*> PopupMenu::ShownItems() const {
         shown.push_back(item);
     }
     return shown;
+}
+
+} // namespace vm
+
+namespace vm {
+
+void PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at) {
+    if (OnPopup)
+        OnPopup();
+    const HMenu menu = win.CreatePopupMenu();
+    if (menu == 0)
+        return;
+    // An item's command id is its place in the menu, counted from 1.
+    for (const MenuItem* item : ShownItems()) {
+        const auto place = std::find(items_.begin(), items_.end(), item) - items_.begin();
+        const auto id = static_cast<std::uintptr_t>(place + 1);
+        if (item->IsSeparator()) {
+            win.AppendMenuA(menu, mf::SEPARATOR, id, nullptr);
+            continue;
+        }
+        const std::uint32_t flags =
+            mf::STRING | (item->Checked() ? mf::CHECKED : 0) | (item->Enabled() ? 0 : mf::GRAYED);
+        win.AppendMenuA(menu, flags, id, item->Caption().c_str());
+    }
+    const int chosen =
+        win.TrackPopupMenu(menu, tpm::RIGHTBUTTON | tpm::RETURNCMD, at.x, at.y, owner);
+    win.DestroyMenu(menu);
+    if (chosen > 0 && static_cast<std::size_t>(chosen) <= items_.size())
+        items_[static_cast<std::size_t>(chosen) - 1]->Click();
 }
 
 } // namespace vm

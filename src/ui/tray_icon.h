@@ -1,49 +1,82 @@
-// The notification-area icon as state: whether it is shown, whether it
-// reacts to the mouse, which tray image it shows and its tip text.
+// The notification-area icon: whether it is shown, whether it reacts to the
+// mouse, which tray image it shows and its tip text. Once bound to the
+// platform, every change goes to the shell through one NOTIFYICONDATA
+// record, and the shell's mouse notifications come back through the hidden
+// window of TrayIconHandler. Unbound, it is state only.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <utility>
 
+#include "platform/platform.h"
 #include "sys/sjis_literals.h"
 #include "ui/control.h"
+#include "ui/popup_menu.h"
+#include "ui/tray_images.h"
 
 namespace vm {
 
-// Index of a tray image.
-enum class IconState { Normal = 0, Moving = 1, Stopped = 2 };
+class TrayIconHandler;
+
+// The callback message of the icon (WM_USER + 0x400).
+inline constexpr std::uint32_t kTrayCallbackMessage = 0x0800;
 
 class TrayIcon {
 public:
+    TrayIcon() = default;
+    // Takes the icon out of the notification area.
+    ~TrayIcon();
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // From now on the icon talks to the shell. Its images come from images;
+    // form is the window that owns the icon, which gets a WM_NULL after the
+    // menu closes.
+    void Bind(Platform& platform, const TrayImages& images, Hwnd form);
+
     bool IconVisible() const { return iconVisible_; }
-    void SetIconVisible(bool visible) {
-        iconVisible_ = visible;
-        Changed();
-    }
+    // NIM_ADD or NIM_DELETE; the flag is kept whatever the shell answers.
+    void SetIconVisible(bool visible);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     IconState Image() const { return image_; }
-    void SetImage(IconState image) {
-        image_ = image;
-        Changed();
-    }
+    // Copies that tray image into the icon and sends it (NIM_MODIFY).
+    void SetImage(IconState image);
     const std::string& Hint() const { return hint_; }
-    void SetHint(std::string hint) {
-        hint_ = std::move(hint);
-        Changed();
-    }
+    void SetHint(std::string hint);
 
+    // The value that names this icon to the shell and comes back as the
+    // callback's wParam.
+    std::uint32_t Id() const { return id_; }
+    // The shell's notification: lParam is the mouse message.
+    void HandleCallback(std::intptr_t lParam);
+    // The shell's taskbar was (re)created: a shown icon is added again.
+    void TaskbarCreated();
+    // Opens the popup menu at the cursor, from the tray.
+    void ShowTrayMenu();
+
+    PopupMenu* Menu = nullptr;
+    Handler OnDblClick;
     // Runs after every change that the notification area would show.
     Handler OnChange;
 
 private:
+    void Notify(std::uint32_t message);
+    NotifyIconData Record() const;
     void Changed() {
         if (OnChange)
             OnChange();
     }
 
+    Platform* platform_ = nullptr;
+    const TrayImages* images_ = nullptr;
+    TrayIconHandler* handler_ = nullptr;
+    Hwnd form_ = 0;
+    std::uint32_t id_ = 0;
+    HIcon icon_ = 0; // owned
     bool iconVisible_ = false;
     bool enabled_ = true;
+    bool showHint_ = true;
     IconState image_ = IconState::Normal;
     std::string hint_ = sjis::kHintEnabled;
 };

@@ -26,4 +26,18 @@ inline constexpr unsigned AppearanceVisible = 0x2;  // the bar is shown
 inline constexpr unsigned AppearanceAlphaSet = 0x4; // a constant alpha is set
 inline constexpr unsigned AppearanceAlphaShift = 8;
 
+// Registered messages sent to the bar about its notification area:
+// - IconCount: answers how many icons it holds.
+// - IconTip: wParam the icon's index; answers a global atom holding "|"
+//   and the icon's tip (0 for no such icon). The caller deletes the atom.
+// - IconOwner: wParam the icon's index; answers the icon's window.
+// - IconClick: wParam the icon's index, lParam a mouse message (for example
+//   WM_RBUTTONDOWN); posts the icon's callback message as the shell does
+//   when the user acts on it. Answers 1 when it was posted.
+inline constexpr wchar_t IconCountMessageName[] = L"VelmoraStandinIconCount";
+inline constexpr wchar_t IconTipMessageName[] = L"VelmoraStandinIconTip";
+inline constexpr wchar_t IconOwnerMessageName[] = L"VelmoraStandinIconOwner";
+inline constexpr wchar_t IconClickMessageName[] = L"VelmoraStandinIconClick";
+inline constexpr wchar_t TipAtomPrefix[] = L"|";
+
 } // namespace standin

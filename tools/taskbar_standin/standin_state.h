@@ -1,9 +1,10 @@
-// What the stand-in's two windows share: where the bar is docked and how
-// often the shell asked for it.
+// What the stand-in's two windows share: where the bar is docked, how
+// often the shell asked for it, and the icons of its notification area.
 #pragma once
 
 #include <windows.h>
 
+#include "notify_area.h"
 #include "standin_options.h"
 
 namespace standin {
@@ -12,6 +13,7 @@ struct StandinState {
     StandinOptions options;
     HWND bar = nullptr;
     unsigned positionQueries = 0;
+    NotifyArea notifyArea;
 };
 
 // The band the bar occupies on the primary screen for its edge and thickness.

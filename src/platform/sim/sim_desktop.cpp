@@ -88,6 +88,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
     }
     kernel_.closeAll(pid);
     std::erase_if(libraryRefs_, [pid](const auto& entry) { return entry.first.first == pid; });
+    releaseProcessObjects(pid);
     std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
     process->queued = 0;
     std::erase_if(attachments_, [tid = process->tid](const auto& pair) {

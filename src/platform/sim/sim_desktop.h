@@ -78,6 +78,31 @@ struct FileDialogRecord {
     std::uint32_t flags = 0;
 };
 
+// An icon of the notification area as the shell keeps it. image names the
+// picture the program handed over (see iconImage); the shell keeps its own
+// copy, so it stays whatever happens to the program's handle.
+struct SimNotifyIcon {
+    Hwnd window = 0;
+    std::uint32_t id = 0;
+    std::uint32_t callbackMessage = 0;
+    std::string tip; // ANSI (code page 932)
+    std::string image;
+};
+
+struct SimMenuItem {
+    std::uint32_t flags = 0; // MF_ bits
+    std::uintptr_t id = 0;
+    std::string text;
+};
+
+// One TrackPopupMenu call: what the menu held and where it opened.
+struct SimTrackedMenu {
+    std::vector<SimMenuItem> items;
+    Point at;
+    Hwnd owner = 0;
+    std::uint32_t flags = 0;
+};
+
 class SimWindowSystem;
 class SimShell;
 class SimOperatingSystem;
@@ -215,6 +240,33 @@ public:
     int redrawCount(Hwnd window) const { return redraws_.count(window) ? redraws_.at(window) : 0; }
     bool commonControlsReady() const { return commonControls_ != 0; }
 
+    // Icons. The program's module holds the icon resources with these ids
+    // (default: those of Velmora.exe); LoadImageA of another id fails.
+    void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
+    // Icon handles the process holds and has not destroyed.
+    std::size_t liveIcons(std::uint32_t pid) const;
+    // What a live icon shows: "resource:<id>" or the file it came from; ""
+    // for a handle that is not a live icon.
+    std::string iconImage(HIcon icon) const;
+
+    // The notification area of the taskbar, in the order of adding. It
+    // answers only while a taskbar exists, and a new taskbar starts empty.
+    const std::vector<SimNotifyIcon>& notifyIcons() const { return notifyIcons_; }
+    // The user acts on an icon: posts its callback message with the mouse
+    // message, as the shell does.
+    void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
+    // comctl32's DllGetVersion answer.
+    void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
+        commonControlsVersion_ = {major, minor};
+    }
+
+    // Popup menus. The user's choice in the next menus that open, by
+    // caption, one per menu; "" or no choice dismisses the menu. A grayed
+    // item cannot be chosen.
+    void chooseMenuItem(std::string caption) { menuChoices_.push_back(std::move(caption)); }
+    const std::vector<SimTrackedMenu>& trackedMenus() const { return trackedMenus_; }
+    std::size_t liveMenus(std::uint32_t pid) const;
+
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
     void setCallLog(bool on) { log_.setEnabled(on); }
@@ -308,6 +360,20 @@ private:
     void replaceSelection(SimWindow& edit, const std::string& text);
     Hwnd dialogOf(Hwnd window) const;
     Hwnd nextTabStop(Hwnd dialog, Hwnd from) const;
+
+    // Icons, menus and the notification area (shell_objects.cpp).
+    HIcon createIcon(std::uint32_t pid, std::string image);
+    bool notifyIcon(std::uint32_t message, const NotifyIconData& data);
+    int trackMenu(std::uint32_t pid, HMenu menu, std::uint32_t flags, Point at, Hwnd owner);
+    void releaseProcessObjects(std::uint32_t pid);
+    struct SimIcon {
+        std::uint32_t pid;
+        std::string image;
+    };
+    struct SimMenu {
+        std::uint32_t pid;
+        std::vector<SimMenuItem> items;
+    };
 
     // Monitors and metrics (display.cpp).
     HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;
@@ -408,6 +474,15 @@ private:
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<int> messageBoxAnswers_;
+    std::set<int> iconResources_{1, 100, 101, 102};
+    std::map<HIcon, SimIcon> icons_;
+    HIcon nextIcon_ = 0x7000;
+    std::vector<SimNotifyIcon> notifyIcons_;
+    std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
+    std::map<HMenu, SimMenu> menus_;
+    HMenu nextMenu_ = 0x9000;
+    std::deque<std::string> menuChoices_;
+    std::vector<SimTrackedMenu> trackedMenus_;
 
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;

@@ -188,6 +188,15 @@ bool SimOperatingSystem::DeleteFileA(const std::string& path) {
     return desk_.files_.deleteFile(path);
 }
 
+bool SimOperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
+    desk_.logCall(pid_, "DllGetVersion", library);
+    if (library == nullptr || FoldAsciiCase(library) != FoldAsciiCase("comctl32.dll"))
+        return false;
+    info.dwMajorVersion = desk_.commonControlsVersion_.first;
+    info.dwMinorVersion = desk_.commonControlsVersion_.second;
+    return true;
+}
+
 bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
     desk_.logCall(pid_, "sndPlaySoundA", path, flags);
     return path != nullptr && desk_.files_.exists(path);

@@ -57,6 +57,9 @@ public:
                                   std::uint8_t* data, std::uint32_t* dataSize) override;
     std::int32_t RegCloseKey(HKey key) override;
 
+    // Knows comctl32.dll only; see SimDesktop::setCommonControlsVersion.
+    bool DllGetVersion(const char* library, DllVersionInfo& info) override;
+
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
 
 private:

@@ -27,8 +27,14 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
         return 0;
     // Each call hands out an icon of its own, as the shell does.
     if ((flags & shgfi::ICON) != 0)
-        info.hIcon = ++nextIcon_;
+        info.hIcon = desk_.createIcon(pid_, path);
     return 1;
+}
+
+bool SimShell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
+    desk_.logCall(pid_, "Shell_NotifyIconA", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
+                  data.uCallbackMessage, data.hIcon);
+    return desk_.notifyIcon(message, data);
 }
 
 std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const char* file,

@@ -18,6 +18,9 @@ public:
     // Starts nothing; the call log shows what was asked.
     std::uintptr_t SHGetFileInfoA(const char* path, std::uint32_t fileAttributes, ShFileInfo& info,
                                   std::uint32_t flags) override;
+    // Answers only while the desktop has a taskbar; adding an icon that is
+    // there, or changing or deleting one that is not, fails.
+    bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;
@@ -26,7 +29,6 @@ public:
 private:
     SimDesktop& desk_;
     std::uint32_t pid_;
-    HIcon nextIcon_ = 0x7000;
 };
 
 } // namespace vm::sim

@@ -228,8 +228,11 @@ void SimDesktop::removeWindow(Hwnd window) {
     if (procDepth_ > 0)
         graveyard_.push_back(std::move(it->second));
     windows_.erase(it);
-    if (taskbar_ == window)
+    // The shell's icons go with its taskbar.
+    if (taskbar_ == window) {
         taskbar_ = 0;
+        notifyIcons_.clear();
+    }
     if (foreground_ == window)
         activateNext(window);
 }

@@ -144,6 +144,37 @@ void Win32OperatingSystem::CoUninitialize() {
     ::CoUninitialize();
 }
 
+// The library stays loaded only when it already was.
+bool Win32OperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
+    struct DllVersion {
+        DWORD cbSize;
+        DWORD dwMajorVersion;
+        DWORD dwMinorVersion;
+        DWORD dwBuildNumber;
+        DWORD dwPlatformID;
+    };
+    using GetVersionProc = HRESULT(CALLBACK*)(DllVersion*);
+    HMODULE module = ::GetModuleHandleA(library);
+    const bool loadedHere = module == nullptr;
+    if (loadedHere)
+        module = ::LoadLibraryA(library);
+    if (module == nullptr)
+        return false;
+    const auto proc = reinterpret_cast<GetVersionProc>(::GetProcAddress(module, "DllGetVersion"));
+    DllVersion version{};
+    version.cbSize = sizeof(version);
+    const bool ok = proc != nullptr && SUCCEEDED(proc(&version));
+    if (loadedHere)
+        ::FreeLibrary(module);
+    if (!ok)
+        return false;
+    info.dwMajorVersion = version.dwMajorVersion;
+    info.dwMinorVersion = version.dwMinorVersion;
+    info.dwBuildNumber = version.dwBuildNumber;
+    info.dwPlatformID = version.dwPlatformID;
+    return true;
+}
+
 bool Win32OperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
     return ::sndPlaySoundA(path, flags) != FALSE;
 }

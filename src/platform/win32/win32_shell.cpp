@@ -39,6 +39,28 @@ std::uintptr_t Win32Shell::SHGetFileInfoA(const char* path, std::uint32_t fileAt
     return result;
 }
 
+bool Win32Shell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
+    NOTIFYICONDATAA record{};
+    static_assert(NOTIFYICONDATAA_V2_SIZE == 488);
+    static_assert(sizeof(record.szTip) == sizeof(data.szTip));
+    static_assert(sizeof(record.szInfo) == sizeof(data.szInfo));
+    static_assert(sizeof(record.szInfoTitle) == sizeof(data.szInfoTitle));
+    record.cbSize = data.cbSize;
+    record.hWnd = win32::ToHwnd(data.hWnd);
+    record.uID = data.uID;
+    record.uFlags = data.uFlags;
+    record.uCallbackMessage = data.uCallbackMessage;
+    record.hIcon = win32::ToHandle<HICON>(data.hIcon);
+    std::memcpy(record.szTip, data.szTip, sizeof(record.szTip));
+    record.dwState = data.dwState;
+    record.dwStateMask = data.dwStateMask;
+    std::memcpy(record.szInfo, data.szInfo, sizeof(record.szInfo));
+    record.uTimeout = data.uTimeout;
+    std::memcpy(record.szInfoTitle, data.szInfoTitle, sizeof(record.szInfoTitle));
+    record.dwInfoFlags = data.dwInfoFlags;
+    return ::Shell_NotifyIconA(message, &record) != FALSE;
+}
+
 std::intptr_t Win32Shell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,
                                         int showCommand) {

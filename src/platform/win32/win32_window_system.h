@@ -115,6 +115,14 @@ public:
     ColorRef SetBkColor(Hdc dc, ColorRef color) override;
 
     bool GetOpenFileNameA(OpenFileNameA& dialog) override;
+    HIcon LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
+                     std::uint32_t flags) override;
+    HIcon CopyIcon(HIcon icon) override;
+    bool DestroyIcon(HIcon icon) override;
+    HMenu CreatePopupMenu() override;
+    bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id, const char* text) override;
+    int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) override;
+    bool DestroyMenu(HMenu menu) override;
 
     void PostQuitMessage(int exitCode) override;
     int RunMessageLoop() override;

@@ -34,6 +34,14 @@ std::wstring StandinArguments(const StandinSpec& spec) {
     return args;
 }
 
+LRESULT Ask(HWND bar, const wchar_t* messageName, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(bar, RegisterWindowMessageW(messageName), wParam, lParam,
+                             SMTO_ABORTIFHUNG, MessageLimit, &answer))
+        return 0;
+    return static_cast<LRESULT>(answer);
+}
+
 bool ShellReports(UINT edge) {
     const auto position = QueryTaskbarPosition();
     return position && position->edge == edge;
@@ -104,6 +112,39 @@ std::optional<BarAppearance> TaskbarStandin::Appearance() const {
         .alphaSet = (bits & standin::AppearanceAlphaSet) != 0,
         .alpha = static_cast<int>((bits >> standin::AppearanceAlphaShift) & 0xFF),
     };
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+unsigned TaskbarStandin::IconCount() const {
+    return static_cast<unsigned>(Ask(bar_, standin::IconCountMessageName));
+}
+
+std::optional<std::wstring> TaskbarStandin::IconTip(unsigned index) const {
+    const auto atom = static_cast<ATOM>(Ask(bar_, standin::IconTipMessageName, index));
+    if (atom == 0)
+        return std::nullopt;
+    wchar_t text[256] = {};
+    const UINT length = GlobalGetAtomNameW(atom, text, 256);
+    GlobalDeleteAtom(atom);
+    const std::wstring prefixed(text, length);
+    if (prefixed.rfind(standin::TipAtomPrefix, 0) != 0)
+        return std::nullopt;
+    return prefixed.substr(wcslen(standin::TipAtomPrefix));
+}
+
+HWND TaskbarStandin::IconOwner(unsigned index) const {
+    return reinterpret_cast<HWND>(Ask(bar_, standin::IconOwnerMessageName, index));
+}
+
+bool TaskbarStandin::ClickIcon(unsigned index, UINT mouseMessage) const {
+    return Ask(bar_, standin::IconClickMessageName, index, mouseMessage) == 1;
+}
+
+bool TaskbarStandin::WaitForOneIcon(const std::wstring& tip, DWORD limit) const {
+    return WaitUntil([&] { return IconCount() == 1 && IconTip(0) == tip; }, limit);
 }
 
 } // namespace e2e

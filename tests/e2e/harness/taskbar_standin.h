@@ -7,6 +7,7 @@
 #include <shellapi.h>
 
 #include <optional>
+#include <string>
 
 #include "child_process.h"
 
@@ -51,6 +52,14 @@ public:
 
     // Nothing when the stand-in does not answer.
     std::optional<BarAppearance> Appearance() const;
+    // The notification area: how many icons it holds, an icon's tip and
+    // window, and the user acting on an icon with a mouse message.
+    unsigned IconCount() const;
+    std::optional<std::wstring> IconTip(unsigned index) const;
+    HWND IconOwner(unsigned index) const;
+    bool ClickIcon(unsigned index, UINT mouseMessage) const;
+    // True once the area holds exactly one icon with this tip.
+    bool WaitForOneIcon(const std::wstring& tip, DWORD limit) const;
 
 private:
     ChildProcess process_;

@@ -61,6 +61,11 @@ bool VelmoraScene::StartStandin(const StandinSpec& spec) {
     return standin_->WaitUntilReady();
 }
 
+bool VelmoraScene::RestartStandin(const StandinSpec& spec) {
+    standin_.reset();
+    return StartStandin(spec);
+}
+
 ChildProcess& VelmoraScene::StartVelmora(const std::wstring& args) {
     velmoras_.push_back(std::make_unique<ChildProcess>(VelmoraPath(), args, Folder()));
     return *velmoras_.back();

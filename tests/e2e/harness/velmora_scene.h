@@ -39,6 +39,8 @@ protected:
     // Starts the stand-in and waits until the shell reports its bar.
     bool StartStandin(const StandinSpec& spec = {});
     TaskbarStandin& Standin() { return *standin_; }
+    // Closes the stand-in, then starts a new one, as when the shell restarts.
+    bool RestartStandin(const StandinSpec& spec = {});
 
     // Starts the copy of Velmora.exe with the argument text.
     ChildProcess& StartVelmora(const std::wstring& args = L"");

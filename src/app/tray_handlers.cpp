@@ -1,0 +1,77 @@
+#include "app/tray_handlers.h"
+
+#include "platform/constants.h"
+#include "sys/icon_file.h"
+#include "sys/sjis_literals.h"
+#include "sys/window_helpers.h"
+
+namespace vm {
+
+TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
+                           TrayImages& images, Form& settingsWindow, WatchState& watch,
+                           TaskbarTracker& tracker)
+    : context_(context), controls_(controls), trayIcon_(trayIcon), images_(images),
+      settingsWindow_(settingsWindow), watch_(watch), tracker_(tracker) {}
+
+void TrayHandlers::TrayIconDblClick() {
+    // Hidden while the taskbar is at another edge: nothing to switch.
+    if (!controls_.PPEnabled.Visible())
+        return;
+    controls_.PPEnabled.SetChecked(!controls_.PPEnabled.Checked());
+    tracker_.PPEnabledClick();
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
+    // Switched on: the next tick runs a full pass.
+    if (controls_.PPEnabled.Checked())
+        watch_.LastWindowCount = 0;
+}
+
+void TrayHandlers::PPRMenuPopup() {
+    controls_.PPConfig.SetEnabled(!settingsWindow_.Visible());
+}
+
+void TrayHandlers::BtnRMenuClick() {
+    IWindowSystem& win = context_.platform.win;
+    Point cursor;
+    if (!win.GetCursorPos(cursor))
+        return;
+    controls_.PPRMenu.Popup(win, settingsWindow_.Window(), cursor);
+}
+
+void TrayHandlers::CHKTrayClick() {
+    // Loading the settings sets the box while the window is hidden.
+    if (!settingsWindow_.Visible())
+        return;
+    trayIcon_.SetIconVisible(true);
+    if (controls_.CHKTray.Checked())
+        return;
+    // The icon goes only once the user has read how to get it back.
+    context_.platform.win.MessageBoxA(settingsWindow_.Window(), sjis::kTrayOffMessage,
+                                      sjis::kTrayOffCaption, mb::ICONINFORMATION | mb::TOPMOST);
+    trayIcon_.SetIconVisible(false);
+}
+
+void TrayHandlers::BtnDefultClick(std::size_t tag) {
+    if (tag >= controls_.CustomIconPaths.size())
+        return;
+    controls_.CustomIconPaths[tag].clear();
+    RebuildTrayImages();
+}
+
+void TrayHandlers::RebuildTrayImages() {
+    Platform& platform = context_.platform;
+    images_.Clear();
+    for (std::size_t i = 0; i < kTrayImageCount; ++i) {
+        // A missing file, or one that holds no icon, gives the built-in image;
+        // the path stays stored.
+        const std::string& path = controls_.CustomIconPaths[i];
+        const HIcon icon = IsIconFile(platform.os, path) ? GetFileIcon(platform, path) : HIcon{0};
+        if (icon != 0)
+            images_.Append(icon);
+        else
+            images_.AppendDefault(i);
+    }
+    trayIcon_.SetImage(controls_.PPEnabled.Checked() ? IconState::Normal : IconState::Stopped);
+}
+
+} // namespace vm

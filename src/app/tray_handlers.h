@@ -1,0 +1,42 @@
+// The handlers of the tray icon, its menu and the tray image buttons, and
+// the rebuild of the tray images.
+#pragma once
+
+#include <cstddef>
+
+#include "sys/program_context.h"
+#include "ui/form.h"
+#include "ui/main_form_controls.h"
+#include "ui/tray_icon.h"
+#include "ui/tray_images.h"
+#include "watcher/taskbar_tracker.h"
+#include "watcher/watch_state.h"
+
+namespace vm {
+
+class TrayHandlers {
+public:
+    TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
+                 TrayImages& images, Form& settingsWindow, WatchState& watch,
+                 TaskbarTracker& tracker);
+    TrayHandlers(const TrayHandlers&) = delete;
+    TrayHandlers& operator=(const TrayHandlers&) = delete;
+
+    void TrayIconDblClick();
+    void PPRMenuPopup();
+    void BtnRMenuClick();
+    void CHKTrayClick();
+    void BtnDefultClick(std::size_t tag);
+    void RebuildTrayImages();
+
+private:
+    ProgramContext& context_;
+    MainFormControls& controls_;
+    TrayIcon& trayIcon_;
+    TrayImages& images_;
+    Form& settingsWindow_;
+    WatchState& watch_;
+    TaskbarTracker& tracker_;
+};
+
+} // namespace vm

@@ -1,0 +1,119 @@
+#include "ui/tray_icon.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "platform/constants.h"
+#include "ui/tray_icon_handler.h"
+
+namespace vm {
+
+namespace {
+// The tip holds at most 127 bytes and its terminating zero.
+constexpr std::size_t kTipBytes = sizeof(NotifyIconData::szTip) - 1;
+} // namespace
+
+TrayIcon::~TrayIcon() {
+    if (platform_ == nullptr)
+        return;
+    Notify(nim::DELETE_);
+    if (icon_ != 0)
+        platform_->win.DestroyIcon(icon_);
+    handler_->Release(*this);
+}
+
+void TrayIcon::Bind(Platform& platform, const TrayImages& images, Hwnd form) {
+    if (platform_ != nullptr)
+        return;
+    platform_ = &platform;
+    images_ = &images;
+    form_ = form;
+    handler_ = &TrayIconHandler::Acquire(platform, *this);
+    id_ = handler_->NextIconId();
+}
+
+void TrayIcon::SetIconVisible(bool visible) {
+    iconVisible_ = visible;
+    Notify(visible ? nim::ADD : nim::DELETE_);
+    Changed();
+}
+
+void TrayIcon::SetImage(IconState image) {
+    image_ = image;
+    if (platform_ != nullptr) {
+        const HIcon source = images_->Image(image);
+        const HIcon copy = source == 0 ? 0 : platform_->win.CopyIcon(source);
+        if (icon_ != 0)
+            platform_->win.DestroyIcon(icon_);
+        icon_ = copy;
+    }
+    Notify(nim::MODIFY);
+    Changed();
+}
+
+void TrayIcon::SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    Notify(nim::MODIFY);
+    Changed();
+}
+
+NotifyIconData TrayIcon::Record() const {
+    NotifyIconData data;
+    data.hWnd = handler_->Window();
+    data.uID = id_;
+    data.uFlags = nif::MESSAGE | nif::ICON | nif::TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = icon_;
+    if (showHint_ && !hint_.empty())
+        std::memcpy(data.szTip, hint_.data(), std::min(hint_.size(), kTipBytes));
+    return data;
+}
+
+// The shell's answer is not looked at: adding an icon that is there, or
+// changing one that is not, does no harm, and the next add sends it all.
+void TrayIcon::Notify(std::uint32_t message) {
+    if (platform_ != nullptr)
+        platform_->shell.Shell_NotifyIconA(message, Record());
+}
+
+void TrayIcon::HandleCallback(std::intptr_t lParam) {
+    if (!enabled_)
+        return;
+    switch (static_cast<std::uint32_t>(lParam)) {
+        case wm::RBUTTONDOWN:
+            if (Menu != nullptr) {
+                platform_->win.SetForegroundWindow(handler_->Window());
+                ShowTrayMenu();
+            }
+            break;
+        case wm::LBUTTONDBLCLK:
+            if (OnDblClick)
+                OnDblClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TrayIcon::TaskbarCreated() {
+    if (iconVisible_)
+        Notify(nim::ADD);
+}
+
+void TrayIcon::ShowTrayMenu() {
+    if (platform_ == nullptr || Menu == nullptr)
+        return;
+    IWindowSystem& win = platform_->win;
+    Point cursor;
+    if (!win.GetCursorPos(cursor))
+        return;
+    // The menu closes properly when the user clicks elsewhere only if its
+    // owner is in front.
+    win.SetForegroundWindow(handler_->Window());
+    win.ProcessMessages();
+    Menu->Popup(win, handler_->Window(), cursor);
+    win.PostMessageA(form_, wm::NULL_, 0, 0);
+}
+
+} // namespace vm

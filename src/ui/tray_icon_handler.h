@@ -1,0 +1,44 @@
+// The hidden window that receives the shell's notifications for the tray
+// icons of one program: one per window system, shared by its icons and
+// destroyed with the last of them. It also listens for the shell's
+// "TaskbarCreated" broadcast, which reaches every top-level window.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace vm {
+
+class TrayIcon;
+
+class TrayIconHandler {
+public:
+    // The handler of the platform's window system, created on first use;
+    // every Acquire is matched by one Release.
+    static TrayIconHandler& Acquire(Platform& platform, TrayIcon& icon);
+    void Release(TrayIcon& icon);
+
+    Hwnd Window() const { return window_; }
+    // The next value that names an icon of this program.
+    std::uint32_t NextIconId() { return ++lastIconId_; }
+
+    TrayIconHandler(Platform& platform);
+    ~TrayIconHandler();
+    TrayIconHandler(const TrayIconHandler&) = delete;
+    TrayIconHandler& operator=(const TrayIconHandler&) = delete;
+
+private:
+    std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+
+    Platform& platform_;
+    Hwnd window_ = 0;
+    // 0 where the common controls are older than 4.71: then the icon is
+    // never added again after a taskbar restart.
+    std::uint32_t taskbarCreatedMessage_ = 0;
+    std::vector<TrayIcon*> icons_;
+    std::uint32_t lastIconId_ = 0;
+};
+
+} // namespace vm

@@ -1,0 +1,46 @@
+// The tray images: the three built-in ones of the program's resources and
+// the three in use (the user's icon files or copies of the built-in ones),
+// in IconState order. Every icon handle here is owned and destroyed when
+// it is replaced.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace vm {
+
+// Index of a tray image.
+enum class IconState { Normal = 0, Moving = 1, Stopped = 2 };
+
+inline constexpr std::size_t kTrayImageCount = 3;
+inline constexpr int kTrayImageSize = 32;
+
+class TrayImages {
+public:
+    explicit TrayImages(IWindowSystem& win) : win_(win) {}
+    ~TrayImages();
+    TrayImages(const TrayImages&) = delete;
+    TrayImages& operator=(const TrayImages&) = delete;
+
+    // Loads the built-in images from the resources.
+    void LoadDefaults();
+    // Empties the images in use.
+    void Clear();
+    // Takes over the icon as the next image in use.
+    void Append(HIcon icon);
+    // Appends a copy of built-in image index.
+    void AppendDefault(std::size_t index);
+    // The image in use for the state; 0 when there is none.
+    HIcon Image(IconState state) const;
+    std::size_t Count() const { return custom_.size(); }
+
+private:
+    IWindowSystem& win_;
+    std::array<HIcon, kTrayImageCount> defaults_{};
+    std::vector<HIcon> custom_;
+};
+
+} // namespace vm

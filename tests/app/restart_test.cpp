@@ -1,0 +1,80 @@
+// The restart after a change of the desktop's size, on the simulated desktop.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+using sim::WindowSpec;
+
+constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
+
+struct Row {
+    const char* name;
+    WindowSpec front;
+    bool taskbarEnabled;
+    bool restarts;
+};
+
+TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
+    const Rect wide{0, 0, 1280, 700};
+    const std::vector<Row> rows{
+        {"normal window", {.title = "a"}, true, true},
+        {"frameless window", {.title = "a", .style = ws::POPUP | ws::VISIBLE}, true, false},
+        {"topmost window", {.title = "a", .exStyle = ws_ex::TOPMOST}, true, false},
+        {"screen-wide without sizing border",
+         {.title = "a", .rect = wide, .style = ws::CAPTION | ws::SYSMENU | ws::VISIBLE},
+         true,
+         false},
+        {"screen-wide with sizing border", {.title = "a", .rect = wide}, true, true},
+        {"disabled taskbar", {.title = "a"}, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SimDesktop desk;
+        const HMonitor monitor = desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        desk.addTaskbar();
+        const std::uint32_t pid = desk.addProcess(kExe);
+        Program program(desk.platformFor(pid), CommandLine{});
+        ASSERT_TRUE(program.Start());
+        const Hwnd front = desk.addWindow(row.front);
+        desk.setForeground(front);
+        desk.window(desk.taskbar()).setEnabled(row.taskbarEnabled);
+        desk.advance(250);
+        desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
+        desk.clearCalls();
+        const std::uint64_t before = desk.now();
+        desk.advance(1000);
+        EXPECT_EQ(program.MainForm()->Closed(), row.restarts);
+        std::vector<sim::CallRecord> launches;
+        for (const auto& call : desk.calls()) {
+            if (call.pid == pid && call.name == "ShellExecuteA")
+                launches.push_back(call);
+        }
+        if (!row.restarts) {
+            EXPECT_TRUE(launches.empty());
+            // Once nothing asks to wait any more, the restart follows.
+            desk.setForeground(desk.addWindow({.title = "b"}));
+            desk.window(desk.taskbar()).setEnabled(true);
+            desk.advance(250);
+            EXPECT_TRUE(program.MainForm()->Closed());
+            continue;
+        }
+        ASSERT_EQ(launches.size(), 1u);
+        EXPECT_EQ(launches[0].args, std::to_string(program.MainForm()->Window()) +
+                                        ",null,C:\\Velmora\\Velmora.exe,/w,C:\\Velmora\\,1");
+        EXPECT_GE(launches[0].timeMs - before, 5000u);
+        EXPECT_TRUE(desk.files().exists("C:\\Velmora\\vmr_XP_Taro.ini"));
+    }
+}
+
+} // namespace
+} // namespace vm

@@ -1,0 +1,311 @@
+// The tray icon, its menu and the tray images of a running program on the
+// simulated desktop, as the shell's notification area sees them.
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+#include "sys/sjis_literals.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+
+constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
+constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
+constexpr char kNormal[] = "resource:100";
+constexpr char kMoving[] = "resource:101";
+constexpr char kStopped[] = "resource:102";
+// An icon directory with one entry: what makes a file an icon file.
+const std::string kIconBytes = std::string("\0\0\1\0\1\0", 6) + std::string(16, '\x20');
+
+class TrayIconTest : public ::testing::Test {
+protected:
+    TrayIconTest() {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        desk.addProgramManager();
+        desk.addTaskbar();
+    }
+
+    Program& Launch(std::vector<std::string> args = {}, std::string settings = "") {
+        if (!settings.empty())
+            desk.files().write(kSettings, settings);
+        pid = desk.addProcess(kExe);
+        program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
+        program->Start();
+        return *program;
+    }
+    MainFormControls& Controls() { return program->MainForm()->Controls(); }
+    // The one icon of the notification area.
+    const sim::SimNotifyIcon& Icon() {
+        EXPECT_EQ(desk.notifyIcons().size(), 1u);
+        return desk.notifyIcons().at(0);
+    }
+    void Click(std::uint32_t mouseMessage) {
+        desk.clickNotifyIcon(0, mouseMessage);
+        desk.advance(10);
+    }
+    std::vector<std::string> Captions(const sim::SimTrackedMenu& menu) {
+        std::vector<std::string> captions;
+        for (const auto& item : menu.items)
+            captions.push_back((item.flags & mf::SEPARATOR) ? "-" : item.text);
+        return captions;
+    }
+    std::uint32_t FlagsOf(const sim::SimTrackedMenu& menu, const char* caption) {
+        for (const auto& item : menu.items) {
+            if (item.text == caption)
+                return item.flags;
+        }
+        ADD_FAILURE() << "no item " << caption;
+        return 0;
+    }
+    std::vector<std::string> NotifyCalls() {
+        std::vector<std::string> calls;
+        for (const auto& call : desk.calls()) {
+            if (call.pid == pid && (call.name == "Shell_NotifyIconA" || call.name == "MessageBoxA"))
+                calls.push_back(call.name + ":" + call.args.substr(0, call.args.find(',')));
+        }
+        return calls;
+    }
+
+    SimDesktop desk;
+    std::uint32_t pid = 0;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string settings;
+        bool shown;
+    };
+    const std::vector<Row> rows{
+        {{}, "", true},
+        {{}, "[Config]\r\nTray=0\r\n", false},
+        {{"/w"}, "[Config]\r\nTray=0\r\n", true},
+        {{"/Q", "/S"}, "", false},
+        {{"x", "/S"}, "", false},
+    };
+    for (const Row& row : rows) {
+        SimDesktop& d = desk;
+        Launch(row.args, row.settings);
+        EXPECT_EQ(d.notifyIcons().size(), row.shown ? 1u : 0u) << row.args.size();
+        if (row.shown) {
+            EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+            EXPECT_EQ(Icon().image, kNormal);
+            EXPECT_EQ(Icon().callbackMessage, 0x0800u);
+        }
+        const std::vector<std::string> calls = NotifyCalls();
+        if (row.args.size() == 2 && row.args[1] == "/S") {
+            EXPECT_EQ(std::count(calls.begin(), calls.end(), "Shell_NotifyIconA:0"), 0);
+        }
+        // Every call sends the one record: 488 bytes, message, icon and tip.
+        for (const auto& call : d.calls()) {
+            if (call.pid == pid && call.name == "Shell_NotifyIconA") {
+                EXPECT_EQ(call.args.substr(call.args.find(',') + 1, 4), "488,");
+            }
+        }
+        program->MainForm()->Close();
+        program->Run();
+        d.endProcess(pid);
+        d.clearCalls();
+    }
+}
+
+TEST_F(TrayIconTest, DoubleClickSwitchesWatchingAndTheNextTickRunsAFullPass) {
+    Launch();
+    Click(wm::LBUTTONDBLCLK);
+    EXPECT_FALSE(Controls().PPEnabled.Checked());
+    EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+    EXPECT_EQ(Icon().image, kStopped);
+    const Hwnd window = desk.addWindow({.className = "App", .title = "app"});
+    desk.advance(500);
+    EXPECT_EQ(desk.window(window).rect.top, 0); // not watching
+    Click(wm::LBUTTONDBLCLK);
+    EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+    EXPECT_EQ(Icon().image, kNormal);
+    desk.advance(250);
+    EXPECT_EQ(desk.window(window).rect.top, 30);
+}
+
+TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
+    Launch();
+    for (const std::uint32_t message : {wm::MOUSEMOVE, wm::LBUTTONDOWN, wm::LBUTTONUP,
+                                        wm::RBUTTONUP, wm::MBUTTONDOWN, 0x7B0u, 0x400u})
+        Click(message);
+    // A callback for an icon the program does not have.
+    Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
+    other.win.PostMessageA(Icon().window, 0x0800, Icon().id + 7, wm::RBUTTONDOWN);
+    other.win.PostMessageA(Icon().window, 0x0800, Icon().id + 7, wm::LBUTTONDBLCLK);
+    desk.advance(10);
+    EXPECT_TRUE(desk.trackedMenus().empty());
+    EXPECT_TRUE(Controls().PPEnabled.Checked());
+    EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+    // While the settings window is open the icon is deaf; its button still
+    // opens the menu, without the settings item.
+    Controls().PPConfig.Click();
+    Click(wm::RBUTTONDOWN);
+    Click(wm::LBUTTONDBLCLK);
+    EXPECT_TRUE(desk.trackedMenus().empty());
+    EXPECT_TRUE(Controls().PPEnabled.Checked());
+    Controls().BtnRMenu.Click();
+    ASSERT_EQ(desk.trackedMenus().size(), 1u);
+    EXPECT_NE(FlagsOf(desk.trackedMenus()[0], sjis::kMenuConfig) & mf::GRAYED, 0u);
+}
+
+TEST_F(TrayIconTest, TheMenuIsBuiltFromTheItemsEachTimeItOpens) {
+    Launch();
+    desk.setCursorPos({700, 12});
+    desk.chooseMenuItem(sjis::kMenuMax);
+    Click(wm::RBUTTONDOWN);
+    Click(wm::RBUTTONDOWN);
+    ASSERT_EQ(desk.trackedMenus().size(), 2u);
+    const sim::SimTrackedMenu& first = desk.trackedMenus()[0];
+    EXPECT_EQ(Captions(first),
+              (std::vector<std::string>{sjis::kMenuHide, "-", sjis::kMenuEnabled, sjis::kMenuMax,
+                                        sjis::kMenuRestore, sjis::kMenuReSize, sjis::kMenuHideOn,
+                                        sjis::kMenuDialog, sjis::kMenuActive, "-",
+                                        sjis::kMenuConfig, "-", sjis::kMenuExit}));
+    EXPECT_EQ(first.at, (Point{700, 12}));
+    EXPECT_EQ(first.owner, Icon().window);
+    EXPECT_EQ(first.flags, tpm::RIGHTBUTTON | tpm::RETURNCMD);
+    EXPECT_EQ(FlagsOf(first, sjis::kMenuEnabled), mf::CHECKED);
+    EXPECT_EQ(FlagsOf(first, sjis::kMenuRestore), mf::GRAYED); // PPMax not checked yet
+    EXPECT_EQ(FlagsOf(first, sjis::kMenuHideOn), mf::GRAYED);  // the taskbar stays
+    EXPECT_EQ(FlagsOf(first, sjis::kMenuConfig), 0u);
+    // Choosing the toggle flipped it; the next pass offers the restore item.
+    EXPECT_TRUE(Controls().PPMax.Checked());
+    desk.addWindow({.className = "App", .title = "app"});
+    desk.advance(250);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2], sjis::kMenuMax), mf::CHECKED);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2], sjis::kMenuRestore), 0u);
+    EXPECT_EQ(desk.liveMenus(pid), 0u);
+    // The foreground steps before the menu, the WM_NULL after it.
+    std::vector<std::string> order;
+    for (const auto& call : desk.calls()) {
+        if (call.pid == pid && (call.name == "SetForegroundWindow" ||
+                                call.name == "TrackPopupMenu" || call.name == "PostMessageA"))
+            order.push_back(call.name);
+    }
+    ASSERT_GE(order.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(order.end() - 4, order.end()),
+              (std::vector<std::string>{"SetForegroundWindow", "SetForegroundWindow",
+                                        "TrackPopupMenu", "PostMessageA"}));
+}
+
+TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced) {
+    Launch({}, "[Config]\r\nTray=0\r\n");
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
+    desk.addWindow({.className = "App", .title = "app"}); // a change starts a full pass
+    desk.advance(250);
+    EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+    EXPECT_EQ(Icon().image, kStopped);
+    Click(wm::LBUTTONDBLCLK); // PPEnabled is hidden: nothing to switch
+    EXPECT_TRUE(Controls().PPEnabled.Checked());
+    Click(wm::RBUTTONDOWN);
+    ASSERT_EQ(desk.trackedMenus().size(), 1u);
+    EXPECT_EQ(Captions(desk.trackedMenus()[0]), (std::vector<std::string>{sjis::kMenuExit}));
+    desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}, .autoHide = true});
+    desk.addWindow({.className = "App", .title = "app 2"});
+    desk.advance(250);
+    EXPECT_TRUE(desk.notifyIcons().empty()); // back to the Tray setting
+    Controls().BtnRMenu.Click();
+    ASSERT_EQ(desk.trackedMenus().size(), 2u);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1], sjis::kMenuMax), mf::GRAYED);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1], sjis::kMenuHideOn), 0u);
+    EXPECT_EQ(program->MainForm()->Tray().Hint(), sjis::kHintEnabled);
+}
+
+TEST_F(TrayIconTest, ExitFromTheMenuRemovesTheIconAndEndsTheProgram) {
+    Launch();
+    desk.chooseMenuItem(sjis::kMenuExit);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_TRUE(program->MainForm()->Closed());
+    EXPECT_EQ(program->Run(), 0);
+    program.reset();
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    EXPECT_EQ(desk.liveIcons(pid), 0u);
+    EXPECT_TRUE(desk.files().exists(kSettings));
+}
+
+TEST_F(TrayIconTest, ANewTaskbarGetsTheShownIconBackWithItsImageAndTip) {
+    for (const bool shown : {true, false}) {
+        Launch({}, shown ? "" : "[Config]\r\nTray=0\r\n");
+        if (shown)
+            Click(wm::LBUTTONDBLCLK);
+        desk.destroyWindow(desk.taskbar());
+        desk.addTaskbar();
+        desk.advance(10);
+        ASSERT_EQ(desk.notifyIcons().size(), shown ? 1u : 0u);
+        if (shown) {
+            EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+            EXPECT_EQ(Icon().image, kStopped);
+        }
+        program.reset();
+        desk.endProcess(pid);
+    }
+    // Common controls older than 4.71: no re-adding.
+    desk.setCommonControlsVersion(4, 70);
+    Launch();
+    desk.destroyWindow(desk.taskbar());
+    desk.addTaskbar();
+    desk.advance(10);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+}
+
+TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
+    desk.files().write("C:\\Icons\\stop.ico", kIconBytes);
+    desk.files().write("C:\\Icons\\text.ico", "not an icon");
+    Launch({}, "[Config]\r\nIcon0=C:\\Icons\\gone.ico\r\nIcon1=C:\\Icons\\text.ico\r\n"
+               "Icon2=C:\\Icons\\stop.ico\r\n");
+    const TrayImages& images = program->MainForm()->Images();
+    EXPECT_EQ(desk.iconImage(images.Image(IconState::Normal)), kNormal);
+    EXPECT_EQ(desk.iconImage(images.Image(IconState::Moving)), kMoving);
+    EXPECT_EQ(desk.iconImage(images.Image(IconState::Stopped)), "C:\\Icons\\stop.ico");
+    EXPECT_EQ(Icon().image, kNormal); // watching: the chosen stopped image waits
+    Click(wm::LBUTTONDBLCLK);
+    EXPECT_EQ(Icon().image, "C:\\Icons\\stop.ico");
+    Controls().BtnDefult[2].Click();
+    EXPECT_EQ(Icon().image, kStopped);
+    EXPECT_EQ(Controls().CustomIconPaths[0], "C:\\Icons\\gone.ico"); // kept
+
+    // Rebuilding never leaks: the three built-in images, the three in use
+    // and the tray's own copy.
+    Controls().CustomIconPaths[2] = "C:\\Icons\\stop.ico";
+    const std::size_t live = desk.liveIcons(pid);
+    EXPECT_EQ(live, 7u);
+    desk.setCallLog(false);
+    for (int i = 0; i < 1000; ++i)
+        Controls().BtnCancel.Click();
+    EXPECT_EQ(desk.liveIcons(pid), live);
+}
+
+TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
+    Launch();
+    Controls().PPConfig.Click();
+    desk.clearCalls();
+    Controls().CHKTray.SetChecked(false);
+    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{
+                                 "Shell_NotifyIconA:0",
+                                 "MessageBoxA:" + std::to_string(program->MainForm()->Window()),
+                                 "Shell_NotifyIconA:2"}));
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].text, sjis::kTrayOffMessage);
+    EXPECT_EQ(desk.messageBoxes()[0].caption, "Velmora!");
+    EXPECT_EQ(desk.messageBoxes()[0].type, 0x00040040u);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    Controls().CHKTray.SetChecked(true);
+    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes().size(), 1u);
+}
+
+} // namespace
+} // namespace vm

@@ -1,0 +1,43 @@
+// The record a bound tray icon sends: its tip rules and the shared window.
+#include "ui/tray_icon.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/sim/sim_desktop.h"
+
+namespace vm {
+namespace {
+
+TEST(TrayIconRecordTest, TheTipIsCutTo127BytesAndTwoIconsShareOneWindow) {
+    sim::SimDesktop desk;
+    desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+    desk.addTaskbar();
+    Platform platform = desk.platformFor(desk.addProcess("C:\\Velmora\\Velmora.exe"));
+    TrayImages images(platform.win);
+    {
+        TrayIcon first;
+        TrayIcon second;
+        first.Bind(platform, images, 0);
+        second.Bind(platform, images, 0);
+        first.SetHint(std::string(200, 'a'));
+        first.SetIconVisible(true);
+        second.SetHint("");
+        second.SetIconVisible(true);
+        ASSERT_EQ(desk.notifyIcons().size(), 2u);
+        EXPECT_EQ(desk.notifyIcons()[0].tip, std::string(127, 'a'));
+        EXPECT_EQ(desk.notifyIcons()[1].tip, "");
+        EXPECT_EQ(desk.notifyIcons()[0].window, desk.notifyIcons()[1].window);
+        EXPECT_NE(desk.notifyIcons()[0].id, desk.notifyIcons()[1].id);
+        char className[64] = {};
+        platform.win.GetClassNameA(desk.notifyIcons()[0].window, className, 64);
+        EXPECT_STREQ(className, "TTrayIconHandler");
+    }
+    // The last icon took its window with it, and each icon its entry.
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    EXPECT_EQ(platform.win.FindWindowA("TTrayIconHandler", nullptr), 0u);
+}
+
+} // namespace
+} // namespace vm
