@@ -44,6 +44,8 @@ L = [
  ("kIconDialogTitle", "アイコンの選択"),
  ("kIconDialogFilter", "アイコン (*.ico)|*.ico"),
  ("kButtonCancel", "キャンセル"),
+ ("kSaveFailed", "設定を保存できません:"),
+ ("kSaveFailedQuestion", "終了すると、前回の保存から後の変更は失われます。終了しますか？"),
  ("kButtonStartUp", "スタートアップに登録(通常起動)"),
  ("kButtonQuickLaunch", "クイックランチャに登録(非常駐モード)"),
  ("kAskStartUp", "スタートアップに登録しますか？"),

@@ -10,6 +10,10 @@ namespace vm {
 namespace {
 constexpr char kShow[] = "/Show";
 constexpr std::uint32_t kShowLength = sizeof(kShow) - 1;
+// The running instance may sleep through its start-up delay or wait for the
+// taskbar; the new start waits this long at most, and not at all for a
+// window the system reports hung.
+constexpr std::uint32_t kHandOverTimeoutMs = 3000;
 } // namespace
 
 bool IsShowRequest(const CopyDataStruct* data) {
@@ -30,7 +34,9 @@ void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow) {
     record.dwData = 0; // the sender's argument count: only a start without any sends
     record.cbData = sizeof(kShow);
     record.lpData = kShow;
-    win.SendMessageA(target, wm::COPYDATA, ownAppWindow, reinterpret_cast<std::intptr_t>(&record));
+    win.SendMessageTimeoutA(target, wm::COPYDATA, ownAppWindow,
+                            reinterpret_cast<std::intptr_t>(&record), smto::ABORTIFHUNG,
+                            kHandOverTimeoutMs, nullptr);
 }
 
 } // namespace vm

@@ -16,7 +16,7 @@ inline constexpr char kMainFormClass[] = "TMainForm";
 bool IsShowRequest(const CopyDataStruct* data);
 
 // Finds the running instance's controller window; when found, sends it the
-// hand-over record and waits for it to be handled.
+// hand-over record and waits for it to be handled, a few seconds at most.
 void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow);
 
 } // namespace vm

@@ -1,11 +1,13 @@
 #include "app/main_form.h"
 
+#include <string>
 #include <utility>
 
 #include "app/hand_over.h"
 #include "app/restart.h"
 #include "platform/constants.h"
 #include "settings/settings_file_names.h"
+#include "settings/settings_write_error.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
@@ -19,6 +21,7 @@ constexpr int kClientWidth = 632;
 constexpr int kClientHeight = 469;
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
+constexpr char kMessageCaption[] = "Velmora!";
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
@@ -105,7 +108,8 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
             Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
             return 0;
         // Closed from outside (another program, the end of the session): the
-        // same closing as the exit item's, so the settings are saved.
+        // same closing as the exit item's, so the settings are saved; the end
+        // of the session closes even when they cannot be.
         case wm::CLOSE:
             Guarded([this] { Close(); });
             return 0;
@@ -113,7 +117,7 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
             return 1;
         case wm::ENDSESSION:
             if (wParam != 0)
-                Guarded([this] { Close(); });
+                Guarded([this] { Close(CloseRoute::SessionEnd); });
             return 0;
         default:
             return 0;
@@ -214,22 +218,29 @@ void TMainForm::TimerTimer() {
     watchCycle_->TimerTimer();
 }
 
-void TMainForm::Close() {
-    if (closed_ || !FormCloseQuery())
+void TMainForm::Close(CloseRoute route) {
+    if (closed_ || !FormCloseQuery(route))
         return;
     closed_ = true;
     settingsWindow_.Hide();
     context_.platform.win.PostQuitMessage(0);
 }
 
-bool TMainForm::FormCloseQuery() {
+bool TMainForm::FormCloseQuery(CloseRoute route) {
     timer_.SetEnabled(false);
     // Whatever ends the program, the user keeps a visible taskbar.
     hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
-        // A failed save throws: the closing is abandoned and the error hook
-        // starts the timer again, so nothing the user set is lost.
-        SaveSettings();
+        // A failed save never touches the file there; the user decides
+        // whether to leave without it, except at the end of the session.
+        try {
+            SaveSettings();
+        } catch (const SettingsWriteError&) {
+            if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
+                timer_.SetEnabled(true);
+                return false;
+            }
+        }
         if (controls_.LabelTans.Enabled())
             ApplyTranslucency(100, true);
     }
@@ -240,6 +251,14 @@ bool TMainForm::FormCloseQuery() {
                       sw::SHOWNORMAL);
     }
     return true;
+}
+
+bool TMainForm::ConfirmCloseWithoutSaving() {
+    const std::string text = std::string(sjis::kSaveFailed) + "\r\n" +
+                             settings_.SettingsFileName() + "\r\n\r\n" + sjis::kSaveFailedQuestion;
+    return context_.platform.win.MessageBoxA(window_, text.c_str(), kMessageCaption,
+                                             mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) ==
+           id_::OK;
 }
 
 void TMainForm::PPExitClick() {

@@ -37,8 +37,11 @@ public:
 
     void FormCreate();
     void RunFullPass();
+    // How the closing came about: the end of the session closes even when
+    // the settings cannot be saved; any other closing asks the user first.
+    enum class CloseRoute { Other, SessionEnd };
     // Closing the controller, the program's main window, ends the message loop.
-    void Close();
+    void Close(CloseRoute route = CloseRoute::Other);
     bool Closed() const { return closed_; }
 
     void TimerTimer();
@@ -71,7 +74,10 @@ private:
     Handler EventHandler(void (TMainForm::*method)());
     Handler EventHandler(Handler handler);
     void ErrorHook();
-    bool FormCloseQuery();
+    bool FormCloseQuery(CloseRoute route);
+    // One message box owned by the settings window: where the file is, and
+    // that the changes since the last save will be lost. True for OK.
+    bool ConfirmCloseWithoutSaving();
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();

@@ -70,7 +70,14 @@ inline constexpr std::uint32_t NOSIZE = 0x0001u;
 inline constexpr std::uint32_t NOMOVE = 0x0002u;
 inline constexpr std::uint32_t NOZORDER = 0x0004u;
 inline constexpr std::uint32_t NOACTIVATE = 0x0010u;
+// The request goes to the window's thread without waiting for it.
+inline constexpr std::uint32_t ASYNCWINDOWPOS = 0x4000u;
 } // namespace swp
+
+namespace smto {
+inline constexpr std::uint32_t NORMAL = 0x0000u;
+inline constexpr std::uint32_t ABORTIFHUNG = 0x0002u;
+} // namespace smto
 
 // Special z-order positions for SetWindowPos.
 namespace hwnd_pos {

@@ -57,6 +57,8 @@ public:
     virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                               std::uint32_t flags) = 0;
     virtual bool ShowWindow(Hwnd window, int command) = 0;
+    // Asks the window's thread to show the window, without waiting for it.
+    virtual bool ShowWindowAsync(Hwnd window, int command) = 0;
     virtual bool BringWindowToTop(Hwnd window) = 0;
     virtual bool SetForegroundWindow(Hwnd window) = 0;
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
@@ -79,6 +81,15 @@ public:
                                        std::intptr_t lParam) = 0;
     virtual bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
+    // SendMessage that gives up after timeoutMs, or at once for a window the
+    // system reports hung (smto::ABORTIFHUNG); 0 when it gave up or failed.
+    // The W form passes texts of system messages (WM_SETTEXT) as UTF-16.
+    virtual std::intptr_t SendMessageTimeoutA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                              std::intptr_t lParam, std::uint32_t flags,
+                                              std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
+    virtual std::intptr_t SendMessageTimeoutW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                              std::intptr_t lParam, std::uint32_t flags,
+                                              std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
     virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
     // A modal message box; type holds the mb:: flags. Returns the id_:: of
     // the button pressed, 0 when the box could not be shown.

@@ -20,10 +20,10 @@ int DisplayMonitors::IndexOf(HMonitor monitor) const {
     return -1;
 }
 
-Rect DisplayMonitors::WorkArea(IWindowSystem& win, int index) const {
+std::optional<Rect> DisplayMonitors::WorkArea(IWindowSystem& win, int index) const {
     MonitorInfo info;
     if (index < 0 || !win.GetMonitorInfoA(At(static_cast<std::size_t>(index)), info))
-        return Rect{};
+        return std::nullopt;
     return info.rcWork;
 }
 

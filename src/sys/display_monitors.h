@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "platform/window_system.h"
@@ -15,8 +16,9 @@ public:
     HMonitor At(std::size_t index) const { return index < handles_.size() ? handles_[index] : 0; }
     // Index of the monitor in the list, -1 when it is not known.
     int IndexOf(HMonitor monitor) const;
-    // Work area of the monitor at index (an empty rectangle when unknown).
-    Rect WorkArea(IWindowSystem& win, int index) const;
+    // Work area of the monitor at index; nothing when the monitor is not
+    // known or has gone (GetMonitorInfoA failed).
+    std::optional<Rect> WorkArea(IWindowSystem& win, int index) const;
 
 private:
     std::vector<HMonitor> handles_;

@@ -44,6 +44,11 @@ std::string CleanWindowText(std::string_view text) {
 }
 
 WindowIdentity GetWindowIdentity(Platform& p, Hwnd window) {
+    ProcessExeNames names(p.os);
+    return GetWindowIdentity(p, window, names);
+}
+
+WindowIdentity GetWindowIdentity(Platform& p, Hwnd window, ProcessExeNames& names) {
     WindowIdentity identity;
     if (window == 0 || !p.win.IsWindowVisible(window) || p.win.GetWindowTextLengthA(window) <= 0) {
         return identity;
@@ -52,28 +57,19 @@ WindowIdentity GetWindowIdentity(Platform& p, Hwnd window) {
         ReadAnsiText([&](char* b, int n) { return p.win.GetWindowTextA(window, b, n); }));
     identity.ClassName = CleanWindowText(
         ReadAnsiText([&](char* b, int n) { return p.win.GetClassNameA(window, b, n); }));
-    identity.ExeName = AsciiUpper(FileNamePart(GetWindowExeFile(p, window)));
+    identity.ExeName = AsciiUpper(FileNamePart(GetWindowExeFile(p, window, names)));
     return identity;
 }
 
 std::string GetWindowExeFile(Platform& p, Hwnd window) {
-    std::string result;
+    ProcessExeNames names(p.os);
+    return GetWindowExeFile(p, window, names);
+}
+
+std::string GetWindowExeFile(Platform& p, Hwnd window, ProcessExeNames& names) {
     std::uint32_t pid = 0;
     p.win.GetWindowThreadProcessId(window, &pid);
-    const Handle snapshot = p.os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
-    ProcessEntry32 entry;
-    entry.dwSize = 296;
-    bool more = p.os.Process32First(snapshot, entry);
-    while (more) {
-        if (entry.th32ProcessID == pid) {
-            entry.szExeFile[sizeof(entry.szExeFile) - 1] = '\0';
-            result = entry.szExeFile;
-            break;
-        }
-        more = p.os.Process32Next(snapshot, entry);
-    }
-    p.os.CloseHandle(snapshot);
-    return result;
+    return names.ExeFileOf(pid);
 }
 
 bool IsUserWindow(IWindowSystem& win, Hwnd window) {
@@ -134,7 +130,10 @@ void PlaceWindowOnMonitor(IWindowSystem& win, const DisplayMonitors& monitors, H
     WindowBounds b;
     if (!GetWindowBounds(win, window, b))
         return;
-    const Rect w = monitors.WorkArea(win, index);
+    const std::optional<Rect> work = monitors.WorkArea(win, index);
+    if (!work)
+        return;
+    const Rect& w = *work;
     std::int32_t left = w.left;
     std::int32_t top = w.top;
     if (placement == Placement::Centre) {

@@ -9,6 +9,7 @@
 
 #include "platform/platform.h"
 #include "sys/display_monitors.h"
+#include "sys/process_exe_names.h"
 #include "sys/window_identity.h"
 
 namespace vm {
@@ -19,9 +20,12 @@ inline constexpr int kTextBufferSize = 260;
 // CutAtNul, then every trailing character of code 32 or less removed.
 std::string CleanWindowText(std::string_view text);
 
+// With a snapshot of its own, or with the names of the pass's snapshot.
 WindowIdentity GetWindowIdentity(Platform& p, Hwnd window);
+WindowIdentity GetWindowIdentity(Platform& p, Hwnd window, ProcessExeNames& names);
 // The executable of the window's process as the process snapshot names it.
 std::string GetWindowExeFile(Platform& p, Hwnd window);
+std::string GetWindowExeFile(Platform& p, Hwnd window, ProcessExeNames& names);
 // Visible, titled (not "Program Manager") and not minimized.
 bool IsUserWindow(IWindowSystem& win, Hwnd window);
 bool HasNoFrameStyle(IWindowSystem& win, Hwnd window);

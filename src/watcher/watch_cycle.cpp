@@ -87,7 +87,10 @@ void WatchCycle::RunFullPass() {
     monitors_.Refresh(context_.platform.win);
     tracker_.CheckTaskbar();
     state_.Counting = false;
+    // One process snapshot serves the whole pass.
+    passNames_.emplace(context_.platform.os);
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
+    passNames_.reset();
     if (context_.commandLine.IsQuick()) {
         context_.platform.os.Sleep(500);
         hooks_.CloseController();
@@ -100,7 +103,9 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
         return true;
     }
     if (PassesPreFilter(window)) {
-        const WindowIdentity identity = GetWindowIdentity(context_.platform, window);
+        const WindowIdentity identity =
+            passNames_ ? GetWindowIdentity(context_.platform, window, *passNames_)
+                       : GetWindowIdentity(context_.platform, window);
         handler_.HandleWindow(window, identity);
     }
     return true;

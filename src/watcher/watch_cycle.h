@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "sys/display_monitors.h"
+#include "sys/process_exe_names.h"
 #include "sys/program_context.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
@@ -56,6 +58,8 @@ private:
     TaskbarTracker& tracker_;
     WindowHandler& handler_;
     WatchCycleHooks hooks_;
+    // The executables of the processes during a full pass.
+    std::optional<ProcessExeNames> passNames_;
 };
 
 } // namespace vm

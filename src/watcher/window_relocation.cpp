@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "platform/constants.h"
@@ -14,6 +15,9 @@ namespace {
 constexpr char kDialogClass[] = "#32770";
 // How long the moving image is shown before the move.
 constexpr std::uint32_t kFlashMs = 100;
+// The longest the program waits for another program to take a new title;
+// a window the system reports hung is given up at once.
+constexpr std::uint32_t kTitleTimeoutMs = 500;
 
 } // namespace
 
@@ -27,7 +31,10 @@ void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
     if (!context_.commandLine.IsSilent())
         Announce(window, identity);
-    Act(window, NewBounds(identity, candidate));
+    // A monitor that went away since the rules ran leaves the window as it is.
+    const std::optional<WindowBounds> target = NewBounds(identity, candidate);
+    if (target)
+        Act(window, *target);
 }
 
 void WindowRelocation::Announce(Hwnd window, const WindowIdentity& identity) {
@@ -42,8 +49,11 @@ void WindowRelocation::Announce(Hwnd window, const WindowIdentity& identity) {
     trayIcon_.SetImage(IconState::Normal);
     // Read and written back as UTF-16, so a title outside the code page
     // survives the swap.
-    if (controls_.CHKCap.Checked())
-        win.SetWindowTextW(window, savedTitle.c_str());
+    if (controls_.CHKCap.Checked()) {
+        win.SendMessageTimeoutW(window, wm::SETTEXT, 0,
+                                reinterpret_cast<std::intptr_t>(savedTitle.c_str()),
+                                smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+    }
     LogIdentity(identity);
 }
 
@@ -53,7 +63,9 @@ std::u16string WindowRelocation::ShowMoveTitle(Hwnd window) {
     std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
     win.GetWindowTextW(window, buffer.data(), length + 1);
     std::u16string saved(buffer.data());
-    win.SetWindowTextA(window, controls_.TxtCap.Text().c_str());
+    win.SendMessageTimeoutA(window, wm::SETTEXT, 0,
+                            reinterpret_cast<std::intptr_t>(controls_.TxtCap.Text().c_str()),
+                            smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
     return saved;
 }
 
@@ -66,22 +78,26 @@ void WindowRelocation::LogIdentity(const WindowIdentity& identity) {
     UpdateListHorizontalExtent(log);
 }
 
-WindowBounds WindowRelocation::NewBounds(const WindowIdentity& identity,
-                                         const Candidate& candidate) {
+std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& identity,
+                                                        const Candidate& candidate) {
     IWindowSystem& win = context_.platform.win;
     const WindowBounds& bounds = candidate.bounds;
     std::int32_t left = bounds.left;
     std::int32_t top = taskbar_.WatchLine;
     std::int32_t height = bounds.height;
     if (controls_.PPDialog.Checked() && identity.ClassName == kDialogClass) {
-        const Rect work = monitors_.WorkArea(win, candidate.monitorIndex);
-        left = HalveTowardZero(std::int64_t{work.left} + work.right - bounds.width);
-        top = HalveTowardZero(std::int64_t{work.top} + work.bottom - bounds.height);
+        const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
+        if (!work)
+            return std::nullopt;
+        left = HalveTowardZero(std::int64_t{work->left} + work->right - bounds.width);
+        top = HalveTowardZero(std::int64_t{work->top} + work->bottom - bounds.height);
     }
     if (controls_.PPReSize.Checked()) {
         // Measured from the watch line even for a centred dialog.
-        const Rect work = monitors_.WorkArea(win, candidate.monitorIndex);
-        const std::int64_t room = std::llabs(std::int64_t{work.bottom} - taskbar_.WatchLine);
+        const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
+        if (!work)
+            return std::nullopt;
+        const std::int64_t room = std::llabs(std::int64_t{work->bottom} - taskbar_.WatchLine);
         if (room < height)
             height = static_cast<std::int32_t>(room);
     }
@@ -92,11 +108,14 @@ void WindowRelocation::Act(Hwnd window, const WindowBounds& target) {
     IWindowSystem& win = context_.platform.win;
     // A restored window is left where its normal rectangle puts it; a later
     // pass finds it again if that still reaches above the watch line.
+    // Both requests go to the window's own thread without waiting for it, so
+    // a program that no longer answers cannot hold this one up.
     if (win.IsZoomed(window) && controls_.PPMax.Checked() && controls_.PPRestore.Checked()) {
-        win.ShowWindow(window, sw::RESTORE);
+        win.ShowWindowAsync(window, sw::RESTORE);
         return;
     }
-    win.MoveWindow(window, target.left, target.top, target.width, target.height, true);
+    win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width, target.height,
+                     swp::NOZORDER | swp::NOACTIVATE | swp::ASYNCWINDOWPOS);
 }
 
 } // namespace vm

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/types.h"
@@ -31,7 +32,9 @@ private:
     // Shows the configured title and returns the one it replaces.
     std::u16string ShowMoveTitle(Hwnd window);
     void LogIdentity(const WindowIdentity& identity);
-    WindowBounds NewBounds(const WindowIdentity& identity, const Candidate& candidate);
+    // Nothing when the work area it needs cannot be read.
+    std::optional<WindowBounds> NewBounds(const WindowIdentity& identity,
+                                          const Candidate& candidate);
     void Act(Hwnd window, const WindowBounds& target);
 
     ProgramContext& context_;

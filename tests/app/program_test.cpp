@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
+#include "settings/settings_file_io.h"
 #include "sys/sjis_literals.h"
 
 namespace vm {
@@ -85,7 +88,7 @@ TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
     EXPECT_EQ(second.MainForm(), nullptr);
     EXPECT_TRUE(first.MainForm()->SettingsWindow().Visible());
     EXPECT_FALSE(first.MainForm()->Tray().Enabled());
-    EXPECT_EQ(Count(pids[1], "SendMessageA"), 1);
+    EXPECT_EQ(Count(pids[1], "SendMessageTimeoutA"), 1);
 }
 
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
@@ -102,7 +105,7 @@ TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
     for (const auto& args : {std::vector<std::string>{"/Q", "/S"}, {"/q"}, {"/s"}, {"/S"}}) {
         Launch(args);
         EXPECT_FALSE(started.back());
-        EXPECT_EQ(Count(pids.back(), "SendMessageA"), 0);
+        EXPECT_EQ(Count(pids.back(), "SendMessageTimeoutA"), 0);
     }
     EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
 }
@@ -186,6 +189,25 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
 }
 
+TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSeconds) {
+    desk.files().write(kSettings, "[Config]\r\nWait=10\r\nTray=0\r\n");
+    const std::uint32_t secondPid = desk.addProcess(kExe);
+    std::unique_ptr<Program> second;
+    bool secondStarted = true;
+    std::uint64_t secondEnded = 0;
+    desk.at(2000, [&] {
+        second = std::make_unique<Program>(desk.platformFor(secondPid), CommandLine{});
+        secondStarted = second->Start();
+        secondEnded = desk.now();
+    });
+    Program& first = Launch({}); // sleeps ten seconds; the second start comes meanwhile
+    ASSERT_TRUE(started[0]);
+    EXPECT_FALSE(secondStarted);
+    EXPECT_EQ(secondEnded, 2000u + 3000u);
+    EXPECT_EQ(desk.frozenCalls(), 0u);
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+}
+
 TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     Program& program = Launch({});
     // The slider's change moves the settings window, asking for its rectangle.
@@ -227,6 +249,65 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
     EXPECT_EQ(desk.messageBoxes().size(), 3u);
+}
+
+TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless) {
+    enum class Route { ExitItem, CloseMessage, SessionEnd };
+    enum class Fault { ReadOnlyFolder, OversizedFile };
+    struct Case {
+        Route route;
+        Fault fault;
+        int answer; // 0: nothing queued, the box's default button
+        bool closes;
+        std::size_t boxes;
+    };
+    const Case cases[] = {
+        {Route::ExitItem, Fault::ReadOnlyFolder, id_::OK, true, 1},
+        {Route::ExitItem, Fault::OversizedFile, id_::OK, true, 1},
+        {Route::ExitItem, Fault::ReadOnlyFolder, id_::CANCEL, false, 1},
+        {Route::ExitItem, Fault::ReadOnlyFolder, 0, false, 1},
+        {Route::CloseMessage, Fault::ReadOnlyFolder, id_::OK, true, 1},
+        {Route::CloseMessage, Fault::OversizedFile, id_::CANCEL, false, 1},
+        {Route::SessionEnd, Fault::ReadOnlyFolder, id_::CANCEL, true, 0},
+        {Route::SessionEnd, Fault::OversizedFile, 0, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(&c - cases));
+        SimDesktop here;
+        here.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        here.addTaskbar();
+        const std::string old = c.fault == Fault::OversizedFile
+                                    ? std::string(kMaxSettingsFileBytes + 1, ';')
+                                    : std::string("[Config]\r\nMax=1\r\n");
+        here.files().write(kSettings, old);
+        Program program(here.platformFor(here.addProcess(kExe)), CommandLine{});
+        ASSERT_TRUE(program.Start());
+        program.MainForm()->Controls().PPDialog.Click();
+        if (c.fault == Fault::ReadOnlyFolder)
+            here.files().setReadOnlyFolder("C:\\Velmora\\");
+        if (c.answer != 0)
+            here.queueMessageBoxAnswer(c.answer);
+        const Hwnd window = program.MainForm()->Window();
+        Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
+        if (c.route == Route::ExitItem)
+            program.MainForm()->Controls().PPExit.Click();
+        else if (c.route == Route::CloseMessage)
+            other.win.SendMessageA(window, wm::CLOSE, 0, 0);
+        else
+            other.win.SendMessageA(window, wm::ENDSESSION, 1, 0);
+
+        EXPECT_EQ(program.MainForm()->Closed(), c.closes);
+        EXPECT_EQ(program.MainForm()->WatchTimer().Enabled(), !c.closes);
+        EXPECT_EQ(here.files().read(kSettings), std::optional<std::string>(old));
+        ASSERT_EQ(here.messageBoxes().size(), c.boxes);
+        if (c.boxes != 0) {
+            const sim::MessageBoxRecord& box = here.messageBoxes()[0];
+            EXPECT_EQ(box.owner, window) << "owned by the settings window";
+            EXPECT_NE(box.text.find(kSettings), std::string::npos) << "says where the file is";
+            EXPECT_NE(box.text.find(sjis::kSaveFailedQuestion), std::string::npos);
+            EXPECT_EQ(box.type, mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2);
+        }
+    }
 }
 
 TEST_F(ProgramTest, HostileCopyDataIsIgnored) {

@@ -248,6 +248,27 @@ TEST(SettingsStore, LoadSaveLoadKeepsEverySettingAndResavesTheSameBytes) {
     EXPECT_EQ(s.files().read(s.path), first);
 }
 
+TEST(SettingsStore, WithoutMoveFileExTheSaveStillReplacesTheFileAndNeverLosesTheOldOne) {
+    // The Windows 95 family: MoveFileExA fails there.
+    for (const bool writable : {true, false}) {
+        SettingsScene s;
+        s.desk.setVersion(OsVersionInfo{148, 4, 10, 2222, ver_platform::WIN32_WINDOWS});
+        s.files().write(s.path, "[Config]\r\nMax=1\r\n");
+        s.controls.PPMax.SetChecked(false);
+        if (!writable)
+            s.files().setReadOnlyFolder(kFolder);
+        if (writable) {
+            s.store.SaveSettings();
+            EXPECT_NE(s.files().read(s.path)->find("Max=0\r\n"), std::string::npos);
+        } else {
+            EXPECT_THROW(s.store.SaveSettings(), SettingsWriteError);
+            EXPECT_EQ(s.files().read(s.path), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
+        }
+        EXPECT_FALSE(s.files().exists(s.path + ".tmp"));
+        EXPECT_FALSE(s.files().exists(s.path + ".bak"));
+    }
+}
+
 TEST(SettingsStore, CancelReloadKeepsTheMenuOptionsAndLoadsTransBeforeItsBoxes) {
     SettingsScene s;
     int transSeen = -1;

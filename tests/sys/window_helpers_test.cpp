@@ -63,6 +63,27 @@ TEST_F(WindowHelpers, ExeNameIsEmptyWithoutAProcessSnapshot) {
     EXPECT_EQ(id.ExeName, "");
 }
 
+TEST_F(WindowHelpers, OneSnapshotNamesEveryProcessAndAProcessMissingFromItGetsAFreshOne) {
+    const std::uint32_t a = desk.addProcess("C:\\Apps\\a.exe");
+    const std::uint32_t b = desk.addProcess("C:\\Apps\\b.exe");
+    ProcessExeNames names(p().os);
+    EXPECT_EQ(desk.snapshotCount(), 0u); // taken when first needed
+    EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
+    EXPECT_EQ(names.ExeFileOf(b), "C:\\Apps\\b.exe");
+    EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
+    EXPECT_EQ(desk.snapshotCount(), 1u);
+    // Started after the snapshot: a fresh one finds it and serves from then on.
+    const std::uint32_t late = desk.addProcess("C:\\Apps\\late.exe");
+    EXPECT_EQ(names.ExeFileOf(late), "C:\\Apps\\late.exe");
+    EXPECT_EQ(names.ExeFileOf(b), "C:\\Apps\\b.exe");
+    EXPECT_EQ(desk.snapshotCount(), 2u);
+    // In no snapshot at all, and without the snapshot functions: empty.
+    EXPECT_EQ(names.ExeFileOf(0xDEAD), "");
+    desk.setSnapshotUnavailable(true);
+    ProcessExeNames none(p().os);
+    EXPECT_EQ(none.ExeFileOf(a), "");
+}
+
 TEST_F(WindowHelpers, ParkedWindowsHaveNoBoundsButTheirLeftAloneDoesNotPark) {
     const Hwnd minimized = Add({.minimized = true});
     const Hwnd leftOnly = Add({.rect = {-32000, 0, -31000, 100}});

@@ -182,6 +182,19 @@ TEST_F(WatchCycleTest, OnlyPlausibleWindowsReachTheHandler) {
     EXPECT_EQ(controls.ListBoxLog.Items(), (std::vector<std::string>{"EDITOR.EXE", "doc", "Edit"}));
 }
 
+TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsAName) {
+    const std::uint32_t before = static_cast<std::uint32_t>(desk.snapshotCount());
+    cycle->RunFullPass(); // no plausible window: no snapshot
+    EXPECT_EQ(desk.snapshotCount(), before);
+    for (int i = 0; i < 6; ++i) {
+        const std::uint32_t app = desk.addProcess("C:\\Apps\\app" + std::to_string(i) + ".exe");
+        AddWindow({.title = "w", .rect = {100, 40, 500, 300}, .pid = app});
+    }
+    cycle->RunFullPass();
+    EXPECT_EQ(Handled().size(), 6u);
+    EXPECT_EQ(desk.snapshotCount(), before + 1);
+}
+
 TEST_F(WatchCycleTest, NothingReachesTheHandlerWhileWatchingIsOffOrTheSettingsAreOpen) {
     AddWindow({.title = "a"});
     controls.PPEnabled.SetChecked(false);

@@ -15,8 +15,11 @@ namespace {
 bool Handled(WatcherScene& scene, Hwnd window) {
     scene.desk.clearCalls();
     scene.Pass(window);
-    for (const std::string& name : scene.desk.callNames(scene.self)) {
-        if (name == "MoveWindow" || name == "ShowWindow")
+    const std::string handle = std::to_string(window) + ",";
+    for (const sim::CallRecord& call : scene.desk.calls()) {
+        if (call.pid == scene.self &&
+            (call.name == "SetWindowPos" || call.name == "ShowWindowAsync") &&
+            call.args.rfind(handle, 0) == 0)
             return true;
     }
     return false;

@@ -83,16 +83,16 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
         scene.handler->HandleWindow(window, identity);
 
         const std::set<std::string> watched{
-            "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW", "SetWindowTextA",
-            "Sleep",         "SetWindowTextW",       "MoveWindow",     "ShowWindow"};
+            "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW", "SendMessageTimeoutA",
+            "Sleep",         "SendMessageTimeoutW",  "SetWindowPos",   "ShowWindowAsync"};
         std::vector<std::string> order;
         for (const std::string& name : scene.desk.callNames(scene.self)) {
             if (watched.count(name))
                 order.push_back(name);
         }
         EXPECT_EQ(order, (std::vector<std::string>{"sndPlaySoundA", "GetWindowTextLengthW",
-                                                   "GetWindowTextW", "SetWindowTextA", "Sleep",
-                                                   "SetWindowTextW", "MoveWindow"}));
+                                                   "GetWindowTextW", "SendMessageTimeoutA", "Sleep",
+                                                   "SendMessageTimeoutW", "SetWindowPos"}));
         ASSERT_EQ(changes.size(), 2u);
         EXPECT_EQ(changes[0].image, IconState::Moving);
         EXPECT_EQ(changes[0].time, start);
@@ -119,7 +119,7 @@ TEST(WindowRelocationTest, SilentSwitchMovesWithoutAnyAnnouncement) {
     EXPECT_EQ(scene.desk.now(), 0u);
     EXPECT_EQ(scene.controls.ListBoxLog.Count(), 0u);
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "SetWindowTextA"), 0);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "SendMessageTimeoutA"), 0);
 }
 
 TEST(WindowRelocationTest, LogKeepsOneEntryPerTextInAnyCase) {
@@ -146,7 +146,44 @@ TEST(WindowRelocationTest, WindowVanishingDuringTheFlashIsStillLogged) {
     EXPECT_EQ(scene.controls.ListBoxLog.Items(),
               (std::vector<std::string>{"NOTE.EXE", "Note", "NoteWindow"}));
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
-    EXPECT_EQ(names.back(), "MoveWindow");
+    EXPECT_EQ(names.back(), "SetWindowPos");
+}
+
+TEST(WindowRelocationTest, AWindowThatStopsAnsweringNeverHoldsTheProgramUp) {
+    WatcherScene scene;
+    scene.controls.TxtCap.SetText("MOVING");
+    const Hwnd window = scene.Open({.title = "Frozen"});
+    const Rect before = scene.RectOf(window);
+    scene.desk.setHung(scene.note, true);
+    const std::uint64_t start = scene.desk.now();
+    scene.Pass(window);
+    EXPECT_EQ(scene.desk.frozenCalls(), 0u);
+    EXPECT_EQ(scene.desk.now() - start, 100u)
+        << "only the flash: the hung window is not waited for";
+    EXPECT_EQ(scene.desk.window(window).titleA(), "Frozen");
+    EXPECT_EQ(scene.RectOf(window), before) << "the move waits in the hung thread's queue";
+    // Once it answers again, the next pass moves it.
+    scene.desk.setHung(scene.note, false);
+    scene.Pass(window);
+    EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
+}
+
+TEST(WindowRelocationTest, AMonitorThatVanishesBeforeTheMoveLeavesTheWindowUnmoved) {
+    // Centring a dialog and shortening a window both need the work area.
+    for (const bool dialog : {true, false}) {
+        WatcherScene scene;
+        (dialog ? scene.controls.PPDialog : scene.controls.PPReSize).SetChecked(true);
+        // A second display holds the taskbar and the window; the primary stays.
+        const HMonitor monitor = scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 30, 2048, 768});
+        scene.desk.setTaskbar({.rect = {1024, 0, 2048, 30}});
+        scene.monitors.Refresh(scene.context->platform.win);
+        const Hwnd window = scene.Open({.className = "#32770", .rect = {1124, 0, 1524, 300}});
+        const Rect before = scene.RectOf(window);
+        // Disconnected during the flash, after the rules found the window on it.
+        scene.desk.at(scene.desk.now() + 50, [&] { scene.desk.removeMonitor(monitor); });
+        scene.Pass(window);
+        EXPECT_EQ(scene.RectOf(window), before) << (dialog ? "Dialog" : "ReSize");
+    }
 }
 
 } // namespace

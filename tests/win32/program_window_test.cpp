@@ -83,6 +83,19 @@ TEST_F(ProgramWindowTest, IsFoundByClassAndShiftJisCaptionAndEnumerated) {
     EXPECT_TRUE(found);
 }
 
+TEST_F(ProgramWindowTest, AnErrorInAnEnumerationCallbackEndsTheWalkAndReachesTheCaller) {
+    // As on the simulated desktop: the caller's guard sees the error.
+    int visited = 0;
+    EXPECT_THROW(win.EnumWindows([&](Hwnd) -> bool {
+        ++visited;
+        throw std::runtime_error("fails inside the pass");
+    }),
+                 std::runtime_error);
+    EXPECT_EQ(visited, 1);
+    EXPECT_THROW(win.EnumDisplayMonitors([](HMonitor) -> bool { throw std::runtime_error("x"); }),
+                 std::runtime_error);
+}
+
 TEST_F(ProgramWindowTest, MovedRectangleIsReadBack) {
     ASSERT_TRUE(win.MoveWindow(window, 40, 60, 320, 240, true));
     Rect r;

@@ -29,12 +29,34 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Titles given from now on come from outside.
     spawner::StartTitleLog(options->logPath);
     spawner::StartRectFile(first, options->rectPath);
-    if (options->bounceMilliseconds != 0)
-        SetTimer(nullptr, 0, options->bounceMilliseconds, nullptr);
+    const auto startTimer = [](unsigned ms) {
+        return ms == 0 ? 0 : SetTimer(nullptr, 0, ms, nullptr);
+    };
+    const UINT_PTR bounceTimer = startTimer(options->bounceMilliseconds);
+    const UINT_PTR reopenTimer = startTimer(options->reopenMilliseconds);
+    const UINT_PTR hangTimer = startTimer(options->hangMilliseconds);
     HWND countChanger = nullptr;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_TIMER && message.hwnd == nullptr) {
+        if (message.message == WM_TIMER && message.hwnd == nullptr && message.wParam == hangTimer) {
+            // A program whose thread no longer answers: its windows hang.
+            for (;;)
+                Sleep(INFINITE);
+        }
+        if (message.message == WM_TIMER && message.hwnd == nullptr &&
+            message.wParam == reopenTimer) {
+            // The new window opens before the old one closes, so the process
+            // never runs out of windows.
+            HWND again = spawner::OpenSpawnedWindow(instance, *options);
+            if (again != nullptr) {
+                DestroyWindow(first);
+                first = again;
+                spawner::StartRectFile(first, options->rectPath);
+            }
+            continue;
+        }
+        if (message.message == WM_TIMER && message.hwnd == nullptr &&
+            message.wParam == bounceTimer) {
             SetWindowPos(first, nullptr, options->left, options->top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             // The number of top-level windows changes with every bounce, so a

@@ -68,6 +68,10 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.count = static_cast<int>(*number);
     else if (name == L"--bounce" && *number >= 10)
         options.bounceMilliseconds = static_cast<unsigned>(*number);
+    else if (name == L"--reopen" && *number >= 10)
+        options.reopenMilliseconds = static_cast<unsigned>(*number);
+    else if (name == L"--hang" && *number >= 10)
+        options.hangMilliseconds = static_cast<unsigned>(*number);
     else
         return false;
     return true;

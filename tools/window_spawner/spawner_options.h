@@ -8,6 +8,8 @@
 //   --count N             how many such windows (default 1)
 //   --bounce MS           every MS milliseconds put the first window back at its top, and
 //                         open or close a hidden window so that the window count changes
+//   --reopen MS           every MS milliseconds close the first window and open it again
+//   --hang MS             after MS milliseconds stop answering messages, for good
 //   --log PATH            append every title a window is given, as UTF-8 hex, one a line
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
 //   --child NAME          give every plain window a child window of this class, filling it:
@@ -35,6 +37,8 @@ struct SpawnerOptions {
     bool dialog = false;
     int count = 1;
     unsigned bounceMilliseconds = 0;
+    unsigned reopenMilliseconds = 0;
+    unsigned hangMilliseconds = 0;
     std::wstring logPath;
     std::wstring rectPath;
     std::wstring childClassName; // empty: no child

@@ -27,6 +27,8 @@ struct SimDesktop::Process {
     int exitCode = -1;
     bool quitPosted = false;
     bool loopEnded = false; // the quit was seen: nothing is dispatched any more
+    bool hung = false;      // stopped answering; the system reports its windows hung
+    int sleeping = 0;       // inside Sleep: answers nothing until it returns
     std::size_t queued = 0; // posted messages waiting
     SimWindowSystem win;
     SimShell shell;

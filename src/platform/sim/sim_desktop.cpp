@@ -1,5 +1,6 @@
 #include "platform/sim/sim_desktop.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/sim/cp932.h"
@@ -49,6 +50,7 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
 void SimDesktop::removeMonitor(HMonitor handle) {
     if (monitors_.size() > 1 && monitors_.front().handle != handle)
         std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
+    windows_.at(kDesktopWindow)->rect = primaryRect();
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {
@@ -231,6 +233,25 @@ std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {
             names.push_back(call.name);
     }
     return names;
+}
+
+void SimDesktop::setHung(std::uint32_t pid, bool on) {
+    Process* process = findProcess(pid);
+    if (process == nullptr)
+        throw std::out_of_range("no such process on the simulated desktop");
+    process->hung = on;
+}
+
+bool SimDesktop::answers(std::uint32_t caller, const SimWindow& target) const {
+    const Process* owner = findProcess(target.pid);
+    return target.pid == caller || owner == nullptr || (!owner->hung && owner->sleeping == 0);
+}
+
+bool SimDesktop::waitsForever(std::uint32_t caller, const SimWindow& target) {
+    if (answers(caller, target))
+        return false;
+    ++frozenCalls_;
+    return true;
 }
 
 SimDesktop::Process* SimDesktop::findProcess(std::uint32_t pid) const {

@@ -174,6 +174,13 @@ public:
     void setUserName(std::string name) { userName_ = std::move(name); }
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
+    // The process's thread stops answering messages (or answers again). A
+    // call that would wait for a thread that does not answer (SendMessageA,
+    // SetWindowText, MoveWindow, SetWindowPos and ShowWindow on another
+    // process's window) would wait for ever: it is counted here and has no
+    // effect. The same holds while a process sleeps.
+    void setHung(std::uint32_t pid, bool on);
+    std::size_t frozenCalls() const { return frozenCalls_; }
     std::size_t snapshotCount() const { return snapshotCount_; }
     // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
     // test removes it, as on systems older than Windows 2000.
@@ -316,6 +323,11 @@ private:
         }
         log_.add(pid, now_, name, args...);
     }
+
+    // Whether the window's thread answers a call from the caller's process;
+    // waitsForever counts the frozen call when it does not.
+    bool answers(std::uint32_t caller, const SimWindow& target) const;
+    bool waitsForever(std::uint32_t caller, const SimWindow& target);
 
     // The window manager (window_manager.cpp).
     SimWindow* find(Hwnd window);
@@ -460,6 +472,7 @@ private:
     bool userNameFails_ = false;
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
+    std::size_t frozenCalls_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
 
     // Libraries by folded file name: handle and exported names.

@@ -41,7 +41,15 @@ bool SimOperatingSystem::CloseHandle(Handle handle) {
 
 void SimOperatingSystem::Sleep(std::uint32_t ms) {
     desk_.logCall(pid_, "Sleep", ms);
-    desk_.sleep(ms);
+    SimDesktop::Process* self = desk_.findProcess(pid_);
+    ++self->sleeping;
+    try {
+        desk_.sleep(ms);
+    } catch (...) {
+        --self->sleeping;
+        throw;
+    }
+    --self->sleeping;
 }
 
 std::uint32_t SimOperatingSystem::GetTickCount() {
@@ -180,6 +188,9 @@ bool SimOperatingSystem::MoveFileA(const std::string& from, const std::string& t
 bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string& to,
                                      std::uint32_t flags) {
     desk_.logCall(pid_, "MoveFileExA", from, to, flags);
+    // The Windows 95 family has the function only as a stub that fails.
+    if (desk_.version_.dwPlatformId != ver_platform::WIN32_NT)
+        return false;
     return desk_.files_.moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0);
 }
 

@@ -211,7 +211,7 @@ bool SimWindowSystem::GetCursorPos(Point& point) {
 bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
     desk_.logCall(pid_, "SetWindowTextA", window, text);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr)
+    if (target == nullptr || desk_.waitsForever(pid_, *target))
         return false;
     target->titleW = FromCp932(text == nullptr ? "" : text);
     return true;
@@ -220,7 +220,7 @@ bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
 bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
     desk_.logCall(pid_, "SetWindowTextW", window, text);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr)
+    if (target == nullptr || desk_.waitsForever(pid_, *target))
         return false;
     target->titleW = text == nullptr ? u"" : text;
     return true;
@@ -257,7 +257,7 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
 bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
     desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow)
+    if (target == nullptr || window == kDesktopWindow || desk_.waitsForever(pid_, *target))
         return false;
     desk_.move(*target, {x, y, x + width, y + height});
     return true;
@@ -268,6 +268,11 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
     desk_.logCall(pid_, "SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
     SimWindow* target = desk_.find(window);
     if (target == nullptr || window == kDesktopWindow)
+        return false;
+    // Posted to a thread that does not answer, the request waits in its queue.
+    if ((flags & swp::ASYNCWINDOWPOS) != 0 && !desk_.answers(pid_, *target))
+        return true;
+    if ((flags & swp::ASYNCWINDOWPOS) == 0 && desk_.waitsForever(pid_, *target))
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
     if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
@@ -300,9 +305,21 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
 bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindow", window, command);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow)
+    if (target == nullptr || window == kDesktopWindow || desk_.waitsForever(pid_, *target))
         return false;
     return desk_.show(*target, command);
+}
+
+bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
+    desk_.logCall(pid_, "ShowWindowAsync", window, command);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow)
+        return false;
+    // Posted to a thread that does not answer, the request waits in its queue.
+    if (!desk_.answers(pid_, *target))
+        return true;
+    desk_.show(*target, command);
+    return true;
 }
 
 bool SimWindowSystem::BringWindowToTop(Hwnd window) {
@@ -413,7 +430,62 @@ bool SimWindowSystem::EnumDisplayMonitors(const std::function<bool(HMonitor)>& p
 std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                             std::intptr_t lParam) {
     desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
+    const SimWindow* target = desk_.find(window);
+    if (target != nullptr && desk_.waitsForever(pid_, *target))
+        return 0;
     return desk_.callProc(window, msg, wParam, lParam);
+}
+
+std::intptr_t SimWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t msg,
+                                                   std::uintptr_t wParam, std::intptr_t lParam,
+                                                   std::uint32_t flags, std::uint32_t timeoutMs,
+                                                   std::uintptr_t* result) {
+    desk_.logCall(pid_, "SendMessageTimeoutA", window, msg, wParam, lParam, flags, timeoutMs);
+    return SendWithTimeout(window, msg, wParam, lParam, flags, timeoutMs, result, false);
+}
+
+std::intptr_t SimWindowSystem::SendMessageTimeoutW(Hwnd window, std::uint32_t msg,
+                                                   std::uintptr_t wParam, std::intptr_t lParam,
+                                                   std::uint32_t flags, std::uint32_t timeoutMs,
+                                                   std::uintptr_t* result) {
+    desk_.logCall(pid_, "SendMessageTimeoutW", window, msg, wParam, lParam, flags, timeoutMs);
+    return SendWithTimeout(window, msg, wParam, lParam, flags, timeoutMs, result, true);
+}
+
+std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
+                                               std::uintptr_t wParam, std::intptr_t lParam,
+                                               std::uint32_t flags, std::uint32_t timeoutMs,
+                                               std::uintptr_t* result, bool wide) {
+    if (result != nullptr)
+        *result = 0;
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    if (!desk_.answers(pid_, *target)) {
+        // A window the system reports hung gives up at once; a thread that is
+        // only busy is waited for until the time-out.
+        const SimDesktop::Process* owner = desk_.findProcess(target->pid);
+        if ((flags & smto::ABORTIFHUNG) == 0 || owner == nullptr || !owner->hung)
+            desk_.sleep(timeoutMs);
+        return 0;
+    }
+    std::intptr_t answer = 0;
+    if (msg == wm::SETTEXT && !target->proc) {
+        // The default window procedure of another program's window.
+        if (wide) {
+            const auto* text = reinterpret_cast<const char16_t*>(lParam);
+            target->titleW = text == nullptr ? u"" : text;
+        } else {
+            const auto* text = reinterpret_cast<const char*>(lParam);
+            target->titleW = FromCp932(text == nullptr ? "" : text);
+        }
+        answer = 1;
+    } else {
+        answer = desk_.callProc(window, msg, wParam, lParam);
+    }
+    if (result != nullptr)
+        *result = static_cast<std::uintptr_t>(answer);
+    return 1;
 }
 
 bool SimWindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,

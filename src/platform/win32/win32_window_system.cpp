@@ -3,6 +3,8 @@
 
 #include "platform/win32/win32_window_system.h"
 
+#include <exception>
+
 namespace vm {
 
 using win32::FromHandle;
@@ -11,30 +13,42 @@ using win32::ToHwnd;
 
 namespace {
 
-// The callbacks come back through LPARAM; an exception must not unwind
-// through the system's frames, so it ends the enumeration quietly.
-BOOL CALLBACK EnumWindowsTrampoline(HWND window, LPARAM param) {
-    const auto& proc = *reinterpret_cast<const std::function<bool(Hwnd)>*>(param);
-    try {
-        return proc(FromHandle(window)) ? TRUE : FALSE;
-    } catch (...) {
-        return FALSE;
+// The callbacks come back through LPARAM. An error must not unwind through
+// the system's frames: the callback keeps it and ends the walk, and the
+// enumeration raises it again in the caller, as the simulated desktop does.
+template <typename Item>
+struct EnumCall {
+    const std::function<bool(Item)>& proc;
+    std::exception_ptr error;
+
+    BOOL Visit(Item item) {
+        try {
+            return proc(item) ? TRUE : FALSE;
+        } catch (...) {
+            error = std::current_exception();
+            return FALSE;
+        }
     }
+    bool Finish(BOOL completed) const {
+        if (error)
+            std::rethrow_exception(error);
+        return completed != FALSE;
+    }
+};
+
+BOOL CALLBACK EnumWindowsTrampoline(HWND window, LPARAM param) {
+    return reinterpret_cast<EnumCall<Hwnd>*>(param)->Visit(FromHandle(window));
 }
 
 BOOL CALLBACK EnumMonitorsTrampoline(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
-    const auto& proc = *reinterpret_cast<const std::function<bool(HMonitor)>*>(param);
-    try {
-        return proc(FromHandle(monitor)) ? TRUE : FALSE;
-    } catch (...) {
-        return FALSE;
-    }
+    return reinterpret_cast<EnumCall<HMonitor>*>(param)->Visit(FromHandle(monitor));
 }
 
 } // namespace
 
 bool Win32WindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
-    return ::EnumWindows(EnumWindowsTrampoline, reinterpret_cast<LPARAM>(&proc)) != FALSE;
+    EnumCall<Hwnd> call{proc, nullptr};
+    return call.Finish(::EnumWindows(EnumWindowsTrampoline, reinterpret_cast<LPARAM>(&call)));
 }
 
 Hwnd Win32WindowSystem::GetForegroundWindow() {
@@ -154,6 +168,10 @@ bool Win32WindowSystem::ShowWindow(Hwnd window, int command) {
     return ::ShowWindow(ToHwnd(window), command) != FALSE;
 }
 
+bool Win32WindowSystem::ShowWindowAsync(Hwnd window, int command) {
+    return ::ShowWindowAsync(ToHwnd(window), command) != FALSE;
+}
+
 bool Win32WindowSystem::BringWindowToTop(Hwnd window) {
     return ::BringWindowToTop(ToHwnd(window)) != FALSE;
 }
@@ -199,13 +217,38 @@ bool Win32WindowSystem::GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) {
 }
 
 bool Win32WindowSystem::EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) {
-    return ::EnumDisplayMonitors(nullptr, nullptr, EnumMonitorsTrampoline,
-                                 reinterpret_cast<LPARAM>(&proc)) != FALSE;
+    EnumCall<HMonitor> call{proc, nullptr};
+    return call.Finish(::EnumDisplayMonitors(nullptr, nullptr, EnumMonitorsTrampoline,
+                                             reinterpret_cast<LPARAM>(&call)));
 }
 
 std::intptr_t Win32WindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                               std::intptr_t lParam) {
     return static_cast<std::intptr_t>(::SendMessageA(ToHwnd(window), msg, wParam, lParam));
+}
+
+std::intptr_t Win32WindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t msg,
+                                                     std::uintptr_t wParam, std::intptr_t lParam,
+                                                     std::uint32_t flags, std::uint32_t timeoutMs,
+                                                     std::uintptr_t* result) {
+    DWORD_PTR answer = 0;
+    const LRESULT sent =
+        ::SendMessageTimeoutA(ToHwnd(window), msg, wParam, lParam, flags, timeoutMs, &answer);
+    if (result != nullptr)
+        *result = answer;
+    return static_cast<std::intptr_t>(sent);
+}
+
+std::intptr_t Win32WindowSystem::SendMessageTimeoutW(Hwnd window, std::uint32_t msg,
+                                                     std::uintptr_t wParam, std::intptr_t lParam,
+                                                     std::uint32_t flags, std::uint32_t timeoutMs,
+                                                     std::uintptr_t* result) {
+    DWORD_PTR answer = 0;
+    const LRESULT sent =
+        ::SendMessageTimeoutW(ToHwnd(window), msg, wParam, lParam, flags, timeoutMs, &answer);
+    if (result != nullptr)
+        *result = answer;
+    return static_cast<std::intptr_t>(sent);
 }
 
 bool Win32WindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,

@@ -69,6 +69,7 @@ public:
     bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                       std::uint32_t flags) override;
     bool ShowWindow(Hwnd window, int command) override;
+    bool ShowWindowAsync(Hwnd window, int command) override;
     bool BringWindowToTop(Hwnd window) override;
     bool SetForegroundWindow(Hwnd window) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
@@ -84,6 +85,12 @@ public:
 
     std::intptr_t SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
+    std::intptr_t SendMessageTimeoutA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam, std::uint32_t flags,
+                                      std::uint32_t timeoutMs, std::uintptr_t* result) override;
+    std::intptr_t SendMessageTimeoutW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam, std::uint32_t flags,
+                                      std::uint32_t timeoutMs, std::uintptr_t* result) override;
     bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;

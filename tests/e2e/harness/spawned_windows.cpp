@@ -25,6 +25,8 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
         args += L" --minimized";
     if (spec.dialog)
         args += L" --dialog";
+    if (spec.hangMs != 0)
+        args += L" --hang " + std::to_wstring(spec.hangMs);
     if (!spec.titleLog.empty())
         args += L" --log \"" + spec.titleLog + L"\"";
     if (!spec.childClassName.empty())

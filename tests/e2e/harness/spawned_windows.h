@@ -26,6 +26,8 @@ struct WindowSpec {
     int count = 1;
     std::wstring titleLog{};       // file that records every later title change
     std::wstring childClassName{}; // a child of this class in every window
+    std::wstring titleLog{};       // file that records every later title change
+    int hangMs = 0;                // the spawner stops answering messages this long after the start
 };
 
 class SpawnedWindows {

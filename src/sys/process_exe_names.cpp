@@ -1,0 +1,29 @@
+#include "sys/process_exe_names.h"
+
+#include "platform/constants.h"
+
+namespace vm {
+
+std::string ProcessExeNames::ExeFileOf(std::uint32_t pid) {
+    if (!taken_ || names_.count(pid) == 0)
+        TakeSnapshot();
+    const auto found = names_.find(pid);
+    return found == names_.end() ? std::string() : found->second;
+}
+
+void ProcessExeNames::TakeSnapshot() {
+    taken_ = true;
+    names_.clear();
+    const Handle snapshot = os_.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    ProcessEntry32 entry;
+    entry.dwSize = 296;
+    for (bool more = os_.Process32First(snapshot, entry); more;
+         more = os_.Process32Next(snapshot, entry)) {
+        entry.szExeFile[sizeof(entry.szExeFile) - 1] = '\0';
+        // The first entry of a process id is the one a lookup would stop at.
+        names_.emplace(entry.th32ProcessID, entry.szExeFile);
+    }
+    os_.CloseHandle(snapshot);
+}
+
+} // namespace vm
