@@ -61,6 +61,8 @@ L = [
  ("kFilterSounds", "サウンドファイル(*.wav)|*.wav"),
  ("kSaveFailed", "設定を保存できません:"),
  ("kSaveFailedQuestion", "終了すると、前回の保存から後の変更は失われます。終了しますか？"),
+ ("kAskStartUp", "スタートアップに登録しますか？"),
+ ("kAskQuickLaunch", "クイックランチャに登録しますか？"),
 ]
 out = ["// The program's Japanese texts as Shift-JIS (code page 932) bytes, each",
        "// with its readable form beside it. A test checks every byte against the",

@@ -29,7 +29,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
-      layout_(context.platform.win) {
+      layout_(context.platform.win), shortcuts_(context) {
     IWindowSystem& win = context_.platform.win;
     win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
     // The settings window has no frame and stays above normal windows; the
@@ -87,6 +87,8 @@ void TMainForm::WireHandlers() {
     controls_.ListBoxLog.OnClick = EventHandler(&TMainForm::ListBoxLogClick);
     settingsWindow_.OnShow = EventHandler(&TMainForm::FormShow);
     settingsWindow_.OnHide = EventHandler(&TMainForm::FormHide);
+    controls_.BtnStartUp.OnClick = EventHandler(&TMainForm::BtnStartUpClick);
+    controls_.BtnQuickLaunch.OnClick = EventHandler(&TMainForm::BtnQuickLaunchClick);
     controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
     controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
     controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });

@@ -18,6 +18,7 @@
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/main_form_layout.h"
+#include "ui/shortcut_registration.h"
 #include "ui/timer.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_images.h"
@@ -61,6 +62,8 @@ public:
     void BtnLogClick();
     void ListBoxLogClick();
     void BtnWavClick();
+    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(window_); }
+    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(window_); }
     void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
     void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
@@ -123,6 +126,7 @@ private:
     SettingsStore settings_;
     ControlRouter router_;
     MainFormLayout layout_;
+    ShortcutRegistration shortcuts_;
     Hwnd window_ = 0;
     // The application is active: the title strip shows the active colours.
     bool appActive_ = true;

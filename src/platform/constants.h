@@ -3,6 +3,7 @@
 // WS_THICKFRAME) so they never clash with the macros of <windows.h>.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/types.h"
@@ -59,6 +60,7 @@ inline constexpr int SHOWNORMAL = 1;
 inline constexpr int SHOWMINIMIZED = 2;
 inline constexpr int MAXIMIZE = 3;
 inline constexpr int SHOW = 5;
+inline constexpr int SHOWMINNOACTIVE = 7;
 inline constexpr int MINIMIZE = 6;
 inline constexpr int RESTORE = 9;
 } // namespace sw
@@ -247,6 +249,49 @@ namespace movefile {
 inline constexpr std::uint32_t REPLACE_EXISTING = 0x1u;
 inline constexpr std::uint32_t WRITE_THROUGH = 0x8u;
 } // namespace movefile
+
+// The longest path the "A" calls take, terminating NUL included.
+inline constexpr std::size_t kMaxPath = 260;
+
+namespace hkey {
+inline constexpr HKey CURRENT_USER = 0x80000001u;
+} // namespace hkey
+
+namespace key_access {
+inline constexpr std::uint32_t READ = 0x20019u; // KEY_READ
+} // namespace key_access
+
+namespace reg {
+inline constexpr std::uint32_t SZ = 1;
+inline constexpr std::uint32_t EXPAND_SZ = 2;
+inline constexpr std::uint32_t BINARY = 3;
+} // namespace reg
+
+// Win32 error codes (ERROR_SUCCESS, ...), as the registry calls return them.
+namespace error {
+inline constexpr std::int32_t SUCCESS = 0;
+inline constexpr std::int32_t FILE_NOT_FOUND = 2;
+inline constexpr std::int32_t INVALID_HANDLE = 6;
+inline constexpr std::int32_t INVALID_PARAMETER = 87;
+inline constexpr std::int32_t MORE_DATA = 234;
+} // namespace error
+
+namespace hresult {
+inline constexpr HResult OK = 0;
+inline constexpr HResult FAIL = static_cast<HResult>(0x80004005u); // E_FAIL
+} // namespace hresult
+
+namespace file_attribute {
+inline constexpr std::uint32_t DIRECTORY = 0x10u;
+inline constexpr std::uint32_t ARCHIVE = 0x20u;
+inline constexpr std::uint32_t INVALID = 0xFFFFFFFFu; // INVALID_FILE_ATTRIBUTES
+} // namespace file_attribute
+
+// Control IDs the dialog manager gives Enter and Esc.
+namespace id {
+inline constexpr int OK = 1;
+inline constexpr int CANCEL = 2;
+} // namespace id
 
 namespace vk {
 inline constexpr std::uint32_t TAB = 0x09u;

@@ -1,5 +1,5 @@
 // The operating system: named mutexes, sleep and clock, version, process
-// snapshot, libraries, user name, own module, files, sound, COM.
+// snapshot, libraries, user name, own module, files, registry, sound, COM.
 #pragma once
 
 #include <cstddef>
@@ -57,6 +57,20 @@ public:
     virtual bool MoveFileExA(const std::string& from, const std::string& to,
                              std::uint32_t flags) = 0;
     virtual bool DeleteFileA(const std::string& path) = 0;
+    // file_attribute::INVALID when nothing of that name exists.
+    virtual std::uint32_t GetFileAttributesA(const char* path) = 0;
+    // As the call: the length copied without the NUL, or the size needed
+    // (NUL included) when the buffer is too small; 0 on failure.
+    virtual std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) = 0;
+
+    // The registry, read only. Results are Win32 error codes (error::).
+    virtual std::int32_t RegOpenKeyExA(HKey root, const char* subKey, std::uint32_t options,
+                                       std::uint32_t samDesired, HKey* result) = 0;
+    // data null asks for the size; *dataSize is in and out (error::MORE_DATA
+    // and the size needed when data is too small).
+    virtual std::int32_t RegQueryValueExA(HKey key, const char* valueName, std::uint32_t* type,
+                                          std::uint8_t* data, std::uint32_t* dataSize) = 0;
+    virtual std::int32_t RegCloseKey(HKey key) = 0;
 
     // The DllGetVersion export of a system library (for example
     // "comctl32.dll"); false when the library or the export is missing.

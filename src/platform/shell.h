@@ -1,8 +1,11 @@
-// The shell: application-bar queries, file icons, starting programs.
+// The shell: application-bar queries, file icons, starting programs,
+// shell links.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
+#include "platform/shell_link.h"
 #include "platform/types.h"
 
 namespace vm {
@@ -21,6 +24,9 @@ public:
     virtual std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,
                                         int showCommand) = 0;
+    // CoCreateInstance of CLSID_ShellLink for IShellLinkA, then its
+    // IPersistFile; null when either fails (COM initialised by the caller).
+    virtual std::unique_ptr<IShellLinkWriter> CoCreateInstanceShellLink() = 0;
 };
 
 } // namespace vm

@@ -13,6 +13,9 @@ using Hwnd = std::uintptr_t;
 using HMonitor = std::uintptr_t;
 using Handle = std::uintptr_t;
 using HIcon = std::uintptr_t;
+using HKey = std::uintptr_t;
+// COM results: 0 or above is success.
+using HResult = std::int32_t;
 using Hdc = std::uintptr_t;
 using HGdiObj = std::uintptr_t;
 using HFont = HGdiObj;

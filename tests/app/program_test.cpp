@@ -219,6 +219,38 @@ TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     EXPECT_EQ(program.MainForm()->Controls().LblPosition.Caption(), "5");
 }
 
+// The buttons are wired and guarded: a shortcut that cannot be written
+// ends in the error hook and the program keeps watching.
+TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
+    const char* startup = "C:\\Users\\Taro\\Startup";
+    desk.registry().setString(
+        hkey::CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+        "Startup", startup);
+    desk.files().addFolder(startup);
+    Program& program = Launch({});
+    MainFormControls& controls = program.MainForm()->Controls();
+
+    desk.queueMessageBoxAnswer(id_::YES);
+    controls.BtnStartUp.Click();
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].owner, program.MainForm()->Window());
+    const auto link = desk.shellLink("C:\\Users\\Taro\\Startup\\Velmora!.lnk");
+    ASSERT_TRUE(link.has_value());
+    EXPECT_EQ(link->path, kExe);
+    EXPECT_EQ(link->workingDirectory, "C:\\");
+
+    desk.setShellLinkFails(true);
+    desk.queueMessageBoxAnswer(id_::YES);
+    const std::uint64_t start = desk.now();
+    controls.BtnQuickLaunch.Click(); // no Quick Launch folder: nothing to fail
+    EXPECT_EQ(desk.now(), start);
+    desk.queueMessageBoxAnswer(id_::YES);
+    controls.BtnStartUp.Click();
+    EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
+    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_EQ(desk.messageBoxes().size(), 3u);
+}
+
 TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless) {
     enum class Route { ExitItem, CloseMessage, SessionEnd };
     enum class Fault { ReadOnlyFolder, OversizedFile };

@@ -72,6 +72,8 @@ inline constexpr LiteralCase kLiteralCases[] = {
     {"kSaveFailed", sjis::kSaveFailed, "設定を保存できません:"},
     {"kSaveFailedQuestion", sjis::kSaveFailedQuestion,
      "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
+    {"kAskStartUp", sjis::kAskStartUp, "スタートアップに登録しますか？"},
+    {"kAskQuickLaunch", sjis::kAskQuickLaunch, "クイックランチャに登録しますか？"},
 };
 
 } // namespace vm::sjis_test

@@ -148,6 +148,17 @@ bool EqualsAsciiNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::size_t LastBackslash(std::string_view path) {
+    std::size_t last = std::string_view::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsLead(static_cast<unsigned char>(path[i])))
+            ++i;
+        else if (path[i] == '\\')
+            last = i;
+    }
+    return last;
+}
+
 int CopyAnsi(const std::string& text, char* buffer, int maxCount) {
     if (buffer == nullptr || maxCount <= 0)
         return 0;

@@ -25,6 +25,10 @@ std::string FoldAsciiCase(std::string_view text);
 
 bool EqualsAsciiNoCase(std::string_view a, std::string_view b);
 
+// Index of the last backslash that is a character of its own (not the
+// trail byte of a double-byte character), or npos.
+std::size_t LastBackslash(std::string_view path);
+
 // Copies at most maxCount - 1 bytes and a NUL, never half a double-byte
 // character; returns the bytes copied.
 int CopyAnsi(const std::string& text, char* buffer, int maxCount);

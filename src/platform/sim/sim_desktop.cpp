@@ -62,6 +62,14 @@ std::uint32_t SimDesktop::addProcess(std::string exePath) {
     return pid;
 }
 
+std::optional<ShellLinkRecord> SimDesktop::shellLink(const std::string& path) const {
+    const auto it = shellLinks_.find(FoldAsciiCase(path));
+    // A link whose file was deleted or replaced by another program is gone.
+    if (it == shellLinks_.end() || !files_.exists(path))
+        return std::nullopt;
+    return it->second;
+}
+
 Platform SimDesktop::platformFor(std::uint32_t pid) {
     Process* process = findProcess(pid);
     if (process == nullptr)

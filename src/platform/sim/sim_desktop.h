@@ -33,6 +33,8 @@
 #include "platform/sim/call_log.h"
 #include "platform/sim/kernel_objects.h"
 #include "platform/sim/sim_files.h"
+#include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_shell_link.h"
 #include "platform/sim/sim_window.h"
 #include "platform/types.h"
 
@@ -202,6 +204,13 @@ public:
     std::size_t timerCount(std::uint32_t pid) const;
 
     SimFiles& files() { return files_; }
+    SimRegistry& registry() { return registry_; }
+    // What GetWindowsDirectoryA answers; "C:\\WINDOWS" unless set.
+    void setWindowsDirectory(std::string path) { windowsDirectory_ = std::move(path); }
+    // CoCreateInstance of the shell link fails, as without COM.
+    void setShellLinkFails(bool on) { shellLinkFails_ = on; }
+    // The shortcut a program saved at path, if any.
+    std::optional<ShellLinkRecord> shellLink(const std::string& path) const;
 
     // Message boxes: each is recorded, and answered at once with the next
     // queued answer, or with its default button when none is queued.
@@ -279,6 +288,7 @@ private:
     friend class SimWindowSystem;
     friend class SimShell;
     friend class SimOperatingSystem;
+    friend class SimShellLink;
 
     struct Process;
     struct Monitor {
@@ -408,6 +418,10 @@ private:
     CallLog log_;
     std::string failingCall_;
     SimFiles files_{now_};
+    SimRegistry registry_;
+    std::string windowsDirectory_ = "C:\\WINDOWS";
+    bool shellLinkFails_ = false;
+    std::map<std::string, ShellLinkRecord> shellLinks_; // by folded path
     KernelObjects kernel_;
 
     std::unordered_map<std::uint32_t, std::unique_ptr<Process>> processes_;

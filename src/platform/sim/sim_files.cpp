@@ -26,6 +26,40 @@ void SimFiles::remove(const std::string& path) {
     files_.erase(FoldAsciiCase(path));
 }
 
+namespace {
+std::string FolderKey(const std::string& path) {
+    std::string key = FoldAsciiCase(path);
+    while (!key.empty() && key.back() == '\\')
+        key.pop_back();
+    return key;
+}
+
+// Whether key names path itself or something inside it.
+bool IsAtOrBelow(const std::string& key, const std::string& folder) {
+    return key.compare(0, folder.size(), folder) == 0 &&
+           (key.size() == folder.size() || key[folder.size()] == '\\');
+}
+} // namespace
+
+void SimFiles::addFolder(const std::string& path) {
+    folders_.push_back(FolderKey(path));
+}
+
+bool SimFiles::folderExists(const std::string& path) const {
+    const std::string folder = FolderKey(path);
+    if (folder.empty())
+        return false;
+    for (const std::string& known : folders_) {
+        if (IsAtOrBelow(known, folder))
+            return true;
+    }
+    for (const auto& [key, file] : files_) {
+        if (key.size() > folder.size() && IsAtOrBelow(key, folder))
+            return true;
+    }
+    return false;
+}
+
 std::vector<std::string> SimFiles::list() const {
     std::vector<std::string> paths;
     paths.reserve(files_.size());

@@ -21,6 +21,10 @@ public:
     std::optional<std::string> read(const std::string& path) const;
     void write(const std::string& path, std::string bytes);
     void remove(const std::string& path);
+    // A folder; the folders above it, and those above any file, exist too.
+    void addFolder(const std::string& path);
+    // A trailing backslash is allowed ("C:\\Tools\\").
+    bool folderExists(const std::string& path) const;
     // Every path, as first written, sorted.
     std::vector<std::string> list() const;
     // How often the program wrote or moved a file onto path successfully.
@@ -57,7 +61,8 @@ private:
     const std::uint64_t& clock_;
     std::unordered_map<std::string, File> files_; // by folded path
     std::unordered_map<std::string, History> history_;
-    std::string readOnlyFolder_; // folded, ending in '\\'; empty: none
+    std::vector<std::string> folders_; // folded, without a trailing backslash
+    std::string readOnlyFolder_;       // folded, ending in '\\'; empty: none
     WriteFault nextWrite_ = WriteFault::None;
 };
 

@@ -213,4 +213,45 @@ bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
     return path != nullptr && desk_.files_.exists(path);
 }
 
+std::uint32_t SimOperatingSystem::GetFileAttributesA(const char* path) {
+    desk_.logCall(pid_, "GetFileAttributesA", path);
+    if (path == nullptr)
+        return file_attribute::INVALID;
+    std::string name(path);
+    // "\\..." is relative to the current drive, which is C:.
+    if (name.size() >= 1 && name[0] == '\\' && (name.size() == 1 || name[1] != '\\'))
+        name.insert(0, "C:");
+    if (desk_.files_.exists(name))
+        return file_attribute::ARCHIVE;
+    return desk_.files_.folderExists(name) ? file_attribute::DIRECTORY : file_attribute::INVALID;
+}
+
+std::uint32_t SimOperatingSystem::GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
+    desk_.logCall(pid_, "GetWindowsDirectoryA", size);
+    const std::string& folder = desk_.windowsDirectory_;
+    const auto length = static_cast<std::uint32_t>(folder.size());
+    if (buffer == nullptr || size <= length)
+        return length + 1;
+    std::memcpy(buffer, folder.c_str(), folder.size() + 1);
+    return length;
+}
+
+std::int32_t SimOperatingSystem::RegOpenKeyExA(HKey root, const char* subKey, std::uint32_t options,
+                                               std::uint32_t samDesired, HKey* result) {
+    desk_.logCall(pid_, "RegOpenKeyExA", root, subKey, options, samDesired);
+    return desk_.registry_.open(root, subKey, result);
+}
+
+std::int32_t SimOperatingSystem::RegQueryValueExA(HKey key, const char* valueName,
+                                                  std::uint32_t* type, std::uint8_t* data,
+                                                  std::uint32_t* dataSize) {
+    desk_.logCall(pid_, "RegQueryValueExA", key, valueName, dataSize == nullptr ? 0 : *dataSize);
+    return desk_.registry_.query(key, valueName, type, data, dataSize);
+}
+
+std::int32_t SimOperatingSystem::RegCloseKey(HKey key) {
+    desk_.logCall(pid_, "RegCloseKey", key);
+    return desk_.registry_.close(key);
+}
+
 } // namespace vm::sim

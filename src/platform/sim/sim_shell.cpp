@@ -45,4 +45,11 @@ std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const 
     return 42;
 }
 
+std::unique_ptr<IShellLinkWriter> SimShell::CoCreateInstanceShellLink() {
+    desk_.logCall(pid_, "CoCreateInstance", "CLSID_ShellLink");
+    if (desk_.shellLinkFails_)
+        return nullptr;
+    return std::make_unique<SimShellLink>(desk_, pid_);
+}
+
 } // namespace vm::sim

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/shell.h"
 
@@ -23,6 +24,7 @@ public:
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;
+    std::unique_ptr<IShellLinkWriter> CoCreateInstanceShellLink() override;
 
 private:
     SimDesktop& desk_;

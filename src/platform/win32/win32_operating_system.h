@@ -1,6 +1,6 @@
-// The operating system of the real machine: kernel32, advapi32, ole32 and
-// winmm one to one. The process-snapshot functions are reached through
-// entry points looked up at run time.
+// The operating system of the real machine: kernel32, advapi32 (user name,
+// registry), ole32 and winmm one to one. The process-snapshot functions are
+// reached through entry points looked up at run time.
 #pragma once
 
 #include <cstddef>
@@ -49,6 +49,14 @@ public:
     bool MoveFileA(const std::string& from, const std::string& to) override;
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;
     bool DeleteFileA(const std::string& path) override;
+    std::uint32_t GetFileAttributesA(const char* path) override;
+    std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t size) override;
+
+    std::int32_t RegOpenKeyExA(HKey root, const char* subKey, std::uint32_t options,
+                               std::uint32_t samDesired, HKey* result) override;
+    std::int32_t RegQueryValueExA(HKey key, const char* valueName, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* dataSize) override;
+    std::int32_t RegCloseKey(HKey key) override;
 
     bool DllGetVersion(const char* library, DllVersionInfo& info) override;
 

@@ -1,7 +1,9 @@
-// The shell of the real desktop: shell32 one to one.
+// The shell of the real desktop: shell32 one to one, and the shell link
+// object through COM.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "platform/shell.h"
 
@@ -16,6 +18,7 @@ public:
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;
+    std::unique_ptr<IShellLinkWriter> CoCreateInstanceShellLink() override;
 };
 
 } // namespace vm

@@ -1,0 +1,47 @@
+#include "ui/make_shortcut.h"
+
+#include <memory>
+
+#include "platform/constants.h"
+#include "sys/path_text.h"
+#include "ui/shell_folders.h"
+#include "ui/shortcut_error.h"
+
+namespace vm {
+
+int ShowCommandOf(TShowMode mode) {
+    switch (mode) {
+        case TShowMode::tsNormal:
+            return sw::SHOWNORMAL;
+        case TShowMode::tsMax:
+            return sw::MAXIMIZE;
+        case TShowMode::tsMin:
+            return sw::SHOWMINNOACTIVE;
+    }
+    return sw::SHOW;
+}
+
+void TMakeShortCut::MakeShortcut() {
+    std::string prefix;
+    if (SCSystemPath == TSysPath::tpDesktop)
+        prefix = GetShellFolder(os_, kShellFolderDesktop);
+    else if (SCSystemPath == TSysPath::tpStartMenu)
+        prefix = GetShellFolder(os_, kShellFolderStartMenu);
+    const std::string fileName = prefix + SCFileName;
+    if (!IsFullPath(fileName) || fileName.size() >= kMaxPath || SCExecFile.size() >= kMaxPath ||
+        SCWorkDir.size() >= kMaxPath) {
+        return;
+    }
+
+    const std::unique_ptr<IShellLinkWriter> link = shell_.CoCreateInstanceShellLink();
+    if (!link)
+        throw ShortcutError("no shell link object");
+    link->SetDescription(SCDescription.c_str());
+    link->SetPath(SCExecFile.c_str());
+    link->SetArguments(SCArguments.c_str());
+    link->SetShowCmd(ShowCommandOf(SCShowCmd));
+    link->SetWorkingDirectory(SCWorkDir.c_str());
+    link->Save(fileName);
+}
+
+} // namespace vm
