@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <uxtheme.h>
 
 #include <cstring>
 
@@ -55,8 +54,18 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
     return ::InitCommonControlsEx(&init) != FALSE;
 }
 
+// uxtheme.dll first shipped with Windows XP, so it is looked up here rather
+// than imported: the exe must still load on Windows 2000.
 bool Win32WindowSystem::IsAppThemed() {
-    return ::IsAppThemed() != FALSE;
+    HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
+    if (uxtheme == nullptr)
+        return false;
+    using IsAppThemedProc = BOOL(WINAPI*)();
+    const auto isAppThemed =
+        reinterpret_cast<IsAppThemedProc>(::GetProcAddress(uxtheme, "IsAppThemed"));
+    const bool themed = isAppThemed != nullptr && isAppThemed() != FALSE;
+    ::FreeLibrary(uxtheme);
+    return themed;
 }
 
 bool Win32WindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
