@@ -256,6 +256,28 @@ TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
     EXPECT_EQ(desk.textColorOf(0x52), win.GetSysColor(color::INACTIVECAPTIONTEXT));
 }
 
+TEST_F(SettingsWindowTest, TheNumericFieldsShowTheSpinnersInTheirFormat) {
+    Start("[Config]\r\nTray=0\r\nWait=60\r\nTrans=0\r\n");
+    SecondStart();
+    const auto shown = [this](const Control& field) {
+        return desk.window(field.Window()).titleA();
+    };
+    EXPECT_EQ(shown(C().TXTTrans), "0");
+    EXPECT_EQ(shown(C().TXTWait), "60");
+    EXPECT_NE(desk.window(C().TXTWait.Window()).style & es::RIGHT, 0u);
+    C().UDTrans.SetPosition(100);
+    EXPECT_EQ(shown(C().TXTTrans), "100");
+    EXPECT_EQ(C().TXTTrans.Value(), 100);
+    desk.stepUpDown(C().UDWait.Window(), true); // wraps
+    EXPECT_EQ(shown(C().TXTWait), "0");
+    EXPECT_EQ(C().UDWait.Position(), 0);
+    // Whatever is set, the field keeps to its digits.
+    C().TXTTrans.SetValue(1000);
+    EXPECT_EQ(shown(C().TXTTrans), "999");
+    C().TXTWait.SetValue(-0.4);
+    EXPECT_EQ(shown(C().TXTWait), "0");
+}
+
 TEST_F(SettingsWindowTest,
        AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAndFontsAndIconsAreFreed) {
     for (const bool themed : {false, true}) {
