@@ -22,7 +22,7 @@ velmora_add_core("" "")
 velmora_add_library(velmora_win32 ${VELMORA_WIN32_SOURCES})
 target_link_libraries(velmora_win32 PUBLIC
     velmora_core
-    user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 winmm comctl32 comdlg32 version uxtheme)
+    user32 gdi32 shell32 ole32 oleaut32 uuid advapi32 winmm comctl32 comdlg32 version)
 
 set(VELMORA_EXE "")
 if(VELMORA_WIN_MAIN)

@@ -5,7 +5,6 @@
 
 #include <commctrl.h>
 #include <commdlg.h>
-#include <uxtheme.h>
 
 #include <cstring>
 
@@ -56,7 +55,21 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
 }
 
 bool Win32WindowSystem::IsAppThemed() {
-    return ::IsAppThemed() != FALSE;
+    // Visual styles came with Windows XP: uxtheme.dll is looked up at run
+    // time, so that the program still starts on Windows 2000, where it is
+    // missing and nothing is themed.
+    using IsAppThemedProc = BOOL(WINAPI*)();
+    HMODULE module = ::GetModuleHandleA("uxtheme.dll");
+    const bool loadedHere = module == nullptr;
+    if (loadedHere)
+        module = ::LoadLibraryA("uxtheme.dll");
+    if (module == nullptr)
+        return false;
+    const auto proc = reinterpret_cast<IsAppThemedProc>(::GetProcAddress(module, "IsAppThemed"));
+    const bool themed = proc != nullptr && proc() != FALSE;
+    if (loadedHere)
+        ::FreeLibrary(module);
+    return themed;
 }
 
 bool Win32WindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
