@@ -46,6 +46,10 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
     trayImages_.LoadDefaults();
+    // The reset buttons show the built-in images themselves; the images
+    // outlive the window, which goes first in the destructor.
+    for (std::size_t i = 0; i < kTrayImageCount; ++i)
+        controls_.BtnDefult[i].SetGlyph(trayImages_.Default(static_cast<IconState>(i)));
     trayIcon_.Bind(context_.platform, trayImages_, window_);
     trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(

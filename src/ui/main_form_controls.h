@@ -13,6 +13,7 @@
 #include "ui/label.h"
 #include "ui/list_box.h"
 #include "ui/menu_item.h"
+#include "ui/nval_edit.h"
 #include "ui/popup_menu.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
@@ -51,7 +52,7 @@ struct MainFormControls {
     GroupBox GroupBox6{"GroupBox6", ""};
     CheckBox CHKTrans{"CHKTrans", "", false};
     Label LabelTans{"LabelTans", sjis::kLabelTrans};
-    Edit TXTTrans{"TXTTrans", 3};
+    NValEdit TXTTrans{"TXTTrans", kTxtTransFormat};
     UpDown UDTrans{"UDTrans", 0, 100, 100, TXTTrans};
     Label LabelTarnsPer{"LabelTarnsPer", sjis::kLabelPercent};
     CheckBox CHKStartMenu{"CHKStartMenu", sjis::kCheckStartMenu, false};
@@ -69,7 +70,7 @@ struct MainFormControls {
 
     // Start-up delay.
     GroupBox GroupBox5{"GroupBox5", sjis::kGroupWait};
-    Edit TXTWait{"TXTWait", 2};
+    NValEdit TXTWait{"TXTWait", kTxtWaitFormat};
     UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
     Label LabelWait{"LabelWait", sjis::kLabelSeconds};
 

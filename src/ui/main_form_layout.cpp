@@ -68,7 +68,7 @@ HFont MainFormLayout::Font(const char* face, int height, bool bold) {
 bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router) {
     constexpr Origin kForm{0, 0};
     const std::uint32_t edge = ws_ex::CLIENTEDGE;
-    const std::uint32_t numeric = es::READONLY | es::RIGHT | es::MULTILINE;
+    const std::uint32_t numeric = es::READONLY;
     const std::uint32_t glyph = bs::TOP | bs::MULTILINE;
     const std::vector<Item> items{
         {&c.TextCap, kForm, {0, 0, 632, 23, ss::CENTER | ss::CENTERIMAGE | ss::SUNKEN}, 19, true},

@@ -38,6 +38,8 @@ public:
     void Append(HIcon icon);
     // Appends a copy of built-in image index.
     void AppendDefault(std::size_t index);
+    // The built-in image for the state, owned here; 0 when it failed to load.
+    HIcon Default(IconState state) const { return defaults_[static_cast<std::size_t>(state)]; }
     // The image in use for the state; 0 when there is none.
     HIcon Image(IconState state) const;
     std::size_t Count() const { return custom_.size(); }

@@ -10,13 +10,11 @@ int UpDown::Position() const {
 
 void UpDown::SetPosition(int position) {
     const int clamped = std::clamp(position, min_, max_);
-    if (window_ != 0) {
-        // The spinner writes its buddy field itself.
+    if (window_ != 0)
         Send(udm::SETPOS32, 0, clamped);
-        return;
-    }
-    position_ = clamped;
-    associate_.SetText(std::to_string(position_));
+    else
+        position_ = clamped;
+    associate_.SetValue(clamped);
 }
 
 void UpDown::StepUp() {

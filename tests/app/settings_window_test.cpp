@@ -97,6 +97,11 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
         EXPECT_EQ(font->lfWeight, p.bold ? 700 : 400) << p.control->Name();
         EXPECT_EQ(font->lfCharSet, 128) << p.control->Name();
     }
+    // The reset buttons show the built-in tray images.
+    for (int i = 0; i < 3; ++i) {
+        const HIcon glyph = desk.window(C().BtnDefult[i].Window()).control.image;
+        EXPECT_EQ(desk.iconImage(glyph), "resource:" + std::to_string(100 + i)) << i;
+    }
     EXPECT_EQ(C().BtnOK.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 1));
     EXPECT_EQ(C().BtnCancel.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 2));
 }
@@ -251,7 +256,30 @@ TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
     EXPECT_EQ(desk.textColorOf(0x52), win.GetSysColor(color::INACTIVECAPTIONTEXT));
 }
 
-TEST_F(SettingsWindowTest, AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAndFontsAreFreed) {
+TEST_F(SettingsWindowTest, TheNumericFieldsShowTheSpinnersInTheirFormat) {
+    Start("[Config]\r\nTray=0\r\nWait=60\r\nTrans=0\r\n");
+    SecondStart();
+    const auto shown = [this](const Control& field) {
+        return desk.window(field.Window()).titleA();
+    };
+    EXPECT_EQ(shown(C().TXTTrans), "0");
+    EXPECT_EQ(shown(C().TXTWait), "60");
+    EXPECT_NE(desk.window(C().TXTWait.Window()).style & es::RIGHT, 0u);
+    C().UDTrans.SetPosition(100);
+    EXPECT_EQ(shown(C().TXTTrans), "100");
+    EXPECT_EQ(C().TXTTrans.Value(), 100);
+    desk.stepUpDown(C().UDWait.Window(), true); // wraps
+    EXPECT_EQ(shown(C().TXTWait), "0");
+    EXPECT_EQ(C().UDWait.Position(), 0);
+    // Whatever is set, the field keeps to its digits.
+    C().TXTTrans.SetValue(1000);
+    EXPECT_EQ(shown(C().TXTTrans), "999");
+    C().TXTWait.SetValue(-0.4);
+    EXPECT_EQ(shown(C().TXTWait), "0");
+}
+
+TEST_F(SettingsWindowTest,
+       AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAndFontsAndIconsAreFreed) {
     for (const bool themed : {false, true}) {
         SimDesktop d;
         d.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
@@ -270,6 +298,7 @@ TEST_F(SettingsWindowTest, AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAn
             EXPECT_EQ(d.redrawCount(form), themed ? 1 : 0);
         }
         EXPECT_EQ(d.liveFonts(), 0u);
+        EXPECT_EQ(d.liveIcons(p), 0u);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "ui/control_router.h"
 #include "ui/edit.h"
 #include "ui/list_box.h"
+#include "ui/nval_edit.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
 
@@ -119,7 +120,7 @@ inline void TrackBarKeepsItsPositionInsideItsRange(Host& host) {
 }
 
 inline void UpDownWritesItsBuddyAndWraps(Host& host) {
-    Edit field{"TXTWait", 2};
+    NValEdit field{"TXTWait", kTxtWaitFormat};
     UpDown spinner{"UDWait", 0, 60, 0, field};
     int clicks = 0;
     spinner.OnClick = [&] { ++clicks; };

@@ -71,7 +71,7 @@ TEST_F(SettingsWindow, OpensBelowTheBarAndEnterSavesWhatWasClicked) {
     EXPECT_NE(saved.find("Position=4\r\n"), std::string::npos) << saved;
 }
 
-TEST_F(SettingsWindow, EscAfterASliderChangeHidesTheWindowAndLeavesTheFile) {
+TEST_F(SettingsWindow, EscAfterASliderChangeHidesTheWindowAndLeavesTheFileAlsoFromTheDelayField) {
     HWND form = Open("Position=0");
     ASSERT_NE(form, nullptr);
     const std::string before = ReadFileBytes(SettingsPath()).value_or("");
@@ -85,7 +85,16 @@ TEST_F(SettingsWindow, EscAfterASliderChangeHidesTheWindowAndLeavesTheFile) {
             return r.top == 31;
         },
         ReactionLimit));
-    PressKey(slider, VK_ESCAPE);
+    // Esc reaches the Cancel button also from the delay field, the last
+    // right-aligned field.
+    HWND wait = nullptr;
+    for (HWND c = FindWindowExA(form, nullptr, "Edit", nullptr); c != nullptr;
+         c = FindWindowExA(form, c, "Edit", nullptr)) {
+        if ((GetWindowLongA(c, GWL_STYLE) & ES_RIGHT) != 0)
+            wait = c;
+    }
+    ASSERT_NE(wait, nullptr);
+    PressKey(wait, VK_ESCAPE);
     EXPECT_TRUE(Hidden(form));
     EXPECT_EQ(ReadFileBytes(SettingsPath()).value_or(""), before);
 }
