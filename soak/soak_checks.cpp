@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/sim/cp932.h"
+#include "settings/app_settings.h"
 #include "settings/ini_file.h"
 #include "sys/sjis_literals.h"
 #include "sys/text.h"
@@ -87,7 +88,8 @@ SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
                    {"log of moved windows without duplicates, only growing, bounded"},
                    {"settings file parses and keeps every saved key"},
                    {"windows, timers and lists of the program bounded"},
-                   {"program resident, timer running"}};
+                   {"program resident, timer running"},
+                   {"OK saves the settings window, Cancel brings the file's back"}};
 }
 
 void SoakChecks::Begin() {
@@ -252,6 +254,8 @@ std::string SoakChecks::Check() {
         failure = CheckSettingsFile();
     if (failure.empty())
         failure = CheckResources();
+    if (failure.empty())
+        failure = CheckSettingsClosed();
     scene_.desk.clearCalls();
     return failure;
 }
@@ -500,6 +504,36 @@ std::string SoakChecks::CheckResources() {
     if (form.Controls().ListBoxDisable.Count() != kIgnoreList.size())
         return "the ignore list has " + std::to_string(form.Controls().ListBoxDisable.Count()) +
                " entries";
+    return {};
+}
+
+std::string SoakChecks::CheckSettingsClosed() {
+    if (!scene_.settingsClosed)
+        return {};
+    Count(kOkCancel);
+    const SettingsClosed& closed = *scene_.settingsClosed;
+    const char* button = closed.ok ? "OK" : "Cancel";
+    if (!closed.hidden)
+        return std::string(button) + " left the settings window open";
+    if (closed.ok && !closed.writable) {
+        return closed.fileAfter == closed.fileBefore ? std::string()
+                                                     : "OK changed a read-only settings file";
+    }
+    if (!closed.ok && closed.fileAfter != closed.fileBefore)
+        return "Cancel wrote the settings file";
+    const IniFile file = IniFile::Parse(closed.fileAfter);
+    const int saved = file.ReadInteger("Config", "Position", app_settings::kPositionDefault);
+    const int slider = closed.sliderAfter;
+    // OK keeps the slider and saves it; Cancel shows the file's position,
+    // kept inside the band.
+    const int expected =
+        closed.ok ? closed.slider : std::clamp(saved, closed.sliderMin, closed.sliderMax);
+    if (closed.ok && saved != closed.slider)
+        return "OK saved Position " + std::to_string(saved) + " for a slider at " +
+               std::to_string(closed.slider);
+    if (slider != expected)
+        return std::string(button) + " left the slider at " + std::to_string(slider) +
+               " instead of " + std::to_string(expected);
     return {};
 }
 

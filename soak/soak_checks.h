@@ -68,6 +68,7 @@ private:
         kSettingsFile,
         kResources,
         kStillRunning,
+        kOkCancel,
         kInvariantCount
     };
 
@@ -90,6 +91,7 @@ private:
     std::string CheckLog();
     std::string CheckSettingsFile();
     std::string CheckResources();
+    std::string CheckSettingsClosed();
     void Count(Kind kind) { ++invariants_[kind].checks; }
 
     SoakScene& scene_;

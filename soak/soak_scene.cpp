@@ -162,6 +162,7 @@ void SoakScene::BeginStep() {
     touchedInStep.clear();
     midStepEvents = 0;
     closePosted_ = false;
+    settingsClosed.reset();
 }
 
 void SoakScene::Churn(Rate rate) {
@@ -507,10 +508,34 @@ void SoakScene::ChangeMonitors() {
 
 void SoakScene::SettingsWindow() {
     TMainForm& form = *program->MainForm();
-    if (!form.SettingsWindow().Visible() && Chance(0.25)) {
-        Note("settings window opened");
-        form.Controls().PPConfig.Click();
+    MainFormControls& c = form.Controls();
+    if (!form.SettingsWindow().Visible()) {
+        if (Chance(0.25)) {
+            Note("settings window opened");
+            c.PPConfig.Click();
+        }
+        return;
     }
+    // A close from outside is on its way, perhaps with a torn write: the
+    // user waits for it.
+    if (closePosted_)
+        return;
+    // The user moves the slider and leaves with OK or Cancel.
+    SettingsClosed closed;
+    closed.ok = Chance(0.5);
+    closed.writable = !settingsReadOnly;
+    closed.sliderMin = c.Slider.Min();
+    closed.sliderMax = c.Slider.Max();
+    c.Slider.SetPosition(Between(closed.sliderMin, closed.sliderMax));
+    closed.slider = c.Slider.Position();
+    closed.fileBefore = desk.files().read(kSettingsPath).value_or("");
+    Note(std::string("settings window closed with ") + (closed.ok ? "OK" : "Cancel") +
+         ", slider at " + std::to_string(closed.slider));
+    (closed.ok ? c.BtnOK : c.BtnCancel).Click();
+    closed.hidden = !form.SettingsWindow().Visible();
+    closed.sliderAfter = c.Slider.Position();
+    closed.fileAfter = desk.files().read(kSettingsPath).value_or("");
+    settingsClosed = std::move(closed);
 }
 
 void SoakScene::ToggleMenuOption() {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -32,6 +33,18 @@ inline constexpr std::array<const char*, 4> kIgnoreList = {"ignored.exe", "Ignor
 // How busy the desktop is: realistic (a user at work) or hostile (churn
 // every tick, changes in the middle of the program's passes).
 enum class Rate { Realistic, Hostile };
+
+// The user's last OK or Cancel in the settings window: the slider as it
+// was clicked, the settings file before and after.
+struct SettingsClosed {
+    bool ok = false;
+    bool writable = false;
+    bool hidden = false; // the window went away
+    int slider = 0;      // as the user left it
+    int sliderAfter = 0; // once the button did its work
+    int sliderMin = 0, sliderMax = 0;
+    std::string fileBefore, fileAfter;
+};
 
 // What the scene knows about the taskbar it set up.
 struct TaskbarState {
@@ -74,6 +87,7 @@ public:
     // time; the checks leave them alone.
     std::vector<std::pair<Hwnd, std::uint64_t>> touchedInStep;
     std::uint64_t midStepEvents = 0; // in the current step
+    std::optional<SettingsClosed> settingsClosed; // in the current step
     // Keys written to the settings file by hand (section, key).
     std::set<std::pair<std::string, std::string>> handKeys;
 

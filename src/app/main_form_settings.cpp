@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "settings/settings_write_error.h"
 #include "sys/sjis_literals.h"
 #include "sys/text.h"
 #include "sys/window_helpers.h"
@@ -82,7 +83,13 @@ void TMainForm::FormHide() {
 }
 
 void TMainForm::BtnOKClick() {
-    SaveSettings();
+    // A file that cannot be written does not keep the window open: the
+    // settings take effect now, and the exit saves them, asking if it still
+    // cannot.
+    try {
+        SaveSettings();
+    } catch (const SettingsWriteError&) {
+    }
     settingsWindow_.Hide();
     trayIcon_.SetEnabled(true);
     RebuildTrayImages();

@@ -144,6 +144,17 @@ TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
     EXPECT_NE(File().find("Tray=0\r\n"), std::string::npos);
     desk.advance(250);
     EXPECT_EQ(desk.window(early).rect.top, 30);
+
+    // A file that cannot be written does not keep the window open.
+    const std::string saved = File();
+    desk.files().setReadOnlyFolder("C:\\Velmora\\");
+    C().PPConfig.Click();
+    desk.click(C().CHKCap.Window());
+    desk.pressKey(vk::RETURN);
+    EXPECT_FALSE(Shown());
+    EXPECT_TRUE(Form().Tray().Enabled());
+    EXPECT_TRUE(C().TxtCap.Enabled());
+    EXPECT_EQ(File(), saved);
 }
 
 TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrTheLog) {

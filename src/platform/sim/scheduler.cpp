@@ -47,6 +47,8 @@ bool SimDesktop::post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::ui
 
 void SimDesktop::postQuit(std::uint32_t pid, int exitCode) {
     Process& process = *findProcess(pid);
+    if (!process.quitPosted && !process.loopEnded)
+        quitting_.push_back(pid);
     process.quitPosted = true;
     process.exitCode = exitCode;
 }
@@ -114,11 +116,14 @@ void SimDesktop::deliver(const Posted& message) {
 }
 
 void SimDesktop::endFinishedLoops() {
-    // WM_QUIT comes after the messages posted before it.
-    for (const auto& [pid, process] : processes_) {
-        if (process->quitPosted && process->queued == 0)
-            process->loopEnded = true;
-    }
+    // WM_QUIT comes after the messages posted before it. Only the processes
+    // with a quit pending are looked at: a long run ends thousands.
+    std::erase_if(quitting_, [this](std::uint32_t pid) {
+        Process& process = *findProcess(pid);
+        if (process.queued == 0)
+            process.loopEnded = true;
+        return process.loopEnded;
+    });
 }
 
 int SimDesktop::runMessageLoop(std::uint32_t pid) {

@@ -83,6 +83,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
         return;
     process->alive = false;
     process->loopEnded = true;
+    std::erase(processOrder_, pid);
     processList_.reset();
     for (const Hwnd window : zOrder()) {
         if (windows_.at(window)->pid == pid)
@@ -276,7 +277,7 @@ ProcessList SimDesktop::processList() {
         auto rows = std::make_shared<std::vector<ProcessRow>>();
         for (const std::uint32_t pid : processOrder_) {
             const Process& process = *processes_.at(pid);
-            if (process.alive && process.listed)
+            if (process.listed)
                 rows->emplace_back(pid, process.exePath);
         }
         processList_ = std::move(rows);

@@ -425,8 +425,9 @@ private:
     KernelObjects kernel_;
 
     std::unordered_map<std::uint32_t, std::unique_ptr<Process>> processes_;
-    std::vector<std::uint32_t> processOrder_;
-    ProcessList processList_; // null after a change of the processes
+    std::vector<std::uint32_t> processOrder_; // the live ones, oldest first
+    std::vector<std::uint32_t> quitting_;     // quit posted, loop not ended yet
+    ProcessList processList_;                 // null after a change of the processes
     std::uint32_t nextPid_ = 1000;
     std::uint32_t systemPid_ = 0;
     std::uint32_t defaultPid_ = 0;

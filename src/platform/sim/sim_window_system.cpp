@@ -347,9 +347,8 @@ bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_
                                         bool attach) {
     desk_.logCall(pid_, "AttachThreadInput", attachThread, toThread, attach);
     const auto known = [this](std::uint32_t tid) {
-        return std::any_of(desk_.processes_.begin(), desk_.processes_.end(), [tid](const auto& p) {
-            return p.second->alive && p.second->tid == tid;
-        });
+        return std::any_of(desk_.processOrder_.begin(), desk_.processOrder_.end(),
+                           [&](std::uint32_t pid) { return desk_.findProcess(pid)->tid == tid; });
     };
     if (desk_.attachFails_ || attachThread == toThread || !known(attachThread) || !known(toThread))
         return false;
