@@ -21,11 +21,9 @@ inline constexpr std::uint32_t CLIPCHILDREN = 0x02000000u;
 inline constexpr std::uint32_t MAXIMIZE = 0x01000000u;
 inline constexpr std::uint32_t CAPTION = 0x00C00000u;
 inline constexpr std::uint32_t BORDER = 0x00800000u;
-inline constexpr std::uint32_t DLGFRAME = 0x00400000u;
 inline constexpr std::uint32_t SYSMENU = 0x00080000u;
 inline constexpr std::uint32_t THICKFRAME = 0x00040000u;
 inline constexpr std::uint32_t MINIMIZEBOX = 0x00020000u;
-inline constexpr std::uint32_t MAXIMIZEBOX = 0x00010000u;
 inline constexpr std::uint32_t GROUP = 0x00020000u;
 inline constexpr std::uint32_t TABSTOP = 0x00010000u;
 inline constexpr std::uint32_t VSCROLL = 0x00200000u;
@@ -36,15 +34,12 @@ inline constexpr std::uint32_t OVERLAPPEDWINDOW = 0x00CF0000u;
 namespace ws_ex {
 inline constexpr std::uint32_t TOPMOST = 0x00000008u;
 inline constexpr std::uint32_t TOOLWINDOW = 0x00000080u;
-inline constexpr std::uint32_t APPWINDOW = 0x00040000u;
 inline constexpr std::uint32_t LAYERED = 0x00080000u;
 inline constexpr std::uint32_t CLIENTEDGE = 0x00000200u;
-inline constexpr std::uint32_t STATICEDGE = 0x00020000u;
 inline constexpr std::uint32_t CONTROLPARENT = 0x00010000u;
 } // namespace ws_ex
 
 namespace lwa {
-inline constexpr std::uint32_t COLORKEY = 0x1u;
 inline constexpr std::uint32_t ALPHA = 0x2u;
 } // namespace lwa
 
@@ -75,7 +70,6 @@ inline constexpr std::uint32_t ASYNCWINDOWPOS = 0x4000u;
 } // namespace swp
 
 namespace smto {
-inline constexpr std::uint32_t NORMAL = 0x0000u;
 inline constexpr std::uint32_t ABORTIFHUNG = 0x0002u;
 } // namespace smto
 
@@ -99,10 +93,8 @@ inline constexpr int CMONITORS = 80;
 namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
 inline constexpr std::uint32_t DESTROY = 0x0002u;
-inline constexpr std::uint32_t ACTIVATE = 0x0006u;
 inline constexpr std::uint32_t SETFOCUS = 0x0007u;
 inline constexpr std::uint32_t KILLFOCUS = 0x0008u;
-inline constexpr std::uint32_t ENABLE = 0x000Au;
 inline constexpr std::uint32_t SETTEXT = 0x000Cu;
 inline constexpr std::uint32_t GETTEXT = 0x000Du;
 inline constexpr std::uint32_t GETTEXTLENGTH = 0x000Eu;
@@ -115,21 +107,14 @@ inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
-inline constexpr std::uint32_t NOTIFY = 0x004Eu;
 inline constexpr std::uint32_t NCDESTROY = 0x0082u;
 inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
 inline constexpr std::uint32_t KEYDOWN = 0x0100u;
-inline constexpr std::uint32_t CHAR = 0x0102u;
-inline constexpr std::uint32_t SYSKEYDOWN = 0x0104u;
-inline constexpr std::uint32_t SYSCHAR = 0x0106u;
 inline constexpr std::uint32_t COMMAND = 0x0111u;
 inline constexpr std::uint32_t TIMER = 0x0113u;
 inline constexpr std::uint32_t HSCROLL = 0x0114u;
 inline constexpr std::uint32_t VSCROLL = 0x0115u;
 inline constexpr std::uint32_t UPDATEUISTATE = 0x0128u;
-inline constexpr std::uint32_t CTLCOLOREDIT = 0x0133u;
-inline constexpr std::uint32_t CTLCOLORLISTBOX = 0x0134u;
-inline constexpr std::uint32_t CTLCOLORBTN = 0x0135u;
 inline constexpr std::uint32_t CTLCOLORSTATIC = 0x0138u;
 inline constexpr std::uint32_t MOUSEMOVE = 0x0200u;
 inline constexpr std::uint32_t LBUTTONDOWN = 0x0201u;
@@ -138,22 +123,17 @@ inline constexpr std::uint32_t LBUTTONDBLCLK = 0x0203u;
 inline constexpr std::uint32_t RBUTTONDOWN = 0x0204u;
 inline constexpr std::uint32_t RBUTTONUP = 0x0205u;
 inline constexpr std::uint32_t MBUTTONDOWN = 0x0207u;
-inline constexpr std::uint32_t PASTE = 0x0302u;
 inline constexpr std::uint32_t USER = 0x0400u;
 } // namespace wm
 
 namespace mb {
 inline constexpr std::uint32_t OK = 0x0u;
 inline constexpr std::uint32_t OKCANCEL = 0x1u;
-inline constexpr std::uint32_t YESNOCANCEL = 0x3u;
 inline constexpr std::uint32_t YESNO = 0x4u;
-inline constexpr std::uint32_t ICONERROR = 0x10u;
 inline constexpr std::uint32_t ICONQUESTION = 0x20u;
 inline constexpr std::uint32_t ICONWARNING = 0x30u;
 inline constexpr std::uint32_t ICONINFORMATION = 0x40u;
 inline constexpr std::uint32_t DEFBUTTON2 = 0x100u;
-inline constexpr std::uint32_t DEFBUTTON3 = 0x200u;
-inline constexpr std::uint32_t SETFOREGROUND = 0x10000u;
 inline constexpr std::uint32_t TOPMOST = 0x40000u;
 } // namespace mb
 
@@ -299,7 +279,6 @@ inline constexpr std::uint32_t RETURN = 0x0Du;
 inline constexpr std::uint32_t ESCAPE = 0x1Bu;
 inline constexpr std::uint32_t SPACE = 0x20u;
 inline constexpr std::uint32_t UP = 0x26u;
-inline constexpr std::uint32_t DOWN = 0x28u;
 } // namespace vk
 
 // Button styles, messages and notifications.
@@ -309,10 +288,7 @@ inline constexpr std::uint32_t DEFPUSHBUTTON = 0x1u;
 inline constexpr std::uint32_t AUTOCHECKBOX = 0x3u;
 inline constexpr std::uint32_t GROUPBOX = 0x7u;
 inline constexpr std::uint32_t TYPEMASK = 0xFu;
-inline constexpr std::uint32_t ICON = 0x40u;
-inline constexpr std::uint32_t CENTER = 0x300u;
 inline constexpr std::uint32_t TOP = 0x400u;
-inline constexpr std::uint32_t BOTTOM = 0x800u;
 inline constexpr std::uint32_t MULTILINE = 0x2000u;
 } // namespace bs
 namespace bm {
@@ -333,7 +309,6 @@ namespace ss {
 inline constexpr std::uint32_t LEFT = 0x0u;
 inline constexpr std::uint32_t CENTER = 0x1u;
 inline constexpr std::uint32_t RIGHT = 0x2u;
-inline constexpr std::uint32_t NOTIFY = 0x100u;
 inline constexpr std::uint32_t CENTERIMAGE = 0x200u;
 inline constexpr std::uint32_t SUNKEN = 0x1000u;
 } // namespace ss
@@ -341,8 +316,6 @@ inline constexpr std::uint32_t SUNKEN = 0x1000u;
 // Edit fields.
 namespace es {
 inline constexpr std::uint32_t RIGHT = 0x2u;
-inline constexpr std::uint32_t MULTILINE = 0x4u;
-inline constexpr std::uint32_t AUTOVSCROLL = 0x40u;
 inline constexpr std::uint32_t AUTOHSCROLL = 0x80u;
 inline constexpr std::uint32_t READONLY = 0x800u;
 } // namespace es
@@ -407,7 +380,6 @@ namespace uds {
 inline constexpr std::uint32_t WRAP = 0x1u;
 inline constexpr std::uint32_t SETBUDDYINT = 0x2u;
 inline constexpr std::uint32_t ARROWKEYS = 0x20u;
-inline constexpr std::uint32_t NOTHOUSANDS = 0x80u;
 } // namespace uds
 namespace udm {
 inline constexpr std::uint32_t SETBUDDY = 0x0469u;
@@ -422,7 +394,6 @@ inline constexpr std::uint32_t GETPOS32 = 0x0472u;
 namespace color {
 inline constexpr int ACTIVECAPTION = 2;
 inline constexpr int INACTIVECAPTION = 3;
-inline constexpr int WINDOWTEXT = 8;
 inline constexpr int CAPTIONTEXT = 9;
 inline constexpr int BTNFACE = 15;
 inline constexpr int INACTIVECAPTIONTEXT = 19;
