@@ -78,6 +78,18 @@ const std::array<Exclusion, 5> kExclusions = {{
     {"View Available Networks (Tooltip)", "VANUITooltip", nullptr},
 }};
 
+// What differs between the ignore list in a settings file and a list;
+// empty when they are the same.
+std::string IgnoreListDiffers(const IniFile& file, const std::vector<std::string>& list) {
+    if (file.ReadInteger("Disable", "Count", -2) != static_cast<int>(list.size()) - 1)
+        return "the ignore list's count";
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (file.ReadString("Disable", std::to_string(i), "") != list[i])
+            return "ignore-list entry " + std::to_string(i);
+    }
+    return {};
+}
+
 } // namespace
 
 SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
@@ -501,9 +513,14 @@ std::string SoakChecks::CheckResources() {
     const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
     if (timers != 1)
         return "the program has " + std::to_string(timers) + " timers";
-    if (form.Controls().ListBoxDisable.Count() != kIgnoreList.size())
-        return "the ignore list has " + std::to_string(form.Controls().ListBoxDisable.Count()) +
-               " entries";
+    // The scene's entries stay; the user's spare names come and go.
+    const std::vector<std::string> list = form.Controls().ListBoxDisable.Items();
+    if (list.size() > kIgnoreList.size() + kSpareIgnoreNames.size())
+        return "the ignore list has " + std::to_string(list.size()) + " entries";
+    for (const char* entry : kIgnoreList) {
+        if (std::find(list.begin(), list.end(), entry) == list.end())
+            return std::string("the ignore list lost ") + entry;
+    }
     return {};
 }
 
@@ -531,6 +548,9 @@ std::string SoakChecks::CheckSettingsClosed() {
     if (closed.ok && saved != closed.slider)
         return "OK saved Position " + std::to_string(saved) + " for a slider at " +
                std::to_string(closed.slider);
+    // OK saved the list the window shows; Cancel shows the one in the file.
+    if (const std::string differs = IgnoreListDiffers(file, closed.listAfter); !differs.empty())
+        return std::string(button) + " left " + differs + " different in the window and the file";
     if (slider != expected)
         return std::string(button) + " left the slider at " + std::to_string(slider) +
                " instead of " + std::to_string(expected);
@@ -557,13 +577,9 @@ std::string SoakChecks::CheckFinalSave(const MainFormControls& atExit) {
     }
     if (file.ReadInteger("Config", "Position", 999) != atExit.Slider.Position())
         return "the exit saved Position wrong";
-    const std::vector<std::string>& list = atExit.ListBoxDisable.Items();
-    if (file.ReadInteger("Disable", "Count", -2) != static_cast<int>(list.size()) - 1)
-        return "the exit saved the ignore list's count wrong";
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (file.ReadString("Disable", std::to_string(i), "") != list[i])
-            return "the exit saved ignore-list entry " + std::to_string(i) + " wrong";
-    }
+    if (const std::string differs = IgnoreListDiffers(file, atExit.ListBoxDisable.Items());
+        !differs.empty())
+        return "the exit saved " + differs + " wrong";
     for (const auto& [section, key] : scene_.handKeys) {
         if (!file.ReadValue(section, key))
             return "the exit lost the hand-written key " + key;

@@ -526,16 +526,40 @@ void SoakScene::SettingsWindow() {
     closed.writable = !settingsReadOnly;
     closed.sliderMin = c.Slider.Min();
     closed.sliderMax = c.Slider.Max();
-    c.Slider.SetPosition(Between(closed.sliderMin, closed.sliderMax));
+    desk.dragTrackBar(c.Slider.Window(), Between(closed.sliderMin, closed.sliderMax));
     closed.slider = c.Slider.Position();
+    EditIgnoreList();
     closed.fileBefore = desk.files().read(kSettingsPath).value_or("");
     Note(std::string("settings window closed with ") + (closed.ok ? "OK" : "Cancel") +
          ", slider at " + std::to_string(closed.slider));
     (closed.ok ? c.BtnOK : c.BtnCancel).Click();
     closed.hidden = !form.SettingsWindow().Visible();
     closed.sliderAfter = c.Slider.Position();
+    closed.listAfter = c.ListBoxDisable.Items();
     closed.fileAfter = desk.files().read(kSettingsPath).value_or("");
     settingsClosed = std::move(closed);
+}
+
+void SoakScene::EditIgnoreList() {
+    MainFormControls& c = program->MainForm()->Controls();
+    if (Chance(0.3)) {
+        const char* name = kSpareIgnoreNames[Below(kSpareIgnoreNames.size())];
+        Note(std::string("ignore list: add ") + name);
+        desk.answerOpenFileName(std::string("C:\\Tools\\") + name);
+        desk.click(c.BtnAdd.Window());
+    }
+    const std::vector<std::string> items = c.ListBoxDisable.Items();
+    std::vector<int> spares;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].rfind("SPARE", 0) == 0)
+            spares.push_back(static_cast<int>(i));
+    }
+    if (!spares.empty() && Chance(0.3)) {
+        const int index = spares[Below(static_cast<std::uint32_t>(spares.size()))];
+        Note("ignore list: remove " + items[static_cast<std::size_t>(index)]);
+        desk.selectListItem(c.ListBoxDisable.Window(), index);
+        desk.click(c.BtnDel.Window());
+    }
 }
 
 void SoakScene::ToggleMenuOption() {

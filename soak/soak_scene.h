@@ -29,6 +29,10 @@ inline constexpr Rect kPrimary{0, 0, 1024, 768};
 // another letter case than the windows') and a Shift-JIS title (表示).
 inline constexpr std::array<const char*, 4> kIgnoreList = {"ignored.exe", "Ignored Title",
                                                            "ignoredclass", "\x95\x5C\x8E\xA6"};
+// Names the user adds to the ignore list and takes off again in the settings
+// window: no window of the scene has them, so the rules stay the scene's.
+inline constexpr std::array<const char*, 4> kSpareIgnoreNames = {"SPARE0.EXE", "SPARE1.EXE",
+                                                                 "SPARE2.EXE", "SPARE3.EXE"};
 
 // How busy the desktop is: realistic (a user at work) or hostile (churn
 // every tick, changes in the middle of the program's passes).
@@ -43,6 +47,7 @@ struct SettingsClosed {
     int slider = 0;      // as the user left it
     int sliderAfter = 0; // once the button did its work
     int sliderMin = 0, sliderMax = 0;
+    std::vector<std::string> listAfter; // the ignore list
     std::string fileBefore, fileAfter;
 };
 
@@ -137,6 +142,8 @@ private:
     void RestartShell();
     void ChangeMonitors();
     void SettingsWindow();
+    // The user adds a spare name to the ignore list, or takes one off.
+    void EditIgnoreList();
     void ToggleMenuOption();
     void MoveCursor(bool ontoTaskbar);
     void ToggleReadOnly();
