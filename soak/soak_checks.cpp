@@ -435,7 +435,7 @@ std::string SoakChecks::CheckLog() {
             return "the log of moved windows holds '" + items[i] + "' twice";
         log_.push_back(items[i]);
     }
-    peakLogEntries = log_.size();
+    peakLogEntries = std::max(peakLogEntries, log_.size());
     const std::size_t bound =
         scene_.ExePoolSize() + scene_.TitlePoolSize() + scene_.ClassPoolSize();
     if (log_.size() > bound)

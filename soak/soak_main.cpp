@@ -82,7 +82,7 @@ void PrintSummary(const Arguments& args, const vm::soak::SoakScene& scene,
     std::printf("program restarts (display changes): %llu\n",
                 static_cast<unsigned long long>(scene.restarts));
     std::printf("desktop: %llu events, %llu windows created, %llu destroyed, %llu processes "
-                "ended, at most %zu windows; log of moved windows %zu entries\n",
+                "ended, at most %zu windows; at most %zu entries in the log of moved windows\n",
                 static_cast<unsigned long long>(scene.events),
                 static_cast<unsigned long long>(scene.windowsCreated),
                 static_cast<unsigned long long>(scene.windowsDestroyed),
