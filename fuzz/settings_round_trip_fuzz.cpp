@@ -20,6 +20,7 @@ namespace {
 
 constexpr char kProgramFolder[] = "C:\\Velmora\\";
 constexpr std::int32_t kMaxListEntries = 64;
+constexpr std::ptrdiff_t kMaxLineBreaks = 96;
 
 namespace as = vm::app_settings;
 
@@ -33,8 +34,13 @@ std::string LoadAndSave(vm::IniFile file) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    vm::IniFile file =
-        vm::IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // Past a few dozen lines an input only repeats what shorter ones try,
+    // at many times the cost; such inputs stay out of the corpus.
+    if (std::count(text.begin(), text.end(), '\n') + std::count(text.begin(), text.end(), '\r') >
+        kMaxLineBreaks)
+        return -1;
+    vm::IniFile file = vm::IniFile::Parse(text);
     const std::int32_t count = file.ReadInteger(as::kDisable, as::kCount, as::kCountDefault);
     if (count >= kMaxListEntries)
         file.WriteInteger(as::kDisable, as::kCount, kMaxListEntries - 1);
