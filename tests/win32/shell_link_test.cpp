@@ -22,14 +22,6 @@
 namespace vm {
 namespace {
 
-std::wstring Wide(const std::string& ansi) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
-}
-
 class ShellLinkTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(os.CoInitialize()); }
@@ -56,8 +48,8 @@ TEST_F(ShellLinkTest, SavedLinkReadsBackWithEveryFieldAndIsOverwritten) {
         link->SetWorkingDirectory("C:\\Tools\\");
         ASSERT_GE(link->Save(file), 0);
     }
-    const auto fields = shortcut_test::ReadShellLink(Wide(file));
-    ::DeleteFileW(Wide(file).c_str());
+    const auto fields = shortcut_test::ReadShellLink(file);
+    ::DeleteFileA(file.c_str());
     ASSERT_TRUE(fields.has_value());
     EXPECT_EQ(fields->path, "C:\\Tools\\App\\prog.exe");
     EXPECT_EQ(fields->arguments, "/Q /S");

@@ -24,14 +24,6 @@
 namespace vm {
 namespace {
 
-std::wstring Wide(const std::string& ansi) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
-}
-
 // Waits for this process's message box titled "Velmora!", keeps its text
 // and presses Yes.
 class YesAnswerer {
@@ -99,7 +91,7 @@ protected:
         else
             registration.BtnStartUpClick(0);
         question = answerer.Text();
-        return shortcut_test::ReadShellLink(Wide(file));
+        return shortcut_test::ReadShellLink(file);
     }
 
     Win32Platform backend;

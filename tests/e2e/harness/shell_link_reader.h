@@ -72,4 +72,15 @@ inline std::optional<ShellLinkFields> ReadShellLink(const std::wstring& file) {
     return fields;
 }
 
+// The same for a file named in the ANSI code page.
+inline std::optional<ShellLinkFields> ReadShellLink(const std::string& ansiFile) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, ansiFile.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return std::nullopt;
+    std::wstring file(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, ansiFile.c_str(), -1, file.data(), length);
+    file.resize(static_cast<std::size_t>(length) - 1);
+    return ReadShellLink(file);
+}
+
 } // namespace shortcut_test
