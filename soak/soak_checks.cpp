@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kFrame = 4; // the desktop's SM_CYFRAME
 constexpr std::uint32_t kFrameBits = 0x00FFFFFFu;
+// The three built-in images, the three in use and the tray's own copy.
+constexpr std::size_t kMaxIcons = 7;
 
 // ANSI text as the program keeps it: cut at the first NUL, trailing blanks
 // and control characters removed.
@@ -513,6 +515,11 @@ std::string SoakChecks::CheckResources() {
     const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
     if (timers != 1)
         return "the program has " + std::to_string(timers) + " timers";
+    // Every rebuild of the images after OK or Cancel lets go of the old ones.
+    const std::size_t icons = scene_.desk.liveIcons(scene_.velmoraPid);
+    peakIcons = std::max(peakIcons, icons);
+    if (icons > kMaxIcons)
+        return "the program holds " + std::to_string(icons) + " icons";
     // The scene's entries stay; the user's spare names come and go.
     const std::vector<std::string> list = form.Controls().ListBoxDisable.Items();
     if (list.size() > kIgnoreList.size() + kSpareIgnoreNames.size())

@@ -43,7 +43,7 @@ public:
 
     const std::vector<Invariant>& Invariants() const { return invariants_; }
     std::uint64_t ticks = 0, passes = 0, moves = 0, restores = 0;
-    std::size_t peakLogEntries = 0, peakWindows = 0;
+    std::size_t peakLogEntries = 0, peakWindows = 0, peakIcons = 0;
 
 private:
     struct Seen {

@@ -79,8 +79,8 @@ void PrintSummary(const Arguments& args, const vm::soak::SoakScene& scene,
                 static_cast<unsigned long long>(checks.passes),
                 static_cast<unsigned long long>(checks.moves),
                 static_cast<unsigned long long>(checks.restores));
-    std::printf("program restarts (display changes): %llu\n",
-                static_cast<unsigned long long>(scene.restarts));
+    std::printf("program restarts (display changes): %llu; at most %zu icons held\n",
+                static_cast<unsigned long long>(scene.restarts), checks.peakIcons);
     std::printf("desktop: %llu events, %llu windows created, %llu destroyed, %llu processes "
                 "ended, at most %zu windows; at most %zu entries in the log of moved windows\n",
                 static_cast<unsigned long long>(scene.events),
