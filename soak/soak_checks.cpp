@@ -101,7 +101,7 @@ SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
                    {"titles come back after the announcement"},
                    {"log of moved windows without duplicates, only growing, bounded"},
                    {"settings file parses and keeps every saved key"},
-                   {"windows, timers and lists of the program bounded"},
+                   {"windows, timers, icons and lists of the program bounded"},
                    {"program resident, timer running"},
                    {"OK saves the settings window, Cancel brings the file's back"}};
 }
