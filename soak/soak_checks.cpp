@@ -330,8 +330,11 @@ std::string SoakChecks::CheckCalls(const Options& before) {
         const sim::SimWindow* own = nullptr;
         if (scene_.desk.exists(window))
             own = &scene_.desk.window(window);
-        if (window == sim::kDesktopWindow || (own != nullptr && own->pid == scene_.velmoraPid) ||
-            (show && IsTaskbar(call.args)))
+        const bool ours = own != nullptr && own->pid == scene_.velmoraPid;
+        // The program places its own windows, but never as a foreign one.
+        if (ours && own->className == "VelmoraApp" && (move || title))
+            return call.name + "(" + call.args + ") on the program's own application window";
+        if (window == sim::kDesktopWindow || ours || (show && IsTaskbar(call.args)))
             continue;
         Count(kMovesWithinRules);
         if (move)
@@ -537,12 +540,15 @@ std::string SoakChecks::CheckSettingsClosed() {
     Count(kOkCancel);
     const SettingsClosed& closed = *scene_.settingsClosed;
     const char* button = closed.ok ? "OK" : "Cancel";
-    if (!closed.hidden)
-        return std::string(button) + " left the settings window open";
+    // OK with a file that cannot be written keeps the window open.
     if (closed.ok && !closed.writable) {
+        if (closed.hidden)
+            return "OK closed the settings window without saving";
         return closed.fileAfter == closed.fileBefore ? std::string()
                                                      : "OK changed a read-only settings file";
     }
+    if (!closed.hidden)
+        return std::string(button) + " left the settings window open";
     if (!closed.ok && closed.fileAfter != closed.fileBefore)
         return "Cancel wrote the settings file";
     const IniFile file = IniFile::Parse(closed.fileAfter);

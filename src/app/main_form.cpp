@@ -22,7 +22,6 @@ constexpr std::uint32_t kTickInterval = 250;
 constexpr std::uint32_t kRepaintAfterCues = 0x8001; // WM_APP + 1
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
-constexpr char kMessageCaption[] = "Velmora!";
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
@@ -322,8 +321,6 @@ void TMainForm::Close(CloseRoute route) {
 
 bool TMainForm::FormCloseQuery(CloseRoute route) {
     timer_.SetEnabled(false);
-    // Whatever ends the program, the user keeps a visible taskbar.
-    hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
         // A failed save never touches the file there; the user decides
         // whether to leave without it, except at the end of the session.
@@ -331,10 +328,14 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
             SaveSettings();
         } catch (const SettingsWriteError&) {
             if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
-                timer_.SetEnabled(true);
+                DeclineClose();
                 return false;
             }
         }
+    }
+    // Whatever ends the program, the user keeps a visible taskbar.
+    hiding_->ShowHiddenTaskbar();
+    if (!context_.commandLine.IsQuick()) {
         if (controls_.LabelTans.Enabled())
             ApplyTranslucency(100, true);
     }
@@ -345,6 +346,16 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
                       sw::SHOWNORMAL);
     }
     return true;
+}
+
+void TMainForm::DeclineClose() {
+    // A declined restart is asked again only after the next change of the
+    // desktop: the program carries on with this one as its starting desktop.
+    if (restartPending_) {
+        restartPending_ = false;
+        startDesktopRect_ = VirtualScreenRect();
+    }
+    timer_.SetEnabled(true);
 }
 
 bool TMainForm::ConfirmCloseWithoutSaving() {

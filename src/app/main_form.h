@@ -77,6 +77,9 @@ public:
     Form& SettingsWindow() { return settingsWindow_; }
 
 private:
+    // The caption of the message boxes about the settings file.
+    static constexpr char kMessageCaption[] = "Velmora!";
+
     std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
     // Runs an event handler; an error escaping it goes to the error hook.
     template <typename F>
@@ -100,6 +103,7 @@ private:
     // One message box owned by the settings window: where the file is, and
     // that the changes since the last save will be lost. True for OK.
     bool ConfirmCloseWithoutSaving();
+    void DeclineClose();
     Rect VirtualScreenRect();
     bool IsWindows2000OrLater() const;
     void SetUpTranslucency();

@@ -83,12 +83,16 @@ void TMainForm::FormHide() {
 }
 
 void TMainForm::BtnOKClick() {
-    // A file that cannot be written does not keep the window open: the
-    // settings take effect now, and the exit saves them, asking if it still
-    // cannot.
+    // A file that cannot be written keeps the window open: the user learns
+    // where it is and decides (another try, or Cancel).
     try {
         SaveSettings();
     } catch (const SettingsWriteError&) {
+        const std::string text =
+            std::string(sjis::kSaveFailed) + "\r\n" + settings_.SettingsFileName();
+        context_.platform.win.MessageBoxA(window_, text.c_str(), kMessageCaption,
+                                          mb::OK | mb::ICONWARNING);
+        return;
     }
     settingsWindow_.Hide();
     trayIcon_.SetEnabled(true);

@@ -15,9 +15,13 @@ constexpr char kAppWindowClass[] = "VelmoraApp";
 
 Program::Program(Platform platform, CommandLine commandLine)
     : context_{platform, std::move(commandLine), ReadSystemVersion(platform.os)} {
-    appWindow_ = context_.platform.win.CreateWindowExA(
+    IWindowSystem& win = context_.platform.win;
+    // Shown with a caption whenever the settings window closes: in the middle
+    // of the primary monitor, no watch line reaches it.
+    appWindow_ = win.CreateWindowExA(
         0, kAppWindowClass, sjis::kAppTitle,
-        ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX, 0, 0, 0, 0, 0,
+        ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
+        win.GetSystemMetrics(sm::CXSCREEN) / 2, win.GetSystemMetrics(sm::CYSCREEN) / 2, 0, 0, 0,
         [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
 }
 

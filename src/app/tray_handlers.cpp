@@ -111,10 +111,10 @@ void TrayHandlers::RebuildTrayImages() {
     // The buttons show the old images until they have the new ones.
     const std::vector<HIcon> retired = images_.TakeAll();
     for (std::size_t i = 0; i < kTrayImageCount; ++i) {
-        // A missing file, or one that holds no icon, gives the built-in image;
-        // the path stays stored.
+        // A file that lends no image gives the built-in one; the path stays
+        // stored.
         const std::string& path = controls_.CustomIconPaths[i];
-        const HIcon icon = IsIconFile(platform.os, path) ? GetFileIcon(platform, path) : HIcon{0};
+        const HIcon icon = IsIconSource(platform.os, path) ? GetFileIcon(platform, path) : HIcon{0};
         if (icon != 0)
             images_.Append(icon);
         else

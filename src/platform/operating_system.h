@@ -22,6 +22,7 @@ public:
 
     virtual void Sleep(std::uint32_t ms) = 0;
     virtual std::uint32_t GetTickCount() = 0;
+    virtual std::uint32_t GetCurrentProcessId() = 0;
 
     virtual bool GetVersionExA(OsVersionInfo& info) = 0;
 
@@ -51,6 +52,9 @@ public:
     // larger than maxBytes.
     virtual bool ReadWholeFile(const std::string& path, std::string& content,
                                std::size_t maxBytes) = 0;
+    // The size of a file that can be opened for reading; false when it
+    // cannot.
+    virtual bool GetFileSizeEx(const std::string& path, std::uint64_t& size) = 0;
     // Creates or truncates the file, writes it and flushes it to the disk.
     virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
     virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;

@@ -46,6 +46,11 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Size {
+    std::int32_t cx = 0;
+    std::int32_t cy = 0;
+};
+
 struct Point {
     std::int32_t x = 0;
     std::int32_t y = 0;

@@ -134,6 +134,12 @@ public:
     virtual HBrush GetSysColorBrush(int index) = 0;
     virtual ColorRef SetTextColor(Hdc dc, ColorRef color) = 0;
     virtual ColorRef SetBkColor(Hdc dc, ColorRef color) = 0;
+    // Measuring text: a window's device context, the font selected into it
+    // (the previous one is returned) and the extent of ANSI text in it.
+    virtual Hdc GetDC(Hwnd window) = 0;
+    virtual int ReleaseDC(Hwnd window, Hdc dc) = 0;
+    virtual HGdiObj SelectObject(Hdc dc, HGdiObj object) = 0;
+    virtual bool GetTextExtentPoint32A(Hdc dc, const char* text, int length, Size& size) = 0;
 
     // The common file-open dialog (comdlg32), modal to its owner. False
     // when the user cancels; then the file buffer is unchanged.

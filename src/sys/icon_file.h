@@ -1,6 +1,4 @@
-// Whether a file holds icons: it exists, is not absurdly large and starts
-// with an icon directory (reserved 0, type 1, at least one entry, all its
-// entries present).
+// Whether a file can lend the tray its image.
 #pragma once
 
 #include <string>
@@ -9,6 +7,10 @@
 
 namespace vm {
 
-bool IsIconFile(IOperatingSystem& os, const std::string& path);
+// The shell gives any readable file an icon (a program's or a library's
+// own, or its type's). Missing, unreadable and oversized files give none,
+// and neither does a ".ico" file without a whole icon directory, for which
+// the shell would show its image of a broken file.
+bool IsIconSource(IOperatingSystem& os, const std::string& path);
 
 } // namespace vm

@@ -217,6 +217,21 @@ void SetToolWindowStyle(IWindowSystem& win, Hwnd window) {
         static_cast<std::int32_t>(static_cast<std::uint32_t>(exStyle) | ws_ex::TOOLWINDOW));
 }
 
+int TextWidthInWindowFont(IWindowSystem& win, Hwnd window, const std::string& text) {
+    const Hdc dc = win.GetDC(window);
+    if (dc == 0)
+        return 0;
+    const auto font = static_cast<HGdiObj>(win.SendMessageA(window, wm::GETFONT, 0, 0));
+    const HGdiObj previous = font != 0 ? win.SelectObject(dc, font) : 0;
+    Size size;
+    const bool measured =
+        win.GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), size);
+    if (previous != 0)
+        win.SelectObject(dc, previous);
+    win.ReleaseDC(window, dc);
+    return measured ? size.cx : 0;
+}
+
 void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible) {
     win.ShowWindow(appWindow, sw::HIDE);
     auto exStyle = static_cast<std::uint32_t>(win.GetWindowLongA(appWindow, gwl::EXSTYLE));

@@ -62,6 +62,9 @@ void PlaySoundFile(Platform& p, const std::string& path);
 HIcon GetFileIcon(Platform& p, const std::string& path);
 void SetToolWindowStyle(IWindowSystem& win, Hwnd window);
 void SetAppButtonVisible(IWindowSystem& win, Hwnd appWindow, bool visible);
+// The pixel width of a line of ANSI text in the window's own font; 0 when it
+// cannot be measured.
+int TextWidthInWindowFont(IWindowSystem& win, Hwnd window, const std::string& text);
 
 // Signed division truncating toward zero (what C++ does), named for the
 // places where the halving rule matters.

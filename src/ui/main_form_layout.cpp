@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "sys/sjis_literals.h"
+#include "sys/window_helpers.h"
 
 namespace vm {
 
@@ -145,6 +146,12 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
             return false;
         const HFont font = Font(item.face, item.fontHeight, item.bold);
         win_.SendMessageA(item.control->Window(), wm::SETFONT, font, 0);
+    }
+    // The lists scroll sideways over their widest line in their own font.
+    for (ListBox* list : {&c.ListBoxDisable, &c.ListBoxLog}) {
+        list->TextWidth = [&win = win_, list](const std::string& text) {
+            return TextWidthInWindowFont(win, list->Window(), text);
+        };
     }
     // The slider: a thumb 30 pixels long and a tick every 4 positions.
     win_.SendMessageA(c.Slider.Window(), tbm::SETTHUMBLENGTH, 30, 0);

@@ -151,8 +151,8 @@ bool IsDigit(char c) {
 // Checks the characters and the separators; false makes the text 0. A
 // separator stands only before the decimal point (or the end), never
 // first, and a multiple of four places left of the point; there must be
-// exactly as many as the integer digits need (a leading sign is no digit:
-// "-999,999" is as valid as "999,999").
+// exactly as many as the characters before the point need, a leading sign
+// counted among them ("-999,999" gives 0, "-99,999" is read).
 bool AcceptsCharacters(const std::string& text) {
     const std::size_t point = std::min(text.find('.'), text.size());
     std::size_t commas = 0;
@@ -169,9 +169,8 @@ bool AcceptsCharacters(const std::string& text) {
     }
     if (commas == 0)
         return true;
-    const std::size_t sign = text[0] == '+' || text[0] == '-' ? 1 : 0;
-    const std::size_t integerDigits = point - commas - sign;
-    return integerDigits > 0 && commas == (integerDigits - 1) / 3;
+    const std::size_t integerChars = point - commas;
+    return integerChars > 0 && commas == (integerChars - 1) / 3;
 }
 
 // One optionally signed decimal number: digits with at most one point,

@@ -1,5 +1,7 @@
 #include "ui/shortcut_registration.h"
 
+#include <string>
+
 #include "platform/constants.h"
 #include "sys/path_text.h"
 #include "sys/sjis_literals.h"
@@ -14,13 +16,14 @@ std::string ShortcutWorkingFolder(const std::string& exePath) {
 void ShortcutRegistration::BtnStartUpClick(Hwnd owner) {
     if (!Confirm(owner, sjis::kAskStartUp))
         return;
-    Register(GetShellFolder(context_.platform.os, kShellFolderStartup), "", kShortcutCaption);
+    Register(owner, GetShellFolder(context_.platform.os, kShellFolderStartup), "",
+             kShortcutCaption);
 }
 
 void ShortcutRegistration::BtnQuickLaunchClick(Hwnd owner) {
     if (!Confirm(owner, sjis::kAskQuickLaunch))
         return;
-    Register(GetQuickLaunchFolder(context_.platform.os, context_.system.info),
+    Register(owner, GetQuickLaunchFolder(context_.platform.os, context_.system.info),
              kQuickLaunchArguments, "");
 }
 
@@ -30,11 +33,18 @@ bool ShortcutRegistration::Confirm(Hwnd owner, const char* question) {
 }
 
 // FolderExists refuses a folder that is no full path: "\\" from a missing
-// registry value would put the shortcut into the current drive's root.
-void ShortcutRegistration::Register(const std::string& folder, const char* arguments,
+// registry value would put the shortcut into the current drive's root. The
+// user, who asked for the shortcut, learns that it was not written.
+void ShortcutRegistration::Register(Hwnd owner, const std::string& folder, const char* arguments,
                                     const char* description) {
-    if (!FolderExists(context_.platform.os, folder))
+    if (!FolderExists(context_.platform.os, folder)) {
+        std::string text = sjis::kShortcutFolderNotFound;
+        if (IsFullPath(folder))
+            text += "\r\n" + folder;
+        context_.platform.win.MessageBoxA(owner, text.c_str(), kShortcutCaption,
+                                          mb::OK | mb::ICONWARNING);
         return;
+    }
     const std::string exePath = context_.platform.os.GetModuleFileNameA();
     if (!IsFullPath(exePath))
         return;

@@ -37,8 +37,9 @@ public:
 private:
     bool Confirm(Hwnd owner, const char* question);
     // Writes the program's shortcut into folder, when that is an existing
-    // folder given by its full path.
-    void Register(const std::string& folder, const char* arguments, const char* description);
+    // folder given by its full path, and otherwise tells the user so.
+    void Register(Hwnd owner, const std::string& folder, const char* arguments,
+                  const char* description);
 
     ProgramContext& context_;
 };

@@ -13,7 +13,7 @@ WatchCycle::WatchCycle(ProgramContext& context, const MainFormControls& controls
                        WatchCycleHooks hooks)
     : context_(context), controls_(controls), state_(state), taskbar_(taskbar), timer_(timer),
       settingsWindow_(settingsWindow), monitors_(monitors), tracker_(tracker), handler_(handler),
-      hooks_(std::move(hooks)) {}
+      hooks_(std::move(hooks)), ownProcessId_(context.platform.os.GetCurrentProcessId()) {}
 
 void WatchCycle::TimerTimer() {
     timer_.SetEnabled(false);
@@ -112,9 +112,18 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
 }
 
 bool WatchCycle::PassesPreFilter(Hwnd window) {
-    return IsUserWindow(context_.platform.win, window) &&
-           context_.platform.win.IsWindowEnabled(window) && !settingsWindow_.Visible() &&
-           controls_.PPEnabled.Checked() && controls_.PPEnabled.Visible();
+    IWindowSystem& win = context_.platform.win;
+    return IsUserWindow(win, window) && win.IsWindowEnabled(window) && !IsOwnWindow(window) &&
+           !settingsWindow_.Visible() && controls_.PPEnabled.Checked() &&
+           controls_.PPEnabled.Visible();
+}
+
+// The program's own windows (the application window shows a caption once
+// the settings window has closed) are never the rules' business.
+bool WatchCycle::IsOwnWindow(Hwnd window) {
+    std::uint32_t processId = 0;
+    context_.platform.win.GetWindowThreadProcessId(window, &processId);
+    return processId == ownProcessId_;
 }
 
 } // namespace vm

@@ -47,6 +47,7 @@ private:
     void CheckForeground();
     void CheckTaskbarRect();
     bool PassesPreFilter(Hwnd window);
+    bool IsOwnWindow(Hwnd window);
 
     ProgramContext& context_;
     const MainFormControls& controls_;
@@ -58,6 +59,7 @@ private:
     TaskbarTracker& tracker_;
     WindowHandler& handler_;
     WatchCycleHooks hooks_;
+    std::uint32_t ownProcessId_;
     // The executables of the processes during a full pass.
     std::optional<ProcessExeNames> passNames_;
 };

@@ -242,13 +242,13 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     desk.setShellLinkFails(true);
     desk.queueMessageBoxAnswer(id_::YES);
     const std::uint64_t start = desk.now();
-    controls.BtnQuickLaunch.Click(); // no Quick Launch folder: nothing to fail
+    controls.BtnQuickLaunch.Click(); // no Quick Launch folder: said, nothing to fail
     EXPECT_EQ(desk.now(), start);
     desk.queueMessageBoxAnswer(id_::YES);
     controls.BtnStartUp.Click();
     EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
-    EXPECT_EQ(desk.messageBoxes().size(), 3u);
+    EXPECT_EQ(desk.messageBoxes().size(), 4u);
 }
 
 TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless) {

@@ -22,6 +22,9 @@ struct Row {
     WindowSpec front;
     bool taskbarEnabled;
     bool restarts;
+    // The settings cannot be saved, the user hid the taskbar and answers
+    // Cancel: asked once, the program keeps watching, the taskbar stays hidden.
+    bool declined = false;
 };
 
 TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
@@ -36,6 +39,7 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
          false},
         {"screen-wide with sizing border", {.title = "a", .rect = wide}, true, true},
         {"disabled taskbar", {.title = "a"}, false, false},
+        {"settings that cannot be saved, declined", {.title = "a"}, true, false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -49,6 +53,11 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         desk.setForeground(front);
         desk.window(desk.taskbar()).setEnabled(row.taskbarEnabled);
         desk.advance(250);
+        if (row.declined) {
+            program.MainForm()->Controls().PPHide.Click();
+            desk.files().setReadOnlyFolder("C:\\Velmora\\");
+            desk.queueMessageBoxAnswer(id_::CANCEL);
+        }
         desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
         desk.clearCalls();
         const std::uint64_t before = desk.now();
@@ -58,6 +67,14 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         for (const auto& call : desk.calls()) {
             if (call.pid == pid && call.name == "ShellExecuteA")
                 launches.push_back(call);
+        }
+        if (row.declined) {
+            desk.advance(1000);
+            EXPECT_EQ(desk.messageBoxes().size(), 1u);
+            EXPECT_FALSE(program.MainForm()->Closed());
+            EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+            EXPECT_FALSE(desk.window(desk.taskbar()).visible());
+            continue;
         }
         if (!row.restarts) {
             EXPECT_TRUE(launches.empty());

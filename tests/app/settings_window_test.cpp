@@ -145,16 +145,36 @@ TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
     desk.advance(250);
     EXPECT_EQ(desk.window(early).rect.top, 30);
 
-    // A file that cannot be written does not keep the window open.
+    // A file that cannot be written keeps the window open and says so once.
     const std::string saved = File();
     desk.files().setReadOnlyFolder("C:\\Velmora\\");
     C().PPConfig.Click();
     desk.click(C().CHKCap.Window());
     desk.pressKey(vk::RETURN);
-    EXPECT_FALSE(Shown());
-    EXPECT_TRUE(Form().Tray().Enabled());
-    EXPECT_TRUE(C().TxtCap.Enabled());
+    EXPECT_TRUE(Shown());
+    EXPECT_FALSE(Form().Tray().Enabled());
     EXPECT_EQ(File(), saved);
+    ASSERT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.messageBoxes()[0].owner, Form().Window());
+    EXPECT_EQ(desk.messageBoxes()[0].text, std::string(sjis::kSaveFailed) + "\r\n" + kSettings);
+}
+
+TEST_F(SettingsWindowTest, ClosingTheWindowLeavesTheProgramsOwnApplicationWindowAlone) {
+    desk.files().write("C:\\Velmora\\dame.wav", "RIFF");
+    Start("[Config]\r\nTray=0\r\nPlay=1\r\n");
+    const Hwnd app = program->AppWindow();
+    const Rect before = desk.window(app).rect;
+    C().PPConfig.Click();
+    desk.pressKey(vk::RETURN);
+    ASSERT_FALSE(Shown());
+    ASSERT_TRUE(desk.window(app).visible()) << "the application window shows again";
+    desk.clearCalls();
+    desk.advance(250);
+    for (const sim::CallRecord& call : desk.calls())
+        EXPECT_NE(call.name, "sndPlaySoundA");
+    EXPECT_EQ(C().ListBoxLog.Count(), 0u);
+    EXPECT_EQ(desk.window(app).rect, before);
+    EXPECT_EQ(desk.window(app).titleA(), sjis::kAppTitle);
 }
 
 TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrTheLog) {

@@ -74,6 +74,8 @@ inline constexpr LiteralCase kLiteralCases[] = {
      "終了すると、前回の保存から後の変更は失われます。終了しますか？"},
     {"kAskStartUp", sjis::kAskStartUp, "スタートアップに登録しますか？"},
     {"kAskQuickLaunch", sjis::kAskQuickLaunch, "クイックランチャに登録しますか？"},
+    {"kShortcutFolderNotFound", sjis::kShortcutFolderNotFound,
+     "登録先のフォルダが見つかりません。"},
 };
 
 } // namespace vm::sjis_test

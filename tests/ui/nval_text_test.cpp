@@ -68,8 +68,9 @@ TEST(NValText, TextsReadBackAsNumbers) {
         {"1234,567", ' ', 0}, // a group is missing
         {"1,234,567.25", ' ', 1234567.25},
         {"-1,234", ' ', -1234},
-        {"-999,999", ' ', -999999}, // the sign is no digit
-        {"-,123", ' ', 0},
+        {"-999,999", ' ', 0}, // the sign counts among the places
+        {"-99,999", ' ', -99999},
+        {"-,123", ' ', -123},  // the sign is the group's first place
         {"1,234.5,6", ' ', 0}, // separator after the point
         {",123", ' ', 0},
         {"$1,000", ' ', 1000},

@@ -64,6 +64,7 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         std::function<void(Scene&)> setUp;
         std::string link; // "" : nothing may be written
         sim::ShellLinkRecord record;
+        bool notFound = false; // the user is told the folder was not found
         std::string exe = kExe;
         OsVersionInfo version = kXP;
     } cases[] = {
@@ -79,26 +80,29 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
                                          "D:\\Docs\\Mine");
          },
          "",
-         {}},
+         {},
+         true},
         {"quick launch under the Windows folder", Button::QuickLaunch,
          [](Scene& s) {
              s.desk.files().addFolder(kNtQuickLaunch);
              s.desk.files().addFolder(k95QuickLaunch);
          },
-         w95Link, quickRecord, kExe, k98},
+         w95Link, quickRecord, false, kExe, k98},
         {"Windows folder longer than a path",
          Button::QuickLaunch,
          [](Scene& s) { s.desk.setWindowsDirectory("C:\\" + std::string(300, 'w')); },
          "",
          {},
+         true,
          kExe,
          k98},
-        {"no Quick Launch folder", Button::QuickLaunch, [](Scene&) {}, "", {}},
+        {"no Quick Launch folder", Button::QuickLaunch, [](Scene&) {}, "", {}, true},
         {"executable in a drive's root",
          Button::StartUp,
          [](Scene&) {},
          startupLink,
          {"Velmora!", "C:\\prog.exe", "", sw::SHOWNORMAL, "C:\\"},
+         false,
          "C:\\prog.exe"},
         // The trail byte of "表" is a backslash that separates nothing.
         {"double-byte folder name",
@@ -106,6 +110,7 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
          [](Scene&) {},
          startupLink,
          {"Velmora!", "C:\\\x95\\\\App\\p.exe", "", sw::SHOWNORMAL, "C:\\\x95\\\\"},
+         false,
          "C:\\\x95\\\\App\\p.exe"},
         {"missing Startup value",
          Button::StartUp,
@@ -115,19 +120,22 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
              s.desk.files().addFolder("C:\\");
          },
          "",
-         {}},
+         {},
+         true},
         {"missing key",
          Button::StartUp,
          [](Scene& s) { s.desk.registry().removeKey(hkey::CURRENT_USER, kShellFolders); },
          "",
-         {}},
+         {},
+         true},
         {"Startup folder missing",
          Button::StartUp,
          [](Scene& s) {
              s.desk.registry().setString(hkey::CURRENT_USER, kShellFolders, "Startup", "C:\\Gone");
          },
          "",
-         {}},
+         {},
+         true},
         {"Startup value longer than a path",
          Button::StartUp,
          [](Scene& s) {
@@ -136,7 +144,8 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
              s.desk.registry().setString(hkey::CURRENT_USER, kShellFolders, "Startup", folder);
          },
          "",
-         {}},
+         {},
+         true},
         {"shortcut name longer than a path",
          Button::StartUp,
          [&](Scene& s) {
@@ -150,6 +159,7 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
          [](Scene&) {},
          "",
          {},
+         false,
          "C:\\" + std::string(260, 'e') + "\\p.exe"},
     };
     for (const auto& c : cases) {
@@ -162,13 +172,17 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         else
             scene.registration.BtnQuickLaunchClick(0);
 
-        ASSERT_EQ(scene.desk.messageBoxes().size(), 1u);
+        ASSERT_EQ(scene.desk.messageBoxes().size(), c.notFound ? 2u : 1u);
         const sim::MessageBoxRecord& box = scene.desk.messageBoxes()[0];
         EXPECT_EQ(box.text,
                   c.button == Button::StartUp ? sjis::kAskStartUp : sjis::kAskQuickLaunch);
         EXPECT_EQ(box.caption, "Velmora!");
         EXPECT_EQ(box.type, 0x44u);
         EXPECT_EQ(scene.desk.registry().openHandles(), 0u);
+        if (c.notFound) {
+            const std::string told = scene.desk.messageBoxes()[1].text;
+            EXPECT_EQ(told.rfind(sjis::kShortcutFolderNotFound, 0), 0u) << told;
+        }
         if (c.link.empty()) {
             EXPECT_EQ(scene.desk.files().list(), std::vector<std::string>{});
         } else {

@@ -109,6 +109,9 @@ class SimOperatingSystem;
 
 class SimDesktop {
 public:
+    // The stock font a new device context starts with.
+    static constexpr HGdiObj kSystemFont = 0x1000;
+
     // No monitors, windows or processes; the clock at 0.
     SimDesktop();
     ~SimDesktop();
@@ -458,6 +461,8 @@ private:
     HGdiObj nextGdiObject_ = 0x2000;
     std::map<Hdc, ColorRef> dcText_;
     std::map<Hdc, ColorRef> dcBk_;
+    // The font selected into each device context handed out by GetDC.
+    std::map<Hdc, HGdiObj> dcFont_;
     std::map<Hwnd, int> redraws_;
     bool foregroundLock_ = false;
     bool attachFails_ = false;

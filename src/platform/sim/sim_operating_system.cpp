@@ -175,6 +175,15 @@ bool SimOperatingSystem::ReadWholeFile(const std::string& path, std::string& con
     return true;
 }
 
+bool SimOperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& size) {
+    desk_.logCall(pid_, "GetFileSizeEx", path);
+    const std::optional<std::string> bytes = desk_.files_.read(path);
+    if (!bytes)
+        return false;
+    size = bytes->size();
+    return true;
+}
+
 bool SimOperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
     desk_.logCall(pid_, "WriteWholeFile", path, content.size());
     return desk_.files_.writeWholeFile(path, content);

@@ -24,6 +24,7 @@ public:
     // act, but no message of the caller is dispatched.
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetTickCount() override;
+    std::uint32_t GetCurrentProcessId() override { return pid_; }
 
     bool GetVersionExA(OsVersionInfo& info) override;
 
@@ -44,6 +45,7 @@ public:
     bool FileExists(const std::string& path) override;
     bool ReadWholeFile(const std::string& path, std::string& content,
                        std::size_t maxBytes) override;
+    bool GetFileSizeEx(const std::string& path, std::uint64_t& size) override;
     bool WriteWholeFile(const std::string& path, const std::string& content) override;
     bool MoveFileA(const std::string& from, const std::string& to) override;
     bool MoveFileExA(const std::string& from, const std::string& to, std::uint32_t flags) override;

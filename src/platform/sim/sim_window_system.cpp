@@ -1,7 +1,9 @@
 #include "platform/sim/sim_window_system.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "platform/sim/cp932.h"
 #include "platform/sim/desktop_process.h"
@@ -718,6 +720,43 @@ ColorRef SimWindowSystem::SetBkColor(Hdc dc, ColorRef color) {
     const ColorRef old = desk_.bkColorOf(dc);
     desk_.dcBk_[dc] = color;
     return old;
+}
+
+Hdc SimWindowSystem::GetDC(Hwnd window) {
+    desk_.logCall(pid_, "GetDC", window);
+    if (window != 0 && !desk_.exists(window))
+        return 0;
+    const Hdc dc = desk_.nextGdiObject_;
+    desk_.nextGdiObject_ += 4;
+    desk_.dcFont_[dc] = SimDesktop::kSystemFont;
+    return dc;
+}
+
+int SimWindowSystem::ReleaseDC(Hwnd window, Hdc dc) {
+    desk_.logCall(pid_, "ReleaseDC", window, dc);
+    return desk_.dcFont_.erase(dc) != 0 ? 1 : 0;
+}
+
+HGdiObj SimWindowSystem::SelectObject(Hdc dc, HGdiObj object) {
+    desk_.logCall(pid_, "SelectObject", dc, object);
+    const auto selected = desk_.dcFont_.find(dc);
+    if (selected == desk_.dcFont_.end() ||
+        (object != SimDesktop::kSystemFont && desk_.fonts_.count(object) == 0))
+        return 0;
+    return std::exchange(selected->second, object);
+}
+
+// Every half-width character is half the font's height wide, a double-byte
+// one as wide as the font is high; the system font is 16 pixels high.
+bool SimWindowSystem::GetTextExtentPoint32A(Hdc dc, const char* text, int length, Size& size) {
+    desk_.logCall(pid_, "GetTextExtentPoint32A", dc, length);
+    const auto selected = desk_.dcFont_.find(dc);
+    if (selected == desk_.dcFont_.end() || text == nullptr || length < 0)
+        return false;
+    const auto font = desk_.fonts_.find(selected->second);
+    const int height = font == desk_.fonts_.end() ? 16 : std::abs(font->second.lfHeight);
+    size = Size{length * height / 2, height};
+    return true;
 }
 
 bool SimWindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {

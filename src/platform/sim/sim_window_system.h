@@ -95,6 +95,10 @@ public:
     HBrush GetSysColorBrush(int index) override;
     ColorRef SetTextColor(Hdc dc, ColorRef color) override;
     ColorRef SetBkColor(Hdc dc, ColorRef color) override;
+    Hdc GetDC(Hwnd window) override;
+    int ReleaseDC(Hwnd window, Hdc dc) override;
+    HGdiObj SelectObject(Hdc dc, HGdiObj object) override;
+    bool GetTextExtentPoint32A(Hdc dc, const char* text, int length, Size& size) override;
 
     bool GetOpenFileNameA(OpenFileNameA& dialog) override;
     HIcon LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,

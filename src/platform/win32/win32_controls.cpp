@@ -103,6 +103,26 @@ ColorRef Win32WindowSystem::SetBkColor(Hdc dc, ColorRef color) {
     return static_cast<ColorRef>(::SetBkColor(ToHandle<HDC>(dc), color));
 }
 
+Hdc Win32WindowSystem::GetDC(Hwnd window) {
+    return reinterpret_cast<Hdc>(::GetDC(ToHwnd(window)));
+}
+
+int Win32WindowSystem::ReleaseDC(Hwnd window, Hdc dc) {
+    return ::ReleaseDC(ToHwnd(window), ToHandle<HDC>(dc));
+}
+
+HGdiObj Win32WindowSystem::SelectObject(Hdc dc, HGdiObj object) {
+    return reinterpret_cast<HGdiObj>(::SelectObject(ToHandle<HDC>(dc), ToHandle<HGDIOBJ>(object)));
+}
+
+bool Win32WindowSystem::GetTextExtentPoint32A(Hdc dc, const char* text, int length, Size& size) {
+    SIZE extent{};
+    if (::GetTextExtentPoint32A(ToHandle<HDC>(dc), text, length, &extent) == FALSE)
+        return false;
+    size = Size{extent.cx, extent.cy};
+    return true;
+}
+
 bool Win32WindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof(ofn);

@@ -46,6 +46,16 @@ bool Win32OperatingSystem::FileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool Win32OperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& size) {
+    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER bytes{};
+    if (!file.IsOpen() || ::GetFileSizeEx(file.Get(), &bytes) == FALSE || bytes.QuadPart < 0)
+        return false;
+    size = static_cast<std::uint64_t>(bytes.QuadPart);
+    return true;
+}
+
 // The size is checked before reading and the read stops one byte past the
 // limit, so a file that grows meanwhile is refused as well.
 bool Win32OperatingSystem::ReadWholeFile(const std::string& path, std::string& content,

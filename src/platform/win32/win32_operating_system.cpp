@@ -68,6 +68,10 @@ std::uint32_t Win32OperatingSystem::GetTickCount() {
     return ::GetTickCount();
 }
 
+std::uint32_t Win32OperatingSystem::GetCurrentProcessId() {
+    return ::GetCurrentProcessId();
+}
+
 bool Win32OperatingSystem::GetVersionExA(OsVersionInfo& info) {
     OSVERSIONINFOA vi{};
     vi.dwOSVersionInfoSize = sizeof(vi);

@@ -23,6 +23,7 @@ public:
 
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetTickCount() override;
+    std::uint32_t GetCurrentProcessId() override;
 
     bool GetVersionExA(OsVersionInfo& info) override;
 
@@ -43,6 +44,7 @@ public:
     void CoUninitialize() override;
 
     bool FileExists(const std::string& path) override;
+    bool GetFileSizeEx(const std::string& path, std::uint64_t& size) override;
     bool ReadWholeFile(const std::string& path, std::string& content,
                        std::size_t maxBytes) override;
     bool WriteWholeFile(const std::string& path, const std::string& content) override;
