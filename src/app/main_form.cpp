@@ -72,6 +72,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
+    windowEvents_ = std::make_unique<WindowEvents>(
+        context_, [this](Hwnd window) { watchCycle_->CheckWindow(window); });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
                                                    settingsWindow_, state_, *tracker_);
     WireHandlers();
@@ -119,6 +121,7 @@ void TMainForm::WireHandlers() {
 
 TMainForm::~TMainForm() {
     timer_.SetEnabled(false);
+    windowEvents_->Stop();
     if (window_ != 0)
         context_.platform.win.DestroyWindow(window_);
 }
@@ -129,6 +132,11 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::TIMER:
             if (wParam == timer_.Id())
                 timer_.Fire();
+            else if (wParam == WindowEvents::kRelookTimerId)
+                Guarded([this] { windowEvents_->CheckWaiting(); });
+            return 0;
+        case WindowEvents::kPendingMessage:
+            Guarded([this] { windowEvents_->CheckWaiting(); });
             return 0;
         case wm::COPYDATA:
             Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
@@ -276,6 +284,7 @@ void TMainForm::FormCreate() {
     if (!cmd.IsQuick()) {
         timer_.SetInterval(kTickInterval);
         timer_.SetEnabled(true);
+        windowEvents_->Start(window_);
     }
 }
 
@@ -322,6 +331,8 @@ void TMainForm::Close(CloseRoute route) {
 
 bool TMainForm::FormCloseQuery(CloseRoute route) {
     timer_.SetEnabled(false);
+    // Nothing reported from now on is checked.
+    windowEvents_->Stop();
     // Whatever ends the program, the user keeps a visible taskbar.
     hiding_->ShowHiddenTaskbar();
     if (!context_.commandLine.IsQuick()) {
@@ -332,6 +343,7 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
         } catch (const SettingsWriteError&) {
             if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
                 timer_.SetEnabled(true);
+                windowEvents_->Start(window_);
                 return false;
             }
         }

@@ -26,6 +26,7 @@
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_cycle.h"
 #include "watcher/watch_state.h"
+#include "watcher/window_events.h"
 #include "watcher/window_handler.h"
 
 namespace vm {
@@ -74,6 +75,7 @@ public:
     TrayIcon& Tray() { return trayIcon_; }
     const TrayImages& Images() const { return trayImages_; }
     Timer& WatchTimer() { return timer_; }
+    const WindowEvents& Events() const { return *windowEvents_; }
     Form& SettingsWindow() { return settingsWindow_; }
 
 private:
@@ -138,6 +140,7 @@ private:
     std::unique_ptr<TaskbarHiding> hiding_;
     std::unique_ptr<WindowHandler> windowHandler_;
     std::unique_ptr<WatchCycle> watchCycle_;
+    std::unique_ptr<WindowEvents> windowEvents_;
     std::unique_ptr<TrayHandlers> trayHandlers_;
     // The virtual screen at creation, which the restart check compares with.
     Rect startDesktopRect_;

@@ -41,6 +41,9 @@ public:
     // The EnumWindows callback: counts in counting mode, hands plausible
     // windows on otherwise. Never cuts an enumeration short.
     bool WatchEnumProc(Hwnd window);
+    // What a full pass gives one window, between ticks: the pre-filter, the
+    // identity, the rules and the move. No tick's counters change.
+    void CheckWindow(Hwnd window);
 
 private:
     void CountWindows();
