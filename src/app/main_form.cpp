@@ -31,7 +31,6 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
       settingsWindow_(context.platform.win), settings_(context, controls_),
       layout_(context.platform.win), shortcuts_(context) {
     IWindowSystem& win = context_.platform.win;
-    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
     window_ = win.CreateWindowExA(
@@ -40,8 +39,6 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
-    if (window_ != 0)
-        layout_.Create(window_, controls_, router_);
     vistaThemed_ = IsVistaThemed();
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);

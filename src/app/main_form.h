@@ -52,6 +52,11 @@ public:
     void PPExitClick();
     // The settings window (main_form_settings.cpp).
     void PPConfigClick();
+    // The settings window's controls become child windows (and the common
+    // controls are loaded) when the window is first shown: until then the
+    // controls hold their state themselves, and a program that is never
+    // opened spares the memory (under Wine nearly 3 MB).
+    void CreateControls();
     void FormShow();
     void FormHide();
     void BtnOKClick();
@@ -146,6 +151,7 @@ private:
     Rect startDesktopRect_;
     bool restartPending_ = false;
     bool closed_ = false;
+    bool controlsCreated_ = false;
 };
 
 } // namespace vm

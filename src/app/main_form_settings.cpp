@@ -48,8 +48,18 @@ void TMainForm::PPConfigClick() {
     settingsWindow_.Show();
 }
 
+void TMainForm::CreateControls() {
+    if (controlsCreated_ || window_ == 0)
+        return;
+    controlsCreated_ = true;
+    IWindowSystem& win = context_.platform.win;
+    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+    layout_.Create(window_, controls_, router_);
+}
+
 void TMainForm::FormShow() {
     IWindowSystem& win = context_.platform.win;
+    CreateControls();
     monitors_.Refresh(win);
     const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
     if (MonitorIndexOfWindow(win, monitors_, window_) != index)
