@@ -113,7 +113,7 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
 }
 
 void WatchCycle::CheckWindow(Hwnd window) {
-    if (!PassesPreFilter(window))
+    if (!PassesPreFilter(window) || !WatchLineCurrent())
         return;
     // The one in front as a tick would record it now, without recording it:
     // the next tick still compares with what the last tick saw.
@@ -123,6 +123,17 @@ void WatchCycle::CheckWindow(Hwnd window) {
         foreground = 0;
     LazyIdentity identity([this, window] { return GetWindowIdentity(context_.platform, window); });
     handler_.HandleWindow(window, identity, foreground);
+}
+
+bool WatchCycle::WatchLineCurrent() {
+    // Between ticks the watch line is the last pass's. After a reset that
+    // asks for a pass, or once the taskbar has moved, the window waits for
+    // that pass (its creation changed the window count, which brings one).
+    if (state_.LastWindowCount == 0 || taskbar_.Handle == 0)
+        return false;
+    Rect bar;
+    return TryGetWindowRect(context_.platform.win, taskbar_.Handle, bar) &&
+           bar == state_.LastTaskbarRect;
 }
 
 bool WatchCycle::PassesPreFilter(Hwnd window) {

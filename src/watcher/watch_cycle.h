@@ -50,6 +50,9 @@ private:
     void CheckForeground();
     void CheckTaskbarRect();
     bool PassesPreFilter(Hwnd window);
+    // Whether the watch line of the last pass still holds for a window
+    // event: no pass is owed and the taskbar has not moved since the tick.
+    bool WatchLineCurrent();
 
     ProgramContext& context_;
     const MainFormControls& controls_;
