@@ -30,7 +30,6 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
       settingsWindow_(context.platform.win), settings_(context, controls_),
       layout_(context.platform.win), shortcuts_(context) {
     IWindowSystem& win = context_.platform.win;
-    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
     window_ = win.CreateWindowExA(
@@ -39,8 +38,6 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
-    if (window_ != 0)
-        layout_.Create(window_, controls_, router_);
     vistaThemed_ = IsVistaThemed();
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
@@ -71,6 +68,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
+    windowEvents_ = std::make_unique<WindowEvents>(
+        context_, [this](Hwnd window) { watchCycle_->CheckWindow(window); });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
                                                    settingsWindow_, state_, *tracker_);
     WireHandlers();
@@ -118,6 +117,7 @@ void TMainForm::WireHandlers() {
 
 TMainForm::~TMainForm() {
     timer_.SetEnabled(false);
+    windowEvents_->Stop();
     if (window_ != 0)
         context_.platform.win.DestroyWindow(window_);
 }
@@ -128,6 +128,11 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::TIMER:
             if (wParam == timer_.Id())
                 timer_.Fire();
+            else if (wParam == WindowEvents::kRelookTimerId)
+                Guarded([this] { windowEvents_->CheckWaiting(); });
+            return 0;
+        case WindowEvents::kPendingMessage:
+            Guarded([this] { windowEvents_->CheckWaiting(); });
             return 0;
         case wm::COPYDATA:
             Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
@@ -275,6 +280,7 @@ void TMainForm::FormCreate() {
     if (!cmd.IsQuick()) {
         timer_.SetInterval(kTickInterval);
         timer_.SetEnabled(true);
+        windowEvents_->Start(window_);
     }
 }
 
@@ -321,6 +327,8 @@ void TMainForm::Close(CloseRoute route) {
 
 bool TMainForm::FormCloseQuery(CloseRoute route) {
     timer_.SetEnabled(false);
+    // Nothing reported from now on is checked.
+    windowEvents_->Stop();
     if (!context_.commandLine.IsQuick()) {
         // A failed save never touches the file there; the user decides
         // whether to leave without it, except at the end of the session.
@@ -356,6 +364,7 @@ void TMainForm::DeclineClose() {
         startDesktopRect_ = VirtualScreenRect();
     }
     timer_.SetEnabled(true);
+    windowEvents_->Start(window_);
 }
 
 bool TMainForm::ConfirmCloseWithoutSaving() {

@@ -48,8 +48,21 @@ void TMainForm::PPConfigClick() {
     settingsWindow_.Show();
 }
 
+void TMainForm::CreateControls() {
+    if (controlsCreated_ || window_ == 0)
+        return;
+    controlsCreated_ = true;
+    IWindowSystem& win = context_.platform.win;
+    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+    layout_.Create(window_, controls_, router_);
+    // The lines were measured before the lists had their font.
+    UpdateListHorizontalExtent(controls_.ListBoxDisable);
+    UpdateListHorizontalExtent(controls_.ListBoxLog);
+}
+
 void TMainForm::FormShow() {
     IWindowSystem& win = context_.platform.win;
+    CreateControls();
     monitors_.Refresh(win);
     const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
     if (MonitorIndexOfWindow(win, monitors_, window_) != index)

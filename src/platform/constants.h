@@ -43,6 +43,25 @@ namespace lwa {
 inline constexpr std::uint32_t ALPHA = 0x2u;
 } // namespace lwa
 
+// Window events (SetWinEventHook).
+namespace event_ {
+inline constexpr std::uint32_t OBJECT_CREATE = 0x8000u;
+inline constexpr std::uint32_t OBJECT_SHOW = 0x8002u;
+} // namespace event_
+
+namespace objid {
+inline constexpr std::int32_t WINDOW = 0;
+} // namespace objid
+
+namespace childid {
+inline constexpr std::int32_t SELF = 0;
+} // namespace childid
+
+namespace winevent {
+inline constexpr std::uint32_t OUTOFCONTEXT = 0x0u;
+inline constexpr std::uint32_t SKIPOWNPROCESS = 0x2u;
+} // namespace winevent
+
 namespace gwl {
 inline constexpr int STYLE = -16;
 inline constexpr int EXSTYLE = -20;

@@ -43,6 +43,8 @@ public:
     // Full path of the running executable.
     virtual std::string GetModuleFileNameA() = 0;
 
+    // The Windows backend enters COM only at the first call that needs it
+    // (loading ole32 is costly under Wine); CoUninitialize leaves it then.
     virtual bool CoInitialize() = 0;
     virtual void CoUninitialize() = 0;
 

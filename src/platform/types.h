@@ -26,6 +26,7 @@ using HModule = std::uintptr_t;
 // The address of a module's exported function, as GetProcAddress gives it.
 using FarProc = std::uintptr_t;
 using HMenu = std::uintptr_t;
+using HWinEventHook = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.

@@ -15,6 +15,12 @@ namespace vm {
 using WndProc = std::function<std::intptr_t(Hwnd, std::uint32_t msg, std::uintptr_t wParam,
                                             std::intptr_t lParam)>;
 
+// A window event as SetWinEventHook reports it: the event, the window and
+// the object in it, the thread that caused it and the time in milliseconds.
+using WinEventProc =
+    std::function<void(HWinEventHook hook, std::uint32_t event, Hwnd window, std::int32_t idObject,
+                       std::int32_t idChild, std::uint32_t eventThread, std::uint32_t timeMs)>;
+
 class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
@@ -70,6 +76,16 @@ public:
     // goes. False for a null address.
     virtual bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
                                             std::uint8_t alpha, std::uint32_t flags) = 0;
+
+    // Window events. Not every user32 has SetWinEventHook and UnhookWinEvent
+    // (Windows 95 and NT 4.0 lack them): the caller passes the addresses it
+    // looked up, 0 fails. Out of context, the events reach proc through the
+    // message loop of the thread that set the hook, never during Sleep.
+    virtual HWinEventHook SetWinEventHook(FarProc entry, std::uint32_t eventMin,
+                                          std::uint32_t eventMax, WinEventProc proc,
+                                          std::uint32_t processId, std::uint32_t threadId,
+                                          std::uint32_t flags) = 0;
+    virtual bool UnhookWinEvent(FarProc entry, HWinEventHook hook) = 0;
 
     // Monitors. EnumDisplayMonitors visits them in the system's order.
     virtual HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) = 0;

@@ -103,12 +103,37 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
         return true;
     }
     if (PassesPreFilter(window)) {
-        const WindowIdentity identity =
-            passNames_ ? GetWindowIdentity(context_.platform, window, *passNames_)
-                       : GetWindowIdentity(context_.platform, window);
-        handler_.HandleWindow(window, identity);
+        LazyIdentity identity([this, window] {
+            return passNames_ ? GetWindowIdentity(context_.platform, window, *passNames_)
+                              : GetWindowIdentity(context_.platform, window);
+        });
+        handler_.HandleWindow(window, identity, state_.LastForeground);
     }
     return true;
+}
+
+void WatchCycle::CheckWindow(Hwnd window) {
+    if (!PassesPreFilter(window) || !WatchLineCurrent())
+        return;
+    // The one in front as a tick would record it now, without recording it:
+    // the next tick still compares with what the last tick saw.
+    IWindowSystem& win = context_.platform.win;
+    Hwnd foreground = win.GetForegroundWindow();
+    if (foreground != 0 && !win.IsWindowVisible(foreground))
+        foreground = 0;
+    LazyIdentity identity([this, window] { return GetWindowIdentity(context_.platform, window); });
+    handler_.HandleWindow(window, identity, foreground);
+}
+
+bool WatchCycle::WatchLineCurrent() {
+    // Between ticks the watch line is the last pass's. After a reset that
+    // asks for a pass, or once the taskbar has moved, the window waits for
+    // that pass (its creation changed the window count, which brings one).
+    if (state_.LastWindowCount == 0 || taskbar_.Handle == 0)
+        return false;
+    Rect bar;
+    return TryGetWindowRect(context_.platform.win, taskbar_.Handle, bar) &&
+           bar == state_.LastTaskbarRect;
 }
 
 bool WatchCycle::PassesPreFilter(Hwnd window) {

@@ -41,6 +41,9 @@ public:
     // The EnumWindows callback: counts in counting mode, hands plausible
     // windows on otherwise. Never cuts an enumeration short.
     bool WatchEnumProc(Hwnd window);
+    // What a full pass gives one window, between ticks: the pre-filter, the
+    // identity, the rules and the move. No tick's counters change.
+    void CheckWindow(Hwnd window);
 
 private:
     void CountWindows();
@@ -48,6 +51,9 @@ private:
     void CheckTaskbarRect();
     bool PassesPreFilter(Hwnd window);
     bool IsOwnWindow(Hwnd window);
+    // Whether the watch line of the last pass still holds for a window
+    // event: no pass is owed and the taskbar has not moved since the tick.
+    bool WatchLineCurrent();
 
     ProgramContext& context_;
     const MainFormControls& controls_;

@@ -21,31 +21,22 @@ WindowEligibility::WindowEligibility(ProgramContext& context, MainFormControls& 
     : context_(context), controls_(controls), taskbar_(taskbar), watch_(watch), monitors_(monitors),
       tracker_(tracker) {}
 
-std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, const WindowIdentity& identity) {
+std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity,
+                                                     Hwnd foreground) {
+    // Every rule but the last only tests, and a window must pass them all, so
+    // they run cheapest first: the window's rectangle dismisses nearly every
+    // window before its names, which may cost a process snapshot, are read.
     IWindowSystem& win = context_.platform.win;
     if (TaskbarInFront())
         return std::nullopt;
     if (taskbar_.Hidden)
-        return std::nullopt;
-    if (IsBuiltInExclusion(identity))
-        return std::nullopt;
-    if (MaximizedNotWanted(window))
-        return std::nullopt;
-    if (IsScreenSaver(identity))
-        return std::nullopt;
-    if (IsIgnored(identity))
-        return std::nullopt;
-    if (!IsOnKnownMonitor(window))
-        return std::nullopt;
-    const std::optional<int> monitorIndex = SharedMonitorIndex(window);
-    if (!monitorIndex)
         return std::nullopt;
     WindowBounds bounds;
     if (!GetWindowBounds(win, window, bounds))
         return std::nullopt;
     if (!AboveWatchLine(bounds))
         return std::nullopt;
-    if (OffTheOnlyScreen(bounds))
+    if (MaximizedNotWanted(window))
         return std::nullopt;
     const std::int32_t style = win.GetWindowLongA(window, gwl::STYLE);
     if (style == 0)
@@ -57,7 +48,23 @@ std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, const WindowId
         return std::nullopt;
     if (MaximizedNearWatchLine(window, bounds))
         return std::nullopt;
-    if (RefusedAsRepeat(window))
+    if (!IsOnKnownMonitor(window))
+        return std::nullopt;
+    const std::optional<int> monitorIndex = SharedMonitorIndex(window);
+    if (!monitorIndex)
+        return std::nullopt;
+    // The application-bar rectangle is a question to the shell.
+    if (OffTheOnlyScreen(bounds))
+        return std::nullopt;
+    if (IsBuiltInExclusion(identity.Get()))
+        return std::nullopt;
+    if (IsScreenSaver(identity.Get()))
+        return std::nullopt;
+    if (IsIgnored(identity.Get()))
+        return std::nullopt;
+    // The one rule with state comes last, so the repeat guard only ever
+    // names a window that met every other rule.
+    if (RefusedAsRepeat(window, foreground))
         return std::nullopt;
     return Candidate{bounds, *monitorIndex};
 }
@@ -139,13 +146,13 @@ bool WindowEligibility::MaximizedNearWatchLine(Hwnd window, const WindowBounds& 
     return win.IsZoomed(window) && bounds.top >= std::int64_t{taskbar_.WatchLine} - frame;
 }
 
-bool WindowEligibility::RefusedAsRepeat(Hwnd window) {
+bool WindowEligibility::RefusedAsRepeat(Hwnd window, Hwnd foreground) {
     if (window != watch_.LastHandledWindow) {
         watch_.LastHandledWindow = window;
         watch_.RepeatCount = 0;
         return false;
     }
-    if (window == watch_.LastForeground) {
+    if (window == foreground) {
         ++watch_.RepeatCount;
         return watch_.RepeatCount > 0 && controls_.PPActive.Checked();
     }

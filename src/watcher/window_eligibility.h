@@ -31,9 +31,11 @@ public:
                       const TaskbarInfo& taskbar, WatchState& watch,
                       const DisplayMonitors& monitors, TaskbarTracker& tracker);
 
-    // Runs the rules in order. Only the last one, the repeat rule, changes
-    // state, so a refused window never touches the repeat guard.
-    std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& identity);
+    // Runs the rules. Only the last one, the repeat rule, changes state, so
+    // a refused window never touches the repeat guard. foreground is the
+    // window the repeat rule takes as the one in front: the one the tick
+    // recorded, or for a window event between ticks the one in front now.
+    std::optional<Candidate> Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground);
 
 private:
     bool TaskbarInFront();
@@ -47,7 +49,7 @@ private:
     bool OffTheOnlyScreen(const WindowBounds& bounds);
     bool IsFixedFullScreen(const WindowBounds& bounds, std::int32_t style);
     bool MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds);
-    bool RefusedAsRepeat(Hwnd window);
+    bool RefusedAsRepeat(Hwnd window, Hwnd foreground);
 
     ProgramContext& context_;
     MainFormControls& controls_;

@@ -22,9 +22,14 @@ public:
                   WatchState& watch, TrayIcon& trayIcon, const DisplayMonitors& monitors,
                   TaskbarTracker& tracker);
 
+    // The identity is read only if a rule needs it; foreground as the
+    // repeat rule takes it (see WindowEligibility::Evaluate).
+    void HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground);
+    // With a known identity, as a full pass that a tick started.
     void HandleWindow(Hwnd window, const WindowIdentity& identity);
 
 private:
+    const WatchState& watch_;
     WindowEligibility eligibility_;
     WindowRelocation relocation_;
 };

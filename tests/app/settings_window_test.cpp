@@ -272,6 +272,7 @@ TEST_F(SettingsWindowTest, TheKeyboardWalksTheControlsAndEnterPressesTheFocusedB
 
 TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
     Start();
+    SecondStart(); // the strip exists once the window has been opened
     IWindowSystem& win = desk.platformFor(pid).win;
     const Hwnd strip = C().TextCap.Window();
     const auto brush = [&](Hdc dc) {
@@ -322,6 +323,9 @@ TEST_F(SettingsWindowTest,
             Program instance(d.platformFor(p), CommandLine({"/w"}));
             ASSERT_TRUE(instance.Start());
             const Hwnd form = instance.MainForm()->Window();
+            // The controls and their fonts come with the first opening.
+            EXPECT_EQ(d.liveFonts(), 0u);
+            instance.MainForm()->PPConfigClick();
             EXPECT_GT(d.liveFonts(), 0u);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);

@@ -21,7 +21,7 @@ using sim::WindowSpec;
 // A watch cycle with the watcher's own tracker and window handler, and
 // recording hooks in place of the rest of the controller. A full pass shows
 // in the call log as its monitor refresh; a window that reached the handler
-// as the handler's first question about it (IsZoomed).
+// as the handler's first question about it (GetWindowRect).
 class WatchCycleTest : public ::testing::Test {
 protected:
     explicit WatchCycleTest(std::vector<std::string> args = {}) : scene(std::move(args)) {
@@ -56,7 +56,7 @@ protected:
     std::vector<Hwnd> Handled() const {
         std::vector<Hwnd> windows;
         for (const sim::CallRecord& c : desk.calls()) {
-            if (c.pid != self || c.name != "IsZoomed")
+            if (c.pid != self || c.name != "GetWindowRect")
                 continue;
             // The taskbar check measures the taskbar the same way.
             const Hwnd w = static_cast<Hwnd>(std::stoull(c.args));
@@ -186,12 +186,17 @@ TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsANam
     const std::uint32_t before = static_cast<std::uint32_t>(desk.snapshotCount());
     cycle->RunFullPass(); // no plausible window: no snapshot
     EXPECT_EQ(desk.snapshotCount(), before);
+    // Below the watch line a window is dismissed before its names are read.
     for (int i = 0; i < 6; ++i) {
         const std::uint32_t app = desk.addProcess("C:\\Apps\\app" + std::to_string(i) + ".exe");
-        AddWindow({.title = "w", .rect = {100, 40, 500, 300}, .pid = app});
+        AddWindow({.title = "w", .rect = {100, 40 - 40 * (i % 2), 500, 300}, .pid = app});
     }
     cycle->RunFullPass();
     EXPECT_EQ(Handled().size(), 6u);
+    EXPECT_EQ(desk.snapshotCount(), before + 1);
+    // Three windows at y = 0 were moved: three executables, one title, one class.
+    EXPECT_EQ(controls.ListBoxLog.Items().size(), 5u);
+    cycle->RunFullPass(); // all below the line now
     EXPECT_EQ(desk.snapshotCount(), before + 1);
 }
 

@@ -12,6 +12,10 @@ TEST(ShellTest, TaskbarPositionAndStateAreReported) {
     Win32Platform backend;
     IShell& shell = backend.platform().shell;
     IWindowSystem& win = backend.platform().win;
+    // Wine starts its desktop process, which answers the appbar queries, at
+    // the first need of the desktop window; nothing of this test program
+    // needs it earlier now that no library is loaded at start that would.
+    win.GetDesktopWindow();
 
     AppBarData data;
     data.uEdge = 99;

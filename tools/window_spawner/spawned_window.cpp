@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include "latency_log.h"
 #include "rect_file.h"
 #include "spawned_window.h"
 #include "title_log.h"
@@ -24,9 +25,10 @@ void WindowGone() {
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT)
         LogTitle(reinterpret_cast<const wchar_t*>(lParam));
-    else if (message == WM_WINDOWPOSCHANGED)
+    else if (message == WM_WINDOWPOSCHANGED) {
         UpdateRectFile(window);
-    else if (message == WM_DESTROY)
+        NoteWindowMoved(window);
+    } else if (message == WM_DESTROY)
         WindowGone();
     return DefWindowProcW(window, message, wParam, lParam);
 }

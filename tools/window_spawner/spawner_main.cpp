@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../common/program_arguments.h"
+#include "latency_log.h"
 #include "rect_file.h"
 #include "spawned_window.h"
 #include "spawner_options.h"
@@ -47,7 +48,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             message.wParam == reopenTimer) {
             // The new window opens before the old one closes, so the process
             // never runs out of windows.
+            spawner::StartLatencyClock(options->latencyPath);
             HWND again = spawner::OpenSpawnedWindow(instance, *options);
+            spawner::TimeWindow(again);
             if (again != nullptr) {
                 DestroyWindow(first);
                 first = again;

@@ -55,6 +55,10 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.childClassName = value;
         return !value.empty();
     }
+    if (name == L"--latency-file") {
+        options.latencyPath = value;
+        return true;
+    }
     if (name == L"--rect-file") {
         options.rectPath = value;
         return true;

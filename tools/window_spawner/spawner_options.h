@@ -12,6 +12,8 @@
 //   --hang MS             after MS milliseconds stop answering messages, for good
 //   --log PATH            append every title a window is given, as UTF-8 hex, one a line
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
+//   --latency-file PATH   with --reopen: append, for each window opened again, the milliseconds
+//                         from just before its creation until another program first moved it down
 //   --child NAME          give every plain window a child window of this class, filling it:
 //                         the start menus are "DV2ControlHost" with a "Desktop User Pane" and
 //                         "BaseBar" with a "MenuSite"
@@ -41,6 +43,7 @@ struct SpawnerOptions {
     unsigned hangMilliseconds = 0;
     std::wstring logPath;
     std::wstring rectPath;
+    std::wstring latencyPath;
     std::wstring childClassName; // empty: no child
 };
 

@@ -112,7 +112,10 @@ bool SimDesktop::deliverOldestMessage() {
 
 void SimDesktop::deliver(const Posted& message) {
     --findProcess(message.pid)->queued;
-    callProc(message.window, message.msg, message.wParam, message.lParam);
+    if (message.call)
+        message.call();
+    else
+        callProc(message.window, message.msg, message.wParam, message.lParam);
 }
 
 void SimDesktop::endFinishedLoops() {

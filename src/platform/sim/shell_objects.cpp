@@ -42,6 +42,7 @@ std::size_t SimDesktop::liveMenus(std::uint32_t pid) const {
 void SimDesktop::releaseProcessObjects(std::uint32_t pid) {
     std::erase_if(icons_, [pid](const auto& icon) { return icon.second.pid == pid; });
     std::erase_if(menus_, [pid](const auto& menu) { return menu.second.pid == pid; });
+    std::erase_if(winEventHooks_, [pid](const auto& hook) { return hook.second.pid == pid; });
 }
 
 bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {

@@ -22,8 +22,9 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
-    libraries_.emplace(FoldAsciiCase("user32.dll"),
-                       Library{0x77D40000, {"SetLayeredWindowAttributes"}});
+    libraries_.emplace(
+        FoldAsciiCase("user32.dll"),
+        Library{0x77D40000, {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent"}});
 }
 
 SimDesktop::~SimDesktop() = default;

@@ -185,8 +185,16 @@ public:
     void setHung(std::uint32_t pid, bool on);
     std::size_t frozenCalls() const { return frozenCalls_; }
     std::size_t snapshotCount() const { return snapshotCount_; }
-    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes" until a
-    // test removes it, as on systems older than Windows 2000.
+    // Window events. Every window made and every window shown is reported to
+    // the hooks that ask for it, through their process's message queue;
+    // creation-only mode reports only creation, as Wine 8 does across
+    // processes (before the window is shown).
+    void setWinEventsCreationOnly(bool on) { winEventsCreationOnly_ = on; }
+    // Hooks the process has set and not removed.
+    std::size_t winEventHookCount(std::uint32_t pid) const;
+    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes",
+    // "SetWinEventHook" and "UnhookWinEvent" until a test removes them, as
+    // on older systems.
     void removeExport(const std::string& library, const std::string& name);
     // LoadLibraryA references the process holds and has not freed yet.
     int libraryReferences(std::uint32_t pid) const;
@@ -312,6 +320,8 @@ private:
         std::uintptr_t wParam;
         std::intptr_t lParam;
         std::uint64_t order;
+        // Delivered instead of the message when set (a window event).
+        std::function<void()> call{};
     };
     using TimerKey = std::pair<Hwnd, std::uintptr_t>;
 
@@ -391,6 +401,23 @@ private:
         std::uint32_t pid;
         std::vector<SimMenuItem> items;
     };
+
+    // Window events (win_events.cpp).
+    struct WinEventHookRecord {
+        std::uint32_t pid;
+        std::uint32_t eventMin;
+        std::uint32_t eventMax;
+        WinEventProc proc;
+        std::uint32_t processId; // 0: every process
+        std::uint32_t flags;
+    };
+    HWinEventHook setWinEventHook(std::uint32_t pid, WinEventHookRecord record);
+    bool unhookWinEvent(std::uint32_t pid, HWinEventHook hook);
+    // Posts the event for the window to every hook that asks for it.
+    void raiseWinEvent(std::uint32_t event, const SimWindow& window);
+    std::map<HWinEventHook, WinEventHookRecord> winEventHooks_;
+    HWinEventHook nextWinEventHook_ = 0x5000;
+    bool winEventsCreationOnly_ = false;
 
     // Monitors and metrics (display.cpp).
     HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;

@@ -397,6 +397,30 @@ bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std
     return true;
 }
 
+bool SimWindowSystem::IsUser32Export(FarProc entry, const char* name) const {
+    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
+    return entry != 0 && user32 != desk_.libraries_.end() &&
+           entry == desk_.exportAddress(user32->second, name);
+}
+
+HWinEventHook SimWindowSystem::SetWinEventHook(FarProc entry, std::uint32_t eventMin,
+                                               std::uint32_t eventMax, WinEventProc proc,
+                                               std::uint32_t processId, std::uint32_t threadId,
+                                               std::uint32_t flags) {
+    desk_.logCall(pid_, "SetWinEventHook", eventMin, eventMax, processId, threadId, flags);
+    // Only hooks out of context, for every thread, are modelled.
+    if (!IsUser32Export(entry, "SetWinEventHook") || threadId != 0 ||
+        (flags & ~winevent::SKIPOWNPROCESS) != winevent::OUTOFCONTEXT)
+        return 0;
+    return desk_.setWinEventHook(pid_,
+                                 {pid_, eventMin, eventMax, std::move(proc), processId, flags});
+}
+
+bool SimWindowSystem::UnhookWinEvent(FarProc entry, HWinEventHook hook) {
+    desk_.logCall(pid_, "UnhookWinEvent", hook);
+    return IsUser32Export(entry, "UnhookWinEvent") && desk_.unhookWinEvent(pid_, hook);
+}
+
 HMonitor SimWindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
     desk_.logCall(pid_, "MonitorFromWindow", window, flags);
     return desk_.monitorFromWindow(window, flags);

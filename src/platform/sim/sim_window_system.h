@@ -52,6 +52,10 @@ public:
                                std::uint32_t winIni) override;
     bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
                                     std::uint8_t alpha, std::uint32_t flags) override;
+    HWinEventHook SetWinEventHook(FarProc entry, std::uint32_t eventMin, std::uint32_t eventMax,
+                                  WinEventProc proc, std::uint32_t processId,
+                                  std::uint32_t threadId, std::uint32_t flags) override;
+    bool UnhookWinEvent(FarProc entry, HWinEventHook hook) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;
@@ -117,6 +121,8 @@ public:
     void ProcessMessages() override;
 
 private:
+    // Whether entry is the address of user32's export of that name.
+    bool IsUser32Export(FarProc entry, const char* name) const;
     std::intptr_t SendWithTimeout(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                   std::intptr_t lParam, std::uint32_t flags,
                                   std::uint32_t timeoutMs, std::uintptr_t* result, bool wide);

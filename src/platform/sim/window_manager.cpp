@@ -52,6 +52,9 @@ SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
         windows_.at(added.parent)->children.push_back(added.handle);
     else
         zOrder_.push_back(added.handle);
+    raiseWinEvent(event_::OBJECT_CREATE, added);
+    if (added.visible())
+        raiseWinEvent(event_::OBJECT_SHOW, added);
     return added;
 }
 
@@ -105,6 +108,8 @@ bool SimDesktop::show(SimWindow& window, int command) {
             return wasVisible;
     }
     window.setVisible(visible);
+    if (visible && !wasVisible)
+        raiseWinEvent(event_::OBJECT_SHOW, window);
     if (command == sw::SHOWNORMAL)
         restore(window, false);
     else if (command == sw::RESTORE)

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+#include "platform/win32/on_demand_com.h"
+#include "platform/win32/on_demand_library.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vm {
@@ -51,7 +53,11 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
     INITCOMMONCONTROLSEX init{};
     init.dwSize = sizeof(init);
     init.dwICC = classes;
-    return ::InitCommonControlsEx(&init) != FALSE;
+    // Loaded when the settings window is first opened, not at start.
+    static HMODULE comctl32 = nullptr;
+    const auto call = win32::OnDemandProc<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+        comctl32, "comctl32.dll", "InitCommonControlsEx");
+    return call != nullptr && call(&init) != FALSE;
 }
 
 // uxtheme.dll first shipped with Windows XP, so it is looked up here rather
@@ -132,7 +138,11 @@ bool Win32WindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
     ofn.nMaxFile = dialog.nMaxFile;
     ofn.lpstrTitle = dialog.lpstrTitle;
     ofn.Flags = dialog.Flags;
-    return ::GetOpenFileNameA(&ofn) != FALSE;
+    win32::EnterWantedCom();
+    static HMODULE comdlg32 = nullptr;
+    const auto call = win32::OnDemandProc<BOOL(WINAPI*)(OPENFILENAMEA*)>(comdlg32, "comdlg32.dll",
+                                                                         "GetOpenFileNameA");
+    return call != nullptr && call(&ofn) != FALSE;
 }
 
 } // namespace vm

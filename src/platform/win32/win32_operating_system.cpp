@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/on_demand_com.h"
+#include "platform/win32/on_demand_library.h"
 #include "platform/win32/win32_operating_system.h"
 
 namespace vm {
@@ -141,11 +143,12 @@ std::string Win32OperatingSystem::GetModuleFileNameA() {
 }
 
 bool Win32OperatingSystem::CoInitialize() {
-    return SUCCEEDED(::CoInitialize(nullptr));
+    win32::WantCom();
+    return true;
 }
 
 void Win32OperatingSystem::CoUninitialize() {
-    ::CoUninitialize();
+    win32::LeaveCom();
 }
 
 // The library stays loaded only when it already was.
@@ -180,7 +183,11 @@ bool Win32OperatingSystem::DllGetVersion(const char* library, DllVersionInfo& in
 }
 
 bool Win32OperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
-    return ::sndPlaySoundA(path, flags) != FALSE;
+    // Kept loaded: an asynchronous sound plays on after the call returns.
+    static HMODULE winmm = nullptr;
+    const auto call =
+        win32::OnDemandProc<BOOL(WINAPI*)(LPCSTR, UINT)>(winmm, "winmm.dll", "sndPlaySoundA");
+    return call != nullptr && call(path, flags) != FALSE;
 }
 
 } // namespace vm

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/on_demand_com.h"
 #include "platform/win32/win32_shell.h"
 
 namespace vm {
@@ -56,8 +57,8 @@ private:
 
 std::unique_ptr<IShellLinkWriter> Win32Shell::CoCreateInstanceShellLink() {
     IShellLinkA* link = nullptr;
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&link))) ||
+    if (FAILED(win32::CreateComInstance(CLSID_ShellLink, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                        reinterpret_cast<void**>(&link))) ||
         link == nullptr) {
         return nullptr;
     }

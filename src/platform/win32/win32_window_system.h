@@ -79,6 +79,10 @@ public:
                                std::uint32_t winIni) override;
     bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
                                     std::uint8_t alpha, std::uint32_t flags) override;
+    HWinEventHook SetWinEventHook(FarProc entry, std::uint32_t eventMin, std::uint32_t eventMax,
+                                  WinEventProc proc, std::uint32_t processId,
+                                  std::uint32_t threadId, std::uint32_t flags) override;
+    bool UnhookWinEvent(FarProc entry, HWinEventHook hook) override;
 
     HMonitor MonitorFromWindow(Hwnd window, std::uint32_t flags) override;
     bool GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) override;

@@ -1,0 +1,243 @@
+// The rules run cheapest first; the decisions must be those of the rules in
+// their written order (names, then monitors, then geometry, the repeat rule
+// last). Two identical desktops under the same random churn, one watched by
+// each order, must see the same moves, titles, sounds, log and repeat state.
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/constants.h"
+#include "sys/sjis_literals.h"
+#include "sys/text.h"
+#include "watcher/exclusion_table.h"
+#include "watcher/window_relocation.h"
+#include "watcher_scene.h"
+
+namespace vm {
+namespace {
+
+// The rules in their written order, each as the program has always asked it.
+class WrittenOrder {
+public:
+    explicit WrittenOrder(WatcherScene& s) : s_(s) {}
+
+    std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& id) {
+        IWindowSystem& win = s_.context->platform.win;
+        const MainFormControls& c = s_.controls;
+        if (!s_.context->commandLine.IsQuick() && win.GetForegroundWindow() == s_.taskbar.Handle)
+            return std::nullopt;
+        if (s_.taskbar.Hidden)
+            return std::nullopt;
+        for (const BuiltInExclusion& row : kBuiltInExclusions) {
+            if (Matches(row, id))
+                return std::nullopt;
+        }
+        if (win.IsZoomed(window) && !(c.PPMax.Checked() && c.PPMax.Enabled()))
+            return std::nullopt;
+        const auto dot = id.ExeName.rfind('.');
+        if (dot != std::string::npos && AsciiUpper(id.ExeName.substr(dot)) == ".SCR")
+            return std::nullopt;
+        const ListBox& ignore = c.ListBoxDisable;
+        if (ignore.FindStringExact(id.ExeName) >= 0 || ignore.FindStringExact(id.Title) >= 0 ||
+            ignore.FindStringExact(id.ClassName) >= 0)
+            return std::nullopt;
+        const HMonitor monitor = win.MonitorFromWindow(window, monitor::DEFAULTTONULL);
+        if (monitor == 0 || s_.monitors.IndexOf(monitor) < 0)
+            return std::nullopt;
+        const int index = MonitorIndexOfWindow(win, s_.monitors, s_.taskbar.Handle);
+        if (MonitorIndexOfWindow(win, s_.monitors, window) != index)
+            return std::nullopt;
+        WindowBounds b;
+        if (!GetWindowBounds(win, window, b) || b.top >= s_.taskbar.WatchLine)
+            return std::nullopt;
+        if (s_.monitors.Count() == 1) {
+            Rect appBar;
+            s_.tracker->GetTaskbarEdge(appBar);
+            if (std::int64_t{b.top} + b.height < 0 ||
+                std::int64_t{b.left} + b.width < appBar.left || b.left > appBar.right)
+                return std::nullopt;
+        }
+        const auto style = static_cast<std::uint32_t>(win.GetWindowLongA(window, gwl::STYLE));
+        if (style == 0)
+            return std::nullopt;
+        if (b.width >= win.GetSystemMetrics(sm::CXSCREEN) &&
+            b.height >= win.GetSystemMetrics(sm::CYSCREEN) && (style & ws::THICKFRAME) == 0)
+            return std::nullopt;
+        if (HasNoFrameStyle(win, window))
+            return std::nullopt;
+        if (win.IsZoomed(window) &&
+            b.top >= std::int64_t{s_.taskbar.WatchLine} - win.GetSystemMetrics(sm::CYFRAME))
+            return std::nullopt;
+        WatchState& w = s_.watch;
+        if (window != w.LastHandledWindow) {
+            w.LastHandledWindow = window;
+            w.RepeatCount = 0;
+        } else if (window == w.LastForeground) {
+            if (++w.RepeatCount > 0 && c.PPActive.Checked())
+                return std::nullopt;
+        } else {
+            w.LastHandledWindow = 0;
+            w.RepeatCount = 0;
+        }
+        return Candidate{b, index};
+    }
+
+private:
+    WatcherScene& s_;
+};
+
+// One desktop and its watcher; written selects the order.
+struct Side {
+    Side(bool writtenOrder, bool twoMonitors) : written(writtenOrder) {
+        if (twoMonitors)
+            scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
+        if (written) {
+            order.emplace(scene);
+            relocation.emplace(*scene.context, scene.controls, scene.taskbar, scene.tray,
+                               scene.monitors);
+        }
+        scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
+        scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");
+        scene.controls.TxtCap.SetText("MOVING");
+        apps = {scene.note, scene.desk.addProcess("C:\\WINDOWS\\Explorer.exe"),
+                scene.desk.addProcess("C:\\Savers\\Stars.Scr"),
+                scene.desk.addProcess("C:\\Apps\\paint.exe")};
+    }
+
+    // A full pass: the taskbar check, then every plausible window in z-order.
+    void Pass() {
+        Platform& p = scene.context->platform;
+        scene.monitors.Refresh(p.win);
+        scene.tracker->CheckTaskbar();
+        const Hwnd fg = p.win.GetForegroundWindow();
+        scene.watch.LastForeground = fg != 0 && p.win.IsWindowVisible(fg) ? fg : 0;
+        p.win.EnumWindows([&](Hwnd w) {
+            if (!IsUserWindow(p.win, w) || !p.win.IsWindowEnabled(w))
+                return true;
+            if (!written) {
+                LazyIdentity identity([&] { return GetWindowIdentity(p, w); });
+                scene.handler->HandleWindow(w, identity, scene.watch.LastForeground);
+                return true;
+            }
+            const WindowIdentity identity = GetWindowIdentity(p, w);
+            if (const auto candidate = order->Evaluate(w, identity))
+                relocation->Relocate(w, identity, *candidate);
+            return true;
+        });
+    }
+
+    // Everything the two watchers may differ in.
+    std::vector<std::string> Outcome() {
+        std::vector<std::string> out;
+        for (const sim::CallRecord& call : scene.desk.calls()) {
+            if (call.pid != scene.self)
+                continue;
+            if (call.name == "SetWindowPos" || call.name == "ShowWindowAsync" ||
+                call.name == "sndPlaySoundA")
+                out.push_back(call.name + "(" + call.args + ")");
+            // The title's text goes by address; the window is what counts.
+            if (call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW")
+                out.push_back(call.name + "(" + call.args.substr(0, call.args.find(',')) + ")");
+        }
+        for (const Hwnd w : scene.desk.zOrder()) {
+            const Rect r = scene.desk.window(w).rect;
+            out.push_back("rect " + std::to_string(w) + " " + std::to_string(r.left) + " " +
+                          std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+                          std::to_string(r.bottom) + " " + scene.desk.window(w).titleA());
+        }
+        for (const std::string& item : scene.controls.ListBoxLog.Items())
+            out.push_back("log " + item);
+        out.push_back("repeat " + std::to_string(scene.watch.LastHandledWindow) + " " +
+                      std::to_string(scene.watch.RepeatCount));
+        return out;
+    }
+
+    WatcherScene scene;
+    bool written;
+    std::optional<WrittenOrder> order;
+    std::optional<WindowRelocation> relocation;
+    std::vector<std::uint32_t> apps;
+};
+
+// One random change of the desktop or the options, the same on both sides
+// as long as both sides drew the same numbers and agree so far.
+void Churn(Side& side, std::mt19937& random) {
+    auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    sim::SimDesktop& desk = side.scene.desk;
+    MainFormControls& c = side.scene.controls;
+    const std::vector<Hwnd> windows = desk.zOrder();
+    const Hwnd any = windows[static_cast<std::size_t>(pick(static_cast<int>(windows.size())))];
+    const std::vector<std::string> titles{"Note", "Drag", "Paint", sjis::kExcludeStartButtonTitle,
+                                          ""};
+    const std::vector<std::string> classes{"NoteWindow", "SysDragImage", "Button", "#32770"};
+    const std::vector<std::uint32_t> styles{ws::OVERLAPPEDWINDOW, ws::POPUP, ws::POPUP | ws::BORDER,
+                                            ws::CAPTION};
+    switch (pick(9)) {
+        case 0:
+        case 1: {
+            const int left = pick(1300) - 200;
+            const int top = pick(120) - 60;
+            const int width = 50 + pick(1100);
+            const int height = 50 + pick(800);
+            desk.addWindow({.className = classes[static_cast<std::size_t>(pick(4))],
+                            .title = titles[static_cast<std::size_t>(pick(5))],
+                            .rect = {left, top, left + width, top + height},
+                            .style = styles[static_cast<std::size_t>(pick(4))] | ws::VISIBLE,
+                            .enabled = pick(8) != 0,
+                            .maximized = pick(6) == 0,
+                            .pid = side.apps[static_cast<std::size_t>(pick(4))]});
+            break;
+        }
+        case 2:
+            if (any != desk.taskbar())
+                desk.moveWindow(any, {10, pick(80) - 40, 410, 300});
+            break;
+        case 3:
+            if (any != desk.taskbar())
+                desk.destroyWindow(any);
+            break;
+        case 4:
+            desk.setForeground(any);
+            break;
+        case 5:
+            c.PPActive.SetChecked(!c.PPActive.Checked());
+            c.PPDialog.SetChecked(!c.PPDialog.Checked());
+            break;
+        case 6:
+            c.PPMax.SetChecked(!c.PPMax.Checked());
+            c.PPRestore.SetChecked(pick(2) == 0);
+            c.PPReSize.SetChecked(pick(2) == 0);
+            break;
+        case 7:
+            c.ListBoxDisable.Add(std::vector<std::string>{
+                "paint.EXE", "Note", "#32770"}[static_cast<std::size_t>(pick(3))]);
+            break;
+        default:
+            side.scene.taskbar.Hidden = pick(4) == 0;
+            break;
+    }
+}
+
+TEST(RuleOrderTest, CheapFirstDecidesAsTheWrittenOrderOnRandomDesktops) {
+    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+        Side cheap(false, seed % 3 == 0);
+        Side written(true, seed % 3 == 0);
+        std::mt19937 randomA(seed);
+        std::mt19937 randomB(seed);
+        for (int step = 0; step < 40; ++step) {
+            Churn(cheap, randomA);
+            Churn(written, randomB);
+            cheap.Pass();
+            written.Pass();
+            ASSERT_EQ(cheap.Outcome(), written.Outcome()) << "seed " << seed << " step " << step;
+        }
+        EXPECT_LE(cheap.scene.desk.snapshotCount(), written.scene.desk.snapshotCount());
+    }
+}
+
+} // namespace
+} // namespace vm

@@ -1,0 +1,238 @@
+// Window events beside the poll, with a running program on a desktop with a
+// 30-pixel top taskbar: an event moves a window between two ticks; the ticks
+// and their passes stay as they were.
+#include "watcher/window_events.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/constants.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm {
+namespace {
+
+using sim::SimDesktop;
+
+constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
+constexpr std::uint32_t kTick = 250;
+
+struct EventScene {
+    // creationOnly: as Wine 8, only the creation of a window is reported.
+    explicit EventScene(bool creationOnly = false) {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        desk.addProgramManager();
+        desk.addTaskbar();
+        desk.setWinEventsCreationOnly(creationOnly);
+        app = desk.addProcess("C:\\Apps\\app.exe");
+    }
+
+    // Starts a resident instance with these [Config] lines and lets it tick
+    // twice; the next tick is due 240 ms after the return.
+    void Launch(std::vector<std::string> args = {"/w", "/S"}, const std::string& config = "") {
+        desk.files().write(kSettings, "[Config]\r\n" + config);
+        pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
+        program->Start();
+        desk.advance(2 * kTick + 10);
+        desk.clearCalls();
+    }
+    Hwnd Open(int top, bool visible = true, std::uint32_t process = 0) {
+        return desk.addWindow({.className = "AppWindow",
+                               .title = "app",
+                               .rect = {100, top, 500, top + 300},
+                               .visible = visible,
+                               .pid = process != 0 ? process : app});
+    }
+    int Top(Hwnd window) { return desk.window(window).rect.top; }
+    int FullPasses() const {
+        int count = 0;
+        for (const sim::CallRecord& call : desk.calls())
+            count += call.pid == pid && call.name == "EnumDisplayMonitors" ? 1 : 0;
+        return count;
+    }
+    const WindowEvents& Events() { return program->MainForm()->Events(); }
+
+    SimDesktop desk;
+    std::uint32_t app = 0;
+    std::uint32_t pid = 0;
+    std::unique_ptr<Program> program;
+};
+
+TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
+    struct Case {
+        const char* name;
+        bool creationOnly;
+        int showAfterMs; // -1: shown at creation
+        std::vector<std::string> args;
+        int topBeforeTick;
+    };
+    const std::vector<Case> cases{
+        {"created shown", false, -1, {"/w", "/S"}, 30},
+        {"shown later", false, 100, {"/w", "/S"}, 30},
+        {"creation only, shown 40 ms later", true, 40, {"/w", "/S"}, 30},
+        {"announced", false, -1, {"/w"}, 30},
+        // Not shown within 300 ms of its creation: left to the poll.
+        {"creation only, shown 320 ms later", true, 320, {"/w", "/S"}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventScene scene(c.creationOnly);
+        scene.Launch(c.args);
+        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 1u);
+        // Just after a tick, so that the next one is 240 ms away.
+        const Hwnd window = scene.Open(0, c.showAfterMs < 0);
+        if (c.showAfterMs >= 0) {
+            scene.desk.at(scene.desk.now() + static_cast<std::uint64_t>(c.showAfterMs), [&] {
+                scene.desk.showWindow(window, sw::SHOW);
+                scene.desk.setForeground(window);
+            });
+        }
+        if (c.showAfterMs > 200) {
+            scene.desk.advance(static_cast<std::uint32_t>(c.showAfterMs) + 10);
+        } else {
+            scene.desk.advance(220);
+            EXPECT_EQ(scene.FullPasses(), 0);
+        }
+        EXPECT_EQ(scene.Top(window), c.topBeforeTick);
+        // The re-look ends with the queue; only the watch timer is left.
+        scene.desk.advance(2 * kTick);
+        EXPECT_EQ(scene.Top(window), 30);
+        EXPECT_EQ(scene.Events().WaitingCount(), 0u);
+        EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+    }
+}
+
+TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
+    {
+        EventScene scene;
+        scene.desk.files().write(kSettings, "[Config]\r\n");
+        scene.pid = scene.desk.addProcess("C:\\Velmora\\Velmora.exe");
+        const Hwnd window = scene.Open(0);
+        EXPECT_EQ(ProgramMain(scene.desk.platformFor(scene.pid), {"/Q", "/S"}), 0);
+        EXPECT_EQ(scene.Top(window), 30);
+        for (const std::string& name : scene.desk.callNames(scene.pid))
+            EXPECT_NE(name, "SetWinEventHook");
+    }
+    {
+        // Without window events the poll works alone, as before.
+        EventScene scene;
+        scene.desk.removeExport("user32.dll", "SetWinEventHook");
+        scene.Launch();
+        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
+        const Hwnd window = scene.Open(0);
+        scene.desk.advance(220);
+        EXPECT_EQ(scene.Top(window), 0);
+        scene.desk.advance(kTick);
+        EXPECT_EQ(scene.Top(window), 30);
+    }
+    {
+        // Reported, then the program closes before the report is handled.
+        EventScene scene;
+        scene.Launch();
+        const Hwnd window = scene.Open(0);
+        scene.program->MainForm()->PPExitClick();
+        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
+        scene.desk.clearCalls();
+        scene.program->Run();
+        const std::string handle = std::to_string(window);
+        for (const sim::CallRecord& call : scene.desk.calls()) {
+            EXPECT_FALSE(call.pid == scene.pid &&
+                         (call.args == handle || call.args.starts_with(handle + ",")))
+                << call.name;
+        }
+        EXPECT_EQ(scene.Top(window), 0);
+    }
+}
+
+TEST(WindowEventsTest, OwnWindowsAndChildWindowsAreNotQueued) {
+    EventScene scene;
+    scene.Launch();
+    const Hwnd own = scene.Open(0, true, scene.pid);
+    const Hwnd parent = scene.Open(100);
+    const Hwnd child = scene.desk.addWindow({.className = "Child",
+                                             .rect = {0, 0, 10, 10},
+                                             .style = ws::CHILD | ws::VISIBLE,
+                                             .pid = scene.app,
+                                             .parent = parent});
+    scene.desk.clearCalls();
+    scene.desk.advance(220);
+    EXPECT_EQ(scene.Top(own), 0);
+    for (const sim::CallRecord& call : scene.desk.calls()) {
+        if (call.name == "IsWindow") {
+            EXPECT_NE(call.args, std::to_string(own));
+            EXPECT_NE(call.args, std::to_string(child));
+        }
+    }
+    EXPECT_EQ(scene.Top(parent), 100);
+    EXPECT_EQ(scene.Events().WaitingCount(), 0u);
+}
+
+// With "Active", the window in front is moved once and then left where the
+// user puts it, with events as with the poll alone.
+TEST(WindowEventsTest, TheRepeatRuleAndActiveBehaveAsWithThePollAlone) {
+    for (const bool events : {true, false}) {
+        for (const bool active : {true, false}) {
+            SCOPED_TRACE(std::string(events ? "events" : "poll") + (active ? ", Active" : ""));
+            EventScene scene;
+            if (!events)
+                scene.desk.removeExport("user32.dll", "SetWinEventHook");
+            scene.Launch({"/w", "/S"}, active ? "Active=1\r\n" : "");
+            const Hwnd window = scene.Open(0);
+            scene.desk.setForeground(window);
+            scene.desk.advance(2 * kTick);
+            EXPECT_EQ(scene.Top(window), 30);
+            // The user drags it back under the taskbar while it stays in front.
+            scene.desk.moveWindow(window, {100, 0, 500, 300});
+            scene.desk.advance(2 * kTick);
+            EXPECT_EQ(scene.Top(window), active ? 0 : 30);
+            // Hidden and shown again while in front: a new look, as a pass gives it.
+            scene.desk.moveWindow(window, {100, 0, 500, 300});
+            scene.desk.showWindow(window, sw::HIDE);
+            scene.desk.advance(kTick);
+            scene.desk.showWindow(window, sw::SHOW);
+            scene.desk.setForeground(window);
+            scene.desk.advance(2 * kTick);
+            EXPECT_EQ(scene.Top(window), active ? 0 : 30);
+        }
+    }
+}
+
+TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved) {
+    EventScene scene;
+    scene.Launch();
+    std::vector<Hwnd> kept;
+    std::size_t mostWaiting = 0;
+    const std::uint64_t start = scene.desk.now();
+    for (int i = 0; i < 1000; ++i) {
+        scene.desk.at(start + static_cast<std::uint64_t>(i), [&, i] {
+            const Hwnd window = scene.Open(i % 2 == 0 ? 0 : 200, i % 3 != 0);
+            if (i % 11 == 0)
+                scene.desk.window(window).titleW = u"renamed";
+            if (i % 7 == 0) {
+                scene.desk.destroyWindow(window); // gone before its turn
+            } else {
+                kept.push_back(window);
+                if (i % 3 == 0)
+                    scene.desk.showWindow(window, sw::SHOW);
+            }
+            mostWaiting = std::max(mostWaiting, scene.Events().WaitingCount());
+        });
+    }
+    scene.desk.advance(1000 + 2 * kTick);
+    EXPECT_LE(mostWaiting, WindowEvents::kCapacity);
+    for (const Hwnd window : kept)
+        EXPECT_GE(scene.Top(window), 30) << window;
+    // Back to idle within a second: nothing waits, no re-look timer runs.
+    scene.desk.advance(1000);
+    EXPECT_EQ(scene.Events().WaitingCount(), 0u);
+    EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+}
+
+} // namespace
+} // namespace vm
