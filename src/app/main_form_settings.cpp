@@ -50,6 +50,14 @@ void TMainForm::PPConfigClick() {
 
 void TMainForm::FormShow() {
     IWindowSystem& win = context_.platform.win;
+    PlaceSettingsWindow();
+    win.SetFocus(controls_.Slider.Window());
+    SetAppButtonVisible(win, appWindow_, true);
+    win.ShowWindow(appWindow_, sw::HIDE);
+}
+
+void TMainForm::PlaceSettingsWindow() {
+    IWindowSystem& win = context_.platform.win;
     monitors_.Refresh(win);
     const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
     if (MonitorIndexOfWindow(win, monitors_, window_) != index)
@@ -71,9 +79,6 @@ void TMainForm::FormShow() {
             win.SetWindowPos(window_, hwnd_pos::TOP, left, top, 0, 0,
                              swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
     }
-    win.SetFocus(controls_.Slider.Window());
-    SetAppButtonVisible(win, appWindow_, true);
-    win.ShowWindow(appWindow_, sw::HIDE);
 }
 
 void TMainForm::FormHide() {
