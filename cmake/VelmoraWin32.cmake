@@ -123,4 +123,14 @@ if(VELMORA_E2E_SOURCES)
         EXTRA_ARGS --gtest_color=no
         PROPERTIES TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE
                    RESOURCE_LOCK wine_desktop)
+    # The high-DPI cases again, in a Wine prefix of their own whose LogPixels is 144 (they
+    # skip themselves in the shared prefix above).
+    add_test(NAME e2e_dpi144
+        COMMAND ${CMAKE_COMMAND} -E env VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/wine-dpi144
+                VELMORA_WINE_DPI=144
+                ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
+                --gtest_color=no --gtest_filter=HighDpi.*)
+    set_tests_properties(e2e_dpi144 PROPERTIES
+        TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
+        FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
 endif()

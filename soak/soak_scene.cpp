@@ -355,6 +355,7 @@ void SoakScene::CreateWindow() {
     const Hwnd window = desk.addWindow(spec);
     if (spec.refusesMoves)
         refusing_.insert(window);
+    placedTop_[window] = top;
     ++windowsCreated;
     Note("create " + Hex(window) + " '" + spec.className + "' at " + std::to_string(left) + "," +
          std::to_string(top));
@@ -366,6 +367,7 @@ void SoakScene::DestroyWindow() {
         return;
     Note("destroy " + Hex(window));
     refusing_.erase(window);
+    placedTop_.erase(window);
     ++windowsDestroyed;
     desk.destroyWindow(window);
 }
@@ -384,7 +386,11 @@ void SoakScene::MoveUnderTaskbar(Hwnd window) {
     if (window == 0)
         return;
     sim::SimWindow& w = desk.window(window);
-    const int top = Between(-40, taskbar.thickness + 5);
+    int top = Between(-40, taskbar.thickness + 5);
+    const auto placed = placedTop_.find(window);
+    if (placed != placedTop_.end() && placed->second == top)
+        ++top;
+    placedTop_[window] = top;
     const Rect r = w.rect;
     Note("move " + Hex(window) + " to top " + std::to_string(top));
     desk.moveWindow(window, {r.left, top, r.right, top + r.Height()});

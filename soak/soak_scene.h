@@ -156,6 +156,10 @@ private:
     std::vector<std::uint32_t> processes_;
     std::map<std::uint32_t, std::string> exes_;
     std::set<Hwnd> refusing_;
+    // The top the scene last gave each window. A window put back exactly
+    // where it was before the program moved it would look to the program as
+    // if the move had no effect, and be left alone by design.
+    std::map<Hwnd, int> placedTop_;
     HMonitor primaryMonitor_ = 0;
     std::deque<std::string> recent_;
     std::uint64_t handEdits_ = 0;

@@ -38,14 +38,15 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
+    if (window_ != 0) {
+        const std::uint32_t dpi = win.GetDpiForWindow(window_);
+        dpi_ = dpi != 0 ? dpi : kDesignDpi;
+        SizeForDpi();
+    }
     vistaThemed_ = IsVistaThemed();
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
-    trayImages_.LoadDefaults();
-    // The reset buttons show the built-in images themselves; the images
-    // outlive the window, which goes first in the destructor.
-    for (std::size_t i = 0; i < kTrayImageCount; ++i)
-        controls_.BtnDefult[i].SetGlyph(trayImages_.Default(static_cast<IconState>(i)));
+    LoadDefaultGlyphs();
     trayIcon_.Bind(context_.platform, trayImages_, window_);
     trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
@@ -173,6 +174,14 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
             if (wParam != 0 && lParam == 0) {
                 context_.platform.win.SetForegroundWindow(appWindow_);
                 context_.platform.win.SetForegroundWindow(window_);
+            }
+            return 0;
+        case wm::DPICHANGED:
+            if (lParam != 0) {
+                const Rect suggested = *reinterpret_cast<const Rect*>(lParam);
+                Guarded([&] {
+                    FormDpiChanged(static_cast<std::uint32_t>(wParam & 0xFFFFu), suggested);
+                });
             }
             return 0;
         case wm::UPDATEUISTATE:

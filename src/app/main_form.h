@@ -59,6 +59,9 @@ public:
     void CreateControls();
     void FormShow();
     void FormHide();
+    // The window moved to a monitor of another scale, or the scale changed:
+    // it is laid out again at the new DPI (main_form_dpi.cpp).
+    void FormDpiChanged(std::uint32_t dpi, const Rect& suggested);
     void BtnOKClick();
     void BtnCancelClick();
     void BtnAddClick();
@@ -82,12 +85,18 @@ public:
     Timer& WatchTimer() { return timer_; }
     const WindowEvents& Events() const { return *windowEvents_; }
     Form& SettingsWindow() { return settingsWindow_; }
+    std::uint32_t Dpi() const { return dpi_; }
 
 private:
     // The caption of the message boxes about the settings file.
     static constexpr char kMessageCaption[] = "Velmora!";
 
     std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    // Centred on the taskbar's monitor, its top at the watch position.
+    void PlaceSettingsWindow();
+    // The window's size and the built-in glyphs for dpi_.
+    void SizeForDpi();
+    void LoadDefaultGlyphs();
     // Runs an event handler; an error escaping it goes to the error hook.
     template <typename F>
     void Guarded(F&& handler);
@@ -139,6 +148,8 @@ private:
     MainFormLayout layout_;
     ShortcutRegistration shortcuts_;
     Hwnd window_ = 0;
+    // The DPI the settings window is laid out for.
+    std::uint32_t dpi_ = kDesignDpi;
     // The application is active: the title strip shows the active colours.
     bool appActive_ = true;
     // Keyboard cues changed; the window repaints at the next quiet moment.

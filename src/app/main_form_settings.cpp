@@ -54,7 +54,7 @@ void TMainForm::CreateControls() {
     controlsCreated_ = true;
     IWindowSystem& win = context_.platform.win;
     win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
-    layout_.Create(window_, controls_, router_);
+    layout_.Create(window_, controls_, router_, dpi_);
     // The lines were measured before the lists had their font.
     UpdateListHorizontalExtent(controls_.ListBoxDisable);
     UpdateListHorizontalExtent(controls_.ListBoxLog);
@@ -63,6 +63,14 @@ void TMainForm::CreateControls() {
 void TMainForm::FormShow() {
     IWindowSystem& win = context_.platform.win;
     CreateControls();
+    PlaceSettingsWindow();
+    win.SetFocus(controls_.Slider.Window());
+    SetAppButtonVisible(win, appWindow_, true);
+    win.ShowWindow(appWindow_, sw::HIDE);
+}
+
+void TMainForm::PlaceSettingsWindow() {
+    IWindowSystem& win = context_.platform.win;
     monitors_.Refresh(win);
     const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
     if (MonitorIndexOfWindow(win, monitors_, window_) != index)
@@ -84,9 +92,6 @@ void TMainForm::FormShow() {
             win.SetWindowPos(window_, hwnd_pos::TOP, left, top, 0, 0,
                              swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
     }
-    win.SetFocus(controls_.Slider.Window());
-    SetAppButtonVisible(win, appWindow_, true);
-    win.ShowWindow(appWindow_, sw::HIDE);
 }
 
 void TMainForm::FormHide() {

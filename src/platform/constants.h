@@ -109,6 +109,9 @@ inline constexpr int CYVIRTUALSCREEN = 79;
 inline constexpr int CMONITORS = 80;
 } // namespace sm
 
+// The DPI every pixel size of the design is given at (100 %).
+inline constexpr std::uint32_t kDesignDpi = 96;
+
 namespace wm {
 inline constexpr std::uint32_t NULL_ = 0x0000u;
 inline constexpr std::uint32_t DESTROY = 0x0002u;
@@ -118,6 +121,8 @@ inline constexpr std::uint32_t SETTEXT = 0x000Cu;
 inline constexpr std::uint32_t GETTEXT = 0x000Du;
 inline constexpr std::uint32_t GETTEXTLENGTH = 0x000Eu;
 inline constexpr std::uint32_t CLOSE = 0x0010u;
+// wParam: the new DPI in both halves; lParam: the suggested window rectangle.
+inline constexpr std::uint32_t DPICHANGED = 0x02E0u;
 inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;

@@ -36,6 +36,12 @@ inline std::int32_t ClampedDifference(std::int32_t a, std::int32_t b) {
         d, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// A sum of such coordinates, formed wide, held to the 32-bit range.
+inline std::int32_t ClampToInt32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;

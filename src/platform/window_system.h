@@ -53,6 +53,9 @@ public:
     virtual Hwnd GetParent(Hwnd window) = 0;
     virtual Hwnd GetDesktopWindow() = 0;
     virtual int GetSystemMetrics(int index) = 0;
+    // The DPI the window is drawn at: its monitor's where Windows scales
+    // per monitor (8.1 on), else the system's.
+    virtual std::uint32_t GetDpiForWindow(Hwnd window) = 0;
     virtual bool GetCursorPos(Point& point) = 0;
 
     // Changes to any window.

@@ -39,6 +39,7 @@ struct WindowBounds {
     std::int32_t top = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
+    bool operator==(const WindowBounds&) const = default;
 };
 // False, with nothing written, for a parked window; otherwise writes the
 // bounds and returns whether GetWindowRect succeeded.

@@ -5,6 +5,7 @@
 
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
+#include "ui/dpi_scale.h"
 
 namespace vm {
 
@@ -33,7 +34,8 @@ constexpr Origin kGroup4 = Origin{460, 10} + kBody;
 constexpr Origin kGroup5 = Origin{460, 285} + kBody;
 constexpr Origin kPanel1 = Origin{1, 360} + kBody;
 
-struct Item {
+// A row of the design table: the place is relative to the area.
+struct DesignRow {
     Control* control;
     Origin area;
     ControlPlacement place;
@@ -43,35 +45,22 @@ struct Item {
     int id = 0; // 0: the next free one
 };
 
-} // namespace
-
-MainFormLayout::~MainFormLayout() {
-    for (const auto& [key, font] : fonts_)
-        win_.DeleteObject(font);
+// Every edge scaled on its own, so the sizes follow from the edges.
+ControlPlacement Scaled(const ControlPlacement& place, std::uint32_t dpi) {
+    ControlPlacement scaled = place;
+    scaled.x = ScaleToDpi(place.x, dpi);
+    scaled.y = ScaleToDpi(place.y, dpi);
+    scaled.width = ScaleToDpi(place.x + place.width, dpi) - scaled.x;
+    scaled.height = ScaleToDpi(place.y + place.height, dpi) - scaled.y;
+    return scaled;
 }
 
-HFont MainFormLayout::Font(const char* face, int height, bool bold) {
-    const auto key = std::make_tuple(std::string(face), height, bold);
-    const auto found = fonts_.find(key);
-    if (found != fonts_.end())
-        return found->second;
-    LogFontA lf;
-    lf.lfHeight = -height;
-    lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
-    lf.lfCharSet = kShiftJisCharset;
-    std::strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
-    const HFont font = win_.CreateFontIndirectA(lf);
-    if (font != 0)
-        fonts_.emplace(key, font);
-    return font;
-}
-
-bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router) {
+std::vector<DesignRow> DesignTable(MainFormControls& c) {
     constexpr Origin kForm{0, 0};
     const std::uint32_t edge = ws_ex::CLIENTEDGE;
     const std::uint32_t numeric = es::READONLY;
     const std::uint32_t glyph = bs::TOP | bs::MULTILINE;
-    const std::vector<Item> items{
+    std::vector<DesignRow> items{
         {&c.TextCap, kForm, {0, 0, 632, 23, ss::CENTER | ss::CENTERIMAGE | ss::SUNKEN}, 19, true},
 
         {&c.GroupBox1, kGroup1, {0, 0, 315, 180, ws::GROUP}, kControlFont, true},
@@ -136,16 +125,55 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
          id_::OK},
         {&c.BtnCancel, kPanel1, {545, 30, 75, 30}, kControlFont, false, kUiGothic, id_::CANCEL},
     };
+    return items;
+}
+
+constexpr int kThumbLength = 30;
+
+} // namespace
+
+MainFormLayout::~MainFormLayout() {
+    DeleteFonts(fonts_);
+}
+
+HFont MainFormLayout::Font(Fonts& fonts, const Item& item, std::uint32_t dpi) {
+    const int height = ScaleToDpi(item.fontHeight, dpi);
+    const auto key = std::make_tuple(std::string(item.face), height, item.bold);
+    const auto found = fonts.find(key);
+    if (found != fonts.end())
+        return found->second;
+    LogFontA lf;
+    lf.lfHeight = -height;
+    lf.lfWeight = item.bold ? fw::BOLD : fw::NORMAL;
+    lf.lfCharSet = kShiftJisCharset;
+    std::strncpy(lf.lfFaceName, item.face, sizeof lf.lfFaceName - 1);
+    const HFont font = win_.CreateFontIndirectA(lf);
+    if (font != 0)
+        fonts.emplace(key, font);
+    return font;
+}
+
+void MainFormLayout::DeleteFonts(Fonts& fonts) {
+    for (const auto& [key, font] : fonts)
+        win_.DeleteObject(font);
+    fonts.clear();
+}
+
+bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router,
+                            std::uint32_t dpi) {
+    items_.clear();
+    slider_ = &c.Slider;
     int nextId = kFirstControlId;
-    for (const Item& item : items) {
-        ControlPlacement place = item.place;
-        place.x += item.area.x;
-        place.y += item.area.y;
-        const int id = item.id != 0 ? item.id : nextId++;
-        if (!router.Create(*item.control, win_, form, id, place))
+    for (const DesignRow& row : DesignTable(c)) {
+        ControlPlacement place = row.place;
+        place.x += row.area.x;
+        place.y += row.area.y;
+        const int id = row.id != 0 ? row.id : nextId++;
+        const Item& item =
+            items_.emplace_back(Item{row.control, place, row.fontHeight, row.bold, row.face, id});
+        if (!router.Create(*item.control, win_, form, id, Scaled(place, dpi)))
             return false;
-        const HFont font = Font(item.face, item.fontHeight, item.bold);
-        win_.SendMessageA(item.control->Window(), wm::SETFONT, font, 0);
+        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi), 0);
     }
     // The lists scroll sideways over their widest line in their own font.
     for (ListBox* list : {&c.ListBoxDisable, &c.ListBoxLog}) {
@@ -153,10 +181,28 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
             return TextWidthInWindowFont(win, list->Window(), text);
         };
     }
-    // The slider: a thumb 30 pixels long and a tick every 4 positions.
-    win_.SendMessageA(c.Slider.Window(), tbm::SETTHUMBLENGTH, 30, 0);
+    // The slider: a thumb 30 pixels long at 96 DPI and a tick every 4 positions.
+    SetThumbLength(dpi);
     win_.SendMessageA(c.Slider.Window(), tbm::SETTICFREQ, 4, 0);
     return true;
+}
+
+void MainFormLayout::Rescale(std::uint32_t dpi) {
+    // The old fonts go once no control uses them any more.
+    Fonts old;
+    old.swap(fonts_);
+    for (const Item& item : items_) {
+        const ControlPlacement place = Scaled(item.place, dpi);
+        win_.MoveWindow(item.control->Window(), place.x, place.y, place.width, place.height, true);
+        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi), 1);
+    }
+    SetThumbLength(dpi);
+    DeleteFonts(old);
+}
+
+void MainFormLayout::SetThumbLength(std::uint32_t dpi) {
+    if (slider_ != nullptr && slider_->Window() != 0)
+        win_.SendMessageA(slider_->Window(), tbm::SETTHUMBLENGTH, ScaleToDpi(kThumbLength, dpi), 0);
 }
 
 } // namespace vm

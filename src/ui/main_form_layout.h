@@ -3,9 +3,11 @@
 // the fonts and deletes them with itself.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/window_system.h"
 #include "ui/control_router.h"
@@ -13,7 +15,8 @@
 
 namespace vm {
 
-// The window's client size.
+// The window's client size at 96 DPI; at other DPIs it scales as the
+// controls do (ScaleToDpi).
 inline constexpr int kMainFormWidth = 632;
 inline constexpr int kMainFormHeight = 469;
 
@@ -24,15 +27,32 @@ public:
     MainFormLayout(const MainFormLayout&) = delete;
     MainFormLayout& operator=(const MainFormLayout&) = delete;
 
-    // Creates every control inside form and routes its notifications;
-    // false when the system refused one.
-    bool Create(Hwnd form, MainFormControls& controls, ControlRouter& router);
+    // Creates every control inside form, at its place and font for dpi,
+    // and routes its notifications; false when the system refused one.
+    bool Create(Hwnd form, MainFormControls& controls, ControlRouter& router, std::uint32_t dpi);
+    // Lays the controls out again for another DPI, with fonts of that size.
+    void Rescale(std::uint32_t dpi);
 
 private:
-    HFont Font(const char* face, int height, bool bold);
+    // One control of the design: its place at 96 DPI in the window's client
+    // area, and its font.
+    struct Item {
+        Control* control;
+        ControlPlacement place;
+        int fontHeight;
+        bool bold;
+        const char* face;
+        int id;
+    };
+    using Fonts = std::map<std::tuple<std::string, int, bool>, HFont>;
+    HFont Font(Fonts& fonts, const Item& item, std::uint32_t dpi);
+    void DeleteFonts(Fonts& fonts);
+    void SetThumbLength(std::uint32_t dpi);
 
     IWindowSystem& win_;
-    std::map<std::tuple<std::string, int, bool>, HFont> fonts_;
+    std::vector<Item> items_;
+    Control* slider_ = nullptr;
+    Fonts fonts_;
 };
 
 } // namespace vm

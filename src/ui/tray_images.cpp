@@ -19,12 +19,17 @@ TrayImages::~TrayImages() {
     }
 }
 
-void TrayImages::LoadDefaults() {
+std::vector<HIcon> TrayImages::LoadDefaults(int size) {
+    std::vector<HIcon> replaced;
     for (std::size_t i = 0; i < kTrayImageCount; ++i) {
-        if (defaults_[i] == 0)
-            defaults_[i] = win_.LoadImageA(kDefaultResources[i], image::ICON, kTrayImageSize,
-                                           kTrayImageSize, 0);
+        if (defaults_[i] != 0 && size == defaultSize_)
+            continue;
+        if (defaults_[i] != 0)
+            replaced.push_back(defaults_[i]);
+        defaults_[i] = win_.LoadImageA(kDefaultResources[i], image::ICON, size, size, 0);
     }
+    defaultSize_ = size;
+    return replaced;
 }
 
 void TrayImages::Clear() {

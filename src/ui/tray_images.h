@@ -17,6 +17,7 @@ namespace vm {
 enum class IconState { Normal = 0, Moving = 1, Stopped = 2 };
 
 inline constexpr std::size_t kTrayImageCount = 3;
+// At 96 DPI; the built-in images are loaded at the size for the window's DPI.
 inline constexpr int kTrayImageSize = 32;
 
 class TrayImages {
@@ -26,8 +27,10 @@ public:
     TrayImages(const TrayImages&) = delete;
     TrayImages& operator=(const TrayImages&) = delete;
 
-    // Loads the built-in images from the resources.
-    void LoadDefaults();
+    // Loads the built-in images from the resources at size pixels. Images
+    // of another size it held are handed back, to be destroyed once nothing
+    // shows them any more.
+    std::vector<HIcon> LoadDefaults(int size);
     // Empties the images in use, destroying them.
     void Clear();
     // Empties the images in use and hands them over, to be destroyed once
@@ -47,6 +50,7 @@ public:
 private:
     IWindowSystem& win_;
     std::array<HIcon, kTrayImageCount> defaults_{};
+    int defaultSize_ = 0;
     std::vector<HIcon> custom_;
 };
 

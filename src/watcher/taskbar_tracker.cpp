@@ -1,14 +1,13 @@
 #include "watcher/taskbar_tracker.h"
 
-#include <algorithm>
 #include <array>
-#include <limits>
 #include <string>
 #include <utility>
 
 #include "platform/constants.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
+#include "watcher/secondary_taskbars.h"
 
 namespace vm {
 
@@ -19,13 +18,6 @@ constexpr char kTaskbarClass[] = "Shell_TrayWnd";
 constexpr int kTaskbarRetries = 600;
 constexpr std::uint32_t kTaskbarRetryMs = 100;
 constexpr std::int16_t kOpaque = 100;
-
-// The shell's and other programs' coordinates are outside input: sums of
-// them are formed wide and kept in range.
-std::int32_t ClampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 TaskbarEdge EdgeOf(std::uint32_t shellEdge) {
     switch (shellEdge) {
@@ -117,6 +109,9 @@ void TaskbarTracker::Track(const Rect& appBar) {
     SetTrackedItemsVisible(true);
     FollowBand(appBar);
     UpdateWatchLine();
+    taskbar_.Secondary =
+        FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle, ReservesBand(),
+                              static_cast<std::int32_t>(controls_.Slider.Position()));
 }
 
 void TaskbarTracker::Resume() {
@@ -148,7 +143,7 @@ void TaskbarTracker::UpdateWatchLine() {
     UpdateOptionStates();
     // The reserve-area option counts the whole band even while the
     // auto-hidden taskbar is slid away.
-    const bool reserve = controls_.PPHideON.Checked() && controls_.PPHideON.Enabled();
+    const bool reserve = ReservesBand();
     if (reserve) {
         bar.top = 0;
         bar.height = taskbar_.AppBarBottom;
@@ -158,6 +153,10 @@ void TaskbarTracker::UpdateWatchLine() {
         return;
     taskbar_.WatchLine = ClampToInt32(std::int64_t{bar.top} + bar.height +
                                       std::int64_t{controls_.Slider.Position()});
+}
+
+bool TaskbarTracker::ReservesBand() const {
+    return controls_.PPHideON.Checked() && controls_.PPHideON.Enabled();
 }
 
 void TaskbarTracker::UpdateOptionStates() {
@@ -171,6 +170,7 @@ void TaskbarTracker::UpdateOptionStates() {
 void TaskbarTracker::Suspend() {
     // Hiding PPEnabled stops windows reaching the handler.
     SetTrackedItemsVisible(false);
+    taskbar_.Secondary.clear();
     if (context_.commandLine.IsQuick() && controls_.LabelTans.Enabled())
         ForceTranslucency(kOpaque);
     if (settingsWindow_.Visible() && hooks_.BtnCancelClick)

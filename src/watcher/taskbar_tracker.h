@@ -48,6 +48,8 @@ private:
     void Resume();
     void FollowBand(const Rect& appBar);
     void UpdateOptionStates();
+    // The reserve-area option, offered only for an auto-hidden taskbar.
+    bool ReservesBand() const;
     void UpdateWatchLine();
     void Suspend();
     void SetTrackedItemsVisible(bool visible);

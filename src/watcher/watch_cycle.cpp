@@ -21,6 +21,7 @@ void WatchCycle::TimerTimer() {
         hooks_.CloseController();
         return;
     }
+    handler_.VerifyMoves();
     hooks_.CheckTaskbarReveal();
     hooks_.ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), false);
     CountWindows();
@@ -86,6 +87,7 @@ void WatchCycle::RunFullPass() {
     // Monitors come and go with display changes; the list is cheap to read.
     monitors_.Refresh(context_.platform.win);
     tracker_.CheckTaskbar();
+    handler_.ForgetGoneWindows();
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);

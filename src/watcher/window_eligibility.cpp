@@ -34,7 +34,7 @@ std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, LazyIdentity& 
     WindowBounds bounds;
     if (!GetWindowBounds(win, window, bounds))
         return std::nullopt;
-    if (!AboveWatchLine(bounds))
+    if (BelowEveryWatchLine(bounds))
         return std::nullopt;
     if (MaximizedNotWanted(window))
         return std::nullopt;
@@ -46,12 +46,14 @@ std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, LazyIdentity& 
     // The style is read again: the window may have changed meanwhile.
     if (HasNoFrameStyle(win, window))
         return std::nullopt;
-    if (MaximizedNearWatchLine(window, bounds))
-        return std::nullopt;
     if (!IsOnKnownMonitor(window))
         return std::nullopt;
-    const std::optional<int> monitorIndex = SharedMonitorIndex(window);
-    if (!monitorIndex)
+    std::optional<Candidate> candidate = WatchedMonitor(window);
+    if (!candidate)
+        return std::nullopt;
+    if (bounds.top >= candidate->watchLine)
+        return std::nullopt;
+    if (MaximizedNearWatchLine(window, bounds, candidate->watchLine))
         return std::nullopt;
     // The application-bar rectangle is a question to the shell.
     if (OffTheOnlyScreen(bounds))
@@ -66,14 +68,18 @@ std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, LazyIdentity& 
     // names a window that met every other rule.
     if (RefusedAsRepeat(window, foreground))
         return std::nullopt;
-    return Candidate{bounds, *monitorIndex};
+    candidate->bounds = bounds;
+    return candidate;
 }
 
 bool WindowEligibility::TaskbarInFront() {
     // A quick pass runs from a shortcut, often clicked on the taskbar.
     if (context_.commandLine.IsQuick())
         return false;
-    return context_.platform.win.GetForegroundWindow() == taskbar_.Handle;
+    const Hwnd fg = context_.platform.win.GetForegroundWindow();
+    return fg == taskbar_.Handle ||
+           std::any_of(taskbar_.Secondary.begin(), taskbar_.Secondary.end(),
+                       [fg](const SecondaryTaskbar& bar) { return bar.Handle == fg; });
 }
 
 bool WindowEligibility::IsBuiltInExclusion(const WindowIdentity& identity) const {
@@ -107,16 +113,25 @@ bool WindowEligibility::IsOnKnownMonitor(Hwnd window) {
     return monitor != 0 && monitors_.IndexOf(monitor) >= 0;
 }
 
-std::optional<int> WindowEligibility::SharedMonitorIndex(Hwnd window) {
+std::optional<Candidate> WindowEligibility::WatchedMonitor(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
     const int taskbarIndex = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
-    if (MonitorIndexOfWindow(win, monitors_, window) != taskbarIndex)
-        return std::nullopt;
-    return taskbarIndex;
+    const int index = MonitorIndexOfWindow(win, monitors_, window);
+    if (index == taskbarIndex)
+        return Candidate{{}, index, taskbar_.WatchLine};
+    const HMonitor monitor = monitors_.At(static_cast<std::size_t>(index));
+    for (const SecondaryTaskbar& bar : taskbar_.Secondary) {
+        if (bar.Monitor == monitor)
+            return Candidate{{}, index, bar.WatchLine};
+    }
+    return std::nullopt;
 }
 
-bool WindowEligibility::AboveWatchLine(const WindowBounds& bounds) const {
-    return bounds.top < taskbar_.WatchLine;
+bool WindowEligibility::BelowEveryWatchLine(const WindowBounds& bounds) const {
+    std::int32_t lowest = taskbar_.WatchLine;
+    for (const SecondaryTaskbar& bar : taskbar_.Secondary)
+        lowest = std::max(lowest, bar.WatchLine);
+    return bounds.top >= lowest;
 }
 
 bool WindowEligibility::OffTheOnlyScreen(const WindowBounds& bounds) {
@@ -138,12 +153,13 @@ bool WindowEligibility::IsFixedFullScreen(const WindowBounds& bounds, std::int32
            bounds.height >= win.GetSystemMetrics(sm::CYSCREEN) && !sizable;
 }
 
-bool WindowEligibility::MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds) {
+bool WindowEligibility::MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds,
+                                               std::int32_t watchLine) {
     // A maximized window's frame lies above its work area by one sizing
     // border; only a window higher than that reaches into the band.
     IWindowSystem& win = context_.platform.win;
     const int frame = win.GetSystemMetrics(sm::CYFRAME);
-    return win.IsZoomed(window) && bounds.top >= std::int64_t{taskbar_.WatchLine} - frame;
+    return win.IsZoomed(window) && bounds.top >= std::int64_t{watchLine} - frame;
 }
 
 bool WindowEligibility::RefusedAsRepeat(Hwnd window, Hwnd foreground) {

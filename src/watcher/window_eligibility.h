@@ -21,8 +21,10 @@ namespace vm {
 // A window that passed every rule, with what the rules measured of it.
 struct Candidate {
     WindowBounds bounds;
-    // The monitor the window shares with the taskbar.
+    // The monitor the window shares with the taskbar, or whose own top
+    // taskbar watches it, and that monitor's watch line.
     int monitorIndex = 0;
+    std::int32_t watchLine = 0;
 };
 
 class WindowEligibility {
@@ -44,11 +46,15 @@ private:
     bool IsScreenSaver(const WindowIdentity& identity) const;
     bool IsIgnored(const WindowIdentity& identity) const;
     bool IsOnKnownMonitor(Hwnd window);
-    std::optional<int> SharedMonitorIndex(Hwnd window);
-    bool AboveWatchLine(const WindowBounds& bounds) const;
+    // The window's monitor with its watch line: the main taskbar's, or
+    // one that has a top taskbar of its own.
+    std::optional<Candidate> WatchedMonitor(Hwnd window);
+    // Whether the window's top is at or below the watch line of every
+    // watched monitor, the one test that needs no monitor look-up.
+    bool BelowEveryWatchLine(const WindowBounds& bounds) const;
     bool OffTheOnlyScreen(const WindowBounds& bounds);
     bool IsFixedFullScreen(const WindowBounds& bounds, std::int32_t style);
-    bool MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds);
+    bool MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds, std::int32_t watchLine);
     bool RefusedAsRepeat(Hwnd window, Hwnd foreground);
 
     ProgramContext& context_;

@@ -7,18 +7,32 @@ namespace vm {
 WindowHandler::WindowHandler(ProgramContext& context, MainFormControls& controls,
                              TaskbarInfo& taskbar, WatchState& watch, TrayIcon& trayIcon,
                              const DisplayMonitors& monitors, TaskbarTracker& tracker)
-    : watch_(watch), eligibility_(context, controls, taskbar, watch, monitors, tracker),
-      relocation_(context, controls, taskbar, trayIcon, monitors) {}
+    : context_(context), watch_(watch),
+      eligibility_(context, controls, taskbar, watch, monitors, tracker),
+      relocation_(context, controls, trayIcon, monitors, untouchable_) {}
 
 void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     const std::optional<Candidate> candidate = eligibility_.Evaluate(window, identity, foreground);
-    if (candidate)
-        relocation_.Relocate(window, identity.Get(), *candidate);
+    if (!candidate)
+        return;
+    // A window that did not move last time is neither announced nor asked
+    // again while it stays as it was.
+    if (untouchable_.Refuses(context_.platform.win, window, candidate->bounds))
+        return;
+    relocation_.Relocate(window, identity.Get(), *candidate);
 }
 
 void WindowHandler::HandleWindow(Hwnd window, const WindowIdentity& identity) {
     LazyIdentity known(identity);
     HandleWindow(window, known, watch_.LastForeground);
+}
+
+void WindowHandler::VerifyMoves() {
+    untouchable_.VerifyAttempts(context_.platform.win);
+}
+
+void WindowHandler::ForgetGoneWindows() {
+    untouchable_.Prune(context_.platform.win);
 }
 
 } // namespace vm

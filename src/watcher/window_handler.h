@@ -10,6 +10,7 @@
 #include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/untouchable_windows.h"
 #include "watcher/watch_state.h"
 #include "watcher/window_eligibility.h"
 #include "watcher/window_relocation.h"
@@ -27,9 +28,15 @@ public:
     void HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground);
     // With a known identity, as a full pass that a tick started.
     void HandleWindow(Hwnd window, const WindowIdentity& identity);
+    // At every tick: whether the moves of the last pass took effect.
+    void VerifyMoves();
+    // At every full pass: windows that are gone leave the memory of refusals.
+    void ForgetGoneWindows();
 
 private:
+    ProgramContext& context_;
     const WatchState& watch_;
+    UntouchableWindows untouchable_;
     WindowEligibility eligibility_;
     WindowRelocation relocation_;
 };

@@ -22,10 +22,10 @@ constexpr std::uint32_t kTitleTimeoutMs = 500;
 } // namespace
 
 WindowRelocation::WindowRelocation(ProgramContext& context, MainFormControls& controls,
-                                   const TaskbarInfo& taskbar, TrayIcon& trayIcon,
-                                   const DisplayMonitors& monitors)
-    : context_(context), controls_(controls), taskbar_(taskbar), trayIcon_(trayIcon),
-      monitors_(monitors) {}
+                                   TrayIcon& trayIcon, const DisplayMonitors& monitors,
+                                   UntouchableWindows& untouchable)
+    : context_(context), controls_(controls), trayIcon_(trayIcon), monitors_(monitors),
+      untouchable_(untouchable) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
@@ -34,7 +34,7 @@ void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
     // A monitor that went away since the rules ran leaves the window as it is.
     const std::optional<WindowBounds> target = NewBounds(identity, candidate);
     if (target)
-        Act(window, *target);
+        Act(window, candidate.bounds, *target);
 }
 
 void WindowRelocation::Announce(Hwnd window, const WindowIdentity& identity) {
@@ -83,7 +83,7 @@ std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& id
     IWindowSystem& win = context_.platform.win;
     const WindowBounds& bounds = candidate.bounds;
     std::int32_t left = bounds.left;
-    std::int32_t top = taskbar_.WatchLine;
+    std::int32_t top = candidate.watchLine;
     std::int32_t height = bounds.height;
     if (controls_.PPDialog.Checked() && identity.ClassName == kDialogClass) {
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
@@ -97,25 +97,26 @@ std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& id
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
         if (!work)
             return std::nullopt;
-        const std::int64_t room = std::llabs(std::int64_t{work->bottom} - taskbar_.WatchLine);
+        const std::int64_t room = std::llabs(std::int64_t{work->bottom} - candidate.watchLine);
         if (room < height)
             height = static_cast<std::int32_t>(room);
     }
     return WindowBounds{left, top, bounds.width, height};
 }
 
-void WindowRelocation::Act(Hwnd window, const WindowBounds& target) {
+void WindowRelocation::Act(Hwnd window, const WindowBounds& before, const WindowBounds& target) {
     IWindowSystem& win = context_.platform.win;
     // A restored window is left where its normal rectangle puts it; a later
     // pass finds it again if that still reaches above the watch line.
     // Both requests go to the window's own thread without waiting for it, so
     // a program that no longer answers cannot hold this one up.
-    if (win.IsZoomed(window) && controls_.PPMax.Checked() && controls_.PPRestore.Checked()) {
-        win.ShowWindowAsync(window, sw::RESTORE);
-        return;
-    }
-    win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width, target.height,
-                     swp::NOZORDER | swp::NOACTIVATE | swp::ASYNCWINDOWPOS);
+    const bool taken =
+        win.IsZoomed(window) && controls_.PPMax.Checked() && controls_.PPRestore.Checked()
+            ? win.ShowWindowAsync(window, sw::RESTORE)
+            : win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width,
+                               target.height,
+                               swp::NOZORDER | swp::NOACTIVATE | swp::ASYNCWINDOWPOS);
+    untouchable_.Attempted(win, window, before, taken);
 }
 
 } // namespace vm

@@ -14,16 +14,15 @@
 #include "sys/window_identity.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"
-#include "watcher/taskbar_info.h"
+#include "watcher/untouchable_windows.h"
 #include "watcher/window_eligibility.h"
 
 namespace vm {
 
 class WindowRelocation {
 public:
-    WindowRelocation(ProgramContext& context, MainFormControls& controls,
-                     const TaskbarInfo& taskbar, TrayIcon& trayIcon,
-                     const DisplayMonitors& monitors);
+    WindowRelocation(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
+                     const DisplayMonitors& monitors, UntouchableWindows& untouchable);
 
     void Relocate(Hwnd window, const WindowIdentity& identity, const Candidate& candidate);
 
@@ -35,13 +34,13 @@ private:
     // Nothing when the work area it needs cannot be read.
     std::optional<WindowBounds> NewBounds(const WindowIdentity& identity,
                                           const Candidate& candidate);
-    void Act(Hwnd window, const WindowBounds& target);
+    void Act(Hwnd window, const WindowBounds& before, const WindowBounds& target);
 
     ProgramContext& context_;
     MainFormControls& controls_;
-    const TaskbarInfo& taskbar_;
     TrayIcon& trayIcon_;
     const DisplayMonitors& monitors_;
+    UntouchableWindows& untouchable_;
 };
 
 } // namespace vm

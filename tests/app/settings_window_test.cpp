@@ -339,3 +339,51 @@ TEST_F(SettingsWindowTest,
 
 } // namespace
 } // namespace vm
+
+namespace vm {
+namespace {
+
+TEST_F(SettingsWindowTest, ScalesWithTheDpiOfItsMonitorAndLaysItselfOutAgainOnAChange) {
+    // Created on the primary monitor at 96 DPI; the taskbar is on the second,
+    // at 144 DPI, where the window opens.
+    desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+    const HMonitor second = desk.addMonitor({1024, 0, 2560, 960}, {1024, 45, 2560, 960}, 144);
+    desk.addTaskbar({.rect = {1024, 0, 2560, 45}});
+    Start("[Config]\r\nTray=0\r\n", false);
+    EXPECT_EQ(WindowRect(), (Rect{0, 0, 632, 469}));
+    C().PPConfig.Click();
+    EXPECT_EQ(WindowRect(), (Rect{1318, 45, 1318 + 948, 45 + 704}));
+    struct Place {
+        const Control* control;
+        Rect rect;
+        int fontHeight;
+    };
+    // Every edge scaled by 1.5 and rounded half away from zero.
+    const Place places[] = {
+        {&C().TextCap, {0, 0, 948, 35}, 29},
+        {&C().LblBottom, {615, 155, 660, 195}, 41},
+        {&C().BtnCustom[2], {818, 335, 908, 425}, 20},
+        {&C().BtnOK, {692, 620, 804, 665}, 20},
+    };
+    for (const Place& p : places) {
+        const sim::SimWindow& child = desk.window(p.control->Window());
+        EXPECT_EQ(child.rect, p.rect) << p.control->Name();
+        const LogFontA* font = desk.font(child.control.font);
+        ASSERT_NE(font, nullptr) << p.control->Name();
+        EXPECT_EQ(font->lfHeight, -p.fontHeight) << p.control->Name();
+    }
+    EXPECT_EQ(desk.iconImage(desk.window(C().BtnDefult[0].Window()).control.image),
+              "resource:100@48");
+    const std::size_t fonts = desk.liveFonts();
+
+    // The user sets that monitor to 100 % while the window is open: laid out
+    // again, still centred with its top at the watch line.
+    desk.setMonitorDpi(second, 96);
+    EXPECT_EQ(WindowRect(), (Rect{1476, 45, 1476 + 632, 45 + 469}));
+    EXPECT_EQ(desk.window(C().BtnOK.Window()).rect, (Rect{461, 413, 536, 443}));
+    EXPECT_EQ(desk.iconImage(desk.window(C().BtnCustom[0].Window()).control.image), "resource:100");
+    EXPECT_EQ(desk.liveFonts(), fonts) << "the fonts of the old scale are gone";
+}
+
+} // namespace
+} // namespace vm

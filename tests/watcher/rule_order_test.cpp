@@ -28,8 +28,13 @@ public:
     std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& id) {
         IWindowSystem& win = s_.context->platform.win;
         const MainFormControls& c = s_.controls;
-        if (!s_.context->commandLine.IsQuick() && win.GetForegroundWindow() == s_.taskbar.Handle)
+        const Hwnd fg = win.GetForegroundWindow();
+        if (!s_.context->commandLine.IsQuick() && fg == s_.taskbar.Handle)
             return std::nullopt;
+        for (const SecondaryTaskbar& bar : s_.taskbar.Secondary) {
+            if (!s_.context->commandLine.IsQuick() && fg == bar.Handle)
+                return std::nullopt;
+        }
         if (s_.taskbar.Hidden)
             return std::nullopt;
         for (const BuiltInExclusion& row : kBuiltInExclusions) {
@@ -48,11 +53,21 @@ public:
         const HMonitor monitor = win.MonitorFromWindow(window, monitor::DEFAULTTONULL);
         if (monitor == 0 || s_.monitors.IndexOf(monitor) < 0)
             return std::nullopt;
-        const int index = MonitorIndexOfWindow(win, s_.monitors, s_.taskbar.Handle);
-        if (MonitorIndexOfWindow(win, s_.monitors, window) != index)
+        // The taskbar's monitor, or one with a top taskbar of its own.
+        const int index = MonitorIndexOfWindow(win, s_.monitors, window);
+        std::optional<std::int32_t> line;
+        if (index == MonitorIndexOfWindow(win, s_.monitors, s_.taskbar.Handle)) {
+            line = s_.taskbar.WatchLine;
+        } else {
+            for (const SecondaryTaskbar& bar : s_.taskbar.Secondary) {
+                if (bar.Monitor == s_.monitors.At(static_cast<std::size_t>(index)))
+                    line = bar.WatchLine;
+            }
+        }
+        if (!line)
             return std::nullopt;
         WindowBounds b;
-        if (!GetWindowBounds(win, window, b) || b.top >= s_.taskbar.WatchLine)
+        if (!GetWindowBounds(win, window, b) || b.top >= *line)
             return std::nullopt;
         if (s_.monitors.Count() == 1) {
             Rect appBar;
@@ -70,7 +85,7 @@ public:
         if (HasNoFrameStyle(win, window))
             return std::nullopt;
         if (win.IsZoomed(window) &&
-            b.top >= std::int64_t{s_.taskbar.WatchLine} - win.GetSystemMetrics(sm::CYFRAME))
+            b.top >= std::int64_t{*line} - win.GetSystemMetrics(sm::CYFRAME))
             return std::nullopt;
         WatchState& w = s_.watch;
         if (window != w.LastHandledWindow) {
@@ -83,7 +98,7 @@ public:
             w.LastHandledWindow = 0;
             w.RepeatCount = 0;
         }
-        return Candidate{b, index};
+        return Candidate{b, index, *line};
     }
 
 private:
@@ -92,13 +107,15 @@ private:
 
 // One desktop and its watcher; written selects the order.
 struct Side {
-    Side(bool writtenOrder, bool twoMonitors) : written(writtenOrder) {
+    Side(bool writtenOrder, bool twoMonitors, bool secondaryBar) : written(writtenOrder) {
         if (twoMonitors)
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
+        if (twoMonitors && secondaryBar)
+            scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
         if (written) {
             order.emplace(scene);
-            relocation.emplace(*scene.context, scene.controls, scene.taskbar, scene.tray,
-                               scene.monitors);
+            relocation.emplace(*scene.context, scene.controls, scene.tray, scene.monitors,
+                               untouchable);
         }
         scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
         scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");
@@ -124,7 +141,8 @@ struct Side {
                 return true;
             }
             const WindowIdentity identity = GetWindowIdentity(p, w);
-            if (const auto candidate = order->Evaluate(w, identity))
+            const auto candidate = order->Evaluate(w, identity);
+            if (candidate && !untouchable.Refuses(p.win, w, candidate->bounds))
                 relocation->Relocate(w, identity, *candidate);
             return true;
         });
@@ -159,6 +177,7 @@ struct Side {
     WatcherScene scene;
     bool written;
     std::optional<WrittenOrder> order;
+    UntouchableWindows untouchable;
     std::optional<WindowRelocation> relocation;
     std::vector<std::uint32_t> apps;
 };
@@ -224,8 +243,11 @@ void Churn(Side& side, std::mt19937& random) {
 
 TEST(RuleOrderTest, CheapFirstDecidesAsTheWrittenOrderOnRandomDesktops) {
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
-        Side cheap(false, seed % 3 == 0);
-        Side written(true, seed % 3 == 0);
+        // Every third desktop has a second monitor, every other of those
+        // with a top taskbar of its own.
+        const bool twoMonitors = seed % 3 == 0;
+        Side cheap(false, twoMonitors, seed % 2 == 0);
+        Side written(true, twoMonitors, seed % 2 == 0);
         std::mt19937 randomA(seed);
         std::mt19937 randomB(seed);
         for (int step = 0; step < 40; ++step) {

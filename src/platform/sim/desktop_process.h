@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_operating_system.h"
@@ -30,6 +32,10 @@ struct SimDesktop::Process {
     bool hung = false;      // stopped answering; the system reports its windows hung
     int sleeping = 0;       // inside Sleep: answers nothing until it returns
     std::size_t queued = 0; // posted messages waiting
+    DpiAwareness dpiAwareness = DpiAwareness::PerMonitor;
+    // Asynchronous moves and shows posted while the thread does not answer;
+    // it carries them out when it answers again.
+    std::vector<std::function<void()>> asyncRequests;
     SimWindowSystem win;
     SimShell shell;
     SimOperatingSystem os;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
@@ -69,6 +70,46 @@ const SimDesktop::Monitor* SimDesktop::findMonitor(HMonitor handle) const {
             return &monitor;
     }
     return nullptr;
+}
+
+std::uint32_t SimDesktop::monitorDpi(Rect rect) const {
+    const Monitor* monitor = findMonitor(monitorFromRect(rect, monitor::DEFAULTTONEAREST));
+    return monitor != nullptr ? monitor->dpi : kDesignDpi;
+}
+
+std::uint32_t SimDesktop::dpiFor(const SimWindow& window) const {
+    const Process* process = findProcess(window.pid);
+    const DpiAwareness awareness =
+        process != nullptr ? process->dpiAwareness : DpiAwareness::PerMonitor;
+    switch (awareness) {
+        case DpiAwareness::PerMonitor:
+            return monitorDpi(screenRect(window));
+        case DpiAwareness::System:
+            return monitors_.empty() ? kDesignDpi : monitors_.front().dpi;
+        case DpiAwareness::Unaware:
+            break;
+    }
+    return kDesignDpi;
+}
+
+void SimDesktop::followDpi(SimWindow& window) {
+    const Process* process = findProcess(window.pid);
+    if (!window.proc || window.parent != 0 || process == nullptr ||
+        process->dpiAwareness != DpiAwareness::PerMonitor)
+        return;
+    const std::uint32_t dpi = monitorDpi(window.rect);
+    if (dpi == window.dpi || window.dpi == 0 || dpi == 0)
+        return;
+    // The size the system suggests keeps the window's look at the new scale.
+    const auto scaled = [&](std::int32_t length) {
+        return static_cast<std::int32_t>((std::int64_t{length} * dpi + window.dpi / 2) /
+                                         window.dpi);
+    };
+    const Rect& r = window.rect;
+    Rect suggested{r.left, r.top, r.left + scaled(r.Width()), r.top + scaled(r.Height())};
+    window.dpi = dpi;
+    callProc(window.handle, wm::DPICHANGED, (std::uintptr_t{dpi} << 16) | dpi,
+             reinterpret_cast<std::intptr_t>(&suggested));
 }
 
 int SimDesktop::systemMetric(int index) const {

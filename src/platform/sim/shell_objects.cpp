@@ -108,7 +108,9 @@ HIcon SimWindowSystem::LoadImageA(int resourceId, std::uint32_t type, int cx, in
     desk_.logCall(pid_, "LoadImageA", resourceId, type, cx, cy, flags);
     if (type != image::ICON || desk_.iconResources_.count(resourceId) == 0)
         return 0;
-    return desk_.createIcon(pid_, "resource:" + std::to_string(resourceId));
+    // The design's 32 x 32 is the usual size and goes unmentioned.
+    const std::string size = cx == 32 || cx == 0 ? "" : "@" + std::to_string(cx);
+    return desk_.createIcon(pid_, "resource:" + std::to_string(resourceId) + size);
 }
 
 HIcon SimWindowSystem::CopyIcon(HIcon icon) {

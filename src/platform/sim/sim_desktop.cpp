@@ -29,11 +29,11 @@ SimDesktop::SimDesktop() {
 
 SimDesktop::~SimDesktop() = default;
 
-HMonitor SimDesktop::addMonitor(Rect monitor, Rect work) {
+HMonitor SimDesktop::addMonitor(Rect monitor, Rect work, std::uint32_t dpi) {
     // Never a handle of a monitor removed before.
     const HMonitor handle = nextMonitor_;
     nextMonitor_ += 2;
-    monitors_.push_back({handle, monitor, work});
+    monitors_.push_back({handle, monitor, work, dpi});
     windows_.at(kDesktopWindow)->rect = primaryRect();
     return handle;
 }
@@ -46,6 +46,22 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
         }
     }
     windows_.at(kDesktopWindow)->rect = primaryRect();
+}
+
+void SimDesktop::setMonitorDpi(HMonitor handle, std::uint32_t dpi) {
+    for (Monitor& m : monitors_) {
+        if (m.handle == handle)
+            m.dpi = dpi;
+    }
+    for (const Hwnd window : zOrder())
+        followDpi(*windows_.at(window));
+}
+
+void SimDesktop::setDpiAwareness(std::uint32_t pid, DpiAwareness awareness) {
+    Process* process = findProcess(pid);
+    if (process == nullptr)
+        throw std::out_of_range("no such process on the simulated desktop");
+    process->dpiAwareness = awareness;
 }
 
 void SimDesktop::removeMonitor(HMonitor handle) {
@@ -131,6 +147,7 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->parent = spec.parent;
     window->refusesMoves = spec.refusesMoves;
     window->keepsLayered = spec.keepsLayered;
+    window->elevated = spec.elevated;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)
         maximize(added);
@@ -178,6 +195,16 @@ void SimDesktop::setTaskbar(const TaskbarSpec& spec) {
 
 void SimDesktop::setAppBarRect(Rect rect) {
     appBarRect_ = rect;
+}
+
+Hwnd SimDesktop::addSecondaryTaskbar(Rect rect) {
+    WindowSpec bar;
+    bar.className = "Shell_SecondaryTrayWnd";
+    bar.rect = rect;
+    bar.style = kShellStyle;
+    bar.exStyle = ws_ex::TOPMOST | ws_ex::TOOLWINDOW;
+    bar.pid = explorerPid();
+    return addWindow(bar);
 }
 
 Hwnd SimDesktop::addProgramManager() {
@@ -242,6 +269,18 @@ void SimDesktop::setHung(std::uint32_t pid, bool on) {
     if (process == nullptr)
         throw std::out_of_range("no such process on the simulated desktop");
     process->hung = on;
+    if (on)
+        return;
+    std::vector<std::function<void()>> requests;
+    requests.swap(process->asyncRequests);
+    for (const std::function<void()>& request : requests)
+        request();
+}
+
+void SimDesktop::queueAsync(const SimWindow& target, std::function<void()> request) {
+    Process* owner = findProcess(target.pid);
+    if (owner != nullptr)
+        owner->asyncRequests.push_back(std::move(request));
 }
 
 bool SimDesktop::answers(std::uint32_t caller, const SimWindow& target) const {

@@ -53,6 +53,7 @@ struct WindowSpec {
     Hwnd parent = 0;           // a child window of parent; rect relative to it
     bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
     bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
+    bool elevated = false;     // other programs may not move, show or retitle it
 };
 
 // One message box a program showed.
@@ -103,6 +104,11 @@ struct SimTrackedMenu {
     std::uint32_t flags = 0;
 };
 
+// How a process declared itself to the system's scaling: per monitor, it
+// gets each monitor's DPI and WM_DPICHANGED; system-aware, the primary
+// monitor's; unaware, 96.
+enum class DpiAwareness { Unaware, System, PerMonitor };
+
 class SimWindowSystem;
 class SimShell;
 class SimOperatingSystem;
@@ -119,8 +125,13 @@ public:
     SimDesktop& operator=(const SimDesktop&) = delete;
 
     // Monitors: the first is the primary one; EnumDisplayMonitors keeps
-    // the order of adding.
-    HMonitor addMonitor(Rect monitor, Rect work);
+    // the order of adding. Each has its DPI; the primary's is the system's.
+    HMonitor addMonitor(Rect monitor, Rect work, std::uint32_t dpi = kDesignDpi);
+    // The user changed the monitor's scale: the windows of per-monitor
+    // programs on it get WM_DPICHANGED.
+    void setMonitorDpi(HMonitor handle, std::uint32_t dpi);
+    // Every process is per-monitor aware, as its manifest asks, unless set.
+    void setDpiAwareness(std::uint32_t pid, DpiAwareness awareness);
     void setMonitor(HMonitor handle, Rect monitor, Rect work);
     // A display unplugged; the primary one stays.
     void removeMonitor(HMonitor handle);
@@ -147,6 +158,9 @@ public:
     void setTaskbar(const TaskbarSpec& spec);
     // The appbar rectangle alone, as when an auto-hidden bar slid away.
     void setAppBarRect(Rect rect);
+    // A taskbar of another monitor ("Shell_SecondaryTrayWnd" of the
+    // shell); moved with moveWindow, gone with destroyWindow.
+    Hwnd addSecondaryTaskbar(Rect rect);
     Hwnd taskbar() const { return taskbar_; }
     // "Progman" titled "Program Manager" over the primary monitor, at the
     // bottom of the z-order.
@@ -265,7 +279,8 @@ public:
     void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
     // Icon handles the process holds and has not destroyed.
     std::size_t liveIcons(std::uint32_t pid) const;
-    // What a live icon shows: "resource:<id>" or the file it came from; ""
+    // What a live icon shows: "resource:<id>" (at 32 x 32, else
+    // "resource:<id>@<width>") or the file it came from; ""
     // for a handle that is not a live icon.
     std::string iconImage(HIcon icon) const;
 
@@ -306,6 +321,7 @@ private:
         HMonitor handle;
         Rect monitor;
         Rect work;
+        std::uint32_t dpi;
     };
     struct Timer {
         std::uint32_t pid;
@@ -343,6 +359,13 @@ private:
     // waitsForever counts the frozen call when it does not.
     bool answers(std::uint32_t caller, const SimWindow& target) const;
     bool waitsForever(std::uint32_t caller, const SimWindow& target);
+    // Keeps an asynchronous request for the thread of target, which does
+    // not answer now; it runs when the thread answers again.
+    void queueAsync(const SimWindow& target, std::function<void()> request);
+    // An elevated program's window refuses changes from any other process.
+    static bool deniesAccess(std::uint32_t caller, const SimWindow& target) {
+        return target.elevated && target.pid != caller;
+    }
 
     // The window manager (window_manager.cpp).
     SimWindow* find(Hwnd window);
@@ -423,6 +446,13 @@ private:
     HMonitor monitorFromRect(Rect rect, std::uint32_t flags) const;
     HMonitor monitorFromWindow(Hwnd window, std::uint32_t flags);
     const Monitor* findMonitor(HMonitor handle) const;
+    // The DPI of the monitor nearest rect; the DPI the window's program
+    // sees it at.
+    std::uint32_t monitorDpi(Rect rect) const;
+    std::uint32_t dpiFor(const SimWindow& window) const;
+    // After a move or a change of scale: a per-monitor program's top-level
+    // window now on a monitor of another DPI gets WM_DPICHANGED.
+    void followDpi(SimWindow& window);
     int systemMetric(int index) const;
     Rect primaryRect() const;
 

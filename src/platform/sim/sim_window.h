@@ -46,11 +46,17 @@ struct SimWindow {
     // Sets WS_EX_LAYERED again whenever a program clears it, as a start menu
     // busy with its own fading does.
     bool keepsLayered = false;
+    // Belongs to an elevated program: a move, show or new title from
+    // another process fails (access denied), as under User Interface
+    // Privilege Isolation.
+    bool elevated = false;
     // What SetLayeredWindowAttributes gave the layered window; reset when
     // it stops being layered.
     std::uint8_t alpha = 255;
     std::uint32_t colorKey = 0;
     std::uint32_t layeredFlags = 0;
+    // The DPI a program's own window was last drawn at (WM_DPICHANGED).
+    std::uint32_t dpi = kDesignDpi;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;
 

@@ -202,6 +202,12 @@ int SimWindowSystem::GetSystemMetrics(int index) {
     return desk_.systemMetric(index);
 }
 
+std::uint32_t SimWindowSystem::GetDpiForWindow(Hwnd window) {
+    desk_.logCall(pid_, "GetDpiForWindow", window);
+    const SimWindow* target = desk_.find(window);
+    return target != nullptr ? desk_.dpiFor(*target) : 0;
+}
+
 bool SimWindowSystem::GetCursorPos(Point& point) {
     desk_.logCall(pid_, "GetCursorPos");
     if (desk_.cursorFails_)
@@ -213,7 +219,8 @@ bool SimWindowSystem::GetCursorPos(Point& point) {
 bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
     desk_.logCall(pid_, "SetWindowTextA", window, text);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || desk_.waitsForever(pid_, *target))
+    if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
         return false;
     target->titleW = FromCp932(text == nullptr ? "" : text);
     return true;
@@ -222,7 +229,8 @@ bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
 bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
     desk_.logCall(pid_, "SetWindowTextW", window, text);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || desk_.waitsForever(pid_, *target))
+    if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
         return false;
     target->titleW = text == nullptr ? u"" : text;
     return true;
@@ -259,7 +267,8 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
 bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
     desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow || desk_.waitsForever(pid_, *target))
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
         return false;
     desk_.move(*target, {x, y, x + width, y + height});
     return true;
@@ -269,11 +278,16 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
                                    std::uint32_t flags) {
     desk_.logCall(pid_, "SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow)
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
     // Posted to a thread that does not answer, the request waits in its queue.
-    if ((flags & swp::ASYNCWINDOWPOS) != 0 && !desk_.answers(pid_, *target))
+    if ((flags & swp::ASYNCWINDOWPOS) != 0 && !desk_.answers(pid_, *target)) {
+        desk_.queueAsync(*target, [this, window, insertAfter, x, y, cx, cy, flags] {
+            if (desk_.exists(window))
+                SetWindowPos(window, insertAfter, x, y, cx, cy, flags);
+        });
         return true;
+    }
     if ((flags & swp::ASYNCWINDOWPOS) == 0 && desk_.waitsForever(pid_, *target))
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
@@ -307,7 +321,8 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
 bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindow", window, command);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow || desk_.waitsForever(pid_, *target))
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
         return false;
     return desk_.show(*target, command);
 }
@@ -315,11 +330,16 @@ bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
 bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindowAsync", window, command);
     SimWindow* target = desk_.find(window);
-    if (target == nullptr || window == kDesktopWindow)
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
     // Posted to a thread that does not answer, the request waits in its queue.
-    if (!desk_.answers(pid_, *target))
+    if (!desk_.answers(pid_, *target)) {
+        desk_.queueAsync(*target, [this, window, command] {
+            if (desk_.exists(window))
+                ShowWindowAsync(window, command);
+        });
         return true;
+    }
     desk_.show(*target, command);
     return true;
 }
@@ -484,7 +504,7 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
     if (result != nullptr)
         *result = 0;
     SimWindow* target = desk_.find(window);
-    if (target == nullptr)
+    if (target == nullptr || (msg == wm::SETTEXT && SimDesktop::deniesAccess(pid_, *target)))
         return 0;
     if (!desk_.answers(pid_, *target)) {
         // A window the system reports hung gives up at once; a thread that is
@@ -564,7 +584,9 @@ Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* classNa
         window->owner = owner;
     }
     window->proc = std::move(proc);
-    return desk_.insertWindow(std::move(window)).handle;
+    SimWindow& added = desk_.insertWindow(std::move(window));
+    added.dpi = desk_.dpiFor(added);
+    return added.handle;
 }
 
 bool SimWindowSystem::DestroyWindow(Hwnd window) {

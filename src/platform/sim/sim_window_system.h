@@ -34,6 +34,7 @@ public:
     Hwnd GetParent(Hwnd window) override;
     Hwnd GetDesktopWindow() override;
     int GetSystemMetrics(int index) override;
+    std::uint32_t GetDpiForWindow(Hwnd window) override;
     bool GetCursorPos(Point& point) override;
 
     bool SetWindowTextA(Hwnd window, const char* text) override;

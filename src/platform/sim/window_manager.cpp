@@ -161,6 +161,7 @@ void SimDesktop::move(SimWindow& window, Rect rect) {
     // A maximized window stays maximized; its restored place is kept.
     if (!window.minimized() && !window.maximized())
         window.normalRect = rect;
+    followDpi(window);
 }
 
 Rect SimDesktop::maximizedRect(Rect normal) {
