@@ -8,7 +8,6 @@
 #include "platform/constants.h"
 #include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
-#include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
 namespace vm {
@@ -22,26 +21,29 @@ constexpr std::uint32_t kTickInterval = 250;
 constexpr std::uint32_t kRepaintAfterCues = 0x8001; // WM_APP + 1
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
-constexpr char kMessageCaption[] = "Velmora!";
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
+    : context_(context), appWindow_(appWindow), controls_(context.language),
+      trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
-      layout_(context.platform.win), shortcuts_(context) {
+      layout_(context.platform.win, context.language), shortcuts_(context) {
     IWindowSystem& win = context_.platform.win;
     win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
     window_ = win.CreateWindowExA(
-        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass, sjis::kMainFormCaption, ws::POPUP, 0,
-        0, kMainFormWidth, kMainFormHeight, appWindow_,
+        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass,
+        context_.Text(TextId::MainFormCaption).ansi, ws::POPUP, 0, 0, kMainFormWidth,
+        kMainFormHeight, appWindow_,
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
-    if (window_ != 0)
+    if (window_ != 0) {
+        win.SetWindowTextW(window_, context_.Text(TextId::MainFormCaption).wide);
         layout_.Create(window_, controls_, router_);
+    }
     vistaThemed_ = IsVistaThemed();
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
@@ -50,6 +52,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     // outlive the window, which goes first in the destructor.
     for (std::size_t i = 0; i < kTrayImageCount; ++i)
         controls_.BtnDefult[i].SetGlyph(trayImages_.Default(static_cast<IconState>(i)));
+    trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
     trayIcon_.Bind(context_.platform, trayImages_, window_);
     trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
@@ -348,11 +351,13 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
 }
 
 bool TMainForm::ConfirmCloseWithoutSaving() {
-    const std::string text = std::string(sjis::kSaveFailed) + "\r\n" +
-                             settings_.SettingsFileName() + "\r\n\r\n" + sjis::kSaveFailedQuestion;
-    return context_.platform.win.MessageBoxA(window_, text.c_str(), kMessageCaption,
-                                             mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) ==
-           id_::OK;
+    const std::u16string text =
+        std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
+        context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName()) + u"\r\n\r\n" +
+        context_.Text(TextId::SaveFailedQuestion).wide;
+    return context_.platform.win.MessageBoxW(
+               window_, text.c_str(), context_.Text(TextId::MessageCaption).wide,
+               mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) == id_::OK;
 }
 
 void TMainForm::PPExitClick() {

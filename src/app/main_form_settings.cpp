@@ -5,7 +5,6 @@
 
 #include "app/main_form.h"
 #include "settings/settings_write_error.h"
-#include "sys/sjis_literals.h"
 #include "sys/text.h"
 #include "sys/window_helpers.h"
 
@@ -137,7 +136,8 @@ void TMainForm::BtnAddClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, window_);
     std::string path;
-    if (ChooseFile(sjis::kDialogChooseFile, sjis::kFilterPrograms, path))
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseFile),
+                   context_.AnsiText(TextId::FilterPrograms), path))
         AddToIgnoreList(AsciiUpper(FileNameOf(path)));
 }
 
@@ -178,7 +178,8 @@ void TMainForm::BtnWavClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, window_);
     std::string path;
-    if (ChooseFile(sjis::kDialogChooseSound, sjis::kFilterSounds, path))
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseSound),
+                   context_.AnsiText(TextId::FilterSounds), path))
         controls_.TxtWav.SetText(path);
 }
 

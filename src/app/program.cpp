@@ -4,6 +4,7 @@
 
 #include "app/hand_over.h"
 #include "platform/constants.h"
+#include "settings/interface_language.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
@@ -16,7 +17,7 @@ constexpr char kAppWindowClass[] = "VelmoraApp";
 Program::Program(Platform platform, CommandLine commandLine)
     : context_{platform, std::move(commandLine), ReadSystemVersion(platform.os)} {
     appWindow_ = context_.platform.win.CreateWindowExA(
-        0, kAppWindowClass, sjis::kAppTitle,
+        0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
         ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX, 0, 0, 0, 0, 0,
         [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
 }
@@ -47,6 +48,8 @@ bool Program::Start() {
     }
     mutex_ = os.CreateMutexA(false, sjis::kMutexName);
     comInitialised_ = os.CoInitialize();
+    context_.language = ChooseInterfaceLanguage(context_);
+    win.SetWindowTextW(appWindow_, context_.Text(TextId::AppTitle).wide);
     SetToolWindowStyle(win, appWindow_);
     mainForm_ = std::make_unique<TMainForm>(context_, appWindow_);
     mainForm_->FormCreate();

@@ -1,5 +1,6 @@
 #include "ui/main_form_layout.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -10,6 +11,8 @@ namespace vm {
 namespace {
 
 constexpr char kUiGothic[] = "MS UI Gothic";
+// The message font of Windows 2000 and XP, should the system not name one.
+constexpr char kFallbackMessageFace[] = "Tahoma";
 constexpr int kControlFont = 13;
 // Control IDs from here on; OK and Cancel carry the IDs Enter and Esc send.
 constexpr int kFirstControlId = 1000;
@@ -49,23 +52,42 @@ MainFormLayout::~MainFormLayout() {
         win_.DeleteObject(font);
 }
 
+LogFontA MainFormLayout::FontFor(const char* face, int height, bool bold) const {
+    LogFontA lf;
+    lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
+    if (language_ == Language::Japanese) {
+        lf.lfHeight = -height;
+        lf.lfCharSet = kShiftJisCharset;
+        std::strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
+        return lf;
+    }
+    const int own = std::abs(messageFont_.lfHeight);
+    lf.lfHeight = -(height == kControlFont && own > 0 ? own : height);
+    lf.lfCharSet = messageFont_.lfCharSet;
+    std::memcpy(lf.lfFaceName, messageFont_.lfFaceName, sizeof lf.lfFaceName);
+    return lf;
+}
+
 HFont MainFormLayout::Font(const char* face, int height, bool bold) {
     const auto key = std::make_tuple(std::string(face), height, bold);
     const auto found = fonts_.find(key);
     if (found != fonts_.end())
         return found->second;
-    LogFontA lf;
-    lf.lfHeight = -height;
-    lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
-    lf.lfCharSet = kShiftJisCharset;
-    std::strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
-    const HFont font = win_.CreateFontIndirectA(lf);
+    const HFont font = win_.CreateFontIndirectA(FontFor(face, height, bold));
     if (font != 0)
         fonts_.emplace(key, font);
     return font;
 }
 
 bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router) {
+    if (language_ == Language::English) {
+        NonClientMetrics metrics;
+        if (win_.GetNonClientMetricsA(metrics))
+            messageFont_ = metrics.lfMessageFont;
+        else
+            std::strncpy(messageFont_.lfFaceName, kFallbackMessageFace,
+                         sizeof messageFont_.lfFaceName - 1);
+    }
     constexpr Origin kForm{0, 0};
     const std::uint32_t edge = ws_ex::CLIENTEDGE;
     const std::uint32_t numeric = es::READONLY;
@@ -85,7 +107,9 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
          kGroup2,
          {10, 20, 40, 155,
           ws::GROUP | tbs::VERT | tbs::BOTH | tbs::AUTOTICKS | kTrackBarFixedLength}},
-        {&c.LblBottom, kGroup2, {75, 70, 30, 27, ss::RIGHT}, 27, true},
+        // Right-aligned numbers: room to the left for wider digits, the
+        // right edge where the design has it.
+        {&c.LblBottom, kGroup2, {65, 70, 40, 27, ss::RIGHT}, 27, true},
         {&c.LblPosition, kGroup2, {70, 105, 35, 16, ss::RIGHT}, 19, true},
 
         {&c.GroupBox3, kGroup3, {0, 0, 440, 160, ws::GROUP}, kControlFont, true},
@@ -96,7 +120,8 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
         {&c.BtnWav, kGroup3, {355, 88, 75, 25}},
         {&c.GroupBox6, kGroup3, {2, 123, 436, 35}},
         {&c.CHKTrans, kGroup6, {10, 11, 18, 17}},
-        {&c.LabelTans, kGroup6, {30, 12, 140, 15}},
+        // One line up to the numeric field; never a hidden second line.
+        {&c.LabelTans, kGroup6, {30, 12, 142, 15, ss::LEFTNOWORDWRAP}},
         {&c.TXTTrans, kGroup6, {172, 10, 35, 21, numeric, edge}},
         {&c.UDTrans, kGroup6, {207, 10, 30, 21}},
         {&c.LabelTarnsPer, kGroup6, {240, 10, 22, 21}, 19},
@@ -104,7 +129,7 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
 
         {&c.GroupBox4, kGroup4, {0, 0, 160, 265, ws::GROUP}, kControlFont, true},
         {&c.Label1, kGroup4, {15, 25, 78, 16}, 15},
-        {&c.Label2, kGroup4, {95, 25, 50, 16}, 15},
+        {&c.Label2, kGroup4, {95, 25, 60, 16}, 15},
         {&c.BtnDefult[0], kGroup4, {15, 50, 60, 60, ws::GROUP | glyph}},
         {&c.BtnCustom[0], kGroup4, {85, 50, 60, 60, glyph}},
         {&c.BtnDefult[1], kGroup4, {15, 120, 60, 60, glyph}},
@@ -115,7 +140,7 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
         {&c.GroupBox5, kGroup5, {0, 0, 160, 70, ws::GROUP}, kControlFont, true},
         {&c.TXTWait, kGroup5, {20, 30, 30, 21, ws::GROUP | numeric, edge}},
         {&c.UDWait, kGroup5, {50, 30, 30, 21}},
-        {&c.LabelWait, kGroup5, {85, 33, 30, 16}, 16},
+        {&c.LabelWait, kGroup5, {85, 33, 30, 20}, 16},
 
         {&c.CHKTray,
          kPanel1,

@@ -19,7 +19,7 @@ inline constexpr int kMainFormHeight = 469;
 
 class MainFormLayout {
 public:
-    explicit MainFormLayout(IWindowSystem& win) : win_(win) {}
+    MainFormLayout(IWindowSystem& win, Language language) : win_(win), language_(language) {}
     ~MainFormLayout();
     MainFormLayout(const MainFormLayout&) = delete;
     MainFormLayout& operator=(const MainFormLayout&) = delete;
@@ -30,8 +30,15 @@ public:
 
 private:
     HFont Font(const char* face, int height, bool bold);
+    // The face, character set and height of a control's font: the design's
+    // for Japanese; the system's message font for English, which looks
+    // native on every version (its own height for the controls' usual
+    // size, the design's for the larger labels).
+    LogFontA FontFor(const char* face, int height, bool bold) const;
 
     IWindowSystem& win_;
+    const Language language_;
+    LogFontA messageFont_;
     std::map<std::tuple<std::string, int, bool>, HFont> fonts_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/constants.h"
 #include "sys/path_text.h"
-#include "sys/sjis_literals.h"
 #include "ui/shell_folders.h"
 
 namespace vm {
@@ -12,20 +11,22 @@ std::string ShortcutWorkingFolder(const std::string& exePath) {
 }
 
 void ShortcutRegistration::BtnStartUpClick(Hwnd owner) {
-    if (!Confirm(owner, sjis::kAskStartUp))
+    if (!Confirm(owner, TextId::AskStartUp))
         return;
-    Register(GetShellFolder(context_.platform.os, kShellFolderStartup), "", kShortcutCaption);
+    Register(GetShellFolder(context_.platform.os, kShellFolderStartup), "",
+             context_.AnsiText(TextId::ShortcutDescription));
 }
 
 void ShortcutRegistration::BtnQuickLaunchClick(Hwnd owner) {
-    if (!Confirm(owner, sjis::kAskQuickLaunch))
+    if (!Confirm(owner, TextId::AskQuickLaunch))
         return;
     Register(GetQuickLaunchFolder(context_.platform.os, context_.system.info),
              kQuickLaunchArguments, "");
 }
 
-bool ShortcutRegistration::Confirm(Hwnd owner, const char* question) {
-    return context_.platform.win.MessageBoxA(owner, question, kShortcutCaption,
+bool ShortcutRegistration::Confirm(Hwnd owner, TextId question) {
+    return context_.platform.win.MessageBoxW(owner, context_.Text(question).wide,
+                                             context_.Text(TextId::MessageCaption).wide,
                                              mb::YESNO | mb::ICONINFORMATION) == id_::YES;
 }
 

@@ -8,7 +8,7 @@
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 namespace {
@@ -62,7 +62,7 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
     EXPECT_EQ(desk.focus(), C().Slider.Window());
     const sim::SimWindow& w = desk.window(Form().Window());
     EXPECT_EQ(w.className, "TMainForm");
-    EXPECT_EQ(w.titleA(), sjis::kMainFormCaption);
+    EXPECT_EQ(w.titleA(), vm::Text(vm::Language::Japanese, vm::TextId::MainFormCaption).ansi);
     EXPECT_NE(w.exStyle & ws_ex::TOPMOST, 0u);
     EXPECT_EQ(w.style & (ws::CAPTION | ws::THICKFRAME), 0u);
 
@@ -196,7 +196,8 @@ TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSele
     desk.click(C().BtnAdd.Window());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"FOO.EXE"});
     ASSERT_EQ(desk.fileDialogs().size(), 3u);
-    EXPECT_EQ(desk.fileDialogs()[0].title, sjis::kDialogChooseFile);
+    EXPECT_EQ(desk.fileDialogs()[0].title,
+              vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseFile).ansi);
     EXPECT_EQ(desk.fileDialogs()[0].filter,
               std::string("\x83v\x83\x8D\x83O\x83\x89\x83\x80(*.exe)\0*.exe", 23));
     EXPECT_NE(desk.fileDialogs()[0].flags & ofn::FILEMUSTEXIST, 0u);
@@ -226,7 +227,8 @@ TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSele
     desk.answerOpenFileName("C:\\Sounds\\ding.wav");
     desk.click(C().BtnWav.Window());
     EXPECT_EQ(C().TxtWav.Text(), "C:\\Sounds\\ding.wav");
-    EXPECT_EQ(desk.fileDialogs().back().title, sjis::kDialogChooseSound);
+    EXPECT_EQ(desk.fileDialogs().back().title,
+              vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseSound).ansi);
 }
 
 TEST_F(SettingsWindowTest, TheKeyboardWalksTheControlsAndEnterPressesTheFocusedButton) {

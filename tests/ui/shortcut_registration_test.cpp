@@ -11,7 +11,7 @@
 
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_error.h"
 
@@ -165,7 +165,9 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         ASSERT_EQ(scene.desk.messageBoxes().size(), 1u);
         const sim::MessageBoxRecord& box = scene.desk.messageBoxes()[0];
         EXPECT_EQ(box.text,
-                  c.button == Button::StartUp ? sjis::kAskStartUp : sjis::kAskQuickLaunch);
+                  c.button == Button::StartUp
+                      ? vm::Text(vm::Language::Japanese, vm::TextId::AskStartUp).ansi
+                      : vm::Text(vm::Language::Japanese, vm::TextId::AskQuickLaunch).ansi);
         EXPECT_EQ(box.caption, "Velmora!");
         EXPECT_EQ(box.type, 0x44u);
         EXPECT_EQ(scene.desk.registry().openHandles(), 0u);

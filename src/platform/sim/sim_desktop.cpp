@@ -24,6 +24,8 @@ SimDesktop::SimDesktop() {
     windows_.emplace(kDesktopWindow, std::move(desktop));
     libraries_.emplace(FoldAsciiCase("user32.dll"),
                        Library{0x77D40000, {"SetLayeredWindowAttributes"}});
+    libraries_.emplace(FoldAsciiCase("kernel32.dll"),
+                       Library{0x7C800000, {"GetUserDefaultUILanguage"}});
 }
 
 SimDesktop::~SimDesktop() = default;
