@@ -94,5 +94,16 @@ TEST(InterfaceLanguage, ASaveKeepsTheKeyOrItsAbsenceAndEveryStoredValue) {
     }
 }
 
+TEST(InterfaceLanguage, ASecondStartFindsTheRunningInstanceWhateverItsLanguage) {
+    for (const char* key : {"", "Language=en\r\n", "Language=ja\r\n"}) {
+        SCOPED_TRACE(key);
+        Started s(kEnglishUs, kEnglishUs, std::string("[Config]\r\nTray=0\r\n") + key);
+        Program second(s.desk.platformFor(s.desk.addProcess(kExe)),
+                       CommandLine(std::vector<std::string>{}));
+        EXPECT_FALSE(second.Start());
+        EXPECT_TRUE(s.program->MainForm()->SettingsWindow().Visible());
+    }
+}
+
 } // namespace
 } // namespace vm
