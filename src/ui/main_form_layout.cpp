@@ -107,9 +107,7 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
          kGroup2,
          {10, 20, 40, 155,
           ws::GROUP | tbs::VERT | tbs::BOTH | tbs::AUTOTICKS | kTrackBarFixedLength}},
-        // Right-aligned numbers: room to the left for wider digits, the
-        // right edge where the design has it.
-        {&c.LblBottom, kGroup2, {65, 70, 40, 27, ss::RIGHT}, 27, true},
+        {&c.LblBottom, kGroup2, {75, 70, 30, 27, ss::RIGHT}, 27, true},
         {&c.LblPosition, kGroup2, {70, 105, 35, 16, ss::RIGHT}, 19, true},
 
         {&c.GroupBox3, kGroup3, {0, 0, 440, 160, ws::GROUP}, kControlFont, true},
