@@ -30,10 +30,11 @@ if(VELMORA_WIN_MAIN)
     target_link_libraries(Velmora PRIVATE velmora_win32 velmora_core)
     # The product links the -win32 threading variant's runtime (no winpthread), and it
     # uses no std::thread or std::mutex. Windows 2000 (NT 5.0) is the oldest system the
-    # program's imports allow.
+    # program's imports allow. No link time in the header: the same sources give the same
+    # exe, so the release package is reproducible.
     set_property(TARGET Velmora PROPERTY RULE_LAUNCH_LINK
         ${CMAKE_SOURCE_DIR}/cmake/link-win32-runtime)
-    target_link_options(Velmora PRIVATE -s
+    target_link_options(Velmora PRIVATE -s -Wl,--no-insert-timestamp
         -Wl,--major-os-version,5,--minor-os-version,0
         -Wl,--major-subsystem-version,5,--minor-subsystem-version,0)
     set_property(TARGET Velmora APPEND PROPERTY LINK_DEPENDS
@@ -42,6 +43,10 @@ if(VELMORA_WIN_MAIN)
     set_source_files_properties(res/velmora.rc PROPERTIES OBJECT_DEPENDS
         "${CMAKE_SOURCE_DIR}/res/velmora.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h;${VELMORA_ICONS}")
     set(VELMORA_EXE Velmora)
+
+    add_test(NAME velmora_package_reproducible
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/package/reproducible.sh ${CMAKE_OBJDUMP}
+                $<TARGET_FILE:Velmora> ${CMAKE_BINARY_DIR}/package-check)
 
     add_test(NAME velmora_imports_system_dlls_only
         COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Velmora>
@@ -116,8 +121,11 @@ if(VELMORA_E2E_SOURCES)
             "VELMORA_TOOL_${macro}_PATH=\"${tool_win}\"")
         add_dependencies(velmora_e2e ${tool})
     endforeach()
+    # The suite WesternSystem runs on a Western system (LANG=C, ANSI code page 1252) in a
+    # Wine prefix of its own; everything else on the Japanese one.
     gtest_discover_tests(velmora_e2e
         TEST_PREFIX "e2e."
+        TEST_FILTER "-WesternSystem.*"
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
         EXTRA_ARGS --gtest_color=no
@@ -133,4 +141,14 @@ if(VELMORA_E2E_SOURCES)
     set_tests_properties(e2e_dpi144 PROPERTIES
         TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
         FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
+    gtest_discover_tests(velmora_e2e
+        TEST_PREFIX "e2e.cp1252."
+        TEST_FILTER "WesternSystem.*"
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        EXTRA_ARGS --gtest_color=no
+        PROPERTIES TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE
+                   RESOURCE_LOCK wine_desktop
+                   ENVIRONMENT "VELMORA_WINE_LANG=C;VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/wine-cp1252"
+                   FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]")
 endif()

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/constants.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 
@@ -27,7 +27,13 @@ bool IsShowRequest(const CopyDataStruct* data) {
 }
 
 void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow) {
-    const Hwnd target = win.FindWindowA(kMainFormClass, sjis::kMainFormCaption);
+    // The running instance may speak either language.
+    Hwnd target = 0;
+    for (const Language language : {Language::Japanese, Language::English}) {
+        target = win.FindWindowW(kMainFormClassW, Text(language, TextId::MainFormCaption).wide);
+        if (target != 0)
+            break;
+    }
     if (target == 0)
         return;
     CopyDataStruct record;

@@ -10,6 +10,7 @@ namespace vm {
 
 // The controller window of a running instance.
 inline constexpr char kMainFormClass[] = "TMainForm";
+inline constexpr char16_t kMainFormClassW[] = u"TMainForm";
 
 // True only for the text "/Show": at most cbData bytes, up to the first NUL.
 // Any program can send us WM_COPYDATA, so nothing beyond cbData is read.

@@ -8,7 +8,6 @@
 #include "platform/constants.h"
 #include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
-#include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
 namespace vm {
@@ -25,20 +24,23 @@ constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
 
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow), trayImages_(context.platform.win),
+    : context_(context), appWindow_(appWindow), controls_(context.language),
+      trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
-      layout_(context.platform.win), shortcuts_(context) {
+      layout_(context.platform.win, context.language), shortcuts_(context) {
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
     window_ = win.CreateWindowExA(
-        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass, sjis::kMainFormCaption, ws::POPUP, 0,
-        0, kMainFormWidth, kMainFormHeight, appWindow_,
+        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass,
+        context_.Text(TextId::MainFormCaption).ansi, ws::POPUP, 0, 0, kMainFormWidth,
+        kMainFormHeight, appWindow_,
         [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
             return WindowProc(msg, wParam, lParam);
         });
     if (window_ != 0) {
+        win.SetWindowTextW(window_, context_.Text(TextId::MainFormCaption).wide);
         const std::uint32_t dpi = win.GetDpiForWindow(window_);
         dpi_ = dpi != 0 ? dpi : kDesignDpi;
         SizeForDpi();
@@ -47,6 +49,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     timer_.Bind(window_);
     settingsWindow_.Bind(window_);
     LoadDefaultGlyphs();
+    trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
     trayIcon_.Bind(context_.platform, trayImages_, window_);
     trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
@@ -377,11 +380,13 @@ void TMainForm::DeclineClose() {
 }
 
 bool TMainForm::ConfirmCloseWithoutSaving() {
-    const std::string text = std::string(sjis::kSaveFailed) + "\r\n" +
-                             settings_.SettingsFileName() + "\r\n\r\n" + sjis::kSaveFailedQuestion;
-    return context_.platform.win.MessageBoxA(window_, text.c_str(), kMessageCaption,
-                                             mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) ==
-           id_::OK;
+    const std::u16string text =
+        std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
+        context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName()) + u"\r\n\r\n" +
+        context_.Text(TextId::SaveFailedQuestion).wide;
+    return context_.platform.win.MessageBoxW(
+               window_, text.c_str(), context_.Text(TextId::MessageCaption).wide,
+               mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) == id_::OK;
 }
 
 void TMainForm::PPExitClick() {

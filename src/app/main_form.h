@@ -88,9 +88,6 @@ public:
     std::uint32_t Dpi() const { return dpi_; }
 
 private:
-    // The caption of the message boxes about the settings file.
-    static constexpr char kMessageCaption[] = "Velmora!";
-
     std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
     // Centred on the taskbar's monitor, its top at the watch position.
     void PlaceSettingsWindow();

@@ -5,7 +5,6 @@
 
 #include "app/main_form.h"
 #include "settings/settings_write_error.h"
-#include "sys/sjis_literals.h"
 #include "sys/text.h"
 #include "sys/window_helpers.h"
 
@@ -106,9 +105,11 @@ void TMainForm::BtnOKClick() {
     try {
         SaveSettings();
     } catch (const SettingsWriteError&) {
-        const std::string text =
-            std::string(sjis::kSaveFailed) + "\r\n" + settings_.SettingsFileName();
-        context_.platform.win.MessageBoxA(window_, text.c_str(), kMessageCaption,
+        const std::u16string text =
+            std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
+            context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName());
+        context_.platform.win.MessageBoxW(window_, text.c_str(),
+                                          context_.Text(TextId::MessageCaption).wide,
                                           mb::OK | mb::ICONWARNING);
         return;
     }
@@ -159,7 +160,8 @@ void TMainForm::BtnAddClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, window_);
     std::string path;
-    if (ChooseFile(sjis::kDialogChooseFile, sjis::kFilterPrograms, path))
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseFile),
+                   context_.AnsiText(TextId::FilterPrograms), path))
         AddToIgnoreList(AsciiUpper(FileNameOf(path)));
 }
 
@@ -200,7 +202,8 @@ void TMainForm::BtnWavClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, window_);
     std::string path;
-    if (ChooseFile(sjis::kDialogChooseSound, sjis::kFilterSounds, path))
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseSound),
+                   context_.AnsiText(TextId::FilterSounds), path))
         controls_.TxtWav.SetText(path);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/hand_over.h"
 #include "platform/constants.h"
+#include "settings/interface_language.h"
 #include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 
@@ -19,7 +20,7 @@ Program::Program(Platform platform, CommandLine commandLine)
     // Shown with a caption whenever the settings window closes: in the middle
     // of the primary monitor, no watch line reaches it.
     appWindow_ = win.CreateWindowExA(
-        0, kAppWindowClass, sjis::kAppTitle,
+        0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
         ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
         win.GetSystemMetrics(sm::CXSCREEN) / 2, win.GetSystemMetrics(sm::CYSCREEN) / 2, 0, 0, 0,
         [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
@@ -51,6 +52,8 @@ bool Program::Start() {
     }
     mutex_ = os.CreateMutexA(false, sjis::kMutexName);
     comInitialised_ = os.CoInitialize();
+    context_.language = ChooseInterfaceLanguage(context_);
+    win.SetWindowTextW(appWindow_, context_.Text(TextId::AppTitle).wide);
     SetToolWindowStyle(win, appWindow_);
     mainForm_ = std::make_unique<TMainForm>(context_, appWindow_);
     mainForm_->FormCreate();

@@ -6,7 +6,6 @@
 
 #include "platform/constants.h"
 #include "sys/icon_file.h"
-#include "sys/sjis_literals.h"
 #include "sys/text.h"
 #include "sys/window_helpers.h"
 
@@ -73,8 +72,9 @@ void TrayHandlers::CHKTrayClick() {
     if (controls_.CHKTray.Checked())
         return;
     // The icon goes only once the user has read how to get it back.
-    context_.platform.win.MessageBoxA(settingsWindow_.Window(), sjis::kTrayOffMessage,
-                                      sjis::kTrayOffCaption, mb::ICONINFORMATION | mb::TOPMOST);
+    context_.platform.win.MessageBoxW(
+        settingsWindow_.Window(), context_.Text(TextId::TrayOffMessage).wide,
+        context_.Text(TextId::MessageCaption).wide, mb::ICONINFORMATION | mb::TOPMOST);
     trayIcon_.SetIconVisible(false);
 }
 
@@ -90,14 +90,14 @@ void TrayHandlers::BtnCustomClick(std::size_t tag) {
         return;
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
-    const std::string filter = DialogFilter(sjis::kIconDialogFilter);
+    const std::string filter = DialogFilter(context_.AnsiText(TextId::IconDialogFilter));
     std::array<char, kTextBufferSize> file{};
     OpenFileNameA dialog;
     dialog.hwndOwner = settingsWindow_.Window();
     dialog.lpstrFilter = filter.c_str();
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<std::uint32_t>(file.size());
-    dialog.lpstrTitle = sjis::kIconDialogTitle;
+    dialog.lpstrTitle = context_.AnsiText(TextId::IconDialogTitle);
     dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
                    ofn::EXPLORER;
     if (!win.GetOpenFileNameA(dialog))

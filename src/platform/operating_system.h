@@ -38,6 +38,16 @@ public:
     virtual FarProc GetProcAddress(HModule module, const char* procName) = 0;
     virtual bool FreeLibrary(HModule module) = 0;
 
+    // The user's interface language (a LANGID). GetUserDefaultUILanguage
+    // is called through the address the caller looked up (0 for a null
+    // one: systems before Windows 2000 lack it).
+    virtual std::uint16_t GetUserDefaultUILanguage(FarProc entry) = 0;
+    virtual std::uint16_t GetUserDefaultLangID() = 0;
+    // The system's ANSI code page, and MultiByteToWideChar(CP_ACP): ANSI
+    // text as UTF-16.
+    virtual std::uint32_t GetACP() = 0;
+    virtual std::u16string MultiByteToWideChar(const std::string& text) = 0;
+
     // size is in and out, as GetUserNameA's (including the NUL on success).
     virtual bool GetUserNameA(char* buffer, std::uint32_t* size) = 0;
     // Full path of the running executable.

@@ -19,7 +19,7 @@ public:
     virtual std::uintptr_t SHGetFileInfoA(const char* path, std::uint32_t fileAttributes,
                                           ShFileInfo& info, std::uint32_t flags) = 0;
     // The notification area; true when the shell took the request.
-    virtual bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) = 0;
+    virtual bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) = 0;
     // Returns a value above 32 on success, as ShellExecuteA.
     virtual std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,

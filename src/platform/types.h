@@ -107,21 +107,22 @@ struct ShFileInfo {
     char szTypeName[80] = {};
 };
 
-// NOTIFYICONDATAA up to the balloon fields, without the GUID: 488 bytes in
+// NOTIFYICONDATAW up to the balloon fields, without the GUID: 936 bytes in
 // the 32-bit layout, the size every Windows version from 2000 on accepts.
+// The tip is UTF-16, so that it reads right on every code page.
 struct NotifyIconData {
-    std::uint32_t cbSize = 488;
+    std::uint32_t cbSize = 936;
     Hwnd hWnd = 0;
     std::uint32_t uID = 0;
     std::uint32_t uFlags = 0;
     std::uint32_t uCallbackMessage = 0;
     HIcon hIcon = 0;
-    char szTip[128] = {};
+    char16_t szTip[128] = {};
     std::uint32_t dwState = 0;
     std::uint32_t dwStateMask = 0;
-    char szInfo[256] = {};
+    char16_t szInfo[256] = {};
     std::uint32_t uTimeout = 0;
-    char szInfoTitle[64] = {};
+    char16_t szInfoTitle[64] = {};
     std::uint32_t dwInfoFlags = 0;
 };
 
@@ -148,6 +149,12 @@ struct LogFontA {
     std::int32_t lfWeight = 400;
     std::uint8_t lfCharSet = 1; // DEFAULT_CHARSET
     char lfFaceName[32] = {};
+};
+
+// NONCLIENTMETRICSA as far as the program uses it: the font of message
+// boxes, the system's choice for dialog text.
+struct NonClientMetrics {
+    LogFontA lfMessageFont;
 };
 
 // OPENFILENAMEA as far as the program uses it. lpstrFilter holds pairs of

@@ -45,6 +45,7 @@ public:
     virtual std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) = 0;
     // Either argument may be null, meaning "any".
     virtual Hwnd FindWindowA(const char* className, const char* windowName) = 0;
+    virtual Hwnd FindWindowW(const char16_t* className, const char16_t* windowName) = 0;
     // The windows below parent (0: the top-level windows), after childAfter
     // (0: from the first) in z-order; className and windowName as above.
     virtual Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
@@ -74,6 +75,9 @@ public:
                                    bool attach) = 0;
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                        std::uint32_t winIni) = 0;
+    // SystemParametersInfoA(SPI_GETNONCLIENTMETRICS): the fonts the system
+    // uses for its own windows.
+    virtual bool GetNonClientMetricsA(NonClientMetrics& metrics) = 0;
     // Not every user32 has SetLayeredWindowAttributes: the caller looks it up
     // with GetProcAddress and passes that address, through which the call
     // goes. False for a null address.
@@ -114,9 +118,12 @@ public:
     // the button pressed, 0 when the box could not be shown.
     virtual int MessageBoxA(Hwnd owner, const char* text, const char* caption,
                             std::uint32_t type) = 0;
+    virtual int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
+                            std::uint32_t type) = 0;
 
     // The program's own windows. The backend registers the class on first
-    // use and routes every message of the window to proc.
+    // use and routes every message of the window to proc. They are Unicode
+    // windows, so a text set with SetWindowTextW keeps every character.
     virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
                                  const char* windowName, std::uint32_t style, int x, int y,
                                  int width, int height, Hwnd owner, WndProc proc) = 0;
@@ -175,6 +182,8 @@ public:
     virtual HMenu CreatePopupMenu() = 0;
     virtual bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id,
                              const char* text) = 0;
+    virtual bool AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                             const char16_t* text) = 0;
     virtual int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) = 0;
     virtual bool DestroyMenu(HMenu menu) = 0;
 

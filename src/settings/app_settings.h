@@ -25,6 +25,9 @@ inline constexpr char kWait[] = "Wait";
 inline constexpr char kTrans[] = "Trans";
 inline constexpr char kTransEnabled[] = "TransEnabled";
 inline constexpr char kTransStartMenu[] = "TransStartMenu";
+// The interface language, "ja" or "en"; absent or anything else: automatic.
+// Only read; a file keeps it, or its absence, through every save.
+inline constexpr char kLanguage[] = "Language";
 // In section Disable: the index of the last entry, -1 for an empty list.
 inline constexpr char kCount[] = "Count";
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "settings/app_settings.h"
-#include "sys/sjis_literals.h"
 #include "ui/list_box.h"
 
 namespace vm {
@@ -39,7 +38,7 @@ void SaveIgnoreList(IniFile& file, const ListBox& list) {
 } // namespace
 
 void ReadSettingsIntoControls(const IniFile& file, MainFormControls& controls, bool loadMenuOptions,
-                              const std::string& programFolder) {
+                              const std::string& programFolder, const char* defaultMoveTitle) {
     controls.CHKTray.SetChecked(file.ReadBool(as::kConfig, as::kTray, as::kTrayDefault));
     if (loadMenuOptions) {
         for (const as::MenuOption& option : as::kMenuOptions) {
@@ -52,7 +51,7 @@ void ReadSettingsIntoControls(const IniFile& file, MainFormControls& controls, b
     controls.LblPosition.SetCaption(std::to_string(controls.Slider.Position()));
 
     controls.CHKCap.SetChecked(file.ReadBool(as::kConfig, as::kCaption, as::kCaptionDefault));
-    controls.TxtCap.SetText(file.ReadString(as::kConfig, as::kTitle, sjis::kDefaultMoveTitle));
+    controls.TxtCap.SetText(file.ReadString(as::kConfig, as::kTitle, defaultMoveTitle));
     controls.CHKWav.SetChecked(file.ReadBool(as::kConfig, as::kPlay, as::kPlayDefault));
     controls.TxtWav.SetText(
         file.ReadString(as::kConfig, as::kWave, programFolder + as::kWaveFileName));

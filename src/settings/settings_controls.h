@@ -11,9 +11,12 @@
 namespace vm {
 
 // Without loadMenuOptions the tray menu's seven options keep their values.
-// programFolder is where the default wave file lies.
-void ReadSettingsIntoControls(const IniFile& file, MainFormControls& controls, bool loadMenuOptions,
-                              const std::string& programFolder);
+// programFolder is where the default wave file lies; defaultMoveTitle is
+// the title a moved window gets unless the file names one.
+void ReadSettingsIntoControls(
+    const IniFile& file, MainFormControls& controls, bool loadMenuOptions,
+    const std::string& programFolder,
+    const char* defaultMoveTitle = Text(Language::Japanese, TextId::DefaultMoveTitle).ansi);
 
 void WriteSettingsFromControls(const MainFormControls& controls, IniFile& file);
 

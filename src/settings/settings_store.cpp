@@ -17,7 +17,7 @@ void SettingsStore::LoadSettings(bool loadMenuOptions) {
     std::string content;
     ReadSettingsFile(Os(), path, content);
     ReadSettingsIntoControls(IniFile::Parse(content), controls_, loadMenuOptions,
-                             ProgramFolder(Os()));
+                             ProgramFolder(Os()), context_.AnsiText(TextId::DefaultMoveTitle));
 }
 
 void SettingsStore::SaveSettings() {

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "sys/command_line.h"
+#include "sys/ui_texts.h"
 #include "sys/windows_version.h"
 
 namespace vm {
@@ -13,6 +14,14 @@ struct ProgramContext {
     Platform platform;
     CommandLine commandLine;
     SystemVersion system;
+    // The interface language, chosen once at start.
+    Language language = Language::Japanese;
+
+    UiText Text(TextId id) const { return vm::Text(language, id); }
+    // A text the program stores or hands on as ANSI bytes.
+    const char* AnsiText(TextId id) const {
+        return vm::AnsiText(language, id, platform.os.GetACP());
+    }
 };
 
 } // namespace vm

@@ -11,10 +11,10 @@ namespace vm {
 
 class Button : public Control {
 public:
-    Button(std::string name, std::string caption)
+    Button(std::string name, CaptionText caption)
         : Control(std::move(name)), caption_(std::move(caption)) {}
 
-    std::string Caption() const { return window_ != 0 ? WindowText() : caption_; }
+    std::string Caption() const { return window_ != 0 ? WindowText() : caption_.ansi; }
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
     void Click() {
@@ -39,14 +39,15 @@ public:
 protected:
     const char* ClassName() const override { return control_class::BUTTON; }
     std::uint32_t KindStyle() const override { return bs::PUSHBUTTON | ws::TABSTOP; }
-    std::string InitialText() const override { return caption_; }
+    std::string InitialText() const override { return caption_.ansi; }
+    std::u16string InitialWideText() const override { return caption_.wide; }
     void HandOver() override {
         if (glyph_ != 0)
             Send(bm::SETIMAGE, image::ICON, static_cast<std::intptr_t>(std::exchange(glyph_, 0)));
     }
 
 private:
-    std::string caption_;
+    CaptionText caption_;
     int tag_ = 0;
     HIcon glyph_ = 0;
 };

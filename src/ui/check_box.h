@@ -11,10 +11,10 @@ namespace vm {
 
 class CheckBox : public Control {
 public:
-    CheckBox(std::string name, std::string caption, bool checked)
+    CheckBox(std::string name, CaptionText caption, bool checked)
         : Control(std::move(name)), caption_(std::move(caption)), checked_(checked) {}
 
-    std::string Caption() const { return window_ != 0 ? WindowText() : caption_; }
+    std::string Caption() const { return window_ != 0 ? WindowText() : caption_.ansi; }
     bool Checked() const {
         return window_ != 0 ? Send(bm::GETCHECK) == static_cast<std::intptr_t>(bst::CHECKED)
                             : checked_;
@@ -45,11 +45,12 @@ public:
 protected:
     const char* ClassName() const override { return control_class::BUTTON; }
     std::uint32_t KindStyle() const override { return bs::AUTOCHECKBOX | ws::TABSTOP; }
-    std::string InitialText() const override { return caption_; }
+    std::string InitialText() const override { return caption_.ansi; }
+    std::u16string InitialWideText() const override { return caption_.wide; }
     void HandOver() override { Send(bm::SETCHECK, checked_ ? bst::CHECKED : bst::UNCHECKED); }
 
 private:
-    std::string caption_;
+    CaptionText caption_;
     bool checked_;
 };
 

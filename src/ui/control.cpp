@@ -18,6 +18,8 @@ bool Control::Create(IWindowSystem& win, Hwnd parent, int controlId,
         return false;
     win_ = &win;
     window_ = window;
+    if (const std::u16string wide = InitialWideText(); !wide.empty())
+        win.SetWindowTextW(window, wide.c_str());
     HandOver();
     return true;
 }

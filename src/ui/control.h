@@ -16,10 +16,23 @@
 
 #include "platform/constants.h"
 #include "platform/window_system.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 
 using Handler = std::function<void()>;
+
+// A control's caption: ANSI bytes for the "A" calls, and for the program's
+// own texts their UTF-16 form too, which the window gets so that it shows
+// right whatever the system's code page.
+struct CaptionText {
+    CaptionText(const char* ansiText) : ansi(ansiText) {}
+    CaptionText(std::string ansiText) : ansi(std::move(ansiText)) {}
+    CaptionText(UiText text) : ansi(text.ansi), wide(text.wide) {}
+
+    std::string ansi;
+    std::u16string wide;
+};
 
 // Where a control's window goes: client coordinates of its parent, and the
 // styles beyond those of its kind.
@@ -72,8 +85,10 @@ protected:
     // The system class and the styles of the kind.
     virtual const char* ClassName() const = 0;
     virtual std::uint32_t KindStyle() const = 0;
-    // The text the window is created with.
+    // The text the window is created with, and the UTF-16 form that
+    // replaces it at once when there is one.
     virtual std::string InitialText() const { return {}; }
+    virtual std::u16string InitialWideText() const { return {}; }
     // Moves the state held so far into the new window.
     virtual void HandOver() {}
 

@@ -16,4 +16,13 @@ inline int ScaleToDpi(int value, std::uint32_t dpi) {
                             std::int64_t{kDesignDpi});
 }
 
+// A length the system measured at dpi, brought back to 96 DPI.
+inline int UnscaleFromDpi(int value, std::uint32_t dpi) {
+    if (dpi == 0)
+        return value;
+    const std::int64_t product = std::int64_t{value} * kDesignDpi;
+    const std::int64_t half = dpi / 2;
+    return static_cast<int>((product >= 0 ? product + half : product - half) / std::int64_t{dpi});
+}
+
 } // namespace vm

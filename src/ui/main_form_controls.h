@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"
@@ -23,85 +23,88 @@ namespace vm {
 struct MainFormControls {
     using Kind = MenuItem::Kind;
 
+    // The interface language every caption below is in.
+    const Language language;
+
     // The title strip that stands in for a title bar.
-    Label TextCap{"TextCap", sjis::kMainFormCaption};
+    Label TextCap{"TextCap", T(TextId::MainFormCaption)};
 
     // Ignore list and the log of moved windows.
-    GroupBox GroupBox1{"GroupBox1", sjis::kGroupIgnore};
+    GroupBox GroupBox1{"GroupBox1", T(TextId::GroupIgnore)};
     ListBox ListBoxDisable{"ListBoxDisable"};
-    Button BtnAdd{"BtnAdd", sjis::kButtonBrowseExe};
-    Button BtnLog{"BtnLog", sjis::kButtonAddFromLog};
-    Button BtnDel{"BtnDel", sjis::kButtonDelete};
+    Button BtnAdd{"BtnAdd", T(TextId::ButtonBrowseExe)};
+    Button BtnLog{"BtnLog", T(TextId::ButtonAddFromLog)};
+    Button BtnDel{"BtnDel", T(TextId::ButtonDelete)};
     ListBox ListBoxLog{"ListBoxLog"};
 
     // Watch position.
-    GroupBox GroupBox2{"GroupBox2", sjis::kGroupPosition};
+    GroupBox GroupBox2{"GroupBox2", T(TextId::GroupPosition)};
     TrackBar Slider{"TrackBar", -30, 30, 0};
     Label LblBottom{"LblBottom", "30"};
     Label LblPosition{"LblPosition", "-30"};
 
     // Announcement of a move.
-    GroupBox GroupBox3{"GroupBox3", sjis::kGroupExtras};
-    CheckBox CHKCap{"CHKCap", sjis::kCheckCaption, true};
+    GroupBox GroupBox3{"GroupBox3", T(TextId::GroupExtras)};
+    CheckBox CHKCap{"CHKCap", T(TextId::CheckCaption), true};
     Edit TxtCap{"TxtCap", 255};
-    CheckBox CHKWav{"CHKWav", sjis::kCheckWave, true};
+    CheckBox CHKWav{"CHKWav", T(TextId::CheckWave), true};
     Edit TxtWav{"TxtWav", 255};
-    Button BtnWav{"BtnWav", sjis::kButtonBrowseWave};
+    Button BtnWav{"BtnWav", T(TextId::ButtonBrowseWave)};
 
     // Translucency.
     GroupBox GroupBox6{"GroupBox6", ""};
     CheckBox CHKTrans{"CHKTrans", "", false};
-    Label LabelTans{"LabelTans", sjis::kLabelTrans};
+    Label LabelTans{"LabelTans", T(TextId::LabelTrans)};
     NValEdit TXTTrans{"TXTTrans", kTxtTransFormat};
     UpDown UDTrans{"UDTrans", 0, 100, 100, TXTTrans};
-    Label LabelTarnsPer{"LabelTarnsPer", sjis::kLabelPercent};
-    CheckBox CHKStartMenu{"CHKStartMenu", sjis::kCheckStartMenu, false};
+    Label LabelTarnsPer{"LabelTarnsPer", T(TextId::LabelPercent)};
+    CheckBox CHKStartMenu{"CHKStartMenu", T(TextId::CheckStartMenu), false};
 
     // Tray images.
-    GroupBox GroupBox4{"GroupBox4", sjis::kGroupIcons};
-    Label Label1{"Label1", sjis::kLabelDefault};
-    Label Label2{"Label2", sjis::kLabelCurrent};
-    std::array<Button, 3> BtnDefult{Button{"BtnDefult0", "\x92\xCA\x8F\xED(&Z)"}, // 通常(&Z)
-                                    Button{"BtnDefult1", "\x88\xDA\x93\xAE(&C)"}, // 移動(&C)
-                                    Button{"BtnDefult2", "\x92\xE2\x8E~(&B)"}};   // 停止(&B)
-    std::array<Button, 3> BtnCustom{Button{"BtnCustom0", "\x92\xCA\x8F\xED(&X)"}, // 通常(&X)
-                                    Button{"BtnCustom1", "\x88\xDA\x93\xAE(&V)"}, // 移動(&V)
-                                    Button{"BtnCustom2", "\x92\xE2\x8E~(&M)"}};   // 停止(&M)
+    GroupBox GroupBox4{"GroupBox4", T(TextId::GroupIcons)};
+    Label Label1{"Label1", T(TextId::LabelDefault)};
+    Label Label2{"Label2", T(TextId::LabelCurrent)};
+    std::array<Button, 3> BtnDefult{Button{"BtnDefult0", T(TextId::ButtonDefault0)},
+                                    Button{"BtnDefult1", T(TextId::ButtonDefault1)},
+                                    Button{"BtnDefult2", T(TextId::ButtonDefault2)}};
+    std::array<Button, 3> BtnCustom{Button{"BtnCustom0", T(TextId::ButtonCustom0)},
+                                    Button{"BtnCustom1", T(TextId::ButtonCustom1)},
+                                    Button{"BtnCustom2", T(TextId::ButtonCustom2)}};
 
     // Start-up delay.
-    GroupBox GroupBox5{"GroupBox5", sjis::kGroupWait};
+    GroupBox GroupBox5{"GroupBox5", T(TextId::GroupWait)};
     NValEdit TXTWait{"TXTWait", kTxtWaitFormat};
     UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
-    Label LabelWait{"LabelWait", sjis::kLabelSeconds};
+    Label LabelWait{"LabelWait", T(TextId::LabelSeconds)};
 
-    CheckBox CHKTray{"CHKTray", sjis::kCheckTray, true};
-    Button BtnRMenu{"BtnRMenu", sjis::kButtonTrayMenu};
-    Button BtnStartUp{"BtnStartUp", sjis::kButtonStartUp};
-    Button BtnQuickLaunch{"BtnQuickLaunch", sjis::kButtonQuickLaunch};
-    Button BtnOK{"BtnOK", "OK"};
-    Button BtnCancel{"BtnCancel", sjis::kButtonCancel};
+    CheckBox CHKTray{"CHKTray", T(TextId::CheckTray), true};
+    Button BtnRMenu{"BtnRMenu", T(TextId::ButtonTrayMenu)};
+    Button BtnStartUp{"BtnStartUp", T(TextId::ButtonStartUp)};
+    Button BtnQuickLaunch{"BtnQuickLaunch", T(TextId::ButtonQuickLaunch)};
+    Button BtnOK{"BtnOK", T(TextId::ButtonOK)};
+    Button BtnCancel{"BtnCancel", T(TextId::ButtonCancel)};
 
     // The tray menu.
-    MenuItem PPHide{"PPHide", sjis::kMenuHide, Kind::Command};
+    MenuItem PPHide{"PPHide", T(TextId::MenuHide), Kind::Command};
     MenuItem N4{"N4", "-", Kind::Separator};
-    MenuItem PPEnabled{"PPEnabled", sjis::kMenuEnabled, Kind::Toggle, true};
-    MenuItem PPMax{"PPMax", sjis::kMenuMax, Kind::Toggle};
-    MenuItem PPRestore{"PPRestore", sjis::kMenuRestore, Kind::Toggle};
-    MenuItem PPReSize{"PPReSize", sjis::kMenuReSize, Kind::Toggle};
-    MenuItem PPHideON{"PPHideON", sjis::kMenuHideOn, Kind::Toggle};
-    MenuItem PPDialog{"PPDialog", sjis::kMenuDialog, Kind::Toggle};
-    MenuItem PPActive{"PPActive", sjis::kMenuActive, Kind::Toggle};
+    MenuItem PPEnabled{"PPEnabled", T(TextId::MenuEnabled), Kind::Toggle, true};
+    MenuItem PPMax{"PPMax", T(TextId::MenuMax), Kind::Toggle};
+    MenuItem PPRestore{"PPRestore", T(TextId::MenuRestore), Kind::Toggle};
+    MenuItem PPReSize{"PPReSize", T(TextId::MenuReSize), Kind::Toggle};
+    MenuItem PPHideON{"PPHideON", T(TextId::MenuHideOn), Kind::Toggle};
+    MenuItem PPDialog{"PPDialog", T(TextId::MenuDialog), Kind::Toggle};
+    MenuItem PPActive{"PPActive", T(TextId::MenuActive), Kind::Toggle};
     MenuItem N1{"N1", "-", Kind::Separator};
-    MenuItem PPConfig{"PPConfig", sjis::kMenuConfig, Kind::Command};
+    MenuItem PPConfig{"PPConfig", T(TextId::MenuConfig), Kind::Command};
     MenuItem N2{"N2", "-", Kind::Separator};
-    MenuItem PPExit{"PPExit", sjis::kMenuExit, Kind::Command};
+    MenuItem PPExit{"PPExit", T(TextId::MenuExit), Kind::Command};
     PopupMenu PPRMenu{{&PPHide, &N4, &PPEnabled, &PPMax, &PPRestore, &PPReSize, &PPHideON,
                        &PPDialog, &PPActive, &N1, &PPConfig, &N2, &PPExit}};
 
     // Paths of the user's tray images, indexed by IconState.
     std::array<std::string, 3> CustomIconPaths;
 
-    MainFormControls() {
+    explicit MainFormControls(Language lang = Language::Japanese) : language(lang) {
         BtnLog.SetEnabled(false);
         BtnDel.SetEnabled(false);
         LabelTans.SetEnabled(false);
@@ -116,6 +119,8 @@ struct MainFormControls {
 
     // The fields of an announcement are usable only while their box is on.
     // The controller wires them to CHKCap's and CHKWav's clicks.
+    UiText T(TextId id) const { return Text(language, id); }
+
     void CHKCapClick() { TxtCap.SetEnabled(CHKCap.Checked()); }
     void CHKWavClick() {
         TxtWav.SetEnabled(CHKWav.Checked());

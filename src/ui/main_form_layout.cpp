@@ -1,5 +1,6 @@
 #include "ui/main_form_layout.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace vm {
 namespace {
 
 constexpr char kUiGothic[] = "MS UI Gothic";
+// The message font of Windows 2000 and XP, should the system not name one.
+constexpr char kFallbackMessageFace[] = "Tahoma";
 constexpr int kControlFont = 13;
 // Control IDs from here on; OK and Cancel carry the IDs Enter and Esc send.
 constexpr int kFirstControlId = 1000;
@@ -86,7 +89,8 @@ std::vector<DesignRow> DesignTable(MainFormControls& c) {
         {&c.BtnWav, kGroup3, {355, 88, 75, 25}},
         {&c.GroupBox6, kGroup3, {2, 123, 436, 35}},
         {&c.CHKTrans, kGroup6, {10, 11, 18, 17}},
-        {&c.LabelTans, kGroup6, {30, 12, 140, 15}},
+        // One line up to the numeric field; never a hidden second line.
+        {&c.LabelTans, kGroup6, {30, 12, 142, 15, ss::LEFTNOWORDWRAP}},
         {&c.TXTTrans, kGroup6, {172, 10, 35, 21, numeric, edge}},
         {&c.UDTrans, kGroup6, {207, 10, 30, 21}},
         {&c.LabelTarnsPer, kGroup6, {240, 10, 22, 21}, 19},
@@ -94,7 +98,7 @@ std::vector<DesignRow> DesignTable(MainFormControls& c) {
 
         {&c.GroupBox4, kGroup4, {0, 0, 160, 265, ws::GROUP}, kControlFont, true},
         {&c.Label1, kGroup4, {15, 25, 78, 16}, 15},
-        {&c.Label2, kGroup4, {95, 25, 50, 16}, 15},
+        {&c.Label2, kGroup4, {95, 25, 60, 16}, 15},
         {&c.BtnDefult[0], kGroup4, {15, 50, 60, 60, ws::GROUP | glyph}},
         {&c.BtnCustom[0], kGroup4, {85, 50, 60, 60, glyph}},
         {&c.BtnDefult[1], kGroup4, {15, 120, 60, 60, glyph}},
@@ -105,7 +109,7 @@ std::vector<DesignRow> DesignTable(MainFormControls& c) {
         {&c.GroupBox5, kGroup5, {0, 0, 160, 70, ws::GROUP}, kControlFont, true},
         {&c.TXTWait, kGroup5, {20, 30, 30, 21, ws::GROUP | numeric, edge}},
         {&c.UDWait, kGroup5, {50, 30, 30, 21}},
-        {&c.LabelWait, kGroup5, {85, 33, 30, 16}, 16},
+        {&c.LabelWait, kGroup5, {85, 33, 30, 20}, 16},
 
         {&c.CHKTray,
          kPanel1,
@@ -136,17 +140,29 @@ MainFormLayout::~MainFormLayout() {
     DeleteFonts(fonts_);
 }
 
+LogFontA MainFormLayout::FontFor(const char* face, int height, bool bold) const {
+    LogFontA lf;
+    lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
+    if (language_ == Language::Japanese) {
+        lf.lfHeight = -height;
+        lf.lfCharSet = kShiftJisCharset;
+        std::strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
+        return lf;
+    }
+    lf.lfHeight = -(height == kControlFont && messageHeight_ > 0 ? messageHeight_ : height);
+    lf.lfCharSet = messageFont_.lfCharSet;
+    std::memcpy(lf.lfFaceName, messageFont_.lfFaceName, sizeof lf.lfFaceName);
+    return lf;
+}
+
 HFont MainFormLayout::Font(Fonts& fonts, const Item& item, std::uint32_t dpi) {
-    const int height = ScaleToDpi(item.fontHeight, dpi);
+    LogFontA lf = FontFor(item.face, item.fontHeight, item.bold);
+    const int height = ScaleToDpi(std::abs(lf.lfHeight), dpi);
     const auto key = std::make_tuple(std::string(item.face), height, item.bold);
     const auto found = fonts.find(key);
     if (found != fonts.end())
         return found->second;
-    LogFontA lf;
     lf.lfHeight = -height;
-    lf.lfWeight = item.bold ? fw::BOLD : fw::NORMAL;
-    lf.lfCharSet = kShiftJisCharset;
-    std::strncpy(lf.lfFaceName, item.face, sizeof lf.lfFaceName - 1);
     const HFont font = win_.CreateFontIndirectA(lf);
     if (font != 0)
         fonts.emplace(key, font);
@@ -161,6 +177,17 @@ void MainFormLayout::DeleteFonts(Fonts& fonts) {
 
 bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router,
                             std::uint32_t dpi) {
+    if (language_ == Language::English) {
+        // The system gives the message font at the DPI the window starts at.
+        NonClientMetrics metrics;
+        if (win_.GetNonClientMetricsA(metrics)) {
+            messageFont_ = metrics.lfMessageFont;
+            messageHeight_ = UnscaleFromDpi(std::abs(messageFont_.lfHeight), dpi);
+        } else {
+            std::strncpy(messageFont_.lfFaceName, kFallbackMessageFace,
+                         sizeof messageFont_.lfFaceName - 1);
+        }
+    }
     items_.clear();
     slider_ = &c.Slider;
     int nextId = kFirstControlId;

@@ -22,7 +22,7 @@ inline constexpr int kMainFormHeight = 469;
 
 class MainFormLayout {
 public:
-    explicit MainFormLayout(IWindowSystem& win) : win_(win) {}
+    MainFormLayout(IWindowSystem& win, Language language) : win_(win), language_(language) {}
     ~MainFormLayout();
     MainFormLayout(const MainFormLayout&) = delete;
     MainFormLayout& operator=(const MainFormLayout&) = delete;
@@ -46,10 +46,19 @@ private:
     };
     using Fonts = std::map<std::tuple<std::string, int, bool>, HFont>;
     HFont Font(Fonts& fonts, const Item& item, std::uint32_t dpi);
+    // The face, character set and height at 96 DPI of a control's font: the
+    // design's for Japanese; the system's message font for English, which
+    // looks native on every version (its own height for the controls' usual
+    // size, the design's for the larger labels).
+    LogFontA FontFor(const char* face, int height, bool bold) const;
     void DeleteFonts(Fonts& fonts);
     void SetThumbLength(std::uint32_t dpi);
 
     IWindowSystem& win_;
+    const Language language_;
+    LogFontA messageFont_;
+    // The message font's height at 96 DPI.
+    int messageHeight_ = 0;
     std::vector<Item> items_;
     Control* slider_ = nullptr;
     Fonts fonts_;

@@ -13,11 +13,12 @@ class MenuItem : public ModelControl {
 public:
     enum class Kind { Command, Toggle, Separator };
 
-    MenuItem(std::string name, std::string caption, Kind kind, bool checked = false)
+    MenuItem(std::string name, CaptionText caption, Kind kind, bool checked = false)
         : ModelControl(std::move(name)), caption_(std::move(caption)), kind_(kind),
           checked_(checked) {}
 
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { return caption_.ansi; }
+    const std::u16string& WideCaption() const { return caption_.wide; }
     Kind GetKind() const { return kind_; }
     bool IsSeparator() const { return kind_ == Kind::Separator; }
     bool Checked() const { return checked_; }
@@ -36,7 +37,7 @@ public:
     Handler OnClick;
 
 private:
-    std::string caption_;
+    CaptionText caption_;
     Kind kind_;
     bool checked_;
 };

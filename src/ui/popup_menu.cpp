@@ -46,7 +46,10 @@ void PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at) {
         }
         const std::uint32_t flags =
             mf::STRING | (item->Checked() ? mf::CHECKED : 0) | (item->Enabled() ? 0 : mf::GRAYED);
-        win.AppendMenuA(menu, flags, id, item->Caption().c_str());
+        if (item->WideCaption().empty())
+            win.AppendMenuA(menu, flags, id, item->Caption().c_str());
+        else
+            win.AppendMenuW(menu, flags, id, item->WideCaption().c_str());
     }
     const int chosen =
         win.TrackPopupMenu(menu, tpm::RIGHTBUTTON | tpm::RETURNCMD, at.x, at.y, owner);

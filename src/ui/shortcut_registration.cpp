@@ -4,7 +4,6 @@
 
 #include "platform/constants.h"
 #include "sys/path_text.h"
-#include "sys/sjis_literals.h"
 #include "ui/shell_folders.h"
 
 namespace vm {
@@ -14,21 +13,22 @@ std::string ShortcutWorkingFolder(const std::string& exePath) {
 }
 
 void ShortcutRegistration::BtnStartUpClick(Hwnd owner) {
-    if (!Confirm(owner, sjis::kAskStartUp))
+    if (!Confirm(owner, TextId::AskStartUp))
         return;
     Register(owner, GetShellFolder(context_.platform.os, kShellFolderStartup), "",
-             kShortcutCaption);
+             context_.AnsiText(TextId::ShortcutDescription));
 }
 
 void ShortcutRegistration::BtnQuickLaunchClick(Hwnd owner) {
-    if (!Confirm(owner, sjis::kAskQuickLaunch))
+    if (!Confirm(owner, TextId::AskQuickLaunch))
         return;
     Register(owner, GetQuickLaunchFolder(context_.platform.os, context_.system.info),
              kQuickLaunchArguments, "");
 }
 
-bool ShortcutRegistration::Confirm(Hwnd owner, const char* question) {
-    return context_.platform.win.MessageBoxA(owner, question, kShortcutCaption,
+bool ShortcutRegistration::Confirm(Hwnd owner, TextId question) {
+    return context_.platform.win.MessageBoxW(owner, context_.Text(question).wide,
+                                             context_.Text(TextId::MessageCaption).wide,
                                              mb::YESNO | mb::ICONINFORMATION) == id_::YES;
 }
 
@@ -38,10 +38,11 @@ bool ShortcutRegistration::Confirm(Hwnd owner, const char* question) {
 void ShortcutRegistration::Register(Hwnd owner, const std::string& folder, const char* arguments,
                                     const char* description) {
     if (!FolderExists(context_.platform.os, folder)) {
-        std::string text = sjis::kShortcutFolderNotFound;
+        std::u16string text = context_.Text(TextId::ShortcutFolderNotFound).wide;
         if (IsFullPath(folder))
-            text += "\r\n" + folder;
-        context_.platform.win.MessageBoxA(owner, text.c_str(), kShortcutCaption,
+            text += u"\r\n" + context_.platform.os.MultiByteToWideChar(folder);
+        context_.platform.win.MessageBoxW(owner, text.c_str(),
+                                          context_.Text(TextId::MessageCaption).wide,
                                           mb::OK | mb::ICONWARNING);
         return;
     }

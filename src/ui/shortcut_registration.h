@@ -14,8 +14,6 @@ namespace vm {
 
 // The shortcut's file name in either folder.
 inline constexpr char kShortcutFileName[] = "Velmora!.lnk";
-// The question's caption and the start-up shortcut's description.
-inline constexpr char kShortcutCaption[] = "Velmora!";
 inline constexpr char kQuickLaunchArguments[] = "/Q /S";
 
 // The working folder of the program's shortcuts: the parent of the folder
@@ -35,7 +33,7 @@ public:
     TMakeShortCut MakeShortCut;
 
 private:
-    bool Confirm(Hwnd owner, const char* question);
+    bool Confirm(Hwnd owner, TextId question);
     // Writes the program's shortcut into folder, when that is an existing
     // folder given by its full path, and otherwise tells the user so.
     void Register(Hwnd owner, const std::string& folder, const char* arguments,

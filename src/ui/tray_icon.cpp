@@ -1,7 +1,7 @@
 #include "ui/tray_icon.h"
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "platform/constants.h"
@@ -10,8 +10,8 @@
 namespace vm {
 
 namespace {
-// The tip holds at most 127 bytes and its terminating zero.
-constexpr std::size_t kTipBytes = sizeof(NotifyIconData::szTip) - 1;
+// The tip holds at most 127 characters and its terminating zero.
+constexpr std::size_t kTipChars = std::size(NotifyIconData{}.szTip) - 1;
 } // namespace
 
 TrayIcon::~TrayIcon() {
@@ -52,8 +52,8 @@ void TrayIcon::SetImage(IconState image) {
     Changed();
 }
 
-void TrayIcon::SetHint(std::string hint) {
-    hint_ = std::move(hint);
+void TrayIcon::SetHint(UiText hint) {
+    hint_ = CaptionText(hint);
     Notify(nim::MODIFY);
     Changed();
 }
@@ -65,8 +65,10 @@ NotifyIconData TrayIcon::Record() const {
     data.uFlags = nif::MESSAGE | nif::ICON | nif::TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon_;
-    if (showHint_ && !hint_.empty())
-        std::memcpy(data.szTip, hint_.data(), std::min(hint_.size(), kTipBytes));
+    if (showHint_) {
+        const std::u16string& tip = hint_.wide;
+        std::copy_n(tip.begin(), std::min(tip.size(), kTipChars), data.szTip);
+    }
     return data;
 }
 
@@ -74,7 +76,7 @@ NotifyIconData TrayIcon::Record() const {
 // changing one that is not, does no harm, and the next add sends it all.
 void TrayIcon::Notify(std::uint32_t message) {
     if (platform_ != nullptr)
-        platform_->shell.Shell_NotifyIconA(message, Record());
+        platform_->shell.Shell_NotifyIconW(message, Record());
 }
 
 void TrayIcon::HandleCallback(std::intptr_t lParam) {

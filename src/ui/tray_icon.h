@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 #include "ui/control.h"
 #include "ui/popup_menu.h"
 #include "ui/tray_images.h"
@@ -42,8 +42,8 @@ public:
     IconState Image() const { return image_; }
     // Copies that tray image into the icon and sends it (NIM_MODIFY).
     void SetImage(IconState image);
-    const std::string& Hint() const { return hint_; }
-    void SetHint(std::string hint);
+    std::string Hint() const { return hint_.ansi; }
+    void SetHint(UiText hint);
 
     // The value that names this icon to the shell and comes back as the
     // callback's wParam.
@@ -78,7 +78,7 @@ private:
     bool enabled_ = true;
     bool showHint_ = true;
     IconState image_ = IconState::Normal;
-    std::string hint_ = sjis::kHintEnabled;
+    CaptionText hint_{Text(Language::Japanese, TextId::HintEnabled)};
 };
 
 } // namespace vm

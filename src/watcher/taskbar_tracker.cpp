@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/constants.h"
-#include "sys/sjis_literals.h"
 #include "sys/window_helpers.h"
 #include "watcher/secondary_taskbars.h"
 
@@ -84,7 +83,7 @@ void TaskbarTracker::PPEnabledClick() {
         ForceTranslucency(enabled ? static_cast<std::int16_t>(controls_.UDTrans.Position())
                                   : kOpaque);
     }
-    trayIcon_.SetHint(enabled ? sjis::kHintEnabled : sjis::kHintDisabled);
+    trayIcon_.SetHint(context_.Text(enabled ? TextId::HintEnabled : TextId::HintDisabled));
 }
 
 void TaskbarTracker::TrackBarChange() {

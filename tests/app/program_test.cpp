@@ -10,7 +10,7 @@
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
 #include "settings/settings_file_io.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 namespace {
@@ -71,7 +71,9 @@ TEST_F(ProgramTest, ThePlainStartMovesAWindowUnderTheTaskbarAtItsFirstPassAndAtT
 TEST_F(ProgramTest, TheControllerWindowIsFoundByClassAndCaption) {
     Program& program = Launch({});
     Platform p = desk.platformFor(pids[0]);
-    EXPECT_EQ(p.win.FindWindowA("TMainForm", sjis::kMainFormCaption), program.MainForm()->Window());
+    EXPECT_EQ(p.win.FindWindowA("TMainForm",
+                                vm::Text(vm::Language::Japanese, vm::TextId::MainFormCaption).ansi),
+              program.MainForm()->Window());
     EXPECT_FALSE(p.win.IsWindowVisible(program.MainForm()->Window()));
     const auto appExStyle =
         static_cast<std::uint32_t>(p.win.GetWindowLongA(program.AppWindow(), gwl::EXSTYLE));
@@ -304,7 +306,9 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
             const sim::MessageBoxRecord& box = here.messageBoxes()[0];
             EXPECT_EQ(box.owner, window) << "owned by the settings window";
             EXPECT_NE(box.text.find(kSettings), std::string::npos) << "says where the file is";
-            EXPECT_NE(box.text.find(sjis::kSaveFailedQuestion), std::string::npos);
+            EXPECT_NE(box.text.find(
+                          vm::Text(vm::Language::Japanese, vm::TextId::SaveFailedQuestion).ansi),
+                      std::string::npos);
             EXPECT_EQ(box.type, mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2);
         }
     }

@@ -8,7 +8,7 @@
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 namespace {
@@ -62,7 +62,7 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
     EXPECT_EQ(desk.focus(), C().Slider.Window());
     const sim::SimWindow& w = desk.window(Form().Window());
     EXPECT_EQ(w.className, "TMainForm");
-    EXPECT_EQ(w.titleA(), sjis::kMainFormCaption);
+    EXPECT_EQ(w.titleA(), vm::Text(vm::Language::Japanese, vm::TextId::MainFormCaption).ansi);
     EXPECT_NE(w.exStyle & ws_ex::TOPMOST, 0u);
     EXPECT_EQ(w.style & (ws::CAPTION | ws::THICKFRAME), 0u);
 
@@ -156,7 +156,8 @@ TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
     EXPECT_EQ(File(), saved);
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(desk.messageBoxes()[0].owner, Form().Window());
-    EXPECT_EQ(desk.messageBoxes()[0].text, std::string(sjis::kSaveFailed) + "\r\n" + kSettings);
+    EXPECT_EQ(desk.messageBoxes()[0].text,
+              std::string(Text(Language::Japanese, TextId::SaveFailed).ansi) + "\r\n" + kSettings);
 }
 
 TEST_F(SettingsWindowTest, ClosingTheWindowLeavesTheProgramsOwnApplicationWindowAlone) {
@@ -174,7 +175,7 @@ TEST_F(SettingsWindowTest, ClosingTheWindowLeavesTheProgramsOwnApplicationWindow
         EXPECT_NE(call.name, "sndPlaySoundA");
     EXPECT_EQ(C().ListBoxLog.Count(), 0u);
     EXPECT_EQ(desk.window(app).rect, before);
-    EXPECT_EQ(desk.window(app).titleA(), sjis::kAppTitle);
+    EXPECT_EQ(desk.window(app).titleA(), Text(Language::Japanese, TextId::AppTitle).ansi);
 }
 
 TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrTheLog) {
@@ -216,7 +217,8 @@ TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSele
     desk.click(C().BtnAdd.Window());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"FOO.EXE"});
     ASSERT_EQ(desk.fileDialogs().size(), 3u);
-    EXPECT_EQ(desk.fileDialogs()[0].title, sjis::kDialogChooseFile);
+    EXPECT_EQ(desk.fileDialogs()[0].title,
+              vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseFile).ansi);
     EXPECT_EQ(desk.fileDialogs()[0].filter,
               std::string("\x83v\x83\x8D\x83O\x83\x89\x83\x80(*.exe)\0*.exe", 23));
     EXPECT_NE(desk.fileDialogs()[0].flags & ofn::FILEMUSTEXIST, 0u);
@@ -246,7 +248,8 @@ TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSele
     desk.answerOpenFileName("C:\\Sounds\\ding.wav");
     desk.click(C().BtnWav.Window());
     EXPECT_EQ(C().TxtWav.Text(), "C:\\Sounds\\ding.wav");
-    EXPECT_EQ(desk.fileDialogs().back().title, sjis::kDialogChooseSound);
+    EXPECT_EQ(desk.fileDialogs().back().title,
+              vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseSound).ansi);
 }
 
 TEST_F(SettingsWindowTest, TheKeyboardWalksTheControlsAndEnterPressesTheFocusedButton) {

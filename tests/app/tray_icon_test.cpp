@@ -11,7 +11,7 @@
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 namespace {
@@ -69,7 +69,7 @@ protected:
     std::vector<std::string> NotifyCalls() {
         std::vector<std::string> calls;
         for (const auto& call : desk.calls()) {
-            if (call.pid == pid && (call.name == "Shell_NotifyIconA" || call.name == "MessageBoxA"))
+            if (call.pid == pid && (call.name == "Shell_NotifyIconW" || call.name == "MessageBoxW"))
                 calls.push_back(call.name + ":" + call.args.substr(0, call.args.find(',')));
         }
         return calls;
@@ -98,18 +98,18 @@ TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
         Launch(row.args, row.settings);
         EXPECT_EQ(d.notifyIcons().size(), row.shown ? 1u : 0u) << row.args.size();
         if (row.shown) {
-            EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+            EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
             EXPECT_EQ(Icon().image, kNormal);
             EXPECT_EQ(Icon().callbackMessage, 0x0800u);
         }
         const std::vector<std::string> calls = NotifyCalls();
         if (row.args.size() == 2 && row.args[1] == "/S") {
-            EXPECT_EQ(std::count(calls.begin(), calls.end(), "Shell_NotifyIconA:0"), 0);
+            EXPECT_EQ(std::count(calls.begin(), calls.end(), "Shell_NotifyIconW:0"), 0);
         }
-        // Every call sends the one record: 488 bytes, message, icon and tip.
+        // Every call sends the one record: 936 bytes, message, icon and tip.
         for (const auto& call : d.calls()) {
-            if (call.pid == pid && call.name == "Shell_NotifyIconA") {
-                EXPECT_EQ(call.args.substr(call.args.find(',') + 1, 4), "488,");
+            if (call.pid == pid && call.name == "Shell_NotifyIconW") {
+                EXPECT_EQ(call.args.substr(call.args.find(',') + 1, 4), "936,");
             }
         }
         program->MainForm()->Close();
@@ -123,13 +123,13 @@ TEST_F(TrayIconTest, DoubleClickSwitchesWatchingAndTheNextTickRunsAFullPass) {
     Launch();
     Click(wm::LBUTTONDBLCLK);
     EXPECT_FALSE(Controls().PPEnabled.Checked());
-    EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_EQ(Icon().image, kStopped);
     const Hwnd window = desk.addWindow({.className = "App", .title = "app"});
     desk.advance(500);
     EXPECT_EQ(desk.window(window).rect.top, 0); // not watching
     Click(wm::LBUTTONDBLCLK);
-    EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     EXPECT_EQ(Icon().image, kNormal);
     desk.advance(250);
     EXPECT_EQ(desk.window(window).rect.top, 30);
@@ -147,7 +147,7 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     desk.advance(10);
     EXPECT_TRUE(desk.trackedMenus().empty());
     EXPECT_TRUE(Controls().PPEnabled.Checked());
-    EXPECT_EQ(Icon().tip, sjis::kHintEnabled);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     // While the settings window is open the icon is deaf; its button still
     // opens the menu, without the settings item.
     Controls().PPConfig.Click();
@@ -158,36 +158,53 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     EXPECT_TRUE(Controls().PPEnabled.Checked());
     Controls().BtnRMenu.Click();
     ASSERT_EQ(desk.trackedMenus().size(), 1u);
-    EXPECT_NE(FlagsOf(desk.trackedMenus()[0], sjis::kMenuConfig) & mf::GRAYED, 0u);
+    EXPECT_NE(FlagsOf(desk.trackedMenus()[0],
+                      vm::Text(vm::Language::Japanese, vm::TextId::MenuConfig).ansi) &
+                  mf::GRAYED,
+              0u);
 }
 
 TEST_F(TrayIconTest, TheMenuIsBuiltFromTheItemsEachTimeItOpens) {
     Launch();
     desk.setCursorPos({700, 12});
-    desk.chooseMenuItem(sjis::kMenuMax);
+    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi);
     Click(wm::RBUTTONDOWN);
     Click(wm::RBUTTONDOWN);
     ASSERT_EQ(desk.trackedMenus().size(), 2u);
     const sim::SimTrackedMenu& first = desk.trackedMenus()[0];
     EXPECT_EQ(Captions(first),
-              (std::vector<std::string>{sjis::kMenuHide, "-", sjis::kMenuEnabled, sjis::kMenuMax,
-                                        sjis::kMenuRestore, sjis::kMenuReSize, sjis::kMenuHideOn,
-                                        sjis::kMenuDialog, sjis::kMenuActive, "-",
-                                        sjis::kMenuConfig, "-", sjis::kMenuExit}));
+              (std::vector<std::string>{
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuHide).ansi, "-",
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuEnabled).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuRestore).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuReSize).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuHideOn).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuDialog).ansi,
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuActive).ansi, "-",
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuConfig).ansi, "-",
+                  vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi}));
     EXPECT_EQ(first.at, (Point{700, 12}));
     EXPECT_EQ(first.owner, Icon().window);
     EXPECT_EQ(first.flags, tpm::RIGHTBUTTON | tpm::RETURNCMD);
-    EXPECT_EQ(FlagsOf(first, sjis::kMenuEnabled), mf::CHECKED);
-    EXPECT_EQ(FlagsOf(first, sjis::kMenuRestore), mf::GRAYED); // PPMax not checked yet
-    EXPECT_EQ(FlagsOf(first, sjis::kMenuHideOn), mf::GRAYED);  // the taskbar stays
-    EXPECT_EQ(FlagsOf(first, sjis::kMenuConfig), 0u);
+    EXPECT_EQ(FlagsOf(first, vm::Text(vm::Language::Japanese, vm::TextId::MenuEnabled).ansi),
+              mf::CHECKED);
+    EXPECT_EQ(FlagsOf(first, vm::Text(vm::Language::Japanese, vm::TextId::MenuRestore).ansi),
+              mf::GRAYED); // PPMax not checked yet
+    EXPECT_EQ(FlagsOf(first, vm::Text(vm::Language::Japanese, vm::TextId::MenuHideOn).ansi),
+              mf::GRAYED); // the taskbar stays
+    EXPECT_EQ(FlagsOf(first, vm::Text(vm::Language::Japanese, vm::TextId::MenuConfig).ansi), 0u);
     // Choosing the toggle flipped it; the next pass offers the restore item.
     EXPECT_TRUE(Controls().PPMax.Checked());
     desk.addWindow({.className = "App", .title = "app"});
     desk.advance(250);
     Click(wm::RBUTTONDOWN);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2], sjis::kMenuMax), mf::CHECKED);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2], sjis::kMenuRestore), 0u);
+    EXPECT_EQ(
+        FlagsOf(desk.trackedMenus()[2], vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
+        mf::CHECKED);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2],
+                      vm::Text(vm::Language::Japanese, vm::TextId::MenuRestore).ansi),
+              0u);
     EXPECT_EQ(desk.liveMenus(pid), 0u);
     // The foreground steps before the menu, the WM_NULL after it.
     std::vector<std::string> order;
@@ -208,27 +225,34 @@ TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced
     desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     desk.addWindow({.className = "App", .title = "app"}); // a change starts a full pass
     desk.advance(250);
-    EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_EQ(Icon().image, kStopped);
     Click(wm::LBUTTONDBLCLK); // PPEnabled is hidden: nothing to switch
     EXPECT_TRUE(Controls().PPEnabled.Checked());
     Click(wm::RBUTTONDOWN);
     ASSERT_EQ(desk.trackedMenus().size(), 1u);
-    EXPECT_EQ(Captions(desk.trackedMenus()[0]), (std::vector<std::string>{sjis::kMenuExit}));
+    EXPECT_EQ(
+        Captions(desk.trackedMenus()[0]),
+        (std::vector<std::string>{vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi}));
     desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}, .autoHide = true});
     desk.addWindow({.className = "App", .title = "app 2"});
     desk.advance(250);
     EXPECT_TRUE(desk.notifyIcons().empty()); // back to the Tray setting
     Controls().BtnRMenu.Click();
     ASSERT_EQ(desk.trackedMenus().size(), 2u);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1], sjis::kMenuMax), mf::GRAYED);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1], sjis::kMenuHideOn), 0u);
-    EXPECT_EQ(program->MainForm()->Tray().Hint(), sjis::kHintEnabled);
+    EXPECT_EQ(
+        FlagsOf(desk.trackedMenus()[1], vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
+        mf::GRAYED);
+    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1],
+                      vm::Text(vm::Language::Japanese, vm::TextId::MenuHideOn).ansi),
+              0u);
+    EXPECT_EQ(program->MainForm()->Tray().Hint(),
+              vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
 }
 
 TEST_F(TrayIconTest, ExitFromTheMenuRemovesTheIconAndEndsTheProgram) {
     Launch();
-    desk.chooseMenuItem(sjis::kMenuExit);
+    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi);
     Click(wm::RBUTTONDOWN);
     EXPECT_TRUE(program->MainForm()->Closed());
     EXPECT_EQ(program->Run(), 0);
@@ -248,7 +272,7 @@ TEST_F(TrayIconTest, ANewTaskbarGetsTheShownIconBackWithItsImageAndTip) {
         desk.advance(10);
         ASSERT_EQ(desk.notifyIcons().size(), shown ? 1u : 0u);
         if (shown) {
-            EXPECT_EQ(Icon().tip, sjis::kHintDisabled);
+            EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
             EXPECT_EQ(Icon().image, kStopped);
         }
         program.reset();
@@ -308,7 +332,7 @@ TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage)
     ASSERT_EQ(desk.fileDialogs().size(), 2u);
     const sim::FileDialogRecord& dialog = desk.fileDialogs()[1];
     EXPECT_EQ(dialog.owner, program->MainForm()->Window());
-    EXPECT_EQ(dialog.title, sjis::kIconDialogTitle);
+    EXPECT_EQ(dialog.title, vm::Text(vm::Language::Japanese, vm::TextId::IconDialogTitle).ansi);
     EXPECT_EQ(dialog.filter, std::string("\x83\x41\x83\x43\x83\x52\x83\x93 (*.ico)\0*.ico", 22));
     EXPECT_EQ(dialog.flags &
                   (ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING),
@@ -325,11 +349,12 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
     desk.clearCalls();
     Controls().CHKTray.SetChecked(false);
     EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{
-                                 "Shell_NotifyIconA:0",
-                                 "MessageBoxA:" + std::to_string(program->MainForm()->Window()),
-                                 "Shell_NotifyIconA:2"}));
+                                 "Shell_NotifyIconW:0",
+                                 "MessageBoxW:" + std::to_string(program->MainForm()->Window()),
+                                 "Shell_NotifyIconW:2"}));
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].text, sjis::kTrayOffMessage);
+    EXPECT_EQ(desk.messageBoxes()[0].text,
+              vm::Text(vm::Language::Japanese, vm::TextId::TrayOffMessage).ansi);
     EXPECT_EQ(desk.messageBoxes()[0].caption, "Velmora!");
     EXPECT_EQ(desk.messageBoxes()[0].type, 0x00040040u);
     EXPECT_TRUE(desk.notifyIcons().empty());

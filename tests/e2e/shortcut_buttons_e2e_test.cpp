@@ -13,7 +13,7 @@
 #include "harness/scratch_folder.h"
 #include "harness/shell_link_reader.h"
 #include "harness/velmora_scene.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace e2e {
 namespace {
@@ -158,8 +158,11 @@ TEST_F(ShortcutButtons, EachButtonAsksThenWritesItsShortcut) {
 
     const std::string exe = AnsiFromWide(VelmoraPath());
     const std::vector<Button> buttons = {
-        {vm::sjis::kButtonStartUp, vm::sjis::kAskStartUp, startup, "", "Velmora!"},
-        {vm::sjis::kButtonQuickLaunch, vm::sjis::kAskQuickLaunch, quickLaunch, "/Q /S", ""},
+        {vm::Text(vm::Language::Japanese, vm::TextId::ButtonStartUp).ansi,
+         vm::Text(vm::Language::Japanese, vm::TextId::AskStartUp).ansi, startup, "", "Velmora!"},
+        {vm::Text(vm::Language::Japanese, vm::TextId::ButtonQuickLaunch).ansi,
+         vm::Text(vm::Language::Japanese, vm::TextId::AskQuickLaunch).ansi, quickLaunch, "/Q /S",
+         ""},
     };
     HWND form = OpenWindow();
     ASSERT_NE(form, nullptr);

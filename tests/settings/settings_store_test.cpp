@@ -10,7 +10,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "settings/settings_write_error.h"
 #include "sys/program_context.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 
 namespace vm {
 namespace {
@@ -42,13 +42,14 @@ struct SettingsScene {
     }
 };
 
-const std::string kFromScratch = std::string("[Config]\r\nTray=1\r\nEnable=1\r\nHide=0\r\n") +
-                                 "Max=0\r\nRestore=0\r\nReSize=0\r\nDialog=0\r\nActive=0\r\n" +
-                                 "Position=0\r\nCaption=0\r\nTitle=" + sjis::kDefaultMoveTitle +
-                                 "\r\nPlay=0\r\nWave=" + kFolder + "dame.wav\r\n" +
-                                 "Icon0=\r\nIcon1=\r\nIcon2=\r\nWait=0\r\nTrans=100\r\n" +
-                                 "TransEnabled=0\r\nTransStartMenu=0\r\n\r\n" +
-                                 "[Disable]\r\nCount=-1\r\n\r\n";
+const std::string kFromScratch =
+    std::string("[Config]\r\nTray=1\r\nEnable=1\r\nHide=0\r\n") +
+    "Max=0\r\nRestore=0\r\nReSize=0\r\nDialog=0\r\nActive=0\r\n" +
+    "Position=0\r\nCaption=0\r\nTitle=" +
+    vm::Text(vm::Language::Japanese, vm::TextId::DefaultMoveTitle).ansi +
+    "\r\nPlay=0\r\nWave=" + kFolder + "dame.wav\r\n" +
+    "Icon0=\r\nIcon1=\r\nIcon2=\r\nWait=0\r\nTrans=100\r\n" +
+    "TransEnabled=0\r\nTransStartMenu=0\r\n\r\n" + "[Disable]\r\nCount=-1\r\n\r\n";
 
 TEST(SettingsStore, FirstStartLoadsTheDefaultsAndTheFirstSaveWritesThemInOrder) {
     SettingsScene s;
@@ -64,7 +65,7 @@ TEST(SettingsStore, FirstStartLoadsTheDefaultsAndTheFirstSaveWritesThemInOrder) 
     // The boxes were checked in the window's design: their handlers ran.
     EXPECT_FALSE(c.CHKCap.Checked() || c.TxtCap.Enabled());
     EXPECT_FALSE(c.CHKWav.Checked() || c.TxtWav.Enabled() || c.BtnWav.Enabled());
-    EXPECT_EQ(c.TxtCap.Text(), sjis::kDefaultMoveTitle);
+    EXPECT_EQ(c.TxtCap.Text(), vm::Text(vm::Language::Japanese, vm::TextId::DefaultMoveTitle).ansi);
     EXPECT_EQ(c.TxtWav.Text(), std::string(kFolder) + "dame.wav");
     EXPECT_EQ(c.ListBoxDisable.Count(), 0u);
     EXPECT_EQ(c.TXTWait.Text(), "0");

@@ -11,7 +11,7 @@
 
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_error.h"
 
@@ -175,13 +175,17 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         ASSERT_EQ(scene.desk.messageBoxes().size(), c.notFound ? 2u : 1u);
         const sim::MessageBoxRecord& box = scene.desk.messageBoxes()[0];
         EXPECT_EQ(box.text,
-                  c.button == Button::StartUp ? sjis::kAskStartUp : sjis::kAskQuickLaunch);
+                  c.button == Button::StartUp
+                      ? vm::Text(vm::Language::Japanese, vm::TextId::AskStartUp).ansi
+                      : vm::Text(vm::Language::Japanese, vm::TextId::AskQuickLaunch).ansi);
         EXPECT_EQ(box.caption, "Velmora!");
         EXPECT_EQ(box.type, 0x44u);
         EXPECT_EQ(scene.desk.registry().openHandles(), 0u);
         if (c.notFound) {
             const std::string told = scene.desk.messageBoxes()[1].text;
-            EXPECT_EQ(told.rfind(sjis::kShortcutFolderNotFound, 0), 0u) << told;
+            const std::string notFound =
+                Text(Language::Japanese, TextId::ShortcutFolderNotFound).ansi;
+            EXPECT_EQ(told.rfind(notFound, 0), 0u) << told;
         }
         if (c.link.empty()) {
             EXPECT_EQ(scene.desk.files().list(), std::vector<std::string>{});

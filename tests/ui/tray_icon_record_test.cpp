@@ -10,7 +10,7 @@
 namespace vm {
 namespace {
 
-TEST(TrayIconRecordTest, TheTipIsCutTo127BytesAndTwoIconsShareOneWindow) {
+TEST(TrayIconRecordTest, TheTipIsCutTo127CharactersAndTwoIconsShareOneWindow) {
     sim::SimDesktop desk;
     desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
     desk.addTaskbar();
@@ -21,9 +21,11 @@ TEST(TrayIconRecordTest, TheTipIsCutTo127BytesAndTwoIconsShareOneWindow) {
         TrayIcon second;
         first.Bind(platform, images, 0);
         second.Bind(platform, images, 0);
-        first.SetHint(std::string(200, 'a'));
+        const std::string longTip(200, 'a');
+        const std::u16string longTipW(longTip.begin(), longTip.end());
+        first.SetHint(UiText{longTip.c_str(), longTipW.c_str()});
         first.SetIconVisible(true);
-        second.SetHint("");
+        second.SetHint(UiText{"", u""});
         second.SetIconVisible(true);
         ASSERT_EQ(desk.notifyIcons().size(), 2u);
         EXPECT_EQ(desk.notifyIcons()[0].tip, std::string(127, 'a'));

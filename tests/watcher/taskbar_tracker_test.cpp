@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sys/ui_texts.h"
 #include "watcher_scene.h"
 
 namespace vm {
@@ -94,7 +95,9 @@ TEST(TaskbarTrackerTest, TaskbarToTheBottomAndBackSuspendsAndResumes) {
         scene.settingsWindow->Show();
         scene.desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
         scene.tracker->CheckTaskbar();
-        EXPECT_EQ(Captions(scene.controls.PPRMenu), std::vector<std::string>{sjis::kMenuExit});
+        EXPECT_EQ(
+            Captions(scene.controls.PPRMenu),
+            std::vector<std::string>{vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi});
         EXPECT_FALSE(scene.settingsWindow->Visible());
         EXPECT_EQ(std::count(scene.translucency.begin(), scene.translucency.end(),
                              std::pair<std::int16_t, bool>{100, true}),
@@ -110,7 +113,8 @@ TEST(TaskbarTrackerTest, TaskbarToTheBottomAndBackSuspendsAndResumes) {
         EXPECT_EQ(scene.controls.PPRMenu.ShownItems().size(), fullMenu);
         EXPECT_FALSE(scene.taskbar.Suspended);
         EXPECT_EQ(scene.tray.Image(), IconState::Normal);
-        EXPECT_EQ(scene.tray.Hint(), sjis::kHintEnabled);
+        EXPECT_EQ(scene.tray.Hint(),
+                  vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
         EXPECT_FALSE(scene.tray.IconVisible());
         if (c.suspends) {
             EXPECT_EQ(scene.translucency, (decltype(scene.translucency){{60, true}}));
@@ -124,11 +128,11 @@ TEST(TaskbarTrackerTest, ResumingKeepsADisabledWatchDisabled) {
     scene.desk.setTaskbar({.edge = abe::LEFT, .rect = {0, 0, 60, 768}});
     scene.tracker->CheckTaskbar();
     EXPECT_FALSE(scene.controls.PPEnabled.Checked());
-    EXPECT_EQ(scene.tray.Hint(), sjis::kHintDisabled);
+    EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     scene.desk.setTaskbar({});
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.tray.Image(), IconState::Stopped);
-    EXPECT_EQ(scene.tray.Hint(), sjis::kHintDisabled);
+    EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_TRUE(scene.tray.IconVisible());
 }
 
@@ -171,14 +175,14 @@ TEST(TaskbarTrackerTest, EnableCommandSwitchesIconHintAndTranslucency) {
     WatcherScene scene;
     scene.controls.PPEnabled.Click();
     EXPECT_EQ(scene.tray.Image(), IconState::Stopped);
-    EXPECT_EQ(scene.tray.Hint(), sjis::kHintDisabled);
+    EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_TRUE(scene.translucency.empty());
 
     scene.controls.LabelTans.SetEnabled(true);
     scene.controls.UDTrans.SetPosition(70);
     scene.controls.PPEnabled.Click();
     EXPECT_EQ(scene.tray.Image(), IconState::Normal);
-    EXPECT_EQ(scene.tray.Hint(), sjis::kHintEnabled);
+    EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     EXPECT_EQ(scene.translucency, (decltype(scene.translucency){{70, true}}));
 }
 

@@ -14,7 +14,7 @@
 #include "platform/win32/win32_platform.h"
 #include "sys/path_text.h"
 #include "sys/program_context.h"
-#include "sys/sjis_literals.h"
+#include "sys/ui_texts.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_registration.h"
 
@@ -111,7 +111,7 @@ TEST_F(ShortcutRegistrationTest, StartUpAndQuickLaunchShortcutsReadBack) {
     ASSERT_TRUE(FolderExists(os, startup)) << startup;
     std::string question;
     auto link = Register(false, startup, question);
-    EXPECT_EQ(question, sjis::kAskStartUp);
+    EXPECT_EQ(question, vm::Text(vm::Language::Japanese, vm::TextId::AskStartUp).ansi);
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->path, exe);
     EXPECT_EQ(link->arguments, "");
@@ -126,7 +126,7 @@ TEST_F(ShortcutRegistrationTest, StartUpAndQuickLaunchShortcutsReadBack) {
     MakeFolders(quickLaunch.substr(0, quickLaunch.size() - 1));
     ASSERT_EQ(GetQuickLaunchFolder(os, context.system.info), quickLaunch);
     link = Register(true, quickLaunch, question);
-    EXPECT_EQ(question, sjis::kAskQuickLaunch);
+    EXPECT_EQ(question, vm::Text(vm::Language::Japanese, vm::TextId::AskQuickLaunch).ansi);
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->path, exe);
     EXPECT_EQ(link->arguments, "/Q /S");

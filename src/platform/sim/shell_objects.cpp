@@ -1,7 +1,10 @@
 // Icons, popup menus and the notification area of the simulated desktop.
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
+#include "platform/sim/cp932.h"
 #include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_window_system.h"
@@ -10,10 +13,10 @@ namespace vm::sim {
 
 namespace {
 
+// The tip as a Japanese system's "A" calls would read it.
 std::string TipText(const NotifyIconData& data) {
-    const char* end = static_cast<const char*>(std::memchr(data.szTip, '\0', sizeof(data.szTip)));
-    return {data.szTip,
-            end == nullptr ? sizeof(data.szTip) : static_cast<std::size_t>(end - data.szTip)};
+    const std::u16string_view tip(data.szTip, std::size(data.szTip));
+    return ToCp932(tip.substr(0, tip.find(u'\0')));
 }
 
 } // namespace
@@ -146,6 +149,12 @@ bool SimWindowSystem::AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_
     const bool separator = (flags & mf::SEPARATOR) != 0;
     it->second.items.push_back({flags, id, separator || text == nullptr ? "" : text});
     return true;
+}
+
+bool SimWindowSystem::AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                                  const char16_t* text) {
+    const std::string textA = text == nullptr ? "" : ToCp932(text);
+    return AppendMenuA(menu, flags, id, text == nullptr ? nullptr : textA.c_str());
 }
 
 int SimWindowSystem::TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) {

@@ -25,6 +25,8 @@ SimDesktop::SimDesktop() {
     libraries_.emplace(
         FoldAsciiCase("user32.dll"),
         Library{0x77D40000, {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent"}});
+    libraries_.emplace(FoldAsciiCase("kernel32.dll"),
+                       Library{0x7C800000, {"GetUserDefaultUILanguage"}});
 }
 
 SimDesktop::~SimDesktop() = default;

@@ -189,6 +189,14 @@ public:
     void setVersion(const OsVersionInfo& version) { version_ = version; }
     void setVersionFails(bool on) { versionFails_ = on; }
     void setUserName(std::string name) { userName_ = std::move(name); }
+    // The user's interface language and the language of the user's locale
+    // (LANGIDs); Japanese unless set.
+    void setUserLanguages(std::uint16_t uiLanguage, std::uint16_t langId) {
+        uiLanguage_ = uiLanguage;
+        langId_ = langId;
+    }
+    // The system's message font (SPI_GETNONCLIENTMETRICS).
+    void setMessageFont(const LogFontA& font) { messageFont_ = font; }
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
     // The process's thread stops answering messages (or answers again). A
@@ -535,6 +543,9 @@ private:
     OsVersionInfo version_{148, 5, 1, 2600, ver_platform::WIN32_NT};
     bool versionFails_ = false;
     std::string userName_ = "Taro";
+    std::uint16_t uiLanguage_ = 0x0411;
+    std::uint16_t langId_ = 0x0411;
+    LogFontA messageFont_{-12, 400, 128, "MS UI Gothic"};
     bool userNameFails_ = false;
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;

@@ -131,6 +131,25 @@ bool SimOperatingSystem::FreeLibrary(HModule module) {
     return true;
 }
 
+std::uint16_t SimOperatingSystem::GetUserDefaultUILanguage(FarProc entry) {
+    desk_.logCall(pid_, "GetUserDefaultUILanguage", entry);
+    return entry == 0 ? 0 : desk_.uiLanguage_;
+}
+
+std::uint16_t SimOperatingSystem::GetUserDefaultLangID() {
+    desk_.logCall(pid_, "GetUserDefaultLangID");
+    return desk_.langId_;
+}
+
+// The simulated desktop is a Japanese system.
+std::uint32_t SimOperatingSystem::GetACP() {
+    return 932;
+}
+
+std::u16string SimOperatingSystem::MultiByteToWideChar(const std::string& text) {
+    return FromCp932(text);
+}
+
 bool SimOperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     desk_.logCall(pid_, "GetUserNameA", size == nullptr ? 0u : *size);
     if (size == nullptr || desk_.userNameFails_)

@@ -36,6 +36,10 @@ public:
     FarProc GetProcAddress(HModule module, const char* procName) override;
     bool FreeLibrary(HModule module) override;
 
+    std::uint16_t GetUserDefaultUILanguage(FarProc entry) override;
+    std::uint16_t GetUserDefaultLangID() override;
+    std::uint32_t GetACP() override;
+    std::u16string MultiByteToWideChar(const std::string& text) override;
     bool GetUserNameA(char* buffer, std::uint32_t* size) override;
     std::string GetModuleFileNameA() override;
 

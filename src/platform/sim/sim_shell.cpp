@@ -31,8 +31,8 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
     return 1;
 }
 
-bool SimShell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
-    desk_.logCall(pid_, "Shell_NotifyIconA", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
+bool SimShell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {
+    desk_.logCall(pid_, "Shell_NotifyIconW", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
                   data.uCallbackMessage, data.hIcon);
     return desk_.notifyIcon(message, data);
 }

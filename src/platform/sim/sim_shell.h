@@ -20,7 +20,7 @@ public:
                                   std::uint32_t flags) override;
     // Answers only while the desktop has a taskbar; adding an icon that is
     // there, or changing or deleting one that is not, fails.
-    bool Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) override;
+    bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) override;
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;

@@ -151,6 +151,20 @@ Hwnd SimWindowSystem::FindWindowA(const char* className, const char* windowName)
     return 0;
 }
 
+Hwnd SimWindowSystem::FindWindowW(const char16_t* className, const char16_t* windowName) {
+    desk_.logCall(pid_, "FindWindowW", className, windowName);
+    const std::string classA = className == nullptr ? "" : ToCp932(className);
+    for (auto it = desk_.zOrder_.rbegin(); it != desk_.zOrder_.rend(); ++it) {
+        const SimWindow& candidate = *desk_.windows_.at(*it);
+        if (className != nullptr && !EqualsAsciiNoCase(candidate.className, classA))
+            continue;
+        if (windowName != nullptr && candidate.titleW != windowName)
+            continue;
+        return *it;
+    }
+    return 0;
+}
+
 Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                                     const char* windowName) {
     desk_.logCall(pid_, "FindWindowExA", parent, childAfter, className, windowName);
@@ -383,6 +397,12 @@ bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_
     return desk_.attachments_.erase(pair) != 0;
 }
 
+bool SimWindowSystem::GetNonClientMetricsA(NonClientMetrics& metrics) {
+    desk_.logCall(pid_, "SystemParametersInfoA", "SPI_GETNONCLIENTMETRICS");
+    metrics.lfMessageFont = desk_.messageFont_;
+    return true;
+}
+
 bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam,
                                             void* pvParam, std::uint32_t winIni) {
     const auto value = reinterpret_cast<std::uintptr_t>(pvParam);
@@ -558,6 +578,18 @@ int SimWindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* capti
         return 0;
     return desk_.answerMessageBox(
         {pid_, owner, text == nullptr ? "" : text, caption == nullptr ? "" : caption, type});
+}
+
+// The simulated desktop shows texts as a Japanese system does; the record
+// holds them in code page 932, as the "A" call's.
+int SimWindowSystem::MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
+                                 std::uint32_t type) {
+    const std::string textA = ToCp932(text == nullptr ? u"" : text);
+    const std::string captionA = ToCp932(caption == nullptr ? u"" : caption);
+    desk_.logCall(pid_, "MessageBoxW", owner, textA, captionA, type);
+    if (owner != 0 && !desk_.exists(owner))
+        return 0;
+    return desk_.answerMessageBox({pid_, owner, textA, captionA, type});
 }
 
 Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,

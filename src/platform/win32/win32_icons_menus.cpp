@@ -28,6 +28,12 @@ HMenu Win32WindowSystem::CreatePopupMenu() {
     return FromHandle(::CreatePopupMenu());
 }
 
+bool Win32WindowSystem::AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                                    const char16_t* text) {
+    return ::AppendMenuW(ToHandle<HMENU>(menu), flags, id,
+                         reinterpret_cast<const wchar_t*>(text)) != FALSE;
+}
+
 bool Win32WindowSystem::AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id,
                                     const char* text) {
     return ::AppendMenuA(ToHandle<HMENU>(menu), flags, id, text) != FALSE;

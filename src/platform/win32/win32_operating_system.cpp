@@ -117,6 +117,34 @@ bool Win32OperatingSystem::FreeLibrary(HModule module) {
     return ::FreeLibrary(ToHandle<HMODULE>(module)) != FALSE;
 }
 
+std::uint16_t Win32OperatingSystem::GetUserDefaultUILanguage(FarProc entry) {
+    using GetUserDefaultUILanguageProc = LANGID(WINAPI*)();
+    if (entry == 0)
+        return 0;
+    return reinterpret_cast<GetUserDefaultUILanguageProc>(entry)();
+}
+
+std::uint16_t Win32OperatingSystem::GetUserDefaultLangID() {
+    return ::GetUserDefaultLangID();
+}
+
+std::uint32_t Win32OperatingSystem::GetACP() {
+    return ::GetACP();
+}
+
+std::u16string Win32OperatingSystem::MultiByteToWideChar(const std::string& text) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::u16string wide(static_cast<std::size_t>(length), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
+                          length);
+    return wide;
+}
+
 bool Win32OperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     if (size == nullptr) {
         return false;

@@ -3,6 +3,7 @@
 #include "platform/win32/win32_api.h"
 
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "platform/win32/win32_window_system.h"
@@ -37,21 +38,21 @@ HWND DialogOf(HWND window) {
 // One message of the loop: the keyboard's dialog handling first.
 void Dispatch(MSG& msg) {
     const HWND dialog = DialogOf(msg.hwnd);
-    if (dialog != nullptr && ::IsDialogMessageA(dialog, &msg) != FALSE)
+    if (dialog != nullptr && ::IsDialogMessageW(dialog, &msg) != FALSE)
         return;
     ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    ::DispatchMessageW(&msg);
 }
 
 SharedProc* KeptProc(HWND window) {
-    return reinterpret_cast<SharedProc*>(::GetWindowLongPtrA(window, kProcSlot));
+    return reinterpret_cast<SharedProc*>(::GetWindowLongPtrW(window, kProcSlot));
 }
 
 void KeepProc(HWND window, LPARAM createParam) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(createParam);
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(createParam);
     const auto* initial = static_cast<const SharedProc*>(create->lpCreateParams);
     if (initial != nullptr) {
-        ::SetWindowLongPtrA(window, kProcSlot,
+        ::SetWindowLongPtrW(window, kProcSlot,
                             reinterpret_cast<LONG_PTR>(new SharedProc(*initial)));
     }
 }
@@ -63,7 +64,7 @@ SharedProc TakeProc(HWND window, UINT msg) {
     }
     SharedProc proc = *kept;
     if (msg == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, kProcSlot, 0);
+        ::SetWindowLongPtrW(window, kProcSlot, 0);
         delete kept;
     }
     return proc;
@@ -80,7 +81,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         proc = nullptr;
     }
     if (!proc || !*proc) {
-        return ::DefWindowProcA(window, msg, wParam, lParam);
+        return ::DefWindowProcW(window, msg, wParam, lParam);
     }
     const Hwnd self = FromHandle(window);
     if (IsProgramsOwnMessage(msg)) {
@@ -92,21 +93,33 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         }
         // A colour request the procedure left alone gets the system's colours.
         if (result == 0 && msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
-            return ::DefWindowProcA(window, msg, wParam, lParam);
+            return ::DefWindowProcW(window, msg, wParam, lParam);
         return result;
     }
     try {
         (*proc)(self, msg, wParam, lParam);
     } catch (...) {
     }
-    return ::DefWindowProcA(window, msg, wParam, lParam);
+    return ::DefWindowProcW(window, msg, wParam, lParam);
+}
+
+// ANSI text as UTF-16, in the system's code page.
+std::wstring Widen(const char* text) {
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (length <= 0)
+        return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(static_cast<std::size_t>(length) - 1);
+    return wide;
 }
 
 // A class name already known to the system (registered earlier, or a system
-// class) is used as it is.
-bool EnsureClassRegistered(HINSTANCE instance, const char* className) {
-    WNDCLASSA wc{};
-    if (::GetClassInfoA(instance, className, &wc) != FALSE) {
+// class) is used as it is. The class is a Unicode one: its windows keep
+// every character of a text given to SetWindowTextW.
+bool EnsureClassRegistered(HINSTANCE instance, const wchar_t* className) {
+    WNDCLASSW wc{};
+    if (::GetClassInfoW(instance, className, &wc) != FALSE) {
         return true;
     }
     wc.lpfnWndProc = ProgramWindowProc;
@@ -116,7 +129,7 @@ bool EnsureClassRegistered(HINSTANCE instance, const char* className) {
     // Program windows are forms: button-face background under their controls.
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = className;
-    return ::RegisterClassA(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return ::RegisterClassW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 } // namespace
@@ -125,12 +138,15 @@ Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* class
                                         const char* windowName, std::uint32_t style, int x, int y,
                                         int width, int height, Hwnd owner, WndProc proc) {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (className == nullptr || !EnsureClassRegistered(instance, className)) {
+    if (className == nullptr)
         return 0;
-    }
+    const std::wstring wideClass = Widen(className);
+    if (!EnsureClassRegistered(instance, wideClass.c_str()))
+        return 0;
+    const std::wstring wideName = Widen(windowName == nullptr ? "" : windowName);
     SharedProc shared = std::make_shared<WndProc>(std::move(proc));
-    return FromHandle(::CreateWindowExA(exStyle, className, windowName, style, x, y, width, height,
-                                        ToHwnd(owner), nullptr, instance, &shared));
+    return FromHandle(::CreateWindowExW(exStyle, wideClass.c_str(), wideName.c_str(), style, x, y,
+                                        width, height, ToHwnd(owner), nullptr, instance, &shared));
 }
 
 bool Win32WindowSystem::DestroyWindow(Hwnd window) {
@@ -152,7 +168,7 @@ void Win32WindowSystem::PostQuitMessage(int exitCode) {
 int Win32WindowSystem::RunMessageLoop() {
     MSG msg{};
     BOOL got = FALSE;
-    while ((got = ::GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+    while ((got = ::GetMessageW(&msg, nullptr, 0, 0)) > 0) {
         Dispatch(msg);
     }
     return got == 0 ? static_cast<int>(msg.wParam) : 0;
@@ -161,7 +177,7 @@ int Win32WindowSystem::RunMessageLoop() {
 // A quit request met here is left for the message loop to end on.
 void Win32WindowSystem::ProcessMessages() {
     MSG msg{};
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) != FALSE) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;

@@ -39,9 +39,9 @@ std::uintptr_t Win32Shell::SHGetFileInfoA(const char* path, std::uint32_t fileAt
     return result;
 }
 
-bool Win32Shell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& data) {
-    NOTIFYICONDATAA record{};
-    static_assert(NOTIFYICONDATAA_V2_SIZE == 488);
+bool Win32Shell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {
+    NOTIFYICONDATAW record{};
+    static_assert(NOTIFYICONDATAW_V2_SIZE == 936);
     static_assert(sizeof(record.szTip) == sizeof(data.szTip));
     static_assert(sizeof(record.szInfo) == sizeof(data.szInfo));
     static_assert(sizeof(record.szInfoTitle) == sizeof(data.szInfoTitle));
@@ -58,7 +58,7 @@ bool Win32Shell::Shell_NotifyIconA(std::uint32_t message, const NotifyIconData& 
     record.uTimeout = data.uTimeout;
     std::memcpy(record.szInfoTitle, data.szInfoTitle, sizeof(record.szInfoTitle));
     record.dwInfoFlags = data.dwInfoFlags;
-    return ::Shell_NotifyIconA(message, &record) != FALSE;
+    return ::Shell_NotifyIconW(message, &record) != FALSE;
 }
 
 std::intptr_t Win32Shell::ShellExecuteA(Hwnd window, const char* operation, const char* file,

@@ -3,6 +3,8 @@
 
 #include "platform/win32/win32_window_system.h"
 
+#include <cstddef>
+#include <cstring>
 #include <exception>
 
 namespace vm {
@@ -115,6 +117,11 @@ std::uint32_t Win32WindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint
     return static_cast<std::uint32_t>(thread);
 }
 
+Hwnd Win32WindowSystem::FindWindowW(const char16_t* className, const char16_t* windowName) {
+    return FromHandle(::FindWindowW(reinterpret_cast<const wchar_t*>(className),
+                                    reinterpret_cast<const wchar_t*>(windowName)));
+}
+
 Hwnd Win32WindowSystem::FindWindowA(const char* className, const char* windowName) {
     return FromHandle(::FindWindowA(className, windowName));
 }
@@ -183,6 +190,23 @@ bool Win32WindowSystem::SetForegroundWindow(Hwnd window) {
 bool Win32WindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                           bool attach) {
     return ::AttachThreadInput(attachThread, toThread, attach ? TRUE : FALSE) != FALSE;
+}
+
+// The record as far as the message font, the size Windows 2000 knows; later
+// fields came with later versions.
+bool Win32WindowSystem::GetNonClientMetricsA(NonClientMetrics& metrics) {
+    NONCLIENTMETRICSA record{};
+    record.cbSize = offsetof(NONCLIENTMETRICSA, lfMessageFont) + sizeof(LOGFONTA);
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, record.cbSize, &record, 0) == FALSE)
+        return false;
+    const LOGFONTA& font = record.lfMessageFont;
+    metrics.lfMessageFont.lfHeight = font.lfHeight;
+    metrics.lfMessageFont.lfWeight = font.lfWeight;
+    metrics.lfMessageFont.lfCharSet = font.lfCharSet;
+    static_assert(sizeof(font.lfFaceName) == sizeof(metrics.lfMessageFont.lfFaceName));
+    std::memcpy(metrics.lfMessageFont.lfFaceName, font.lfFaceName, sizeof(font.lfFaceName));
+    metrics.lfMessageFont.lfFaceName[sizeof(font.lfFaceName) - 1] = '\0';
+    return true;
 }
 
 bool Win32WindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam,
@@ -258,6 +282,12 @@ bool Win32WindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintpt
 
 std::uint32_t Win32WindowSystem::RegisterWindowMessageA(const char* name) {
     return ::RegisterWindowMessageA(name);
+}
+
+int Win32WindowSystem::MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
+                                   std::uint32_t type) {
+    return ::MessageBoxW(ToHwnd(owner), reinterpret_cast<const wchar_t*>(text),
+                         reinterpret_cast<const wchar_t*>(caption), type);
 }
 
 int Win32WindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* caption,

@@ -56,6 +56,7 @@ public:
     std::int32_t GetWindowLongA(Hwnd window, int index) override;
     std::uint32_t GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) override;
     Hwnd FindWindowA(const char* className, const char* windowName) override;
+    Hwnd FindWindowW(const char16_t* className, const char16_t* windowName) override;
     Hwnd FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,
                        const char* windowName) override;
     Hwnd GetParent(Hwnd window) override;
@@ -76,6 +77,7 @@ public:
     bool SetForegroundWindow(Hwnd window) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                            bool attach) override;
+    bool GetNonClientMetricsA(NonClientMetrics& metrics) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
     bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
@@ -101,6 +103,8 @@ public:
                       std::intptr_t lParam) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
     int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
+    int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
+                    std::uint32_t type) override;
 
     Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
                          std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
@@ -139,6 +143,8 @@ public:
     bool DestroyIcon(HIcon icon) override;
     HMenu CreatePopupMenu() override;
     bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id, const char* text) override;
+    bool AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
+                     const char16_t* text) override;
     int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) override;
     bool DestroyMenu(HMenu menu) override;
 
