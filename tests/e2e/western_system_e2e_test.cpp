@@ -71,11 +71,12 @@ TEST_F(WesternSystem, TheInterfaceIsEnglishItsMenuAnswersEnglishAccessKeys) {
     ASSERT_TRUE(Standin().WaitForOneIcon(L"Velmora! [On]", ReactionLimit));
     const HWND form = FindWindowW(L"TMainForm", L"Velmora! - Settings");
     ASSERT_NE(form, nullptr);
+    // "&Settings..." opens the window, whose controls are made then; in
+    // Japanese the same key toggles an option.
+    ASSERT_TRUE(ChooseFromTrayMenu(velmora, L's', form));
     ExpectControls(form, {L"Velmora! - Settings", L"&Ignored windows", L"&Browse...",
                           L"Change the &title of a moved window", L"Tas&kbar opacity",
                           L"S&how the tray icon", L"Add to Startup (resident)", L"OK", L"Cancel"});
-    // "&Settings..." opens the window; in Japanese the same key toggles an option.
-    EXPECT_TRUE(ChooseFromTrayMenu(velmora, L's', form));
 }
 
 TEST_F(WesternSystem, JapaneseChosenInTheSettingsFileReadsRight) {
@@ -88,6 +89,8 @@ TEST_F(WesternSystem, JapaneseChosenInTheSettingsFileReadsRight) {
     // "Velmora！ - 設定"
     const HWND form = FindWindowW(L"TMainForm", L"Velmora\uFF01 - \u8A2D\u5B9A");
     ASSERT_NE(form, nullptr);
+    // "設定(&C)" opens the window, whose controls are made then.
+    ASSERT_TRUE(ChooseFromTrayMenu(velmora, L'c', form));
     ExpectControls(form, {
                              L"Velmora\uFF01 - \u8A2D\u5B9A",
                              // "[無視するウィンドウ(&E)]"
@@ -95,8 +98,6 @@ TEST_F(WesternSystem, JapaneseChosenInTheSettingsFileReadsRight) {
                              // "キャンセル"
                              L"\u30AD\u30E3\u30F3\u30BB\u30EB",
                          });
-    // "設定(&C)"
-    EXPECT_TRUE(ChooseFromTrayMenu(velmora, L'c', form));
 }
 
 } // namespace

@@ -108,7 +108,7 @@ TEST_P(CaptionFit, EveryCaptionOfTheSettingsWindowFitsItsControl) {
         MainFormControls controls(GetParam());
         ControlRouter router;
         MainFormLayout layout(win, GetParam());
-        ASSERT_TRUE(layout.Create(form, controls, router));
+        ASSERT_TRUE(layout.Create(form, controls, router, kDesignDpi));
 
         std::vector<HWND> children;
         EnumChildWindows(win32::ToHwnd(form), CollectChild, reinterpret_cast<LPARAM>(&children));
