@@ -108,6 +108,19 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
     }
 }
 
+// Between ticks the watch line is the last pass's: once the taskbar has
+// moved, a reported window waits for the pass, never goes to a stale line.
+TEST(WindowEventsTest, AfterTheTaskbarMovedTheWindowWaitsForThePass) {
+    EventScene scene;
+    scene.Launch();
+    scene.desk.setTaskbar({.rect = {0, 0, 1024, 40}});
+    const Hwnd window = scene.Open(0);
+    scene.desk.advance(220);
+    EXPECT_EQ(scene.Top(window), 0);
+    scene.desk.advance(kTick);
+    EXPECT_EQ(scene.Top(window), 40);
+}
+
 TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
     {
         EventScene scene;

@@ -54,12 +54,14 @@ void SimDesktop::raiseWinEvent(std::uint32_t event, const SimWindow& window) {
         ++listener->queued;
         // A hook removed before its turn hears nothing more.
         posted_.push_back({record.pid, 0, 0, 0, 0, order_++});
-        posted_.back().call = [this, hook, event, handle, thread, time] {
-            const auto found = winEventHooks_.find(hook);
+        // Older compilers cannot capture a structured binding.
+        const HWinEventHook id = hook;
+        posted_.back().call = [this, id, event, handle, thread, time] {
+            const auto found = winEventHooks_.find(id);
             if (found == winEventHooks_.end())
                 return;
             const WinEventProc proc = found->second.proc;
-            proc(hook, event, handle, objid::WINDOW, childid::SELF, thread, time);
+            proc(id, event, handle, objid::WINDOW, childid::SELF, thread, time);
         };
     }
 }
