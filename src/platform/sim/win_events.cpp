@@ -37,10 +37,7 @@ void SimDesktop::raiseWinEvent(std::uint32_t event, const SimWindow& window) {
     const Hwnd handle = window.handle;
     const std::uint32_t owner = window.pid;
     const std::uint32_t thread = threadOf(owner);
-    for (const auto& entry : winEventHooks_) {
-        // A plain copy: clang before 16 cannot capture a structured binding.
-        const auto hook = entry.first;
-        const auto& record = entry.second;
+    for (const auto& [hook, record] : winEventHooks_) {
         if (event < record.eventMin || event > record.eventMax)
             continue;
         if (record.processId != 0 && record.processId != owner)
