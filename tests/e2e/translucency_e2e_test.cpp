@@ -26,22 +26,6 @@ protected:
             limit);
     }
 
-    // Opens Velmora's tray menu with the right button and types an item's
-    // access key, as a user does.
-    bool ChooseMenuItem(const ChildProcess& velmora, wchar_t accessKey) {
-        if (!Standin().ClickIcon(0, WM_RBUTTONDOWN))
-            return false;
-        HWND menu = nullptr;
-        const bool open = WaitUntil(
-            [&] {
-                const auto menus = TopLevelWindowsOf(velmora.Id(), L"#32768");
-                menu = menus.empty() ? nullptr : menus.front();
-                return menu != nullptr && IsWindowVisible(menu);
-            },
-            ReactionLimit);
-        return open && PostMessageW(menu, WM_CHAR, accessKey, 0);
-    }
-
     bool BarLooks(bool layered, int alpha = 0) {
         return WaitUntil(
             [&] {

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "harness/desktop_windows.h"
 #include "harness/polling.h"
 #include "harness/velmora_scene.h"
 
@@ -41,17 +40,7 @@ protected:
     // Opens the tray icon's menu, types the item's access key into it, and
     // waits until the settings window shows.
     bool ChooseFromTrayMenu(const ChildProcess& velmora, wchar_t key, HWND form) {
-        if (!Standin().ClickIcon(0, WM_RBUTTONDOWN))
-            return false;
-        HWND menu = nullptr;
-        const bool open = WaitUntil(
-            [&] {
-                const auto menus = TopLevelWindowsOf(velmora.Id(), L"#32768");
-                menu = menus.empty() ? nullptr : menus.front();
-                return menu != nullptr && IsWindowVisible(menu);
-            },
-            ReactionLimit);
-        return open && PostMessageW(menu, WM_CHAR, key, 0) &&
+        return ChooseMenuItem(velmora, key) &&
                WaitUntil([form] { return IsWindowVisible(form) != FALSE; }, ReactionLimit);
     }
 

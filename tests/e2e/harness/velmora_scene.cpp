@@ -81,6 +81,20 @@ bool VelmoraScene::WaitForController(const ChildProcess& velmora) {
                      ControllerLimit);
 }
 
+bool VelmoraScene::ChooseMenuItem(const ChildProcess& velmora, wchar_t accessKey) {
+    if (!Standin().ClickIcon(0, WM_RBUTTONDOWN))
+        return false;
+    HWND menu = nullptr;
+    const bool open = WaitUntil(
+        [&] {
+            const auto menus = TopLevelWindowsOf(velmora.Id(), L"#32768");
+            menu = menus.empty() ? nullptr : menus.front();
+            return menu != nullptr && IsWindowVisible(menu);
+        },
+        ReactionLimit);
+    return open && PostMessageW(menu, WM_CHAR, accessKey, 0);
+}
+
 bool VelmoraScene::StartResidentVelmora(const std::wstring& args) {
     return WaitForController(StartVelmora(args));
 }

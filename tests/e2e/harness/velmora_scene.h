@@ -48,6 +48,10 @@ protected:
     // True once the process shows its controller window (class "TMainForm").
     static bool WaitForController(const ChildProcess& velmora);
 
+    // Opens Velmora's tray menu with the right button and types an item's
+    // access key, as a user does.
+    bool ChooseMenuItem(const ChildProcess& velmora, wchar_t accessKey);
+
     // Starts Velmora and waits until it ends by itself: its exit code, none
     // when it still runs after a generous limit.
     std::optional<DWORD> RunVelmoraToEnd(const std::wstring& args);
