@@ -62,7 +62,7 @@ std::vector<int> IntArgs(const std::string& args) {
 }
 
 std::string Describe(Hwnd window, const Rect& r) {
-    return "window " + std::to_string(window) + " at (" + std::to_string(r.left) + "," +
+    return "window " + std::to_string(window.Value()) + " at (" + std::to_string(r.left) + "," +
            std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
            std::to_string(r.bottom) + ")";
 }
@@ -352,7 +352,7 @@ std::string SoakChecks::CheckCalls(const Options& before) {
             continue;
         const auto seen = before_.find(window);
         if (seen == before_.end())
-            return call.name + " on window " + std::to_string(window) +
+            return call.name + " on window " + std::to_string(window.Value()) +
                    ", which is not another program's";
         if (!MayMove(seen->second, before))
             return call.name + "(" + call.args + ") on " + Describe(window, seen->second.rect) +
@@ -427,7 +427,7 @@ std::string SoakChecks::CheckTitles() {
             continue;
         Count(kTitlesRestored);
         if (scene_.desk.window(window).titleW != seen.titleW)
-            return "the title of window " + std::to_string(window) + " did not come back as '" +
+            return "the title of window " + std::to_string(window.Value()) + " did not come back as '" +
                    sim::ToCp932(seen.titleW) + "' but is '" +
                    sim::ToCp932(scene_.desk.window(window).titleW) + "'";
     }

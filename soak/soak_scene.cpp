@@ -73,7 +73,7 @@ const std::array<std::uint32_t, 5> kStyles = {ws::OVERLAPPEDWINDOW, ws::OVERLAPP
 constexpr std::size_t kRecentEvents = 40;
 
 std::string Hex(Hwnd window) {
-    return std::to_string(window);
+    return std::to_string(window.Value());
 }
 
 } // namespace

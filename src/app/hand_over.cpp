@@ -40,7 +40,7 @@ void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow) {
     record.dwData = 0; // the sender's argument count: only a start without any sends
     record.cbData = sizeof(kShow);
     record.lpData = kShow;
-    win.SendMessageTimeoutA(target, wm::COPYDATA, ownAppWindow,
+    win.SendMessageTimeoutA(target, wm::COPYDATA, ownAppWindow.Value(),
                             reinterpret_cast<std::intptr_t>(&record), smto::ABORTIFHUNG,
                             kHandOverTimeoutMs, nullptr);
 }

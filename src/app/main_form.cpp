@@ -32,25 +32,25 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
-    window_ = win.CreateWindowExA(
-        ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass,
-        context_.Text(TextId::MainFormCaption).ansi, ws::POPUP, 0, 0, kMainFormWidth,
-        kMainFormHeight, appWindow_,
-        [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-            return WindowProc(msg, wParam, lParam);
-        });
-    if (window_ != 0) {
-        win.SetWindowTextW(window_, context_.Text(TextId::MainFormCaption).wide);
-        const std::uint32_t dpi = win.GetDpiForWindow(window_);
+    window_ =
+        ProgramWindow(win, ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass,
+                      context_.Text(TextId::MainFormCaption).ansi, ws::POPUP, 0, 0, kMainFormWidth,
+                      kMainFormHeight, appWindow_,
+                      [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                          return WindowProc(msg, wParam, lParam);
+                      });
+    if (window_) {
+        win.SetWindowTextW(Window(), context_.Text(TextId::MainFormCaption).wide);
+        const std::uint32_t dpi = win.GetDpiForWindow(Window());
         dpi_ = dpi != 0 ? dpi : kDesignDpi;
         SizeForDpi();
     }
     vistaThemed_ = IsVistaThemed();
-    timer_.Bind(window_);
-    settingsWindow_.Bind(window_);
+    timer_.Bind(Window());
+    settingsWindow_.Bind(Window());
     LoadDefaultGlyphs();
     trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
-    trayIcon_.Bind(context_.platform, trayImages_, window_);
+    trayIcon_.Bind(context_.platform, trayImages_, Window());
     trayIcon_.Menu = &controls_.PPRMenu;
     tracker_ = std::make_unique<TaskbarTracker>(
         context_, controls_, taskbar_, trayIcon_, settingsWindow_,
@@ -122,12 +122,9 @@ void TMainForm::WireHandlers() {
 TMainForm::~TMainForm() {
     timer_.SetEnabled(false);
     windowEvents_->Stop();
-    if (window_ != 0)
-        context_.platform.win.DestroyWindow(window_);
 }
 
-std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
-                                    std::intptr_t lParam) {
+MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (msg) {
         case wm::TIMER:
             if (wParam == timer_.Id())
@@ -152,7 +149,7 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
         case wm::ENDSESSION:
             if (wParam != 0)
                 Guarded([this] { Close(CloseRoute::SessionEnd); });
-            return 0;
+            return std::nullopt;
         case wm::COMMAND:
         case wm::VSCROLL:
         case wm::HSCROLL:
@@ -160,25 +157,25 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
                 OnCommand(wParam, lParam);
             else
                 router_.Route(msg, wParam, lParam);
-            return 0;
+            return std::nullopt;
         case wm::CTLCOLORSTATIC:
             if (lParam != 0 && static_cast<Hwnd>(lParam) == controls_.TextCap.Window())
-                return TextCapColours(static_cast<Hdc>(wParam));
-            return 0;
+                return static_cast<std::intptr_t>(TextCapColours(static_cast<Hdc>(wParam)).Value());
+            return std::nullopt;
         case wm::ACTIVATEAPP:
             appActive_ = wParam != 0;
             if (controls_.TextCap.Window() != 0)
                 context_.platform.win.RedrawWindow(controls_.TextCap.Window(),
                                                    rdw::INVALIDATE | rdw::ERASE);
-            return 0;
+            return std::nullopt;
         case wm::SHOWWINDOW:
             // Shown on request (not as its owner comes back): the settings
             // window comes in front, past the application window that owns it.
             if (wParam != 0 && lParam == 0) {
                 context_.platform.win.SetForegroundWindow(appWindow_);
-                context_.platform.win.SetForegroundWindow(window_);
+                context_.platform.win.SetForegroundWindow(Window());
             }
-            return 0;
+            return std::nullopt;
         case wm::DPICHANGED:
             if (lParam != 0) {
                 const Rect suggested = *reinterpret_cast<const Rect*>(lParam);
@@ -186,21 +183,21 @@ std::intptr_t TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
                     FormDpiChanged(static_cast<std::uint32_t>(wParam & 0xFFFFu), suggested);
                 });
             }
-            return 0;
+            return std::nullopt;
         case wm::UPDATEUISTATE:
             if (vistaThemed_ && !cueRepaintPending_)
                 cueRepaintPending_ =
-                    context_.platform.win.PostMessageA(window_, kRepaintAfterCues, 0, 0);
-            return 0;
+                    context_.platform.win.PostMessageA(Window(), kRepaintAfterCues, 0, 0);
+            return std::nullopt;
         case kRepaintAfterCues:
             // The Alt key showed the cues and themed controls lost parts of
             // their drawing: paint the window and all its controls again.
             cueRepaintPending_ = false;
-            context_.platform.win.RedrawWindow(window_, rdw::INVALIDATE | rdw::ERASE |
-                                                            rdw::ALLCHILDREN | rdw::UPDATENOW);
+            context_.platform.win.RedrawWindow(Window(), rdw::INVALIDATE | rdw::ERASE |
+                                                             rdw::ALLCHILDREN | rdw::UPDATENOW);
             return 0;
         default:
-            return 0;
+            return std::nullopt;
     }
 }
 
@@ -221,13 +218,13 @@ void TMainForm::OnCommand(std::uintptr_t wParam, std::intptr_t lParam) {
     router_.Route(wm::COMMAND, wParam, lParam);
 }
 
-std::intptr_t TMainForm::TextCapColours(Hdc dc) {
+HBrush TMainForm::TextCapColours(Hdc dc) {
     IWindowSystem& win = context_.platform.win;
     const int back = appActive_ ? color::ACTIVECAPTION : color::INACTIVECAPTION;
     const int text = appActive_ ? color::CAPTIONTEXT : color::INACTIVECAPTIONTEXT;
     win.SetTextColor(dc, win.GetSysColor(text));
     win.SetBkColor(dc, win.GetSysColor(back));
-    return static_cast<std::intptr_t>(win.GetSysColorBrush(back));
+    return win.GetSysColorBrush(back);
 }
 
 bool TMainForm::IsVistaThemed() const {
@@ -292,7 +289,7 @@ void TMainForm::FormCreate() {
     if (!cmd.IsQuick()) {
         timer_.SetInterval(kTickInterval);
         timer_.SetEnabled(true);
-        windowEvents_->Start(window_);
+        windowEvents_->Start(Window());
     }
 }
 
@@ -362,7 +359,7 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
     if (restartPending_) {
         IOperatingSystem& os = context_.platform.os;
         os.Sleep(kRestartDelayMs);
-        LaunchProgram(context_.platform, window_, os.GetModuleFileNameA(), "/w", ProgramFolder(os),
+        LaunchProgram(context_.platform, Window(), os.GetModuleFileNameA(), "/w", ProgramFolder(os),
                       sw::SHOWNORMAL);
     }
     return true;
@@ -376,7 +373,7 @@ void TMainForm::DeclineClose() {
         startDesktopRect_ = VirtualScreenRect();
     }
     timer_.SetEnabled(true);
-    windowEvents_->Start(window_);
+    windowEvents_->Start(Window());
 }
 
 bool TMainForm::ConfirmCloseWithoutSaving() {
@@ -385,7 +382,7 @@ bool TMainForm::ConfirmCloseWithoutSaving() {
         context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName()) + u"\r\n\r\n" +
         context_.Text(TextId::SaveFailedQuestion).wide;
     return context_.platform.win.MessageBoxW(
-               window_, text.c_str(), context_.Text(TextId::MessageCaption).wide,
+               Window(), text.c_str(), context_.Text(TextId::MessageCaption).wide,
                mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) == id_::OK;
 }
 

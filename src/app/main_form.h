@@ -10,6 +10,7 @@
 #include "app/tray_handlers.h"
 #include "appearance/taskbar_hiding.h"
 #include "appearance/translucency.h"
+#include "platform/program_window.h"
 #include "settings/settings_store.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
@@ -71,14 +72,14 @@ public:
     void BtnLogClick();
     void ListBoxLogClick();
     void BtnWavClick();
-    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(window_); }
-    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(window_); }
+    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(Window()); }
+    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(Window()); }
     void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
     void SaveSettings() { settings_.SaveSettings(); }
     // The hand-over of a second plain start.
     void OnCopyData(const CopyDataStruct* data);
 
-    Hwnd Window() const { return window_; }
+    Hwnd Window() const { return window_.Get(); }
     MainFormControls& Controls() { return controls_; }
     TrayIcon& Tray() { return trayIcon_; }
     const TrayImages& Images() const { return trayImages_; }
@@ -88,7 +89,7 @@ public:
     std::uint32_t Dpi() const { return dpi_; }
 
 private:
-    std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    MsgResult WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
     // Centred on the taskbar's monitor, its top at the watch position.
     void PlaceSettingsWindow();
     // The window's size and the built-in glyphs for dpi_.
@@ -108,7 +109,7 @@ private:
     // and the controls' notifications.
     void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);
     // The title strip's colours: active or inactive caption.
-    std::intptr_t TextCapColours(Hdc dc);
+    HBrush TextCapColours(Hdc dc);
     // The shared file-open dialog; false when the user cancels.
     bool ChooseFile(const char* title, const char* filter, std::string& path);
     bool IsVistaThemed() const;
@@ -144,7 +145,6 @@ private:
     ControlRouter router_;
     MainFormLayout layout_;
     ShortcutRegistration shortcuts_;
-    Hwnd window_ = 0;
     // The DPI the settings window is laid out for.
     std::uint32_t dpi_ = kDesignDpi;
     // The application is active: the title strip shows the active colours.
@@ -164,6 +164,9 @@ private:
     bool restartPending_ = false;
     bool closed_ = false;
     bool controlsCreated_ = false;
+    // Last, so the window goes first, while everything its procedure uses
+    // is still there.
+    ProgramWindow window_;
 };
 
 } // namespace vm

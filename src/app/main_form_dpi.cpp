@@ -9,17 +9,17 @@ namespace vm {
 
 void TMainForm::SizeForDpi() {
     context_.platform.win.SetWindowPos(
-        window_, hwnd_pos::TOP, 0, 0, ScaleToDpi(kMainFormWidth, dpi_),
+        Window(), hwnd_pos::TOP, 0, 0, ScaleToDpi(kMainFormWidth, dpi_),
         ScaleToDpi(kMainFormHeight, dpi_), swp::NOMOVE | swp::NOZORDER | swp::NOACTIVATE);
 }
 
 void TMainForm::LoadDefaultGlyphs() {
-    const std::vector<HIcon> replaced = trayImages_.LoadDefaults(ScaleToDpi(kTrayImageSize, dpi_));
+    const std::vector<Unique<HIcon>> replaced =
+        trayImages_.LoadDefaults(ScaleToDpi(kTrayImageSize, dpi_));
     // The reset buttons show the built-in images themselves; the images
     // outlive the window, which goes first in the destructor.
     for (std::size_t i = 0; i < kTrayImageCount; ++i)
         controls_.BtnDefult[i].SetGlyph(trayImages_.Default(static_cast<IconState>(i)));
-    trayImages_.Destroy(replaced);
 }
 
 void TMainForm::FormDpiChanged(std::uint32_t dpi, const Rect& suggested) {
@@ -27,7 +27,7 @@ void TMainForm::FormDpiChanged(std::uint32_t dpi, const Rect& suggested) {
         return;
     dpi_ = dpi;
     context_.platform.win.SetWindowPos(
-        window_, hwnd_pos::TOP, suggested.left, suggested.top, ScaleToDpi(kMainFormWidth, dpi_),
+        Window(), hwnd_pos::TOP, suggested.left, suggested.top, ScaleToDpi(kMainFormWidth, dpi_),
         ScaleToDpi(kMainFormHeight, dpi_), swp::NOZORDER | swp::NOACTIVATE);
     layout_.Rescale(dpi_);
     UpdateListHorizontalExtent(controls_.ListBoxDisable);

@@ -48,12 +48,12 @@ void TMainForm::PPConfigClick() {
 }
 
 void TMainForm::CreateControls() {
-    if (controlsCreated_ || window_ == 0)
+    if (controlsCreated_ || Window() == 0)
         return;
     controlsCreated_ = true;
     IWindowSystem& win = context_.platform.win;
     win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
-    layout_.Create(window_, controls_, router_, dpi_);
+    layout_.Create(Window(), controls_, router_, dpi_);
     // The lines were measured before the lists had their font.
     UpdateListHorizontalExtent(controls_.ListBoxDisable);
     UpdateListHorizontalExtent(controls_.ListBoxLog);
@@ -72,23 +72,23 @@ void TMainForm::PlaceSettingsWindow() {
     IWindowSystem& win = context_.platform.win;
     monitors_.Refresh(win);
     const int index = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
-    if (MonitorIndexOfWindow(win, monitors_, window_) != index)
-        MoveWindowToMonitor(win, monitors_, window_, index);
-    PlaceWindowOnMonitor(win, monitors_, window_, Placement::Centre, index);
+    if (MonitorIndexOfWindow(win, monitors_, Window()) != index)
+        MoveWindowToMonitor(win, monitors_, Window(), index);
+    PlaceWindowOnMonitor(win, monitors_, Window(), Placement::Centre, index);
     // The top edge marks the watch line: the taskbar's bottom plus the slider.
     settingsWindow_.SetTop(controls_.Slider.Position() + taskbar_.AppBarBottom);
     // On a screen too small for the window, it stays on the monitor: its
     // left edge and, pushed up as far as needed, its bottom edge.
     Rect rect;
     MonitorInfo info;
-    if (win.GetWindowRect(window_, rect) && index >= 0 &&
+    if (win.GetWindowRect(Window(), rect) && index >= 0 &&
         static_cast<std::size_t>(index) < monitors_.Count() &&
         win.GetMonitorInfoA(monitors_.At(static_cast<std::size_t>(index)), info)) {
         const Rect screen = info.rcMonitor;
         const int left = std::max(rect.left, screen.left);
         const int top = std::max(std::min(rect.top, screen.bottom - rect.Height()), screen.top);
         if (left != rect.left || top != rect.top)
-            win.SetWindowPos(window_, hwnd_pos::TOP, left, top, 0, 0,
+            win.SetWindowPos(Window(), hwnd_pos::TOP, left, top, 0, 0,
                              swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
     }
 }
@@ -108,7 +108,7 @@ void TMainForm::BtnOKClick() {
         const std::u16string text =
             std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
             context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName());
-        context_.platform.win.MessageBoxW(window_, text.c_str(),
+        context_.platform.win.MessageBoxW(Window(), text.c_str(),
                                           context_.Text(TextId::MessageCaption).wide,
                                           mb::OK | mb::ICONWARNING);
         return;
@@ -143,7 +143,7 @@ bool TMainForm::ChooseFile(const char* title, const char* filter, std::string& p
     char file[kTextBufferSize] = {};
     const std::string pairs = DialogFilter(filter);
     OpenFileNameA dialog;
-    dialog.hwndOwner = window_;
+    dialog.hwndOwner = Window();
     dialog.lpstrFilter = pairs.c_str();
     dialog.lpstrFile = file;
     dialog.nMaxFile = sizeof file;
@@ -158,7 +158,7 @@ bool TMainForm::ChooseFile(const char* title, const char* filter, std::string& p
 
 void TMainForm::BtnAddClick() {
     IWindowSystem& win = context_.platform.win;
-    ForceForegroundWindow(win, context_.system.info, window_);
+    ForceForegroundWindow(win, context_.system.info, Window());
     std::string path;
     if (ChooseFile(context_.AnsiText(TextId::DialogChooseFile),
                    context_.AnsiText(TextId::FilterPrograms), path))
@@ -200,7 +200,7 @@ void TMainForm::ListBoxLogClick() {
 
 void TMainForm::BtnWavClick() {
     IWindowSystem& win = context_.platform.win;
-    ForceForegroundWindow(win, context_.system.info, window_);
+    ForceForegroundWindow(win, context_.system.info, Window());
     std::string path;
     if (ChooseFile(context_.AnsiText(TextId::DialogChooseSound),
                    context_.AnsiText(TextId::FilterSounds), path))

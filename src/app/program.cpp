@@ -19,17 +19,18 @@ Program::Program(Platform platform, CommandLine commandLine)
     IWindowSystem& win = context_.platform.win;
     // Shown with a caption whenever the settings window closes: in the middle
     // of the primary monitor, no watch line reaches it.
-    appWindow_ = win.CreateWindowExA(
-        0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
+    appWindow_ = ProgramWindow(
+        win, 0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
         ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
         win.GetSystemMetrics(sm::CXSCREEN) / 2, win.GetSystemMetrics(sm::CYSCREEN) / 2, 0, 0, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
+        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
 }
 
 Program::~Program() {
+    // The controller's windows go before the window that owns them; COM is
+    // left last.
     mainForm_.reset();
-    if (appWindow_ != 0)
-        context_.platform.win.DestroyWindow(appWindow_);
+    appWindow_ = {};
     if (comInitialised_)
         context_.platform.os.CoUninitialize();
 }
@@ -46,18 +47,18 @@ bool Program::Start() {
         if (running != 0) {
             os.CloseHandle(running);
             if (!cmd.HasArguments())
-                SendShowRequest(win, appWindow_);
+                SendShowRequest(win, appWindow_.Get());
             return false;
         }
     }
-    mutex_ = os.CreateMutexA(false, sjis::kMutexName);
+    mutex_ = Own(os, os.CreateMutexA(false, sjis::kMutexName));
     comInitialised_ = os.CoInitialize();
     context_.language = ChooseInterfaceLanguage(context_);
-    win.SetWindowTextW(appWindow_, context_.Text(TextId::AppTitle).wide);
-    SetToolWindowStyle(win, appWindow_);
-    mainForm_ = std::make_unique<TMainForm>(context_, appWindow_);
+    win.SetWindowTextW(appWindow_.Get(), context_.Text(TextId::AppTitle).wide);
+    SetToolWindowStyle(win, appWindow_.Get());
+    mainForm_ = std::make_unique<TMainForm>(context_, appWindow_.Get());
     mainForm_->FormCreate();
-    win.ShowWindow(appWindow_, sw::HIDE);
+    win.ShowWindow(appWindow_.Get(), sw::HIDE);
     mainForm_->RunFullPass();
     return true;
 }
@@ -66,7 +67,7 @@ int Program::Run() {
     if (!mainForm_)
         return 0;
     context_.platform.win.RunMessageLoop();
-    context_.platform.os.ReleaseMutex(mutex_);
+    context_.platform.os.ReleaseMutex(mutex_.Get());
     return 0;
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "platform/program_window.h"
+#include "platform/unique.h"
 #include "sys/program_context.h"
 
 namespace vm {
@@ -27,13 +29,13 @@ public:
     int Run();
 
     TMainForm* MainForm() { return mainForm_.get(); }
-    Hwnd AppWindow() const { return appWindow_; }
+    Hwnd AppWindow() const { return appWindow_.Get(); }
     const ProgramContext& Context() const { return context_; }
 
 private:
     ProgramContext context_;
-    Hwnd appWindow_ = 0;
-    Handle mutex_ = 0;
+    ProgramWindow appWindow_;
+    Unique<Handle> mutex_;
     bool comInitialised_ = false;
     std::unique_ptr<TMainForm> mainForm_;
 };

@@ -109,19 +109,19 @@ void TrayHandlers::BtnCustomClick(std::size_t tag) {
 void TrayHandlers::RebuildTrayImages() {
     Platform& platform = context_.platform;
     // The buttons show the old images until they have the new ones.
-    const std::vector<HIcon> retired = images_.TakeAll();
+    const std::vector<Unique<HIcon>> retired = images_.TakeAll();
     for (std::size_t i = 0; i < kTrayImageCount; ++i) {
         // A file that lends no image gives the built-in one; the path stays
         // stored.
         const std::string& path = controls_.CustomIconPaths[i];
-        const HIcon icon = IsIconSource(platform.os, path) ? GetFileIcon(platform, path) : HIcon{0};
-        if (icon != 0)
-            images_.Append(icon);
+        Unique<HIcon> icon = Own(
+            platform.win, IsIconSource(platform.os, path) ? GetFileIcon(platform, path) : HIcon{});
+        if (icon)
+            images_.Append(std::move(icon));
         else
             images_.AppendDefault(i);
         controls_.BtnCustom[i].SetGlyph(images_.Image(static_cast<IconState>(i)));
     }
-    images_.Destroy(retired);
     trayIcon_.SetImage(controls_.PPEnabled.Checked() ? IconState::Normal : IconState::Stopped);
 }
 

@@ -44,7 +44,7 @@ bool Trans::MakeLayered(Hwnd window) {
 }
 
 void Trans::SetWindowAlpha(Hwnd window, std::int16_t percent) {
-    if (library_ == 0)
+    if (!library_)
         return;
     platform_.win.SetLayeredWindowAttributes(setLayeredWindowAttributes_, window, 0,
                                              AlphaOfPercent(percent), lwa::ALPHA);
@@ -52,23 +52,19 @@ void Trans::SetWindowAlpha(Hwnd window, std::int16_t percent) {
 
 bool Trans::LoadLayeredApi() {
     IOperatingSystem& os = platform_.os;
-    library_ = os.LoadLibraryA("user32.dll");
+    library_ = Own(os, os.LoadLibraryA("user32.dll"));
     setLayeredWindowAttributes_ = 0;
-    if (library_ != 0) {
-        setLayeredWindowAttributes_ = os.GetProcAddress(library_, "SetLayeredWindowAttributes");
-        if (setLayeredWindowAttributes_ == 0) {
-            os.FreeLibrary(library_);
-            library_ = 0;
-        }
+    if (library_) {
+        setLayeredWindowAttributes_ =
+            os.GetProcAddress(library_.Get(), "SetLayeredWindowAttributes");
+        if (setLayeredWindowAttributes_ == 0)
+            library_.Reset();
     }
-    return library_ != 0;
+    return static_cast<bool>(library_);
 }
 
 void Trans::UnloadLayeredApi() {
-    if (library_ != 0) {
-        platform_.os.FreeLibrary(library_);
-        library_ = 0;
-    }
+    library_.Reset();
     // The address is no good once the library is freed.
     setLayeredWindowAttributes_ = 0;
 }

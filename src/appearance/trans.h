@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/platform.h"
+#include "platform/unique.h"
 
 namespace vm {
 
@@ -33,7 +34,7 @@ public:
 
 private:
     Platform platform_;
-    HModule library_ = 0;
+    Unique<HModule> library_;
     FarProc setLayeredWindowAttributes_ = 0;
 };
 

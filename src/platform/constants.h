@@ -258,7 +258,7 @@ inline constexpr std::uint32_t WRITE_THROUGH = 0x8u;
 inline constexpr std::size_t kMaxPath = 260;
 
 namespace hkey {
-inline constexpr HKey CURRENT_USER = 0x80000001u;
+inline constexpr HKey CURRENT_USER{0x80000001u};
 } // namespace hkey
 
 namespace key_access {

@@ -3,30 +3,76 @@
 #pragma once
 
 #include <algorithm>
+#include <concepts>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
+#include <type_traits>
 
 namespace vm {
 
-// Opaque handles; 0 is the null handle.
-using Hwnd = std::uintptr_t;
-using HMonitor = std::uintptr_t;
-using Handle = std::uintptr_t;
-using HIcon = std::uintptr_t;
-using HKey = std::uintptr_t;
+// Kinds of GDI object: fonts and brushes never mix, but either may be
+// given where any GDI object is taken (SelectObject, DeleteObject).
+struct GdiObjectTag;
+struct FontTag;
+struct BrushTag;
+
+// Other is a kind that converts to Tag: a font or a brush to a GDI object.
+template <typename Other, typename Tag>
+concept GdiObjectKindOf = std::is_same_v<Tag, GdiObjectTag> &&
+    (std::is_same_v<Other, FontTag> || std::is_same_v<Other, BrushTag>);
+
+// An opaque handle of one kind, so that a menu is never destroyed as an
+// icon: handles of different kinds neither convert nor compare. The null
+// handle is the default, and 0 or nullptr may be written for it
+// (Hwnd window = 0; if (!window) ...); Value() is the number a message
+// carries.
+template <typename Tag>
+class HandleOf {
+public:
+    constexpr HandleOf() noexcept = default;
+    constexpr HandleOf(std::nullptr_t) noexcept {}
+    template <std::integral T>
+    constexpr explicit HandleOf(T value) noexcept : value_(static_cast<std::uintptr_t>(value)) {}
+    template <GdiObjectKindOf<Tag> Other>
+    constexpr HandleOf(HandleOf<Other> object) noexcept : value_(object.Value()) {}
+
+    constexpr std::uintptr_t Value() const noexcept { return value_; }
+    constexpr explicit operator bool() const noexcept { return value_ != 0; }
+    friend constexpr bool operator==(const HandleOf&, const HandleOf&) noexcept = default;
+    friend constexpr auto operator<=>(const HandleOf&, const HandleOf&) noexcept = default;
+
+private:
+    std::uintptr_t value_ = 0;
+};
+
+using Hwnd = HandleOf<struct HwndTag>;
+using HMonitor = HandleOf<struct HMonitorTag>;
+// A kernel object: mutex, process snapshot.
+using Handle = HandleOf<struct KernelObjectTag>;
+using HIcon = HandleOf<struct HIconTag>;
+using HKey = HandleOf<struct HKeyTag>;
+using Hdc = HandleOf<struct HdcTag>;
+using HGdiObj = HandleOf<GdiObjectTag>;
+using HFont = HandleOf<FontTag>;
+using HBrush = HandleOf<BrushTag>;
+using HModule = HandleOf<struct HModuleTag>;
+using HMenu = HandleOf<struct HMenuTag>;
+using HWinEventHook = HandleOf<struct HWinEventHookTag>;
+
+static_assert(!std::is_convertible_v<HIcon, HMenu> && !std::is_convertible_v<Hwnd, HIcon>);
+static_assert(!std::is_convertible_v<HFont, HBrush> && !std::is_convertible_v<HBrush, HFont>);
+static_assert(std::is_convertible_v<HFont, HGdiObj> && !std::is_convertible_v<HGdiObj, HFont>);
+static_assert(!std::is_convertible_v<std::uintptr_t, Hwnd> && !std::is_convertible_v<Hwnd, bool>);
+static_assert(!std::equality_comparable_with<Hwnd, HMonitor>);
+
 // COM results: 0 or above is success.
 using HResult = std::int32_t;
-using Hdc = std::uintptr_t;
-using HGdiObj = std::uintptr_t;
-using HFont = HGdiObj;
-using HBrush = HGdiObj;
 // A colour as COLORREF: 0x00BBGGRR.
 using ColorRef = std::uint32_t;
-using HModule = std::uintptr_t;
 // The address of a module's exported function, as GetProcAddress gives it.
 using FarProc = std::uintptr_t;
-using HMenu = std::uintptr_t;
-using HWinEventHook = std::uintptr_t;
 
 // a - b, held to the 32-bit range: coordinates come from other programs,
 // and a wrapped difference must not be undefined behaviour.
@@ -170,3 +216,10 @@ struct OpenFileNameA {
 };
 
 } // namespace vm
+
+template <typename Tag>
+struct std::hash<vm::HandleOf<Tag>> {
+    std::size_t operator()(vm::HandleOf<Tag> handle) const noexcept {
+        return std::hash<std::uintptr_t>{}(handle.Value());
+    }
+};

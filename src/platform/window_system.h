@@ -6,14 +6,19 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/types.h"
 
 namespace vm {
 
+// What a window procedure answers: the message's result, or std::nullopt
+// when it leaves the message to the system's default handling.
+using MsgResult = std::optional<std::intptr_t>;
+
 // The window procedure of a window the program creates itself.
-using WndProc = std::function<std::intptr_t(Hwnd, std::uint32_t msg, std::uintptr_t wParam,
-                                            std::intptr_t lParam)>;
+using WndProc =
+    std::function<MsgResult(Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)>;
 
 // A window event as SetWinEventHook reports it: the event, the window and
 // the object in it, the thread that caused it and the time in milliseconds.
@@ -122,7 +127,8 @@ public:
                             std::uint32_t type) = 0;
 
     // The program's own windows. The backend registers the class on first
-    // use and routes every message of the window to proc. They are Unicode
+    // use and routes every message of the window to proc; a message proc
+    // declines gets the default handling (DefWindowProc). They are Unicode
     // windows, so a text set with SetWindowTextW keeps every character.
     virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
                                  const char* windowName, std::uint32_t style, int x, int y,

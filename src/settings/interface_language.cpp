@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/unique.h"
 #include "settings/app_settings.h"
 #include "settings/ini_file.h"
 #include "settings/settings_file_io.h"
@@ -25,10 +26,9 @@ std::optional<Language> ReadLanguageSetting(ProgramContext& context) {
 
 std::uint16_t UserInterfaceLanguage(IOperatingSystem& os) {
     std::uint16_t language = 0;
-    if (const HModule kernel32 = os.LoadLibraryA("kernel32.dll"); kernel32 != 0) {
-        language =
-            os.GetUserDefaultUILanguage(os.GetProcAddress(kernel32, "GetUserDefaultUILanguage"));
-        os.FreeLibrary(kernel32);
+    if (const Unique<HModule> kernel32 = Own(os, os.LoadLibraryA("kernel32.dll"))) {
+        language = os.GetUserDefaultUILanguage(
+            os.GetProcAddress(kernel32.Get(), "GetUserDefaultUILanguage"));
     }
     return language != 0 ? language : os.GetUserDefaultLangID();
 }

@@ -1,6 +1,7 @@
 #include "sys/process_exe_names.h"
 
 #include "platform/constants.h"
+#include "platform/unique.h"
 
 namespace vm {
 
@@ -14,16 +15,16 @@ std::string ProcessExeNames::ExeFileOf(std::uint32_t pid) {
 void ProcessExeNames::TakeSnapshot() {
     taken_ = true;
     names_.clear();
-    const Handle snapshot = os_.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    // Closed however the walk ends: adding a name can throw.
+    const Unique<Handle> snapshot = Own(os_, os_.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0));
     ProcessEntry32 entry;
     entry.dwSize = 296;
-    for (bool more = os_.Process32First(snapshot, entry); more;
-         more = os_.Process32Next(snapshot, entry)) {
+    for (bool more = os_.Process32First(snapshot.Get(), entry); more;
+         more = os_.Process32Next(snapshot.Get(), entry)) {
         entry.szExeFile[sizeof(entry.szExeFile) - 1] = '\0';
         // The first entry of a process id is the one a lookup would stop at.
         names_.emplace(entry.th32ProcessID, entry.szExeFile);
     }
-    os_.CloseHandle(snapshot);
 }
 
 } // namespace vm

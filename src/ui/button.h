@@ -31,7 +31,7 @@ public:
         if (window_ == 0)
             return std::exchange(glyph_, icon);
         return static_cast<HIcon>(
-            Send(bm::SETIMAGE, image::ICON, static_cast<std::intptr_t>(icon)));
+            Send(bm::SETIMAGE, image::ICON, static_cast<std::intptr_t>(icon.Value())));
     }
 
     Handler OnClick;
@@ -43,7 +43,8 @@ protected:
     std::u16string InitialWideText() const override { return caption_.wide; }
     void HandOver() override {
         if (glyph_ != 0)
-            Send(bm::SETIMAGE, image::ICON, static_cast<std::intptr_t>(std::exchange(glyph_, 0)));
+            Send(bm::SETIMAGE, image::ICON,
+                 static_cast<std::intptr_t>(std::exchange(glyph_, HIcon{}).Value()));
     }
 
 private:

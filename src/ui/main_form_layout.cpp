@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "sys/sjis_literals.h"
@@ -136,10 +137,6 @@ constexpr int kThumbLength = 30;
 
 } // namespace
 
-MainFormLayout::~MainFormLayout() {
-    DeleteFonts(fonts_);
-}
-
 LogFontA MainFormLayout::FontFor(const char* face, int height, bool bold) const {
     LogFontA lf;
     lf.lfWeight = bold ? fw::BOLD : fw::NORMAL;
@@ -161,18 +158,13 @@ HFont MainFormLayout::Font(Fonts& fonts, const Item& item, std::uint32_t dpi) {
     const auto key = std::make_tuple(std::string(item.face), height, item.bold);
     const auto found = fonts.find(key);
     if (found != fonts.end())
-        return found->second;
+        return found->second.Get();
     lf.lfHeight = -height;
-    const HFont font = win_.CreateFontIndirectA(lf);
-    if (font != 0)
-        fonts.emplace(key, font);
-    return font;
-}
-
-void MainFormLayout::DeleteFonts(Fonts& fonts) {
-    for (const auto& [key, font] : fonts)
-        win_.DeleteObject(font);
-    fonts.clear();
+    Unique<HFont> font = Own(win_, win_.CreateFontIndirectA(lf));
+    const HFont made = font.Get();
+    if (font)
+        fonts.emplace(key, std::move(font));
+    return made;
 }
 
 bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router,
@@ -200,7 +192,7 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
             items_.emplace_back(Item{row.control, place, row.fontHeight, row.bold, row.face, id});
         if (!router.Create(*item.control, win_, form, id, Scaled(place, dpi)))
             return false;
-        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi), 0);
+        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi).Value(), 0);
     }
     // The lists scroll sideways over their widest line in their own font.
     for (ListBox* list : {&c.ListBoxDisable, &c.ListBoxLog}) {
@@ -221,10 +213,9 @@ void MainFormLayout::Rescale(std::uint32_t dpi) {
     for (const Item& item : items_) {
         const ControlPlacement place = Scaled(item.place, dpi);
         win_.MoveWindow(item.control->Window(), place.x, place.y, place.width, place.height, true);
-        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi), 1);
+        win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi).Value(), 1);
     }
     SetThumbLength(dpi);
-    DeleteFonts(old);
 }
 
 void MainFormLayout::SetThumbLength(std::uint32_t dpi) {

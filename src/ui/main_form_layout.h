@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/unique.h"
 #include "platform/window_system.h"
 #include "ui/control_router.h"
 #include "ui/main_form_controls.h"
@@ -23,9 +24,6 @@ inline constexpr int kMainFormHeight = 469;
 class MainFormLayout {
 public:
     MainFormLayout(IWindowSystem& win, Language language) : win_(win), language_(language) {}
-    ~MainFormLayout();
-    MainFormLayout(const MainFormLayout&) = delete;
-    MainFormLayout& operator=(const MainFormLayout&) = delete;
 
     // Creates every control inside form, at its place and font for dpi,
     // and routes its notifications; false when the system refused one.
@@ -44,14 +42,13 @@ private:
         const char* face;
         int id;
     };
-    using Fonts = std::map<std::tuple<std::string, int, bool>, HFont>;
+    using Fonts = std::map<std::tuple<std::string, int, bool>, Unique<HFont>>;
     HFont Font(Fonts& fonts, const Item& item, std::uint32_t dpi);
     // The face, character set and height at 96 DPI of a control's font: the
     // design's for Japanese; the system's message font for English, which
     // looks native on every version (its own height for the controls' usual
     // size, the design's for the larger labels).
     LogFontA FontFor(const char* face, int height, bool bold) const;
-    void DeleteFonts(Fonts& fonts);
     void SetThumbLength(std::uint32_t dpi);
 
     IWindowSystem& win_;

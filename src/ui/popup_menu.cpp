@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/constants.h"
+#include "platform/unique.h"
 
 namespace vm {
 
@@ -33,27 +34,27 @@ namespace vm {
 void PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at) {
     if (OnPopup)
         OnPopup();
-    const HMenu menu = win.CreatePopupMenu();
-    if (menu == 0)
-        return;
-    // An item's command id is its place in the menu, counted from 1.
-    for (const MenuItem* item : ShownItems()) {
-        const auto place = std::find(items_.begin(), items_.end(), item) - items_.begin();
-        const auto id = static_cast<std::uintptr_t>(place + 1);
-        if (item->IsSeparator()) {
-            win.AppendMenuA(menu, mf::SEPARATOR, id, nullptr);
-            continue;
+    int chosen = 0;
+    // The menu is gone before the chosen item acts.
+    if (const Unique<HMenu> menu = Own(win, win.CreatePopupMenu())) {
+        // An item's command id is its place in the menu, counted from 1.
+        for (const MenuItem* item : ShownItems()) {
+            const auto place = std::find(items_.begin(), items_.end(), item) - items_.begin();
+            const auto id = static_cast<std::uintptr_t>(place + 1);
+            if (item->IsSeparator()) {
+                win.AppendMenuA(menu.Get(), mf::SEPARATOR, id, nullptr);
+                continue;
+            }
+            const std::uint32_t flags = mf::STRING | (item->Checked() ? mf::CHECKED : 0) |
+                                        (item->Enabled() ? 0 : mf::GRAYED);
+            if (item->WideCaption().empty())
+                win.AppendMenuA(menu.Get(), flags, id, item->Caption().c_str());
+            else
+                win.AppendMenuW(menu.Get(), flags, id, item->WideCaption().c_str());
         }
-        const std::uint32_t flags =
-            mf::STRING | (item->Checked() ? mf::CHECKED : 0) | (item->Enabled() ? 0 : mf::GRAYED);
-        if (item->WideCaption().empty())
-            win.AppendMenuA(menu, flags, id, item->Caption().c_str());
-        else
-            win.AppendMenuW(menu, flags, id, item->WideCaption().c_str());
+        chosen =
+            win.TrackPopupMenu(menu.Get(), tpm::RIGHTBUTTON | tpm::RETURNCMD, at.x, at.y, owner);
     }
-    const int chosen =
-        win.TrackPopupMenu(menu, tpm::RIGHTBUTTON | tpm::RETURNCMD, at.x, at.y, owner);
-    win.DestroyMenu(menu);
     if (chosen > 0 && static_cast<std::size_t>(chosen) <= items_.size())
         items_[static_cast<std::size_t>(chosen) - 1]->Click();
 }

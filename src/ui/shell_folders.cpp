@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/constants.h"
+#include "platform/unique.h"
 #include "sys/path_text.h"
 #include "sys/text.h"
 #include "ui/shortcut_error.h"
@@ -25,25 +26,13 @@ constexpr std::array<const char*, 16> kShellFolderNames = {
     "Common Favorites", "Common Programs", "Common Start Menu",
     "Common Startup"};
 
-// Closes the key however the lookup ends.
-class RegistryKey {
-public:
-    RegistryKey(IOperatingSystem& os, HKey root, const char* path) : os_(os) {
-        if (os_.RegOpenKeyExA(root, path, 0, key_access::READ, &key_) != error::SUCCESS)
-            key_ = 0;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_ != 0)
-            os_.RegCloseKey(key_);
-    }
-    HKey Get() const { return key_; }
-
-private:
-    IOperatingSystem& os_;
-    HKey key_ = 0;
-};
+// The key, open for reading; null when it cannot be opened.
+Unique<HKey> OpenKey(IOperatingSystem& os, HKey root, const char* path) {
+    HKey key = 0;
+    if (os.RegOpenKeyExA(root, path, 0, key_access::READ, &key) != error::SUCCESS)
+        return {};
+    return Own(os, key);
+}
 
 enum class ValueRead { Text, Missing, Unusable };
 
@@ -84,8 +73,8 @@ std::string WindowsDirectory(IOperatingSystem& os) {
 std::string GetShellFolder(IOperatingSystem& os, std::uint8_t index) {
     if (index >= kShellFolderNames.size())
         return std::string();
-    const RegistryKey key(os, hkey::CURRENT_USER, kShellFoldersKey);
-    if (key.Get() == 0)
+    const Unique<HKey> key = OpenKey(os, hkey::CURRENT_USER, kShellFoldersKey);
+    if (!key)
         return std::string();
     std::string folder;
     switch (ReadPathValue(os, key.Get(), kShellFolderNames[index], folder)) {

@@ -18,8 +18,6 @@ TrayIcon::~TrayIcon() {
     if (platform_ == nullptr)
         return;
     Notify(nim::DELETE_);
-    if (icon_ != 0)
-        platform_->win.DestroyIcon(icon_);
     handler_->Release(*this);
 }
 
@@ -43,10 +41,7 @@ void TrayIcon::SetImage(IconState image) {
     image_ = image;
     if (platform_ != nullptr) {
         const HIcon source = images_->Image(image);
-        const HIcon copy = source == 0 ? 0 : platform_->win.CopyIcon(source);
-        if (icon_ != 0)
-            platform_->win.DestroyIcon(icon_);
-        icon_ = copy;
+        icon_ = Own(platform_->win, source ? platform_->win.CopyIcon(source) : HIcon{});
     }
     Notify(nim::MODIFY);
     Changed();
@@ -64,7 +59,7 @@ NotifyIconData TrayIcon::Record() const {
     data.uID = id_;
     data.uFlags = nif::MESSAGE | nif::ICON | nif::TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
-    data.hIcon = icon_;
+    data.hIcon = icon_.Get();
     if (showHint_) {
         const std::u16string& tip = hint_.wide;
         std::copy_n(tip.begin(), std::min(tip.size(), kTipChars), data.szTip);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/unique.h"
 #include "sys/ui_texts.h"
 #include "ui/control.h"
 #include "ui/popup_menu.h"
@@ -73,7 +74,7 @@ private:
     TrayIconHandler* handler_ = nullptr;
     Hwnd form_ = 0;
     std::uint32_t id_ = 0;
-    HIcon icon_ = 0; // owned
+    Unique<HIcon> icon_;
     bool iconVisible_ = false;
     bool enabled_ = true;
     bool showHint_ = true;

@@ -47,20 +47,15 @@ void TrayIconHandler::Release(TrayIcon& icon) {
 TrayIconHandler::TrayIconHandler(Platform& platform) : platform_(platform) {
     if (CommonControlsVersion(platform_.os) >= kTaskbarCreatedVersion)
         taskbarCreatedMessage_ = platform_.win.RegisterWindowMessageA("TaskbarCreated");
-    window_ = platform_.win.CreateWindowExA(
-        0, kHandlerClass, "", ws::POPUP, 0, 0, 0, 0, 0,
-        [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-            return WindowProc(msg, wParam, lParam);
-        });
+    window_ =
+        ProgramWindow(platform_.win, 0, kHandlerClass, "", ws::POPUP, 0, 0, 0, 0, 0,
+                      [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                          return WindowProc(msg, wParam, lParam);
+                      });
 }
 
-TrayIconHandler::~TrayIconHandler() {
-    if (window_ != 0)
-        platform_.win.DestroyWindow(window_);
-}
-
-std::intptr_t TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
-                                          std::intptr_t lParam) {
+MsgResult TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam) {
     if (msg == kTrayCallbackMessage) {
         // wParam names the icon; a value that names none changes nothing.
         const auto it = std::find_if(icons_.begin(), icons_.end(), [wParam](const TrayIcon* icon) {
@@ -77,17 +72,11 @@ std::intptr_t TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wPar
             icon->TaskbarCreated();
         return 0;
     }
-    switch (msg) {
-        case wm::QUERYENDSESSION:
-        case wm::ENDSESSION:
-        case wm::DESTROY:
-        case wm::CLOSE:
-        case wm::QUIT:
-        case wm::NCDESTROY:
-            return 1;
-        default:
-            return 0;
-    }
+    // Neither the end of the session nor a close request takes this window
+    // away: it goes with the last icon.
+    if (msg == wm::QUERYENDSESSION || msg == wm::CLOSE)
+        return 1;
+    return std::nullopt;
 }
 
 } // namespace vm

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/program_window.h"
 
 namespace vm {
 
@@ -20,25 +21,25 @@ public:
     static TrayIconHandler& Acquire(Platform& platform, TrayIcon& icon);
     void Release(TrayIcon& icon);
 
-    Hwnd Window() const { return window_; }
+    Hwnd Window() const { return window_.Get(); }
     // The next value that names an icon of this program.
     std::uint32_t NextIconId() { return ++lastIconId_; }
 
     TrayIconHandler(Platform& platform);
-    ~TrayIconHandler();
     TrayIconHandler(const TrayIconHandler&) = delete;
     TrayIconHandler& operator=(const TrayIconHandler&) = delete;
 
 private:
-    std::intptr_t WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    MsgResult WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     Platform& platform_;
-    Hwnd window_ = 0;
     // 0 where the common controls are older than 4.71: then the icon is
     // never added again after a taskbar restart.
     std::uint32_t taskbarCreatedMessage_ = 0;
     std::vector<TrayIcon*> icons_;
     std::uint32_t lastIconId_ = 0;
+    // Last, so the window goes before what its procedure uses.
+    ProgramWindow window_;
 };
 
 } // namespace vm

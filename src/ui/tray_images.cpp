@@ -1,5 +1,7 @@
 #include "ui/tray_images.h"
 
+#include <utility>
+
 #include "platform/constants.h"
 #include "resource_ids.h"
 
@@ -10,51 +12,31 @@ constexpr std::array<int, kTrayImageCount> kDefaultResources{IDI_TRAY_NORMAL, ID
                                                              IDI_TRAY_STOPPED};
 } // namespace
 
-TrayImages::~TrayImages() {
-    Clear();
-    for (HIcon& icon : defaults_) {
-        if (icon != 0)
-            win_.DestroyIcon(icon);
-        icon = 0;
-    }
-}
-
-std::vector<HIcon> TrayImages::LoadDefaults(int size) {
-    std::vector<HIcon> replaced;
+std::vector<Unique<HIcon>> TrayImages::LoadDefaults(int size) {
+    std::vector<Unique<HIcon>> replaced;
     for (std::size_t i = 0; i < kTrayImageCount; ++i) {
-        if (defaults_[i] != 0 && size == defaultSize_)
+        if (defaults_[i] && size == defaultSize_)
             continue;
-        if (defaults_[i] != 0)
-            replaced.push_back(defaults_[i]);
-        defaults_[i] = win_.LoadImageA(kDefaultResources[i], image::ICON, size, size, 0);
+        if (defaults_[i])
+            replaced.push_back(std::move(defaults_[i]));
+        defaults_[i] = Own(win_, win_.LoadImageA(kDefaultResources[i], image::ICON, size, size, 0));
     }
     defaultSize_ = size;
     return replaced;
 }
 
-void TrayImages::Clear() {
-    Destroy(TakeAll());
-}
-
-void TrayImages::Destroy(const std::vector<HIcon>& icons) {
-    for (const HIcon icon : icons) {
-        if (icon != 0)
-            win_.DestroyIcon(icon);
-    }
-}
-
-void TrayImages::Append(HIcon icon) {
-    custom_.push_back(icon);
+void TrayImages::Append(Unique<HIcon> icon) {
+    custom_.push_back(std::move(icon));
 }
 
 void TrayImages::AppendDefault(std::size_t index) {
-    const HIcon original = index < kTrayImageCount ? defaults_[index] : 0;
-    custom_.push_back(original == 0 ? 0 : win_.CopyIcon(original));
+    const HIcon original = index < kTrayImageCount ? defaults_[index].Get() : HIcon{};
+    custom_.push_back(Own(win_, original ? win_.CopyIcon(original) : HIcon{}));
 }
 
 HIcon TrayImages::Image(IconState state) const {
     const auto index = static_cast<std::size_t>(state);
-    return index < custom_.size() ? custom_[index] : 0;
+    return index < custom_.size() ? custom_[index].Get() : HIcon{};
 }
 
 } // namespace vm

@@ -1,7 +1,6 @@
 // The tray images: the three built-in ones of the program's resources and
 // the three in use (the user's icon files or copies of the built-in ones),
-// in IconState order. Every icon handle here is owned and destroyed when
-// it is replaced.
+// in IconState order. Every icon here is owned.
 #pragma once
 
 #include <array>
@@ -9,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/unique.h"
 #include "platform/window_system.h"
 
 namespace vm {
@@ -23,35 +23,31 @@ inline constexpr int kTrayImageSize = 32;
 class TrayImages {
 public:
     explicit TrayImages(IWindowSystem& win) : win_(win) {}
-    ~TrayImages();
-    TrayImages(const TrayImages&) = delete;
-    TrayImages& operator=(const TrayImages&) = delete;
 
     // Loads the built-in images from the resources at size pixels. Images
-    // of another size it held are handed back, to be destroyed once nothing
+    // of another size it held are handed back, to be kept until nothing
     // shows them any more.
-    std::vector<HIcon> LoadDefaults(int size);
-    // Empties the images in use, destroying them.
-    void Clear();
-    // Empties the images in use and hands them over, to be destroyed once
+    std::vector<Unique<HIcon>> LoadDefaults(int size);
+    // Empties the images in use and hands them over, to be kept until
     // nothing shows them any more.
-    std::vector<HIcon> TakeAll() { return std::exchange(custom_, {}); }
-    void Destroy(const std::vector<HIcon>& icons);
+    std::vector<Unique<HIcon>> TakeAll() { return std::exchange(custom_, {}); }
     // Takes over the icon as the next image in use.
-    void Append(HIcon icon);
+    void Append(Unique<HIcon> icon);
     // Appends a copy of built-in image index.
     void AppendDefault(std::size_t index);
     // The built-in image for the state, owned here; 0 when it failed to load.
-    HIcon Default(IconState state) const { return defaults_[static_cast<std::size_t>(state)]; }
+    HIcon Default(IconState state) const {
+        return defaults_[static_cast<std::size_t>(state)].Get();
+    }
     // The image in use for the state; 0 when there is none.
     HIcon Image(IconState state) const;
     std::size_t Count() const { return custom_.size(); }
 
 private:
     IWindowSystem& win_;
-    std::array<HIcon, kTrayImageCount> defaults_{};
+    std::array<Unique<HIcon>, kTrayImageCount> defaults_;
     int defaultSize_ = 0;
-    std::vector<HIcon> custom_;
+    std::vector<Unique<HIcon>> custom_;
 };
 
 } // namespace vm

@@ -32,7 +32,7 @@ void UpDown::StepDown() {
 }
 
 void UpDown::HandOver() {
-    Send(udm::SETBUDDY, associate_.Window());
+    Send(udm::SETBUDDY, associate_.Window().Value());
     Send(udm::SETRANGE32, static_cast<std::uintptr_t>(min_), max_);
     Send(udm::SETPOS32, 0, position_);
 }

@@ -21,30 +21,30 @@ bool WindowEvents::Start(Hwnd owner) {
     IWindowSystem& win = context_.platform.win;
     // user32 is the program's own import and stays loaded as long as the
     // program runs, so its addresses outlive this reference.
-    const HModule user32 = os.LoadLibraryA("user32.dll");
-    if (user32 == 0)
-        return false;
-    const FarProc setWinEventHook = os.GetProcAddress(user32, "SetWinEventHook");
-    unhookWinEvent_ = os.GetProcAddress(user32, "UnhookWinEvent");
-    os.FreeLibrary(user32);
-    if (setWinEventHook == 0 || unhookWinEvent_ == 0)
+    FarProc setWinEventHook = 0;
+    FarProc unhookWinEvent = 0;
+    if (const Unique<HModule> user32 = Own(os, os.LoadLibraryA("user32.dll"))) {
+        setWinEventHook = os.GetProcAddress(user32.Get(), "SetWinEventHook");
+        unhookWinEvent = os.GetProcAddress(user32.Get(), "UnhookWinEvent");
+    }
+    if (setWinEventHook == 0 || unhookWinEvent == 0)
         return false;
     owner_ = owner;
     win.GetWindowThreadProcessId(owner, &ownProcess_);
-    hook_ = win.SetWinEventHook(
+    const HWinEventHook hook = win.SetWinEventHook(
         setWinEventHook, event_::OBJECT_CREATE, event_::OBJECT_SHOW,
         [this](HWinEventHook, std::uint32_t event, Hwnd window, std::int32_t idObject,
                std::int32_t idChild, std::uint32_t,
                std::uint32_t) { OnWinEvent(event, window, idObject, idChild); },
         0, 0, winevent::OUTOFCONTEXT | winevent::SKIPOWNPROCESS);
+    hook_ = Unique<HWinEventHook>(hook, {&win, unhookWinEvent});
     return Running();
 }
 
 void WindowEvents::Stop() {
     if (!Running())
         return;
-    context_.platform.win.UnhookWinEvent(unhookWinEvent_, hook_);
-    hook_ = 0;
+    hook_.Reset();
     waiting_.clear();
     SetRelookTimer(false);
 }

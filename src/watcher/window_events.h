@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/unique.h"
 #include "sys/program_context.h"
 
 namespace vm {
@@ -40,7 +41,7 @@ public:
     bool Start(Hwnd owner);
     // Unhooks and forgets every waiting window; nothing is checked after it.
     void Stop();
-    bool Running() const { return hook_ != 0; }
+    bool Running() const { return static_cast<bool>(hook_); }
     // The handler of the pending message and of the re-look timer.
     void CheckWaiting();
     std::size_t WaitingCount() const { return waiting_.size(); }
@@ -58,8 +59,7 @@ private:
 
     ProgramContext& context_;
     std::function<void(Hwnd)> checkWindow_;
-    FarProc unhookWinEvent_ = 0;
-    HWinEventHook hook_ = 0;
+    Unique<HWinEventHook> hook_;
     Hwnd owner_ = 0;
     std::uint32_t ownProcess_ = 0;
     std::vector<Waiting> waiting_;

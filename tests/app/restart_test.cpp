@@ -86,7 +86,7 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
             continue;
         }
         ASSERT_EQ(launches.size(), 1u);
-        EXPECT_EQ(launches[0].args, std::to_string(program.MainForm()->Window()) +
+        EXPECT_EQ(launches[0].args, std::to_string(program.MainForm()->Window().Value()) +
                                         ",null,C:\\Velmora\\Velmora.exe,/w,C:\\Velmora\\,1");
         EXPECT_GE(launches[0].timeMs - before, 5000u);
         EXPECT_TRUE(desk.files().exists("C:\\Velmora\\vmr_XP_Taro.ini"));

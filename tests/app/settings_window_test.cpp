@@ -279,16 +279,17 @@ TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
     IWindowSystem& win = desk.platformFor(pid).win;
     const Hwnd strip = C().TextCap.Window();
     const auto brush = [&](Hdc dc) {
-        return win.SendMessageA(Form().Window(), wm::CTLCOLORSTATIC, dc,
-                                static_cast<std::intptr_t>(strip));
+        return win.SendMessageA(Form().Window(), wm::CTLCOLORSTATIC, dc.Value(),
+                                static_cast<std::intptr_t>(strip.Value()));
     };
-    EXPECT_EQ(brush(0x51), static_cast<std::intptr_t>(win.GetSysColorBrush(color::ACTIVECAPTION)));
-    EXPECT_EQ(desk.textColorOf(0x51), win.GetSysColor(color::CAPTIONTEXT));
+    EXPECT_EQ(brush(Hdc{0x51}),
+              static_cast<std::intptr_t>(win.GetSysColorBrush(color::ACTIVECAPTION).Value()));
+    EXPECT_EQ(desk.textColorOf(Hdc{0x51}), win.GetSysColor(color::CAPTIONTEXT));
     win.SendMessageA(Form().Window(), wm::ACTIVATEAPP, 0, 0);
-    EXPECT_EQ(brush(0x52),
-              static_cast<std::intptr_t>(win.GetSysColorBrush(color::INACTIVECAPTION)));
-    EXPECT_EQ(desk.bkColorOf(0x52), win.GetSysColor(color::INACTIVECAPTION));
-    EXPECT_EQ(desk.textColorOf(0x52), win.GetSysColor(color::INACTIVECAPTIONTEXT));
+    EXPECT_EQ(brush(Hdc{0x52}),
+              static_cast<std::intptr_t>(win.GetSysColorBrush(color::INACTIVECAPTION).Value()));
+    EXPECT_EQ(desk.bkColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTION));
+    EXPECT_EQ(desk.textColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTIONTEXT));
 }
 
 TEST_F(SettingsWindowTest, TheNumericFieldsShowTheSpinnersInTheirFormat) {

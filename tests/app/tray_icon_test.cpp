@@ -348,10 +348,11 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
     Controls().PPConfig.Click();
     desk.clearCalls();
     Controls().CHKTray.SetChecked(false);
-    EXPECT_EQ(NotifyCalls(), (std::vector<std::string>{
-                                 "Shell_NotifyIconW:0",
-                                 "MessageBoxW:" + std::to_string(program->MainForm()->Window()),
-                                 "Shell_NotifyIconW:2"}));
+    EXPECT_EQ(NotifyCalls(),
+              (std::vector<std::string>{"Shell_NotifyIconW:0",
+                                        "MessageBoxW:" +
+                                            std::to_string(program->MainForm()->Window().Value()),
+                                        "Shell_NotifyIconW:2"}));
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(desk.messageBoxes()[0].text,
               vm::Text(vm::Language::Japanese, vm::TextId::TrayOffMessage).ansi);

@@ -73,7 +73,7 @@ protected:
         int count = 0;
         for (const sim::CallRecord& call : desk.calls()) {
             if (call.name == "SetLayeredWindowAttributes" &&
-                call.args.starts_with(std::to_string(window) + ","))
+                call.args.starts_with(std::to_string(window.Value()) + ","))
                 ++count;
         }
         return count;

@@ -19,11 +19,11 @@ TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen
     IOperatingSystem& firstOs = desk.platformFor(first).os;
     IOperatingSystem& secondOs = desk.platformFor(second).os;
 
-    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), 0u);
+    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), nullptr);
     const Handle created = firstOs.CreateMutexA(false, kMutex);
-    ASSERT_NE(created, 0u);
+    ASSERT_NE(created, nullptr);
     const Handle opened = secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex);
-    ASSERT_NE(opened, 0u);
+    ASSERT_NE(opened, nullptr);
     EXPECT_NE(opened, created);
     // A handle means nothing in another process.
     EXPECT_FALSE(secondOs.ReleaseMutex(created));
@@ -34,7 +34,7 @@ TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen
     EXPECT_TRUE(secondOs.CloseHandle(opened));
     EXPECT_FALSE(secondOs.CloseHandle(opened));
     EXPECT_FALSE(desk.mutexExists(kMutex));
-    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), 0u);
+    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), nullptr);
 }
 
 TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
@@ -44,7 +44,7 @@ TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
     platform.os.CreateMutexA(false, kMutex);
     const Hwnd window = platform.win.CreateWindowExA(
         0, "TMainForm", "", 0, 0, 0, 10, 10, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return 0; });
+        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
     desk.endProcess(pid);
     EXPECT_FALSE(desk.exists(window));
     EXPECT_FALSE(desk.mutexExists(kMutex));
@@ -84,7 +84,7 @@ TEST(KernelObjectsTest, SnapshotListsTheProcessesOfItsMoment) {
     os.CloseHandle(later);
 
     desk.setSnapshotUnavailable(true);
-    EXPECT_EQ(os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0), 0u);
+    EXPECT_EQ(os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0), nullptr);
     EXPECT_EQ(desk.snapshotCount(), 3u);
 }
 

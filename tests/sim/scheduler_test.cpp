@@ -24,7 +24,7 @@ protected:
                                std::to_string(wParam));
                 if (onMessage)
                     onMessage(msg);
-                return std::intptr_t{0};
+                return MsgResult{};
             });
     }
 
@@ -73,7 +73,7 @@ TEST_F(SchedulerTest, SleepRunsOtherProgramsButDispatchesNothing) {
     desk.at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
     platform.os.Sleep(300);
     EXPECT_TRUE(seen.empty());
-    EXPECT_NE(platform.win.FindWindowA("Late", nullptr), 0u);
+    EXPECT_NE(platform.win.FindWindowA("Late", nullptr), nullptr);
     // Only what was waiting: the ping, then one timer message.
     desk.advance(0);
     EXPECT_EQ(seen, (std::vector<std::string>{"300:ping0", "300:timer1"}));

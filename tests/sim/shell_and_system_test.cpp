@@ -51,9 +51,9 @@ TEST_F(ShellAndSystemTest, ARestartedTaskbarAnnouncesItselfToProgramWindows) {
         platform.win.CreateWindowExA(0, "TMainForm", "", 0, 0, 0, 10, 10, 0,
                                      [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
                                          heard.push_back(msg);
-                                         return std::intptr_t{0};
+                                         return MsgResult{};
                                      });
-    ASSERT_NE(window, 0u);
+    ASSERT_NE(window, nullptr);
     desk.addTaskbar();
     const std::uint32_t created = platform.win.RegisterWindowMessageA("TaskbarCreated");
     EXPECT_EQ(platform.win.RegisterWindowMessageA("taskbarcreated"), created);

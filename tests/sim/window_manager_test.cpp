@@ -47,7 +47,7 @@ TEST_F(WindowManagerTest, EnumerationVisitsEveryWindowTopFirstAndFollowsRaising)
 
     ASSERT_TRUE(win.BringWindowToTop(hidden));
     EXPECT_EQ(enumerated(), (std::vector<Hwnd>{hidden, top, own}));
-    ASSERT_TRUE(win.SetWindowPos(hidden, 1, 0, 0, 0, 0, swp::NOMOVE | swp::NOSIZE));
+    ASSERT_TRUE(win.SetWindowPos(hidden, Hwnd{1}, 0, 0, 0, 0, swp::NOMOVE | swp::NOSIZE));
     EXPECT_EQ(enumerated(), (std::vector<Hwnd>{top, own, hidden}));
 }
 
@@ -66,7 +66,7 @@ TEST_F(WindowManagerTest, EnumerationSkipsWindowsDestroyedMeanwhileAndStopsOnFal
         return true;
     }));
     EXPECT_EQ(seen, (std::vector<Hwnd>{top, bottom}));
-    EXPECT_NE(added, 0u);
+    EXPECT_NE(added, nullptr);
 
     seen.clear();
     EXPECT_FALSE(win.EnumWindows([&](Hwnd window) {
@@ -139,7 +139,7 @@ TEST_F(WindowManagerTest, MonitorFromWindowPicksTheLargestOverlapOrHonoursTheDef
     const Hwnd mostlyRight = desk.addWindow({.rect = {900, 0, 1300, 300}});
     const Hwnd outside = desk.addWindow({.rect = {2100, 100, 2300, 200}});
     EXPECT_EQ(win.MonitorFromWindow(mostlyRight, monitor::DEFAULTTONULL), right);
-    EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONULL), 0u);
+    EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONULL), nullptr);
     EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONEAREST), right);
     EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTOPRIMARY), primary);
 
@@ -164,7 +164,7 @@ TEST_F(WindowManagerTest, MonitorFromWindowPicksTheLargestOverlapOrHonoursTheDef
     desk.removeMonitor(right);
     desk.removeMonitor(primary);
     EXPECT_EQ(win.MonitorFromWindow(mostlyRight, monitor::DEFAULTTONULL), primary);
-    EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONULL), 0u);
+    EXPECT_EQ(win.MonitorFromWindow(outside, monitor::DEFAULTTONULL), nullptr);
     EXPECT_FALSE(win.GetMonitorInfoA(right, info));
     const HMonitor again = desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
     EXPECT_NE(again, right);
@@ -188,19 +188,19 @@ TEST_F(WindowManagerTest, ChildWindowsLiveInsideTheirParent) {
     const Hwnd second = desk.addWindow({.className = "Pane", .parent = host});
     const Hwnd own =
         win.CreateWindowExA(0, "Own", "", ws::CHILD | ws::VISIBLE, 5, 5, 20, 20, host, nullptr);
-    ASSERT_NE(own, 0u);
-    EXPECT_EQ(win.CreateWindowExA(0, "Orphan", "", ws::CHILD, 0, 0, 1, 1, 0, nullptr), 0u);
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(win.CreateWindowExA(0, "Orphan", "", ws::CHILD, 0, 0, 1, 1, 0, nullptr), nullptr);
 
     EXPECT_EQ(enumerated(), (std::vector<Hwnd>{host}));
-    EXPECT_EQ(win.FindWindowA("Desktop User Pane", nullptr), 0u);
+    EXPECT_EQ(win.FindWindowA("Desktop User Pane", nullptr), nullptr);
     EXPECT_EQ(win.FindWindowExA(host, 0, "desktop user pane", nullptr), pane);
     EXPECT_EQ(win.FindWindowExA(host, 0, nullptr, nullptr), pane);
     EXPECT_EQ(win.FindWindowExA(host, pane, nullptr, nullptr), second);
     EXPECT_EQ(win.FindWindowExA(host, second, nullptr, nullptr), own);
-    EXPECT_EQ(win.FindWindowExA(host, host, nullptr, nullptr), 0u);
+    EXPECT_EQ(win.FindWindowExA(host, host, nullptr, nullptr), nullptr);
     EXPECT_EQ(win.FindWindowExA(0, 0, "DV2ControlHost", nullptr), host);
     EXPECT_EQ(win.GetParent(pane), host);
-    EXPECT_EQ(win.GetParent(host), 0u);
+    EXPECT_EQ(win.GetParent(host), nullptr);
     EXPECT_EQ(rectOf(pane), (Rect{110, 70, 210, 120}));
 
     desk.showWindow(host, sw::HIDE);
@@ -218,7 +218,7 @@ TEST_F(WindowManagerTest, PopupOwnerIsItsParent) {
     const Hwnd popup = desk.addWindow({.className = "Popup", .style = ws::POPUP, .owner = owner});
     const Hwnd overlapped = desk.addWindow({.className = "Overlapped", .owner = owner});
     EXPECT_EQ(win.GetParent(popup), owner);
-    EXPECT_EQ(win.GetParent(overlapped), 0u);
+    EXPECT_EQ(win.GetParent(overlapped), nullptr);
 }
 
 TEST_F(WindowManagerTest, MessageBoxesAreRecordedAndAnswered) {
@@ -229,7 +229,7 @@ TEST_F(WindowManagerTest, MessageBoxesAreRecordedAndAnswered) {
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO), id_::YES);
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO | mb::DEFBUTTON2), id_::NO);
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::OK), id_::OK);
-    EXPECT_EQ(win.MessageBoxA(0x7FFC, "gone", "owner", mb::OK), 0);
+    EXPECT_EQ(win.MessageBoxA(Hwnd{0x7FFC}, "gone", "owner", mb::OK), 0);
     ASSERT_EQ(desk.messageBoxes().size(), 4u);
     EXPECT_EQ(desk.messageBoxes()[0].owner, owner);
     EXPECT_EQ(desk.messageBoxes()[0].text, "text");

@@ -43,7 +43,7 @@ TEST_F(WindowTextTest, UnicodeTitlesReadInCodePage932WithForeignCharactersAsQues
     char buffer[4] = "abc";
     EXPECT_EQ(win.GetWindowTextA(window, buffer, 0), 0);
     EXPECT_EQ(std::string(buffer), "abc");
-    EXPECT_EQ(textA(0xDEAD, 16), "");
+    EXPECT_EQ(textA(Hwnd{0xDEAD}, 16), "");
 }
 
 TEST_F(WindowTextTest, AnsiAndUnicodeTitlesRoundTrip) {
@@ -74,8 +74,8 @@ TEST_F(WindowTextTest, FindWindowMatchesClassIgnoringCaseAndShiftJisTitleExactly
     // The trail byte of ァ (0x83 0x41) looks like 'A' but is not folded.
     const Hwnd katakana = desk.addWindow({.className = "\x83\x41"});
     EXPECT_EQ(win.FindWindowA("\x83\x41", nullptr), katakana);
-    EXPECT_EQ(win.FindWindowA("\x83\x61", nullptr), 0u);
-    EXPECT_EQ(win.FindWindowA("Other", nullptr), 0u);
+    EXPECT_EQ(win.FindWindowA("\x83\x61", nullptr), nullptr);
+    EXPECT_EQ(win.FindWindowA("Other", nullptr), nullptr);
 }
 
 } // namespace

@@ -113,12 +113,12 @@ TEST_F(WindowHelpers, UserWindowsAreVisibleTitledAndNotMinimized) {
     const Hwnd untitled = desk.addWindow({.className = "C"});
     EXPECT_TRUE(IsUserWindow(p().win, normal));
     for (Hwnd w : {progman, minimized, hidden, untitled, Hwnd{0}})
-        EXPECT_FALSE(IsUserWindow(p().win, w)) << w;
+        EXPECT_FALSE(IsUserWindow(p().win, w)) << w.Value();
     // Invisible, untitled and null windows have no identity at all.
     Platform platform = p();
     for (Hwnd w : {hidden, untitled, Hwnd{0}}) {
         const WindowIdentity id = GetWindowIdentity(platform, w);
-        EXPECT_TRUE(id.Title.empty() && id.ClassName.empty() && id.ExeName.empty()) << w;
+        EXPECT_TRUE(id.Title.empty() && id.ClassName.empty() && id.ExeName.empty()) << w.Value();
     }
 }
 

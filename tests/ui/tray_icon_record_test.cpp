@@ -38,7 +38,7 @@ TEST(TrayIconRecordTest, TheTipIsCutTo127CharactersAndTwoIconsShareOneWindow) {
     }
     // The last icon took its window with it, and each icon its entry.
     EXPECT_TRUE(desk.notifyIcons().empty());
-    EXPECT_EQ(platform.win.FindWindowA("TTrayIconHandler", nullptr), 0u);
+    EXPECT_EQ(platform.win.FindWindowA("TTrayIconHandler", nullptr), nullptr);
 }
 
 } // namespace

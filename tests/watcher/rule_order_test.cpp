@@ -163,13 +163,13 @@ struct Side {
         }
         for (const Hwnd w : scene.desk.zOrder()) {
             const Rect r = scene.desk.window(w).rect;
-            out.push_back("rect " + std::to_string(w) + " " + std::to_string(r.left) + " " +
+            out.push_back("rect " + std::to_string(w.Value()) + " " + std::to_string(r.left) + " " +
                           std::to_string(r.top) + " " + std::to_string(r.right) + " " +
                           std::to_string(r.bottom) + " " + scene.desk.window(w).titleA());
         }
         for (const std::string& item : scene.controls.ListBoxLog.Items())
             out.push_back("log " + item);
-        out.push_back("repeat " + std::to_string(scene.watch.LastHandledWindow) + " " +
+        out.push_back("repeat " + std::to_string(scene.watch.LastHandledWindow.Value()) + " " +
                       std::to_string(scene.watch.RepeatCount));
         return out;
     }

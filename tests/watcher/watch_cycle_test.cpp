@@ -27,7 +27,7 @@ protected:
     explicit WatchCycleTest(std::vector<std::string> args = {}) : scene(std::move(args)) {
         timerWindow = context->platform.win.CreateWindowExA(
             0, "TMainForm", "", 0, 0, 0, 0, 0, 0,
-            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
+            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
         timer = std::make_unique<Timer>(context->platform.win, 1, 250);
         timer->Bind(timerWindow);
         taskbar.Handle = taskbarWindow;

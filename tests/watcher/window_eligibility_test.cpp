@@ -16,7 +16,7 @@ namespace {
 bool Handled(WatcherScene& scene, Hwnd window) {
     scene.desk.clearCalls();
     scene.Pass(window);
-    const std::string handle = std::to_string(window) + ",";
+    const std::string handle = std::to_string(window.Value()) + ",";
     for (const sim::CallRecord& call : scene.desk.calls()) {
         if (call.pid == scene.self &&
             (call.name == "SetWindowPos" || call.name == "ShowWindowAsync") &&
@@ -177,7 +177,7 @@ TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
         scene.desk.moveWindow(window, {100, 0, 500, 300});
         scene.watch.LastForeground = 0;
         EXPECT_TRUE(Handled(scene, window));
-        EXPECT_EQ(scene.watch.LastHandledWindow, 0u);
+        EXPECT_EQ(scene.watch.LastHandledWindow, nullptr);
         scene.desk.moveWindow(window, {100, 0, 500, 300});
         scene.watch.LastForeground = window;
         EXPECT_TRUE(Handled(scene, window));

@@ -153,7 +153,7 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
         EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
         scene.desk.clearCalls();
         scene.program->Run();
-        const std::string handle = std::to_string(window);
+        const std::string handle = std::to_string(window.Value());
         for (const sim::CallRecord& call : scene.desk.calls()) {
             EXPECT_FALSE(call.pid == scene.pid &&
                          (call.args == handle || call.args.starts_with(handle + ",")))
@@ -178,8 +178,8 @@ TEST(WindowEventsTest, OwnWindowsAndChildWindowsAreNotQueued) {
     EXPECT_EQ(scene.Top(own), 0);
     for (const sim::CallRecord& call : scene.desk.calls()) {
         if (call.name == "IsWindow") {
-            EXPECT_NE(call.args, std::to_string(own));
-            EXPECT_NE(call.args, std::to_string(child));
+            EXPECT_NE(call.args, std::to_string(own.Value()));
+            EXPECT_NE(call.args, std::to_string(child.Value()));
         }
     }
     EXPECT_EQ(scene.Top(parent), 100);
@@ -240,7 +240,7 @@ TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved)
     scene.desk.advance(1000 + 2 * kTick);
     EXPECT_LE(mostWaiting, WindowEvents::kCapacity);
     for (const Hwnd window : kept)
-        EXPECT_GE(scene.Top(window), 30) << window;
+        EXPECT_GE(scene.Top(window), 30) << window.Value();
     // Back to idle within a second: nothing waits, no re-look timer runs.
     scene.desk.advance(1000);
     EXPECT_EQ(scene.Events().WaitingCount(), 0u);

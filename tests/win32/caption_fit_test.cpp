@@ -102,8 +102,8 @@ TEST_P(CaptionFit, EveryCaptionOfTheSettingsWindowFitsItsControl) {
     IWindowSystem& win = backend.platform().win;
     const Hwnd form = win.CreateWindowExA(
         0, "VelmoraCaptionFit", "", ws::POPUP, 0, 0, kMainFormWidth, kMainFormHeight, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
-    ASSERT_NE(form, 0u);
+        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+    ASSERT_NE(form, nullptr);
     {
         MainFormControls controls(GetParam());
         ControlRouter router;

@@ -18,7 +18,7 @@ protected:
             ws_ex::CONTROLPARENT, "VelmoraSuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300,
             0, [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
                 router.Route(msg, wParam, lParam);
-                return std::intptr_t{0};
+                return MsgResult{};
             });
     }
     ~Win32Controls() override {

@@ -47,7 +47,7 @@ protected:
         backend.reset();
     }
 
-    void SetUp() override { ASSERT_NE(editor, 0u) << "the text editor did not start"; }
+    void SetUp() override { ASSERT_NE(editor, nullptr) << "the text editor did not start"; }
 
     IWindowSystem& win() { return backend->platform().win; }
     IOperatingSystem& os() { return backend->platform().os; }

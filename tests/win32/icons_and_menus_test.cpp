@@ -12,18 +12,18 @@ TEST(IconsAndMenusTest, HandlesLiveUntilDestroyedAndTheVersionIsRead) {
     Platform p = backend.platform();
 
     // The test program holds no icon resources; the shell gives its file icon.
-    EXPECT_EQ(p.win.LoadImageA(100, image::ICON, 32, 32, 0), 0u);
+    EXPECT_EQ(p.win.LoadImageA(100, image::ICON, 32, 32, 0), nullptr);
     ShFileInfo info;
     ASSERT_NE(p.shell.SHGetFileInfoA(p.os.GetModuleFileNameA().c_str(), 0, info, shgfi::ICON), 0u);
-    ASSERT_NE(info.hIcon, 0u);
+    ASSERT_NE(info.hIcon, nullptr);
     const HIcon copy = p.win.CopyIcon(info.hIcon);
-    ASSERT_NE(copy, 0u);
+    ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy, info.hIcon);
     EXPECT_TRUE(p.win.DestroyIcon(info.hIcon));
     EXPECT_TRUE(p.win.DestroyIcon(copy));
 
     const HMenu menu = p.win.CreatePopupMenu();
-    ASSERT_NE(menu, 0u);
+    ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(p.win.AppendMenuA(menu, mf::STRING | mf::CHECKED, 1, "one"));
     EXPECT_TRUE(p.win.AppendMenuA(menu, mf::SEPARATOR, 2, nullptr));
     EXPECT_TRUE(p.win.AppendMenuA(menu, mf::STRING | mf::GRAYED, 3, "three"));

@@ -16,8 +16,8 @@ protected:
     void SetUp() override {
         window = win.CreateWindowExA(
             0, "VelmoraLayeredTest", "layered", ws::POPUP | ws::VISIBLE, 100, 100, 200, 50, 0,
-            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
-        ASSERT_NE(window, 0u);
+            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+        ASSERT_NE(window, nullptr);
     }
     void TearDown() override {
         win.DestroyWindow(window);
@@ -36,9 +36,9 @@ protected:
 };
 
 TEST_F(LayeredWindowTest, TheExportIsFoundAndCalledThroughItsAddress) {
-    EXPECT_EQ(os.LoadLibraryA("velmora_no_such_library.dll"), 0u);
+    EXPECT_EQ(os.LoadLibraryA("velmora_no_such_library.dll"), nullptr);
     const HModule user32 = os.LoadLibraryA("user32.dll");
-    ASSERT_NE(user32, 0u);
+    ASSERT_NE(user32, nullptr);
     EXPECT_EQ(os.GetProcAddress(user32, "VelmoraNoSuchExport"), 0u);
     const FarProc entry = os.GetProcAddress(user32, "SetLayeredWindowAttributes");
     ASSERT_NE(entry, 0u);

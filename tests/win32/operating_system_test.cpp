@@ -24,17 +24,17 @@ protected:
 // "Velmora！/Backend Test" in Shift-JIS, the shape of the program's own name.
 TEST_F(OperatingSystemTest, NamedMutexIsFoundWhileOpen) {
     const char* name = "Velmora\x81I/Backend Test";
-    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), 0u);
+    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), nullptr);
 
     const Handle created = os.CreateMutexA(false, name);
-    ASSERT_NE(created, 0u);
+    ASSERT_NE(created, nullptr);
     EXPECT_FALSE(os.ReleaseMutex(created)); // not owned
     const Handle opened = os.OpenMutexA(mutex_access::ALL_ACCESS, false, name);
-    EXPECT_NE(opened, 0u);
+    EXPECT_NE(opened, nullptr);
     EXPECT_TRUE(os.CloseHandle(opened));
     EXPECT_TRUE(os.CloseHandle(created));
 
-    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), 0u);
+    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), nullptr);
     const Handle owned = os.CreateMutexA(true, name);
     EXPECT_TRUE(os.ReleaseMutex(owned));
     EXPECT_TRUE(os.CloseHandle(owned));

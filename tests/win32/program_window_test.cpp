@@ -1,5 +1,5 @@
 // The program's own windows on the real desktop: creation, finding, text,
-// geometry, the default-handling convention, WM_COPYDATA, timers and the
+// geometry, the messages the procedure declines, WM_COPYDATA, timers and the
 // message loop.
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ constexpr const char* kCaption = "Velmora\x81I - \x90\xDD\x92\xE8";
 // Messages the program never names but the system answers by default.
 constexpr std::uint32_t kGetTextLength = 0x000E;
 
-using Handler = std::function<std::intptr_t(Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t)>;
+using Handler = std::function<MsgResult(Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t)>;
 
 class ProgramWindowTest : public ::testing::Test {
 protected:
@@ -33,9 +33,9 @@ protected:
             0, kClass, kCaption, ws::OVERLAPPEDWINDOW, 100, 100, 300, 200, 0,
             [this](Hwnd self, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
                 seen.push_back(msg);
-                return onMessage ? onMessage(self, msg, wParam, lParam) : 0;
+                return onMessage ? onMessage(self, msg, wParam, lParam) : MsgResult{};
             });
-        ASSERT_NE(window, 0u);
+        ASSERT_NE(window, nullptr);
     }
 
     void TearDown() override {
@@ -60,7 +60,7 @@ protected:
 TEST_F(ProgramWindowTest, IsFoundByClassAndShiftJisCaptionAndEnumerated) {
     EXPECT_EQ(win.FindWindowA(kClass, kCaption), window);
     EXPECT_EQ(win.FindWindowA(kClass, nullptr), window);
-    EXPECT_EQ(win.FindWindowA(kClass, "Velmora"), 0u);
+    EXPECT_EQ(win.FindWindowA(kClass, "Velmora"), nullptr);
 
     char text[64] = {};
     ASSERT_EQ(win.GetWindowTextA(window, text, sizeof(text)),
@@ -127,13 +127,15 @@ TEST_F(ProgramWindowTest, IsOnOneOfTheDisplayMonitors) {
     }
 }
 
-// The procedure's answer is the result of the program's own messages; the
-// system's messages keep their default handling, so WM_CLOSE destroys
-// nothing by itself.
-TEST_F(ProgramWindowTest, ProcedureAnswersOwnMessagesAndDefaultAnswersTheRest) {
-    onMessage = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return 1234; };
+// The procedure's answer is the result of what it handles; what it declines
+// keeps the default handling, and a WM_CLOSE it handles destroys nothing.
+TEST_F(ProgramWindowTest, ProcedureAnswersWhatItHandlesAndDefaultAnswersTheRest) {
     const std::uint32_t registered = win.RegisterWindowMessageA("VelmoraBackendTestMessage");
     ASSERT_GE(registered, 0xC000u);
+    onMessage = [registered](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+        return msg == wm::USER + 5 || msg == registered || msg == wm::CLOSE ? MsgResult{1234}
+                                                                            : MsgResult{};
+    };
 
     EXPECT_EQ(win.SendMessageA(window, wm::USER + 5, 0, 0), 1234);
     EXPECT_EQ(win.SendMessageA(window, registered, 0, 0), 1234);
@@ -146,11 +148,11 @@ TEST_F(ProgramWindowTest, ProcedureAnswersOwnMessagesAndDefaultAnswersTheRest) {
 }
 
 TEST_F(ProgramWindowTest, ExceptionOfTheProcedureIsDropped) {
-    onMessage = [](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+    onMessage = [](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
         if (msg == wm::USER + 2 || msg == kGetTextLength) {
             throw std::runtime_error("handler failed");
         }
-        return 7;
+        return msg == wm::USER + 3 ? MsgResult{7} : MsgResult{};
     };
     EXPECT_EQ(win.SendMessageA(window, wm::USER + 2, 0, 0), 0);
     EXPECT_EQ(win.SendMessageA(window, kGetTextLength, 0, 0),
@@ -167,7 +169,7 @@ TEST_F(ProgramWindowTest, CopyDataArrivesAsTheSentRecord) {
             data = cds->dwData;
             bytes.assign(static_cast<const char*>(cds->lpData), cds->cbData);
         }
-        return 0;
+        return MsgResult{};
     };
     const char show[] = "/Show";
     const CopyDataStruct sent{3, sizeof(show), show};
@@ -183,7 +185,7 @@ TEST_F(ProgramWindowTest, TimerTicksThroughTheMessageLoopUntilQuit) {
             win.KillTimer(self, 7);
             win.PostQuitMessage(42);
         }
-        return 0;
+        return MsgResult{};
     };
     ASSERT_TRUE(win.SetTimer(window, 7, 10));
     EXPECT_EQ(win.RunMessageLoop(), 42);
@@ -198,7 +200,7 @@ TEST_F(ProgramWindowTest, ProcessMessagesDispatchesAndLeavesQuitToTheLoop) {
             gotW = wParam;
             gotL = lParam;
         }
-        return 0;
+        return MsgResult{};
     };
     ASSERT_TRUE(win.PostMessageA(window, wm::USER + 1, 5, -6));
     win.ProcessMessages();
@@ -217,13 +219,13 @@ TEST_F(ProgramWindowTest, ProcedureOutlivesItsWindowOnlyWhileRunning) {
     const Hwnd own = win.CreateWindowExA(
         0, kClass, "closing", ws::OVERLAPPEDWINDOW, 0, 0, 100, 100, 0,
         [this, token](Hwnd self, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-            if (msg == wm::CLOSE) {
-                win.DestroyWindow(self);
-                ++*token;
-            }
-            return 0;
+            if (msg != wm::CLOSE)
+                return MsgResult{};
+            win.DestroyWindow(self);
+            ++*token;
+            return MsgResult{0};
         });
-    ASSERT_NE(own, 0u);
+    ASSERT_NE(own, nullptr);
     EXPECT_EQ(token.use_count(), 2); // here and in the window's procedure
     win.SendMessageA(own, wm::CLOSE, 0, 0);
     EXPECT_FALSE(win.IsWindow(own));

@@ -18,7 +18,7 @@ TEST(WinEventHookTest, CreationReachesTheProcedureUntilTheHookIsRemoved) {
     IWindowSystem& win = backend.platform().win;
     IOperatingSystem& os = backend.platform().os;
     const HModule user32 = os.LoadLibraryA("user32.dll");
-    ASSERT_NE(user32, 0u);
+    ASSERT_NE(user32, nullptr);
     const FarProc set = os.GetProcAddress(user32, "SetWinEventHook");
     const FarProc unhook = os.GetProcAddress(user32, "UnhookWinEvent");
     ASSERT_NE(set, 0u);
@@ -32,13 +32,13 @@ TEST(WinEventHookTest, CreationReachesTheProcedureUntilTheHookIsRemoved) {
     };
     EXPECT_EQ(win.SetWinEventHook(0, event_::OBJECT_CREATE, event_::OBJECT_SHOW, proc, 0, 0,
                                   winevent::OUTOFCONTEXT),
-              0u);
+              nullptr);
     // Our own process's windows are reported unless the hook skips them.
     const HWinEventHook hook = win.SetWinEventHook(set, event_::OBJECT_CREATE, event_::OBJECT_SHOW,
                                                    proc, 0, 0, winevent::OUTOFCONTEXT);
-    ASSERT_NE(hook, 0u);
+    ASSERT_NE(hook, nullptr);
     const auto noProc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) {
-        return std::intptr_t{0};
+        return MsgResult{};
     };
     const Hwnd first =
         win.CreateWindowExA(0, "VelmoraWinEventTest", "first", ws::POPUP, 0, 0, 10, 10, 0, noProc);

@@ -46,6 +46,8 @@ private:
             text += value ? '1' : '0';
         else if constexpr (std::is_integral_v<T>)
             text += std::to_string(value);
+        else if constexpr (requires { value.Value(); })
+            text += std::to_string(value.Value());
         else if constexpr (std::is_convertible_v<T, const char*>)
             appendText(text, value);
         else if constexpr (std::is_convertible_v<T, const char16_t*>)

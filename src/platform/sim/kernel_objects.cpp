@@ -62,7 +62,7 @@ void KernelObjects::closeAll(std::uint32_t pid) {
 
 Handle KernelObjects::add(Object object) {
     // Kernel handles are multiples of four.
-    const Handle handle = next_;
+    const Handle handle{next_};
     next_ += 4;
     objects_.emplace(handle, std::move(object));
     return handle;

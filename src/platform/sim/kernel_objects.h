@@ -61,7 +61,7 @@ private:
 
     std::unordered_map<Handle, Object> objects_;
     std::unordered_map<std::string, std::size_t> mutexHandles_; // open handles by name
-    Handle next_ = 0x100;
+    std::uintptr_t next_ = 0x100;
 };
 
 } // namespace vm::sim

@@ -37,7 +37,7 @@ FarProc SimDesktop::exportAddress(const Library& library, const std::string& nam
     // Each export has an address of its own inside the module's image.
     constexpr FarProc kFirstExport = 0x1000;
     constexpr FarProc kExportSpacing = 0x10;
-    return library.handle + kFirstExport +
+    return library.handle.Value() + kFirstExport +
            kExportSpacing * static_cast<FarProc>(std::distance(library.exports.begin(), found));
 }
 

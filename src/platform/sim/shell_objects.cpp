@@ -22,7 +22,7 @@ std::string TipText(const NotifyIconData& data) {
 } // namespace
 
 HIcon SimDesktop::createIcon(std::uint32_t pid, std::string image) {
-    const HIcon handle = ++nextIcon_;
+    const HIcon handle{++nextIcon_};
     icons_.emplace(handle, SimIcon{pid, std::move(image)});
     return handle;
 }
@@ -135,7 +135,7 @@ bool SimWindowSystem::DestroyIcon(HIcon icon) {
 
 HMenu SimWindowSystem::CreatePopupMenu() {
     desk_.logCall(pid_, "CreatePopupMenu");
-    const HMenu menu = ++desk_.nextMenu_;
+    const HMenu menu{++desk_.nextMenu_};
     desk_.menus_.emplace(menu, SimDesktop::SimMenu{pid_, {}});
     return menu;
 }

@@ -96,10 +96,10 @@ std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uint
         case wm::GETTEXTLENGTH:
             return static_cast<std::intptr_t>(w.titleA().size());
         case wm::SETFONT:
-            c.font = static_cast<HFont>(wParam);
+            c.font = HFont{wParam};
             return 0;
         case wm::GETFONT:
-            return static_cast<std::intptr_t>(c.font);
+            return static_cast<std::intptr_t>(c.font.Value());
         default:
             break;
     }
@@ -117,7 +117,7 @@ std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uint
                 return 0;
             }
             if (msg == bm::SETIMAGE)
-                return static_cast<std::intptr_t>(std::exchange(c.image, lParam));
+                return static_cast<std::intptr_t>(std::exchange(c.image, HIcon{lParam}).Value());
             if (msg == wm::GETDLGCODE) {
                 if (!IsPushButton(w))
                     return kDlgcButton;
@@ -257,9 +257,9 @@ std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uint
                     readBuddyText(w);
                     return c.pos;
                 case udm::SETBUDDY:
-                    return static_cast<std::intptr_t>(std::exchange(c.buddy, wParam));
+                    return static_cast<std::intptr_t>(std::exchange(c.buddy, Hwnd{wParam}).Value());
                 case udm::GETBUDDY:
-                    return static_cast<std::intptr_t>(c.buddy);
+                    return static_cast<std::intptr_t>(c.buddy.Value());
                 default:
                     return 0;
             }
@@ -271,7 +271,7 @@ std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uint
 void SimDesktop::notifyCommand(const SimWindow& control, std::uint32_t code) {
     callProc(control.parent, wm::COMMAND,
              MakeWParam(static_cast<std::uint32_t>(control.controlId), code),
-             static_cast<std::intptr_t>(control.handle));
+             static_cast<std::intptr_t>(control.handle.Value()));
 }
 
 void SimDesktop::notifyScroll(const SimWindow& control, std::uint32_t code, int position) {
@@ -279,7 +279,7 @@ void SimDesktop::notifyScroll(const SimWindow& control, std::uint32_t code, int 
         control.control.kind == ControlKind::UpDown || (control.style & tbs::VERT) != 0;
     callProc(control.parent, vertical ? wm::VSCROLL : wm::HSCROLL,
              MakeWParam(code, static_cast<std::uint32_t>(position)),
-             static_cast<std::intptr_t>(control.handle));
+             static_cast<std::intptr_t>(control.handle.Value()));
 }
 
 void SimDesktop::setBuddyText(const SimWindow& upDown) {
@@ -439,7 +439,7 @@ void SimDesktop::pressKey(std::uint32_t virtualKey) {
             }
         }
         callProc(dialog, wm::COMMAND, MakeWParam(static_cast<std::uint32_t>(id), bn::CLICKED),
-                 static_cast<std::intptr_t>(item == nullptr ? 0 : item->handle));
+                 static_cast<std::intptr_t>(item == nullptr ? 0 : item->handle.Value()));
     };
     switch (virtualKey) {
         case vk::TAB: {

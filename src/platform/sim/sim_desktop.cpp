@@ -22,18 +22,18 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
-    libraries_.emplace(
-        FoldAsciiCase("user32.dll"),
-        Library{0x77D40000, {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent"}});
+    libraries_.emplace(FoldAsciiCase("user32.dll"), Library{HModule{0x77D40000},
+                                                            {"SetLayeredWindowAttributes",
+                                                             "SetWinEventHook", "UnhookWinEvent"}});
     libraries_.emplace(FoldAsciiCase("kernel32.dll"),
-                       Library{0x7C800000, {"GetUserDefaultUILanguage"}});
+                       Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage"}});
 }
 
 SimDesktop::~SimDesktop() = default;
 
 HMonitor SimDesktop::addMonitor(Rect monitor, Rect work, std::uint32_t dpi) {
     // Never a handle of a monitor removed before.
-    const HMonitor handle = nextMonitor_;
+    const HMonitor handle{nextMonitor_};
     nextMonitor_ += 2;
     monitors_.push_back({handle, monitor, work, dpi});
     windows_.at(kDesktopWindow)->rect = primaryRect();

@@ -116,7 +116,7 @@ class SimOperatingSystem;
 class SimDesktop {
 public:
     // The stock font a new device context starts with.
-    static constexpr HGdiObj kSystemFont = 0x1000;
+    static constexpr HGdiObj kSystemFont{0x1000};
 
     // No monitors, windows or processes; the clock at 0.
     SimDesktop();
@@ -447,7 +447,7 @@ private:
     // Posts the event for the window to every hook that asks for it.
     void raiseWinEvent(std::uint32_t event, const SimWindow& window);
     std::map<HWinEventHook, WinEventHookRecord> winEventHooks_;
-    HWinEventHook nextWinEventHook_ = 0x5000;
+    std::uintptr_t nextWinEventHook_ = 0x5000;
     bool winEventsCreationOnly_ = false;
 
     // Monitors and metrics (display.cpp).
@@ -502,12 +502,12 @@ private:
     std::uint32_t explorerPid_ = 0;
 
     std::vector<Monitor> monitors_;
-    HMonitor nextMonitor_ = 0x10001;
+    std::uintptr_t nextMonitor_ = 0x10001;
     std::unordered_map<int, int> metricOverrides_;
 
     std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
     std::vector<Hwnd> zOrder_; // bottom first, so a new window is appended
-    Hwnd nextHwnd_ = 0x10020;
+    std::uintptr_t nextHwnd_ = 0x10020;
     // Windows destroyed while a window procedure runs live on until it
     // returns, as that procedure may be their own.
     std::vector<std::unique_ptr<SimWindow>> graveyard_;
@@ -522,8 +522,8 @@ private:
     bool themed_ = false;
     std::deque<std::optional<std::string>> fileAnswers_;
     std::vector<FileDialogRecord> fileDialogs_;
-    std::map<HFont, LogFontA> fonts_;
-    HGdiObj nextGdiObject_ = 0x2000;
+    std::map<HGdiObj, LogFontA> fonts_;
+    std::uintptr_t nextGdiObject_ = 0x2000;
     std::map<Hdc, ColorRef> dcText_;
     std::map<Hdc, ColorRef> dcBk_;
     // The font selected into each device context handed out by GetDC.
@@ -566,11 +566,11 @@ private:
     std::deque<int> messageBoxAnswers_;
     std::set<int> iconResources_{1, 100, 101, 102};
     std::map<HIcon, SimIcon> icons_;
-    HIcon nextIcon_ = 0x7000;
+    std::uintptr_t nextIcon_ = 0x7000;
     std::vector<SimNotifyIcon> notifyIcons_;
     std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
     std::map<HMenu, SimMenu> menus_;
-    HMenu nextMenu_ = 0x9000;
+    std::uintptr_t nextMenu_ = 0x9000;
     std::deque<std::string> menuChoices_;
     std::vector<SimTrackedMenu> trackedMenus_;
 

@@ -13,7 +13,7 @@ namespace {
 
 // HKEY_CLASSES_ROOT .. HKEY_CURRENT_CONFIG.
 bool IsPredefinedRoot(HKey root) {
-    return root >= 0x80000000u && root <= 0x80000005u;
+    return root.Value() >= 0x80000000u && root.Value() <= 0x80000005u;
 }
 
 } // namespace
@@ -21,7 +21,7 @@ bool IsPredefinedRoot(HKey root) {
 std::string SimRegistry::keyName(HKey root, const std::string& path) const {
     std::string base;
     if (IsPredefinedRoot(root)) {
-        base = std::to_string(root);
+        base = std::to_string(root.Value());
     } else {
         const auto it = open_.find(root);
         if (it == open_.end())
@@ -71,9 +71,9 @@ std::int32_t SimRegistry::open(HKey root, const char* subKey, HKey* result) {
         return error::INVALID_HANDLE;
     const std::string name = keyName(root, subKey == nullptr ? std::string() : subKey);
     // The roots themselves always exist.
-    if (keys_.count(name) == 0 && name != std::to_string(root))
+    if (keys_.count(name) == 0 && name != std::to_string(root.Value()))
         return error::FILE_NOT_FOUND;
-    const HKey handle = nextHandle_;
+    const HKey handle{nextHandle_};
     nextHandle_ += 4;
     open_.emplace(handle, name);
     *result = handle;

@@ -44,7 +44,7 @@ private:
 
     std::map<std::string, std::map<std::string, Value>> keys_; // by folded names
     std::unordered_map<HKey, std::string> open_;
-    HKey nextHandle_ = 0x3000;
+    std::uintptr_t nextHandle_ = 0x3000;
 };
 
 } // namespace vm::sim

@@ -17,7 +17,7 @@ inline constexpr Rect kParkedRect{kParkedCoordinate, kParkedCoordinate, kParkedC
                                   kParkedCoordinate + 28};
 
 // What GetDesktopWindow returns; EnumWindows never visits it.
-inline constexpr Hwnd kDesktopWindow = 0x10010;
+inline constexpr Hwnd kDesktopWindow{0x10010};
 
 // Tests may read and change every field. The state flags are read from and
 // written to the style bits themselves, so WS_VISIBLE, WS_DISABLED, WS_MINIMIZE and WS_MAXIMIZE

@@ -12,8 +12,8 @@
 namespace vm::sim {
 
 namespace {
-constexpr Hwnd kHwndBottom = 1;
-constexpr Hwnd kHwndTopmost = static_cast<Hwnd>(-1);
+constexpr Hwnd kHwndBottom{1};
+constexpr Hwnd kHwndTopmost{static_cast<std::uintptr_t>(-1)};
 constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 } // namespace
 
@@ -750,7 +750,7 @@ bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
 
 HFont SimWindowSystem::CreateFontIndirectA(const LogFontA& font) {
     desk_.logCall(pid_, "CreateFontIndirectA", font.lfHeight, font.lfWeight);
-    const HFont handle = desk_.nextGdiObject_;
+    const HFont handle{desk_.nextGdiObject_};
     desk_.nextGdiObject_ += 4;
     desk_.fonts_.emplace(handle, font);
     return handle;
@@ -783,7 +783,7 @@ ColorRef SimWindowSystem::GetSysColor(int index) {
 HBrush SimWindowSystem::GetSysColorBrush(int index) {
     desk_.logCall(pid_, "GetSysColorBrush", index);
     // The system's own brushes, one per colour index.
-    return index >= 0 && index < 31 ? static_cast<HBrush>(0x1000 + index) : 0;
+    return index >= 0 && index < 31 ? HBrush{0x1000 + index} : HBrush{};
 }
 
 ColorRef SimWindowSystem::SetTextColor(Hdc dc, ColorRef color) {
@@ -804,7 +804,7 @@ Hdc SimWindowSystem::GetDC(Hwnd window) {
     desk_.logCall(pid_, "GetDC", window);
     if (window != 0 && !desk_.exists(window))
         return 0;
-    const Hdc dc = desk_.nextGdiObject_;
+    const Hdc dc{desk_.nextGdiObject_};
     desk_.nextGdiObject_ += 4;
     desk_.dcFont_[dc] = SimDesktop::kSystemFont;
     return dc;

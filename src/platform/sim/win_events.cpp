@@ -17,7 +17,7 @@ HWinEventHook SimDesktop::setWinEventHook(std::uint32_t pid, WinEventHookRecord 
     if (!record.proc || record.eventMin > record.eventMax)
         return 0;
     record.pid = pid;
-    const HWinEventHook hook = nextWinEventHook_;
+    const HWinEventHook hook{nextWinEventHook_};
     nextWinEventHook_ += 4;
     winEventHooks_.emplace(hook, std::move(record));
     return hook;

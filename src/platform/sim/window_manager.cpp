@@ -44,7 +44,7 @@ SimWindow* SimDesktop::find(Hwnd window) {
 
 SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
     // Window handles are even numbers, as on Windows.
-    window->handle = nextHwnd_;
+    window->handle = Hwnd{nextHwnd_};
     nextHwnd_ += 4;
     SimWindow& added = *window;
     windows_.emplace(added.handle, std::move(window));
@@ -282,7 +282,8 @@ std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_
     std::intptr_t result = 0;
     {
         DepthGuard depth(procDepth_);
-        result = proc(window, msg, wParam, lParam);
+        // Nothing stands behind a program's window: a declined message is 0.
+        result = proc(window, msg, wParam, lParam).value_or(0);
     }
     if (procDepth_ == 0)
         graveyard_.clear();
@@ -317,9 +318,9 @@ void SimDesktop::setFocus(Hwnd window) {
         return;
     focus_ = window;
     if (old != 0 && exists(old))
-        callProc(old, wm::KILLFOCUS, window, 0);
+        callProc(old, wm::KILLFOCUS, window.Value(), 0);
     if (window != 0 && exists(window) && focus_ == window)
-        callProc(window, wm::SETFOCUS, old, 0);
+        callProc(window, wm::SETFOCUS, old.Value(), 0);
 }
 
 } // namespace vm::sim

@@ -20,11 +20,12 @@ bool ProcessSnapshotApi::Resolve() {
 namespace {
 
 std::uintptr_t FindLoadedModule(const char* name) {
-    return FromHandle(::GetModuleHandleA(name));
+    return reinterpret_cast<std::uintptr_t>(::GetModuleHandleA(name));
 }
 
 std::uintptr_t FindModuleEntry(std::uintptr_t module, const char* name) {
-    return reinterpret_cast<std::uintptr_t>(::GetProcAddress(ToHandle<HMODULE>(module), name));
+    return reinterpret_cast<std::uintptr_t>(
+        ::GetProcAddress(reinterpret_cast<HMODULE>(module), name));
 }
 
 } // namespace

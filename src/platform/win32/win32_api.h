@@ -32,14 +32,53 @@ static_assert(offsetof(CopyDataStruct, dwData) == offsetof(COPYDATASTRUCT, dwDat
 static_assert(offsetof(CopyDataStruct, cbData) == offsetof(COPYDATASTRUCT, cbData));
 static_assert(offsetof(CopyDataStruct, lpData) == offsetof(COPYDATASTRUCT, lpData));
 
-template <typename H>
-H ToHandle(std::uintptr_t handle) {
-    return reinterpret_cast<H>(handle);
+// The seam's handles become the system's here and nowhere else.
+template <typename H, typename Tag>
+H ToHandle(HandleOf<Tag> handle) {
+    return reinterpret_cast<H>(handle.Value());
 }
 
-template <typename H>
-std::uintptr_t FromHandle(H handle) {
-    return reinterpret_cast<std::uintptr_t>(handle);
+// A system handle as the seam's handle of kind Seam, for system types that
+// stand for several kinds (HGDIOBJ and HANDLE are both void*).
+template <typename Seam, typename H>
+Seam FromHandle(H handle) {
+    return Seam{reinterpret_cast<std::uintptr_t>(handle)};
+}
+
+// The kinds that follow from the system's type.
+inline Hwnd FromHandle(HWND handle) {
+    return FromHandle<Hwnd>(handle);
+}
+inline HMonitor FromHandle(HMONITOR handle) {
+    return FromHandle<HMonitor>(handle);
+}
+inline HIcon FromHandle(HICON handle) {
+    return FromHandle<HIcon>(handle);
+}
+inline HKey FromHandle(HKEY handle) {
+    return FromHandle<HKey>(handle);
+}
+inline Hdc FromHandle(HDC handle) {
+    return FromHandle<Hdc>(handle);
+}
+inline HFont FromHandle(HFONT handle) {
+    return FromHandle<HFont>(handle);
+}
+inline HBrush FromHandle(HBRUSH handle) {
+    return FromHandle<HBrush>(handle);
+}
+inline HModule FromHandle(HMODULE handle) {
+    return FromHandle<HModule>(handle);
+}
+inline HMenu FromHandle(HMENU handle) {
+    return FromHandle<HMenu>(handle);
+}
+inline HWinEventHook FromHandle(HWINEVENTHOOK handle) {
+    return FromHandle<HWinEventHook>(handle);
+}
+// A kernel object's handle.
+inline Handle FromHandle(HANDLE handle) {
+    return FromHandle<Handle>(handle);
 }
 
 inline HWND ToHwnd(Hwnd window) {

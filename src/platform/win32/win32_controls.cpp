@@ -10,6 +10,7 @@
 
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/on_demand_library.h"
+#include "platform/win32/win32_unique.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vm {
@@ -23,10 +24,11 @@ Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* class
                                         int width, int height, Hwnd parent, int controlId) {
     if (className == nullptr || parent == 0)
         return 0;
-    return FromHandle(::CreateWindowExA(exStyle, className, windowName, style | WS_CHILD, x, y,
-                                        width, height, ToHwnd(parent),
-                                        ToHandle<HMENU>(static_cast<std::uintptr_t>(controlId)),
-                                        ::GetModuleHandleA(nullptr), nullptr));
+    return FromHandle(::CreateWindowExA(
+        exStyle, className, windowName, style | WS_CHILD, x, y, width, height, ToHwnd(parent),
+        // The hMenu of a child window is its control ID.
+        reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(controlId)),
+        ::GetModuleHandleA(nullptr), nullptr));
 }
 
 bool Win32WindowSystem::EnableWindow(Hwnd window, bool enable) {
@@ -63,15 +65,13 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
 // uxtheme.dll first shipped with Windows XP, so it is looked up here rather
 // than imported: the exe must still load on Windows 2000.
 bool Win32WindowSystem::IsAppThemed() {
-    HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
-    if (uxtheme == nullptr)
+    const Unique<HMODULE> uxtheme(::LoadLibraryA("uxtheme.dll"), {});
+    if (!uxtheme)
         return false;
     using IsAppThemedProc = BOOL(WINAPI*)();
     const auto isAppThemed =
-        reinterpret_cast<IsAppThemedProc>(::GetProcAddress(uxtheme, "IsAppThemed"));
-    const bool themed = isAppThemed != nullptr && isAppThemed() != FALSE;
-    ::FreeLibrary(uxtheme);
-    return themed;
+        reinterpret_cast<IsAppThemedProc>(::GetProcAddress(uxtheme.Get(), "IsAppThemed"));
+    return isAppThemed != nullptr && isAppThemed() != FALSE;
 }
 
 bool Win32WindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
@@ -110,7 +110,7 @@ ColorRef Win32WindowSystem::SetBkColor(Hdc dc, ColorRef color) {
 }
 
 Hdc Win32WindowSystem::GetDC(Hwnd window) {
-    return reinterpret_cast<Hdc>(::GetDC(ToHwnd(window)));
+    return FromHandle(::GetDC(ToHwnd(window)));
 }
 
 int Win32WindowSystem::ReleaseDC(Hwnd window, Hdc dc) {
@@ -118,7 +118,7 @@ int Win32WindowSystem::ReleaseDC(Hwnd window, Hdc dc) {
 }
 
 HGdiObj Win32WindowSystem::SelectObject(Hdc dc, HGdiObj object) {
-    return reinterpret_cast<HGdiObj>(::SelectObject(ToHandle<HDC>(dc), ToHandle<HGDIOBJ>(object)));
+    return FromHandle<HGdiObj>(::SelectObject(ToHandle<HDC>(dc), ToHandle<HGDIOBJ>(object)));
 }
 
 bool Win32WindowSystem::GetTextExtentPoint32A(Hdc dc, const char* text, int length, Size& size) {

@@ -5,36 +5,19 @@
 #include <utility>
 
 #include "platform/win32/win32_operating_system.h"
+#include "platform/win32/win32_unique.h"
 
 namespace vm {
 
 namespace {
 
-// Closes the file however the function is left.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (IsOpen()) {
-            ::CloseHandle(handle_);
-        }
-    }
-
-    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-
-    // Closes now, for callers that need to know whether closing worked.
-    bool Close() {
-        const bool ok = ::CloseHandle(handle_) != FALSE;
-        handle_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE handle_;
-};
+// The file, closed however the function is left; empty when it cannot be
+// opened.
+Unique<HANDLE> OpenFile(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+    const HANDLE file = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? Unique<HANDLE>() : Unique<HANDLE>(file, {});
+}
 
 // The largest piece handed to one WriteFile call.
 constexpr DWORD kWriteChunk = 64 * 1024;
@@ -47,10 +30,10 @@ bool Win32OperatingSystem::FileExists(const std::string& path) {
 }
 
 bool Win32OperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& size) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const Unique<HANDLE> file =
+        OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
     LARGE_INTEGER bytes{};
-    if (!file.IsOpen() || ::GetFileSizeEx(file.Get(), &bytes) == FALSE || bytes.QuadPart < 0)
+    if (!file || ::GetFileSizeEx(file.Get(), &bytes) == FALSE || bytes.QuadPart < 0)
         return false;
     size = static_cast<std::uint64_t>(bytes.QuadPart);
     return true;
@@ -60,9 +43,9 @@ bool Win32OperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t&
 // limit, so a file that grows meanwhile is refused as well.
 bool Win32OperatingSystem::ReadWholeFile(const std::string& path, std::string& content,
                                          std::size_t maxBytes) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
+    const Unique<HANDLE> file =
+        OpenFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING);
+    if (!file) {
         return false;
     }
     LARGE_INTEGER size{};
@@ -88,9 +71,8 @@ bool Win32OperatingSystem::ReadWholeFile(const std::string& path, std::string& c
 }
 
 bool Win32OperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
-    FileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
+    Unique<HANDLE> file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) {
         return false;
     }
     std::size_t written = 0;
@@ -104,7 +86,8 @@ bool Win32OperatingSystem::WriteWholeFile(const std::string& path, const std::st
         }
         written += done;
     }
-    return ::FlushFileBuffers(file.Get()) != FALSE && file.Close();
+    // Closed here, for whether closing worked.
+    return ::FlushFileBuffers(file.Get()) != FALSE && ::CloseHandle(file.Release()) != FALSE;
 }
 
 bool Win32OperatingSystem::MoveFileA(const std::string& from, const std::string& to) {

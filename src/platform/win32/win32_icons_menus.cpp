@@ -11,9 +11,9 @@ using win32::ToHwnd;
 
 HIcon Win32WindowSystem::LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
                                     std::uint32_t flags) {
-    return FromHandle(::LoadImageA(::GetModuleHandleA(nullptr),
-                                   MAKEINTRESOURCEA(static_cast<WORD>(resourceId)), type, cx, cy,
-                                   flags));
+    return FromHandle<HIcon>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                          MAKEINTRESOURCEA(static_cast<WORD>(resourceId)), type, cx,
+                                          cy, flags));
 }
 
 HIcon Win32WindowSystem::CopyIcon(HIcon icon) {

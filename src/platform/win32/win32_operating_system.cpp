@@ -94,7 +94,7 @@ Handle Win32OperatingSystem::CreateToolhelp32Snapshot(std::uint32_t flags,
     }
     const HANDLE snapshot =
         EntryPoint<CreateSnapshotFn>(snapshotApi_.CreateToolhelp32Snapshot())(flags, processId);
-    return snapshot == INVALID_HANDLE_VALUE ? 0 : FromHandle(snapshot);
+    return snapshot == INVALID_HANDLE_VALUE ? Handle{} : FromHandle(snapshot);
 }
 
 bool Win32OperatingSystem::Process32First(Handle snapshot, ProcessEntry32& entry) {

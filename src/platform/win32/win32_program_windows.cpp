@@ -20,11 +20,6 @@ namespace {
 using SharedProc = std::shared_ptr<WndProc>;
 constexpr int kProcSlot = 0;
 
-bool IsProgramsOwnMessage(UINT msg) {
-    return msg == WM_COPYDATA || msg == WM_TIMER || msg == WM_CLOSE || msg == WM_QUERYENDSESSION ||
-           (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC) || msg >= WM_USER;
-}
-
 // The top-level window with WS_EX_CONTROLPARENT that holds the message's
 // window, whose controls the keyboard walks; null when there is none. Only
 // the program's own windows post to its queue.
@@ -84,23 +79,16 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         return ::DefWindowProcW(window, msg, wParam, lParam);
     }
     const Hwnd self = FromHandle(window);
-    if (IsProgramsOwnMessage(msg)) {
-        LRESULT result = 0;
-        try {
-            result = static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
-        } catch (...) {
-            result = 0;
-        }
-        // A colour request the procedure left alone gets the system's colours.
-        if (result == 0 && msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
-            return ::DefWindowProcW(window, msg, wParam, lParam);
-        return result;
-    }
+    MsgResult result;
     try {
-        (*proc)(self, msg, wParam, lParam);
+        result = (*proc)(self, msg, wParam, lParam);
     } catch (...) {
+        result = std::nullopt;
     }
-    return ::DefWindowProcW(window, msg, wParam, lParam);
+    // A message the procedure declined, or failed on, gets the default handling.
+    if (!result)
+        return ::DefWindowProcW(window, msg, wParam, lParam);
+    return static_cast<LRESULT>(*result);
 }
 
 // ANSI text as UTF-16, in the system's code page.
@@ -139,10 +127,10 @@ Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* class
                                         int width, int height, Hwnd owner, WndProc proc) {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
     if (className == nullptr)
-        return 0;
+        return {};
     const std::wstring wideClass = Widen(className);
     if (!EnsureClassRegistered(instance, wideClass.c_str()))
-        return 0;
+        return {};
     const std::wstring wideName = Widen(windowName == nullptr ? "" : windowName);
     SharedProc shared = std::make_shared<WndProc>(std::move(proc));
     return FromHandle(::CreateWindowExW(exStyle, wideClass.c_str(), wideName.c_str(), style, x, y,

@@ -21,7 +21,7 @@ std::int32_t Win32OperatingSystem::RegOpenKeyExA(HKey root, const char* subKey,
     const LONG status =
         ::RegOpenKeyExA(win32::ToHandle<HKEY>(root), subKey, options, samDesired, &key);
     if (result != nullptr)
-        *result = status == ERROR_SUCCESS ? win32::FromHandle(key) : 0;
+        *result = status == ERROR_SUCCESS ? win32::FromHandle(key) : HKey{};
     return status;
 }
 

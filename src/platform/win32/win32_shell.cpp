@@ -29,7 +29,7 @@ std::uintptr_t Win32Shell::SHGetFileInfoA(const char* path, std::uint32_t fileAt
     SHFILEINFOA record{};
     const DWORD_PTR result = ::SHGetFileInfoA(path, fileAttributes, &record, sizeof(record), flags);
     info = ShFileInfo{};
-    info.hIcon = reinterpret_cast<HIcon>(record.hIcon);
+    info.hIcon = win32::FromHandle(record.hIcon);
     info.iIcon = record.iIcon;
     info.dwAttributes = record.dwAttributes;
     static_assert(sizeof(info.szDisplayName) == sizeof(record.szDisplayName));

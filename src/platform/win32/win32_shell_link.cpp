@@ -9,10 +9,12 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_unique.h"
 
 namespace vm {
 
@@ -20,22 +22,19 @@ namespace {
 
 class Win32ShellLink final : public IShellLinkWriter {
 public:
-    Win32ShellLink(IShellLinkA* link, IPersistFile* file) : link_(link), file_(file) {}
-    Win32ShellLink(const Win32ShellLink&) = delete;
-    Win32ShellLink& operator=(const Win32ShellLink&) = delete;
-    ~Win32ShellLink() override {
-        file_->Release();
-        link_->Release();
-    }
+    Win32ShellLink(Unique<IShellLinkA*> link, Unique<IPersistFile*> file)
+        : link_(std::move(link)), file_(std::move(file)) {}
 
     HResult SetDescription(const char* description) override {
-        return link_->SetDescription(description);
+        return link_.Get()->SetDescription(description);
     }
-    HResult SetPath(const char* path) override { return link_->SetPath(path); }
-    HResult SetArguments(const char* arguments) override { return link_->SetArguments(arguments); }
-    HResult SetShowCmd(int showCommand) override { return link_->SetShowCmd(showCommand); }
+    HResult SetPath(const char* path) override { return link_.Get()->SetPath(path); }
+    HResult SetArguments(const char* arguments) override {
+        return link_.Get()->SetArguments(arguments);
+    }
+    HResult SetShowCmd(int showCommand) override { return link_.Get()->SetShowCmd(showCommand); }
     HResult SetWorkingDirectory(const char* folder) override {
-        return link_->SetWorkingDirectory(folder);
+        return link_.Get()->SetWorkingDirectory(folder);
     }
 
     HResult Save(const std::string& fileName) override {
@@ -45,30 +44,32 @@ public:
         std::vector<wchar_t> wide(static_cast<std::size_t>(length));
         if (::MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, wide.data(), length) != length)
             return E_INVALIDARG;
-        return file_->Save(wide.data(), FALSE);
+        return file_.Get()->Save(wide.data(), FALSE);
     }
 
 private:
-    IShellLinkA* link_;
-    IPersistFile* file_;
+    // The file interface goes first, then the link's.
+    Unique<IShellLinkA*> link_;
+    Unique<IPersistFile*> file_;
 };
 
 } // namespace
 
 std::unique_ptr<IShellLinkWriter> Win32Shell::CoCreateInstanceShellLink() {
-    IShellLinkA* link = nullptr;
+    IShellLinkA* made = nullptr;
     if (FAILED(win32::CreateComInstance(CLSID_ShellLink, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                        reinterpret_cast<void**>(&link))) ||
-        link == nullptr) {
+                                        reinterpret_cast<void**>(&made)))) {
         return nullptr;
     }
+    Unique<IShellLinkA*> link(made, {});
     IPersistFile* file = nullptr;
-    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) ||
-        file == nullptr) {
-        link->Release();
+    if (!link ||
+        FAILED(link.Get()->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))))
         return nullptr;
-    }
-    return std::make_unique<Win32ShellLink>(link, file);
+    Unique<IPersistFile*> persist(file, {});
+    if (!persist)
+        return nullptr;
+    return std::make_unique<Win32ShellLink>(std::move(link), std::move(persist));
 }
 
 } // namespace vm
