@@ -5,14 +5,28 @@
 namespace vm {
 
 std::string ProcessExeNames::ExeFileOf(std::uint32_t pid) {
-    if (!taken_ || names_.count(pid) == 0)
-        TakeSnapshot();
+    if (const auto known = names_.find(pid); known != names_.end())
+        return known->second;
+    if (std::optional<std::string> asked = AskProcess(pid))
+        return names_[pid] = std::move(*asked);
+    TakeSnapshot();
     const auto found = names_.find(pid);
     return found == names_.end() ? std::string() : found->second;
 }
 
+std::optional<std::string> ProcessExeNames::AskProcess(std::uint32_t pid) {
+    const Handle process = os_.OpenProcess(process_access::QUERY_LIMITED_INFORMATION, false, pid);
+    if (process == 0)
+        return std::nullopt;
+    std::string path;
+    const bool named = os_.QueryFullProcessImageNameA(process, path);
+    os_.CloseHandle(process);
+    if (!named)
+        return std::nullopt;
+    return path;
+}
+
 void ProcessExeNames::TakeSnapshot() {
-    taken_ = true;
     names_.clear();
     const Handle snapshot = os_.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
     ProcessEntry32 entry;

@@ -18,8 +18,10 @@ TrayIcon::~TrayIcon() {
     if (platform_ == nullptr)
         return;
     Notify(nim::DELETE_);
-    if (icon_ != 0)
-        platform_->win.DestroyIcon(icon_);
+    for (const ImageCopy& copy : copies_) {
+        if (copy.icon != 0)
+            platform_->win.DestroyIcon(copy.icon);
+    }
     handler_->Release(*this);
 }
 
@@ -42,11 +44,15 @@ void TrayIcon::SetIconVisible(bool visible) {
 void TrayIcon::SetImage(IconState image) {
     image_ = image;
     if (platform_ != nullptr) {
-        const HIcon source = images_->Image(image);
-        const HIcon copy = source == 0 ? 0 : platform_->win.CopyIcon(source);
-        if (icon_ != 0)
-            platform_->win.DestroyIcon(icon_);
-        icon_ = copy;
+        ImageCopy& copy = copies_[static_cast<std::size_t>(image)];
+        if (copy.icon == 0 || copy.generation != images_->Generation()) {
+            // The shell keeps a copy of its own of the icon it was sent.
+            if (copy.icon != 0)
+                platform_->win.DestroyIcon(copy.icon);
+            const HIcon source = images_->Image(image);
+            copy = {source == 0 ? 0 : platform_->win.CopyIcon(source), images_->Generation()};
+        }
+        icon_ = copy.icon;
     }
     Notify(nim::MODIFY);
     Changed();

@@ -44,11 +44,13 @@ void TrayImages::Destroy(const std::vector<HIcon>& icons) {
 }
 
 void TrayImages::Append(HIcon icon) {
+    ++generation_;
     custom_.push_back(icon);
 }
 
 void TrayImages::AppendDefault(std::size_t index) {
     const HIcon original = index < kTrayImageCount ? defaults_[index] : 0;
+    ++generation_;
     custom_.push_back(original == 0 ? 0 : win_.CopyIcon(original));
 }
 

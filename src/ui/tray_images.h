@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -35,7 +36,10 @@ public:
     void Clear();
     // Empties the images in use and hands them over, to be destroyed once
     // nothing shows them any more.
-    std::vector<HIcon> TakeAll() { return std::exchange(custom_, {}); }
+    std::vector<HIcon> TakeAll() {
+        ++generation_;
+        return std::exchange(custom_, {});
+    }
     void Destroy(const std::vector<HIcon>& icons);
     // Takes over the icon as the next image in use.
     void Append(HIcon icon);
@@ -46,12 +50,16 @@ public:
     // The image in use for the state; 0 when there is none.
     HIcon Image(IconState state) const;
     std::size_t Count() const { return custom_.size(); }
+    // Changes with every change of the images in use, so a copy made of one
+    // can tell that it is out of date even when a handle value comes again.
+    std::uint32_t Generation() const { return generation_; }
 
 private:
     IWindowSystem& win_;
     std::array<HIcon, kTrayImageCount> defaults_{};
     int defaultSize_ = 0;
     std::vector<HIcon> custom_;
+    std::uint32_t generation_ = 0;
 };
 
 } // namespace vm
