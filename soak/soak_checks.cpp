@@ -16,8 +16,9 @@ namespace {
 
 constexpr int kFrame = 4; // the desktop's SM_CYFRAME
 constexpr std::uint32_t kFrameBits = 0x00FFFFFFu;
-// The three built-in images, the three in use and the tray's own copy.
-constexpr std::size_t kMaxIcons = 7;
+// The three built-in images, the three in use and the tray's own copy of
+// each image it has shown.
+constexpr std::size_t kMaxIcons = 9;
 
 // ANSI text as the program keeps it: cut at the first NUL, trailing blanks
 // and control characters removed.

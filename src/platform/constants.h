@@ -240,6 +240,10 @@ namespace th32cs {
 inline constexpr std::uint32_t SNAPPROCESS = 2;
 } // namespace th32cs
 
+namespace process_access {
+inline constexpr std::uint32_t QUERY_LIMITED_INFORMATION = 0x1000u;
+} // namespace process_access
+
 namespace mutex_access {
 inline constexpr std::uint32_t ALL_ACCESS = 0x1F0001u;
 } // namespace mutex_access

@@ -32,6 +32,13 @@ public:
     virtual bool Process32First(Handle snapshot, ProcessEntry32& entry) = 0;
     virtual bool Process32Next(Handle snapshot, ProcessEntry32& entry) = 0;
 
+    // One process's executable, far cheaper than a snapshot: a process opened
+    // for querying (0 when it may not be opened or is gone), and its full
+    // image path in ANSI. The backend resolves QueryFullProcessImageNameA at
+    // run time; systems before Windows Vista lack it, and it fails there.
+    virtual Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) = 0;
+    virtual bool QueryFullProcessImageNameA(Handle process, std::string& path) = 0;
+
     // Libraries: a module handle (0 when it cannot be loaded), held until
     // FreeLibrary; the address of one of its exports (0 when it has none).
     virtual HModule LoadLibraryA(const char* fileName) = 0;

@@ -6,14 +6,25 @@
 namespace vm {
 
 std::string ProcessExeNames::ExeFileOf(std::uint32_t pid) {
-    if (!taken_ || names_.count(pid) == 0)
-        TakeSnapshot();
+    if (const auto known = names_.find(pid); known != names_.end())
+        return known->second;
+    if (std::optional<std::string> asked = AskProcess(pid))
+        return names_[pid] = std::move(*asked);
+    TakeSnapshot();
     const auto found = names_.find(pid);
     return found == names_.end() ? std::string() : found->second;
 }
 
+std::optional<std::string> ProcessExeNames::AskProcess(std::uint32_t pid) {
+    const Unique<Handle> process =
+        Own(os_, os_.OpenProcess(process_access::QUERY_LIMITED_INFORMATION, false, pid));
+    std::string path;
+    if (!process || !os_.QueryFullProcessImageNameA(process.Get(), path))
+        return std::nullopt;
+    return path;
+}
+
 void ProcessExeNames::TakeSnapshot() {
-    taken_ = true;
     names_.clear();
     // Closed however the walk ends: adding a name can throw.
     const Unique<Handle> snapshot = Own(os_, os_.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0));

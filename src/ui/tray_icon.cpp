@@ -40,8 +40,14 @@ void TrayIcon::SetIconVisible(bool visible) {
 void TrayIcon::SetImage(IconState image) {
     image_ = image;
     if (platform_ != nullptr) {
-        const HIcon source = images_->Image(image);
-        icon_ = Own(platform_->win, source ? platform_->win.CopyIcon(source) : HIcon{});
+        ImageCopy& copy = copies_[static_cast<std::size_t>(image)];
+        if (!copy.icon || copy.generation != images_->Generation()) {
+            // The shell keeps a copy of its own of the icon it was sent.
+            const HIcon source = images_->Image(image);
+            copy = {Own(platform_->win, source ? platform_->win.CopyIcon(source) : HIcon{}),
+                    images_->Generation()};
+        }
+        icon_ = copy.icon.Get();
     }
     Notify(nim::MODIFY);
     Changed();
@@ -59,7 +65,7 @@ NotifyIconData TrayIcon::Record() const {
     data.uID = id_;
     data.uFlags = nif::MESSAGE | nif::ICON | nif::TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
-    data.hIcon = icon_.Get();
+    data.hIcon = icon_;
     if (showHint_) {
         const std::u16string& tip = hint_.wide;
         std::copy_n(tip.begin(), std::min(tip.size(), kTipChars), data.szTip);

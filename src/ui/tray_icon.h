@@ -5,6 +5,7 @@
 // window of TrayIconHandler. Unbound, it is state only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -41,7 +42,7 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     IconState Image() const { return image_; }
-    // Copies that tray image into the icon and sends it (NIM_MODIFY).
+    // Shows a copy of that tray image and sends it (NIM_MODIFY).
     void SetImage(IconState image);
     std::string Hint() const { return hint_.ansi; }
     void SetHint(UiText hint);
@@ -74,7 +75,15 @@ private:
     TrayIconHandler* handler_ = nullptr;
     Hwnd form_ = 0;
     std::uint32_t id_ = 0;
-    Unique<HIcon> icon_;
+    // A copy of each tray image as it was when last shown, made once per
+    // change of the images: a move shows two images, and copying an icon
+    // each time costs milliseconds the move would wait for.
+    struct ImageCopy {
+        Unique<HIcon> icon;
+        std::uint32_t generation = 0;
+    };
+    std::array<ImageCopy, kTrayImageCount> copies_{};
+    HIcon icon_ = 0; // one of the copies
     bool iconVisible_ = false;
     bool enabled_ = true;
     bool showHint_ = true;

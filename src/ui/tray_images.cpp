@@ -26,11 +26,13 @@ std::vector<Unique<HIcon>> TrayImages::LoadDefaults(int size) {
 }
 
 void TrayImages::Append(Unique<HIcon> icon) {
+    ++generation_;
     custom_.push_back(std::move(icon));
 }
 
 void TrayImages::AppendDefault(std::size_t index) {
     const HIcon original = index < kTrayImageCount ? defaults_[index].Get() : HIcon{};
+    ++generation_;
     custom_.push_back(Own(win_, original ? win_.CopyIcon(original) : HIcon{}));
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -30,7 +31,10 @@ public:
     std::vector<Unique<HIcon>> LoadDefaults(int size);
     // Empties the images in use and hands them over, to be kept until
     // nothing shows them any more.
-    std::vector<Unique<HIcon>> TakeAll() { return std::exchange(custom_, {}); }
+    std::vector<Unique<HIcon>> TakeAll() {
+        ++generation_;
+        return std::exchange(custom_, {});
+    }
     // Takes over the icon as the next image in use.
     void Append(Unique<HIcon> icon);
     // Appends a copy of built-in image index.
@@ -42,12 +46,16 @@ public:
     // The image in use for the state; 0 when there is none.
     HIcon Image(IconState state) const;
     std::size_t Count() const { return custom_.size(); }
+    // Changes with every change of the images in use, so a copy made of one
+    // can tell that it is out of date even when a handle value comes again.
+    std::uint32_t Generation() const { return generation_; }
 
 private:
     IWindowSystem& win_;
     std::array<Unique<HIcon>, kTrayImageCount> defaults_;
     int defaultSize_ = 0;
     std::vector<Unique<HIcon>> custom_;
+    std::uint32_t generation_ = 0;
 };
 
 } // namespace vm

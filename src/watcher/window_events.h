@@ -25,7 +25,9 @@ public:
     // More windows than this at once (a burst) are left to the next full
     // pass, which their changed window count brings about anyway.
     static constexpr std::size_t kCapacity = 256;
-    static constexpr std::uint32_t kRelookMs = 15;
+    // The shortest period a window timer has (USER_TIMER_MINIMUM): a window
+    // is usually shown a few milliseconds after it is made.
+    static constexpr std::uint32_t kRelookMs = 10;
     // Wine reports a window's creation but not its showing: a window not
     // shown within this time is left to the poll.
     static constexpr std::uint32_t kRelookForMs = 300;

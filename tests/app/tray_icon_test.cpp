@@ -304,10 +304,10 @@ TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
     EXPECT_EQ(Controls().CustomIconPaths[0], "C:\\Icons\\gone.ico"); // kept
 
     // Rebuilding never leaks: the three built-in images, the three in use
-    // and the tray's own copy.
+    // and the tray's own copies of the two it has shown.
     Controls().CustomIconPaths[2] = "C:\\Icons\\stop.ico";
     const std::size_t live = desk.liveIcons(pid);
-    EXPECT_EQ(live, 7u);
+    EXPECT_EQ(live, 8u);
     desk.setCallLog(false);
     for (int i = 0; i < 1000; ++i)
         Controls().BtnCancel.Click();

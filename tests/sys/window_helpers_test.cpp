@@ -54,16 +54,32 @@ TEST_F(WindowHelpers, ExeNameSkipsTrailBytesThatLookLikeBackslashes) {
     EXPECT_EQ(GetWindowIdentity(platform, w).ExeName, "\x83\x5CTOOL.EXE");
 }
 
-TEST_F(WindowHelpers, ExeNameIsEmptyWithoutAProcessSnapshot) {
+TEST_F(WindowHelpers, ExeNameComesFromTheProcessAndIsEmptyWhenNeitherItNorASnapshotTells) {
     const Hwnd w = Add({});
     desk.setSnapshotUnavailable(true);
     Platform platform = p();
+    EXPECT_EQ(GetWindowIdentity(platform, w).ExeName, "APP.EXE");
+    desk.removeExport("kernel32.dll", "QueryFullProcessImageNameA");
     const WindowIdentity id = GetWindowIdentity(platform, w);
     EXPECT_EQ(id.Title, "t");
     EXPECT_EQ(id.ExeName, "");
 }
 
+TEST_F(WindowHelpers, EachProcessIsAskedAndOnlyOneThatCannotTellCostsASnapshot) {
+    const std::uint32_t a = desk.addProcess("C:\\Apps\\a.exe");
+    const std::string tooLong = "C:\\" + std::string(260, 'x') + ".exe";
+    const std::uint32_t deep = desk.addProcess(tooLong);
+    ProcessExeNames names(p().os);
+    EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
+    EXPECT_EQ(desk.snapshotCount(), 0u);
+    // A path too long for the query's buffer: the snapshot's, cut as it is.
+    EXPECT_EQ(names.ExeFileOf(deep), tooLong.substr(0, 259));
+    EXPECT_EQ(desk.snapshotCount(), 1u);
+}
+
 TEST_F(WindowHelpers, OneSnapshotNamesEveryProcessAndAProcessMissingFromItGetsAFreshOne) {
+    // Before Windows Vista a process cannot be asked for its image name.
+    desk.removeExport("kernel32.dll", "QueryFullProcessImageNameA");
     const std::uint32_t a = desk.addProcess("C:\\Apps\\a.exe");
     const std::uint32_t b = desk.addProcess("C:\\Apps\\b.exe");
     ProcessExeNames names(p().os);

@@ -40,10 +40,18 @@ TEST_F(OperatingSystemTest, NamedMutexIsFoundWhileOpen) {
     EXPECT_TRUE(os.CloseHandle(owned));
 }
 
-TEST_F(OperatingSystemTest, ProcessSnapshotListsThisProgram) {
-    const std::string exe = win32_test::SnapshotExeName(os, static_cast<std::uint32_t>(_getpid()));
+TEST_F(OperatingSystemTest, ProcessSnapshotAndTheProcessItselfNameThisProgramAlike) {
+    const auto pid = static_cast<std::uint32_t>(_getpid());
+    const std::string exe = win32_test::SnapshotExeName(os, pid);
     EXPECT_EQ(exe, win32_test::UpperFileName(os.GetModuleFileNameA()));
     EXPECT_EQ(exe.substr(exe.size() - 4), ".EXE");
+
+    const Handle process = os.OpenProcess(process_access::QUERY_LIMITED_INFORMATION, false, pid);
+    ASSERT_NE(process, Handle{0});
+    std::string path;
+    EXPECT_TRUE(os.QueryFullProcessImageNameA(process, path));
+    EXPECT_TRUE(os.CloseHandle(process));
+    EXPECT_EQ(win32_test::UpperFileName(path), exe);
 }
 
 TEST_F(OperatingSystemTest, ShellGivesTheIconOfAFile) {

@@ -12,6 +12,7 @@ struct Timing {
     std::wstring path;
     HWND window = nullptr;
     LARGE_INTEGER start{};
+    LARGE_INTEGER shown{};
     bool moved = false;
     bool timing = false;
 };
@@ -33,7 +34,9 @@ void StartLatencyClock(const std::wstring& path) {
 }
 
 void TimeWindow(HWND window) {
-    Current().window = window;
+    Timing& t = Current();
+    t.window = window;
+    QueryPerformanceCounter(&t.shown);
 }
 
 void NoteWindowMoved(HWND window) {
@@ -49,10 +52,12 @@ void NoteWindowMoved(HWND window) {
     LARGE_INTEGER frequency{};
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
-    const double ms = 1000.0 * static_cast<double>(now.QuadPart - t.start.QuadPart) /
-                      static_cast<double>(frequency.QuadPart);
-    char line[32];
-    const int length = snprintf(line, sizeof(line), "%.1f\n", ms);
+    const auto ms = [&](const LARGE_INTEGER& at) {
+        return 1000.0 * static_cast<double>(at.QuadPart - t.start.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
+    };
+    char line[48];
+    const int length = snprintf(line, sizeof(line), "%.1f %.1f\n", ms(now), ms(t.shown));
     HANDLE file = CreateFileW(t.path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)

@@ -31,13 +31,24 @@ Handle KernelObjects::createSnapshot(std::uint32_t pid, ProcessList processes) {
 
 const ProcessRow* KernelObjects::snapshotEntry(std::uint32_t pid, Handle handle, bool first) {
     Object* object = find(pid, handle);
-    if (object == nullptr || object->isMutex)
+    if (object == nullptr || !object->snapshot)
         return nullptr;
     if (first)
         object->cursor = 0;
     if (object->cursor >= object->snapshot->size())
         return nullptr;
     return &(*object->snapshot)[object->cursor++];
+}
+
+Handle KernelObjects::openProcess(std::uint32_t pid, std::uint32_t target) {
+    Object object{pid, false, {}, nullptr, 0};
+    object.process = target;
+    return add(std::move(object));
+}
+
+std::uint32_t KernelObjects::processOf(std::uint32_t pid, Handle handle) {
+    const Object* object = find(pid, handle);
+    return object == nullptr ? 0 : object->process;
 }
 
 bool KernelObjects::close(std::uint32_t pid, Handle handle) {

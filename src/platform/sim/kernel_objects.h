@@ -1,4 +1,5 @@
-// Kernel objects of the desktop: named mutexes and process snapshots, each
+// Kernel objects of the desktop: named mutexes, process snapshots and opened
+// processes, each
 // reached through handles that belong to one process.
 #pragma once
 
@@ -43,6 +44,11 @@ public:
     // the handle is not a snapshot of that process.
     const ProcessRow* snapshotEntry(std::uint32_t pid, Handle handle, bool first);
 
+    // A handle of process pid to process target.
+    Handle openProcess(std::uint32_t pid, std::uint32_t target);
+    // The process a handle of pid is opened to; 0 when it is no process handle.
+    std::uint32_t processOf(std::uint32_t pid, Handle handle);
+
     bool close(std::uint32_t pid, Handle handle);
     void closeAll(std::uint32_t pid);
 
@@ -53,6 +59,7 @@ private:
         std::string mutexName; // empty for unnamed mutexes
         ProcessList snapshot;
         std::size_t cursor = 0;
+        std::uint32_t process = 0; // the process opened, for process handles
     };
 
     Handle add(Object object);

@@ -13,6 +13,11 @@ void SimDesktop::removeExport(const std::string& library, const std::string& nam
         found->second.exports.erase(name);
 }
 
+bool SimDesktop::exports(const std::string& library, const std::string& name) const {
+    const auto found = libraries_.find(FoldAsciiCase(library));
+    return found != libraries_.end() && found->second.exports.count(name) != 0;
+}
+
 int SimDesktop::libraryReferences(std::uint32_t pid) const {
     int count = 0;
     for (const auto& [key, references] : libraryRefs_) {

@@ -25,8 +25,9 @@ SimDesktop::SimDesktop() {
     libraries_.emplace(FoldAsciiCase("user32.dll"), Library{HModule{0x77D40000},
                                                             {"SetLayeredWindowAttributes",
                                                              "SetWinEventHook", "UnhookWinEvent"}});
-    libraries_.emplace(FoldAsciiCase("kernel32.dll"),
-                       Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage"}});
+    libraries_.emplace(
+        FoldAsciiCase("kernel32.dll"),
+        Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
 }
 
 SimDesktop::~SimDesktop() = default;

@@ -561,6 +561,9 @@ private:
     std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
     const Library* findLibrary(HModule module) const;
     FarProc exportAddress(const Library& library, const std::string& name) const;
+    // Whether a library of the system has the export, for the entry points
+    // a backend looks up itself.
+    bool exports(const std::string& library, const std::string& name) const;
 
     std::vector<MessageBoxRecord> messageBoxes_;
     std::deque<int> messageBoxAnswers_;

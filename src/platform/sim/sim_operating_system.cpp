@@ -90,6 +90,29 @@ bool SimOperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry) {
     return snapshotEntry(snapshot, entry, false);
 }
 
+Handle SimOperatingSystem::OpenProcess(std::uint32_t access, bool inherit,
+                                       std::uint32_t processId) {
+    desk_.logCall(pid_, "OpenProcess", access, inherit, processId);
+    // The system's own process, which no snapshot lists, may not be opened.
+    const SimDesktop::Process* target = desk_.findProcess(processId);
+    if (target == nullptr || !target->alive || !target->listed)
+        return 0;
+    return desk_.kernel_.openProcess(pid_, processId);
+}
+
+bool SimOperatingSystem::QueryFullProcessImageNameA(Handle process, std::string& path) {
+    desk_.logCall(pid_, "QueryFullProcessImageNameA", process);
+    if (!desk_.exports("kernel32.dll", "QueryFullProcessImageNameA"))
+        return false;
+    const SimDesktop::Process* target = desk_.findProcess(desk_.kernel_.processOf(pid_, process));
+    // A path as long as MAX_PATH does not fit the caller's buffer.
+    constexpr std::size_t kMaxPath = 260;
+    if (target == nullptr || !target->alive || target->exePath.size() >= kMaxPath)
+        return false;
+    path = target->exePath;
+    return true;
+}
+
 bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, bool first) {
     if (desk_.snapshotUnavailable_ || entry.dwSize < kProcessEntrySize)
         return false;

@@ -31,6 +31,8 @@ public:
     Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
     bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
     bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool QueryFullProcessImageNameA(Handle process, std::string& path) override;
 
     HModule LoadLibraryA(const char* fileName) override;
     FarProc GetProcAddress(HModule module, const char* procName) override;

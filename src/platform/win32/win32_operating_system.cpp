@@ -97,6 +97,32 @@ Handle Win32OperatingSystem::CreateToolhelp32Snapshot(std::uint32_t flags,
     return snapshot == INVALID_HANDLE_VALUE ? Handle{} : FromHandle(snapshot);
 }
 
+Handle Win32OperatingSystem::OpenProcess(std::uint32_t access, bool inherit,
+                                         std::uint32_t processId) {
+    return FromHandle(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
+}
+
+bool Win32OperatingSystem::QueryFullProcessImageNameA(Handle process, std::string& path) {
+    using QueryImageNameFn = BOOL(WINAPI*)(HANDLE process, DWORD flags, LPSTR name, PDWORD size);
+    if (!imageNameLooked_) {
+        imageNameLooked_ = true;
+        // kernel32 is loaded in every process.
+        const HMODULE kernel32 = ::GetModuleHandleA("kernel32.dll");
+        if (kernel32 != nullptr)
+            queryImageName_ = reinterpret_cast<std::uintptr_t>(
+                ::GetProcAddress(kernel32, "QueryFullProcessImageNameA"));
+    }
+    if (queryImageName_ == 0)
+        return false;
+    char buffer[MAX_PATH];
+    DWORD size = MAX_PATH;
+    if (EntryPoint<QueryImageNameFn>(queryImageName_)(ToHandle<HANDLE>(process), 0, buffer,
+                                                      &size) == FALSE)
+        return false;
+    path.assign(buffer, std::min<DWORD>(size, MAX_PATH));
+    return true;
+}
+
 bool Win32OperatingSystem::Process32First(Handle snapshot, ProcessEntry32& entry) {
     return snapshotApi_.Resolve() && WalkProcesses(snapshotApi_.Process32First(), snapshot, entry);
 }

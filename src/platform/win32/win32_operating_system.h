@@ -1,6 +1,7 @@
 // The operating system of the real machine: kernel32, advapi32 (user name,
 // registry), ole32 and winmm one to one. The process-snapshot functions are
-// reached through entry points looked up at run time.
+// reached through entry points looked up at run time, as is the query of one
+// process's image name.
 #pragma once
 
 #include <cstddef>
@@ -32,6 +33,8 @@ public:
     Handle CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) override;
     bool Process32First(Handle snapshot, ProcessEntry32& entry) override;
     bool Process32Next(Handle snapshot, ProcessEntry32& entry) override;
+    Handle OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+    bool QueryFullProcessImageNameA(Handle process, std::string& path) override;
 
     HModule LoadLibraryA(const char* fileName) override;
     FarProc GetProcAddress(HModule module, const char* procName) override;
@@ -70,6 +73,9 @@ public:
 
 private:
     win32::ProcessSnapshotApi snapshotApi_;
+    // QueryFullProcessImageNameA, looked up once at the first query.
+    bool imageNameLooked_ = false;
+    std::uintptr_t queryImageName_ = 0;
 };
 
 } // namespace vm
