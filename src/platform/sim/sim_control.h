@@ -15,6 +15,14 @@ enum class ControlKind { None, Button, Edit, Static, ListBox, TrackBar, UpDown }
 // The kind of a system class name, letter case ignored as the system does.
 ControlKind ControlKindOf(const std::string& className);
 
+struct SimWindow;
+
+// A button window's BS_ type, and whether it is a push button.
+std::uint32_t ButtonType(const SimWindow& window);
+bool IsPushButton(const SimWindow& window);
+// A notification's wParam from its low and high words.
+std::uintptr_t MakeWParam(std::uint32_t low, std::uint32_t high);
+
 struct SimControl {
     ControlKind kind = ControlKind::None;
     // Button: BST_ value; an icon set with BM_SETIMAGE.

@@ -1,0 +1,90 @@
+// Messages between the programs of the simulated desktop: sent (with a
+// time-out or to a thread that does not answer), posted and registered.
+#include "platform/sim/sim_window_system.h"
+
+#include "platform/sim/cp932.h"
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                            std::intptr_t lParam) {
+    desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
+    const SimWindow* target = desk_.find(window);
+    if (target != nullptr && desk_.waitsForever(pid_, *target))
+        return 0;
+    return desk_.callProc(window, msg, wParam, lParam);
+}
+
+std::intptr_t SimWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t msg,
+                                                   std::uintptr_t wParam, std::intptr_t lParam,
+                                                   std::uint32_t flags, std::uint32_t timeoutMs,
+                                                   std::uintptr_t* result) {
+    desk_.logCall(pid_, "SendMessageTimeoutA", window, msg, wParam, lParam, flags, timeoutMs);
+    return SendWithTimeout(window, msg, wParam, lParam, flags, timeoutMs, result, false);
+}
+
+std::intptr_t SimWindowSystem::SendMessageTimeoutW(Hwnd window, std::uint32_t msg,
+                                                   std::uintptr_t wParam, std::intptr_t lParam,
+                                                   std::uint32_t flags, std::uint32_t timeoutMs,
+                                                   std::uintptr_t* result) {
+    desk_.logCall(pid_, "SendMessageTimeoutW", window, msg, wParam, lParam, flags, timeoutMs);
+    return SendWithTimeout(window, msg, wParam, lParam, flags, timeoutMs, result, true);
+}
+
+std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
+                                               std::uintptr_t wParam, std::intptr_t lParam,
+                                               std::uint32_t flags, std::uint32_t timeoutMs,
+                                               std::uintptr_t* result, bool wide) {
+    if (result != nullptr)
+        *result = 0;
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || (msg == wm::SETTEXT && SimDesktop::deniesAccess(pid_, *target)))
+        return 0;
+    if (!desk_.answers(pid_, *target)) {
+        // A window the system reports hung gives up at once; a thread that is
+        // only busy is waited for until the time-out.
+        const SimDesktop::Process* owner = desk_.findProcess(target->pid);
+        if ((flags & smto::ABORTIFHUNG) == 0 || owner == nullptr || !owner->hung)
+            desk_.sleep(timeoutMs);
+        return 0;
+    }
+    std::intptr_t answer = 0;
+    if (msg == wm::SETTEXT && !target->proc) {
+        // The default window procedure of another program's window.
+        if (wide) {
+            const auto* text = reinterpret_cast<const char16_t*>(lParam);
+            target->titleW = text == nullptr ? u"" : text;
+        } else {
+            const auto* text = reinterpret_cast<const char*>(lParam);
+            target->titleW = FromCp932(text == nullptr ? "" : text);
+        }
+        answer = 1;
+    } else {
+        answer = desk_.callProc(window, msg, wParam, lParam);
+    }
+    if (result != nullptr)
+        *result = static_cast<std::uintptr_t>(answer);
+    return 1;
+}
+
+bool SimWindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+    desk_.logCall(pid_, "PostMessageA", window, msg, wParam, lParam);
+    if (window == 0)
+        return desk_.post(pid_, 0, msg, wParam, lParam);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    return desk_.post(target->pid, window, msg, wParam, lParam);
+}
+
+std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {
+    desk_.logCall(pid_, "RegisterWindowMessageA", name);
+    if (name == nullptr || *name == '\0')
+        return 0;
+    return desk_.registerMessage(name);
+}
+
+} // namespace vm::sim

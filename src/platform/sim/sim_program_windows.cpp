@@ -1,0 +1,169 @@
+// The windows a program creates itself on the simulated desktop, with their
+// timers and message loop, its child controls, the focus and repainting.
+#include "platform/sim/sim_window_system.h"
+
+#include <utility>
+
+#include "platform/sim/cp932.h"
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                      const char* windowName, std::uint32_t style, int x, int y,
+                                      int width, int height, Hwnd owner, WndProc proc) {
+    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
+                  height, owner);
+    if (className == nullptr || !desk_.findProcess(pid_)->alive)
+        return 0;
+    auto window = std::make_unique<SimWindow>();
+    window->className = className;
+    window->titleW = FromCp932(windowName == nullptr ? "" : windowName);
+    window->rect = {x, y, x + width, y + height};
+    window->normalRect = window->rect;
+    window->style = style & ~(ws::MINIMIZE | ws::MAXIMIZE);
+    window->exStyle = exStyle;
+    window->pid = pid_;
+    // For a child window the last handle is its parent, as in Win32.
+    if ((style & ws::CHILD) != 0) {
+        if (owner == 0 || !desk_.exists(owner))
+            return 0;
+        window->parent = owner;
+    } else {
+        window->owner = owner;
+    }
+    window->proc = std::move(proc);
+    SimWindow& added = desk_.insertWindow(std::move(window));
+    added.dpi = desk_.dpiFor(added);
+    return added.handle;
+}
+
+bool SimWindowSystem::DestroyWindow(Hwnd window) {
+    desk_.logCall(pid_, "DestroyWindow", window);
+    // Only the thread that made a window may destroy it.
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr || target->pid != pid_)
+        return false;
+    desk_.destroyWithOwned(window, true);
+    return true;
+}
+
+bool SimWindowSystem::SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
+    desk_.logCall(pid_, "SetTimer", window, id, elapseMs);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr || target->pid != pid_)
+        return false;
+    return desk_.setTimer(window, id, elapseMs);
+}
+
+bool SimWindowSystem::KillTimer(Hwnd window, std::uintptr_t id) {
+    desk_.logCall(pid_, "KillTimer", window, id);
+    const auto timer = desk_.timers_.find({window, id});
+    if (timer == desk_.timers_.end() || timer->second.pid != pid_)
+        return false;
+    desk_.timers_.erase(timer);
+    return true;
+}
+
+void SimWindowSystem::PostQuitMessage(int exitCode) {
+    desk_.logCall(pid_, "PostQuitMessage", exitCode);
+    desk_.postQuit(pid_, exitCode);
+}
+
+int SimWindowSystem::RunMessageLoop() {
+    desk_.logCall(pid_, "RunMessageLoop");
+    return desk_.runMessageLoop(pid_);
+}
+
+void SimWindowSystem::ProcessMessages() {
+    desk_.logCall(pid_, "ProcessMessages");
+    desk_.processMessages(pid_);
+}
+
+Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
+                                      const char* windowName, std::uint32_t style, int x, int y,
+                                      int width, int height, Hwnd parent, int controlId) {
+    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
+                  height, parent, controlId);
+    return desk_.createChild(pid_, exStyle, className, windowName, style,
+                             {x, y, x + width, y + height}, parent, controlId);
+}
+
+bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
+    desk_.logCall(pid_, "EnableWindow", window, enable);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return false;
+    const bool wasDisabled = !target->enabled();
+    target->setEnabled(enable);
+    // A disabled window loses the keyboard focus.
+    if (!enable && desk_.focus_ != 0) {
+        for (SimWindow* w = desk_.find(desk_.focus_); w != nullptr;
+             w = w->parent == 0 ? nullptr : desk_.find(w->parent)) {
+            if (w == target) {
+                desk_.setFocus(0);
+                break;
+            }
+        }
+    }
+    return wasDisabled;
+}
+
+Hwnd SimWindowSystem::SetFocus(Hwnd window) {
+    desk_.logCall(pid_, "SetFocus", window);
+    const Hwnd old = desk_.focus_;
+    if (window != 0) {
+        const SimWindow* target = desk_.find(window);
+        // Only a window of the caller's thread that is not disabled.
+        if (target == nullptr || target->pid != pid_ || !target->enabled())
+            return 0;
+    }
+    desk_.setFocus(window);
+    return old;
+}
+
+Hwnd SimWindowSystem::GetFocus() {
+    desk_.logCall(pid_, "GetFocus");
+    const SimWindow* focused = desk_.find(desk_.focus_);
+    return focused != nullptr && focused->pid == pid_ ? focused->handle : 0;
+}
+
+Hwnd SimWindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
+    desk_.logCall(pid_, "GetDlgItem", dialog, controlId);
+    const SimWindow* parent = desk_.find(dialog);
+    if (parent == nullptr)
+        return 0;
+    for (const Hwnd child : parent->children) {
+        if (desk_.window(child).controlId == controlId)
+            return child;
+    }
+    return 0;
+}
+
+int SimWindowSystem::GetDlgCtrlID(Hwnd window) {
+    desk_.logCall(pid_, "GetDlgCtrlID", window);
+    const SimWindow* target = desk_.find(window);
+    return target == nullptr || target->parent == 0 ? 0 : target->controlId;
+}
+
+bool SimWindowSystem::InitCommonControlsEx(std::uint32_t classes) {
+    desk_.logCall(pid_, "InitCommonControlsEx", classes);
+    desk_.commonControls_ |= classes;
+    return true;
+}
+
+bool SimWindowSystem::IsAppThemed() {
+    desk_.logCall(pid_, "IsAppThemed");
+    return desk_.themed_;
+}
+
+bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
+    desk_.logCall(pid_, "RedrawWindow", window, flags);
+    if (!desk_.exists(window))
+        return false;
+    ++desk_.redraws_[window];
+    return true;
+}
+
+} // namespace vm::sim

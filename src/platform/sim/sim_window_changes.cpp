@@ -1,0 +1,253 @@
+// Changes any program makes to any window on the simulated desktop: texts,
+// styles, places, z-order, visibility, the foreground and layered
+// attributes, and the window-event hooks.
+#include "platform/sim/sim_window_system.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "platform/sim/cp932.h"
+#include "platform/sim/desktop_process.h"
+#include "platform/sim/sim_desktop.h"
+
+namespace vm::sim {
+
+namespace {
+constexpr Hwnd kHwndBottom{1};
+constexpr Hwnd kHwndTopmost{static_cast<std::uintptr_t>(-1)};
+constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
+} // namespace
+
+bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
+    desk_.logCall(pid_, "SetWindowTextA", window, text);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
+        return false;
+    target->titleW = FromCp932(text == nullptr ? "" : text);
+    return true;
+}
+
+bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
+    desk_.logCall(pid_, "SetWindowTextW", window, text);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
+        return false;
+    target->titleW = text == nullptr ? u"" : text;
+    return true;
+}
+
+std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_t value) {
+    desk_.logCall(pid_, "SetWindowLongA", window, index, value);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr)
+        return 0;
+    const auto bits = static_cast<std::uint32_t>(value);
+    if (index == gwl::STYLE) {
+        // Minimized and maximized are states of the window manager, not
+        // bits a program can flip.
+        const std::uint32_t old = target->style;
+        const std::uint32_t managed = ws::MINIMIZE | ws::MAXIMIZE;
+        target->style = (bits & ~managed) | (old & managed);
+        return static_cast<std::int32_t>(old);
+    }
+    if (index == gwl::EXSTYLE) {
+        const std::uint32_t old = target->exStyle;
+        target->exStyle = target->keepsLayered ? (bits | ws_ex::LAYERED) : bits;
+        if (!target->layered()) {
+            // A window that stops being layered forgets its attributes.
+            target->alpha = 255;
+            target->colorKey = 0;
+            target->layeredFlags = 0;
+        }
+        return static_cast<std::int32_t>(old);
+    }
+    return 0;
+}
+
+bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
+    desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
+        return false;
+    desk_.move(*target, {x, y, x + width, y + height});
+    return true;
+}
+
+bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
+                                   std::uint32_t flags) {
+    desk_.logCall(pid_, "SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
+        return false;
+    // Posted to a thread that does not answer, the request waits in its queue.
+    if ((flags & swp::ASYNCWINDOWPOS) != 0 && !desk_.answers(pid_, *target)) {
+        desk_.queueAsync(*target, [this, window, insertAfter, x, y, cx, cy, flags] {
+            if (desk_.exists(window))
+                SetWindowPos(window, insertAfter, x, y, cx, cy, flags);
+        });
+        return true;
+    }
+    if ((flags & swp::ASYNCWINDOWPOS) == 0 && desk_.waitsForever(pid_, *target))
+        return false;
+    const bool zOrderChange = (flags & swp::NOZORDER) == 0;
+    if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
+        insertAfter != kHwndTopmost && insertAfter != kHwndNoTopmost && !desk_.exists(insertAfter))
+        return false;
+    if ((flags & (swp::NOMOVE | swp::NOSIZE)) != (swp::NOMOVE | swp::NOSIZE)) {
+        Rect rect = target->reportedRect();
+        if ((flags & swp::NOMOVE) == 0)
+            rect = {x, y, x + rect.Width(), y + rect.Height()};
+        if ((flags & swp::NOSIZE) == 0)
+            rect = {rect.left, rect.top, rect.left + cx, rect.top + cy};
+        desk_.move(*target, rect);
+    }
+    if (!zOrderChange)
+        return true;
+    if (insertAfter == kHwndTopmost)
+        target->exStyle |= ws_ex::TOPMOST;
+    if (insertAfter == kHwndNoTopmost)
+        target->exStyle &= ~ws_ex::TOPMOST;
+    if (insertAfter == kHwndBottom)
+        desk_.lower(window);
+    else if (insertAfter == hwnd_pos::TOP || insertAfter == kHwndTopmost ||
+             insertAfter == kHwndNoTopmost)
+        desk_.raise(window);
+    else
+        desk_.placeBelow(window, insertAfter);
+    return true;
+}
+
+bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
+    desk_.logCall(pid_, "ShowWindow", window, command);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
+        desk_.waitsForever(pid_, *target))
+        return false;
+    return desk_.show(*target, command);
+}
+
+bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
+    desk_.logCall(pid_, "ShowWindowAsync", window, command);
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
+        return false;
+    // Posted to a thread that does not answer, the request waits in its queue.
+    if (!desk_.answers(pid_, *target)) {
+        desk_.queueAsync(*target, [this, window, command] {
+            if (desk_.exists(window))
+                ShowWindowAsync(window, command);
+        });
+        return true;
+    }
+    desk_.show(*target, command);
+    return true;
+}
+
+bool SimWindowSystem::BringWindowToTop(Hwnd window) {
+    desk_.logCall(pid_, "BringWindowToTop", window);
+    if (!desk_.exists(window))
+        return false;
+    desk_.raise(window);
+    return true;
+}
+
+bool SimWindowSystem::SetForegroundWindow(Hwnd window) {
+    desk_.logCall(pid_, "SetForegroundWindow", window);
+    if (!desk_.exists(window))
+        return false;
+    if (window != desk_.foreground_) {
+        if (!desk_.mayTakeForeground(pid_, window))
+            return false;
+        desk_.foreground_ = window;
+    }
+    desk_.raise(window);
+    return true;
+}
+
+bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
+                                        bool attach) {
+    desk_.logCall(pid_, "AttachThreadInput", attachThread, toThread, attach);
+    const auto known = [this](std::uint32_t tid) {
+        return std::any_of(desk_.processOrder_.begin(), desk_.processOrder_.end(),
+                           [&](std::uint32_t pid) { return desk_.findProcess(pid)->tid == tid; });
+    };
+    if (desk_.attachFails_ || attachThread == toThread || !known(attachThread) || !known(toThread))
+        return false;
+    const auto pair =
+        std::make_pair(std::min(attachThread, toThread), std::max(attachThread, toThread));
+    if (attach) {
+        desk_.attachments_.insert(pair);
+        return true;
+    }
+    return desk_.attachments_.erase(pair) != 0;
+}
+
+bool SimWindowSystem::GetNonClientMetricsA(NonClientMetrics& metrics) {
+    desk_.logCall(pid_, "SystemParametersInfoA", "SPI_GETNONCLIENTMETRICS");
+    metrics.lfMessageFont = desk_.messageFont_;
+    return true;
+}
+
+bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam,
+                                            void* pvParam, std::uint32_t winIni) {
+    const auto value = reinterpret_cast<std::uintptr_t>(pvParam);
+    desk_.logCall(pid_, "SystemParametersInfoA", action, uiParam, value, winIni);
+    if (action == spi::GETFOREGROUNDLOCKTIMEOUT) {
+        if (pvParam == nullptr)
+            return false;
+        std::memcpy(pvParam, &desk_.lockTimeout_, sizeof desk_.lockTimeout_);
+        return true;
+    }
+    if (action == spi::SETFOREGROUNDLOCKTIMEOUT) {
+        desk_.lockTimeout_ = static_cast<std::uint32_t>(value);
+        return true;
+    }
+    return false;
+}
+
+bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
+                                                 std::uint8_t alpha, std::uint32_t flags) {
+    desk_.logCall(pid_, "SetLayeredWindowAttributes", window, colorKey, alpha, flags);
+    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
+    if (user32 == desk_.libraries_.end() ||
+        entry != desk_.exportAddress(user32->second, "SetLayeredWindowAttributes") || entry == 0)
+        return false;
+    // Only a layered window takes the attributes.
+    SimWindow* target = desk_.find(window);
+    if (target == nullptr || !target->layered())
+        return false;
+    target->colorKey = colorKey;
+    target->alpha = alpha;
+    target->layeredFlags = flags;
+    return true;
+}
+
+bool SimWindowSystem::IsUser32Export(FarProc entry, const char* name) const {
+    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
+    return entry != 0 && user32 != desk_.libraries_.end() &&
+           entry == desk_.exportAddress(user32->second, name);
+}
+
+HWinEventHook SimWindowSystem::SetWinEventHook(FarProc entry, std::uint32_t eventMin,
+                                               std::uint32_t eventMax, WinEventProc proc,
+                                               std::uint32_t processId, std::uint32_t threadId,
+                                               std::uint32_t flags) {
+    desk_.logCall(pid_, "SetWinEventHook", eventMin, eventMax, processId, threadId, flags);
+    // Only hooks out of context, for every thread, are modelled.
+    if (!IsUser32Export(entry, "SetWinEventHook") || threadId != 0 ||
+        (flags & ~winevent::SKIPOWNPROCESS) != winevent::OUTOFCONTEXT)
+        return 0;
+    return desk_.setWinEventHook(pid_,
+                                 {pid_, eventMin, eventMax, std::move(proc), processId, flags});
+}
+
+bool SimWindowSystem::UnhookWinEvent(FarProc entry, HWinEventHook hook) {
+    desk_.logCall(pid_, "UnhookWinEvent", hook);
+    return IsUser32Export(entry, "UnhookWinEvent") && desk_.unhookWinEvent(pid_, hook);
+}
+
+} // namespace vm::sim
