@@ -71,11 +71,14 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         int showAfterMs; // -1: shown at creation
         std::vector<std::string> args;
         int topBeforeTick;
+        int movedWithinMs = 220; // of its creation
     };
     const std::vector<Case> cases{
         {"created shown", false, -1, {"/w", "/S"}, 30},
         {"shown later", false, 100, {"/w", "/S"}, 30},
         {"creation only, shown 40 ms later", true, 40, {"/w", "/S"}, 30},
+        // Waited for, not left to the first re-look.
+        {"creation only, shown 3 ms later", true, 3, {"/w", "/S"}, 30, 5},
         {"announced", false, -1, {"/w"}, 30},
         // Not shown within 300 ms of its creation: left to the poll.
         {"creation only, shown 320 ms later", true, 320, {"/w", "/S"}, 0},
@@ -96,7 +99,9 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         if (c.showAfterMs > 200) {
             scene.desk.advance(static_cast<std::uint32_t>(c.showAfterMs) + 10);
         } else {
-            scene.desk.advance(220);
+            scene.desk.advance(static_cast<std::uint32_t>(c.movedWithinMs));
+            EXPECT_EQ(scene.Top(window), c.topBeforeTick);
+            scene.desk.advance(220 - static_cast<std::uint32_t>(c.movedWithinMs));
             EXPECT_EQ(scene.FullPasses(), 0);
         }
         EXPECT_EQ(scene.Top(window), c.topBeforeTick);
