@@ -12,6 +12,8 @@
 namespace vm {
 namespace {
 
+using enum Eligibility;
+
 // What the rules say of the window at a pass: the taskbar checked first,
 // the window in front the one the last tick recorded.
 Eligibility Judge(WatcherScene& scene, Hwnd window) {
@@ -24,10 +26,9 @@ Eligibility Judge(WatcherScene& scene, Hwnd window) {
 
 TEST(WindowEligibilityTest, OnlyATopStrictlyAboveTheWatchLineIsACandidate) {
     WatcherScene scene;
-    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, 30, 500, 330}})),
-              Eligibility::AtOrBelowWatchLine);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, 30, 500, 330}})), AtOrBelowWatchLine);
     const Hwnd above = scene.Open({.rect = {100, 29, 500, 329}});
-    EXPECT_EQ(Judge(scene, above), Eligibility::Eligible);
+    EXPECT_EQ(Judge(scene, above), Eligible);
     scene.Pass(above);
     EXPECT_EQ(scene.RectOf(above), (Rect{100, 30, 500, 330}));
 }
@@ -37,15 +38,14 @@ TEST(WindowEligibilityTest, TaskbarInFrontBlocksAllButAQuickPass) {
         WatcherScene scene(quick ? std::vector<std::string>{"/Q"} : std::vector<std::string>{});
         const Hwnd window = scene.Open({});
         scene.desk.setForeground(scene.desk.taskbar());
-        EXPECT_EQ(Judge(scene, window),
-                  quick ? Eligibility::Eligible : Eligibility::TaskbarInFront);
+        EXPECT_EQ(Judge(scene, window), quick ? Eligible : TaskbarInFront);
     }
 }
 
 TEST(WindowEligibilityTest, HiddenTaskbarBlocksEveryWindow) {
     WatcherScene scene;
     scene.taskbar.Hidden = true;
-    EXPECT_EQ(Judge(scene, scene.Open({})), Eligibility::TaskbarHidden);
+    EXPECT_EQ(Judge(scene, scene.Open({})), TaskbarHidden);
 }
 
 TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
@@ -72,8 +72,7 @@ TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
         const std::uint32_t pid = row.exe.empty() ? 0 : scene.desk.addProcess(row.exe);
         const Hwnd window =
             scene.Open({.className = row.className, .title = row.title, .pid = pid});
-        EXPECT_EQ(Judge(scene, window),
-                  row.excluded ? Eligibility::BuiltInExclusion : Eligibility::Eligible)
+        EXPECT_EQ(Judge(scene, window), row.excluded ? BuiltInExclusion : Eligible)
             << row.title << " / " << row.className;
     }
 }
@@ -84,7 +83,7 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
                                      {"C:\\S\\scr.exe", true}}) {
         WatcherScene scene;
         EXPECT_EQ(Judge(scene, scene.Open({.pid = scene.desk.addProcess(exe)})),
-                  moved ? Eligibility::Eligible : Eligibility::ScreenSaver)
+                  moved ? Eligible : ScreenSaver)
             << exe;
     }
     // Whole strings in any letter case; a beginning alone does not count.
@@ -96,8 +95,7 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
                                        {"NoteWin", true}}) {
         WatcherScene scene;
         scene.controls.ListBoxDisable.Add(entry);
-        EXPECT_EQ(Judge(scene, scene.Open({.title = "Notepad memo"})),
-                  moved ? Eligibility::Eligible : Eligibility::Ignored)
+        EXPECT_EQ(Judge(scene, scene.Open({.title = "Notepad memo"})), moved ? Eligible : Ignored)
             << entry;
     }
 }
@@ -110,11 +108,11 @@ TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxAndTheSizingFrame) {
     };
     // The taskbar's work area starts at 30 and SM_CYFRAME is 4, so a
     // maximized window sits at 26. An auto-hidden taskbar disables PPMax.
-    const std::vector<Case> cases{{false, false, false, 10, Eligibility::MaximizedNotWanted},
-                                  {true, true, false, 10, Eligibility::MaximizedNotWanted},
-                                  {true, false, false, 26, Eligibility::MaximizedNearWatchLine},
-                                  {true, false, false, 25, Eligibility::Eligible},
-                                  {true, false, true, 10, Eligibility::Eligible}};
+    const std::vector<Case> cases{{false, false, false, 10, MaximizedNotWanted},
+                                  {true, true, false, 10, MaximizedNotWanted},
+                                  {true, false, false, 26, MaximizedNearWatchLine},
+                                  {true, false, false, 25, Eligible},
+                                  {true, false, true, 10, Eligible}};
     for (const Case& c : cases) {
         WatcherScene scene({}, {.taskbar = {.autoHide = c.autoHide}});
         scene.controls.PPMax.SetChecked(c.max);
@@ -122,7 +120,7 @@ TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxAndTheSizingFrame) {
         const Hwnd window = scene.Open({.maximized = true});
         scene.desk.window(window).rect.top = c.top;
         EXPECT_EQ(Judge(scene, window), c.verdict) << "top " << c.top;
-        if (c.verdict == Eligibility::Eligible) {
+        if (c.verdict == Eligible) {
             scene.Pass(window);
             EXPECT_EQ(scene.desk.window(window).maximized(), !c.restore);
         }
@@ -136,12 +134,11 @@ TEST(WindowEligibilityTest, FullScreenAndFramelessWindows) {
         Eligibility verdict;
     };
     const std::uint32_t popup = ws::POPUP | ws::VISIBLE;
-    const std::vector<Case> cases{
-        {{0, 0, 1024, 768}, popup | ws::CAPTION, Eligibility::FixedFullScreen},
-        {{0, 0, 1024, 768}, popup | ws::THICKFRAME, Eligibility::Eligible},
-        {{0, 0, 1023, 768}, popup | ws::CAPTION, Eligibility::Eligible},
-        {{100, 0, 500, 300}, popup, Eligibility::Frameless},
-        {{100, 0, 500, 300}, popup | ws::BORDER, Eligibility::Eligible}};
+    const std::vector<Case> cases{{{0, 0, 1024, 768}, popup | ws::CAPTION, FixedFullScreen},
+                                  {{0, 0, 1024, 768}, popup | ws::THICKFRAME, Eligible},
+                                  {{0, 0, 1023, 768}, popup | ws::CAPTION, Eligible},
+                                  {{100, 0, 500, 300}, popup, Frameless},
+                                  {{100, 0, 500, 300}, popup | ws::BORDER, Eligible}};
     for (const Case& c : cases) {
         WatcherScene scene;
         EXPECT_EQ(Judge(scene, scene.Open({.rect = c.rect, .style = c.style})), c.verdict)
@@ -159,18 +156,16 @@ TEST(WindowEligibilityTest, MonitorRules) {
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
         scene.monitors.Refresh(scene.context->platform.win);
         EXPECT_EQ(Judge(scene, scene.Open({.rect = {-300, 0, 199, 300}})),
-                  twoMonitors ? Eligibility::Eligible : Eligibility::OffTheOnlyScreen);
-        EXPECT_EQ(Judge(scene, scene.Open({.rect = {-300, 0, 200, 300}})), Eligibility::Eligible);
+                  twoMonitors ? Eligible : OffTheOnlyScreen);
+        EXPECT_EQ(Judge(scene, scene.Open({.rect = {-300, 0, 200, 300}})), Eligible);
     }
     WatcherScene scene;
     scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
-    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})), Eligibility::UnknownMonitor)
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})), UnknownMonitor)
         << "a monitor the program has not listed yet";
     scene.monitors.Refresh(scene.context->platform.win);
-    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})),
-              Eligibility::UnwatchedMonitor);
-    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, -400, 500, -100}})),
-              Eligibility::UnknownMonitor);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})), UnwatchedMonitor);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, -400, 500, -100}})), UnknownMonitor);
 }
 
 TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
@@ -179,15 +174,15 @@ TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
         scene.controls.PPActive.SetChecked(active);
         const Hwnd window = scene.Open({});
         scene.watch.LastForeground = window;
-        EXPECT_EQ(Judge(scene, window), Eligibility::Eligible);
-        EXPECT_EQ(Judge(scene, window), active ? Eligibility::Repeat : Eligibility::Eligible);
+        EXPECT_EQ(Judge(scene, window), Eligible);
+        EXPECT_EQ(Judge(scene, window), active ? Repeat : Eligible);
         EXPECT_EQ(scene.watch.RepeatCount, 1);
         // No longer in front: the guard is cleared and the window handled.
         scene.watch.LastForeground = 0;
-        EXPECT_EQ(Judge(scene, window), Eligibility::Eligible);
+        EXPECT_EQ(Judge(scene, window), Eligible);
         EXPECT_EQ(scene.watch.LastHandledWindow, 0u);
         scene.watch.LastForeground = window;
-        EXPECT_EQ(Judge(scene, window), Eligibility::Eligible);
+        EXPECT_EQ(Judge(scene, window), Eligible);
         EXPECT_EQ(scene.watch.LastHandledWindow, window);
     }
 }
@@ -195,11 +190,10 @@ TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
 TEST(WindowEligibilityTest, RefusedWindowsNeverTouchTheRepeatGuard) {
     WatcherScene scene;
     const Hwnd moved = scene.Open({});
-    EXPECT_EQ(Judge(scene, moved), Eligibility::Eligible);
+    EXPECT_EQ(Judge(scene, moved), Eligible);
     scene.controls.ListBoxDisable.Add("Other");
-    EXPECT_EQ(Judge(scene, scene.Open({.title = "Other"})), Eligibility::Ignored);
-    EXPECT_EQ(Judge(scene, scene.Open({.rect = {0, 40, 100, 100}})),
-              Eligibility::AtOrBelowWatchLine);
+    EXPECT_EQ(Judge(scene, scene.Open({.title = "Other"})), Ignored);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {0, 40, 100, 100}})), AtOrBelowWatchLine);
     EXPECT_EQ(scene.watch.LastHandledWindow, moved);
 }
 
