@@ -62,8 +62,9 @@ bool Program::HoldInstanceMutex(bool restart) {
     // Created and checked in one step: of two starts at the same moment only
     // one finds the mutex new. A mutex that cannot be made stops no one.
     mutex_ = os.CreateMutexA(false, sjis::kMutexName);
-    if (mutex_ == 0 || os.GetLastError() != static_cast<std::uint32_t>(error::ALREADY_EXISTS) ||
-        restart)
+    const bool existed =
+        mutex_ != 0 && os.GetLastError() == static_cast<std::uint32_t>(error::ALREADY_EXISTS);
+    if (!existed || restart)
         return true;
     os.CloseHandle(mutex_);
     mutex_ = 0;
