@@ -18,6 +18,7 @@ public:
     Handle CreateMutexA(bool initialOwner, const char* name) override;
     bool ReleaseMutex(Handle mutex) override;
     bool CloseHandle(Handle handle) override;
+    // Only CreateMutexA sets the last error here; every other call leaves it.
     std::uint32_t GetLastError() override;
     void OutputDebugStringA(const char* text) override;
 
