@@ -31,6 +31,11 @@ public:
     const ProgramContext& Context() const { return context_; }
 
 private:
+    // Creates or opens the mutex that marks a running instance. False when
+    // another instance holds it, unless this is a restart, which stays
+    // beside the instance that is ending.
+    bool HoldInstanceMutex(bool restart);
+
     ProgramContext context_;
     Hwnd appWindow_ = 0;
     Handle mutex_ = 0;

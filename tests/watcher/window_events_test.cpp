@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../app/app_test.h"
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
@@ -19,15 +20,12 @@ namespace {
 
 using sim::SimDesktop;
 
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 constexpr std::uint32_t kTick = 250;
 
 struct EventScene {
     // creationOnly: as Wine 8, only the creation of a window is reported.
     explicit EventScene(bool creationOnly = false) {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        desk.addTaskbar();
+        AddTopTaskbarDesktop(desk);
         desk.setWinEventsCreationOnly(creationOnly);
         app = desk.addProcess("C:\\Apps\\app.exe");
     }
@@ -36,7 +34,7 @@ struct EventScene {
     // twice; the next tick is due 240 ms after the return.
     void Launch(std::vector<std::string> args = {"/w", "/S"}, const std::string& config = "") {
         desk.files().write(kSettings, "[Config]\r\n" + config);
-        pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        pid = desk.addProcess(kExe);
         program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
         program->Start();
         desk.advance(2 * kTick + 10);
@@ -130,7 +128,7 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
     {
         EventScene scene;
         scene.desk.files().write(kSettings, "[Config]\r\n");
-        scene.pid = scene.desk.addProcess("C:\\Velmora\\Velmora.exe");
+        scene.pid = scene.desk.addProcess(kExe);
         const Hwnd window = scene.Open(0);
         EXPECT_EQ(ProgramMain(scene.desk.platformFor(scene.pid), {"/Q", "/S"}), 0);
         EXPECT_EQ(scene.Top(window), 30);

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/win32_error_trace.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vm {
@@ -78,6 +79,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         }
         proc = TakeProc(window, msg);
     } catch (...) {
+        win32::TraceError();
         proc = nullptr;
     }
     if (!proc || !*proc) {
@@ -89,6 +91,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         try {
             result = static_cast<LRESULT>((*proc)(self, msg, wParam, lParam));
         } catch (...) {
+            win32::TraceError();
             result = 0;
         }
         // A colour request the procedure left alone gets the system's colours.
@@ -99,6 +102,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     try {
         (*proc)(self, msg, wParam, lParam);
     } catch (...) {
+        win32::TraceError();
     }
     return ::DefWindowProcW(window, msg, wParam, lParam);
 }
