@@ -104,7 +104,8 @@ SoakChecks::SoakChecks(SoakScene& scene) : scene_(scene) {
                    {"settings file parses and keeps every saved key"},
                    {"windows, timers, icons and lists of the program bounded"},
                    {"program resident, timer running"},
-                   {"OK saves the settings window, Cancel brings the file's back"}};
+                   {"OK saves the settings window, Cancel brings the file's back"},
+                   {"no error reaches the error hook"}};
 }
 
 void SoakChecks::Begin() {
@@ -271,8 +272,16 @@ std::string SoakChecks::Check() {
         failure = CheckResources();
     if (failure.empty())
         failure = CheckSettingsClosed();
+    if (failure.empty())
+        failure = CheckNoErrors();
     scene_.desk.clearCalls();
     return failure;
+}
+
+std::string SoakChecks::CheckNoErrors() {
+    Count(kNoErrors);
+    const std::vector<std::string> errors = scene_.desk.takeDebugOutput();
+    return errors.empty() ? std::string() : "an error reached the error hook: " + errors.front();
 }
 
 std::string SoakChecks::CheckCalls(const Options& before) {

@@ -69,6 +69,7 @@ private:
         kResources,
         kStillRunning,
         kOkCancel,
+        kNoErrors,
         kInvariantCount
     };
 
@@ -92,6 +93,7 @@ private:
     std::string CheckSettingsFile();
     std::string CheckResources();
     std::string CheckSettingsClosed();
+    std::string CheckNoErrors();
     void Count(Kind kind) { ++invariants_[kind].checks; }
 
     SoakScene& scene_;

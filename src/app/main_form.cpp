@@ -6,6 +6,7 @@
 #include "app/hand_over.h"
 #include "app/restart.h"
 #include "platform/constants.h"
+#include "platform/error_trace.h"
 #include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
 #include "sys/window_helpers.h"
@@ -236,7 +237,7 @@ void TMainForm::Guarded(F&& handler) {
     try {
         handler();
     } catch (...) {
-        ErrorHook();
+        ErrorHook(ErrorTraceLine());
     }
 }
 
@@ -248,8 +249,10 @@ Handler TMainForm::EventHandler(Handler handler) {
     return [this, handler = std::move(handler)] { Guarded(handler); };
 }
 
-void TMainForm::ErrorHook() {
-    // The error is dropped: pause a second, then the watch cycle carries on.
+void TMainForm::ErrorHook(const std::string& trace) {
+    // The user sees nothing: the error leaves its trace, the program pauses a
+    // second, then the watch cycle carries on.
+    context_.platform.os.OutputDebugStringA(trace.c_str());
     timer_.SetEnabled(false);
     context_.platform.win.ProcessMessages();
     context_.platform.os.Sleep(1000);

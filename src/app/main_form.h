@@ -104,7 +104,8 @@ private:
     // A control's handler that runs guarded, as every event is.
     Handler EventHandler(void (TMainForm::*method)());
     Handler EventHandler(Handler handler);
-    void ErrorHook();
+    // trace: the error's line of debug output.
+    void ErrorHook(const std::string& trace);
     // WM_COMMAND of the dialog manager's Enter (IDOK) and Esc (IDCANCEL),
     // and the controls' notifications.
     void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);

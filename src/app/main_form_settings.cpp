@@ -27,19 +27,6 @@ std::string FileNameOf(const std::string& path) {
     return path.substr(start);
 }
 
-// "Name|*.ext" as the dialog wants it: NUL-separated, ending in two NULs.
-std::string DialogFilter(const char* filter) {
-    std::string pairs(filter);
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        if (IsLeadByte(static_cast<unsigned char>(pairs[i])))
-            ++i;
-        else if (pairs[i] == '|')
-            pairs[i] = '\0';
-    }
-    pairs.push_back('\0');
-    return pairs;
-}
-
 } // namespace
 
 void TMainForm::PPConfigClick() {

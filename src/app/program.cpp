@@ -39,19 +39,14 @@ bool Program::Start() {
     IWindowSystem& win = context_.platform.win;
     IOperatingSystem& os = context_.platform.os;
     const CommandLine& cmd = context_.commandLine;
-    if (cmd.IsRestart()) {
-        // The instance that restarts us may still hold the mutex for a moment.
+    // The instance that restarts us may still hold the mutex for a moment.
+    if (cmd.IsRestart())
         os.Sleep(1000);
-    } else {
-        const Handle running = os.OpenMutexA(mutex_access::ALL_ACCESS, false, sjis::kMutexName);
-        if (running != 0) {
-            os.CloseHandle(running);
-            if (!cmd.HasArguments())
-                SendShowRequest(win, appWindow_.Get());
-            return false;
-        }
+    if (!HoldInstanceMutex(cmd.IsRestart())) {
+        if (!cmd.HasArguments())
+            SendShowRequest(win, appWindow_.Get());
+        return false;
     }
-    mutex_ = Own(os, os.CreateMutexA(false, sjis::kMutexName));
     comInitialised_ = os.CoInitialize();
     context_.language = ChooseInterfaceLanguage(context_);
     win.SetWindowTextW(appWindow_.Get(), context_.Text(TextId::AppTitle).wide);
@@ -61,6 +56,19 @@ bool Program::Start() {
     win.ShowWindow(appWindow_.Get(), sw::HIDE);
     mainForm_->RunFullPass();
     return true;
+}
+
+bool Program::HoldInstanceMutex(bool restart) {
+    IOperatingSystem& os = context_.platform.os;
+    // Created and checked in one step: of two starts at the same moment only
+    // one finds the mutex new. A mutex that cannot be made stops no one.
+    mutex_ = Own(os, os.CreateMutexA(false, sjis::kMutexName));
+    const bool existed =
+        mutex_ && os.GetLastError() == static_cast<std::uint32_t>(error::ALREADY_EXISTS);
+    if (!existed || restart)
+        return true;
+    mutex_.Reset();
+    return false;
 }
 
 int Program::Run() {

@@ -33,6 +33,11 @@ public:
     const ProgramContext& Context() const { return context_; }
 
 private:
+    // Creates or opens the mutex that marks a running instance. False when
+    // another instance holds it, unless this is a restart, which stays
+    // beside the instance that is ending.
+    bool HoldInstanceMutex(bool restart);
+
     ProgramContext context_;
     ProgramWindow appWindow_;
     Unique<Handle> mutex_;

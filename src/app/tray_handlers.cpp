@@ -11,28 +11,6 @@
 
 namespace vm {
 
-namespace {
-
-// A filter written as "name|pattern|..." in the form the file dialog takes:
-// each text ended by a NUL, the list by an empty one. A '|' that is the
-// second byte of a double-byte character stays.
-std::string DialogFilter(const std::string& filter) {
-    std::string pairs;
-    for (std::size_t i = 0; i < filter.size(); ++i) {
-        const char c = filter[i];
-        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < filter.size()) {
-            pairs += c;
-            pairs += filter[++i];
-        } else {
-            pairs += c == '|' ? '\0' : c;
-        }
-    }
-    pairs += '\0';
-    return pairs;
-}
-
-} // namespace
-
 TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
                            TrayImages& images, Form& settingsWindow, WatchState& watch,
                            TaskbarTracker& tracker)

@@ -244,10 +244,6 @@ namespace process_access {
 inline constexpr std::uint32_t QUERY_LIMITED_INFORMATION = 0x1000u;
 } // namespace process_access
 
-namespace mutex_access {
-inline constexpr std::uint32_t ALL_ACCESS = 0x1F0001u;
-} // namespace mutex_access
-
 namespace snd {
 inline constexpr std::uint32_t ASYNC = 0x0001u;
 inline constexpr std::uint32_t NODEFAULT = 0x0002u;
@@ -281,6 +277,7 @@ inline constexpr std::int32_t SUCCESS = 0;
 inline constexpr std::int32_t FILE_NOT_FOUND = 2;
 inline constexpr std::int32_t INVALID_HANDLE = 6;
 inline constexpr std::int32_t INVALID_PARAMETER = 87;
+inline constexpr std::int32_t ALREADY_EXISTS = 183;
 inline constexpr std::int32_t MORE_DATA = 234;
 } // namespace error
 

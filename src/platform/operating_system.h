@@ -14,11 +14,15 @@ class IOperatingSystem {
 public:
     virtual ~IOperatingSystem() = default;
 
-    // Named mutexes (names are ANSI, code page 932).
-    virtual Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) = 0;
+    // Named mutexes (names are ANSI, code page 932). CreateMutexA opens a
+    // mutex that exists already and sets error::ALREADY_EXISTS.
     virtual Handle CreateMutexA(bool initialOwner, const char* name) = 0;
     virtual bool ReleaseMutex(Handle mutex) = 0;
     virtual bool CloseHandle(Handle handle) = 0;
+    // The calling thread's last error, as the call before left it.
+    virtual std::uint32_t GetLastError() = 0;
+    // Text for a debugger; the program's errors leave their trace here.
+    virtual void OutputDebugStringA(const char* text) = 0;
 
     virtual void Sleep(std::uint32_t ms) = 0;
     virtual std::uint32_t GetTickCount() = 0;

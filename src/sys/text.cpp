@@ -57,4 +57,16 @@ std::string CutAtNul(std::string_view text) {
     return std::string(nul == std::string_view::npos ? text : text.substr(0, nul));
 }
 
+std::string DialogFilter(std::string_view filter) {
+    std::string pairs(filter);
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(pairs[i])))
+            ++i;
+        else if (pairs[i] == '|')
+            pairs[i] = '\0';
+    }
+    pairs.push_back('\0');
+    return pairs;
+}
+
 } // namespace vm

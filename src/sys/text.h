@@ -23,4 +23,9 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // Keeps the characters before the first NUL.
 std::string CutAtNul(std::string_view text);
 
+// A filter written as "name|pattern|..." in the form the file dialog takes:
+// each text ended by a NUL, the list by an empty one. A '|' that is the
+// trail byte of a double-byte character stays.
+std::string DialogFilter(std::string_view filter);
+
 } // namespace vm

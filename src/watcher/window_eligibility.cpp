@@ -21,55 +21,54 @@ WindowEligibility::WindowEligibility(ProgramContext& context, MainFormControls& 
     : context_(context), controls_(controls), taskbar_(taskbar), watch_(watch), monitors_(monitors),
       tracker_(tracker) {}
 
-std::optional<Candidate> WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity,
-                                                     Hwnd foreground) {
+Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     // Every rule but the last only tests, and a window must pass them all, so
     // they run cheapest first: the window's rectangle dismisses nearly every
     // window before its names, which may cost a process snapshot, are read.
     IWindowSystem& win = context_.platform.win;
     if (TaskbarInFront())
-        return std::nullopt;
+        return {Eligibility::TaskbarInFront};
     if (taskbar_.Hidden)
-        return std::nullopt;
+        return {Eligibility::TaskbarHidden};
     WindowBounds bounds;
     if (!GetWindowBounds(win, window, bounds))
-        return std::nullopt;
+        return {Eligibility::NoRectangle};
     if (BelowEveryWatchLine(bounds))
-        return std::nullopt;
+        return {Eligibility::AtOrBelowWatchLine};
     if (MaximizedNotWanted(window))
-        return std::nullopt;
+        return {Eligibility::MaximizedNotWanted};
     const std::int32_t style = win.GetWindowLongA(window, gwl::STYLE);
     if (style == 0)
-        return std::nullopt;
+        return {Eligibility::NoStyle};
     if (IsFixedFullScreen(bounds, style))
-        return std::nullopt;
+        return {Eligibility::FixedFullScreen};
     // The style is read again: the window may have changed meanwhile.
     if (HasNoFrameStyle(win, window))
-        return std::nullopt;
+        return {Eligibility::Frameless};
     if (!IsOnKnownMonitor(window))
-        return std::nullopt;
+        return {Eligibility::UnknownMonitor};
     std::optional<Candidate> candidate = WatchedMonitor(window);
     if (!candidate)
-        return std::nullopt;
+        return {Eligibility::UnwatchedMonitor};
     if (bounds.top >= candidate->watchLine)
-        return std::nullopt;
+        return {Eligibility::AtOrBelowWatchLine};
     if (MaximizedNearWatchLine(window, bounds, candidate->watchLine))
-        return std::nullopt;
+        return {Eligibility::MaximizedNearWatchLine};
     // The application-bar rectangle is a question to the shell.
     if (OffTheOnlyScreen(bounds))
-        return std::nullopt;
+        return {Eligibility::OffTheOnlyScreen};
     if (IsBuiltInExclusion(identity.Get()))
-        return std::nullopt;
+        return {Eligibility::BuiltInExclusion};
     if (IsScreenSaver(identity.Get()))
-        return std::nullopt;
+        return {Eligibility::ScreenSaver};
     if (IsIgnored(identity.Get()))
-        return std::nullopt;
+        return {Eligibility::Ignored};
     // The one rule with state comes last, so the repeat guard only ever
     // names a window that met every other rule.
     if (RefusedAsRepeat(window, foreground))
-        return std::nullopt;
+        return {Eligibility::Repeat};
     candidate->bounds = bounds;
-    return candidate;
+    return {Eligibility::Eligible, *candidate};
 }
 
 bool WindowEligibility::TaskbarInFront() {

@@ -27,6 +27,36 @@ struct Candidate {
     std::int32_t watchLine = 0;
 };
 
+// The rule that left a window alone, in the order the rules run, or
+// Eligible when it passed them all.
+enum class Eligibility {
+    Eligible,
+    TaskbarInFront,
+    TaskbarHidden,
+    NoRectangle, // the window is gone
+    AtOrBelowWatchLine,
+    MaximizedNotWanted,
+    NoStyle,
+    FixedFullScreen,
+    Frameless,
+    UnknownMonitor,
+    UnwatchedMonitor,
+    MaximizedNearWatchLine,
+    OffTheOnlyScreen,
+    BuiltInExclusion,
+    ScreenSaver,
+    Ignored,
+    Repeat,
+};
+
+// What the rules say of a window; the candidate holds only when eligible.
+struct Verdict {
+    Eligibility reason = Eligibility::Eligible;
+    Candidate candidate{};
+
+    bool Eligible() const { return reason == Eligibility::Eligible; }
+};
+
 class WindowEligibility {
 public:
     WindowEligibility(ProgramContext& context, MainFormControls& controls,
@@ -37,7 +67,7 @@ public:
     // a refused window never touches the repeat guard. foreground is the
     // window the repeat rule takes as the one in front: the one the tick
     // recorded, or for a window event between ticks the one in front now.
-    std::optional<Candidate> Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground);
+    Verdict Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground);
 
 private:
     bool TaskbarInFront();

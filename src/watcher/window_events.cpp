@@ -55,6 +55,8 @@ void WindowEvents::OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idO
     if (!Running() || window == 0 || idObject != objid::WINDOW || idChild != childid::SELF ||
         (event != event_::OBJECT_CREATE && event != event_::OBJECT_SHOW))
         return;
+    if (event == event_::OBJECT_SHOW)
+        showReported_ = true;
     // Only top-level windows, as a pass enumerates them.
     const auto style =
         static_cast<std::uint32_t>(context_.platform.win.GetWindowLongA(window, gwl::STYLE));
@@ -74,6 +76,24 @@ void WindowEvents::CheckWaiting() {
     pendingPosted_ = false;
     if (!Running() || checking_)
         return;
+    CheckBatch();
+    for (int step = 0; step < kSettleSteps && Running() && ShouldSettle(); ++step) {
+        context_.platform.os.Sleep(1);
+        CheckBatch();
+    }
+    for (Waiting& entry : waiting_)
+        entry.settled = true;
+    if (Running())
+        SetRelookTimer(!waiting_.empty());
+}
+
+bool WindowEvents::ShouldSettle() const {
+    return !showReported_ && !waiting_.empty() && waiting_.size() <= kSettleWindows &&
+           std::none_of(waiting_.begin(), waiting_.end(),
+                        [](const Waiting& entry) { return entry.settled; });
+}
+
+void WindowEvents::CheckBatch() {
     std::vector<Waiting> batch;
     batch.swap(waiting_);
     std::vector<Waiting> kept;
@@ -109,7 +129,6 @@ void WindowEvents::CheckWaiting() {
         if (!known && waiting_.size() < kCapacity)
             waiting_.push_back(entry);
     }
-    SetRelookTimer(!waiting_.empty());
 }
 
 bool WindowEvents::ReadyForCheck(const Waiting& entry, bool& keep) {

@@ -31,6 +31,13 @@ public:
     // Wine reports a window's creation but not its showing: a window not
     // shown within this time is left to the poll.
     static constexpr std::uint32_t kRelookForMs = 300;
+    // A window is usually shown within milliseconds of its creation, well
+    // before the first re-look. Where the system reports creation alone, the
+    // thread waits for a newly reported window in steps of 1 ms, at most this
+    // many, as long as no more than kSettleWindows wait; a burst waits for
+    // the timer.
+    static constexpr int kSettleSteps = 6;
+    static constexpr std::size_t kSettleWindows = 2;
 
     // checkWindow gives one window what a full pass gives it.
     WindowEvents(ProgramContext& context, std::function<void(Hwnd)> checkWindow);
@@ -52,8 +59,12 @@ private:
     struct Waiting {
         Hwnd window;
         std::uint32_t sinceMs;
+        bool settled = false; // had its short wait after the report
     };
     void OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject, std::int32_t idChild);
+    // Checks every waiting window that is shown and keeps the rest waiting.
+    void CheckBatch();
+    bool ShouldSettle() const;
     // False for a window of our own process, one gone, or one still hidden.
     bool ReadyForCheck(const Waiting& entry, bool& keep);
     void PostPending();
@@ -68,6 +79,9 @@ private:
     bool pendingPosted_ = false;
     bool relookTimer_ = false;
     bool checking_ = false;
+    // Once the system has reported a window's showing, it reports every one
+    // and no window needs the short wait.
+    bool showReported_ = false;
 };
 
 } // namespace vm

@@ -1,7 +1,5 @@
 #include "watcher/window_handler.h"
 
-#include <optional>
-
 namespace vm {
 
 WindowHandler::WindowHandler(ProgramContext& context, MainFormControls& controls,
@@ -12,14 +10,14 @@ WindowHandler::WindowHandler(ProgramContext& context, MainFormControls& controls
       relocation_(context, controls, trayIcon, monitors, untouchable_) {}
 
 void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
-    const std::optional<Candidate> candidate = eligibility_.Evaluate(window, identity, foreground);
-    if (!candidate)
+    const Verdict verdict = eligibility_.Evaluate(window, identity, foreground);
+    if (!verdict.Eligible())
         return;
     // A window that did not move last time is neither announced nor asked
     // again while it stays as it was.
-    if (untouchable_.Refuses(context_.platform.win, window, candidate->bounds))
+    if (untouchable_.Refuses(context_.platform.win, window, verdict.candidate.bounds))
         return;
-    relocation_.Relocate(window, identity.Get(), *candidate);
+    relocation_.Relocate(window, identity.Get(), verdict.candidate);
 }
 
 void WindowHandler::HandleWindow(Hwnd window, const WindowIdentity& identity) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "app_test.h"
 #include "platform/sim/cp932.h"
 #include "platform/sim/sim_desktop.h"
 #include "sys/ui_texts.h"
@@ -13,8 +14,6 @@
 namespace vm {
 namespace {
 
-constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 constexpr std::uint16_t kJapanese = 0x0411;
 constexpr std::uint16_t kEnglishUs = 0x0409;
 
@@ -24,9 +23,7 @@ struct Started {
 
     Started(std::uint16_t uiLanguage, std::uint16_t langId, std::optional<std::string> file,
             bool uiLanguageCallMissing = false) {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        desk.addTaskbar();
+        AddTopTaskbarDesktop(desk);
         desk.setUserLanguages(uiLanguage, langId);
         if (uiLanguageCallMissing)
             desk.removeExport("kernel32.dll", "GetUserDefaultUILanguage");

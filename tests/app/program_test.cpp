@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app_test.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
 #include "settings/settings_file_io.h"
+#include "sys/sjis_literals.h"
 #include "sys/ui_texts.h"
 
 namespace vm {
@@ -18,27 +20,9 @@ namespace {
 using sim::SimDesktop;
 using sim::WindowSpec;
 
-constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
-
-// One desktop with a top taskbar, on which program instances start.
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public AppTest {
 protected:
-    ProgramTest() {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        desk.addTaskbar();
-    }
-
-    // Starts an instance in a process of its own; its Start result is kept.
-    Program& Launch(std::vector<std::string> args) {
-        const std::uint32_t pid = desk.addProcess(kExe);
-        pids.push_back(pid);
-        programs.push_back(
-            std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args))));
-        started.push_back(programs.back()->Start());
-        return *programs.back();
-    }
+    ProgramTest() { AddTopTaskbarDesktop(desk); }
 
     int Count(std::uint32_t pid, const std::string& call) {
         const auto names = desk.callNames(pid);
@@ -49,11 +33,6 @@ protected:
         return desk.addWindow(
             WindowSpec{.className = "App", .title = "app", .rect = {100, 0, 500, 300}});
     }
-
-    SimDesktop desk;
-    std::vector<std::uint32_t> pids;
-    std::vector<std::unique_ptr<Program>> programs;
-    std::vector<bool> started;
 };
 
 TEST_F(ProgramTest, ThePlainStartMovesAWindowUnderTheTaskbarAtItsFirstPassAndAtTicks) {
@@ -118,8 +97,24 @@ TEST_F(ProgramTest, ARestartStartWaitsASecondAndBecomesResidentBesideTheFirst) {
     Program& second = Launch({"/w"});
     EXPECT_TRUE(started[1]);
     EXPECT_GE(desk.now() - before, 1000u);
-    EXPECT_EQ(Count(pids[1], "OpenMutexA"), 0);
     EXPECT_TRUE(second.MainForm()->Tray().IconVisible()); // any argument shows the icon
+    desk.endProcess(pids[0]);
+    EXPECT_TRUE(desk.mutexExists(sjis::kMutexName)) << "the restart holds it";
+}
+
+TEST_F(ProgramTest, OfTwoStartsAtTheSameMomentExactlyOneStaysResident) {
+    // The second start runs whole just as the first is about to create the
+    // mutex, or has created it and not yet looked whether it was new.
+    for (const char* call : {"CreateMutexA", "GetLastError"}) {
+        SCOPED_TRACE(call);
+        const std::size_t first = programs.size();
+        desk.beforeNextCall(call, [&] { Launch({}); });
+        Launch({});
+        ASSERT_EQ(programs.size(), first + 2);
+        EXPECT_NE(started[first], started[first + 1]);
+        for (std::size_t i = first; i < first + 2; ++i)
+            desk.endProcess(pids[i]);
+    }
 }
 
 TEST_F(ProgramTest, LowerCaseSwitchesArePlainArguments) {
@@ -219,6 +214,8 @@ TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
     EXPECT_EQ(program.MainForm()->Controls().LblPosition.Caption(), "5");
+    EXPECT_EQ(desk.takeDebugOutput(),
+              std::vector<std::string>{"Velmora: simulated failure of GetWindowRect\n"});
 }
 
 // The buttons are wired and guarded: a shortcut that cannot be written
@@ -251,6 +248,7 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     EXPECT_EQ(desk.now() - start, 1000u); // the error hook's pause
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
     EXPECT_EQ(desk.messageBoxes().size(), 4u);
+    EXPECT_EQ(desk.takeDebugOutput().size(), 1u);
 }
 
 TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless) {
@@ -276,8 +274,7 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(&c - cases));
         SimDesktop here;
-        here.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        here.addTaskbar();
+        AddTopTaskbarDesktop(here);
         const std::string old = c.fault == Fault::OversizedFile
                                     ? std::string(kMaxSettingsFileBytes + 1, ';')
                                     : std::string("[Config]\r\nMax=1\r\n");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "app_test.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
 
@@ -14,8 +15,6 @@ namespace {
 
 using sim::SimDesktop;
 using sim::WindowSpec;
-
-constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
 
 struct Row {
     const char* name;
@@ -44,8 +43,7 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         SimDesktop desk;
-        const HMonitor monitor = desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addTaskbar();
+        const HMonitor monitor = AddTopTaskbarDesktop(desk);
         const std::uint32_t pid = desk.addProcess(kExe);
         Program program(desk.platformFor(pid), CommandLine{});
         ASSERT_TRUE(program.Start());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program.h"
+#include "app_test.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
 #include "sys/ui_texts.h"
@@ -16,23 +17,15 @@ namespace {
 using sim::SimDesktop;
 using sim::WindowSpec;
 
-constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
-
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public AppTest {
 protected:
-    // A 1024 x 768 monitor under a 30-pixel top taskbar, unless a test
-    // builds its own desktop first.
+    // On the usual desktop, unless a test builds its own first.
     void Start(const std::string& settings = "[Config]\r\nTray=0\r\n", bool defaultDesk = true) {
-        if (defaultDesk) {
-            desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-            desk.addTaskbar();
-        }
+        if (defaultDesk)
+            AddTopTaskbarDesktop(desk);
         desk.files().write(kSettings, settings);
-        pid = desk.addProcess(kExe);
-        program = std::make_unique<Program>(desk.platformFor(pid),
-                                            CommandLine(std::vector<std::string>{}));
-        ASSERT_TRUE(program->Start());
+        Launch();
+        ASSERT_TRUE(started.back());
     }
     TMainForm& Form() { return *program->MainForm(); }
     MainFormControls& C() { return Form().Controls(); }
@@ -45,10 +38,6 @@ protected:
                        CommandLine(std::vector<std::string>{}));
         EXPECT_FALSE(second.Start());
     }
-
-    SimDesktop desk;
-    std::uint32_t pid = 0;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsControls) {
@@ -318,8 +307,7 @@ TEST_F(SettingsWindowTest,
        AnAltKeyCueChangeRepaintsOnlyWhereVisualStylesAreOnAndFontsAndIconsAreFreed) {
     for (const bool themed : {false, true}) {
         SimDesktop d;
-        d.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        d.addTaskbar();
+        AddTopTaskbarDesktop(d);
         d.setThemed(themed);
         d.setVersion({148, 6, 1, 7601, ver_platform::WIN32_NT});
         const std::uint32_t p = d.addProcess(kExe);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "app_test.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
 #include "sys/ui_texts.h"
@@ -18,29 +19,20 @@ namespace {
 
 using sim::SimDesktop;
 
-constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 constexpr char kNormal[] = "resource:100";
 constexpr char kMoving[] = "resource:101";
 constexpr char kStopped[] = "resource:102";
 // An icon directory with one entry: what makes a file an icon file.
 const std::string kIconBytes = std::string("\0\0\1\0\1\0", 6) + std::string(16, '\x20');
 
-class TrayIconTest : public ::testing::Test {
+class TrayIconTest : public AppTest {
 protected:
-    TrayIconTest() {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        desk.addTaskbar();
-    }
+    TrayIconTest() { AddTopTaskbarDesktop(desk); }
 
-    Program& Launch(std::vector<std::string> args = {}, std::string settings = "") {
+    Program& Launch(std::vector<std::string> args = {}, const std::string& settings = "") {
         if (!settings.empty())
             desk.files().write(kSettings, settings);
-        pid = desk.addProcess(kExe);
-        program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
-        program->Start();
-        return *program;
+        return AppTest::Launch(std::move(args));
     }
     MainFormControls& Controls() { return program->MainForm()->Controls(); }
     // The one icon of the notification area.
@@ -74,10 +66,6 @@ protected:
         }
         return calls;
     }
-
-    SimDesktop desk;
-    std::uint32_t pid = 0;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
@@ -115,6 +103,7 @@ TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
         program->MainForm()->Close();
         program->Run();
         d.endProcess(pid);
+        programs.back().reset();
         d.clearCalls();
     }
 }
@@ -256,7 +245,7 @@ TEST_F(TrayIconTest, ExitFromTheMenuRemovesTheIconAndEndsTheProgram) {
     Click(wm::RBUTTONDOWN);
     EXPECT_TRUE(program->MainForm()->Closed());
     EXPECT_EQ(program->Run(), 0);
-    program.reset();
+    programs.back().reset();
     EXPECT_TRUE(desk.notifyIcons().empty());
     EXPECT_EQ(desk.liveIcons(pid), 0u);
     EXPECT_TRUE(desk.files().exists(kSettings));
@@ -275,7 +264,7 @@ TEST_F(TrayIconTest, ANewTaskbarGetsTheShownIconBackWithItsImageAndTip) {
             EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
             EXPECT_EQ(Icon().image, kStopped);
         }
-        program.reset();
+        programs.back().reset();
         desk.endProcess(pid);
     }
     // Common controls older than 4.71: no re-adding.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../app/app_test.h"
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
@@ -17,30 +18,25 @@ namespace {
 using sim::SimDesktop;
 using sim::WindowSpec;
 
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 constexpr std::uint32_t kTick = 250;
 
-class TaskbarAppearanceTest : public ::testing::Test {
+class TaskbarAppearanceTest : public AppTest {
 protected:
     TaskbarAppearanceTest() {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        taskbar = desk.addTaskbar();
+        AddTopTaskbarDesktop(desk);
+        taskbar = desk.taskbar();
         desk.setCursorPos({500, 400});
     }
 
     // Starts an instance with these settings lines under [Config].
     TMainForm& Launch(const std::string& config, std::vector<std::string> args = {}) {
         desk.files().write(kSettings, "[Config]\r\n" + config);
-        pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
-        program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
-        program->Start();
-        return *program->MainForm();
+        return *AppTest::Launch(std::move(args)).MainForm();
     }
     // Lets a closed instance's process end, so that another can start.
     void End() {
         program->Run();
-        program.reset();
+        programs.back().reset();
         desk.endProcess(pid);
     }
     MainFormControls& Controls() { return program->MainForm()->Controls(); }
@@ -79,10 +75,7 @@ protected:
         return count;
     }
 
-    SimDesktop desk;
     Hwnd taskbar = 0;
-    std::uint32_t pid = 0;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(TaskbarAppearanceTest, TheStartMakesTheTaskbarTranslucentAndTheTicksKeepIt) {

@@ -19,11 +19,12 @@ TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen
     IOperatingSystem& firstOs = desk.platformFor(first).os;
     IOperatingSystem& secondOs = desk.platformFor(second).os;
 
-    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), nullptr);
     const Handle created = firstOs.CreateMutexA(false, kMutex);
     ASSERT_NE(created, nullptr);
-    const Handle opened = secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex);
+    EXPECT_EQ(firstOs.GetLastError(), 0u);
+    const Handle opened = secondOs.CreateMutexA(false, kMutex);
     ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(secondOs.GetLastError(), static_cast<std::uint32_t>(error::ALREADY_EXISTS));
     EXPECT_NE(opened, created);
     // A handle means nothing in another process.
     EXPECT_FALSE(secondOs.ReleaseMutex(created));
@@ -34,7 +35,6 @@ TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen
     EXPECT_TRUE(secondOs.CloseHandle(opened));
     EXPECT_FALSE(secondOs.CloseHandle(opened));
     EXPECT_FALSE(desk.mutexExists(kMutex));
-    EXPECT_EQ(secondOs.OpenMutexA(mutex_access::ALL_ACCESS, false, kMutex), nullptr);
 }
 
 TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {

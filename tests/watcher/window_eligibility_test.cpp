@@ -12,25 +12,24 @@
 namespace vm {
 namespace {
 
-// Whether one pass over the window moved or restored it.
-bool Handled(WatcherScene& scene, Hwnd window) {
-    scene.desk.clearCalls();
-    scene.Pass(window);
-    const std::string handle = std::to_string(window.Value()) + ",";
-    for (const sim::CallRecord& call : scene.desk.calls()) {
-        if (call.pid == scene.self &&
-            (call.name == "SetWindowPos" || call.name == "ShowWindowAsync") &&
-            call.args.rfind(handle, 0) == 0)
-            return true;
-    }
-    return false;
+using enum Eligibility;
+
+// What the rules say of the window at a pass: the taskbar checked first,
+// the window in front the one the last tick recorded.
+Eligibility Judge(WatcherScene& scene, Hwnd window) {
+    scene.tracker->CheckTaskbar();
+    WindowEligibility rules(*scene.context, scene.controls, scene.taskbar, scene.watch,
+                            scene.monitors, *scene.tracker);
+    LazyIdentity identity([&] { return GetWindowIdentity(scene.context->platform, window); });
+    return rules.Evaluate(window, identity, scene.watch.LastForeground).reason;
 }
 
 TEST(WindowEligibilityTest, OnlyATopStrictlyAboveTheWatchLineIsACandidate) {
     WatcherScene scene;
-    EXPECT_FALSE(Handled(scene, scene.Open({.rect = {100, 30, 500, 330}})));
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, 30, 500, 330}})), AtOrBelowWatchLine);
     const Hwnd above = scene.Open({.rect = {100, 29, 500, 329}});
-    EXPECT_TRUE(Handled(scene, above));
+    EXPECT_EQ(Judge(scene, above), Eligible);
+    scene.Pass(above);
     EXPECT_EQ(scene.RectOf(above), (Rect{100, 30, 500, 330}));
 }
 
@@ -39,14 +38,14 @@ TEST(WindowEligibilityTest, TaskbarInFrontBlocksAllButAQuickPass) {
         WatcherScene scene(quick ? std::vector<std::string>{"/Q"} : std::vector<std::string>{});
         const Hwnd window = scene.Open({});
         scene.desk.setForeground(scene.desk.taskbar());
-        EXPECT_EQ(Handled(scene, window), quick);
+        EXPECT_EQ(Judge(scene, window), quick ? Eligible : TaskbarInFront);
     }
 }
 
 TEST(WindowEligibilityTest, HiddenTaskbarBlocksEveryWindow) {
     WatcherScene scene;
     scene.taskbar.Hidden = true;
-    EXPECT_FALSE(Handled(scene, scene.Open({})));
+    EXPECT_EQ(Judge(scene, scene.Open({})), TaskbarHidden);
 }
 
 TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
@@ -73,7 +72,8 @@ TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
         const std::uint32_t pid = row.exe.empty() ? 0 : scene.desk.addProcess(row.exe);
         const Hwnd window =
             scene.Open({.className = row.className, .title = row.title, .pid = pid});
-        EXPECT_EQ(Handled(scene, window), !row.excluded) << row.title << " / " << row.className;
+        EXPECT_EQ(Judge(scene, window), row.excluded ? BuiltInExclusion : Eligible)
+            << row.title << " / " << row.className;
     }
 }
 
@@ -82,7 +82,9 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
                                      {"C:\\S\\ribbons.scr", false},
                                      {"C:\\S\\scr.exe", true}}) {
         WatcherScene scene;
-        EXPECT_EQ(Handled(scene, scene.Open({.pid = scene.desk.addProcess(exe)})), moved) << exe;
+        EXPECT_EQ(Judge(scene, scene.Open({.pid = scene.desk.addProcess(exe)})),
+                  moved ? Eligible : ScreenSaver)
+            << exe;
     }
     // Whole strings in any letter case; a beginning alone does not count.
     for (const auto& [entry, moved] : {std::pair<std::string, bool>{"note.EXE", false},
@@ -93,7 +95,8 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
                                        {"NoteWin", true}}) {
         WatcherScene scene;
         scene.controls.ListBoxDisable.Add(entry);
-        EXPECT_EQ(Handled(scene, scene.Open({.title = "Notepad memo"})), moved) << entry;
+        EXPECT_EQ(Judge(scene, scene.Open({.title = "Notepad memo"})), moved ? Eligible : Ignored)
+            << entry;
     }
 }
 
@@ -101,23 +104,24 @@ TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxAndTheSizingFrame) {
     struct Case {
         bool max, autoHide, restore;
         std::int32_t top;
-        bool handled;
+        Eligibility verdict;
     };
     // The taskbar's work area starts at 30 and SM_CYFRAME is 4, so a
-    // maximized window sits at 26.
-    const std::vector<Case> cases{{false, false, false, 10, false},
-                                  {true, true, false, 10, false},
-                                  {true, false, false, 26, false},
-                                  {true, false, false, 25, true},
-                                  {true, false, true, 10, true}};
+    // maximized window sits at 26. An auto-hidden taskbar disables PPMax.
+    const std::vector<Case> cases{{false, false, false, 10, MaximizedNotWanted},
+                                  {true, true, false, 10, MaximizedNotWanted},
+                                  {true, false, false, 26, MaximizedNearWatchLine},
+                                  {true, false, false, 25, Eligible},
+                                  {true, false, true, 10, Eligible}};
     for (const Case& c : cases) {
         WatcherScene scene({}, {.taskbar = {.autoHide = c.autoHide}});
         scene.controls.PPMax.SetChecked(c.max);
         scene.controls.PPRestore.SetChecked(c.restore);
         const Hwnd window = scene.Open({.maximized = true});
         scene.desk.window(window).rect.top = c.top;
-        EXPECT_EQ(Handled(scene, window), c.handled) << "top " << c.top;
-        if (c.handled) {
+        EXPECT_EQ(Judge(scene, window), c.verdict) << "top " << c.top;
+        if (c.verdict == Eligible) {
+            scene.Pass(window);
             EXPECT_EQ(scene.desk.window(window).maximized(), !c.restore);
         }
     }
@@ -127,17 +131,17 @@ TEST(WindowEligibilityTest, FullScreenAndFramelessWindows) {
     struct Case {
         Rect rect;
         std::uint32_t style;
-        bool handled;
+        Eligibility verdict;
     };
     const std::uint32_t popup = ws::POPUP | ws::VISIBLE;
-    const std::vector<Case> cases{{{0, 0, 1024, 768}, popup | ws::CAPTION, false},
-                                  {{0, 0, 1024, 768}, popup | ws::THICKFRAME, true},
-                                  {{0, 0, 1023, 768}, popup | ws::CAPTION, true},
-                                  {{100, 0, 500, 300}, popup, false},
-                                  {{100, 0, 500, 300}, popup | ws::BORDER, true}};
+    const std::vector<Case> cases{{{0, 0, 1024, 768}, popup | ws::CAPTION, FixedFullScreen},
+                                  {{0, 0, 1024, 768}, popup | ws::THICKFRAME, Eligible},
+                                  {{0, 0, 1023, 768}, popup | ws::CAPTION, Eligible},
+                                  {{100, 0, 500, 300}, popup, Frameless},
+                                  {{100, 0, 500, 300}, popup | ws::BORDER, Eligible}};
     for (const Case& c : cases) {
         WatcherScene scene;
-        EXPECT_EQ(Handled(scene, scene.Open({.rect = c.rect, .style = c.style})), c.handled)
+        EXPECT_EQ(Judge(scene, scene.Open({.rect = c.rect, .style = c.style})), c.verdict)
             << std::hex << c.style;
     }
 }
@@ -151,16 +155,17 @@ TEST(WindowEligibilityTest, MonitorRules) {
         if (twoMonitors)
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
         scene.monitors.Refresh(scene.context->platform.win);
-        EXPECT_EQ(Handled(scene, scene.Open({.rect = {-300, 0, 199, 300}})), twoMonitors);
-        EXPECT_TRUE(Handled(scene, scene.Open({.rect = {-300, 0, 200, 300}})));
+        EXPECT_EQ(Judge(scene, scene.Open({.rect = {-300, 0, 199, 300}})),
+                  twoMonitors ? Eligible : OffTheOnlyScreen);
+        EXPECT_EQ(Judge(scene, scene.Open({.rect = {-300, 0, 200, 300}})), Eligible);
     }
     WatcherScene scene;
     scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
-    EXPECT_FALSE(Handled(scene, scene.Open({.rect = {1200, 0, 1600, 300}})))
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})), UnknownMonitor)
         << "a monitor the program has not listed yet";
     scene.monitors.Refresh(scene.context->platform.win);
-    EXPECT_FALSE(Handled(scene, scene.Open({.rect = {1200, 0, 1600, 300}})));
-    EXPECT_FALSE(Handled(scene, scene.Open({.rect = {100, -400, 500, -100}})));
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {1200, 0, 1600, 300}})), UnwatchedMonitor);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {100, -400, 500, -100}})), UnknownMonitor);
 }
 
 TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
@@ -169,18 +174,15 @@ TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
         scene.controls.PPActive.SetChecked(active);
         const Hwnd window = scene.Open({});
         scene.watch.LastForeground = window;
-        EXPECT_TRUE(Handled(scene, window));
-        scene.desk.moveWindow(window, {100, 0, 500, 300});
-        EXPECT_EQ(Handled(scene, window), !active);
+        EXPECT_EQ(Judge(scene, window), Eligible);
+        EXPECT_EQ(Judge(scene, window), active ? Repeat : Eligible);
         EXPECT_EQ(scene.watch.RepeatCount, 1);
         // No longer in front: the guard is cleared and the window handled.
-        scene.desk.moveWindow(window, {100, 0, 500, 300});
         scene.watch.LastForeground = 0;
-        EXPECT_TRUE(Handled(scene, window));
+        EXPECT_EQ(Judge(scene, window), Eligible);
         EXPECT_EQ(scene.watch.LastHandledWindow, nullptr);
-        scene.desk.moveWindow(window, {100, 0, 500, 300});
         scene.watch.LastForeground = window;
-        EXPECT_TRUE(Handled(scene, window));
+        EXPECT_EQ(Judge(scene, window), Eligible);
         EXPECT_EQ(scene.watch.LastHandledWindow, window);
     }
 }
@@ -188,10 +190,10 @@ TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
 TEST(WindowEligibilityTest, RefusedWindowsNeverTouchTheRepeatGuard) {
     WatcherScene scene;
     const Hwnd moved = scene.Open({});
-    EXPECT_TRUE(Handled(scene, moved));
+    EXPECT_EQ(Judge(scene, moved), Eligible);
     scene.controls.ListBoxDisable.Add("Other");
-    EXPECT_FALSE(Handled(scene, scene.Open({.title = "Other"})));
-    EXPECT_FALSE(Handled(scene, scene.Open({.rect = {0, 40, 100, 100}})));
+    EXPECT_EQ(Judge(scene, scene.Open({.title = "Other"})), Ignored);
+    EXPECT_EQ(Judge(scene, scene.Open({.rect = {0, 40, 100, 100}})), AtOrBelowWatchLine);
     EXPECT_EQ(scene.watch.LastHandledWindow, moved);
 }
 

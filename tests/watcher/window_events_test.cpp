@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../app/app_test.h"
 #include "app/program.h"
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
@@ -19,15 +20,12 @@ namespace {
 
 using sim::SimDesktop;
 
-constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 constexpr std::uint32_t kTick = 250;
 
 struct EventScene {
     // creationOnly: as Wine 8, only the creation of a window is reported.
     explicit EventScene(bool creationOnly = false) {
-        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
-        desk.addProgramManager();
-        desk.addTaskbar();
+        AddTopTaskbarDesktop(desk);
         desk.setWinEventsCreationOnly(creationOnly);
         app = desk.addProcess("C:\\Apps\\app.exe");
     }
@@ -36,7 +34,7 @@ struct EventScene {
     // twice; the next tick is due 240 ms after the return.
     void Launch(std::vector<std::string> args = {"/w", "/S"}, const std::string& config = "") {
         desk.files().write(kSettings, "[Config]\r\n" + config);
-        pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
+        pid = desk.addProcess(kExe);
         program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
         program->Start();
         desk.advance(2 * kTick + 10);
@@ -71,11 +69,14 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         int showAfterMs; // -1: shown at creation
         std::vector<std::string> args;
         int topBeforeTick;
+        int movedWithinMs = 220; // of its creation
     };
     const std::vector<Case> cases{
         {"created shown", false, -1, {"/w", "/S"}, 30},
         {"shown later", false, 100, {"/w", "/S"}, 30},
         {"creation only, shown 40 ms later", true, 40, {"/w", "/S"}, 30},
+        // Waited for, not left to the first re-look.
+        {"creation only, shown 3 ms later", true, 3, {"/w", "/S"}, 30, 5},
         {"announced", false, -1, {"/w"}, 30},
         // Not shown within 300 ms of its creation: left to the poll.
         {"creation only, shown 320 ms later", true, 320, {"/w", "/S"}, 0},
@@ -96,7 +97,9 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         if (c.showAfterMs > 200) {
             scene.desk.advance(static_cast<std::uint32_t>(c.showAfterMs) + 10);
         } else {
-            scene.desk.advance(220);
+            scene.desk.advance(static_cast<std::uint32_t>(c.movedWithinMs));
+            EXPECT_EQ(scene.Top(window), c.topBeforeTick);
+            scene.desk.advance(220 - static_cast<std::uint32_t>(c.movedWithinMs));
             EXPECT_EQ(scene.FullPasses(), 0);
         }
         EXPECT_EQ(scene.Top(window), c.topBeforeTick);
@@ -125,7 +128,7 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
     {
         EventScene scene;
         scene.desk.files().write(kSettings, "[Config]\r\n");
-        scene.pid = scene.desk.addProcess("C:\\Velmora\\Velmora.exe");
+        scene.pid = scene.desk.addProcess(kExe);
         const Hwnd window = scene.Open(0);
         EXPECT_EQ(ProgramMain(scene.desk.platformFor(scene.pid), {"/Q", "/S"}), 0);
         EXPECT_EQ(scene.Top(window), 30);

@@ -24,18 +24,20 @@ protected:
 // "Velmora！/Backend Test" in Shift-JIS, the shape of the program's own name.
 TEST_F(OperatingSystemTest, NamedMutexIsFoundWhileOpen) {
     const char* name = "Velmora\x81I/Backend Test";
-    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), nullptr);
-
+    const auto alreadyExists = static_cast<std::uint32_t>(error::ALREADY_EXISTS);
     const Handle created = os.CreateMutexA(false, name);
     ASSERT_NE(created, nullptr);
+    EXPECT_NE(os.GetLastError(), alreadyExists);
     EXPECT_FALSE(os.ReleaseMutex(created)); // not owned
-    const Handle opened = os.OpenMutexA(mutex_access::ALL_ACCESS, false, name);
+    const Handle opened = os.CreateMutexA(false, name);
     EXPECT_NE(opened, nullptr);
+    EXPECT_EQ(os.GetLastError(), alreadyExists);
     EXPECT_TRUE(os.CloseHandle(opened));
     EXPECT_TRUE(os.CloseHandle(created));
 
-    EXPECT_EQ(os.OpenMutexA(mutex_access::ALL_ACCESS, false, name), nullptr);
+    // Gone with its last handle.
     const Handle owned = os.CreateMutexA(true, name);
+    EXPECT_NE(os.GetLastError(), alreadyExists);
     EXPECT_TRUE(os.ReleaseMutex(owned));
     EXPECT_TRUE(os.CloseHandle(owned));
 }

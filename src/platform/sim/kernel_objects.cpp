@@ -8,12 +8,6 @@ ProcessRow::ProcessRow(std::uint32_t id, std::string_view exePath) : pid(id), le
     length = static_cast<std::uint32_t>(exePath.copy(exeFile.data(), exeFile.size() - 1));
 }
 
-Handle KernelObjects::openMutex(std::uint32_t pid, const std::string& name) {
-    if (mutexHandles_.count(name) == 0)
-        return 0;
-    return createMutex(pid, name);
-}
-
 Handle KernelObjects::createMutex(std::uint32_t pid, const std::string& name) {
     if (!name.empty())
         ++mutexHandles_[name];

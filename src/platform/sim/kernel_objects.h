@@ -31,8 +31,6 @@ using ProcessList = std::shared_ptr<const std::vector<ProcessRow>>;
 
 class KernelObjects {
 public:
-    // 0 when no mutex of that name exists.
-    Handle openMutex(std::uint32_t pid, const std::string& name);
     // Creates the mutex or opens the existing one; an empty name makes an
     // unnamed mutex.
     Handle createMutex(std::uint32_t pid, const std::string& name);

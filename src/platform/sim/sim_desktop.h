@@ -249,6 +249,15 @@ public:
     // An error escaping a platform call: the next call of the Win32 function
     // of that name, by any program, throws std::runtime_error.
     void failNextCall(std::string name) { failingCall_ = std::move(name); }
+    // Another program acting just as the next call of the Win32 function of
+    // that name, by any program, begins: two starts racing each other.
+    void beforeNextCall(std::string name, std::function<void()> event) {
+        interruptedCall_ = std::move(name);
+        interruption_ = std::move(event);
+    }
+    // What the programs wrote with OutputDebugStringA, oldest first; taking
+    // it empties it.
+    std::vector<std::string> takeDebugOutput() { return std::exchange(debugOutput_, {}); }
 
 private:
     friend class SimWindowSystem;
@@ -291,6 +300,10 @@ private:
         if (!failingCall_.empty() && failingCall_ == name) {
             failingCall_.clear();
             throw std::runtime_error(std::string("simulated failure of ") + name);
+        }
+        if (!interruptedCall_.empty() && interruptedCall_ == name) {
+            interruptedCall_.clear();
+            std::exchange(interruption_, nullptr)();
         }
         log_.add(pid, now_, name, args...);
     }
@@ -418,6 +431,9 @@ private:
     std::uint64_t order_ = 0; // sequence of events, timers and messages
     CallLog log_;
     std::string failingCall_;
+    std::string interruptedCall_;
+    std::function<void()> interruption_;
+    std::vector<std::string> debugOutput_;
     SimFiles files_{now_};
     SimRegistry registry_;
     std::string windowsDirectory_ = "C:\\WINDOWS";

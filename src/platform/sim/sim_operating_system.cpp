@@ -17,16 +17,12 @@ constexpr std::uint32_t kVersionInfoSize = 148;
 constexpr std::uint32_t kVersionInfoExSize = 156;
 } // namespace
 
-Handle SimOperatingSystem::OpenMutexA(std::uint32_t access, bool inherit, const char* name) {
-    desk_.logCall(pid_, "OpenMutexA", access, inherit, name);
-    if (name == nullptr || *name == '\0')
-        return 0;
-    return desk_.kernel_.openMutex(pid_, name);
-}
-
 Handle SimOperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
     desk_.logCall(pid_, "CreateMutexA", initialOwner, name);
-    return desk_.kernel_.createMutex(pid_, name == nullptr ? "" : name);
+    const std::string named = name == nullptr ? "" : name;
+    const bool exists = !named.empty() && desk_.kernel_.mutexExists(named);
+    lastError_ = static_cast<std::uint32_t>(exists ? error::ALREADY_EXISTS : error::SUCCESS);
+    return desk_.kernel_.createMutex(pid_, named);
 }
 
 bool SimOperatingSystem::ReleaseMutex(Handle mutex) {
@@ -37,6 +33,16 @@ bool SimOperatingSystem::ReleaseMutex(Handle mutex) {
 bool SimOperatingSystem::CloseHandle(Handle handle) {
     desk_.logCall(pid_, "CloseHandle", handle);
     return desk_.kernel_.close(pid_, handle);
+}
+
+std::uint32_t SimOperatingSystem::GetLastError() {
+    desk_.logCall(pid_, "GetLastError");
+    return lastError_;
+}
+
+void SimOperatingSystem::OutputDebugStringA(const char* text) {
+    desk_.logCall(pid_, "OutputDebugStringA", text);
+    desk_.debugOutput_.push_back(text == nullptr ? "" : text);
 }
 
 void SimOperatingSystem::Sleep(std::uint32_t ms) {

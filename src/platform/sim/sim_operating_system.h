@@ -15,10 +15,12 @@ class SimOperatingSystem final : public IOperatingSystem {
 public:
     SimOperatingSystem(SimDesktop& desk, std::uint32_t pid) : desk_(desk), pid_(pid) {}
 
-    Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) override;
     Handle CreateMutexA(bool initialOwner, const char* name) override;
     bool ReleaseMutex(Handle mutex) override;
     bool CloseHandle(Handle handle) override;
+    // Only CreateMutexA sets the last error here; every other call leaves it.
+    std::uint32_t GetLastError() override;
+    void OutputDebugStringA(const char* text) override;
 
     // Blocks the calling thread: the clock moves on and other programs
     // act, but no message of the caller is dispatched.
@@ -75,6 +77,7 @@ private:
 
     SimDesktop& desk_;
     std::uint32_t pid_;
+    std::uint32_t lastError_ = 0;
 };
 
 } // namespace vm::sim

@@ -46,12 +46,16 @@ constexpr DWORD kLongestPath = 32768;
 
 Win32OperatingSystem::Win32OperatingSystem() : snapshotApi_(win32::SystemProcessSnapshotApi()) {}
 
-Handle Win32OperatingSystem::OpenMutexA(std::uint32_t access, bool inherit, const char* name) {
-    return FromHandle(::OpenMutexA(access, inherit ? TRUE : FALSE, name));
-}
-
 Handle Win32OperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
     return FromHandle(::CreateMutexA(nullptr, initialOwner ? TRUE : FALSE, name));
+}
+
+std::uint32_t Win32OperatingSystem::GetLastError() {
+    return ::GetLastError();
+}
+
+void Win32OperatingSystem::OutputDebugStringA(const char* text) {
+    ::OutputDebugStringA(text);
 }
 
 bool Win32OperatingSystem::ReleaseMutex(Handle mutex) {

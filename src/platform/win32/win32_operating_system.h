@@ -17,10 +17,11 @@ class Win32OperatingSystem final : public IOperatingSystem {
 public:
     Win32OperatingSystem();
 
-    Handle OpenMutexA(std::uint32_t access, bool inherit, const char* name) override;
     Handle CreateMutexA(bool initialOwner, const char* name) override;
     bool ReleaseMutex(Handle mutex) override;
     bool CloseHandle(Handle handle) override;
+    std::uint32_t GetLastError() override;
+    void OutputDebugStringA(const char* text) override;
 
     void Sleep(std::uint32_t ms) override;
     std::uint32_t GetTickCount() override;

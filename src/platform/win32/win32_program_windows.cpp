@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/win32_error_trace.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vm {
@@ -73,6 +74,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         }
         proc = TakeProc(window, msg);
     } catch (...) {
+        win32::TraceError();
         proc = nullptr;
     }
     if (!proc || !*proc) {
@@ -83,6 +85,7 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     try {
         result = (*proc)(self, msg, wParam, lParam);
     } catch (...) {
+        win32::TraceError();
         result = std::nullopt;
     }
     // A message the procedure declined, or failed on, gets the default handling.

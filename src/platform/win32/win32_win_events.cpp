@@ -4,6 +4,7 @@
 // program's one thread.
 #include "platform/win32/win32_api.h"
 
+#include "platform/win32/win32_error_trace.h"
 #include "platform/win32/win32_window_system.h"
 
 #include <map>
@@ -42,6 +43,7 @@ void CALLBACK WinEventTrampoline(HWINEVENTHOOK hook, DWORD event, HWND window, L
     try {
         proc(FromHandle(hook), event, FromHandle(window), idObject, idChild, eventThread, timeMs);
     } catch (...) {
+        win32::TraceError();
     }
 }
 

@@ -1,0 +1,19 @@
+// Errors caught where they must not unwind through the system's frames are
+// dropped, but leave their trace in the debug output first.
+#pragma once
+
+#include "platform/error_trace.h"
+#include "platform/win32/win32_api.h"
+
+namespace vm::win32 {
+
+// Call inside a catch block only.
+inline void TraceError() noexcept {
+    try {
+        ::OutputDebugStringA(ErrorTraceLine().c_str());
+    } catch (...) {
+        // Not even the trace could be made: nothing is left to do.
+    }
+}
+
+} // namespace vm::win32
