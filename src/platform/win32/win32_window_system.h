@@ -4,21 +4,12 @@
 // Program windows and default handling. CreateWindowExA keeps the WndProc
 // with the window and routes every message of the window to it from
 // WM_NCCREATE on (the few messages before that get default handling only).
-// The procedure has no way to ask for default handling, so the backend
-// decides by message:
-//   - WM_COPYDATA, WM_TIMER, WM_CLOSE and WM_QUERYENDSESSION, the colour
-//     requests of child controls (WM_CTLCOLOR...: a procedure that answers
-//     0 leaves the control its default colours), and every message from
-//     WM_USER up (the program's own and registered messages), are the
-//     procedure's alone: its return value is the message result.
-//     WM_CLOSE in particular destroys nothing; the procedure calls
-//     DestroyWindow itself when it agrees to close.
-//   - Every other message is passed to the procedure first (its return value
-//     is ignored) and then to DefWindowProcA, whose result is the message
-//     result. So the window keeps its caption, painting, activation and the
-//     rest of the system's behaviour.
-// An exception that escapes the procedure is dropped: a message of the
-// procedure's own then answers 0, any other still gets default handling.
+// The procedure's answer decides: a value is the message result; std::nullopt
+// sends the message on to DefWindowProc, whose result is the message result,
+// so the window keeps its caption, painting, activation and the rest of the
+// system's behaviour. A WM_CLOSE the procedure answers destroys nothing; it
+// calls DestroyWindow itself when it agrees to close. An exception that
+// escapes the procedure is traced and the message gets default handling.
 //
 // The class is registered (ANSI, arrow cursor, button-face background) on
 // the first window of each
