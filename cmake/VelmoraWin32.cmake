@@ -31,10 +31,12 @@ if(VELMORA_WIN_MAIN)
     # The product links the -win32 threading variant's runtime (no winpthread), and it
     # uses no std::thread or std::mutex. Windows 2000 (NT 5.0) is the oldest system the
     # program's imports allow. No link time in the header: the same sources give the same
-    # exe, so the release package is reproducible.
+    # exe, so the release package is reproducible. Sections lie in the file at page
+    # boundaries, as in memory: Wine then maps the code from the file instead of reading
+    # it into private memory (Windows maps an image from its file either way).
     set_property(TARGET Velmora PROPERTY RULE_LAUNCH_LINK
         ${CMAKE_SOURCE_DIR}/cmake/link-win32-runtime)
-    target_link_options(Velmora PRIVATE -s -Wl,--no-insert-timestamp
+    target_link_options(Velmora PRIVATE -s -Wl,--no-insert-timestamp -Wl,--file-alignment,4096
         -Wl,--major-os-version,5,--minor-os-version,0
         -Wl,--major-subsystem-version,5,--minor-subsystem-version,0)
     set_property(TARGET Velmora APPEND PROPERTY LINK_DEPENDS

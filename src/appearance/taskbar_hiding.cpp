@@ -26,9 +26,10 @@ void TaskbarHiding::ApplyTaskbarVisibility() {
 }
 
 void TaskbarHiding::CheckTaskbarReveal() {
+    // The cursor is read only for a hidden taskbar: every other tick spares
+    // the system the question.
     Point cursor;
-    const bool cursorKnown = context_.platform.win.GetCursorPos(cursor);
-    if (!taskbar_.Hidden || !cursorKnown)
+    if (!taskbar_.Hidden || !context_.platform.win.GetCursorPos(cursor))
         return;
     Rect band;
     tracker_.GetTaskbarEdge(band);
