@@ -149,7 +149,7 @@ TEST_F(ProgramWindowTest, ProcedureAnswersWhatItHandlesAndDefaultAnswersTheRest)
 
 TEST_F(ProgramWindowTest, ExceptionOfTheProcedureIsDropped) {
     onMessage = [](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
-        if (msg == wm::USER + 2 || msg == kGetTextLength) {
+        if (msg == wm::USER + 2 || msg == kGetTextLength || msg == wm::CLOSE) {
             throw std::runtime_error("handler failed");
         }
         return msg == wm::USER + 3 ? MsgResult{7} : MsgResult{};
@@ -158,6 +158,9 @@ TEST_F(ProgramWindowTest, ExceptionOfTheProcedureIsDropped) {
     EXPECT_EQ(win.SendMessageA(window, kGetTextLength, 0, 0),
               static_cast<std::intptr_t>(std::strlen(kCaption)));
     EXPECT_EQ(win.SendMessageA(window, wm::USER + 3, 0, 0), 7);
+    // A close that failed is no close.
+    win.SendMessageA(window, wm::CLOSE, 0, 0);
+    EXPECT_TRUE(win.IsWindow(window));
 }
 
 TEST_F(ProgramWindowTest, CopyDataArrivesAsTheSentRecord) {

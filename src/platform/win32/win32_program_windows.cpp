@@ -86,7 +86,9 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
         result = (*proc)(self, msg, wParam, lParam);
     } catch (...) {
         win32::TraceError();
-        result = std::nullopt;
+        // The default handling of a close would destroy the window the
+        // procedure failed to close in its own way, settings unsaved.
+        result = msg == WM_CLOSE ? MsgResult{0} : std::nullopt;
     }
     // A message the procedure declined, or failed on, gets the default handling.
     if (!result)
