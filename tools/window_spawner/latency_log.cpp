@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "latency_log.h"
+#include "text_file.h"
 
 namespace spawner {
 
@@ -58,13 +59,7 @@ void NoteWindowMoved(HWND window) {
     };
     char line[48];
     const int length = snprintf(line, sizeof(line), "%.1f %.1f\n", ms(now), ms(t.shown));
-    HANDLE file = CreateFileW(t.path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line, static_cast<DWORD>(length), &written, nullptr);
-    CloseHandle(file);
+    WriteTextFile(t.path, line, length, true);
 }
 
 } // namespace spawner

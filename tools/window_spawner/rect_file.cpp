@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "rect_file.h"
+#include "text_file.h"
 
 namespace spawner {
 
@@ -36,14 +37,7 @@ void UpdateRectFile(HWND window) {
     char line[64];
     const int length = snprintf(line, sizeof(line), "%ld %ld %ld %ld\n", rect.left, rect.top,
                                 rect.right, rect.bottom);
-    HANDLE file =
-        CreateFileW(Target().path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line, static_cast<DWORD>(length), &written, nullptr);
-    CloseHandle(file);
+    WriteTextFile(Target().path, line, length, false);
 }
 
 } // namespace spawner
