@@ -185,6 +185,9 @@ MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::i
                 });
             }
             return std::nullopt;
+        case wm::DISPLAYCHANGE:
+            desktopRect_ = VirtualScreenRect();
+            return std::nullopt;
         case wm::UPDATEUISTATE:
             if (vistaThemed_ && !cueRepaintPending_)
                 cueRepaintPending_ =
@@ -274,7 +277,8 @@ void TMainForm::FormCreate() {
     LoadSettings(true);
     // Watching always starts enabled, whatever was stored.
     controls_.PPEnabled.SetChecked(true);
-    startDesktopRect_ = VirtualScreenRect();
+    desktopRect_ = VirtualScreenRect();
+    startDesktopRect_ = desktopRect_;
     if (cmd.HasArguments()) {
         if (!cmd.IsSilent()) {
             RebuildTrayImages();
@@ -373,7 +377,7 @@ void TMainForm::DeclineClose() {
     // desktop: the program carries on with this one as its starting desktop.
     if (restartPending_) {
         restartPending_ = false;
-        startDesktopRect_ = VirtualScreenRect();
+        startDesktopRect_ = desktopRect_;
     }
     timer_.SetEnabled(true);
     windowEvents_->Start(Window());
@@ -403,7 +407,7 @@ void TMainForm::OnCopyData(const CopyDataStruct* data) {
 bool TMainForm::CheckRestart() {
     restartPending_ = false;
     // Quick mode ends after its pass anyway.
-    if (VirtualScreenRect() != startDesktopRect_ && !context_.commandLine.IsQuick())
+    if (desktopRect_ != startDesktopRect_ && !context_.commandLine.IsQuick())
         restartPending_ = true;
     if (restartPending_ && RestartMustWait(context_.platform.win, taskbar_.Handle))
         restartPending_ = false;

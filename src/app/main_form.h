@@ -160,8 +160,11 @@ private:
     std::unique_ptr<WatchCycle> watchCycle_;
     std::unique_ptr<WindowEvents> windowEvents_;
     std::unique_ptr<TrayHandlers> trayHandlers_;
-    // The virtual screen at creation, which the restart check compares with.
+    // The virtual screen at creation, which the restart check compares with,
+    // and as the last display change left it: read again only then, as the
+    // display is costly to ask on every tick.
     Rect startDesktopRect_;
+    Rect desktopRect_;
     bool restartPending_ = false;
     bool closed_ = false;
     bool controlsCreated_ = false;

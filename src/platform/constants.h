@@ -128,6 +128,9 @@ inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
+// Sent to every top-level window once the displays were resized, added,
+// removed or moved.
+inline constexpr std::uint32_t DISPLAYCHANGE = 0x007Eu;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;

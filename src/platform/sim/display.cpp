@@ -112,10 +112,19 @@ void SimDesktop::followDpi(SimWindow& window) {
              reinterpret_cast<std::intptr_t>(&suggested));
 }
 
+void SimDesktop::announceDisplayChange() {
+    const Rect primary = primaryRect();
+    const auto size = static_cast<std::intptr_t>(
+        (static_cast<std::uint32_t>(primary.Height()) << 16) |
+        (static_cast<std::uint32_t>(primary.Width()) & 0xFFFFu));
+    for (const Hwnd handle : zOrder()) {
+        const SimWindow* window = find(handle);
+        if (window != nullptr && window->proc && window->parent == 0)
+            callProc(handle, wm::DISPLAYCHANGE, 32, size);
+    }
+}
+
 int SimDesktop::systemMetric(int index) const {
-    const auto overridden = metricOverrides_.find(index);
-    if (overridden != metricOverrides_.end())
-        return overridden->second;
     Rect all = monitors_.empty() ? Rect{} : monitors_.front().monitor;
     for (const Monitor& monitor : monitors_) {
         all.left = std::min(all.left, monitor.monitor.left);

@@ -38,6 +38,7 @@ HMonitor SimDesktop::addMonitor(Rect monitor, Rect work, std::uint32_t dpi) {
     nextMonitor_ += 2;
     monitors_.push_back({handle, monitor, work, dpi});
     windows_.at(kDesktopWindow)->rect = primaryRect();
+    announceDisplayChange();
     return handle;
 }
 
@@ -49,6 +50,7 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
         }
     }
     windows_.at(kDesktopWindow)->rect = primaryRect();
+    announceDisplayChange();
 }
 
 void SimDesktop::setMonitorDpi(HMonitor handle, std::uint32_t dpi) {
@@ -71,6 +73,7 @@ void SimDesktop::removeMonitor(HMonitor handle) {
     if (monitors_.size() > 1 && monitors_.front().handle != handle)
         std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
     windows_.at(kDesktopWindow)->rect = primaryRect();
+    announceDisplayChange();
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {

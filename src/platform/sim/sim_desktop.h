@@ -58,6 +58,8 @@ public:
 
     // Monitors: the first is the primary one; EnumDisplayMonitors keeps
     // the order of adding. Each has its DPI; the primary's is the system's.
+    // Adding, changing or removing one sends WM_DISPLAYCHANGE to every
+    // program's top-level windows.
     HMonitor addMonitor(Rect monitor, Rect work, std::uint32_t dpi = kDesignDpi);
     // The user changed the monitor's scale: the windows of per-monitor
     // programs on it get WM_DPICHANGED.
@@ -114,10 +116,6 @@ public:
 
     void setCursorPos(Point point) { cursor_ = point; }
     void setCursorFails(bool on) { cursorFails_ = on; }
-    // Overrides one metric. Defaults: screen size of the primary monitor,
-    // virtual screen = union of the monitors, CYCAPTION 19, CYFRAME 4,
-    // CMONITORS, 0 for the rest.
-    void setSystemMetric(int index, int value) { metricOverrides_[index] = value; }
     void setVersion(const OsVersionInfo& version) { version_ = version; }
     void setVersionFails(bool on) { versionFails_ = on; }
     void setUserName(std::string name) { userName_ = std::move(name); }
@@ -407,6 +405,9 @@ private:
     // After a move or a change of scale: a per-monitor program's top-level
     // window now on a monitor of another DPI gets WM_DPICHANGED.
     void followDpi(SimWindow& window);
+    void announceDisplayChange();
+    // The screen size of the primary monitor, the virtual screen (the union
+    // of the monitors), CYCAPTION 19, CYFRAME 4, CMONITORS; 0 for the rest.
     int systemMetric(int index) const;
     Rect primaryRect() const;
 
@@ -452,7 +453,6 @@ private:
 
     std::vector<Monitor> monitors_;
     std::uintptr_t nextMonitor_ = 0x10001;
-    std::unordered_map<int, int> metricOverrides_;
 
     std::unordered_map<Hwnd, std::unique_ptr<SimWindow>> windows_;
     std::vector<Hwnd> zOrder_; // bottom first, so a new window is appended
