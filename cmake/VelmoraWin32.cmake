@@ -124,10 +124,11 @@ if(VELMORA_E2E_SOURCES)
         add_dependencies(velmora_e2e ${tool})
     endforeach()
     # The suite WesternSystem runs on a Western system (LANG=C, ANSI code page 1252) in a
-    # Wine prefix of its own; everything else on the Japanese one.
+    # Wine prefix of its own, DisplayChange on a virtual desktop of its own; everything
+    # else on the Japanese one.
     gtest_discover_tests(velmora_e2e
         TEST_PREFIX "e2e."
-        TEST_FILTER "-WesternSystem.*"
+        TEST_FILTER "-WesternSystem.*:DisplayChange.*"
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120
         EXTRA_ARGS --gtest_color=no
@@ -141,6 +142,15 @@ if(VELMORA_E2E_SOURCES)
                 ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
                 --gtest_color=no --gtest_filter=HighDpi.*)
     set_tests_properties(e2e_dpi144 PROPERTIES
+        TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
+        FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
+    # A display that changes size: Wine resizes only a virtual desktop.
+    add_test(NAME e2e_display_change
+        COMMAND ${CMAKE_COMMAND} -E env VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/wine-desktop
+                VELMORA_WINE_DESKTOP=1024x768
+                ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
+                --gtest_color=no --gtest_filter=DisplayChange.*)
+    set_tests_properties(e2e_display_change PROPERTIES
         TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
         FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
     gtest_discover_tests(velmora_e2e

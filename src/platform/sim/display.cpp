@@ -114,9 +114,9 @@ void SimDesktop::followDpi(SimWindow& window) {
 
 void SimDesktop::announceDisplayChange() {
     const Rect primary = primaryRect();
-    const auto size = static_cast<std::intptr_t>(
-        (static_cast<std::uint32_t>(primary.Height()) << 16) |
-        (static_cast<std::uint32_t>(primary.Width()) & 0xFFFFu));
+    const auto size =
+        static_cast<std::intptr_t>((static_cast<std::uint32_t>(primary.Height()) << 16) |
+                                   (static_cast<std::uint32_t>(primary.Width()) & 0xFFFFu));
     for (const Hwnd handle : zOrder()) {
         const SimWindow* window = find(handle);
         if (window != nullptr && window->proc && window->parent == 0)
