@@ -7,6 +7,7 @@
 
 #include "platform/constants.h"
 #include "platform/operating_system.h"
+#include "platform/unique.h"
 
 namespace vm::win32_test {
 
@@ -24,17 +25,16 @@ inline std::string UpperFileName(const std::string& path) {
 
 // Empty when the process is not listed or no snapshot can be taken.
 inline std::string SnapshotExeName(IOperatingSystem& os, std::uint32_t processId) {
-    const Handle snapshot = os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0);
+    const Unique<Handle> snapshot = Own(os, os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0));
     ProcessEntry32 entry;
     entry.dwSize = 296;
     std::string exe;
-    for (bool more = os.Process32First(snapshot, entry); more && exe.empty();
-         more = os.Process32Next(snapshot, entry)) {
+    for (bool more = os.Process32First(snapshot.Get(), entry); more && exe.empty();
+         more = os.Process32Next(snapshot.Get(), entry)) {
         if (entry.th32ProcessID == processId) {
             exe = entry.szExeFile;
         }
     }
-    os.CloseHandle(snapshot);
     return UpperFileName(exe);
 }
 

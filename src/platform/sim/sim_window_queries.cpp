@@ -134,31 +134,29 @@ std::uint32_t SimWindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32
     return desk_.threadOf(target->pid);
 }
 
-Hwnd SimWindowSystem::FindWindowA(const char* className, const char* windowName) {
-    desk_.logCall(pid_, "FindWindowA", className, windowName);
+Hwnd SimWindowSystem::TopmostTopLevel(const std::function<bool(const SimWindow&)>& matches) const {
     for (auto it = desk_.zOrder_.rbegin(); it != desk_.zOrder_.rend(); ++it) {
-        const SimWindow& candidate = *desk_.windows_.at(*it);
-        if (className != nullptr && !EqualsAsciiNoCase(candidate.className, className))
-            continue;
-        if (windowName != nullptr && candidate.titleA() != windowName)
-            continue;
-        return *it;
+        if (matches(*desk_.windows_.at(*it)))
+            return *it;
     }
     return 0;
+}
+
+Hwnd SimWindowSystem::FindWindowA(const char* className, const char* windowName) {
+    desk_.logCall(pid_, "FindWindowA", className, windowName);
+    return TopmostTopLevel([&](const SimWindow& candidate) {
+        return (className == nullptr || EqualsAsciiNoCase(candidate.className, className)) &&
+               (windowName == nullptr || candidate.titleA() == windowName);
+    });
 }
 
 Hwnd SimWindowSystem::FindWindowW(const char16_t* className, const char16_t* windowName) {
     desk_.logCall(pid_, "FindWindowW", className, windowName);
     const std::string classA = className == nullptr ? "" : ToCp932(className);
-    for (auto it = desk_.zOrder_.rbegin(); it != desk_.zOrder_.rend(); ++it) {
-        const SimWindow& candidate = *desk_.windows_.at(*it);
-        if (className != nullptr && !EqualsAsciiNoCase(candidate.className, classA))
-            continue;
-        if (windowName != nullptr && candidate.titleW != windowName)
-            continue;
-        return *it;
-    }
-    return 0;
+    return TopmostTopLevel([&](const SimWindow& candidate) {
+        return (className == nullptr || EqualsAsciiNoCase(candidate.className, classA)) &&
+               (windowName == nullptr || candidate.titleW == windowName);
+    });
 }
 
 Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* className,

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/window_system.h"
 
 namespace vm::sim {
 
 class SimDesktop;
+struct SimWindow;
 
 class SimWindowSystem final : public IWindowSystem {
 public:
@@ -130,6 +132,8 @@ public:
 private:
     // Whether entry is the address of user32's export of that name.
     bool IsUser32Export(FarProc entry, const char* name) const;
+    // The topmost top-level window that matches; 0 when none does.
+    Hwnd TopmostTopLevel(const std::function<bool(const SimWindow&)>& matches) const;
     std::intptr_t SendWithTimeout(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                   std::intptr_t lParam, std::uint32_t flags,
                                   std::uint32_t timeoutMs, std::uintptr_t* result, bool wide);

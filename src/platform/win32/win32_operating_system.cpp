@@ -8,6 +8,7 @@
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/on_demand_library.h"
 #include "platform/win32/win32_operating_system.h"
+#include "platform/win32/win32_unique.h"
 
 namespace vm {
 
@@ -219,19 +220,19 @@ bool Win32OperatingSystem::DllGetVersion(const char* library, DllVersionInfo& in
         DWORD dwPlatformID;
     };
     using GetVersionProc = HRESULT(CALLBACK*)(DllVersion*);
+    // A library not yet loaded is loaded for the question only.
+    Unique<HMODULE> loadedHere;
     HMODULE module = ::GetModuleHandleA(library);
-    const bool loadedHere = module == nullptr;
-    if (loadedHere)
-        module = ::LoadLibraryA(library);
+    if (module == nullptr) {
+        loadedHere = Unique<HMODULE>(::LoadLibraryA(library), {});
+        module = loadedHere.Get();
+    }
     if (module == nullptr)
         return false;
     const auto proc = reinterpret_cast<GetVersionProc>(::GetProcAddress(module, "DllGetVersion"));
     DllVersion version{};
     version.cbSize = sizeof(version);
-    const bool ok = proc != nullptr && SUCCEEDED(proc(&version));
-    if (loadedHere)
-        ::FreeLibrary(module);
-    if (!ok)
+    if (proc == nullptr || FAILED(proc(&version)))
         return false;
     info.dwMajorVersion = version.dwMajorVersion;
     info.dwMinorVersion = version.dwMinorVersion;

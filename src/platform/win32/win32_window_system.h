@@ -11,13 +11,11 @@
 // calls DestroyWindow itself when it agrees to close. An exception that
 // escapes the procedure is traced and the message gets default handling.
 //
-// The class is registered (ANSI, arrow cursor, button-face background) on
-// the first window of each
-// class name; a name the system already knows, such as a system class, is
-// used as it is and its windows never reach the procedure. Program windows
-// are ANSI windows: text messages reach the procedure in code page 932, and
-// SetWindowTextW on them keeps only what code page 932 can hold, as on
-// Windows.
+// The class is registered (Unicode, arrow cursor, button-face background)
+// on the first window of each class name; a name the system already knows,
+// such as a system class, is used as it is and its windows never reach the
+// procedure. Program windows are Unicode windows, so a caption set with
+// SetWindowTextW keeps every character whatever the ANSI code page.
 //
 // ProcessMessages leaves a quit request it meets for RunMessageLoop.
 #pragma once
