@@ -1,7 +1,5 @@
 #include "watcher/untouchable_windows.h"
 
-#include <iterator>
-
 namespace vm {
 
 void UntouchableWindows::Attempted(IWindowSystem& win, Hwnd window, const WindowBounds& before,
@@ -14,10 +12,14 @@ void UntouchableWindows::Attempted(IWindowSystem& win, Hwnd window, const Window
 }
 
 void UntouchableWindows::VerifyAttempts(IWindowSystem& win) {
+    // A mark holds only while the window stays put: once it has been seen
+    // elsewhere (or gone), it is handled again even if its program puts it
+    // back at the very same place later. A tick may judge a move the
+    // window's thread had no time to act on yet; this undoes that too.
+    std::erase_if(marked_,
+                  [&](const auto& entry) { return !StillAt(win, entry.first, entry.second); });
     for (const auto& [window, seen] : pending_) {
-        WindowBounds now;
-        if (GetWindowBounds(win, window, now) && now == seen.bounds &&
-            ProcessOf(win, window) == seen.processId)
+        if (StillAt(win, window, seen))
             marked_[window] = seen;
     }
     pending_.clear();
@@ -33,9 +35,10 @@ bool UntouchableWindows::Refuses(IWindowSystem& win, Hwnd window, const WindowBo
     return false;
 }
 
-void UntouchableWindows::Prune(IWindowSystem& win) {
-    for (auto it = marked_.begin(); it != marked_.end();)
-        it = win.IsWindow(it->first) ? std::next(it) : marked_.erase(it);
+bool UntouchableWindows::StillAt(IWindowSystem& win, Hwnd window, const Seen& seen) {
+    WindowBounds now;
+    return GetWindowBounds(win, window, now) && now == seen.bounds &&
+           ProcessOf(win, window) == seen.processId;
 }
 
 std::uint32_t UntouchableWindows::ProcessOf(IWindowSystem& win, Hwnd window) {

@@ -19,14 +19,13 @@ public:
     // request the system refused marks the window at once; one it took is
     // looked at again by VerifyAttempts.
     void Attempted(IWindowSystem& win, Hwnd window, const WindowBounds& before, bool requestTaken);
-    // At the tick after a pass: the requests went to the windows' own
-    // threads, which have had the time to act on them.
+    // At every tick: the requests of the last pass went to the windows' own
+    // threads, which have had the time to act on them; a marked window seen
+    // anywhere else than where it was marked, or gone, loses its mark.
     void VerifyAttempts(IWindowSystem& win);
     // Whether window, now at bounds, is marked and unchanged; a window that
     // moved or belongs to another process now is forgotten and handled again.
     bool Refuses(IWindowSystem& win, Hwnd window, const WindowBounds& bounds);
-    // Forgets the marks of windows that are gone.
-    void Prune(IWindowSystem& win);
 
 private:
     struct Seen {
@@ -34,6 +33,8 @@ private:
         std::uint32_t processId = 0;
     };
     static std::uint32_t ProcessOf(IWindowSystem& win, Hwnd window);
+    // Whether window is still where, and whose, it was when seen.
+    static bool StillAt(IWindowSystem& win, Hwnd window, const Seen& seen);
 
     std::unordered_map<Hwnd, Seen> pending_;
     std::unordered_map<Hwnd, Seen> marked_;

@@ -87,7 +87,6 @@ void WatchCycle::RunFullPass() {
     // Monitors come and go with display changes; the list is cheap to read.
     monitors_.Refresh(context_.platform.win);
     tracker_.CheckTaskbar();
-    handler_.ForgetGoneWindows();
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);

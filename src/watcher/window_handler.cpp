@@ -29,8 +29,4 @@ void WindowHandler::VerifyMoves() {
     untouchable_.VerifyAttempts(context_.platform.win);
 }
 
-void WindowHandler::ForgetGoneWindows() {
-    untouchable_.Prune(context_.platform.win);
-}
-
 } // namespace vm

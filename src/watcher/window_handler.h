@@ -28,10 +28,9 @@ public:
     void HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground);
     // With a known identity, as a full pass that a tick started.
     void HandleWindow(Hwnd window, const WindowIdentity& identity);
-    // At every tick: whether the moves of the last pass took effect.
+    // At every tick: whether the moves of the last pass took effect, and
+    // which windows left alone have moved or gone since.
     void VerifyMoves();
-    // At every full pass: windows that are gone leave the memory of refusals.
-    void ForgetGoneWindows();
 
 private:
     ProgramContext& context_;
