@@ -128,12 +128,12 @@ inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
-// Sent to every top-level window once the displays were resized, added,
-// removed or moved.
-inline constexpr std::uint32_t DISPLAYCHANGE = 0x007Eu;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
+// Sent to every top-level window once the displays were resized, added,
+// removed or moved.
+inline constexpr std::uint32_t DISPLAYCHANGE = 0x007Eu;
 inline constexpr std::uint32_t NCDESTROY = 0x0082u;
 inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
 inline constexpr std::uint32_t KEYDOWN = 0x0100u;
