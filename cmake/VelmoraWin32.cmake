@@ -134,25 +134,24 @@ if(VELMORA_E2E_SOURCES)
         EXTRA_ARGS --gtest_color=no
         PROPERTIES TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE
                    RESOURCE_LOCK wine_desktop)
-    # The high-DPI cases again, in a Wine prefix of their own whose LogPixels is 144 (they
-    # skip themselves in the shared prefix above).
-    add_test(NAME e2e_dpi144
-        COMMAND ${CMAKE_COMMAND} -E env VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/wine-dpi144
-                VELMORA_WINE_DPI=144
-                ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
-                --gtest_color=no --gtest_filter=HighDpi.*)
-    set_tests_properties(e2e_dpi144 PROPERTIES
-        TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
-        FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
+    # Cases that need a Wine prefix of their own, set up by one wine-run variable, run
+    # there as one ctest each; they skip themselves in the shared prefix above, and a
+    # skip here fails.
+    function(velmora_add_prefix_e2e name state setting suite)
+        add_test(NAME ${name}
+            COMMAND ${CMAKE_COMMAND} -E env VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/${state}
+                    ${setting}
+                    ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
+                    --gtest_color=no --gtest_filter=${suite}.*)
+        set_tests_properties(${name} PROPERTIES
+            TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
+            FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
+    endfunction()
+    # The high-DPI cases again, where LogPixels is 144.
+    velmora_add_prefix_e2e(e2e_dpi144 wine-dpi144 VELMORA_WINE_DPI=144 HighDpi)
     # A display that changes size: Wine resizes only a virtual desktop.
-    add_test(NAME e2e_display_change
-        COMMAND ${CMAKE_COMMAND} -E env VELMORA_WINE_STATE=${CMAKE_BINARY_DIR}/wine-desktop
-                VELMORA_WINE_DESKTOP=1024x768
-                ${CMAKE_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:velmora_e2e>
-                --gtest_color=no --gtest_filter=DisplayChange.*)
-    set_tests_properties(e2e_display_change PROPERTIES
-        TIMEOUT ${VELMORA_E2E_TEST_TIMEOUT} RUN_SERIAL TRUE RESOURCE_LOCK wine_desktop
-        FAIL_REGULAR_EXPRESSION "SKIPPED|FAILED")
+    velmora_add_prefix_e2e(e2e_display_change wine-desktop VELMORA_WINE_DESKTOP=1024x768
+        DisplayChange)
     gtest_discover_tests(velmora_e2e
         TEST_PREFIX "e2e.cp1252."
         TEST_FILTER "WesternSystem.*"
