@@ -60,10 +60,12 @@ public:
         return desk.addWindow(spec);
     }
     // What a full pass does for one window: the taskbar check, then the
-    // handler with the window's identity.
+    // handler with the window's identity; then the window's program reads
+    // its queue, where a move waits for it.
     void Pass(Hwnd window) {
         tracker->CheckTaskbar();
         handler->HandleWindow(window, GetWindowIdentity(context->platform, window));
+        desk.advance(0);
     }
     Rect RectOf(Hwnd window) { return desk.window(window).rect; }
 

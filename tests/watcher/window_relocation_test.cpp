@@ -81,6 +81,7 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
         scene.desk.clearCalls();
         const std::uint64_t start = scene.desk.now();
         scene.handler->HandleWindow(window, identity);
+        scene.desk.advance(0); // the window's program carries out the move
 
         const std::set<std::string> watched{
             "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW", "SendMessageTimeoutA",

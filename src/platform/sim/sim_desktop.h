@@ -135,6 +135,11 @@ public:
     // process's window) would wait for ever: it is counted here and has no
     // effect. The same holds while a process sleeps.
     void setHung(std::uint32_t pid, bool on);
+    // The process's thread is busy for ms from now (what it does meanwhile
+    // are scene events): it reads no messages, then reads its queue. An
+    // asynchronous move, show or SendMessageCallback sent to it meanwhile is
+    // carried out only then, after what the program did first.
+    void setBusy(std::uint32_t pid, std::uint32_t ms);
     std::size_t frozenCalls() const { return frozenCalls_; }
     std::size_t snapshotCount() const { return snapshotCount_; }
     // Window events. Every window made and every window shown is reported to
@@ -310,9 +315,13 @@ private:
     // waitsForever counts the frozen call when it does not.
     bool answers(std::uint32_t caller, const SimWindow& target) const;
     bool waitsForever(std::uint32_t caller, const SimWindow& target);
-    // Keeps an asynchronous request for the thread of target, which does
-    // not answer now; it runs when the thread answers again.
-    void queueAsync(const SimWindow& target, std::function<void()> request);
+    // An asynchronous request for the thread of target: it runs when that
+    // thread next reads its queue, as another thread's request would; at
+    // once for the caller's own windows.
+    void whenThreadReads(std::uint32_t caller, const SimWindow& target,
+                         std::function<void()> request);
+    // The thread reads its queue: the requests kept while it did not answer.
+    void readQueue(std::uint32_t pid);
     // An elevated program's window refuses changes from any other process.
     static bool deniesAccess(std::uint32_t caller, const SimWindow& target) {
         return target.elevated && target.pid != caller;
@@ -414,8 +423,13 @@ private:
     // Messages, timers and the clock (scheduler.cpp).
     bool post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
               std::intptr_t lParam);
+    // Queues call for the process's thread, as a message its loop delivers.
+    bool postCall(std::uint32_t pid, std::function<void()> call);
     void postQuit(std::uint32_t pid, int exitCode);
     bool setTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs);
+    // Delivers the oldest message posted to a thread that runs while the
+    // caller sleeps; false when there is none.
+    bool deliverToRunningThread();
     // Runs the next item due no later than until; false when none is.
     bool runNext(std::uint64_t until);
     void runFirstSceneEvent();

@@ -76,6 +76,8 @@ public:
                                       std::uint32_t timeoutMs, std::uintptr_t* result) override;
     bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam, SendAsyncProc callback) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
     int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
     int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
