@@ -90,7 +90,12 @@ void WatchCycle::RunFullPass() {
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);
+    handler_.BeginBatch();
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
+    // A window its program placed while it was announced is judged again
+    // at the next tick.
+    if (!handler_.EndBatch().empty())
+        state_.LastWindowCount = 0;
     passNames_.reset();
     if (context_.commandLine.IsQuick()) {
         context_.platform.os.Sleep(500);
@@ -113,17 +118,30 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
     return true;
 }
 
-void WatchCycle::CheckWindow(Hwnd window) {
-    if (!PassesPreFilter(window) || !WatchLineCurrent())
-        return;
+std::vector<Hwnd> WatchCycle::CheckWindows(const std::vector<Hwnd>& windows) {
+    if (!WatchLineCurrent())
+        return {};
     // The one in front as a tick would record it now, without recording it:
     // the next tick still compares with what the last tick saw.
     IWindowSystem& win = context_.platform.win;
     Hwnd foreground = win.GetForegroundWindow();
     if (foreground != 0 && !win.IsWindowVisible(foreground))
         foreground = 0;
-    LazyIdentity identity([this, window] { return GetWindowIdentity(context_.platform, window); });
-    handler_.HandleWindow(window, identity, foreground);
+    handler_.BeginBatch();
+    bool barsFound = false;
+    for (const Hwnd window : windows) {
+        if (!PassesPreFilter(window))
+            continue;
+        // The other monitors' bars as a pass would find them now: an
+        // auto-hidden one may have slid away since the last pass.
+        if (!barsFound)
+            tracker_.FindSecondaryTaskbars();
+        barsFound = true;
+        LazyIdentity identity(
+            [this, window] { return GetWindowIdentity(context_.platform, window); });
+        handler_.HandleWindow(window, identity, foreground);
+    }
+    return handler_.EndBatch();
 }
 
 bool WatchCycle::WatchLineCurrent() {

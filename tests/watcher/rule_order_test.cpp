@@ -146,6 +146,8 @@ struct Side {
                 relocation->Relocate(w, identity, *candidate);
             return true;
         });
+        // The windows' programs carry out the moves before the next pass.
+        scene.desk.advance(0);
     }
 
     // Everything the two watchers may differ in.
