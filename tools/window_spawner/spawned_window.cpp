@@ -125,6 +125,15 @@ HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
     ++OpenWindows();
     ShowWindow(window, ShowCommand(options.show));
     UpdateWindow(window);
+    // A program that goes on placing its window before it reads its queue.
+    if (options.busyMilliseconds != 0)
+        Sleep(options.busyMilliseconds);
+    if (options.thenPlace) {
+        SetWindowPos(window, nullptr, options.thenLeft, options.thenTop, options.thenWidth,
+                     options.thenHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (options.thenMaximized)
+        ShowWindow(window, SW_MAXIMIZE);
     return window;
 }
 

@@ -14,6 +14,11 @@
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
 //   --latency-file PATH   with --reopen: append, for each window opened again, the milliseconds
 //                         from just before its creation until another program first moved it down
+//   --busy MS             after showing each window, stay busy MS milliseconds without reading
+//                         the queue, then do what --then-rect or --then-maximized says
+//   --then-rect L,T,W,H   put each window here after it was shown (a program that restores
+//                         its saved place), before the queue is read
+//   --then-maximized      maximize each window after it was shown, before the queue is read
 //   --child NAME          give every plain window a child window of this class, filling it:
 //                         the start menus are "DV2ControlHost" with a "Desktop User Pane" and
 //                         "BaseBar" with a "MenuSite"
@@ -45,6 +50,10 @@ struct SpawnerOptions {
     std::wstring rectPath;
     std::wstring latencyPath;
     std::wstring childClassName; // empty: no child
+    unsigned busyMilliseconds = 0;
+    bool thenPlace = false;
+    int thenLeft = 0, thenTop = 0, thenWidth = 0, thenHeight = 0;
+    bool thenMaximized = false;
 };
 
 // Nothing when an argument is unknown or a value is malformed.

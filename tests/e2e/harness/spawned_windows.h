@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ struct WindowSpec {
     std::wstring titleLog{};       // file that records every later title change
     std::wstring childClassName{}; // a child of this class in every window
     int hangMs = 0;                // the spawner stops answering messages this long after the start
+    // After showing each window the spawner stays busy this long, then
+    // places or maximizes it, before it reads its queue.
+    int busyMs = 0;
+    std::optional<RECT> thenRect{};
+    bool thenMaximized = false;
 };
 
 class SpawnedWindows {
