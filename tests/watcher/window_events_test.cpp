@@ -128,6 +128,21 @@ TEST(WindowEventsTest, AfterTheTaskbarMovedTheWindowWaitsForThePass) {
     EXPECT_EQ(scene.Top(window), 40);
 }
 
+// Another monitor's bar is found anew for a reported window: one that slid
+// away since the last pass gives its line as it is now.
+TEST(WindowEventsTest, AnotherMonitorsBarIsTakenAsItIsNow) {
+    EventScene scene;
+    scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 40, 2048, 768});
+    const Hwnd bar = scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
+    scene.Launch();
+    scene.desk.moveWindow(bar, {1024, -38, 2048, 2});
+    const Hwnd window = scene.desk.addWindow(
+        {.className = "AppWindow", .title = "app", .rect = {1100, 0, 1500, 300}, .pid = scene.app});
+    scene.desk.advance(220);
+    EXPECT_EQ(scene.FullPasses(), 0);
+    EXPECT_EQ(scene.Top(window), 2);
+}
+
 TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
     {
         EventScene scene;
