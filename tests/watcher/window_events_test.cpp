@@ -279,6 +279,30 @@ TEST(WindowEventsTest, AProgramStillPlacingItsWindowKeepsWhatItDid) {
     }
 }
 
+// A window shown again while its busy program has not yet carried out the
+// move gets one announcement and one move.
+TEST(WindowEventsTest, OneAnnouncementPerMoveOfABusyProgramsWindow) {
+    EventScene scene;
+    scene.Launch({"/w"});
+    const Hwnd window = scene.Open(0);
+    const std::uint64_t start = scene.desk.now();
+    // Busy from the middle of the flash: the move waits in its queue.
+    scene.desk.at(start + 50, [&] { scene.desk.setBusy(scene.app, 400); });
+    scene.desk.at(start + 150, [&] {
+        scene.desk.showWindow(window, sw::HIDE);
+        scene.desk.showWindow(window, sw::SHOW);
+    });
+    scene.desk.advance(600);
+    EXPECT_EQ(scene.Top(window), 30);
+    int flashes = 0, moves = 0;
+    for (const sim::CallRecord& call : scene.desk.calls()) {
+        flashes += call.pid == scene.pid && call.name == "Sleep" ? 1 : 0;
+        moves += call.pid == scene.pid && call.name == "SetWindowPos" ? 1 : 0;
+    }
+    EXPECT_EQ(flashes, 1);
+    EXPECT_EQ(moves, 1);
+}
+
 // Windows moved together share one flash: a burst never holds the thread
 // for more than one flash at a time, and every window at the top is moved.
 TEST(WindowEventsTest, AnAnnouncedBurstSharesItsFlashes) {
