@@ -1,5 +1,6 @@
 #include "watcher/watch_cycle.h"
 
+#include <unordered_set>
 #include <utility>
 
 #include "platform/constants.h"
@@ -128,15 +129,24 @@ std::vector<Hwnd> WatchCycle::CheckWindows(const std::vector<Hwnd>& windows) {
     if (foreground != 0 && !win.IsWindowVisible(foreground))
         foreground = 0;
     handler_.BeginBatch();
-    bool barsFound = false;
+    std::optional<std::unordered_set<Hwnd>> enumerated;
     for (const Hwnd window : windows) {
         if (!PassesPreFilter(window))
             continue;
-        // The other monitors' bars as a pass would find them now: an
-        // auto-hidden one may have slid away since the last pass.
-        if (!barsFound)
+        if (!enumerated) {
+            // Only windows a pass could meet: since Windows 8 events also
+            // report windows EnumWindows leaves out. And the other monitors'
+            // bars as a pass would find them now: an auto-hidden one may
+            // have slid away since the last pass.
+            enumerated.emplace();
+            win.EnumWindows([&enumerated](Hwnd w) {
+                enumerated->insert(w);
+                return true;
+            });
             tracker_.FindSecondaryTaskbars();
-        barsFound = true;
+        }
+        if (enumerated->count(window) == 0)
+            continue;
         LazyIdentity identity(
             [this, window] { return GetWindowIdentity(context_.platform, window); });
         handler_.HandleWindow(window, identity, foreground);
