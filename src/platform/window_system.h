@@ -67,6 +67,16 @@ public:
     // per monitor (8.1 on), else the system's.
     virtual std::uint32_t GetDpiForWindow(Hwnd window) = 0;
     virtual bool GetCursorPos(Point& point) = 0;
+    // What a thread's user interface is doing (in a move or size loop, and
+    // with which window); false for a thread that is gone or has none.
+    virtual bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) = 0;
+    // Newer calls, through the address the caller looked up (0 fails):
+    // GetSystemMetricsForDpi (user32 of Windows 10 1607 on) answers 0 then;
+    // DwmGetWindowAttribute (dwmapi, Vista on) answers its HRESULT, and
+    // hresult::INVALID_ARGUMENT for a null address.
+    virtual int GetSystemMetricsForDpi(FarProc entry, int index, std::uint32_t dpi) = 0;
+    virtual HResult DwmGetWindowAttribute(FarProc entry, Hwnd window, std::uint32_t attribute,
+                                          void* value, std::uint32_t size) = 0;
 
     // Changes to any window.
     virtual bool SetWindowTextA(Hwnd window, const char* text) = 0;

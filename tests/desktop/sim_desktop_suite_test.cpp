@@ -2,6 +2,7 @@
 // process of its own, busy for a stretch of virtual time.
 #include "desktop_suite.h"
 #include "moves_contract.h"
+#include "shell_contract.h"
 
 #include "platform/sim/sim_desktop.h"
 
@@ -34,6 +35,7 @@ protected:
 };
 
 VELMORA_DESKTOP_MOVES_CONTRACT(SimDesktopContract)
+VELMORA_DESKTOP_SHELL_CONTRACT(SimDesktopContract)
 
 } // namespace
 } // namespace vm

@@ -21,12 +21,13 @@ struct SceneLayout {
     Rect work{0, 30, 1024, 768};
     sim::TaskbarSpec taskbar{};
     bool withTaskbar = true;
+    std::uint32_t dpi = kDesignDpi;
 };
 
 class WatcherScene {
 public:
     explicit WatcherScene(std::vector<std::string> args = {}, SceneLayout layout = {}) {
-        desk.addMonitor(layout.monitor, layout.work);
+        desk.addMonitor(layout.monitor, layout.work, layout.dpi);
         if (layout.withTaskbar)
             desk.addTaskbar(layout.taskbar);
         self = desk.addProcess("C:\\Velmora\\Velmora.exe");

@@ -110,9 +110,9 @@ HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
                          SWP_NOZORDER | SWP_NOACTIVATE);
         }
     } else {
-        window = CreateWindowExW(0, options.className.c_str(), options.title.c_str(), options.style,
-                                 options.left, options.top, options.width, options.height, nullptr,
-                                 nullptr, instance, nullptr);
+        window = CreateWindowExW(options.exStyle, options.className.c_str(), options.title.c_str(),
+                                 options.style, options.left, options.top, options.width,
+                                 options.height, nullptr, nullptr, instance, nullptr);
     }
     if (window == nullptr)
         return nullptr;

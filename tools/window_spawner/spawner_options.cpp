@@ -68,11 +68,14 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.rectPath = value;
         return true;
     }
-    const auto number = ParseNumber(value, name == L"--style" ? 16 : 10);
+    const bool hex = name == L"--style" || name == L"--ex-style";
+    const auto number = ParseNumber(value, hex ? 16 : 10);
     if (!number)
         return false;
     if (name == L"--style")
         options.style = *number;
+    else if (name == L"--ex-style")
+        options.exStyle = *number;
     else if (name == L"--count" && *number >= 1 && *number <= 1000)
         options.count = static_cast<int>(*number);
     else if (name == L"--bounce" && *number >= 10)

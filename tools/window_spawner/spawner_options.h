@@ -3,6 +3,7 @@
 //   --title TEXT          title, or --title-hex HEX for a title given as UTF-8 bytes in hex
 //   --rect L,T,W,H        window rectangle in screen pixels (default 100,0,400,300)
 //   --style HEX           window style of plain windows (default WS_OVERLAPPEDWINDOW)
+//   --ex-style HEX        extended window style of plain windows (default 0)
 //   --maximized | --minimized
 //   --dialog              a real dialog box (class "#32770") instead of a plain window
 //   --count N             how many such windows (default 1)
@@ -40,6 +41,7 @@ struct SpawnerOptions {
     int width = 400;
     int height = 300;
     unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    unsigned long exStyle = 0;
     ShowState show = ShowState::Normal;
     bool dialog = false;
     int count = 1;

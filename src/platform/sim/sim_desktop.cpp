@@ -22,9 +22,12 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
-    libraries_.emplace(FoldAsciiCase("user32.dll"), Library{HModule{0x77D40000},
-                                                            {"SetLayeredWindowAttributes",
-                                                             "SetWinEventHook", "UnhookWinEvent"}});
+    libraries_.emplace(FoldAsciiCase("user32.dll"),
+                       Library{HModule{0x77D40000},
+                               {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent",
+                                "GetSystemMetricsForDpi"}});
+    libraries_.emplace(FoldAsciiCase("dwmapi.dll"),
+                       Library{HModule{0x6FF00000}, {"DwmGetWindowAttribute"}});
     libraries_.emplace(
         FoldAsciiCase("kernel32.dll"),
         Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
@@ -154,6 +157,8 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->refusesMoves = spec.refusesMoves;
     window->keepsLayered = spec.keepsLayered;
     window->elevated = spec.elevated;
+    window->cloaked = spec.cloaked;
+    window->skippedByEnumWindows = spec.skippedByEnumWindows;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)
         maximize(added);

@@ -150,12 +150,24 @@ public:
     // Hooks the process has set and not removed.
     std::size_t winEventHookCount(std::uint32_t pid) const;
     // Libraries: "user32.dll" exports "SetLayeredWindowAttributes",
-    // "SetWinEventHook" and "UnhookWinEvent" until a test removes them, as
-    // on older systems.
+    // "SetWinEventHook", "UnhookWinEvent" and "GetSystemMetricsForDpi",
+    // "dwmapi.dll" "DwmGetWindowAttribute", until a test removes them, as on
+    // older systems.
     void removeExport(const std::string& library, const std::string& name);
     // LoadLibraryA references the process holds and has not freed yet.
     int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
+
+    // Today's shell (sim_window_state.cpp). The compositor hides a visible
+    // window or shows it again; hooks hear EVENT_OBJECT_CLOAKED or
+    // EVENT_OBJECT_UNCLOAKED. DwmGetWindowAttribute answers DWMWA_CLOAKED
+    // from Windows 8 (6.2) on and refuses it before.
+    void setCloaked(Hwnd window, bool on);
+    // The user starts dragging or sizing the window: its thread is in a
+    // move or size loop (GetGUIThreadInfo) until the drag ends; hooks hear
+    // EVENT_SYSTEM_MOVESIZESTART and EVENT_SYSTEM_MOVESIZEEND.
+    void beginMoveSize(Hwnd window);
+    void endMoveSize(Hwnd window);
 
     SimWindow& window(Hwnd window);
     bool exists(Hwnd window) const { return windows_.count(window) != 0; }
@@ -341,7 +353,9 @@ private:
     void maximize(SimWindow& window);
     void minimize(SimWindow& window);
     void move(SimWindow& window, Rect rect);
-    Rect maximizedRect(Rect normal);
+    // Where maximizing puts the window: its monitor's work area, overhung
+    // on every side by the frame and its padding at the window's scale.
+    Rect maximizedRect(const SimWindow& window);
     void destroyWithOwned(Hwnd window, bool notify);
     int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
@@ -416,8 +430,15 @@ private:
     void followDpi(SimWindow& window);
     void announceDisplayChange();
     // The screen size of the primary monitor, the virtual screen (the union
-    // of the monitors), CYCAPTION 19, CYFRAME 4, CMONITORS; 0 for the rest.
+    // of the monitors), CYCAPTION 19, CMONITORS; 0 for the rest. The
+    // frame metrics are at the system's DPI: CXFRAME and CYFRAME 4 and,
+    // from Vista on, CXPADDEDBORDER 4 at 96 DPI.
     int systemMetric(int index) const;
+    // The frame metrics at any DPI (GetSystemMetricsForDpi); the others as
+    // systemMetric.
+    int systemMetricForDpi(int index, std::uint32_t dpi) const;
+    // What a process sees as the system's DPI: 96 when it is not DPI aware.
+    std::uint32_t systemDpiFor(std::uint32_t pid) const;
     Rect primaryRect() const;
 
     // Messages, timers and the clock (scheduler.cpp).
@@ -481,6 +502,7 @@ private:
 
     Hwnd foreground_ = 0;
     Hwnd focus_ = 0;
+    std::map<std::uint32_t, Hwnd> moveSize_; // by thread: the window it drags
     std::uint32_t commonControls_ = 0;
     bool themed_ = false;
     std::deque<std::optional<std::string>> fileAnswers_;

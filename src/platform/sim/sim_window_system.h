@@ -39,6 +39,10 @@ public:
     int GetSystemMetrics(int index) override;
     std::uint32_t GetDpiForWindow(Hwnd window) override;
     bool GetCursorPos(Point& point) override;
+    bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) override;
+    int GetSystemMetricsForDpi(FarProc entry, int index, std::uint32_t dpi) override;
+    HResult DwmGetWindowAttribute(FarProc entry, Hwnd window, std::uint32_t attribute, void* value,
+                                  std::uint32_t size) override;
 
     bool SetWindowTextA(Hwnd window, const char* text) override;
     bool SetWindowTextW(Hwnd window, const char16_t* text) override;

@@ -25,6 +25,11 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
         args += L" --minimized";
     if (spec.dialog)
         args += L" --dialog";
+    if (spec.exStyle != 0) {
+        wchar_t exStyle[16];
+        swprintf(exStyle, 16, L"%lx", spec.exStyle);
+        args += L" --ex-style " + std::wstring(exStyle);
+    }
     if (spec.hangMs != 0)
         args += L" --hang " + std::to_wstring(spec.hangMs);
     if (!spec.titleLog.empty())

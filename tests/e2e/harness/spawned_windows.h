@@ -22,6 +22,7 @@ struct WindowSpec {
     int height = 300;
     std::wstring className = L"VelmoraE2eWindow";
     unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    unsigned long exStyle = 0;
     Shown shown = Shown::Normal;
     bool dialog = false; // a real dialog box, class "#32770"
     int count = 1;
