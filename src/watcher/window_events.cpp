@@ -1,11 +1,19 @@
 #include "watcher/window_events.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "platform/constants.h"
 
 namespace vm {
+
+namespace {
+// A window made or shown, shown again by the compositor, or dropped after
+// the user's drag.
+constexpr std::uint32_t kEvents[] = {event_::OBJECT_CREATE, event_::OBJECT_SHOW,
+                                     event_::OBJECT_UNCLOAKED, event_::SYSTEM_MOVESIZEEND};
+} // namespace
 
 WindowEvents::WindowEvents(ProgramContext& context,
                            std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows)
@@ -32,10 +40,11 @@ bool WindowEvents::Start(Hwnd owner) {
         return false;
     owner_ = owner;
     win.GetWindowThreadProcessId(owner, &ownProcess_);
-    // Only the two events used, each on its own: a range would bring every
-    // destruction of the session in between.
-    const auto hook = [&](std::uint32_t event) {
-        return Unique<HWinEventHook>(
+    // Only the events used, each on its own: a range would bring every
+    // destruction of the session in between. A system that never raises
+    // one (uncloaking before Windows 8) simply never reports it.
+    for (const std::uint32_t event : kEvents) {
+        Unique<HWinEventHook> hook(
             win.SetWinEventHook(
                 setWinEventHook, event, event,
                 [this](HWinEventHook, std::uint32_t e, Hwnd window, std::int32_t idObject,
@@ -43,11 +52,11 @@ bool WindowEvents::Start(Hwnd owner) {
                        std::uint32_t) { OnWinEvent(e, window, idObject, idChild); },
                 0, 0, winevent::OUTOFCONTEXT | winevent::SKIPOWNPROCESS),
             {&win, unhookWinEvent});
-    };
-    createHook_ = hook(event_::OBJECT_CREATE);
-    if (!createHook_)
-        return false;
-    showHook_ = hook(event_::OBJECT_SHOW);
+        if (!hook && hooks_.empty())
+            return false;
+        if (hook)
+            hooks_.push_back(std::move(hook));
+    }
     session_ = std::make_shared<bool>(true);
     return true;
 }
@@ -55,8 +64,7 @@ bool WindowEvents::Start(Hwnd owner) {
 void WindowEvents::Stop() {
     if (!Running())
         return;
-    createHook_.Reset();
-    showHook_.Reset();
+    hooks_.clear();
     session_.reset();
     waiting_.clear();
     SetRelookTimer(false);
@@ -65,7 +73,7 @@ void WindowEvents::Stop() {
 void WindowEvents::OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject,
                               std::int32_t idChild) {
     if (!Running() || window == 0 || idObject != objid::WINDOW || idChild != childid::SELF ||
-        (event != event_::OBJECT_CREATE && event != event_::OBJECT_SHOW))
+        std::find(std::begin(kEvents), std::end(kEvents), event) == std::end(kEvents))
         return;
     // Only top-level windows, as a pass enumerates them.
     const auto style =

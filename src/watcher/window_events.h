@@ -1,5 +1,6 @@
-// Window events beside the poll: a window another program makes or shows is
-// checked as soon as that program has finished what it was doing, instead of
+// Window events beside the poll: a window another program makes or shows (or
+// the compositor shows, or the user drops after a drag) is checked as soon as
+// its program has finished what it was doing, instead of
 // at the next tick that notices a change. Each reported window waits in a
 // short queue, handled on the user-interface thread: a round trip to its
 // thread (SendMessageCallback with WM_NULL) answers once that thread has
@@ -54,7 +55,7 @@ public:
     // Unhooks and forgets every waiting window; nothing is checked after it,
     // and a round trip answered later is ignored.
     void Stop();
-    bool Running() const { return static_cast<bool>(createHook_); }
+    bool Running() const { return !hooks_.empty(); }
     // The handler of the pending message and of the re-look timer.
     void CheckWaiting();
     std::size_t WaitingCount() const { return waiting_.size(); }
@@ -85,8 +86,7 @@ private:
 
     ProgramContext& context_;
     std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows_;
-    Unique<HWinEventHook> createHook_;
-    Unique<HWinEventHook> showHook_;
+    std::vector<Unique<HWinEventHook>> hooks_;
     Hwnd owner_ = 0;
     std::uint32_t ownProcess_ = 0;
     std::vector<Waiting> waiting_;

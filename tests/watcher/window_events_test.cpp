@@ -86,8 +86,8 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         SCOPED_TRACE(c.name);
         EventScene scene(c.creationOnly);
         scene.Launch(c.args);
-        // Creation and showing, each hooked alone.
-        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 2u);
+        // Creation, showing, uncloaking and the end of a drag, each alone.
+        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 4u);
         // Just after a tick, so that the next one is 240 ms away.
         const Hwnd window = scene.Open(0, c.showAfterMs < 0);
         if (c.movedWithinMs < 220)
