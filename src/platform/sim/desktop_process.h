@@ -32,6 +32,7 @@ struct SimDesktop::Process {
     bool hung = false;      // stopped answering; the system reports its windows hung
     int sleeping = 0;       // inside Sleep: answers nothing until it returns
     std::size_t queued = 0; // posted messages waiting
+    int comEntries = 0;     // CoInitialize calls not yet undone
     DpiAwareness dpiAwareness = DpiAwareness::PerMonitor;
     // Asynchronous moves and shows posted while the thread does not answer;
     // it carries them out when it answers again.
