@@ -7,14 +7,15 @@
 #include "platform/sim/cp932.h"
 #include "settings/app_settings.h"
 #include "settings/ini_file.h"
-#include "sys/sjis_literals.h"
 #include "sys/text.h"
 
 namespace vm::soak {
 
 namespace {
 
-constexpr int kFrame = 4; // the desktop's SM_CYFRAME
+// A maximized window's overhang on the desktop's Windows XP: SM_CYFRAME, no
+// padding.
+constexpr int kFrame = 4;
 constexpr std::uint32_t kFrameBits = 0x00FFFFFFu;
 // The three built-in images, the three in use and the tray's own copy of
 // each image it has shown.
@@ -68,17 +69,17 @@ std::string Describe(Hwnd window, const Rect& r) {
            std::to_string(r.bottom) + ")";
 }
 
+// The shell's windows, known by class (and executable) whatever their title.
 struct Exclusion {
-    const char* title;
     const char* className;
     const char* exe; // nullptr: any
 };
 const std::array<Exclusion, 5> kExclusions = {{
-    {sjis::kExcludeViewSliderTitle, "ViewControlClass", nullptr},
-    {"Drag", "SysDragImage", nullptr},
-    {sjis::kExcludeStartButtonTitle, "Button", "EXPLORER.EXE"},
-    {sjis::kExcludeStartMenuTitle, "DV2ControlHost", nullptr},
-    {"View Available Networks (Tooltip)", "VANUITooltip", nullptr},
+    {"ViewControlClass", nullptr},
+    {"SysDragImage", nullptr},
+    {"Button", "EXPLORER.EXE"},
+    {"DV2ControlHost", nullptr},
+    {"VANUITooltip", nullptr},
 }};
 
 // What differs between the ignore list in a settings file and a list;
@@ -189,7 +190,7 @@ bool SoakChecks::IsProtected(const Seen& seen) const {
     if (!seen.visible || !seen.enabled || seen.minimized || raw.empty() || raw == "Program Manager")
         return true;
     for (const Exclusion& row : kExclusions) {
-        if (title == row.title && seen.className == row.className &&
+        if (seen.className == row.className &&
             (row.exe == nullptr || seen.exeName == row.exe))
             return true;
     }
@@ -225,7 +226,10 @@ bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
     if (width >= kPrimary.Width() && height >= kPrimary.Height() &&
         (seen.style & ws::THICKFRAME) == 0)
         return false;
-    return !(seen.maximized && r.top >= watchLine_ - kFrame);
+    // A maximized window under a bar that reserves its band fills the work
+    // area below the watch line; elsewhere only its overhang is allowed.
+    return !(seen.maximized &&
+             (scene_.primaryWork.top >= watchLine_ || r.top >= watchLine_ - kFrame));
 }
 
 void SoakChecks::UpdateWatchLine(std::string& failure) {

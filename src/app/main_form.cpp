@@ -76,8 +76,10 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
-    windowEvents_ = std::make_unique<WindowEvents>(
-        context_, [this](Hwnd window) { watchCycle_->CheckWindow(window); });
+    windowEvents_ =
+        std::make_unique<WindowEvents>(context_, [this](const std::vector<Hwnd>& windows) {
+            return watchCycle_->CheckWindows(windows);
+        });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
                                                    settingsWindow_, state_, *tracker_);
     WireHandlers();

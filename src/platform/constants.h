@@ -37,6 +37,8 @@ inline constexpr std::uint32_t TOOLWINDOW = 0x00000080u;
 inline constexpr std::uint32_t LAYERED = 0x00080000u;
 inline constexpr std::uint32_t CLIENTEDGE = 0x00000200u;
 inline constexpr std::uint32_t CONTROLPARENT = 0x00010000u;
+// Never activated by a click: overlays, on-screen keyboards, volume displays.
+inline constexpr std::uint32_t NOACTIVATE = 0x08000000u;
 } // namespace ws_ex
 
 namespace lwa {
@@ -47,6 +49,12 @@ inline constexpr std::uint32_t ALPHA = 0x2u;
 namespace event_ {
 inline constexpr std::uint32_t OBJECT_CREATE = 0x8000u;
 inline constexpr std::uint32_t OBJECT_SHOW = 0x8002u;
+// A thread's move or size loop began or ended (the user's drag).
+inline constexpr std::uint32_t SYSTEM_MOVESIZESTART = 0x000Au;
+inline constexpr std::uint32_t SYSTEM_MOVESIZEEND = 0x000Bu;
+// The compositor hid or showed a window that stays visible (Windows 8 on).
+inline constexpr std::uint32_t OBJECT_CLOAKED = 0x8017u;
+inline constexpr std::uint32_t OBJECT_UNCLOAKED = 0x8018u;
 } // namespace event_
 
 namespace objid {
@@ -101,13 +109,26 @@ namespace sm {
 inline constexpr int CXSCREEN = 0;
 inline constexpr int CYSCREEN = 1;
 inline constexpr int CYCAPTION = 4;
+inline constexpr int CXFRAME = 32;
 inline constexpr int CYFRAME = 33;
 inline constexpr int XVIRTUALSCREEN = 76;
 inline constexpr int YVIRTUALSCREEN = 77;
 inline constexpr int CXVIRTUALSCREEN = 78;
 inline constexpr int CYVIRTUALSCREEN = 79;
 inline constexpr int CMONITORS = 80;
+// The border a sizing frame is padded with (Vista on; 0 before).
+inline constexpr int CXPADDEDBORDER = 92;
 } // namespace sm
+
+// GUITHREADINFO's flags.
+namespace gui {
+inline constexpr std::uint32_t INMOVESIZE = 0x00000002u;
+} // namespace gui
+
+// DwmGetWindowAttribute's attributes and answers.
+namespace dwmwa {
+inline constexpr std::uint32_t CLOAKED = 14;
+} // namespace dwmwa
 
 // The DPI every pixel size of the design is given at (100 %).
 inline constexpr std::uint32_t kDesignDpi = 96;
@@ -294,7 +315,8 @@ inline constexpr std::int32_t MORE_DATA = 234;
 
 namespace hresult {
 inline constexpr HResult OK = 0;
-inline constexpr HResult FAIL = static_cast<HResult>(0x80004005u); // E_FAIL
+inline constexpr HResult FAIL = static_cast<HResult>(0x80004005u);             // E_FAIL
+inline constexpr HResult INVALID_ARGUMENT = static_cast<HResult>(0x80070057u); // E_INVALIDARG
 } // namespace hresult
 
 namespace file_attribute {

@@ -119,6 +119,12 @@ struct OsVersionInfo {
     std::uint32_t dwPlatformId = 0;
 };
 
+// GUITHREADINFO as far as the program reads it.
+struct GuiThreadInfo {
+    std::uint32_t flags = 0; // gui:: bits
+    Hwnd hwndMoveSize = 0;   // the window of a move or size loop
+};
+
 // PROCESSENTRY32 (ANSI) as far as the program reads it.
 struct ProcessEntry32 {
     std::uint32_t dwSize = 0;

@@ -20,6 +20,10 @@ using MsgResult = std::optional<std::intptr_t>;
 using WndProc =
     std::function<MsgResult(Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam)>;
 
+// What SendMessageCallback hands back once the message was answered: the
+// window, the message and the answer.
+using SendAsyncProc = std::function<void(Hwnd window, std::uint32_t msg, std::intptr_t result)>;
+
 // A window event as SetWinEventHook reports it: the event, the window and
 // the object in it, the thread that caused it and the time in milliseconds.
 using WinEventProc =
@@ -66,6 +70,16 @@ public:
     // that is missing): the one DPI of every system before Windows 8.1.
     virtual std::uint32_t GetDpiForSystem() = 0;
     virtual bool GetCursorPos(Point& point) = 0;
+    // What a thread's user interface is doing (in a move or size loop, and
+    // with which window); false for a thread that is gone or has none.
+    virtual bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) = 0;
+    // Newer calls, through the address the caller looked up (0 fails):
+    // GetSystemMetricsForDpi (user32 of Windows 10 1607 on) answers 0 then;
+    // DwmGetWindowAttribute (dwmapi, Vista on) answers its HRESULT, and
+    // hresult::INVALID_ARGUMENT for a null address.
+    virtual int GetSystemMetricsForDpi(FarProc entry, int index, std::uint32_t dpi) = 0;
+    virtual HResult DwmGetWindowAttribute(FarProc entry, Hwnd window, std::uint32_t attribute,
+                                          void* value, std::uint32_t size) = 0;
 
     // Changes to any window.
     virtual bool SetWindowTextA(Hwnd window, const char* text) = 0;
@@ -126,6 +140,11 @@ public:
     virtual std::intptr_t SendMessageTimeoutW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                               std::intptr_t lParam, std::uint32_t flags,
                                               std::uint32_t timeoutMs, std::uintptr_t* result) = 0;
+    // Sends without waiting: the window's thread answers when it next reads
+    // its queue, and callback runs on this thread as it reads its own queue
+    // (at once, for a window of this thread). False when nothing was sent.
+    virtual bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                      std::intptr_t lParam, SendAsyncProc callback) = 0;
     virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
     // A modal message box; type holds the mb:: flags. Returns the id_:: of
     // the button pressed, 0 when the box could not be shown.

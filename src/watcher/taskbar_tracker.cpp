@@ -108,9 +108,13 @@ void TaskbarTracker::Track(const Rect& appBar) {
     SetTrackedItemsVisible(true);
     FollowBand(appBar);
     UpdateWatchLine();
+    FindSecondaryTaskbars();
+}
+
+void TaskbarTracker::FindSecondaryTaskbars() {
     taskbar_.Secondary =
-        FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle, ReservesBand(),
-                              static_cast<std::int32_t>(controls_.Slider.Position()));
+        vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle, ReservesBand(),
+                                  static_cast<std::int32_t>(controls_.Slider.Position()));
 }
 
 void TaskbarTracker::Resume() {

@@ -38,6 +38,8 @@ public:
     // The shell's application-bar rectangle and edge of the taskbar.
     TaskbarEdge GetTaskbarEdge(Rect& rect);
     bool IsTaskbarAutoHide();
+    // The other monitors' top bars and their watch lines, as now.
+    void FindSecondaryTaskbars();
     void PPEnabledClick();
     void TrackBarChange();
 

@@ -35,6 +35,11 @@ bool UntouchableWindows::Refuses(IWindowSystem& win, Hwnd window, const WindowBo
     return false;
 }
 
+bool UntouchableWindows::MoveAwaited(Hwnd window, const WindowBounds& bounds) const {
+    const auto found = pending_.find(window);
+    return found != pending_.end() && found->second.bounds == bounds;
+}
+
 bool UntouchableWindows::StillAt(IWindowSystem& win, Hwnd window, const Seen& seen) {
     WindowBounds now;
     return GetWindowBounds(win, window, now) && now == seen.bounds &&

@@ -26,6 +26,9 @@ public:
     // Whether window, now at bounds, is marked and unchanged; a window that
     // moved or belongs to another process now is forgotten and handled again.
     bool Refuses(IWindowSystem& win, Hwnd window, const WindowBounds& bounds);
+    // Whether a move of window, asked for since the last tick, still waits
+    // for its thread: the window is where it was asked to leave.
+    bool MoveAwaited(Hwnd window, const WindowBounds& bounds) const;
 
 private:
     struct Seen {

@@ -1,5 +1,6 @@
 #include "watcher/watch_cycle.h"
 
+#include <unordered_set>
 #include <utility>
 
 #include "platform/constants.h"
@@ -90,7 +91,12 @@ void WatchCycle::RunFullPass() {
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);
+    handler_.BeginBatch();
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
+    // A window its program placed while it was announced is judged again
+    // at the next tick.
+    if (!handler_.EndBatch().empty())
+        state_.LastWindowCount = 0;
     passNames_.reset();
     if (context_.commandLine.IsQuick()) {
         context_.platform.os.Sleep(500);
@@ -113,17 +119,39 @@ bool WatchCycle::WatchEnumProc(Hwnd window) {
     return true;
 }
 
-void WatchCycle::CheckWindow(Hwnd window) {
-    if (!PassesPreFilter(window) || !WatchLineCurrent())
-        return;
+std::vector<Hwnd> WatchCycle::CheckWindows(const std::vector<Hwnd>& windows) {
+    if (!WatchLineCurrent())
+        return {};
     // The one in front as a tick would record it now, without recording it:
     // the next tick still compares with what the last tick saw.
     IWindowSystem& win = context_.platform.win;
     Hwnd foreground = win.GetForegroundWindow();
     if (foreground != 0 && !win.IsWindowVisible(foreground))
         foreground = 0;
-    LazyIdentity identity([this, window] { return GetWindowIdentity(context_.platform, window); });
-    handler_.HandleWindow(window, identity, foreground);
+    handler_.BeginBatch();
+    std::optional<std::unordered_set<Hwnd>> enumerated;
+    for (const Hwnd window : windows) {
+        if (!PassesPreFilter(window))
+            continue;
+        if (!enumerated) {
+            // Only windows a pass could meet: since Windows 8 events also
+            // report windows EnumWindows leaves out. And the other monitors'
+            // bars as a pass would find them now: an auto-hidden one may
+            // have slid away since the last pass.
+            enumerated.emplace();
+            win.EnumWindows([&enumerated](Hwnd w) {
+                enumerated->insert(w);
+                return true;
+            });
+            tracker_.FindSecondaryTaskbars();
+        }
+        if (enumerated->count(window) == 0)
+            continue;
+        LazyIdentity identity(
+            [this, window] { return GetWindowIdentity(context_.platform, window); });
+        handler_.HandleWindow(window, identity, foreground);
+    }
+    return handler_.EndBatch();
 }
 
 bool WatchCycle::WatchLineCurrent() {

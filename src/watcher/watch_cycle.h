@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "sys/display_monitors.h"
 #include "sys/process_exe_names.h"
@@ -41,9 +42,11 @@ public:
     // The EnumWindows callback: counts in counting mode, hands plausible
     // windows on otherwise. Never cuts an enumeration short.
     bool WatchEnumProc(Hwnd window);
-    // What a full pass gives one window, between ticks: the pre-filter, the
-    // identity, the rules and the move. No tick's counters change.
-    void CheckWindow(Hwnd window);
+    // What a full pass gives each of these windows, between ticks: the
+    // pre-filter, the identity, the rules, and for the candidates one shared
+    // announcement and the moves. No tick's counters change. Returns the
+    // windows that changed while they were announced, for another look.
+    std::vector<Hwnd> CheckWindows(const std::vector<Hwnd>& windows);
 
 private:
     void CountWindows();

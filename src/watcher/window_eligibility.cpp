@@ -19,7 +19,7 @@ WindowEligibility::WindowEligibility(ProgramContext& context, MainFormControls& 
                                      const TaskbarInfo& taskbar, WatchState& watch,
                                      const DisplayMonitors& monitors, TaskbarTracker& tracker)
     : context_(context), controls_(controls), taskbar_(taskbar), watch_(watch), monitors_(monitors),
-      tracker_(tracker) {}
+      tracker_(tracker), state_(context.platform) {}
 
 Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     // Every rule but the last only tests, and a window must pass them all, so
@@ -52,17 +52,27 @@ Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd fo
         return {Eligibility::UnwatchedMonitor};
     if (bounds.top >= candidate->watchLine)
         return {Eligibility::AtOrBelowWatchLine};
-    if (MaximizedNearWatchLine(window, bounds, candidate->watchLine))
-        return {Eligibility::MaximizedNearWatchLine};
+    if (const std::optional<Eligibility> below = MaximizedBelow(window, bounds, *candidate))
+        return {*below};
     // The application-bar rectangle is a question to the shell.
     if (OffTheOnlyScreen(bounds))
         return {Eligibility::OffTheOnlyScreen};
     if (IsBuiltInExclusion(identity.Get()))
         return {Eligibility::BuiltInExclusion};
+    if (IsShellSurface(identity.Get()))
+        return {Eligibility::ShellSurface};
     if (IsScreenSaver(identity.Get()))
         return {Eligibility::ScreenSaver};
     if (IsIgnored(identity.Get()))
         return {Eligibility::Ignored};
+    // Windows that place themselves or that the user cannot see or is
+    // holding: asked last, as each is a question to another thread.
+    if (IsNoActivate(window))
+        return {Eligibility::NoActivate};
+    if (state_.IsCloaked(window))
+        return {Eligibility::Cloaked};
+    if (state_.InMoveSize(window))
+        return {Eligibility::InMoveSize};
     // The one rule with state comes last, so the repeat guard only ever
     // names a window that met every other rule.
     if (RefusedAsRepeat(window, foreground))
@@ -81,8 +91,13 @@ bool WindowEligibility::TaskbarInFront() {
                        [fg](const SecondaryTaskbar& bar) { return bar.Handle == fg; });
 }
 
-bool WindowEligibility::IsBuiltInExclusion(const WindowIdentity& identity) const {
+bool WindowEligibility::IsBuiltInExclusion(const WindowIdentity& identity) {
     return std::any_of(kBuiltInExclusions.begin(), kBuiltInExclusions.end(),
+                       [&](const BuiltInExclusion& row) { return Matches(row, identity); });
+}
+
+bool WindowEligibility::IsShellSurface(const WindowIdentity& identity) {
+    return std::any_of(kShellSurfaces.begin(), kShellSurfaces.end(),
                        [&](const BuiltInExclusion& row) { return Matches(row, identity); });
 }
 
@@ -152,13 +167,29 @@ bool WindowEligibility::IsFixedFullScreen(const WindowBounds& bounds, std::int32
            bounds.height >= win.GetSystemMetrics(sm::CYSCREEN) && !sizable;
 }
 
-bool WindowEligibility::MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds,
-                                               std::int32_t watchLine) {
-    // A maximized window's frame lies above its work area by one sizing
-    // border; only a window higher than that reaches into the band.
+std::optional<Eligibility> WindowEligibility::MaximizedBelow(Hwnd window,
+                                                             const WindowBounds& bounds,
+                                                             const Candidate& candidate) {
     IWindowSystem& win = context_.platform.win;
-    const int frame = win.GetSystemMetrics(sm::CYFRAME);
-    return win.IsZoomed(window) && bounds.top >= std::int64_t{watchLine} - frame;
+    if (!win.IsZoomed(window))
+        return std::nullopt;
+    // A maximized window fills its monitor's work area: under a bar that
+    // reserves its band, it is below the watch line whatever its frame.
+    const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
+    if (work && work->top >= candidate.watchLine)
+        return Eligibility::MaximizedInWorkArea;
+    // Its frame lies above the work area by the sizing border and its
+    // padding at the window's DPI; only a window higher than that reaches
+    // into the band.
+    if (bounds.top >= std::int64_t{candidate.watchLine} - state_.MaximizedOverhang(window))
+        return Eligibility::MaximizedNearWatchLine;
+    return std::nullopt;
+}
+
+bool WindowEligibility::IsNoActivate(Hwnd window) {
+    const auto exStyle =
+        static_cast<std::uint32_t>(context_.platform.win.GetWindowLongA(window, gwl::EXSTYLE));
+    return (exStyle & ws_ex::NOACTIVATE) != 0;
 }
 
 bool WindowEligibility::RefusedAsRepeat(Hwnd window, Hwnd foreground) {

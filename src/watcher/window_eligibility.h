@@ -11,6 +11,7 @@
 #include "sys/program_context.h"
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
+#include "sys/window_state.h"
 #include "ui/main_form_controls.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
@@ -41,11 +42,16 @@ enum class Eligibility {
     Frameless,
     UnknownMonitor,
     UnwatchedMonitor,
+    MaximizedInWorkArea, // its monitor's work area starts at or below the watch line
     MaximizedNearWatchLine,
     OffTheOnlyScreen,
     BuiltInExclusion,
+    ShellSurface, // of the shell of Windows 8 to 11
     ScreenSaver,
     Ignored,
+    NoActivate, // an overlay that places itself
+    Cloaked,    // hidden by the compositor
+    InMoveSize, // the user is dragging or sizing it
     Repeat,
 };
 
@@ -71,7 +77,8 @@ public:
 
 private:
     bool TaskbarInFront();
-    bool IsBuiltInExclusion(const WindowIdentity& identity) const;
+    static bool IsBuiltInExclusion(const WindowIdentity& identity);
+    static bool IsShellSurface(const WindowIdentity& identity);
     bool MaximizedNotWanted(Hwnd window);
     bool IsScreenSaver(const WindowIdentity& identity) const;
     bool IsIgnored(const WindowIdentity& identity) const;
@@ -84,7 +91,11 @@ private:
     bool BelowEveryWatchLine(const WindowBounds& bounds) const;
     bool OffTheOnlyScreen(const WindowBounds& bounds);
     bool IsFixedFullScreen(const WindowBounds& bounds, std::int32_t style);
-    bool MaximizedNearWatchLine(Hwnd window, const WindowBounds& bounds, std::int32_t watchLine);
+    // Why a maximized window does not reach above the watch line, if it
+    // does not.
+    std::optional<Eligibility> MaximizedBelow(Hwnd window, const WindowBounds& bounds,
+                                              const Candidate& candidate);
+    bool IsNoActivate(Hwnd window);
     bool RefusedAsRepeat(Hwnd window, Hwnd foreground);
 
     ProgramContext& context_;
@@ -93,6 +104,7 @@ private:
     WatchState& watch_;
     const DisplayMonitors& monitors_;
     TaskbarTracker& tracker_;
+    WindowState state_;
 };
 
 } // namespace vm

@@ -7,8 +7,9 @@
 
 namespace vm {
 
-WindowEvents::WindowEvents(ProgramContext& context, std::function<void(Hwnd)> checkWindow)
-    : context_(context), checkWindow_(std::move(checkWindow)) {}
+WindowEvents::WindowEvents(ProgramContext& context,
+                           std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows)
+    : context_(context), checkWindows_(std::move(checkWindows)) {}
 
 WindowEvents::~WindowEvents() {
     Stop();
@@ -31,75 +32,92 @@ bool WindowEvents::Start(Hwnd owner) {
         return false;
     owner_ = owner;
     win.GetWindowThreadProcessId(owner, &ownProcess_);
-    const HWinEventHook hook = win.SetWinEventHook(
-        setWinEventHook, event_::OBJECT_CREATE, event_::OBJECT_SHOW,
-        [this](HWinEventHook, std::uint32_t event, Hwnd window, std::int32_t idObject,
-               std::int32_t idChild, std::uint32_t,
-               std::uint32_t) { OnWinEvent(event, window, idObject, idChild); },
-        0, 0, winevent::OUTOFCONTEXT | winevent::SKIPOWNPROCESS);
-    hook_ = Unique<HWinEventHook>(hook, {&win, unhookWinEvent});
-    return Running();
+    // Only the two events used, each on its own: a range would bring every
+    // destruction of the session in between.
+    const auto hook = [&](std::uint32_t event) {
+        return Unique<HWinEventHook>(
+            win.SetWinEventHook(
+                setWinEventHook, event, event,
+                [this](HWinEventHook, std::uint32_t e, Hwnd window, std::int32_t idObject,
+                       std::int32_t idChild, std::uint32_t,
+                       std::uint32_t) { OnWinEvent(e, window, idObject, idChild); },
+                0, 0, winevent::OUTOFCONTEXT | winevent::SKIPOWNPROCESS),
+            {&win, unhookWinEvent});
+    };
+    createHook_ = hook(event_::OBJECT_CREATE);
+    if (!createHook_)
+        return false;
+    showHook_ = hook(event_::OBJECT_SHOW);
+    session_ = std::make_shared<bool>(true);
+    return true;
 }
 
 void WindowEvents::Stop() {
     if (!Running())
         return;
-    hook_.Reset();
+    createHook_.Reset();
+    showHook_.Reset();
+    session_.reset();
     waiting_.clear();
     SetRelookTimer(false);
 }
 
 void WindowEvents::OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject,
                               std::int32_t idChild) {
-    // The range hooked holds the destruction too.
     if (!Running() || window == 0 || idObject != objid::WINDOW || idChild != childid::SELF ||
         (event != event_::OBJECT_CREATE && event != event_::OBJECT_SHOW))
         return;
-    if (event == event_::OBJECT_SHOW)
-        showReported_ = true;
     // Only top-level windows, as a pass enumerates them.
     const auto style =
         static_cast<std::uint32_t>(context_.platform.win.GetWindowLongA(window, gwl::STYLE));
     if ((style & ws::CHILD) != 0)
         return;
-    const bool known =
-        std::any_of(waiting_.begin(), waiting_.end(),
-                    [window](const Waiting& entry) { return entry.window == window; });
-    if (known || waiting_.size() >= kCapacity)
+    Report(window);
+}
+
+void WindowEvents::Report(Hwnd window) {
+    if (Waiting* known = Find(window)) {
+        // Shown after it was answered hidden: asked again now.
+        if (known->stage == Stage::Hidden)
+            known->stage = Stage::Reported;
+    } else if (waiting_.size() < kCapacity) {
+        waiting_.push_back({window, context_.platform.os.GetTickCount()});
+    } else {
         return;
-    waiting_.push_back({window, context_.platform.os.GetTickCount()});
-    if (!checking_)
-        PostPending();
+    }
+    PostPending();
+}
+
+WindowEvents::Waiting* WindowEvents::Find(Hwnd window) {
+    const auto found =
+        std::find_if(waiting_.begin(), waiting_.end(),
+                     [window](const Waiting& entry) { return entry.window == window; });
+    return found == waiting_.end() ? nullptr : &*found;
 }
 
 void WindowEvents::CheckWaiting() {
     pendingPosted_ = false;
     if (!Running() || checking_)
         return;
-    CheckBatch();
-    for (int step = 0; step < kSettleSteps && Running() && ShouldSettle(); ++step) {
-        context_.platform.os.Sleep(1);
-        CheckBatch();
+    IWindowSystem& win = context_.platform.win;
+    const std::uint32_t now = context_.platform.os.GetTickCount();
+    std::erase_if(waiting_, [&](const Waiting& entry) { return !Keep(entry, now); });
+    std::vector<Hwnd> ready;
+    for (Waiting& entry : waiting_) {
+        const bool shown = win.IsWindowVisible(entry.window);
+        if (entry.stage == Stage::Answered && shown)
+            ready.push_back(entry.window);
+        else if (entry.stage == Stage::Answered)
+            entry.stage = Stage::Hidden;
+        else if (entry.stage == Stage::Reported || (entry.stage == Stage::Hidden && shown))
+            entry.stage = Ask(entry) ? Stage::Asked : Stage::Answered;
     }
-    for (Waiting& entry : waiting_)
-        entry.settled = true;
-    if (Running())
-        SetRelookTimer(!waiting_.empty());
-}
-
-bool WindowEvents::ShouldSettle() const {
-    return !showReported_ && !waiting_.empty() && waiting_.size() <= kSettleWindows &&
-           std::none_of(waiting_.begin(), waiting_.end(),
-                        [](const Waiting& entry) { return entry.settled; });
-}
-
-void WindowEvents::CheckBatch() {
-    std::vector<Waiting> batch;
-    batch.swap(waiting_);
-    std::vector<Waiting> kept;
-    {
-        // An error escaping a check leaves the rest of the batch to the poll,
-        // and the queue ready for the next events.
+    std::erase_if(waiting_, [&](const Waiting& entry) {
+        return std::find(ready.begin(), ready.end(), entry.window) != ready.end();
+    });
+    if (!ready.empty()) {
+        // An error escaping the checks leaves the rest to the poll, and the
+        // queue ready for the next events.
         struct Checking {
             bool& flag;
             explicit Checking(bool& f) : flag(f) { flag = true; }
@@ -107,31 +125,44 @@ void WindowEvents::CheckBatch() {
             Checking(const Checking&) = delete;
             Checking& operator=(const Checking&) = delete;
         } checking(checking_);
-        for (const Waiting& entry : batch) {
-            if (!Running())
-                break;
-            bool keep = false;
-            if (ReadyForCheck(entry, keep))
-                checkWindow_(entry.window);
-            else if (keep)
-                kept.push_back(entry);
+        // A window its program placed while it was announced is asked again.
+        for (const Hwnd window : checkWindows_(ready)) {
+            if (Running() && Find(window) == nullptr && waiting_.size() < kCapacity)
+                waiting_.push_back({window, context_.platform.os.GetTickCount()});
         }
     }
     if (!Running())
         return;
-    // Windows reported during the checks are due at once.
-    if (!waiting_.empty())
+    const bool reAsk = std::any_of(waiting_.begin(), waiting_.end(), [](const Waiting& entry) {
+        return entry.stage == Stage::Reported || entry.stage == Stage::Answered;
+    });
+    if (reAsk)
         PostPending();
-    for (const Waiting& entry : kept) {
-        const bool known =
-            std::any_of(waiting_.begin(), waiting_.end(),
-                        [&entry](const Waiting& other) { return other.window == entry.window; });
-        if (!known && waiting_.size() < kCapacity)
-            waiting_.push_back(entry);
-    }
+    SetRelookTimer(std::any_of(waiting_.begin(), waiting_.end(),
+                               [](const Waiting& entry) { return entry.stage == Stage::Hidden; }));
 }
 
-bool WindowEvents::ReadyForCheck(const Waiting& entry, bool& keep) {
+bool WindowEvents::Ask(Waiting& entry) {
+    // The answer comes through this thread's queue, possibly while a pass
+    // waits on another program: it only marks the window and posts the
+    // pending message, so nothing runs in the middle of a pass.
+    std::weak_ptr<bool> session = session_;
+    return context_.platform.win.SendMessageCallbackW(
+        entry.window, wm::NULL_, 0, 0, [this, session](Hwnd window, std::uint32_t, std::intptr_t) {
+            if (!session.expired())
+                OnAnswer(window);
+        });
+}
+
+void WindowEvents::OnAnswer(Hwnd window) {
+    Waiting* entry = Find(window);
+    if (entry == nullptr || entry->stage != Stage::Asked)
+        return;
+    entry->stage = Stage::Answered;
+    PostPending();
+}
+
+bool WindowEvents::Keep(const Waiting& entry, std::uint32_t now) {
     IWindowSystem& win = context_.platform.win;
     // A window destroyed before its turn is simply skipped.
     if (!win.IsWindow(entry.window))
@@ -140,14 +171,14 @@ bool WindowEvents::ReadyForCheck(const Waiting& entry, bool& keep) {
     win.GetWindowThreadProcessId(entry.window, &process);
     if (process == ownProcess_)
         return false;
-    if (win.IsWindowVisible(entry.window))
-        return true;
-    keep = context_.platform.os.GetTickCount() - entry.sinceMs < kRelookForMs;
-    return false;
+    const std::uint32_t waited = now - entry.sinceMs;
+    if (entry.stage == Stage::Hidden)
+        return waited < kRelookForMs;
+    return entry.stage != Stage::Asked || waited < kAnswerForMs;
 }
 
 void WindowEvents::PostPending() {
-    if (!pendingPosted_)
+    if (!pendingPosted_ && !checking_)
         pendingPosted_ = context_.platform.win.PostMessageA(owner_, kPendingMessage, 0, 0);
 }
 

@@ -1,14 +1,20 @@
 // Window events beside the poll: a window another program makes or shows is
-// checked as soon as the system reports it, instead of at the next tick that
-// notices a change. Each reported window waits in a short queue, handled on
-// the user-interface thread, until it is visible; the ticks, their counters
-// and their full passes stay as they are. Where the system has no window
-// events (SetWinEventHook is looked up at run time), the poll works alone.
+// checked as soon as that program has finished what it was doing, instead of
+// at the next tick that notices a change. Each reported window waits in a
+// short queue, handled on the user-interface thread: a round trip to its
+// thread (SendMessageCallback with WM_NULL) answers once that thread has
+// read its queue, that is once its program has placed, sized and shown the
+// window as it meant to; only then is the window judged. A thread that does
+// not answer holds up no other window; the poll handles its windows as
+// always. The ticks, their counters and their full passes stay as they are.
+// Where the system has no window events (SetWinEventHook is looked up at run
+// time), the poll works alone.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/unique.h"
@@ -25,22 +31,19 @@ public:
     // More windows than this at once (a burst) are left to the next full
     // pass, which their changed window count brings about anyway.
     static constexpr std::size_t kCapacity = 256;
-    // The shortest period a window timer has (USER_TIMER_MINIMUM): a window
-    // is usually shown a few milliseconds after it is made.
+    // The shortest period a window timer has (USER_TIMER_MINIMUM).
     static constexpr std::uint32_t kRelookMs = 10;
     // Wine reports a window's creation but not its showing: a window not
-    // shown within this time is left to the poll.
+    // shown within this time of its report is left to the poll.
     static constexpr std::uint32_t kRelookForMs = 300;
-    // A window is usually shown within milliseconds of its creation, well
-    // before the first re-look. Where the system reports creation alone, the
-    // thread waits for a newly reported window in steps of 1 ms, at most this
-    // many, as long as no more than kSettleWindows wait; a burst waits for
-    // the timer.
-    static constexpr int kSettleSteps = 6;
-    static constexpr std::size_t kSettleWindows = 2;
+    // A thread that has not answered the round trip within this time is
+    // given up: the poll handles its windows.
+    static constexpr std::uint32_t kAnswerForMs = 5000;
 
-    // checkWindow gives one window what a full pass gives it.
-    WindowEvents(ProgramContext& context, std::function<void(Hwnd)> checkWindow);
+    // checkWindows gives the windows what a full pass gives them, with one
+    // announcement, and returns those that changed while announced.
+    WindowEvents(ProgramContext& context,
+                 std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows);
     ~WindowEvents();
     WindowEvents(const WindowEvents&) = delete;
     WindowEvents& operator=(const WindowEvents&) = delete;
@@ -48,40 +51,50 @@ public:
     // Hooks the creation and showing of other programs' windows; owner gets
     // the pending message and the re-look timer. False without window events.
     bool Start(Hwnd owner);
-    // Unhooks and forgets every waiting window; nothing is checked after it.
+    // Unhooks and forgets every waiting window; nothing is checked after it,
+    // and a round trip answered later is ignored.
     void Stop();
-    bool Running() const { return static_cast<bool>(hook_); }
+    bool Running() const { return static_cast<bool>(createHook_); }
     // The handler of the pending message and of the re-look timer.
     void CheckWaiting();
     std::size_t WaitingCount() const { return waiting_.size(); }
 
 private:
+    enum class Stage {
+        Reported, // not asked yet
+        Hidden,   // answered while not shown yet: asked again once shown
+        Asked,    // the round trip waits for the window's thread
+        Answered, // its thread has read its queue: ready for the check
+    };
     struct Waiting {
         Hwnd window;
         std::uint32_t sinceMs;
-        bool settled = false; // had its short wait after the report
+        Stage stage = Stage::Reported;
     };
     void OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject, std::int32_t idChild);
-    // Checks every waiting window that is shown and keeps the rest waiting.
-    void CheckBatch();
-    bool ShouldSettle() const;
-    // False for a window of our own process, one gone, or one still hidden.
-    bool ReadyForCheck(const Waiting& entry, bool& keep);
+    void Report(Hwnd window);
+    Waiting* Find(Hwnd window);
+    // Asks the window's thread for a round trip; false when it cannot be sent.
+    bool Ask(Waiting& entry);
+    void OnAnswer(Hwnd window);
+    // Whether the entry stays queued: false for a window of our own process,
+    // one gone, or one that waited too long.
+    bool Keep(const Waiting& entry, std::uint32_t now);
     void PostPending();
     void SetRelookTimer(bool on);
 
     ProgramContext& context_;
-    std::function<void(Hwnd)> checkWindow_;
-    Unique<HWinEventHook> hook_;
+    std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows_;
+    Unique<HWinEventHook> createHook_;
+    Unique<HWinEventHook> showHook_;
     Hwnd owner_ = 0;
     std::uint32_t ownProcess_ = 0;
     std::vector<Waiting> waiting_;
+    // Answers of round trips asked before the last Stop find it expired.
+    std::shared_ptr<bool> session_;
     bool pendingPosted_ = false;
     bool relookTimer_ = false;
     bool checking_ = false;
-    // Once the system has reported a window's showing, it reports every one
-    // and no window needs the short wait.
-    bool showReported_ = false;
 };
 
 } // namespace vm

@@ -17,7 +17,19 @@ void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreg
     // again while it stays as it was.
     if (untouchable_.Refuses(context_.platform.win, window, verdict.candidate.bounds))
         return;
-    relocation_.Relocate(window, identity.Get(), verdict.candidate);
+    // Asked to move already, by a thread that has not done it yet: one
+    // announcement and one move per move.
+    if (untouchable_.MoveAwaited(window, verdict.candidate.bounds))
+        return;
+    if (batchOpen_)
+        relocation_.Add(window, identity.Get(), verdict.candidate);
+    else
+        relocation_.Relocate(window, identity.Get(), verdict.candidate);
+}
+
+std::vector<Hwnd> WindowHandler::EndBatch() {
+    batchOpen_ = false;
+    return relocation_.CarryOut();
 }
 
 void WindowHandler::HandleWindow(Hwnd window, const WindowIdentity& identity) {

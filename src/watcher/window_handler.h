@@ -2,6 +2,8 @@
 // candidate, its relocation, within the same call.
 #pragma once
 
+#include <vector>
+
 #include "platform/types.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
@@ -28,6 +30,11 @@ public:
     void HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground);
     // With a known identity, as a full pass that a tick started.
     void HandleWindow(Hwnd window, const WindowIdentity& identity);
+    // The candidates handed on between these two are announced together,
+    // with one flash, then moved. EndBatch returns the windows that changed
+    // while they were announced and were not moved, for another look.
+    void BeginBatch() { batchOpen_ = true; }
+    std::vector<Hwnd> EndBatch();
     // At every tick: whether the moves of the last pass took effect, and
     // which windows left alone have moved or gone since.
     void VerifyMoves();
@@ -38,6 +45,7 @@ private:
     UntouchableWindows untouchable_;
     WindowEligibility eligibility_;
     WindowRelocation relocation_;
+    bool batchOpen_ = false;
 };
 
 } // namespace vm

@@ -29,32 +29,60 @@ WindowRelocation::WindowRelocation(ProgramContext& context, MainFormControls& co
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
-    if (!context_.commandLine.IsSilent())
-        Announce(window, identity);
-    // A monitor that went away since the rules ran leaves the window as it is.
-    const std::optional<WindowBounds> target = NewBounds(identity, candidate);
-    if (target)
-        Act(window, candidate.bounds, *target);
+    Add(window, identity, candidate);
+    CarryOut();
 }
 
-void WindowRelocation::Announce(Hwnd window, const WindowIdentity& identity) {
+void WindowRelocation::Add(Hwnd window, const WindowIdentity& identity,
+                           const Candidate& candidate) {
+    const bool zoomed = context_.platform.win.IsZoomed(window);
+    planned_.push_back({window, identity, candidate, zoomed, {}});
+}
+
+std::vector<Hwnd> WindowRelocation::CarryOut() {
+    std::vector<Planned> planned;
+    planned.swap(planned_);
+    std::vector<Hwnd> changed;
+    if (planned.empty())
+        return changed;
+    if (!context_.commandLine.IsSilent())
+        Announce(planned);
+    for (const Planned& one : planned) {
+        // A monitor that went away since the rules ran leaves the window as it is.
+        const std::optional<WindowBounds> target = NewBounds(one.identity, one.candidate);
+        if (!target)
+            continue;
+        // The move is made from what the window is now: one that its program
+        // placed or maximized meanwhile is judged again instead.
+        if (Unchanged(one))
+            Act(one, *target);
+        else
+            changed.push_back(one.window);
+    }
+    return changed;
+}
+
+void WindowRelocation::Announce(std::vector<Planned>& planned) {
     IWindowSystem& win = context_.platform.win;
-    if (controls_.CHKWav.Checked())
-        PlaySoundFile(context_.platform, controls_.TxtWav.Text());
-    std::u16string savedTitle;
-    if (controls_.CHKCap.Checked())
-        savedTitle = ShowMoveTitle(window);
+    for (Planned& one : planned) {
+        if (controls_.CHKWav.Checked())
+            PlaySoundFile(context_.platform, controls_.TxtWav.Text());
+        if (controls_.CHKCap.Checked())
+            one.savedTitle = ShowMoveTitle(one.window);
+    }
     trayIcon_.SetImage(IconState::Moving);
     context_.platform.os.Sleep(kFlashMs);
     trayIcon_.SetImage(IconState::Normal);
-    // Read and written back as UTF-16, so a title outside the code page
-    // survives the swap.
-    if (controls_.CHKCap.Checked()) {
-        win.SendMessageTimeoutW(window, wm::SETTEXT, 0,
-                                reinterpret_cast<std::intptr_t>(savedTitle.c_str()),
-                                smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+    for (const Planned& one : planned) {
+        // Read and written back as UTF-16, so a title outside the code page
+        // survives the swap.
+        if (controls_.CHKCap.Checked()) {
+            win.SendMessageTimeoutW(one.window, wm::SETTEXT, 0,
+                                    reinterpret_cast<std::intptr_t>(one.savedTitle.c_str()),
+                                    smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+        }
+        LogIdentity(one.identity);
     }
-    LogIdentity(identity);
 }
 
 std::u16string WindowRelocation::ShowMoveTitle(Hwnd window) {
@@ -104,19 +132,27 @@ std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& id
     return WindowBounds{left, top, bounds.width, height};
 }
 
-void WindowRelocation::Act(Hwnd window, const WindowBounds& before, const WindowBounds& target) {
+bool WindowRelocation::Unchanged(const Planned& planned) {
     IWindowSystem& win = context_.platform.win;
+    WindowBounds now;
+    return GetWindowBounds(win, planned.window, now) && now == planned.candidate.bounds &&
+           win.IsZoomed(planned.window) == planned.zoomed;
+}
+
+void WindowRelocation::Act(const Planned& planned, const WindowBounds& target) {
+    IWindowSystem& win = context_.platform.win;
+    const Hwnd window = planned.window;
     // A restored window is left where its normal rectangle puts it; a later
     // pass finds it again if that still reaches above the watch line.
     // Both requests go to the window's own thread without waiting for it, so
     // a program that no longer answers cannot hold this one up.
     const bool taken =
-        win.IsZoomed(window) && controls_.PPMax.Checked() && controls_.PPRestore.Checked()
+        planned.zoomed && controls_.PPMax.Checked() && controls_.PPRestore.Checked()
             ? win.ShowWindowAsync(window, sw::RESTORE)
             : win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width,
                                target.height,
                                swp::NOZORDER | swp::NOACTIVATE | swp::ASYNCWINDOWPOS);
-    untouchable_.Attempted(win, window, before, taken);
+    untouchable_.Attempted(win, window, planned.candidate.bounds, taken);
 }
 
 } // namespace vm

@@ -77,6 +77,30 @@ TEST_F(Relocation, WindowsOnTheWatchLineNamedProgramManagerOrMinimizedAreNotTouc
         << Describe(NormalRectOf(minimized));
 }
 
+// Today's shell opens its own surfaces, titled and framed, at the bar's
+// edge; overlays that never take the focus place themselves. Both stay,
+// while an ordinary window beside them is moved. Wine cannot cloak a
+// window, so the failing question leaves every other window as before.
+TEST_F(Relocation, TheShellsSurfacesAndOverlaysStayOrdinaryWindowsMove) {
+    ASSERT_TRUE(StartStandinAndVelmora());
+    const HWND surface =
+        Spawn({.title = L"Start", .left = 100, .className = L"Windows.UI.Core.CoreWindow"});
+    const HWND overlay = Spawn({.title = L"Volume", .left = 300, .exStyle = WS_EX_NOACTIVATE});
+    ASSERT_NE(surface, nullptr);
+    ASSERT_NE(overlay, nullptr);
+    const RECT surfaceBefore = WindowRectOf(surface);
+    const RECT overlayBefore = WindowRectOf(overlay);
+    ASSERT_EQ(GetWindowLongW(overlay, GWL_EXSTYLE) & WS_EX_NOACTIVATE, WS_EX_NOACTIVATE);
+    ASSERT_TRUE(WitnessMoveTo(30));
+    EXPECT_TRUE(HoldsFor(
+        [&] {
+            return SameRect(WindowRectOf(surface), surfaceBefore) &&
+                   SameRect(WindowRectOf(overlay), overlayBefore);
+        },
+        StillPeriod))
+        << Describe(WindowRectOf(surface)) << " " << Describe(WindowRectOf(overlay));
+}
+
 TEST_F(Relocation, NegativeSliderOffsetFromTheSettingsFileRaisesTheWatchLine) {
     ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Position=-5", ""})));
     ASSERT_TRUE(StartStandinAndVelmora());

@@ -13,6 +13,7 @@
 #include "platform/constants.h"
 #include "sys/sjis_literals.h"
 #include "sys/text.h"
+#include "sys/window_state.h"
 #include "watcher/exclusion_table.h"
 #include "watcher/window_relocation.h"
 #include "watcher_scene.h"
@@ -23,7 +24,7 @@ namespace {
 // The rules in their written order, each as the program has always asked it.
 class WrittenOrder {
 public:
-    explicit WrittenOrder(WatcherScene& s) : s_(s) {}
+    explicit WrittenOrder(WatcherScene& s) : s_(s), state_(s.context->platform) {}
 
     std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& id) {
         IWindowSystem& win = s_.context->platform.win;
@@ -38,6 +39,10 @@ public:
         if (s_.taskbar.Hidden)
             return std::nullopt;
         for (const BuiltInExclusion& row : kBuiltInExclusions) {
+            if (Matches(row, id))
+                return std::nullopt;
+        }
+        for (const BuiltInExclusion& row : kShellSurfaces) {
             if (Matches(row, id))
                 return std::nullopt;
         }
@@ -84,8 +89,15 @@ public:
             return std::nullopt;
         if (HasNoFrameStyle(win, window))
             return std::nullopt;
-        if (win.IsZoomed(window) &&
-            b.top >= std::int64_t{*line} - win.GetSystemMetrics(sm::CYFRAME))
+        if (win.IsZoomed(window)) {
+            const std::optional<Rect> work = s_.monitors.WorkArea(win, index);
+            if ((work && work->top >= *line) ||
+                b.top >= std::int64_t{*line} - state_.MaximizedOverhang(window))
+                return std::nullopt;
+        }
+        const auto exStyle = static_cast<std::uint32_t>(win.GetWindowLongA(window, gwl::EXSTYLE));
+        if ((exStyle & ws_ex::NOACTIVATE) != 0 || state_.IsCloaked(window) ||
+            state_.InMoveSize(window))
             return std::nullopt;
         WatchState& w = s_.watch;
         if (window != w.LastHandledWindow) {
@@ -103,11 +115,14 @@ public:
 
 private:
     WatcherScene& s_;
+    WindowState state_;
 };
 
 // One desktop and its watcher; written selects the order.
 struct Side {
     Side(bool writtenOrder, bool twoMonitors, bool secondaryBar) : written(writtenOrder) {
+        // A system that can tell of cloaking and pads the sizing frame.
+        scene.desk.setVersion({148, 10, 0, 19045, ver_platform::WIN32_NT});
         if (twoMonitors)
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
         if (twoMonitors && secondaryBar)
@@ -146,6 +161,8 @@ struct Side {
                 relocation->Relocate(w, identity, *candidate);
             return true;
         });
+        // The windows' programs carry out the moves before the next pass.
+        scene.desk.advance(0);
     }
 
     // Everything the two watchers may differ in.
@@ -192,20 +209,23 @@ void Churn(Side& side, std::mt19937& random) {
     const Hwnd any = windows[static_cast<std::size_t>(pick(static_cast<int>(windows.size())))];
     const std::vector<std::string> titles{"Note", "Drag", "Paint", sjis::kExcludeStartButtonTitle,
                                           ""};
-    const std::vector<std::string> classes{"NoteWindow", "SysDragImage", "Button", "#32770"};
+    const std::vector<std::string> classes{
+        "NoteWindow",    "SysDragImage", "Button", "#32770", "Windows.UI.Core.CoreWindow",
+        "NativeHWNDHost"};
     const std::vector<std::uint32_t> styles{ws::OVERLAPPEDWINDOW, ws::POPUP, ws::POPUP | ws::BORDER,
                                             ws::CAPTION};
-    switch (pick(9)) {
+    switch (pick(10)) {
         case 0:
         case 1: {
             const int left = pick(1300) - 200;
             const int top = pick(120) - 60;
             const int width = 50 + pick(1100);
             const int height = 50 + pick(800);
-            desk.addWindow({.className = classes[static_cast<std::size_t>(pick(4))],
+            desk.addWindow({.className = classes[static_cast<std::size_t>(pick(6))],
                             .title = titles[static_cast<std::size_t>(pick(5))],
                             .rect = {left, top, left + width, top + height},
                             .style = styles[static_cast<std::size_t>(pick(4))] | ws::VISIBLE,
+                            .exStyle = pick(8) == 0 ? ws_ex::NOACTIVATE : 0u,
                             .enabled = pick(8) != 0,
                             .maximized = pick(6) == 0,
                             .pid = side.apps[static_cast<std::size_t>(pick(4))]});
@@ -234,6 +254,16 @@ void Churn(Side& side, std::mt19937& random) {
         case 7:
             c.ListBoxDisable.Add(std::vector<std::string>{
                 "paint.EXE", "Note", "#32770"}[static_cast<std::size_t>(pick(3))]);
+            break;
+        case 8:
+            // Another virtual desktop, or the user's drag.
+            if (any != desk.taskbar()) {
+                desk.setCloaked(any, pick(2) == 0);
+                if (pick(2) == 0)
+                    desk.beginMoveSize(any);
+                else
+                    desk.endMoveSize(any);
+            }
             break;
         default:
             side.scene.taskbar.Hidden = pick(4) == 0;

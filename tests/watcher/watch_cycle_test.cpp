@@ -198,6 +198,7 @@ TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsANam
     EXPECT_EQ(desk.snapshotCount(), before + 1);
     // Three windows at y = 0 were moved: three executables, one title, one class.
     EXPECT_EQ(controls.ListBoxLog.Items().size(), 5u);
+    desk.advance(0);      // their programs carry out the moves
     cycle->RunFullPass(); // all below the line now
     EXPECT_EQ(desk.snapshotCount(), before + 1);
 }

@@ -21,12 +21,13 @@ struct SceneLayout {
     Rect work{0, 30, 1024, 768};
     sim::TaskbarSpec taskbar{};
     bool withTaskbar = true;
+    std::uint32_t dpi = kDesignDpi;
 };
 
 class WatcherScene {
 public:
     explicit WatcherScene(std::vector<std::string> args = {}, SceneLayout layout = {}) {
-        desk.addMonitor(layout.monitor, layout.work);
+        desk.addMonitor(layout.monitor, layout.work, layout.dpi);
         if (layout.withTaskbar)
             desk.addTaskbar(layout.taskbar);
         self = desk.addProcess("C:\\Velmora\\Velmora.exe");
@@ -60,10 +61,12 @@ public:
         return desk.addWindow(spec);
     }
     // What a full pass does for one window: the taskbar check, then the
-    // handler with the window's identity.
+    // handler with the window's identity; then the window's program reads
+    // its queue, where a move waits for it.
     void Pass(Hwnd window) {
         tracker->CheckTaskbar();
         handler->HandleWindow(window, GetWindowIdentity(context->platform, window));
+        desk.advance(0);
     }
     Rect RectOf(Hwnd window) { return desk.window(window).rect; }
 

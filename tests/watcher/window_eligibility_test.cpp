@@ -1,5 +1,6 @@
 #include "watcher/window_eligibility.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,10 @@ TEST(WindowEligibilityTest, HiddenTaskbarBlocksEveryWindow) {
     EXPECT_EQ(Judge(scene, scene.Open({})), TaskbarHidden);
 }
 
-TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
+// Class names are never translated: a row matches by class, and by
+// executable where it names one, whatever the title on a Japanese system
+// or any other.
+TEST(WindowEligibilityTest, BuiltInRowsMatchByClassOnEveryLanguage) {
     struct Row {
         std::string title, className, exe;
         bool excluded;
@@ -56,16 +60,19 @@ TEST(WindowEligibilityTest, BuiltInRowsNeedEveryColumn) {
     const std::string explorer = "C:\\WINDOWS\\Explorer.exe";
     const std::vector<Row> rows{
         {sjis::kExcludeViewSliderTitle, "ViewControlClass", "", true},
+        {"View Slider Control", "ViewControlClass", "", true},
         {sjis::kExcludeViewSliderTitle, "ViewControlClas", "", false},
         {"Drag", "SysDragImage", "", true},
         {"Drag", "NoteWindow", "", false},
-        {"drag", "SysDragImage", "", false},
+        {"drag", "SysDragImage", "", true},
         {sjis::kExcludeStartButtonTitle, "Button", explorer, true},
+        {"Start", "Button", explorer, true},
+        {"Start", "button", explorer, false},
         {sjis::kExcludeStartButtonTitle, "Button", "", false},
         {sjis::kExcludeStartMenuTitle, "DV2ControlHost", "", true},
-        {sjis::kExcludeStartButtonTitle, "DV2ControlHost", "", false},
+        {"Start Menu", "DV2ControlHost", "", true},
         {"View Available Networks (Tooltip)", "VANUITooltip", "", true},
-        {"View Available Networks", "VANUITooltip", "", false},
+        {"View Available Networks", "VANUITooltip", "", true},
     };
     for (const Row& row : rows) {
         WatcherScene scene;
@@ -100,26 +107,58 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
     }
 }
 
-TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxAndTheSizingFrame) {
+// A maximized window overhangs its work area by the sizing frame and its
+// padding at its DPI (8 pixels at 96 DPI from Vista on, 4 on XP), so only a
+// window higher than that reaches into the band; under a bar that reserves
+// its band, a maximized window never does.
+TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxTheirOverhangAndTheWorkArea) {
+    constexpr std::int32_t kNatural = -1; // where maximizing put it
     struct Case {
+        const char* name;
         bool max, autoHide, restore;
+        OsVersionInfo version;
+        std::uint32_t dpi;
+        bool forDpi; // user32 has GetSystemMetricsForDpi
+        int slider;
         std::int32_t top;
         Eligibility verdict;
     };
-    // The taskbar's work area starts at 30 and SM_CYFRAME is 4, so a
-    // maximized window sits at 26. An auto-hidden taskbar disables PPMax.
-    const std::vector<Case> cases{{false, false, false, 10, MaximizedNotWanted},
-                                  {true, true, false, 10, MaximizedNotWanted},
-                                  {true, false, false, 26, MaximizedNearWatchLine},
-                                  {true, false, false, 25, Eligible},
-                                  {true, false, true, 10, Eligible}};
+    const OsVersionInfo xp{148, 5, 1, 2600, ver_platform::WIN32_NT};
+    const OsVersionInfo win81{148, 6, 3, 9600, ver_platform::WIN32_NT};
+    const OsVersionInfo win10{148, 10, 0, 19045, ver_platform::WIN32_NT};
+    const std::vector<Case> cases{
+        {"unchecked", false, false, false, win10, 96, true, 20, 10, MaximizedNotWanted},
+        // An auto-hidden taskbar disables PPMax.
+        {"auto-hide", true, true, false, win10, 96, true, 20, 10, MaximizedNotWanted},
+        {"in the work area", true, false, false, win10, 96, true, 0, kNatural, MaximizedInWorkArea},
+        {"in the work area at 144", true, false, false, win10, 144, true, 0, kNatural,
+         MaximizedInWorkArea},
+        {"work area, whatever the top", true, false, false, win10, 96, true, 0, 5,
+         MaximizedInWorkArea},
+        {"offset, naturally above", true, false, false, win10, 96, true, 20, kNatural, Eligible},
+        {"XP frame", true, false, false, xp, 96, true, 20, 46, MaximizedNearWatchLine},
+        {"XP frame + 1", true, false, false, xp, 96, true, 20, 45, Eligible},
+        {"padded", true, false, false, win10, 96, true, 20, 42, MaximizedNearWatchLine},
+        {"padded + 1", true, false, false, win10, 96, true, 20, 41, Eligible},
+        {"padded at 144", true, false, false, win10, 144, true, 20, 38, MaximizedNearWatchLine},
+        {"padded at 144 + 1", true, false, false, win10, 144, true, 20, 37, Eligible},
+        {"system metrics at 144", true, false, false, win81, 144, false, 20, 38,
+         MaximizedNearWatchLine},
+        {"restored", true, false, true, win10, 96, true, 20, kNatural, Eligible},
+    };
     for (const Case& c : cases) {
-        WatcherScene scene({}, {.taskbar = {.autoHide = c.autoHide}});
+        SCOPED_TRACE(c.name);
+        WatcherScene scene({}, {.taskbar = {.autoHide = c.autoHide}, .dpi = c.dpi});
+        scene.desk.setVersion(c.version);
+        if (!c.forDpi)
+            scene.desk.removeExport("user32.dll", "GetSystemMetricsForDpi");
+        scene.controls.Slider.SetPosition(c.slider);
         scene.controls.PPMax.SetChecked(c.max);
         scene.controls.PPRestore.SetChecked(c.restore);
         const Hwnd window = scene.Open({.maximized = true});
-        scene.desk.window(window).rect.top = c.top;
-        EXPECT_EQ(Judge(scene, window), c.verdict) << "top " << c.top;
+        if (c.top != kNatural)
+            scene.desk.window(window).rect.top = c.top;
+        EXPECT_EQ(Judge(scene, window), c.verdict) << "top " << scene.RectOf(window).top;
         if (c.verdict == Eligible) {
             scene.Pass(window);
             EXPECT_EQ(scene.desk.window(window).maximized(), !c.restore);
@@ -143,6 +182,80 @@ TEST(WindowEligibilityTest, FullScreenAndFramelessWindows) {
         WatcherScene scene;
         EXPECT_EQ(Judge(scene, scene.Open({.rect = c.rect, .style = c.style})), c.verdict)
             << std::hex << c.style;
+    }
+}
+
+// Today's systems: windows the compositor hides, windows that never take
+// the focus, windows the user is dragging and the shell's own surfaces are
+// left alone; where a system cannot say, the window is handled as before.
+TEST(WindowEligibilityTest, TodaysShellOverlaysCloakedAndDraggedWindowsAreLeftAlone) {
+    struct Case {
+        const char* name;
+        std::function<Hwnd(WatcherScene&)> open;
+        Eligibility verdict;
+        OsVersionInfo version{148, 10, 0, 19045, ver_platform::WIN32_NT};
+    };
+    const std::string explorer = "C:\\WINDOWS\\explorer.exe";
+    const std::vector<Case> cases{
+        {"WS_EX_NOACTIVATE", [](WatcherScene& s) { return s.Open({.exStyle = ws_ex::NOACTIVATE}); },
+         NoActivate},
+        {"cloaked", [](WatcherScene& s) { return s.Open({.cloaked = true}); }, Cloaked},
+        {"cloaked on Windows 7, which cannot say",
+         [](WatcherScene& s) { return s.Open({.cloaked = true}); },
+         Eligible,
+         {148, 6, 1, 7601, ver_platform::WIN32_NT}},
+        {"cloaked without dwmapi",
+         [](WatcherScene& s) {
+             s.desk.removeExport("dwmapi.dll", "DwmGetWindowAttribute");
+             return s.Open({.cloaked = true});
+         },
+         Eligible},
+        {"shown again",
+         [](WatcherScene& s) {
+             const Hwnd w = s.Open({.cloaked = true});
+             s.desk.setCloaked(w, false);
+             return w;
+         },
+         Eligible},
+        {"dragged",
+         [](WatcherScene& s) {
+             const Hwnd w = s.Open({});
+             s.desk.beginMoveSize(w);
+             return w;
+         },
+         InMoveSize},
+        {"its thread drags another window",
+         [](WatcherScene& s) {
+             s.desk.beginMoveSize(s.Open({.rect = {100, 100, 500, 300}}));
+             return s.Open({});
+         },
+         Eligible},
+        {"dropped",
+         [](WatcherScene& s) {
+             const Hwnd w = s.Open({});
+             s.desk.beginMoveSize(w);
+             s.desk.endMoveSize(w);
+             return w;
+         },
+         Eligible},
+        {"start",
+         [](WatcherScene& s) {
+             return s.Open({.className = "Windows.UI.Core.CoreWindow", .title = "Start"});
+         },
+         ShellSurface},
+        {"explorer's flyout host",
+         [&](WatcherScene& s) {
+             return s.Open({.className = "NativeHWNDHost", .pid = s.desk.addProcess(explorer)});
+         },
+         ShellSurface},
+        {"another program's flyout host",
+         [](WatcherScene& s) { return s.Open({.className = "NativeHWNDHost"}); }, Eligible},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WatcherScene scene;
+        scene.desk.setVersion(c.version);
+        EXPECT_EQ(Judge(scene, c.open(scene)), c.verdict);
     }
 }
 

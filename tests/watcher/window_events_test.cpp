@@ -75,7 +75,8 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         {"created shown", false, -1, {"/w", "/S"}, 30},
         {"shown later", false, 100, {"/w", "/S"}, 30},
         {"creation only, shown 40 ms later", true, 40, {"/w", "/S"}, 30},
-        // Waited for, not left to the first re-look.
+        // Its program shows it before it reads its queue: the round trip
+        // answers then, not at the first re-look.
         {"creation only, shown 3 ms later", true, 3, {"/w", "/S"}, 30, 5},
         {"announced", false, -1, {"/w"}, 30},
         // Not shown within 300 ms of its creation: left to the poll.
@@ -85,9 +86,12 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         SCOPED_TRACE(c.name);
         EventScene scene(c.creationOnly);
         scene.Launch(c.args);
-        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 1u);
+        // Creation and showing, each hooked alone.
+        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 2u);
         // Just after a tick, so that the next one is 240 ms away.
         const Hwnd window = scene.Open(0, c.showAfterMs < 0);
+        if (c.movedWithinMs < 220)
+            scene.desk.setBusy(scene.app, static_cast<std::uint32_t>(c.showAfterMs));
         if (c.showAfterMs >= 0) {
             scene.desk.at(scene.desk.now() + static_cast<std::uint64_t>(c.showAfterMs), [&] {
                 scene.desk.showWindow(window, sw::SHOW);
@@ -122,6 +126,21 @@ TEST(WindowEventsTest, AfterTheTaskbarMovedTheWindowWaitsForThePass) {
     EXPECT_EQ(scene.Top(window), 0);
     scene.desk.advance(kTick);
     EXPECT_EQ(scene.Top(window), 40);
+}
+
+// Another monitor's bar is found anew for a reported window: one that slid
+// away since the last pass gives its line as it is now.
+TEST(WindowEventsTest, AnotherMonitorsBarIsTakenAsItIsNow) {
+    EventScene scene;
+    scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 40, 2048, 768});
+    const Hwnd bar = scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
+    scene.Launch();
+    scene.desk.moveWindow(bar, {1024, -38, 2048, 2});
+    const Hwnd window = scene.desk.addWindow(
+        {.className = "AppWindow", .title = "app", .rect = {1100, 0, 1500, 300}, .pid = scene.app});
+    scene.desk.advance(220);
+    EXPECT_EQ(scene.FullPasses(), 0);
+    EXPECT_EQ(scene.Top(window), 2);
 }
 
 TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
@@ -217,6 +236,93 @@ TEST(WindowEventsTest, TheRepeatRuleAndActiveBehaveAsWithThePollAlone) {
             EXPECT_EQ(scene.Top(window), active ? 0 : 30);
         }
     }
+}
+
+// A program that shows its window at the top and then, before it reads its
+// queue (or while the move is announced), places or maximizes it itself
+// keeps what it did: the window is judged once its program has finished,
+// and read again just before the move.
+TEST(WindowEventsTest, AProgramStillPlacingItsWindowKeepsWhatItDid) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int busyMs;  // the program reads its queue this long after showing
+        int actAtMs; // when it places or maximizes the window
+        bool maximize;
+    };
+    const std::vector<Case> cases{
+        {"placed lower before reading its queue", {"/w", "/S"}, 5, 5, false},
+        {"maximized right after showing", {"/w", "/S"}, 5, 5, true},
+        {"placed lower while the move was announced", {"/w"}, 0, 50, false},
+        {"maximized while the move was announced", {"/w"}, 0, 50, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventScene scene;
+        scene.Launch(c.args);
+        const Hwnd window = scene.Open(0);
+        scene.desk.setBusy(scene.app, static_cast<std::uint32_t>(c.busyMs));
+        scene.desk.at(scene.desk.now() + static_cast<std::uint64_t>(c.actAtMs), [&] {
+            if (c.maximize)
+                scene.desk.showWindow(window, sw::MAXIMIZE);
+            else
+                scene.desk.moveWindow(window, {120, 200, 520, 500});
+        });
+        scene.desk.advance(220);
+        if (c.maximize) {
+            EXPECT_TRUE(scene.desk.window(window).maximized());
+        } else {
+            EXPECT_EQ(scene.desk.window(window).rect, (Rect{120, 200, 520, 500}));
+        }
+        for (const sim::CallRecord& call : scene.desk.calls())
+            EXPECT_FALSE(call.pid == scene.pid && call.name == "SetWindowPos") << call.args;
+    }
+}
+
+// A window shown again while its busy program has not yet carried out the
+// move gets one announcement and one move.
+TEST(WindowEventsTest, OneAnnouncementPerMoveOfABusyProgramsWindow) {
+    EventScene scene;
+    scene.Launch({"/w"});
+    const Hwnd window = scene.Open(0);
+    const std::uint64_t start = scene.desk.now();
+    // Busy from the middle of the flash: the move waits in its queue.
+    scene.desk.at(start + 50, [&] { scene.desk.setBusy(scene.app, 400); });
+    scene.desk.at(start + 150, [&] {
+        scene.desk.showWindow(window, sw::HIDE);
+        scene.desk.showWindow(window, sw::SHOW);
+    });
+    scene.desk.advance(600);
+    EXPECT_EQ(scene.Top(window), 30);
+    int flashes = 0, moves = 0;
+    for (const sim::CallRecord& call : scene.desk.calls()) {
+        flashes += call.pid == scene.pid && call.name == "Sleep" ? 1 : 0;
+        moves += call.pid == scene.pid && call.name == "SetWindowPos" ? 1 : 0;
+    }
+    EXPECT_EQ(flashes, 1);
+    EXPECT_EQ(moves, 1);
+}
+
+// Windows moved together share one flash: a burst never holds the thread
+// for more than one flash at a time, and every window at the top is moved.
+TEST(WindowEventsTest, AnAnnouncedBurstSharesItsFlashes) {
+    EventScene scene;
+    scene.Launch({"/w"});
+    std::vector<Hwnd> windows;
+    const std::uint64_t start = scene.desk.now();
+    for (int i = 0; i < 300; ++i) {
+        scene.desk.at(start + static_cast<std::uint64_t>(i * 3),
+                      [&] { windows.push_back(scene.Open(0)); });
+    }
+    scene.desk.advance(1000);
+    for (const Hwnd window : windows)
+        EXPECT_EQ(scene.Top(window), 30) << window.Value();
+    int flashes = 0;
+    for (const sim::CallRecord& call : scene.desk.calls())
+        flashes += call.pid == scene.pid && call.name == "Sleep" ? 1 : 0;
+    EXPECT_LE(flashes, 10);
+    EXPECT_EQ(scene.Events().WaitingCount(), 0u);
+    EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
 }
 
 TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved) {

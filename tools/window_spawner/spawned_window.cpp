@@ -110,9 +110,9 @@ HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
                          SWP_NOZORDER | SWP_NOACTIVATE);
         }
     } else {
-        window = CreateWindowExW(0, options.className.c_str(), options.title.c_str(), options.style,
-                                 options.left, options.top, options.width, options.height, nullptr,
-                                 nullptr, instance, nullptr);
+        window = CreateWindowExW(options.exStyle, options.className.c_str(), options.title.c_str(),
+                                 options.style, options.left, options.top, options.width,
+                                 options.height, nullptr, nullptr, instance, nullptr);
     }
     if (window == nullptr)
         return nullptr;
@@ -125,6 +125,15 @@ HWND OpenSpawnedWindow(HINSTANCE instance, const SpawnerOptions& options) {
     ++OpenWindows();
     ShowWindow(window, ShowCommand(options.show));
     UpdateWindow(window);
+    // A program that goes on placing its window before it reads its queue.
+    if (options.busyMilliseconds != 0)
+        Sleep(options.busyMilliseconds);
+    if (options.thenPlace) {
+        SetWindowPos(window, nullptr, options.thenLeft, options.thenTop, options.thenWidth,
+                     options.thenHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (options.thenMaximized)
+        ShowWindow(window, SW_MAXIMIZE);
     return window;
 }
 

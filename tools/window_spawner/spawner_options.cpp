@@ -9,16 +9,16 @@ namespace spawner {
 
 namespace {
 
-bool ParseRect(const std::wstring& text, SpawnerOptions& options) {
+bool ParseRect(const std::wstring& text, int& left, int& top, int& width, int& height) {
     int values[4];
     wchar_t rest = 0;
     if (swscanf(text.c_str(), L"%d,%d,%d,%d%lc", &values[0], &values[1], &values[2], &values[3],
                 &rest) != 4)
         return false;
-    options.left = values[0];
-    options.top = values[1];
-    options.width = values[2];
-    options.height = values[3];
+    left = values[0];
+    top = values[1];
+    width = values[2];
+    height = values[3];
     return true;
 }
 
@@ -46,7 +46,12 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         return title.has_value();
     }
     if (name == L"--rect")
-        return ParseRect(value, options);
+        return ParseRect(value, options.left, options.top, options.width, options.height);
+    if (name == L"--then-rect") {
+        options.thenPlace = true;
+        return ParseRect(value, options.thenLeft, options.thenTop, options.thenWidth,
+                         options.thenHeight);
+    }
     if (name == L"--log") {
         options.logPath = value;
         return true;
@@ -63,11 +68,14 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.rectPath = value;
         return true;
     }
-    const auto number = ParseNumber(value, name == L"--style" ? 16 : 10);
+    const bool hex = name == L"--style" || name == L"--ex-style";
+    const auto number = ParseNumber(value, hex ? 16 : 10);
     if (!number)
         return false;
     if (name == L"--style")
         options.style = *number;
+    else if (name == L"--ex-style")
+        options.exStyle = *number;
     else if (name == L"--count" && *number >= 1 && *number <= 1000)
         options.count = static_cast<int>(*number);
     else if (name == L"--bounce" && *number >= 10)
@@ -76,6 +84,8 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.reopenMilliseconds = static_cast<unsigned>(*number);
     else if (name == L"--hang" && *number >= 10)
         options.hangMilliseconds = static_cast<unsigned>(*number);
+    else if (name == L"--busy" && *number <= 10000)
+        options.busyMilliseconds = static_cast<unsigned>(*number);
     else
         return false;
     return true;
@@ -91,6 +101,8 @@ std::optional<SpawnerOptions> ParseSpawnerOptions(const std::vector<std::wstring
             options.show = ShowState::Maximized;
         } else if (arg == L"--minimized") {
             options.show = ShowState::Minimized;
+        } else if (arg == L"--then-maximized") {
+            options.thenMaximized = true;
         } else if (arg == L"--dialog") {
             options.dialog = true;
         } else if (i + 1 < args.size() && ParseValue(arg, args[i + 1], options)) {

@@ -3,6 +3,7 @@
 //   --title TEXT          title, or --title-hex HEX for a title given as UTF-8 bytes in hex
 //   --rect L,T,W,H        window rectangle in screen pixels (default 100,0,400,300)
 //   --style HEX           window style of plain windows (default WS_OVERLAPPEDWINDOW)
+//   --ex-style HEX        extended window style of plain windows (default 0)
 //   --maximized | --minimized
 //   --dialog              a real dialog box (class "#32770") instead of a plain window
 //   --count N             how many such windows (default 1)
@@ -14,6 +15,11 @@
 //   --rect-file PATH      keep the first window's rectangle in the file: "left top right bottom"
 //   --latency-file PATH   with --reopen: append, for each window opened again, the milliseconds
 //                         from just before its creation until another program first moved it down
+//   --busy MS             after showing each window, stay busy MS milliseconds without reading
+//                         the queue, then do what --then-rect or --then-maximized says
+//   --then-rect L,T,W,H   put each window here after it was shown (a program that restores
+//                         its saved place), before the queue is read
+//   --then-maximized      maximize each window after it was shown, before the queue is read
 //   --child NAME          give every plain window a child window of this class, filling it:
 //                         the start menus are "DV2ControlHost" with a "Desktop User Pane" and
 //                         "BaseBar" with a "MenuSite"
@@ -35,6 +41,7 @@ struct SpawnerOptions {
     int width = 400;
     int height = 300;
     unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    unsigned long exStyle = 0;
     ShowState show = ShowState::Normal;
     bool dialog = false;
     int count = 1;
@@ -45,6 +52,10 @@ struct SpawnerOptions {
     std::wstring rectPath;
     std::wstring latencyPath;
     std::wstring childClassName; // empty: no child
+    unsigned busyMilliseconds = 0;
+    bool thenPlace = false;
+    int thenLeft = 0, thenTop = 0, thenWidth = 0, thenHeight = 0;
+    bool thenMaximized = false;
 };
 
 // Nothing when an argument is unknown or a value is malformed.

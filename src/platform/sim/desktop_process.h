@@ -28,14 +28,15 @@ struct SimDesktop::Process {
     bool listed = true; // in process snapshots
     int exitCode = -1;
     bool quitPosted = false;
-    bool loopEnded = false; // the quit was seen: nothing is dispatched any more
-    bool hung = false;      // stopped answering; the system reports its windows hung
-    int sleeping = 0;       // inside Sleep: answers nothing until it returns
-    std::size_t queued = 0; // posted messages waiting
-    int comEntries = 0;     // CoInitialize calls not yet undone
+    bool loopEnded = false;      // the quit was seen: nothing is dispatched any more
+    bool hung = false;           // stopped answering; the system reports its windows hung
+    int sleeping = 0;            // inside Sleep: answers nothing until it returns
+    std::uint64_t busyUntil = 0; // reads no messages before this time
+    std::size_t queued = 0;      // posted messages waiting
+    int comEntries = 0;          // CoInitialize calls not yet undone
     DpiAwareness dpiAwareness = DpiAwareness::PerMonitor;
-    // Asynchronous moves and shows posted while the thread does not answer;
-    // it carries them out when it answers again.
+    // Asynchronous requests posted while the thread does not answer; it
+    // carries them out when it reads its queue again.
     std::vector<std::function<void()>> asyncRequests;
     SimWindowSystem win;
     SimShell shell;

@@ -143,6 +143,12 @@ void SimDesktop::announceDisplayChange() {
 }
 
 int SimDesktop::systemMetric(int index) const {
+    return systemMetricForDpi(index, monitors_.empty() ? kDesignDpi : monitors_.front().dpi);
+}
+
+int SimDesktop::systemMetricForDpi(int index, std::uint32_t dpi) const {
+    // The sizing frame is 4 pixels at 96 DPI; Vista pads it by as much again.
+    const int frame = static_cast<int>((4 * dpi + kDesignDpi / 2) / kDesignDpi);
     Rect all = monitors_.empty() ? Rect{} : monitors_.front().monitor;
     for (const Monitor& monitor : monitors_) {
         all.left = std::min(all.left, monitor.monitor.left);
@@ -157,8 +163,11 @@ int SimDesktop::systemMetric(int index) const {
             return primaryRect().Height();
         case sm::CYCAPTION:
             return 19;
+        case sm::CXFRAME:
         case sm::CYFRAME:
-            return 4;
+            return frame;
+        case sm::CXPADDEDBORDER:
+            return version_.dwMajorVersion >= 6 ? frame : 0;
         case sm::XVIRTUALSCREEN:
             return all.left;
         case sm::YVIRTUALSCREEN:
@@ -172,6 +181,13 @@ int SimDesktop::systemMetric(int index) const {
         default:
             return 0;
     }
+}
+
+std::uint32_t SimDesktop::systemDpiFor(std::uint32_t pid) const {
+    const Process* process = findProcess(pid);
+    if (monitors_.empty() || (process != nullptr && process->dpiAwareness == DpiAwareness::Unaware))
+        return kDesignDpi;
+    return monitors_.front().dpi;
 }
 
 Rect SimDesktop::primaryRect() const {

@@ -16,6 +16,9 @@ constexpr std::uint64_t kNever = std::numeric_limits<std::uint64_t>::max();
 constexpr std::uint64_t kLoopGiveUpMs = 24ull * 60 * 60 * 1000;
 // The system's shortest timer interval (USER_TIMER_MINIMUM).
 constexpr std::uint32_t kMinimumTimerMs = 10;
+// The system clock's tick (15.625 ms) unless a program raised the timer
+// resolution, which none here does.
+constexpr std::uint32_t kClockTickMs = 16;
 } // namespace
 
 void SimDesktop::advance(std::uint32_t ms) {
@@ -42,6 +45,14 @@ bool SimDesktop::post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::ui
         return process != nullptr;
     posted_.push_back({pid, window, msg, wParam, lParam, order_++});
     ++process->queued;
+    return true;
+}
+
+bool SimDesktop::postCall(std::uint32_t pid, std::function<void()> call) {
+    if (!post(pid, 0, 0, 0, 0) || posted_.empty() || posted_.back().pid != pid ||
+        posted_.back().order != order_ - 1)
+        return false;
+    posted_.back().call = std::move(call);
     return true;
 }
 
@@ -160,12 +171,33 @@ void SimDesktop::processMessages(std::uint32_t pid) {
 }
 
 void SimDesktop::sleep(std::uint32_t ms) {
-    const std::uint64_t until = now_ + ms;
-    while (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= until) {
-        now_ = std::max(now_, sceneEvents_.begin()->first.first);
-        runFirstSceneEvent();
+    // A sleep shorter than the system clock's tick lasts the whole tick.
+    const std::uint64_t until = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
+    // The other programs' threads run on meanwhile.
+    while (true) {
+        if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
+            runFirstSceneEvent();
+        } else if (!deliverToRunningThread()) {
+            if (sceneEvents_.empty() || sceneEvents_.begin()->first.first > until)
+                break;
+            now_ = std::max(now_, sceneEvents_.begin()->first.first);
+        }
     }
     now_ = std::max(now_, until);
+}
+
+bool SimDesktop::deliverToRunningThread() {
+    const auto it = std::find_if(posted_.begin(), posted_.end(), [this](const Posted& message) {
+        const Process* process = findProcess(message.pid);
+        return process != nullptr && !process->hung && process->sleeping == 0 &&
+               now_ >= process->busyUntil;
+    });
+    if (it == posted_.end())
+        return false;
+    const Posted message = *it;
+    posted_.erase(it);
+    deliver(message);
+    return true;
 }
 
 bool SimDesktop::hasWork(const Process& process) const {

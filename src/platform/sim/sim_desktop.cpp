@@ -22,9 +22,12 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.emplace(kDesktopWindow, std::move(desktop));
-    libraries_.emplace(FoldAsciiCase("user32.dll"), Library{HModule{0x77D40000},
-                                                            {"SetLayeredWindowAttributes",
-                                                             "SetWinEventHook", "UnhookWinEvent"}});
+    libraries_.emplace(FoldAsciiCase("user32.dll"),
+                       Library{HModule{0x77D40000},
+                               {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent",
+                                "GetSystemMetricsForDpi"}});
+    libraries_.emplace(FoldAsciiCase("dwmapi.dll"),
+                       Library{HModule{0x6FF00000}, {"DwmGetWindowAttribute"}});
     libraries_.emplace(
         FoldAsciiCase("kernel32.dll"),
         Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
@@ -154,6 +157,8 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->refusesMoves = spec.refusesMoves;
     window->keepsLayered = spec.keepsLayered;
     window->elevated = spec.elevated;
+    window->cloaked = spec.cloaked;
+    window->skippedByEnumWindows = spec.skippedByEnumWindows;
     SimWindow& added = insertWindow(std::move(window));
     if (spec.maximized)
         maximize(added);
@@ -275,7 +280,21 @@ void SimDesktop::setHung(std::uint32_t pid, bool on) {
     if (process == nullptr)
         throw std::out_of_range("no such process on the simulated desktop");
     process->hung = on;
-    if (on)
+    if (!on)
+        readQueue(pid);
+}
+
+void SimDesktop::setBusy(std::uint32_t pid, std::uint32_t ms) {
+    Process* process = findProcess(pid);
+    if (process == nullptr)
+        throw std::out_of_range("no such process on the simulated desktop");
+    process->busyUntil = std::max(process->busyUntil, now_ + ms);
+    at(now_ + ms, [this, pid] { readQueue(pid); });
+}
+
+void SimDesktop::readQueue(std::uint32_t pid) {
+    Process* process = findProcess(pid);
+    if (process == nullptr || process->hung || process->sleeping != 0 || now_ < process->busyUntil)
         return;
     std::vector<std::function<void()>> requests;
     requests.swap(process->asyncRequests);
@@ -283,15 +302,33 @@ void SimDesktop::setHung(std::uint32_t pid, bool on) {
         request();
 }
 
-void SimDesktop::queueAsync(const SimWindow& target, std::function<void()> request) {
+void SimDesktop::whenThreadReads(std::uint32_t caller, const SimWindow& target,
+                                 std::function<void()> request) {
     Process* owner = findProcess(target.pid);
-    if (owner != nullptr)
+    if (owner == nullptr || target.pid == caller) {
+        request();
+        return;
+    }
+    if (!answers(caller, target)) {
         owner->asyncRequests.push_back(std::move(request));
+        return;
+    }
+    // A thread that answers reads its queue at the next moment it runs; if
+    // it stopped answering before, the request waits for it.
+    const std::uint32_t pid = target.pid;
+    postCall(pid, [this, pid, request = std::move(request)] {
+        Process* process = findProcess(pid);
+        if (process->hung || process->sleeping != 0 || now_ < process->busyUntil)
+            process->asyncRequests.push_back(request);
+        else
+            request();
+    });
 }
 
 bool SimDesktop::answers(std::uint32_t caller, const SimWindow& target) const {
     const Process* owner = findProcess(target.pid);
-    return target.pid == caller || owner == nullptr || (!owner->hung && owner->sleeping == 0);
+    return target.pid == caller || owner == nullptr ||
+           (!owner->hung && owner->sleeping == 0 && now_ >= owner->busyUntil);
 }
 
 bool SimDesktop::waitsForever(std::uint32_t caller, const SimWindow& target) {

@@ -143,6 +143,11 @@ public:
     // process's window) would wait for ever: it is counted here and has no
     // effect. The same holds while a process sleeps.
     void setHung(std::uint32_t pid, bool on);
+    // The process's thread is busy for ms from now (what it does meanwhile
+    // are scene events): it reads no messages, then reads its queue. An
+    // asynchronous move, show or SendMessageCallback sent to it meanwhile is
+    // carried out only then, after what the program did first.
+    void setBusy(std::uint32_t pid, std::uint32_t ms);
     std::size_t frozenCalls() const { return frozenCalls_; }
     std::size_t snapshotCount() const { return snapshotCount_; }
     // Window events. Every window made and every window shown is reported to
@@ -153,12 +158,24 @@ public:
     // Hooks the process has set and not removed.
     std::size_t winEventHookCount(std::uint32_t pid) const;
     // Libraries: "user32.dll" exports "SetLayeredWindowAttributes",
-    // "SetWinEventHook" and "UnhookWinEvent" until a test removes them, as
-    // on older systems.
+    // "SetWinEventHook", "UnhookWinEvent" and "GetSystemMetricsForDpi",
+    // "dwmapi.dll" "DwmGetWindowAttribute", until a test removes them, as on
+    // older systems.
     void removeExport(const std::string& library, const std::string& name);
     // LoadLibraryA references the process holds and has not freed yet.
     int libraryReferences(std::uint32_t pid) const;
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
+
+    // Today's shell (sim_window_state.cpp). The compositor hides a visible
+    // window or shows it again; hooks hear EVENT_OBJECT_CLOAKED or
+    // EVENT_OBJECT_UNCLOAKED. DwmGetWindowAttribute answers DWMWA_CLOAKED
+    // from Windows 8 (6.2) on and refuses it before.
+    void setCloaked(Hwnd window, bool on);
+    // The user starts dragging or sizing the window: its thread is in a
+    // move or size loop (GetGUIThreadInfo) until the drag ends; hooks hear
+    // EVENT_SYSTEM_MOVESIZESTART and EVENT_SYSTEM_MOVESIZEEND.
+    void beginMoveSize(Hwnd window);
+    void endMoveSize(Hwnd window);
 
     SimWindow& window(Hwnd window);
     bool exists(Hwnd window) const { return windows_.count(window) != 0; }
@@ -318,9 +335,13 @@ private:
     // waitsForever counts the frozen call when it does not.
     bool answers(std::uint32_t caller, const SimWindow& target) const;
     bool waitsForever(std::uint32_t caller, const SimWindow& target);
-    // Keeps an asynchronous request for the thread of target, which does
-    // not answer now; it runs when the thread answers again.
-    void queueAsync(const SimWindow& target, std::function<void()> request);
+    // An asynchronous request for the thread of target: it runs when that
+    // thread next reads its queue, as another thread's request would; at
+    // once for the caller's own windows.
+    void whenThreadReads(std::uint32_t caller, const SimWindow& target,
+                         std::function<void()> request);
+    // The thread reads its queue: the requests kept while it did not answer.
+    void readQueue(std::uint32_t pid);
     // An elevated program's window refuses changes from any other process.
     static bool deniesAccess(std::uint32_t caller, const SimWindow& target) {
         return target.elevated && target.pid != caller;
@@ -340,7 +361,9 @@ private:
     void maximize(SimWindow& window);
     void minimize(SimWindow& window);
     void move(SimWindow& window, Rect rect);
-    Rect maximizedRect(Rect normal);
+    // Where maximizing puts the window: its monitor's work area, overhung
+    // on every side by the frame and its padding at the window's scale.
+    Rect maximizedRect(const SimWindow& window);
     void destroyWithOwned(Hwnd window, bool notify);
     int answerMessageBox(MessageBoxRecord record);
     void removeWindow(Hwnd window);
@@ -419,15 +442,27 @@ private:
     void followDpi(SimWindow& window);
     void announceDisplayChange();
     // The screen size of the primary monitor, the virtual screen (the union
-    // of the monitors), CYCAPTION 19, CYFRAME 4, CMONITORS; 0 for the rest.
+    // of the monitors), CYCAPTION 19, CMONITORS; 0 for the rest. The
+    // frame metrics are at the system's DPI: CXFRAME and CYFRAME 4 and,
+    // from Vista on, CXPADDEDBORDER 4 at 96 DPI.
     int systemMetric(int index) const;
+    // The frame metrics at any DPI (GetSystemMetricsForDpi); the others as
+    // systemMetric.
+    int systemMetricForDpi(int index, std::uint32_t dpi) const;
+    // What a process sees as the system's DPI: 96 when it is not DPI aware.
+    std::uint32_t systemDpiFor(std::uint32_t pid) const;
     Rect primaryRect() const;
 
     // Messages, timers and the clock (scheduler.cpp).
     bool post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
               std::intptr_t lParam);
+    // Queues call for the process's thread, as a message its loop delivers.
+    bool postCall(std::uint32_t pid, std::function<void()> call);
     void postQuit(std::uint32_t pid, int exitCode);
     bool setTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs);
+    // Delivers the oldest message posted to a thread that runs while the
+    // caller sleeps; false when there is none.
+    bool deliverToRunningThread();
     // Runs the next item due no later than until; false when none is.
     bool runNext(std::uint64_t until);
     void runFirstSceneEvent();
@@ -479,6 +514,7 @@ private:
 
     Hwnd foreground_ = 0;
     Hwnd focus_ = 0;
+    std::map<std::uint32_t, Hwnd> moveSize_; // by thread: the window it drags
     std::uint32_t commonControls_ = 0;
     bool themed_ = false;
     std::deque<std::optional<std::string>> fileAnswers_;

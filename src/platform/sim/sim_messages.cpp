@@ -80,6 +80,26 @@ bool SimWindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_
     return desk_.post(target->pid, window, msg, wParam, lParam);
 }
 
+bool SimWindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                           std::intptr_t lParam, SendAsyncProc callback) {
+    desk_.logCall(pid_, "SendMessageCallbackW", window, msg, wParam, lParam);
+    const SimWindow* target = desk_.find(window);
+    if (target == nullptr || !callback)
+        return false;
+    if (target->pid == pid_) {
+        callback(window, msg, desk_.callProc(window, msg, wParam, lParam));
+        return true;
+    }
+    // The answer comes back through the caller's queue.
+    const std::uint32_t caller = pid_;
+    desk_.whenThreadReads(pid_, *target, [this, caller, window, msg, wParam, lParam, callback] {
+        const std::intptr_t answer =
+            desk_.exists(window) ? desk_.callProc(window, msg, wParam, lParam) : 0;
+        desk_.postCall(caller, [callback, window, msg, answer] { callback(window, msg, answer); });
+    });
+    return true;
+}
+
 std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {
     desk_.logCall(pid_, "RegisterWindowMessageA", name);
     if (name == nullptr || *name == '\0')

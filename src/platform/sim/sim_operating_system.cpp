@@ -56,6 +56,7 @@ void SimOperatingSystem::Sleep(std::uint32_t ms) {
         throw;
     }
     --self->sleeping;
+    desk_.readQueue(pid_);
 }
 
 std::uint32_t SimOperatingSystem::GetTickCount() {

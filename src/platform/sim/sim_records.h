@@ -22,10 +22,12 @@ struct WindowSpec {
     bool visible = true, enabled = true, minimized = false, maximized = false;
     std::uint32_t pid = 0; // 0: the process "C:\\Apps\\app.exe", made on first use
     Hwnd owner = 0;
-    Hwnd parent = 0;           // a child window of parent; rect relative to it
-    bool refusesMoves = false; // MoveWindow "succeeds" but the window stays
-    bool keepsLayered = false; // clearing WS_EX_LAYERED "succeeds" but the bit stays
-    bool elevated = false;     // other programs may not move, show or retitle it
+    Hwnd parent = 0;                   // a child window of parent; rect relative to it
+    bool refusesMoves = false;         // MoveWindow "succeeds" but the window stays
+    bool keepsLayered = false;         // clearing WS_EX_LAYERED "succeeds" but the bit stays
+    bool elevated = false;             // other programs may not move, show or retitle it
+    bool cloaked = false;              // hidden by the compositor though visible
+    bool skippedByEnumWindows = false; // an immersive window (Windows 8 on)
 };
 
 // One message box a program showed.

@@ -59,6 +59,12 @@ struct SimWindow {
     std::uint32_t dpi = kDesignDpi;
     // A maximized window that was minimized comes back maximized.
     bool restoresMaximized = false;
+    // Hidden by the compositor while visible: on another virtual desktop, a
+    // suspended app's frame, a closed shell flyout (Windows 8 on).
+    bool cloaked = false;
+    // An immersive window, which EnumWindows skips since Windows 8; window
+    // events and FindWindow still see it.
+    bool skippedByEnumWindows = false;
 
     // The title as the "A" calls see it.
     const std::string& titleA() const;

@@ -83,15 +83,20 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
     SimWindow* target = desk_.find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
-    // Posted to a thread that does not answer, the request waits in its queue.
-    if ((flags & swp::ASYNCWINDOWPOS) != 0 && !desk_.answers(pid_, *target)) {
-        desk_.queueAsync(*target, [this, window, insertAfter, x, y, cx, cy, flags] {
-            if (desk_.exists(window))
-                SetWindowPos(window, insertAfter, x, y, cx, cy, flags);
-        });
+    // Posted to the window's thread, the request is carried out when that
+    // thread next reads its queue, after what its program does first.
+    if ((flags & swp::ASYNCWINDOWPOS) != 0 && target->pid != pid_) {
+        const std::uint32_t owner = target->pid;
+        desk_.whenThreadReads(pid_, *target,
+                              [this, owner, window, insertAfter, x, y, cx, cy, flags] {
+                                  SimDesktop::Process* process = desk_.findProcess(owner);
+                                  if (process != nullptr && desk_.exists(window))
+                                      process->win.SetWindowPos(window, insertAfter, x, y, cx, cy,
+                                                                flags & ~swp::ASYNCWINDOWPOS);
+                              });
         return true;
     }
-    if ((flags & swp::ASYNCWINDOWPOS) == 0 && desk_.waitsForever(pid_, *target))
+    if (desk_.waitsForever(pid_, *target))
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
     if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
@@ -135,15 +140,10 @@ bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
     SimWindow* target = desk_.find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
-    // Posted to a thread that does not answer, the request waits in its queue.
-    if (!desk_.answers(pid_, *target)) {
-        desk_.queueAsync(*target, [this, window, command] {
-            if (desk_.exists(window))
-                ShowWindowAsync(window, command);
-        });
-        return true;
-    }
-    desk_.show(*target, command);
+    desk_.whenThreadReads(pid_, *target, [this, window, command] {
+        if (SimWindow* shown = desk_.find(window))
+            desk_.show(*shown, command);
+    });
     return true;
 }
 

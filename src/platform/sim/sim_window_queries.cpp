@@ -207,7 +207,7 @@ Hwnd SimWindowSystem::GetDesktopWindow() {
 
 int SimWindowSystem::GetSystemMetrics(int index) {
     desk_.logCall(pid_, "GetSystemMetrics", index);
-    return desk_.systemMetric(index);
+    return desk_.systemMetricForDpi(index, desk_.systemDpiFor(pid_));
 }
 
 std::uint32_t SimWindowSystem::GetDpiForWindow(Hwnd window) {

@@ -40,6 +40,10 @@ public:
     std::uint32_t GetDpiForWindow(Hwnd window) override;
     std::uint32_t GetDpiForSystem() override;
     bool GetCursorPos(Point& point) override;
+    bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) override;
+    int GetSystemMetricsForDpi(FarProc entry, int index, std::uint32_t dpi) override;
+    HResult DwmGetWindowAttribute(FarProc entry, Hwnd window, std::uint32_t attribute, void* value,
+                                  std::uint32_t size) override;
 
     bool SetWindowTextA(Hwnd window, const char* text) override;
     bool SetWindowTextW(Hwnd window, const char16_t* text) override;
@@ -78,6 +82,8 @@ public:
                                       std::uint32_t timeoutMs, std::uintptr_t* result) override;
     bool PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
+    bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam, SendAsyncProc callback) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
     int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
     int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,

@@ -89,7 +89,10 @@ bool SimDesktop::enumWindows(const std::function<bool(Hwnd)>& proc) {
     list.assign(zOrder_.rbegin(), zOrder_.rend());
     DepthGuard depth(enumDepth_);
     for (const Hwnd window : list) {
-        if (windows_.count(window) != 0 && !proc(window))
+        const auto found = windows_.find(window);
+        if (found == windows_.end() || found->second->skippedByEnumWindows)
+            continue;
+        if (!proc(window))
             return false;
     }
     return true;
@@ -140,7 +143,7 @@ void SimDesktop::maximize(SimWindow& window) {
         window.normalRect = window.rect;
     window.setMinimized(false);
     window.restoresMaximized = false;
-    window.rect = maximizedRect(window.normalRect);
+    window.rect = maximizedRect(window);
     window.setMaximized(true);
 }
 
@@ -164,12 +167,17 @@ void SimDesktop::move(SimWindow& window, Rect rect) {
     followDpi(window);
 }
 
-Rect SimDesktop::maximizedRect(Rect normal) {
-    const Monitor* monitor = findMonitor(monitorFromRect(normal, monitor::DEFAULTTONEAREST));
+Rect SimDesktop::maximizedRect(const SimWindow& window) {
+    const Monitor* monitor =
+        findMonitor(monitorFromRect(window.normalRect, monitor::DEFAULTTONEAREST));
     if (monitor == nullptr)
-        return normal;
-    // Like Windows, the frame lies just outside the work area.
-    const int frame = systemMetric(sm::CYFRAME);
+        return window.normalRect;
+    // Like Windows, the frame and its padding lie just outside the work
+    // area. The system scales whatever a program draws to the monitor's DPI,
+    // so on screen the frame always has that monitor's size, even where the
+    // program itself believes in another DPI.
+    const int frame = systemMetricForDpi(sm::CYFRAME, monitor->dpi) +
+                      systemMetricForDpi(sm::CXPADDEDBORDER, monitor->dpi);
     const Rect work = monitor->work;
     return {work.left - frame, work.top - frame, work.right + frame, work.bottom + frame};
 }
@@ -249,7 +257,7 @@ void SimDesktop::activateNext(Hwnd leaving) {
     for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
         const SimWindow& candidate = *windows_.at(*it);
         if (*it != leaving && candidate.visible() && candidate.enabled() &&
-            !candidate.minimized()) {
+            !candidate.minimized() && (candidate.exStyle & ws_ex::NOACTIVATE) == 0) {
             foreground_ = *it;
             return;
         }

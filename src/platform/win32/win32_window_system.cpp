@@ -6,6 +6,10 @@
 #include <cstddef>
 #include <cstring>
 #include <exception>
+#include <memory>
+#include <utility>
+
+#include "platform/win32/win32_error_trace.h"
 
 namespace vm {
 
@@ -278,6 +282,31 @@ std::intptr_t Win32WindowSystem::SendMessageTimeoutW(Hwnd window, std::uint32_t 
 bool Win32WindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                      std::intptr_t lParam) {
     return ::PostMessageA(ToHwnd(window), msg, wParam, lParam) != FALSE;
+}
+
+namespace {
+
+// The callback of SendMessageCallbackW, which owns the answer's handler.
+void CALLBACK SentMessageAnswered(HWND window, UINT msg, ULONG_PTR data, LRESULT result) {
+    const std::unique_ptr<SendAsyncProc> callback(reinterpret_cast<SendAsyncProc*>(data));
+    try {
+        (*callback)(FromHandle(window), msg, static_cast<std::intptr_t>(result));
+    } catch (...) {
+        win32::TraceError();
+    }
+}
+
+} // namespace
+
+bool Win32WindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                             std::intptr_t lParam, SendAsyncProc callback) {
+    auto owned = std::make_unique<SendAsyncProc>(std::move(callback));
+    if (::SendMessageCallbackW(ToHwnd(window), msg, wParam, lParam, SentMessageAnswered,
+                               reinterpret_cast<ULONG_PTR>(owned.get())) == FALSE)
+        return false;
+    // The callback frees it; a thread that never answers keeps its few bytes.
+    static_cast<void>(owned.release());
+    return true;
 }
 
 std::uint32_t Win32WindowSystem::RegisterWindowMessageA(const char* name) {

@@ -25,12 +25,26 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
         args += L" --minimized";
     if (spec.dialog)
         args += L" --dialog";
+    if (spec.exStyle != 0) {
+        wchar_t exStyle[16];
+        swprintf(exStyle, 16, L"%lx", spec.exStyle);
+        args += L" --ex-style " + std::wstring(exStyle);
+    }
     if (spec.hangMs != 0)
         args += L" --hang " + std::to_wstring(spec.hangMs);
     if (!spec.titleLog.empty())
         args += L" --log \"" + spec.titleLog + L"\"";
     if (!spec.childClassName.empty())
         args += L" --child \"" + spec.childClassName + L"\"";
+    if (spec.busyMs != 0)
+        args += L" --busy " + std::to_wstring(spec.busyMs);
+    if (spec.thenRect) {
+        const RECT& r = *spec.thenRect;
+        args += L" --then-rect " + std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," +
+                std::to_wstring(r.right - r.left) + L"," + std::to_wstring(r.bottom - r.top);
+    }
+    if (spec.thenMaximized)
+        args += L" --then-maximized";
     return args;
 }
 

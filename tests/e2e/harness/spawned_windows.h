@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +22,18 @@ struct WindowSpec {
     int height = 300;
     std::wstring className = L"VelmoraE2eWindow";
     unsigned long style = 0x00CF0000; // WS_OVERLAPPEDWINDOW
+    unsigned long exStyle = 0;
     Shown shown = Shown::Normal;
     bool dialog = false; // a real dialog box, class "#32770"
     int count = 1;
     std::wstring titleLog{};       // file that records every later title change
     std::wstring childClassName{}; // a child of this class in every window
     int hangMs = 0;                // the spawner stops answering messages this long after the start
+    // After showing each window the spawner stays busy this long, then
+    // places or maximizes it, before it reads its queue.
+    int busyMs = 0;
+    std::optional<RECT> thenRect{};
+    bool thenMaximized = false;
 };
 
 class SpawnedWindows {
