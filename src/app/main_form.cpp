@@ -2,6 +2,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/hand_over.h"
 #include "app/restart.h"
@@ -20,6 +21,8 @@ constexpr std::uint32_t kTickInterval = 250;
 // Posted to itself after a change of the keyboard cues, so the repaint comes
 // when the messages already waiting have been handled.
 constexpr std::uint32_t kRepaintAfterCues = 0x8001; // WM_APP + 1
+// Posted to itself once a pass has ended during which messages arrived.
+constexpr std::uint32_t kHandleDeferred = 0x8003; // WM_APP + 3
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
@@ -83,7 +86,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
 }
 
 void TMainForm::WireHandlers() {
-    timer_.OnTimer = EventHandler(&TMainForm::TimerTimer);
+    // A tick guards itself, as every pass does.
+    timer_.OnTimer = [this] { TimerTimer(); };
     controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
     controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
     controls_.BtnOK.OnClick = EventHandler(&TMainForm::BtnOKClick);
@@ -133,26 +137,41 @@ MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::i
             if (wParam == timer_.Id())
                 timer_.Fire();
             else if (wParam == WindowEvents::kRelookTimerId)
-                Guarded([this] { windowEvents_->CheckWaiting(); });
+                CheckWindowEvents();
             return 0;
         case WindowEvents::kPendingMessage:
-            Guarded([this] { windowEvents_->CheckWaiting(); });
+            CheckWindowEvents();
             return 0;
         case wm::COPYDATA:
-            Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
+            if (InPass())
+                deferred_.AddCopyData(wParam, reinterpret_cast<const CopyDataStruct*>(lParam));
+            else
+                Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
             return 0;
         // Closed from outside (another program, the end of the session): the
         // same closing as the exit item's, so the settings are saved; the end
         // of the session closes even when they cannot be.
         case wm::CLOSE:
-            Guarded([this] { Close(); });
+            OnCloseMessage();
             return 0;
         case wm::QUERYENDSESSION:
             return 1;
         case wm::ENDSESSION:
             if (wParam != 0)
-                Guarded([this] { Close(CloseRoute::SessionEnd); });
+                OnEndSession();
             return std::nullopt;
+        // The settings window closes only through OK and Cancel: Alt+F4 on
+        // it is Cancel. Hidden, it is the program's main window, and the
+        // default handling closes the program.
+        case wm::SYSCOMMAND:
+            if ((wParam & sc::COMMAND_MASK) == sc::CLOSE && settingsWindow_.Visible()) {
+                OnSysCommandClose();
+                return 0;
+            }
+            return std::nullopt;
+        case kHandleDeferred:
+            HandleDeferred();
+            return 0;
         case wm::COMMAND:
         case wm::VSCROLL:
         case wm::HSCROLL:
@@ -246,6 +265,110 @@ void TMainForm::Guarded(F&& handler) {
     }
 }
 
+template <typename F>
+void TMainForm::RunPass(F&& pass) {
+    // Never one pass inside another: the timer comes again after the pass,
+    // and windows reported meanwhile are checked once it has ended.
+    if (InPass())
+        return;
+    ++passDepth_;
+    Guarded(pass);
+    --passDepth_;
+    if (!deferred_.Empty() || eventsDeferred_)
+        Guarded([this] { PostDeferred(); });
+}
+
+void TMainForm::CheckWindowEvents() {
+    if (InPass()) {
+        eventsDeferred_ = true;
+        return;
+    }
+    RunPass([this] { windowEvents_->CheckWaiting(); });
+}
+
+void TMainForm::PostDeferred() {
+    if (!deferredPosted_)
+        deferredPosted_ = context_.platform.win.PostMessageA(Window(), kHandleDeferred, 0, 0);
+}
+
+void TMainForm::HandleDeferred() {
+    deferredPosted_ = false;
+    // Still inside a pass (a message box of its closing reads the queue):
+    // they wait on.
+    if (InPass())
+        return;
+    const std::vector<DeferredMessage> messages = deferred_.Take();
+    if (std::exchange(eventsDeferred_, false))
+        CheckWindowEvents();
+    for (const DeferredMessage& message : messages)
+        HandleDeferred(message);
+}
+
+void TMainForm::HandleDeferred(const DeferredMessage& message) {
+    switch (message.msg) {
+        case wm::COPYDATA: {
+            const CopyDataStruct record = message.Record();
+            Guarded([&] { OnCopyData(message.hasRecord ? &record : nullptr); });
+            return;
+        }
+        case wm::CLOSE:
+            OnCloseMessage();
+            return;
+        case wm::ENDSESSION:
+            OnEndSession();
+            return;
+        case wm::SYSCOMMAND:
+            OnSysCommandClose();
+            return;
+        default:
+            return;
+    }
+}
+
+void TMainForm::OnCloseMessage() {
+    // While the close query waits for the user's answer, that answer decides.
+    if (closing_) {
+        CloseAskedWhileClosing();
+        return;
+    }
+    if (InPass()) {
+        deferred_.Add(wm::CLOSE, 0);
+        return;
+    }
+    Guarded([this] { Close(); });
+}
+
+void TMainForm::OnEndSession() {
+    if (InPass()) {
+        // The system may end the process as soon as the message has been
+        // answered: the settings are written now, the closing follows the
+        // pass.
+        Guarded([this] {
+            if (!context_.commandLine.IsQuick()) {
+                try {
+                    SaveSettings();
+                } catch (const SettingsWriteError&) {
+                    // The file already there stays as it was.
+                }
+            }
+        });
+        if (closing_)
+            CloseAskedWhileClosing();
+        deferred_.Add(wm::ENDSESSION, 1);
+        return;
+    }
+    Guarded([this] { Close(CloseRoute::SessionEnd); });
+}
+
+void TMainForm::OnSysCommandClose() {
+    if (InPass()) {
+        deferred_.Add(wm::SYSCOMMAND, sc::CLOSE);
+        return;
+    }
+    if (settingsWindow_.Visible())
+        controls_.BtnCancel.Click();
+}
+
 Handler TMainForm::EventHandler(void (TMainForm::*method)()) {
     return EventHandler([this, method] { (this->*method)(); });
 }
@@ -328,19 +451,48 @@ bool TMainForm::IsWindows2000OrLater() const {
 }
 
 void TMainForm::RunFullPass() {
-    Guarded([this] { watchCycle_->RunFullPass(); });
+    RunPass([this] { watchCycle_->RunFullPass(); });
 }
 
 void TMainForm::TimerTimer() {
-    watchCycle_->TimerTimer();
+    RunPass([this] { watchCycle_->TimerTimer(); });
 }
 
 void TMainForm::Close(CloseRoute route) {
-    if (closed_ || !FormCloseQuery(route))
+    if (closed_)
+        return;
+    // The close query's message box is open and another close comes (the
+    // exit item, another program): the box's answer decides, and it is no
+    // restart any more. The end of the session closes at once.
+    if (closing_) {
+        CloseAskedWhileClosing();
+        if (route != CloseRoute::SessionEnd)
+            return;
+    }
+    const bool wasClosing = std::exchange(closing_, true);
+    bool allowed = false;
+    try {
+        allowed = FormCloseQuery(route);
+    } catch (...) {
+        closing_ = wasClosing;
+        throw;
+    }
+    closing_ = wasClosing;
+    // Closed meanwhile by the end of the session.
+    if (!allowed || closed_)
         return;
     closed_ = true;
     settingsWindow_.Hide();
     context_.platform.win.PostQuitMessage(0);
+}
+
+void TMainForm::CloseAskedWhileClosing() {
+    // Declined after all, the program carries on with this desktop as its
+    // starting one, as after a declined restart.
+    if (restartPending_) {
+        restartPending_ = false;
+        startDesktopRect_ = desktopRect_;
+    }
 }
 
 bool TMainForm::FormCloseQuery(CloseRoute route) {
@@ -354,9 +506,13 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
             SaveSettings();
         } catch (const SettingsWriteError&) {
             if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
-                DeclineClose();
+                // Closed while the box was open: nothing left to decline.
+                if (!closed_)
+                    DeclineClose();
                 return false;
             }
+            if (closed_)
+                return false;
         }
     }
     // Whatever ends the program, the user keeps a visible taskbar.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/deferred_messages.h"
 #include "app/tray_handlers.h"
 #include "appearance/taskbar_hiding.h"
 #include "appearance/translucency.h"
@@ -48,6 +49,9 @@ public:
     // Closing the controller, the program's main window, ends the message loop.
     void Close(CloseRoute route = CloseRoute::Other);
     bool Closed() const { return closed_; }
+    // WM_CLOSE to the controller or to the application window (another
+    // program, the shell): the same closing, so the settings are saved.
+    void OnCloseMessage();
 
     void TimerTimer();
     void PPExitClick();
@@ -98,6 +102,23 @@ private:
     // Runs an event handler; an error escaping it goes to the error hook.
     template <typename F>
     void Guarded(F&& handler);
+    // A tick, a full pass or the window-event check: guarded, never inside
+    // another, and what arrived meanwhile is handled once it has ended.
+    template <typename F>
+    void RunPass(F&& pass);
+    bool InPass() const { return passDepth_ > 0; }
+    // Handles what arrived during a pass, posted to the window so that it
+    // comes after everything the pass's own handler still does.
+    void PostDeferred();
+    void HandleDeferred();
+    void HandleDeferred(const DeferredMessage& message);
+    void OnSysCommandClose();
+    // The window-event check, or, inside a pass, a note to run it after.
+    void CheckWindowEvents();
+    void OnEndSession();
+    // A close asked for while a close waits for the user's answer: it is
+    // no restart any more, whatever the answer.
+    void CloseAskedWhileClosing();
     // Wires every control's and the timer's handler, each through the guard.
     // The only place where handlers are set.
     void WireHandlers();
@@ -167,6 +188,12 @@ private:
     Rect desktopRect_;
     bool restartPending_ = false;
     bool closed_ = false;
+    // The close query runs (its message box may be open).
+    bool closing_ = false;
+    int passDepth_ = 0;
+    DeferredMessages deferred_;
+    bool deferredPosted_ = false;
+    bool eventsDeferred_ = false;
     bool controlsCreated_ = false;
     // Last, so the window goes first, while everything its procedure uses
     // is still there.

@@ -18,12 +18,21 @@ Program::Program(Platform platform, CommandLine commandLine)
     : context_{platform, std::move(commandLine), ReadSystemVersion(platform.os)} {
     IWindowSystem& win = context_.platform.win;
     // Shown with a caption whenever the settings window closes: in the middle
-    // of the primary monitor, no watch line reaches it.
+    // of the primary monitor, no watch line reaches it. Closing it (Alt+F4,
+    // another program's WM_CLOSE) closes the program, as closing the main
+    // window does: the default handling would destroy it and the windows it
+    // owns and leave the process running blind.
     appWindow_ = ProgramWindow(
         win, 0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
         ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
         win.GetSystemMetrics(sm::CXSCREEN) / 2, win.GetSystemMetrics(sm::CYSCREEN) / 2, 0, 0, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+        [this](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
+            if (msg != wm::CLOSE)
+                return std::nullopt;
+            if (mainForm_)
+                mainForm_->OnCloseMessage();
+            return 0;
+        });
 }
 
 Program::~Program() {

@@ -100,7 +100,11 @@ void TrayHandlers::RebuildTrayImages() {
             images_.AppendDefault(i);
         controls_.BtnCustom[i].SetGlyph(images_.Image(static_cast<IconState>(i)));
     }
-    trayIcon_.SetImage(controls_.PPEnabled.Checked() ? IconState::Normal : IconState::Stopped);
+    // The image follows the state: watching only while the item is checked
+    // and shown (hidden while the taskbar is away from the top, which
+    // suspends watching but keeps the user's choice).
+    const bool watching = controls_.PPEnabled.Checked() && controls_.PPEnabled.Visible();
+    trayIcon_.SetImage(watching ? IconState::Normal : IconState::Stopped);
 }
 
 } // namespace vm

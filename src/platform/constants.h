@@ -159,6 +159,8 @@ inline constexpr std::uint32_t NCDESTROY = 0x0082u;
 inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
 inline constexpr std::uint32_t KEYDOWN = 0x0100u;
 inline constexpr std::uint32_t COMMAND = 0x0111u;
+// wParam: the command (SC_), its low four bits the system's own.
+inline constexpr std::uint32_t SYSCOMMAND = 0x0112u;
 inline constexpr std::uint32_t TIMER = 0x0113u;
 inline constexpr std::uint32_t HSCROLL = 0x0114u;
 inline constexpr std::uint32_t VSCROLL = 0x0115u;
@@ -173,6 +175,12 @@ inline constexpr std::uint32_t RBUTTONUP = 0x0205u;
 inline constexpr std::uint32_t MBUTTONDOWN = 0x0207u;
 inline constexpr std::uint32_t USER = 0x0400u;
 } // namespace wm
+
+namespace sc {
+inline constexpr std::uintptr_t CLOSE = 0xF060u;
+// The bits of a WM_SYSCOMMAND's wParam that name the command.
+inline constexpr std::uintptr_t COMMAND_MASK = 0xFFF0u;
+} // namespace sc
 
 namespace mb {
 inline constexpr std::uint32_t OK = 0x0u;

@@ -66,6 +66,9 @@ public:
     // The DPI the window is drawn at: its monitor's where Windows scales
     // per monitor (8.1 on), else the system's.
     virtual std::uint32_t GetDpiForWindow(Hwnd window) = 0;
+    // The system DPI (GetDpiForSystem, or the screen's LOGPIXELSY where
+    // that is missing): the one DPI of every system before Windows 8.1.
+    virtual std::uint32_t GetDpiForSystem() = 0;
     virtual bool GetCursorPos(Point& point) = 0;
     // What a thread's user interface is doing (in a move or size loop, and
     // with which window); false for a thread that is gone or has none.
@@ -96,7 +99,12 @@ public:
                                        std::uint32_t winIni) = 0;
     // SystemParametersInfoA(SPI_GETNONCLIENTMETRICS): the fonts the system
     // uses for its own windows.
+    // Measured at the system DPI, also for a window on a monitor of another
+    // scale.
     virtual bool GetNonClientMetricsA(NonClientMetrics& metrics) = 0;
+    // SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS) of Windows 10
+    // (1607): the same fonts measured at dpi. False where the system lacks it.
+    virtual bool GetNonClientMetricsForDpi(NonClientMetrics& metrics, std::uint32_t dpi) = 0;
     // Not every user32 has SetLayeredWindowAttributes: the caller looks it up
     // with GetProcAddress and passes that address, through which the call
     // goes. False for a null address.

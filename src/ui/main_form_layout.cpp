@@ -170,11 +170,16 @@ HFont MainFormLayout::Font(Fonts& fonts, const Item& item, std::uint32_t dpi) {
 bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& router,
                             std::uint32_t dpi) {
     if (language_ == Language::English) {
-        // The system gives the message font at the DPI the window starts at.
+        // The message font at the window's DPI where the system can say;
+        // else at the system DPI, which is all an older system knows.
         NonClientMetrics metrics;
-        if (win_.GetNonClientMetricsA(metrics)) {
+        if (win_.GetNonClientMetricsForDpi(metrics, dpi)) {
             messageFont_ = metrics.lfMessageFont;
             messageHeight_ = UnscaleFromDpi(std::abs(messageFont_.lfHeight), dpi);
+        } else if (win_.GetNonClientMetricsA(metrics)) {
+            messageFont_ = metrics.lfMessageFont;
+            messageHeight_ =
+                UnscaleFromDpi(std::abs(messageFont_.lfHeight), win_.GetDpiForSystem());
         } else {
             std::strncpy(messageFont_.lfFaceName, kFallbackMessageFace,
                          sizeof messageFont_.lfFaceName - 1);

@@ -335,3 +335,110 @@ TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
 
 } // namespace
 } // namespace vm
+
+namespace vm {
+namespace {
+
+// The application window owns the settings window: closing it (Alt+F4 on it
+// while it shows, another program's WM_CLOSE) is a close of the program, as
+// closing the main window is, never the default destruction that would take
+// the settings window and the timer with it and leave the process blind.
+TEST_F(ProgramTest, ClosingTheApplicationWindowClosesTheProgramAndSavesItsSettings) {
+    struct Case {
+        const char* name;
+        std::uint32_t msg;
+        std::uintptr_t wParam;
+    };
+    const Case cases[] = {
+        {"WM_CLOSE from another program", wm::CLOSE, 0},
+        {"Alt+F4 on it", wm::SYSCOMMAND, sc::CLOSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimDesktop here;
+        AddTopTaskbarDesktop(here);
+        Program program(here.platformFor(here.addProcess(kExe)), CommandLine{});
+        ASSERT_TRUE(program.Start());
+        program.MainForm()->Controls().PPDialog.Click();
+        const Hwnd form = program.MainForm()->Window();
+        Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
+        other.win.SendMessageA(program.AppWindow(), c.msg, c.wParam, 0);
+        EXPECT_TRUE(program.MainForm()->Closed());
+        EXPECT_TRUE(here.exists(form)) << "the settings window lives until the loop ends";
+        EXPECT_FALSE(program.MainForm()->WatchTimer().Enabled());
+        EXPECT_NE(here.files().read(kSettings).value_or("").find("Dialog=1\r\n"),
+                  std::string::npos);
+        EXPECT_EQ(program.Run(), 0);
+    }
+}
+
+// A pass waits for other programs while it swaps a title; what they send
+// meanwhile (a hand-over, a close, the end of the session) is handled once
+// the pass has ended, never inside it.
+TEST_F(ProgramTest, MessagesSentDuringATitleSwapWaitUntilThePassHasEnded) {
+    enum class Effect { Closes, OpensSettings };
+    struct Case {
+        const char* name;
+        bool toAppWindow;
+        std::uint32_t msg;
+        std::uintptr_t wParam;
+        Effect effect;
+        bool savedAtOnce; // the end of the session may end the process right after
+    };
+    const Case cases[] = {
+        {"WM_CLOSE", false, wm::CLOSE, 0, Effect::Closes, false},
+        {"WM_CLOSE to the application window", true, wm::CLOSE, 0, Effect::Closes, false},
+        {"the end of the session", false, wm::ENDSESSION, 1, Effect::Closes, true},
+        {"Alt+F4 on the hidden window", false, wm::SYSCOMMAND, sc::CLOSE, Effect::Closes, false},
+        {"the hand-over", false, wm::COPYDATA, 0, Effect::OpensSettings, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimDesktop here;
+        AddTopTaskbarDesktop(here);
+        here.files().write(kSettings, "[Config]\r\nTray=0\r\nCaption=1\r\nTitle=moving\r\n");
+        const std::uint32_t ownPid = here.addProcess(kExe);
+        Program program(here.platformFor(ownPid), CommandLine{});
+        Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
+        bool sent = false;
+        bool handledInside = true;
+        bool savedInside = false;
+        // Its window is at the top: the first pass swaps its title, and the
+        // program asks that it take the moving title.
+        other.win.CreateWindowExA(
+            0, "Victim", "victim", ws::OVERLAPPEDWINDOW | ws::VISIBLE, 100, 0, 400, 300, 0,
+            [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
+                if (msg != wm::SETTEXT || sent)
+                    return std::nullopt;
+                sent = true;
+                TMainForm& form = *program.MainForm();
+                const Hwnd target = c.toAppWindow ? program.AppWindow() : form.Window();
+                char show[] = "/Show";
+                CopyDataStruct record{.dwData = 0, .cbData = 5, .lpData = show};
+                other.win.SendMessageA(
+                    target, c.msg, c.wParam,
+                    c.msg == wm::COPYDATA ? reinterpret_cast<std::intptr_t>(&record) : 0);
+                show[0] = 'x'; // the sender's buffer is its own again
+                handledInside = form.Closed() || form.SettingsWindow().Visible();
+                savedInside = here.files().exists(kSettings) &&
+                              here.files().read(kSettings)->find("Enable=") != std::string::npos;
+                return std::nullopt;
+            });
+        ASSERT_TRUE(program.Start());
+        ASSERT_TRUE(sent);
+        EXPECT_FALSE(handledInside);
+        EXPECT_EQ(savedInside, c.savedAtOnce);
+        here.advance(10);
+        TMainForm& form = *program.MainForm();
+        if (c.effect == Effect::Closes) {
+            EXPECT_TRUE(form.Closed());
+            EXPECT_FALSE(form.WatchTimer().Enabled()) << "no tick after the close";
+        } else {
+            EXPECT_FALSE(form.Closed());
+            EXPECT_TRUE(form.SettingsWindow().Visible());
+        }
+    }
+}
+
+} // namespace
+} // namespace vm

@@ -91,5 +91,48 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
     }
 }
 
+// The settings cannot be saved when a restart comes, and while its message
+// box is open the user chooses Exit from the tray menu (or another program
+// closes the window): whatever the box's answer, the program does not start
+// itself again.
+TEST(RestartTest, AnExitChosenWhileTheRestartAsksIsNoRestart) {
+    enum class Route { ExitItem, CloseMessage };
+    struct Case {
+        Route route;
+        int answer;
+    };
+    const Case cases[] = {{Route::ExitItem, id_::OK},
+                          {Route::ExitItem, id_::CANCEL},
+                          {Route::CloseMessage, id_::OK},
+                          {Route::CloseMessage, id_::CANCEL}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.route) << " " << c.answer);
+        SimDesktop desk;
+        const HMonitor monitor = AddTopTaskbarDesktop(desk);
+        const std::uint32_t pid = desk.addProcess(kExe);
+        Program program(desk.platformFor(pid), CommandLine{});
+        ASSERT_TRUE(program.Start());
+        desk.setForeground(desk.addWindow({.title = "a"}));
+        desk.advance(250);
+        desk.files().setReadOnlyFolder("C:\\Velmora\\");
+        Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
+        desk.whileNextMessageBox([&] {
+            if (c.route == Route::ExitItem)
+                program.MainForm()->Controls().PPExit.Click();
+            else
+                other.win.SendMessageA(program.MainForm()->Window(), wm::CLOSE, 0, 0);
+        });
+        desk.queueMessageBoxAnswer(c.answer);
+        desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
+        desk.clearCalls();
+        desk.advance(10000);
+        for (const auto& call : desk.calls())
+            EXPECT_NE(call.name, "ShellExecuteA");
+        EXPECT_EQ(program.MainForm()->Closed(), c.answer == id_::OK);
+        EXPECT_EQ(desk.messageBoxes().size(), 1u) << "asked once, not again at every tick";
+        EXPECT_EQ(program.MainForm()->WatchTimer().Enabled(), c.answer != id_::OK);
+    }
+}
+
 } // namespace
 } // namespace vm

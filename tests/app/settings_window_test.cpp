@@ -192,6 +192,54 @@ TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrThe
     EXPECT_EQ(File(), before);
 }
 
+// The window closes only through OK and Cancel: Alt+F4 on it is Cancel, and
+// the program keeps running with the file as it was.
+TEST_F(SettingsWindowTest, AltF4OnTheOpenWindowIsCancelAndTheProgramKeepsRunning) {
+    Start("[Config]\r\nTray=0\r\nPosition=5\r\n");
+    const std::string before = File();
+    SecondStart();
+    ASSERT_TRUE(Shown());
+    desk.dragTrackBar(C().Slider.Window(), 20);
+    desk.platformFor(pid).win.SendMessageA(Form().Window(), wm::SYSCOMMAND, sc::CLOSE, 0);
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(Form().Closed());
+    EXPECT_TRUE(desk.exists(Form().Window()));
+    EXPECT_EQ(C().Slider.Position(), 5);
+    EXPECT_EQ(File(), before);
+    EXPECT_TRUE(Form().WatchTimer().Enabled());
+}
+
+// The English texts take the system's message font, measured at the DPI of
+// the window's monitor; a system without the per-DPI query gives it at the
+// system DPI, which the program then accounts for.
+TEST_F(SettingsWindowTest, TheEnglishMessageFontIsScaledFromTheDpiItWasMeasuredAt) {
+    struct Case {
+        std::uint32_t primaryDpi;
+        std::uint32_t taskbarMonitorDpi;
+        bool perDpiQuery;
+    };
+    const Case cases[] = {{96, 144, true}, {96, 144, false}, {144, 144, false}, {144, 96, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.primaryDpi << " " << c.taskbarMonitorDpi << " " << c.perDpiQuery);
+        SimDesktop here;
+        here.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768}, c.primaryDpi);
+        here.addMonitor({1024, 0, 2560, 960}, {1024, 45, 2560, 960}, c.taskbarMonitorDpi);
+        here.addTaskbar({.rect = {1024, 0, 2560, 45}});
+        here.setPerDpiMetrics(c.perDpiQuery);
+        here.setMessageFont({-12, 400, 0, "Segoe UI"});
+        here.files().write(kSettings, "[Config]\r\nTray=0\r\nLanguage=en\r\n");
+        Program english(here.platformFor(here.addProcess(kExe)), CommandLine{});
+        ASSERT_TRUE(english.Start());
+        english.MainForm()->PPConfigClick();
+        const Hwnd ok = english.MainForm()->Controls().BtnOK.Window();
+        const LogFontA* font = here.font(here.window(ok).control.font);
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(font->lfHeight, c.taskbarMonitorDpi == 144 ? -18 : -12);
+        EXPECT_STREQ(font->lfFaceName, "Segoe UI");
+    }
+}
+
 TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSelections) {
     Start();
     C().PPConfig.Click();

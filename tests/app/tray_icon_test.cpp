@@ -27,7 +27,7 @@ const std::string kIconBytes = std::string("\0\0\1\0\1\0", 6) + std::string(16, 
 
 class TrayIconTest : public AppTest {
 protected:
-    TrayIconTest() { AddTopTaskbarDesktop(desk); }
+    TrayIconTest() { monitor = AddTopTaskbarDesktop(desk); }
 
     Program& Launch(std::vector<std::string> args = {}, const std::string& settings = "") {
         if (!settings.empty())
@@ -58,6 +58,7 @@ protected:
         ADD_FAILURE() << "no item " << caption;
         return 0;
     }
+    HMonitor monitor;
     std::vector<std::string> NotifyCalls() {
         std::vector<std::string> calls;
         for (const auto& call : desk.calls()) {
@@ -215,6 +216,11 @@ TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced
     desk.addWindow({.className = "App", .title = "app"}); // a change starts a full pass
     desk.advance(250);
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
+    EXPECT_EQ(Icon().image, kStopped);
+    // A change of scale builds the images again: still the stopped one.
+    desk.setMonitorDpi(monitor, 144);
+    EXPECT_EQ(Icon().image, std::string(kStopped) + "@48");
+    desk.setMonitorDpi(monitor, 96);
     EXPECT_EQ(Icon().image, kStopped);
     Click(wm::LBUTTONDBLCLK); // PPEnabled is hidden: nothing to switch
     EXPECT_TRUE(Controls().PPEnabled.Checked());

@@ -1,5 +1,6 @@
 // The desktop contract on the simulated desktop: the other program is a
 // process of its own, busy for a stretch of virtual time.
+#include "close_contract.h"
 #include "desktop_suite.h"
 #include "moves_contract.h"
 #include "shell_contract.h"
@@ -11,7 +12,11 @@ namespace {
 
 class SimDesktopContract : public ::testing::Test, public desktop_suite::Host {
 protected:
-    SimDesktopContract() { desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768}); }
+    SimDesktopContract() {
+        desk.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768});
+        // The program's folder, where a case may leave a file for a moment.
+        desk.files().addFolder("C:\\Velmora");
+    }
 
     IWindowSystem& Win() override { return platform_.win; }
     IOperatingSystem& Os() override { return platform_.os; }
@@ -36,6 +41,7 @@ protected:
 
 VELMORA_DESKTOP_MOVES_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_SHELL_CONTRACT(SimDesktopContract)
+VELMORA_DESKTOP_CLOSE_CONTRACT(SimDesktopContract)
 
 } // namespace
 } // namespace vm

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "harness/desktop_windows.h"
@@ -78,6 +79,23 @@ TEST_F(SettingsFile, IgnoreListFromTheFileLeavesItsProgramsWindowsAlone) {
     EXPECT_EQ(WindowRectOf(moved).top, 30);
     EXPECT_EQ(WindowRectOf(ignored).top, 0);
     EXPECT_EQ(ReadFileBytes(SettingsPath()), settings);
+}
+
+// The application window owns the settings window; another program's
+// WM_CLOSE to it ends the program as a close of the main window does, with
+// its settings written.
+TEST_F(SettingsFile, ClosingTheApplicationWindowEndsTheProgramWithItsSettingsWritten) {
+    ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Position=3", ""})));
+    ASSERT_TRUE(StartStandin());
+    ChildProcess& velmora = StartVelmora(L"/w");
+    ASSERT_TRUE(WaitForController(velmora));
+    HWND app = FindWindowA("VelmoraApp", nullptr);
+    ASSERT_NE(app, nullptr);
+    PostMessageA(app, WM_CLOSE, 0, 0);
+    EXPECT_EQ(velmora.WaitForExit(ReactionLimit), std::optional<DWORD>(0));
+    const std::string saved = ReadFileBytes(SettingsPath()).value_or("");
+    EXPECT_NE(saved.find("Position=3\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Enable=1\r\n"), std::string::npos) << "written by the close: " << saved;
 }
 
 } // namespace

@@ -99,6 +99,32 @@ TEST_F(SettingsWindow, EscAfterASliderChangeHidesTheWindowAndLeavesTheFileAlsoFr
     EXPECT_EQ(ReadFileBytes(SettingsPath()).value_or(""), before);
 }
 
+// The window closes only through OK and Cancel: Alt+F4 on it (the system
+// menu's close, which the system sends as WM_SYSCOMMAND) is Cancel, and the
+// program keeps running with the file as it was.
+TEST_F(SettingsWindow, AltF4OnTheOpenWindowIsCancelAndTheProgramKeepsRunning) {
+    HWND form = Open("Position=0");
+    ASSERT_NE(form, nullptr);
+    const std::string before = ReadFileBytes(SettingsPath()).value_or("");
+    HWND slider = FindWindowExA(form, nullptr, "msctls_trackbar32", nullptr);
+    ASSERT_NE(slider, nullptr);
+    PressKey(slider, VK_DOWN);
+    ASSERT_TRUE(WaitUntil(
+        [form] {
+            RECT r{};
+            GetWindowRect(form, &r);
+            return r.top == 31;
+        },
+        ReactionLimit));
+    PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(Hidden(form));
+    // A closing program would save and end within a tick or two.
+    Sleep(1000);
+    EXPECT_TRUE(IsWindow(form));
+    EXPECT_EQ(FindWindowA("TMainForm", kCaption), form);
+    EXPECT_EQ(ReadFileBytes(SettingsPath()).value_or(""), before);
+}
+
 // Not a timing assertion: the figures are printed. The check is that the
 // window keeps its controls and that its USER and GDI objects all come back
 // when it closes (where the system counts them: Wine reports 0).

@@ -173,6 +173,8 @@ TEST_F(WindowHelpers, PlacementCentresInTheWorkAreaButNeverMovesCaptionSizedWind
 TEST_F(WindowHelpers, FileIconsComeFromTheShellOnlyForExistingFiles) {
     desk.files().write("C:\\Icons\\run.ico", "icon");
     Platform platform = p();
+    // The shell answers a process that has entered COM, as the program has.
+    ASSERT_TRUE(platform.os.CoInitialize());
     const HIcon first = GetFileIcon(platform, "C:\\Icons\\run.ico");
     EXPECT_NE(first, HIcon{0});
     EXPECT_NE(GetFileIcon(platform, "C:\\Icons\\run.ico"), first); // the caller owns each

@@ -7,6 +7,7 @@
 #include <thread>
 #include <utility>
 
+#include "../desktop/close_contract.h"
 #include "../desktop/desktop_suite.h"
 #include "../desktop/moves_contract.h"
 #include "../desktop/shell_contract.h"
@@ -108,6 +109,7 @@ protected:
 
 VELMORA_DESKTOP_MOVES_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_SHELL_CONTRACT(Win32DesktopContract)
+VELMORA_DESKTOP_CLOSE_CONTRACT(Win32DesktopContract)
 
 } // namespace
 } // namespace vm

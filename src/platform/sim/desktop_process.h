@@ -33,6 +33,7 @@ struct SimDesktop::Process {
     int sleeping = 0;            // inside Sleep: answers nothing until it returns
     std::uint64_t busyUntil = 0; // reads no messages before this time
     std::size_t queued = 0;      // posted messages waiting
+    int comEntries = 0;          // CoInitialize calls not yet undone
     DpiAwareness dpiAwareness = DpiAwareness::PerMonitor;
     // Asynchronous requests posted while the thread does not answer; it
     // carries them out when it reads its queue again.

@@ -77,6 +77,24 @@ std::uint32_t SimDesktop::monitorDpi(Rect rect) const {
     return monitor != nullptr ? monitor->dpi : kDesignDpi;
 }
 
+std::uint32_t SimDesktop::systemDpiOf(std::uint32_t pid) const {
+    // The primary monitor's scale is the system's; an unaware program is
+    // told 96 whatever the scale.
+    const Process* process = findProcess(pid);
+    if (process != nullptr && process->dpiAwareness == DpiAwareness::Unaware)
+        return kDesignDpi;
+    return monitors_.empty() ? kDesignDpi : monitors_.front().dpi;
+}
+
+LogFontA SimDesktop::messageFontAt(std::uint32_t dpi) const {
+    LogFontA font = messageFont_;
+    const std::int64_t product = std::int64_t{font.lfHeight} * dpi;
+    const std::int64_t half = kDesignDpi / 2;
+    font.lfHeight = static_cast<std::int32_t>((product >= 0 ? product + half : product - half) /
+                                              std::int64_t{kDesignDpi});
+    return font;
+}
+
 std::uint32_t SimDesktop::dpiFor(const SimWindow& window) const {
     const Process* process = findProcess(window.pid);
     const DpiAwareness awareness =

@@ -125,8 +125,16 @@ public:
         uiLanguage_ = uiLanguage;
         langId_ = langId;
     }
-    // The system's message font (SPI_GETNONCLIENTMETRICS).
+    // The system's message font at 96 DPI. SPI_GETNONCLIENTMETRICS gives it
+    // at the system DPI (the primary monitor's), SystemParametersInfoForDpi
+    // at any; a system before Windows 10 (1607) lacks the latter.
     void setMessageFont(const LogFontA& font) { messageFont_ = font; }
+    void setPerDpiMetrics(bool available) { perDpiMetrics_ = available; }
+    // A message box shows: the user does this while it is open (it runs
+    // inside the box's modal loop), then answers it.
+    void whileNextMessageBox(std::function<void()> action) {
+        messageBoxActions_.push_back(std::move(action));
+    }
     void setUserNameFails(bool on) { userNameFails_ = on; }
     void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
     // The process's thread stops answering messages (or answers again). A
@@ -366,6 +374,8 @@ private:
     bool attached(std::uint32_t a, std::uint32_t b) const;
     std::intptr_t callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                            std::intptr_t lParam);
+    // DefWindowProc for a message the window's procedure declined.
+    std::intptr_t defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam);
     // Visible and enabled, with every ancestor.
     // The screen rectangle of any window, children included.
     Rect screenRect(const SimWindow& window) const;
@@ -425,6 +435,8 @@ private:
     // sees it at.
     std::uint32_t monitorDpi(Rect rect) const;
     std::uint32_t dpiFor(const SimWindow& window) const;
+    std::uint32_t systemDpiOf(std::uint32_t pid) const;
+    LogFontA messageFontAt(std::uint32_t dpi) const;
     // After a move or a change of scale: a per-monitor program's top-level
     // window now on a monitor of another DPI gets WM_DPICHANGED.
     void followDpi(SimWindow& window);
@@ -531,6 +543,7 @@ private:
     std::uint16_t uiLanguage_ = 0x0411;
     std::uint16_t langId_ = 0x0411;
     LogFontA messageFont_{-12, 400, 128, "MS UI Gothic"};
+    bool perDpiMetrics_ = true;
     bool userNameFails_ = false;
     bool snapshotUnavailable_ = false;
     std::size_t snapshotCount_ = 0;
@@ -551,6 +564,7 @@ private:
     bool exports(const std::string& library, const std::string& name) const;
 
     std::vector<MessageBoxRecord> messageBoxes_;
+    std::deque<std::function<void()>> messageBoxActions_;
     std::deque<int> messageBoxAnswers_;
     std::set<int> iconResources_{1, 100, 101, 102};
     std::map<HIcon, SimIcon> icons_;

@@ -202,11 +202,15 @@ std::string SimOperatingSystem::GetModuleFileNameA() {
 
 bool SimOperatingSystem::CoInitialize() {
     desk_.logCall(pid_, "CoInitialize");
+    ++desk_.findProcess(pid_)->comEntries;
     return true;
 }
 
 void SimOperatingSystem::CoUninitialize() {
     desk_.logCall(pid_, "CoUninitialize");
+    int& entries = desk_.findProcess(pid_)->comEntries;
+    if (entries > 0)
+        --entries;
 }
 
 bool SimOperatingSystem::FileExists(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "platform/sim/sim_shell.h"
 
+#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
@@ -23,6 +24,10 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
                                         ShFileInfo& info, std::uint32_t flags) {
     desk_.logCall(pid_, "SHGetFileInfoA", path, fileAttributes, flags);
     info = ShFileInfo{};
+    // The shell asks for COM to be entered first; without it the icon
+    // handlers it may need are out of reach.
+    if (desk_.findProcess(pid_)->comEntries == 0)
+        return 0;
     if (path == nullptr || !desk_.files().exists(path))
         return 0;
     // Each call hands out an icon of its own, as the shell does.

@@ -188,7 +188,15 @@ bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_
 
 bool SimWindowSystem::GetNonClientMetricsA(NonClientMetrics& metrics) {
     desk_.logCall(pid_, "SystemParametersInfoA", "SPI_GETNONCLIENTMETRICS");
-    metrics.lfMessageFont = desk_.messageFont_;
+    metrics.lfMessageFont = desk_.messageFontAt(desk_.systemDpiOf(pid_));
+    return true;
+}
+
+bool SimWindowSystem::GetNonClientMetricsForDpi(NonClientMetrics& metrics, std::uint32_t dpi) {
+    desk_.logCall(pid_, "SystemParametersInfoForDpi", "SPI_GETNONCLIENTMETRICS", dpi);
+    if (!desk_.perDpiMetrics_ || dpi == 0)
+        return false;
+    metrics.lfMessageFont = desk_.messageFontAt(dpi);
     return true;
 }
 

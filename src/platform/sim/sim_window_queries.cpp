@@ -216,6 +216,11 @@ std::uint32_t SimWindowSystem::GetDpiForWindow(Hwnd window) {
     return target != nullptr ? desk_.dpiFor(*target) : 0;
 }
 
+std::uint32_t SimWindowSystem::GetDpiForSystem() {
+    desk_.logCall(pid_, "GetDpiForSystem");
+    return desk_.systemDpiOf(pid_);
+}
+
 bool SimWindowSystem::GetCursorPos(Point& point) {
     desk_.logCall(pid_, "GetCursorPos");
     if (desk_.cursorFails_)

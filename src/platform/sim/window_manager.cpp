@@ -202,6 +202,11 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
 int SimDesktop::answerMessageBox(MessageBoxRecord record) {
     const std::uint32_t type = record.type;
     messageBoxes_.push_back(std::move(record));
+    if (!messageBoxActions_.empty()) {
+        const std::function<void()> action = std::move(messageBoxActions_.front());
+        messageBoxActions_.pop_front();
+        action();
+    }
     if (!messageBoxAnswers_.empty()) {
         const int answer = messageBoxAnswers_.front();
         messageBoxAnswers_.pop_front();
@@ -290,12 +295,24 @@ std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_
     std::intptr_t result = 0;
     {
         DepthGuard depth(procDepth_);
-        // Nothing stands behind a program's window: a declined message is 0.
-        result = proc(window, msg, wParam, lParam).value_or(0);
+        const MsgResult answer = proc(window, msg, wParam, lParam);
+        result = answer.has_value() ? *answer : defaultProc(window, msg, wParam);
     }
     if (procDepth_ == 0)
         graveyard_.clear();
     return result;
+}
+
+std::intptr_t SimDesktop::defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
+    // What DefWindowProc does with the messages a program may decline:
+    // closing destroys the window (and the windows it owns), the system
+    // menu's close asks for a close. Everything else answers 0.
+    if (msg == wm::CLOSE && exists(window)) {
+        destroyWithOwned(window, true);
+    } else if (msg == wm::SYSCOMMAND && (wParam & sc::COMMAND_MASK) == sc::CLOSE) {
+        callProc(window, wm::CLOSE, 0, 0);
+    }
+    return 0;
 }
 
 Rect SimDesktop::screenRect(const SimWindow& window) const {

@@ -5,6 +5,7 @@
 // pulls in, costs about 3 MB, comctl32 2 MB, winmm 1 MB.
 #pragma once
 
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_api.h"
 
 namespace vm::win32 {
@@ -12,7 +13,7 @@ namespace vm::win32 {
 template <typename Proc>
 Proc OnDemandProc(HMODULE& module, const char* library, const char* name) {
     if (module == nullptr)
-        module = LoadLibraryA(library);
+        module = LoadSystemLibrary(library);
     if (module == nullptr)
         return nullptr;
     return reinterpret_cast<Proc>(GetProcAddress(module, name));

@@ -65,7 +65,7 @@ bool Win32WindowSystem::InitCommonControlsEx(std::uint32_t classes) {
 // uxtheme.dll first shipped with Windows XP, so it is looked up here rather
 // than imported: the exe must still load on Windows 2000.
 bool Win32WindowSystem::IsAppThemed() {
-    const Unique<HMODULE> uxtheme(::LoadLibraryA("uxtheme.dll"), {});
+    const Unique<HMODULE> uxtheme(win32::LoadSystemLibrary("uxtheme.dll"), {});
     if (!uxtheme)
         return false;
     using IsAppThemedProc = BOOL(WINAPI*)();

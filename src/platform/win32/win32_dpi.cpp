@@ -3,6 +3,9 @@
 // Everything newer than Windows 2000 is looked up at run time.
 #include "platform/win32/win32_api.h"
 
+#include <cstring>
+
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_window_system.h"
 
 #include "platform/constants.h"
@@ -12,22 +15,30 @@ namespace vm {
 namespace {
 
 using GetDpiForWindowProc = UINT(WINAPI*)(HWND);
+using GetDpiForSystemProc = UINT(WINAPI*)();
+using SystemParametersInfoForDpiProc = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 using GetDpiForMonitorProc = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int kEffectiveDpi = 0; // MDT_EFFECTIVE_DPI
 
 struct DpiEntryPoints {
     GetDpiForWindowProc forWindow = nullptr;
     GetDpiForMonitorProc forMonitor = nullptr;
+    GetDpiForSystemProc forSystem = nullptr;
+    SystemParametersInfoForDpiProc parametersForDpi = nullptr;
 
     DpiEntryPoints() {
         if (HMODULE user32 = ::GetModuleHandleA("user32.dll")) {
             forWindow =
                 reinterpret_cast<GetDpiForWindowProc>(::GetProcAddress(user32, "GetDpiForWindow"));
+            forSystem =
+                reinterpret_cast<GetDpiForSystemProc>(::GetProcAddress(user32, "GetDpiForSystem"));
+            parametersForDpi = reinterpret_cast<SystemParametersInfoForDpiProc>(
+                ::GetProcAddress(user32, "SystemParametersInfoForDpi"));
         }
         // Kept loaded for the program's life, as it is asked again at every
         // change of monitor.
         if (forWindow == nullptr) {
-            if (HMODULE shcore = ::LoadLibraryA("shcore.dll")) {
+            if (HMODULE shcore = win32::LoadSystemLibrary("shcore.dll")) {
                 forMonitor = reinterpret_cast<GetDpiForMonitorProc>(
                     ::GetProcAddress(shcore, "GetDpiForMonitor"));
             }
@@ -66,6 +77,38 @@ std::uint32_t Win32WindowSystem::GetDpiForWindow(Hwnd window) {
             return y;
     }
     return SystemDpi();
+}
+
+std::uint32_t Win32WindowSystem::GetDpiForSystem() {
+    const DpiEntryPoints& entry = EntryPoints();
+    if (entry.forSystem != nullptr) {
+        if (const UINT dpi = entry.forSystem(); dpi != 0)
+            return dpi;
+    }
+    return SystemDpi();
+}
+
+// The per-DPI query fills in the wide record, with the border padding of
+// Vista on; the face name comes back in the system's code page.
+bool Win32WindowSystem::GetNonClientMetricsForDpi(NonClientMetrics& metrics, std::uint32_t dpi) {
+    const DpiEntryPoints& entry = EntryPoints();
+    if (entry.parametersForDpi == nullptr || dpi == 0)
+        return false;
+    static_assert(sizeof(NONCLIENTMETRICSW) == 504, "the record with iPaddedBorderWidth");
+    NONCLIENTMETRICSW record{};
+    record.cbSize = sizeof(record);
+    if (entry.parametersForDpi(SPI_GETNONCLIENTMETRICS, record.cbSize, &record, 0, dpi) == FALSE)
+        return false;
+    const LOGFONTW& font = record.lfMessageFont;
+    metrics.lfMessageFont.lfHeight = font.lfHeight;
+    metrics.lfMessageFont.lfWeight = font.lfWeight;
+    metrics.lfMessageFont.lfCharSet = font.lfCharSet;
+    char face[sizeof metrics.lfMessageFont.lfFaceName] = {};
+    if (::WideCharToMultiByte(CP_ACP, 0, font.lfFaceName, -1, face, sizeof face - 1, nullptr,
+                              nullptr) == 0)
+        face[0] = '\0';
+    std::memcpy(metrics.lfMessageFont.lfFaceName, face, sizeof face);
+    return true;
 }
 
 } // namespace vm

@@ -137,7 +137,7 @@ bool Win32OperatingSystem::Process32Next(Handle snapshot, ProcessEntry32& entry)
 }
 
 HModule Win32OperatingSystem::LoadLibraryA(const char* fileName) {
-    return FromHandle(::LoadLibraryA(fileName));
+    return FromHandle(win32::LoadSystemLibrary(fileName));
 }
 
 FarProc Win32OperatingSystem::GetProcAddress(HModule module, const char* procName) {
@@ -224,7 +224,7 @@ bool Win32OperatingSystem::DllGetVersion(const char* library, DllVersionInfo& in
     Unique<HMODULE> loadedHere;
     HMODULE module = ::GetModuleHandleA(library);
     if (module == nullptr) {
-        loadedHere = Unique<HMODULE>(::LoadLibraryA(library), {});
+        loadedHere = Unique<HMODULE>(win32::LoadSystemLibrary(library), {});
         module = loadedHere.Get();
     }
     if (module == nullptr)

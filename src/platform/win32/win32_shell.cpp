@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win32/on_demand_com.h"
 #include "platform/win32/win32_shell.h"
 
 namespace vm {
@@ -26,6 +27,9 @@ std::uintptr_t Win32Shell::SHAppBarMessage(std::uint32_t message, AppBarData& da
 
 std::uintptr_t Win32Shell::SHGetFileInfoA(const char* path, std::uint32_t fileAttributes,
                                           ShFileInfo& info, std::uint32_t flags) {
+    // The shell wants COM entered before it is asked (an icon handler may be
+    // a COM object); the program entered it only in wish until now.
+    win32::EnterWantedCom();
     SHFILEINFOA record{};
     const DWORD_PTR result = ::SHGetFileInfoA(path, fileAttributes, &record, sizeof(record), flags);
     info = ShFileInfo{};

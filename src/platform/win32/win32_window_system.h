@@ -52,6 +52,7 @@ public:
     Hwnd GetDesktopWindow() override;
     int GetSystemMetrics(int index) override;
     std::uint32_t GetDpiForWindow(Hwnd window) override;
+    std::uint32_t GetDpiForSystem() override;
     bool GetCursorPos(Point& point) override;
     bool GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) override;
     int GetSystemMetricsForDpi(FarProc entry, int index, std::uint32_t dpi) override;
@@ -71,6 +72,7 @@ public:
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                            bool attach) override;
     bool GetNonClientMetricsA(NonClientMetrics& metrics) override;
+    bool GetNonClientMetricsForDpi(NonClientMetrics& metrics, std::uint32_t dpi) override;
     bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,
                                std::uint32_t winIni) override;
     bool SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
