@@ -293,6 +293,8 @@ void TMainForm::FormCreate() {
         trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
         trayIcon_.SetEnabled(true);
     }
+    if (!settings_.FileFound())
+        trayHandlers_->AnnounceFirstRun();
     if (!cmd.IsSilent())
         SetUpTranslucency();
     if (!cmd.IsQuick()) {
@@ -401,7 +403,9 @@ void TMainForm::PPExitClick() {
 }
 
 void TMainForm::OnCopyData(const CopyDataStruct* data) {
-    if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconVisible())
+    // Only an icon really in the notification area leads the user to the
+    // settings; one the shell never took leaves this as the way there.
+    if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconShown())
         return;
     PPConfigClick();
 }

@@ -103,4 +103,13 @@ void TrayHandlers::RebuildTrayImages() {
     trayIcon_.SetImage(controls_.PPEnabled.Checked() ? IconState::Normal : IconState::Stopped);
 }
 
+void TrayHandlers::AnnounceFirstRun() {
+    // Quick mode ends at once and never writes the file; "/S" has no icon.
+    const CommandLine& cmd = context_.commandLine;
+    if (cmd.IsQuick() || cmd.IsSilent())
+        return;
+    trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
+                          context_.Text(TextId::BalloonFirstRunText));
+}
+
 } // namespace vm

@@ -197,13 +197,19 @@ namespace nim {
 inline constexpr std::uint32_t ADD = 0;
 inline constexpr std::uint32_t MODIFY = 1;
 inline constexpr std::uint32_t DELETE_ = 2;
+inline constexpr std::uint32_t SETFOCUS = 3;
 } // namespace nim
 
 namespace nif {
 inline constexpr std::uint32_t MESSAGE = 0x1u;
 inline constexpr std::uint32_t ICON = 0x2u;
 inline constexpr std::uint32_t TIP = 0x4u;
+inline constexpr std::uint32_t INFO = 0x10u;
 } // namespace nif
+
+namespace niif {
+inline constexpr std::uint32_t INFO = 0x1u;
+} // namespace niif
 
 namespace image {
 inline constexpr std::uint32_t ICON = 1;

@@ -80,6 +80,8 @@ public:
     virtual bool ShowWindowAsync(Hwnd window, int command) = 0;
     virtual bool BringWindowToTop(Hwnd window) = 0;
     virtual bool SetForegroundWindow(Hwnd window) = 0;
+    // Lets that process take the foreground once, as this one could now.
+    virtual bool AllowSetForegroundWindow(std::uint32_t processId) = 0;
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                    bool attach) = 0;
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,

@@ -17,6 +17,7 @@ constexpr std::size_t kTipChars = std::size(NotifyIconData{}.szTip) - 1;
 TrayIcon::~TrayIcon() {
     if (platform_ == nullptr)
         return;
+    StopRetry();
     Notify(nim::DELETE_);
     handler_->Release(*this);
 }
@@ -33,8 +34,86 @@ void TrayIcon::Bind(Platform& platform, const TrayImages& images, Hwnd form) {
 
 void TrayIcon::SetIconVisible(bool visible) {
     iconVisible_ = visible;
-    Notify(visible ? nim::ADD : nim::DELETE_);
+    if (visible) {
+        Add();
+    } else {
+        StopRetry();
+        shown_ = false;
+        Notify(nim::DELETE_);
+    }
     Changed();
+}
+
+void TrayIcon::Add() {
+    if (platform_ == nullptr)
+        return;
+    // An add refused while the icon was thought shown finds it there.
+    if (Notify(nim::ADD))
+        shown_ = true;
+    else if (!shown_)
+        shown_ = Notify(nim::MODIFY);
+    if (shown_) {
+        StopRetry();
+        SendBalloons();
+    } else {
+        StartRetry();
+    }
+}
+
+void TrayIcon::StartRetry() {
+    if (retriesLeft_ != 0)
+        return;
+    retriesLeft_ = kRetryAttempts;
+    platform_->win.SetTimer(handler_->Window(), id_, kRetryIntervalMs);
+}
+
+void TrayIcon::StopRetry() {
+    if (retriesLeft_ == 0)
+        return;
+    retriesLeft_ = 0;
+    platform_->win.KillTimer(handler_->Window(), id_);
+}
+
+void TrayIcon::RetryAdd() {
+    if (retriesLeft_ == 0)
+        return;
+    if (!iconVisible_ || shown_) {
+        StopRetry();
+        return;
+    }
+    const int left = retriesLeft_ - 1;
+    Add();
+    if (!shown_ && left == 0)
+        StopRetry();
+    else if (!shown_)
+        retriesLeft_ = left;
+}
+
+void TrayIcon::ShowBalloon(UiText title, UiText text) {
+    balloons_.push_back({title.wide, text.wide});
+    SendBalloons();
+}
+
+void TrayIcon::SendBalloons() {
+    if (platform_ == nullptr || !shown_)
+        return;
+    while (!balloons_.empty()) {
+        NotifyIconData data = Record();
+        data.uFlags |= nif::INFO;
+        const Balloon& balloon = balloons_.front();
+        std::copy_n(balloon.text.begin(), std::min(balloon.text.size(), std::size(data.szInfo) - 1),
+                    data.szInfo);
+        std::copy_n(balloon.title.begin(),
+                    std::min(balloon.title.size(), std::size(data.szInfoTitle) - 1),
+                    data.szInfoTitle);
+        // Windows 2000 and XP keep it this long while the user is at the
+        // keyboard; later systems follow the user's own setting.
+        data.uTimeout = 15000;
+        data.dwInfoFlags = niif::INFO;
+        if (!platform_->shell.Shell_NotifyIconW(nim::MODIFY, data))
+            return;
+        balloons_.pop_front();
+    }
 }
 
 void TrayIcon::SetImage(IconState image) {
@@ -73,11 +152,18 @@ NotifyIconData TrayIcon::Record() const {
     return data;
 }
 
-// The shell's answer is not looked at: adding an icon that is there, or
-// changing one that is not, does no harm, and the next add sends it all.
-void TrayIcon::Notify(std::uint32_t message) {
-    if (platform_ != nullptr)
-        platform_->shell.Shell_NotifyIconW(message, Record());
+// Changing an icon that is not there does no harm: the next add sends it
+// all. A change the shell refuses while the icon was shown means the shell
+// lost it, and the add is tried again.
+bool TrayIcon::Notify(std::uint32_t message) {
+    if (platform_ == nullptr)
+        return false;
+    const bool taken = platform_->shell.Shell_NotifyIconW(message, Record());
+    if (message == nim::MODIFY && !taken && shown_ && iconVisible_) {
+        shown_ = false;
+        StartRetry();
+    }
+    return taken;
 }
 
 void TrayIcon::HandleCallback(std::intptr_t lParam) {
@@ -101,7 +187,7 @@ void TrayIcon::HandleCallback(std::intptr_t lParam) {
 
 void TrayIcon::TaskbarCreated() {
     if (iconVisible_)
-        Notify(nim::ADD);
+        Add();
 }
 
 void TrayIcon::ShowTrayMenu() {

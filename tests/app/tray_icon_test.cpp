@@ -353,5 +353,80 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
     EXPECT_EQ(desk.messageBoxes().size(), 1u);
 }
 
+TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon) {
+    const auto text = [](TextId id) { return vm::Text(vm::Language::Japanese, id); };
+    // Quick mode never writes the file, so it never tells.
+    Launch({"/Q"});
+    EXPECT_TRUE(desk.notifyIcons().empty() || Icon().balloons.empty());
+    program->Run();
+    desk.endProcess(pid);
+    programs.back().reset();
+
+    Launch();
+    ASSERT_EQ(Icon().balloons.size(), 1u);
+    EXPECT_EQ(Icon().balloons[0].title, text(TextId::BalloonFirstRunTitle).wide);
+    EXPECT_EQ(Icon().balloons[0].text, text(TextId::BalloonFirstRunText).wide);
+    EXPECT_EQ(Icon().balloons[0].infoFlags, 1u); // NIIF_INFO
+    for (int round = 0; round < 2; ++round) {
+        desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
+        desk.advance(500);
+        desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}});
+        desk.advance(500);
+    }
+    ASSERT_EQ(Icon().balloons.size(), 2u) << "suspended twice, told once";
+    EXPECT_EQ(Icon().balloons[1].title, text(TextId::BalloonSuspendedTitle).wide);
+    EXPECT_EQ(Icon().balloons[1].text, text(TextId::BalloonSuspendedText).wide);
+
+    // The exit writes the file: the next start says nothing.
+    Controls().PPExit.Click();
+    program->Run();
+    desk.endProcess(pid);
+    programs.back().reset();
+    ASSERT_TRUE(desk.files().exists(kSettings));
+    Launch();
+    EXPECT_TRUE(Icon().balloons.empty());
+}
+
+TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheRealIcon) {
+    desk.files().write(kSettings, "[Config]\r\nPlay=0\r\n");
+    desk.setNotifyAreaRefuses(true);
+    Program& first = Launch();
+    TMainForm& form = *first.MainForm();
+    EXPECT_TRUE(form.Tray().IconVisible());
+    EXPECT_FALSE(form.Tray().IconShown());
+    // No icon to reach the settings by: a second plain start opens them.
+    Launch();
+    EXPECT_TRUE(form.SettingsWindow().Visible());
+    form.Controls().BtnCancel.Click();
+
+    desk.advance(30000);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.setNotifyAreaRefuses(false);
+    desk.advance(2000);
+    ASSERT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
+    EXPECT_EQ(Icon().image, kNormal);
+    EXPECT_TRUE(form.Tray().IconShown());
+    Launch();
+    EXPECT_FALSE(form.SettingsWindow().Visible());
+
+    // A shell that stays away longer than a minute: the retries stop, and
+    // the shell's "TaskbarCreated" brings the icon when it comes.
+    desk.destroyWindow(desk.taskbar());
+    form.Tray().SetHint(vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled));
+    EXPECT_FALSE(form.Tray().IconShown());
+    desk.addTaskbar();
+    desk.setNotifyAreaRefuses(true);
+    desk.advance(61000);
+    desk.setNotifyAreaRefuses(false);
+    desk.advance(10000);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.destroyWindow(desk.taskbar());
+    desk.addTaskbar();
+    desk.advance(10);
+    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_TRUE(form.Tray().IconShown());
+}
+
 } // namespace
 } // namespace vm

@@ -64,6 +64,7 @@ public:
     bool ShowWindowAsync(Hwnd window, int command) override;
     bool BringWindowToTop(Hwnd window) override;
     bool SetForegroundWindow(Hwnd window) override;
+    bool AllowSetForegroundWindow(std::uint32_t processId) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                            bool attach) override;
     bool GetNonClientMetricsA(NonClientMetrics& metrics) override;
