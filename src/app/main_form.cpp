@@ -403,9 +403,17 @@ void TMainForm::PPExitClick() {
 }
 
 void TMainForm::OnCopyData(const CopyDataStruct* data) {
+    if (!IsShowRequest(data))
+        return;
+    // A hidden taskbar hides the icon with it: a second start is the
+    // keyboard's way to get both back.
+    if (taskbar_.Hidden) {
+        hiding_->ShowHiddenTaskbar();
+        return;
+    }
     // Only an icon really in the notification area leads the user to the
     // settings; one the shell never took leaves this as the way there.
-    if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconShown())
+    if (settingsWindow_.Visible() || trayIcon_.IconShown())
         return;
     PPConfigClick();
 }

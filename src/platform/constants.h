@@ -344,6 +344,7 @@ inline constexpr std::uint32_t LEFT = 0x0u;
 inline constexpr std::uint32_t CENTER = 0x1u;
 inline constexpr std::uint32_t RIGHT = 0x2u;
 inline constexpr std::uint32_t LEFTNOWORDWRAP = 0xCu;
+inline constexpr std::uint32_t NOPREFIX = 0x80u;
 inline constexpr std::uint32_t CENTERIMAGE = 0x200u;
 inline constexpr std::uint32_t SUNKEN = 0x1000u;
 } // namespace ss

@@ -89,6 +89,17 @@ TEST_F(ProgramTest, TheStartThatHandsOverLetsTheSettingsWindowTakeTheForeground)
     EXPECT_EQ(desk.foreground(), first.MainForm()->Window());
 }
 
+TEST_F(ProgramTest, ASecondStartShowsTheTaskbarTheMenuHidAndNothingElse) {
+    Program& first = Launch({});
+    first.MainForm()->Controls().PPHide.Click();
+    ASSERT_FALSE(desk.window(desk.taskbar()).visible());
+    Launch({});
+    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    desk.advance(7500); // no reveal left pending that hides it again
+    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+}
+
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
     Program& first = Launch({});
     ASSERT_TRUE(first.MainForm()->Tray().IconVisible());
