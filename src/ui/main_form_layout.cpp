@@ -140,9 +140,11 @@ constexpr int kThumbLength = 30;
 
 // The names screen readers read for controls whose own text names nothing
 // or names two controls alike. Each goes into a static label of no size
-// placed just before its control: a screen reader names a control by the
-// label before it, from Windows 2000 on, and nobody sees a label of no size.
-// It stays visible, as some readers pass over hidden labels.
+// placed just before its control: a screen reader names a field, a list or
+// a slider by the label before it, from Windows 2000 on, and nobody sees a
+// label of no size (it stays visible, as some readers pass over hidden
+// labels). A button is named by its own text, so each control also answers
+// the accessibility interfaces with its name.
 std::vector<std::pair<const Control*, TextId>> AccessibleNames(const MainFormControls& c) {
     return {
         {&c.ListBoxDisable, TextId::AccIgnoreList}, {&c.BtnAdd, TextId::AccBrowseExe},
@@ -229,6 +231,9 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
             items_.emplace_back(Item{row.control, place, row.fontHeight, row.bold, row.face, id});
         if (!router.Create(*item.control, win_, form, id, Scaled(place, dpi)))
             return false;
+        // Screen readers that ask the control itself get the same name.
+        if (named != names.end())
+            win_.SetAccessibleName(item.control->Window(), Text(language_, named->second).wide);
         win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi).Value(), 0);
     }
     // The lists scroll sideways over their widest line in their own font.

@@ -386,7 +386,8 @@ TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
         C().PPConfig.Click();
         const sim::SimWindow& form = d.window(Form().Window());
         // A reader names a control by the label just before it, else by
-        // its own text without the access key's mark.
+        // its own text without the access key's mark; the accessibility
+        // interfaces give a labelled control the label's name.
         std::set<std::u16string> names;
         int controls = 0;
         for (std::size_t i = 0; i < form.children.size(); ++i) {
@@ -403,7 +404,12 @@ TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
                     before.rect.right == before.rect.left) {
                     EXPECT_EQ(before.rect.bottom, before.rect.top) << "a label nobody sees";
                     name = before.titleW;
+                    // Asked through the accessibility interfaces, the same.
+                    EXPECT_EQ(w.accessibleName, name);
                 }
+            }
+            if (!w.accessibleName.empty()) {
+                EXPECT_EQ(w.accessibleName, name) << "only a labelled control is renamed";
             }
             EXPECT_FALSE(name.empty()) << language << " " << w.className << " #" << i;
             EXPECT_TRUE(names.insert(name).second)
