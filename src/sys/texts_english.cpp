@@ -77,12 +77,12 @@ constexpr TextEntry kEnglish[] = {
     VM_ENGLISH(BalloonFirstRunTitle, "Velmora! is running"),
     VM_ENGLISH(BalloonFirstRunText,
                "Its icon is in the notification area (on Windows 7 and later, under the ^ arrow "
-               "beside the clock). Right-click the icon for the options and the settings."),
+               "beside the clock).\nRight-click the icon for the options and the settings."),
     VM_ENGLISH(BalloonSuspendedTitle, "Velmora! is paused"),
     VM_ENGLISH(BalloonSuspendedText,
-               "It works only while the taskbar is docked at the top of the screen. Unlock the "
-               "taskbar and drag it to the top edge (on Windows 10: taskbar settings, \"Taskbar "
-               "location on screen\": Top). It resumes by itself."),
+               "It works only while the taskbar is docked at the top of the screen.\nUnlock the "
+               "taskbar and drag it to the top edge\n(on Windows 10: taskbar settings, \"Taskbar "
+               "location on screen\": Top).\nIt resumes by itself."),
     VM_ENGLISH(AccIgnoreList, "Windows left alone"),
     VM_ENGLISH(AccLogList, "Log of moved windows"),
     VM_ENGLISH(AccSlider, "Watch position"),
