@@ -224,6 +224,7 @@ inline constexpr std::uint32_t SEPARATOR = 0x800u;
 
 namespace tpm {
 inline constexpr std::uint32_t RIGHTBUTTON = 0x2u;
+inline constexpr std::uint32_t BOTTOMALIGN = 0x20u;
 inline constexpr std::uint32_t RETURNCMD = 0x100u;
 } // namespace tpm
 

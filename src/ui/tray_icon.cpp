@@ -197,12 +197,41 @@ void TrayIcon::ShowTrayMenu() {
     Point cursor;
     if (!win.GetCursorPos(cursor))
         return;
+    // Opened from the keyboard (Win+B, then Enter or Shift+F10), the menu
+    // would open where the pointer happens to be, maybe on another monitor:
+    // where the shell can say where the icon is, it opens there, away from
+    // the bar.
+    std::uint32_t align = 0;
+    Rect icon;
+    const bool fromKeyboard =
+        platform_->shell.Shell_NotifyIconGetRect(handler_->Window(), id_, icon) &&
+        !(cursor.x >= icon.left && cursor.x < icon.right && cursor.y >= icon.top &&
+          cursor.y < icon.bottom);
+    if (fromKeyboard) {
+        // Below an icon in the upper half of its monitor, else above it.
+        bool lowerHalf = false;
+        win.EnumDisplayMonitors([&](HMonitor monitor) {
+            MonitorInfo info;
+            const Rect& m = info.rcMonitor;
+            if (!win.GetMonitorInfoA(monitor, info) || icon.left < m.left || icon.left >= m.right ||
+                icon.top < m.top || icon.top >= m.bottom)
+                return true;
+            lowerHalf = icon.top - m.top > (m.bottom - m.top) / 2;
+            return false;
+        });
+        cursor = Point{icon.left, lowerHalf ? icon.top : icon.bottom};
+        align = lowerHalf ? tpm::BOTTOMALIGN : 0;
+    }
     // The menu closes properly when the user clicks elsewhere only if its
     // owner is in front.
     win.SetForegroundWindow(handler_->Window());
     win.ProcessMessages();
-    Menu->Popup(win, handler_->Window(), cursor);
+    const bool chosen = Menu->Popup(win, handler_->Window(), cursor, align);
     win.PostMessageA(form_, wm::NULL_, 0, 0);
+    // Closed without a choice: the keyboard goes back to the notification
+    // area, where the user left it.
+    if (!chosen && fromKeyboard && shown_)
+        platform_->shell.Shell_NotifyIconW(nim::SETFOCUS, Record());
 }
 
 } // namespace vm

@@ -428,5 +428,38 @@ TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheReal
     EXPECT_TRUE(form.Tray().IconShown());
 }
 
+TEST_F(TrayIconTest, AMenuOpenedFromTheKeyboardOpensAtTheIconAndHandsTheFocusBack) {
+    const auto lastMenu = [this] { return desk.trackedMenus().back(); };
+    Launch();
+    // Before Windows 7 the shell cannot say where the icon is: at the pointer.
+    desk.setCursorPos({500, 500});
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{500, 500}));
+    EXPECT_EQ(Icon().focusReturns, 0);
+
+    desk.setNotifyIconRects(true); // the icon at (1004, 7)-(1020, 23)
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1004, 23})) << "below the icon of a top bar";
+    EXPECT_EQ(lastMenu().flags & tpm::BOTTOMALIGN, 0u);
+    EXPECT_EQ(Icon().focusReturns, 1) << "closed without a choice";
+    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuDialog).ansi);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_TRUE(Controls().PPDialog.Checked());
+    EXPECT_EQ(Icon().focusReturns, 1);
+    // The mouse on the icon: at the pointer, as ever.
+    desk.setCursorPos({1010, 15});
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1010, 15}));
+    EXPECT_EQ(Icon().focusReturns, 1);
+
+    desk.setCursorPos({500, 500});
+    desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
+    desk.advance(500);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1004, 745})) << "above the icon of a bottom bar";
+    EXPECT_NE(lastMenu().flags & tpm::BOTTOMALIGN, 0u);
+    EXPECT_EQ(Icon().focusReturns, 2);
+}
+
 } // namespace
 } // namespace vm

@@ -89,6 +89,21 @@ bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
     return true;
 }
 
+bool SimDesktop::notifyIconRect(Hwnd window, std::uint32_t id, Rect& rect) const {
+    const auto it = std::find_if(notifyIcons_.begin(), notifyIcons_.end(), [&](const auto& icon) {
+        return icon.window == window && icon.id == id;
+    });
+    const auto bar = windows_.find(taskbar_);
+    if (!notifyIconRects_ || it == notifyIcons_.end() || bar == windows_.end())
+        return false;
+    constexpr int kSize = 16;
+    const Rect band = bar->second->rect;
+    const int right = band.right - 4 - static_cast<int>(it - notifyIcons_.begin()) * (kSize + 4);
+    const int top = band.top + (band.bottom - band.top - kSize) / 2;
+    rect = Rect{right - kSize, top, right, top + kSize};
+    return true;
+}
+
 void SimDesktop::clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage) {
     const SimNotifyIcon& icon = notifyIcons_.at(index);
     if (const SimWindow* target = find(icon.window))

@@ -240,6 +240,11 @@ public:
     // At logon the shell may exist before its notification area takes
     // icons: while this is on, every Shell_NotifyIcon call fails.
     void setNotifyAreaRefuses(bool on) { notifyAreaRefuses_ = on; }
+    // Windows 7 and later say where an icon is (Shell_NotifyIconGetRect):
+    // 16 x 16 at the taskbar's far end, the first icon rightmost. Off, as
+    // on the earlier systems, by default.
+    void setNotifyIconRects(bool on) { notifyIconRects_ = on; }
+    bool notifyIconRect(Hwnd window, std::uint32_t id, Rect& rect) const;
     // comctl32's DllGetVersion answer.
     void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
         commonControlsVersion_ = {major, minor};
@@ -543,6 +548,7 @@ private:
     std::uintptr_t nextIcon_ = 0x7000;
     std::vector<SimNotifyIcon> notifyIcons_;
     bool notifyAreaRefuses_ = false;
+    bool notifyIconRects_ = false;
     std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
     std::map<HMenu, SimMenu> menus_;
     std::uintptr_t nextMenu_ = 0x9000;
