@@ -29,7 +29,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
       trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
-      layout_(context.platform.win, context.language), shortcuts_(context) {
+      layout_(context.platform.win, context.language), shortcuts_(context),
+      focusKeeper_(context.platform.win) {
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
@@ -164,6 +165,10 @@ MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::i
         case wm::CTLCOLORSTATIC:
             if (lParam != 0 && static_cast<Hwnd>(lParam) == controls_.TextCap.Window())
                 return static_cast<std::intptr_t>(TextCapColours(static_cast<Hdc>(wParam)).Value());
+            return std::nullopt;
+        case wm::ACTIVATE:
+            if (focusKeeper_.OnActivate(Window(), wParam, controls_.Slider.Window()))
+                return 0;
             return std::nullopt;
         case wm::ACTIVATEAPP:
             appActive_ = wParam != 0;

@@ -127,6 +127,7 @@ inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
+inline constexpr std::uint32_t ACTIVATE = 0x0006u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
