@@ -120,9 +120,14 @@ TEST_F(SettingsWindow, TheFocusedControlHasTheKeyboardAgainAfterAnotherWindowWas
 
     const HWND other = Spawn({.title = L"Velmora e2e in front", .top = 300});
     ASSERT_NE(other, nullptr);
-    SetForegroundWindow(other);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }, ReactionLimit));
-    SetForegroundWindow(form);
+    // As the user's Alt+Tab away and back, each asked until it holds.
+    ASSERT_TRUE(
+        WaitUntil([&] { return SetForegroundWindow(other) && GetForegroundWindow() == other; },
+                  ReactionLimit));
+    ASSERT_TRUE(WaitUntil([&] { return focusOf() != field; }, ReactionLimit))
+        << "the field lost the focus with the activation";
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SetForegroundWindow(form) && GetForegroundWindow() == form; }, ReactionLimit));
     EXPECT_TRUE(WaitUntil([&] { return focusOf() == field; }, ReactionLimit))
         << "the field, not the window itself";
 }
