@@ -36,6 +36,13 @@ void SendShowRequest(IWindowSystem& win, Hwnd ownAppWindow) {
     }
     if (target == 0)
         return;
+    // The user started us, so we may take the foreground; the running
+    // instance may not, unless we pass that on: else its settings window
+    // opens behind the window in front, without the keyboard.
+    std::uint32_t processId = 0;
+    win.GetWindowThreadProcessId(target, &processId);
+    if (processId != 0)
+        win.AllowSetForegroundWindow(processId);
     CopyDataStruct record;
     record.dwData = 0; // the sender's argument count: only a start without any sends
     record.cbData = sizeof(kShow);

@@ -32,7 +32,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
       trayImages_(context.platform.win),
       timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
-      layout_(context.platform.win, context.language), shortcuts_(context) {
+      layout_(context.platform.win, context.language), shortcuts_(context),
+      focusKeeper_(context.platform.win) {
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
@@ -183,6 +184,10 @@ MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::i
         case wm::CTLCOLORSTATIC:
             if (lParam != 0 && static_cast<Hwnd>(lParam) == controls_.TextCap.Window())
                 return static_cast<std::intptr_t>(TextCapColours(static_cast<Hdc>(wParam)).Value());
+            return std::nullopt;
+        case wm::ACTIVATE:
+            if (focusKeeper_.OnActivate(Window(), wParam, controls_.Slider.Window()))
+                return 0;
             return std::nullopt;
         case wm::ACTIVATEAPP:
             appActive_ = wParam != 0;
@@ -416,6 +421,8 @@ void TMainForm::FormCreate() {
         trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
         trayIcon_.SetEnabled(true);
     }
+    if (!settings_.FileFound())
+        trayHandlers_->AnnounceFirstRun();
     if (!cmd.IsSilent())
         SetUpTranslucency();
     if (!cmd.IsQuick()) {
@@ -557,7 +564,17 @@ void TMainForm::PPExitClick() {
 }
 
 void TMainForm::OnCopyData(const CopyDataStruct* data) {
-    if (settingsWindow_.Visible() || !IsShowRequest(data) || trayIcon_.IconVisible())
+    if (!IsShowRequest(data))
+        return;
+    // A hidden taskbar hides the icon with it: a second start is the
+    // keyboard's way to get both back.
+    if (taskbar_.Hidden) {
+        hiding_->ShowHiddenTaskbar();
+        return;
+    }
+    // Only an icon really in the notification area leads the user to the
+    // settings; one the shell never took leaves this as the way there.
+    if (settingsWindow_.Visible() || trayIcon_.IconShown())
         return;
     PPConfigClick();
 }

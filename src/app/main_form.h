@@ -17,6 +17,7 @@
 #include "sys/program_context.h"
 #include "sys/window_identity.h"
 #include "ui/control_router.h"
+#include "ui/focus_keeper.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/main_form_layout.h"
@@ -167,6 +168,7 @@ private:
     ControlRouter router_;
     MainFormLayout layout_;
     ShortcutRegistration shortcuts_;
+    FocusKeeper focusKeeper_;
     // The DPI the settings window is laid out for.
     std::uint32_t dpi_ = kDesignDpi;
     // The application is active: the title strip shows the active colours.

@@ -50,6 +50,7 @@ void TMainForm::FormShow() {
     IWindowSystem& win = context_.platform.win;
     CreateControls();
     PlaceSettingsWindow();
+    focusKeeper_.Forget();
     win.SetFocus(controls_.Slider.Window());
     SetAppButtonVisible(win, appWindow_, true);
     win.ShowWindow(appWindow_, sw::HIDE);

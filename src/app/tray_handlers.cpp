@@ -107,4 +107,13 @@ void TrayHandlers::RebuildTrayImages() {
     trayIcon_.SetImage(watching ? IconState::Normal : IconState::Stopped);
 }
 
+void TrayHandlers::AnnounceFirstRun() {
+    // Quick mode ends at once and never writes the file; "/S" has no icon.
+    const CommandLine& cmd = context_.commandLine;
+    if (cmd.IsQuick() || cmd.IsSilent())
+        return;
+    trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
+                          context_.Text(TextId::BalloonFirstRunText));
+}
+
 } // namespace vm

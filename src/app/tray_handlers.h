@@ -29,6 +29,9 @@ public:
     void BtnDefultClick(std::size_t tag);
     void BtnCustomClick(std::size_t tag);
     void RebuildTrayImages();
+    // A resident start without a settings file: the icon tells the user
+    // where it is and how to reach the options.
+    void AnnounceFirstRun();
 
 private:
     ProgramContext& context_;

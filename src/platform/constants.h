@@ -148,6 +148,7 @@ inline constexpr std::uint32_t QUERYENDSESSION = 0x0011u;
 inline constexpr std::uint32_t QUIT = 0x0012u;
 inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
+inline constexpr std::uint32_t ACTIVATE = 0x0006u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
@@ -226,13 +227,19 @@ namespace nim {
 inline constexpr std::uint32_t ADD = 0;
 inline constexpr std::uint32_t MODIFY = 1;
 inline constexpr std::uint32_t DELETE_ = 2;
+inline constexpr std::uint32_t SETFOCUS = 3;
 } // namespace nim
 
 namespace nif {
 inline constexpr std::uint32_t MESSAGE = 0x1u;
 inline constexpr std::uint32_t ICON = 0x2u;
 inline constexpr std::uint32_t TIP = 0x4u;
+inline constexpr std::uint32_t INFO = 0x10u;
 } // namespace nif
+
+namespace niif {
+inline constexpr std::uint32_t INFO = 0x1u;
+} // namespace niif
 
 namespace image {
 inline constexpr std::uint32_t ICON = 1;
@@ -247,6 +254,7 @@ inline constexpr std::uint32_t SEPARATOR = 0x800u;
 
 namespace tpm {
 inline constexpr std::uint32_t RIGHTBUTTON = 0x2u;
+inline constexpr std::uint32_t BOTTOMALIGN = 0x20u;
 inline constexpr std::uint32_t RETURNCMD = 0x100u;
 } // namespace tpm
 
@@ -368,6 +376,7 @@ inline constexpr std::uint32_t LEFT = 0x0u;
 inline constexpr std::uint32_t CENTER = 0x1u;
 inline constexpr std::uint32_t RIGHT = 0x2u;
 inline constexpr std::uint32_t LEFTNOWORDWRAP = 0xCu;
+inline constexpr std::uint32_t NOPREFIX = 0x80u;
 inline constexpr std::uint32_t CENTERIMAGE = 0x200u;
 inline constexpr std::uint32_t SUNKEN = 0x1000u;
 } // namespace ss

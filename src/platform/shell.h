@@ -20,6 +20,9 @@ public:
                                           ShFileInfo& info, std::uint32_t flags) = 0;
     // The notification area; true when the shell took the request.
     virtual bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) = 0;
+    // Where the shell shows the icon, in screen coordinates; false where it
+    // cannot say (the call came with Windows 7: looked up at run time).
+    virtual bool Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) = 0;
     // Returns a value above 32 on success, as ShellExecuteA.
     virtual std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,

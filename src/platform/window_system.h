@@ -84,6 +84,10 @@ public:
     // Changes to any window.
     virtual bool SetWindowTextA(Hwnd window, const char* text) = 0;
     virtual bool SetWindowTextW(Hwnd window, const char16_t* text) = 0;
+    // The name screen readers read for a control of ours instead of its
+    // text: its answer to WM_GETOBJECT is the system's accessible object
+    // with this name (oleacc looked up at the first question).
+    virtual bool SetAccessibleName(Hwnd control, const char16_t* name) = 0;
     virtual std::int32_t SetWindowLongA(Hwnd window, int index, std::int32_t value) = 0;
     virtual bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) = 0;
     virtual bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
@@ -93,6 +97,8 @@ public:
     virtual bool ShowWindowAsync(Hwnd window, int command) = 0;
     virtual bool BringWindowToTop(Hwnd window) = 0;
     virtual bool SetForegroundWindow(Hwnd window) = 0;
+    // Lets that process take the foreground once, as this one could now.
+    virtual bool AllowSetForegroundWindow(std::uint32_t processId) = 0;
     virtual bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                    bool attach) = 0;
     virtual bool SystemParametersInfoA(std::uint32_t action, std::uint32_t uiParam, void* pvParam,

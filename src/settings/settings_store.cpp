@@ -15,7 +15,7 @@ void SettingsStore::LoadSettings(bool loadMenuOptions) {
         Os().MoveFileA(legacy, path);
 
     std::string content;
-    ReadSettingsFile(Os(), path, content);
+    fileFound_ = ReadSettingsFile(Os(), path, content) != SettingsFileState::Missing;
     ReadSettingsIntoControls(IniFile::Parse(content), controls_, loadMenuOptions,
                              ProgramFolder(Os()), context_.AnsiText(TextId::DefaultMoveTitle));
 }

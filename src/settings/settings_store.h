@@ -24,6 +24,8 @@ public:
     // Throws SettingsWriteError when nothing was stored; the previous file
     // is then intact.
     void SaveSettings();
+    // The last load found a settings file (readable or not).
+    bool FileFound() const { return fileFound_; }
 
     std::string SettingsFileName() const;
     std::string LegacySettingsFileName() const;
@@ -35,6 +37,7 @@ private:
 
     ProgramContext& context_;
     MainFormControls& controls_;
+    bool fileFound_ = false;
 };
 
 } // namespace vm

@@ -74,6 +74,33 @@ constexpr TextEntry kEnglish[] = {
     VM_ENGLISH(AskQuickLaunch, "Add Velmora to Quick Launch?"),
     VM_ENGLISH(ShortcutDescription, "Keeps windows out from under a top taskbar"),
     VM_ENGLISH(ShortcutFolderNotFound, "The folder for the shortcut was not found."),
+    VM_ENGLISH(BalloonFirstRunTitle, "Velmora! is running"),
+    VM_ENGLISH(BalloonFirstRunText,
+               "Its icon is in the notification area (on Windows 7 and later, under the ^ arrow "
+               "beside the clock).\nRight-click the icon for the options and the settings."),
+    VM_ENGLISH(BalloonSuspendedTitle, "Velmora! is paused"),
+    VM_ENGLISH(BalloonSuspendedText,
+               "It works only while the taskbar is docked at the top of the screen.\nUnlock the "
+               "taskbar and drag it to the top edge\n(on Windows 10: taskbar settings, \"Taskbar "
+               "location on screen\": Top).\nIt resumes by itself."),
+    VM_ENGLISH(AccIgnoreList, "Windows left alone"),
+    VM_ENGLISH(AccLogList, "Log of moved windows"),
+    VM_ENGLISH(AccSlider, "Watch position"),
+    VM_ENGLISH(AccTitleField, "Title shown on a moved window"),
+    VM_ENGLISH(AccSoundField, "Sound file to play"),
+    VM_ENGLISH(AccTransCheck, "Make the taskbar translucent"),
+    VM_ENGLISH(AccTransField, "Taskbar opacity (%)"),
+    VM_ENGLISH(AccTransSpin, "Change the taskbar opacity"),
+    VM_ENGLISH(AccWaitField, "Start-up delay (seconds)"),
+    VM_ENGLISH(AccWaitSpin, "Change the start-up delay"),
+    VM_ENGLISH(AccBrowseExe, "Browse for a program to leave alone"),
+    VM_ENGLISH(AccBrowseSound, "Browse for a sound file"),
+    VM_ENGLISH(AccDefault0, "Default: Normal"),
+    VM_ENGLISH(AccDefault1, "Default: Moving"),
+    VM_ENGLISH(AccDefault2, "Default: Stopped"),
+    VM_ENGLISH(AccCurrent0, "Current: Normal"),
+    VM_ENGLISH(AccCurrent1, "Current: Moving"),
+    VM_ENGLISH(AccCurrent2, "Current: Stopped"),
 };
 
 #undef VM_ENGLISH

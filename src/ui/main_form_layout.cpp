@@ -1,5 +1,6 @@
 #include "ui/main_form_layout.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -20,6 +21,8 @@ constexpr int kControlFont = 13;
 // Control IDs from here on; OK and Cancel carry the IDs Enter and Esc send.
 constexpr int kFirstControlId = 1000;
 constexpr std::uint32_t kTrackBarFixedLength = 0x40; // TBS_FIXEDLENGTH
+// The name labels share the ID of static texts that nothing addresses.
+constexpr int kNameLabelId = 0xFFFF;
 
 struct Origin {
     int x;
@@ -135,7 +138,37 @@ std::vector<DesignRow> DesignTable(MainFormControls& c) {
 
 constexpr int kThumbLength = 30;
 
+// The names screen readers read for controls whose own text names nothing
+// or names two controls alike. Each goes into a static label of no size
+// placed just before its control: a screen reader names a field, a list or
+// a slider by the label before it, from Windows 2000 on, and nobody sees a
+// label of no size (it stays visible, as some readers pass over hidden
+// labels). A button is named by its own text, so each control also answers
+// the accessibility interfaces with its name.
+std::vector<std::pair<const Control*, TextId>> AccessibleNames(const MainFormControls& c) {
+    return {
+        {&c.ListBoxDisable, TextId::AccIgnoreList}, {&c.BtnAdd, TextId::AccBrowseExe},
+        {&c.ListBoxLog, TextId::AccLogList},        {&c.Slider, TextId::AccSlider},
+        {&c.TxtCap, TextId::AccTitleField},         {&c.TxtWav, TextId::AccSoundField},
+        {&c.BtnWav, TextId::AccBrowseSound},        {&c.CHKTrans, TextId::AccTransCheck},
+        {&c.TXTTrans, TextId::AccTransField},       {&c.UDTrans, TextId::AccTransSpin},
+        {&c.BtnDefult[0], TextId::AccDefault0},     {&c.BtnCustom[0], TextId::AccCurrent0},
+        {&c.BtnDefult[1], TextId::AccDefault1},     {&c.BtnCustom[1], TextId::AccCurrent1},
+        {&c.BtnDefult[2], TextId::AccDefault2},     {&c.BtnCustom[2], TextId::AccCurrent2},
+        {&c.TXTWait, TextId::AccWaitField},         {&c.UDWait, TextId::AccWaitSpin},
+    };
+}
+
 } // namespace
+
+Hwnd MainFormLayout::NameLabel(Hwnd form, TextId name) {
+    const Hwnd label =
+        win_.CreateWindowExA(0, control_class::STATIC, "", ws::CHILD | ws::VISIBLE | ss::NOPREFIX,
+                             0, 0, 0, 0, form, kNameLabelId);
+    if (label != 0)
+        win_.SetWindowTextW(label, Text(language_, name).wide);
+    return label;
+}
 
 LogFontA MainFormLayout::FontFor(const char* face, int height, bool bold) const {
     LogFontA lf;
@@ -188,7 +221,13 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
     items_.clear();
     slider_ = &c.Slider;
     int nextId = kFirstControlId;
+    const auto names = AccessibleNames(c);
     for (const DesignRow& row : DesignTable(c)) {
+        const auto named = std::find_if(names.begin(), names.end(), [&](const auto& name) {
+            return name.first == row.control;
+        });
+        if (named != names.end())
+            NameLabel(form, named->second);
         ControlPlacement place = row.place;
         place.x += row.area.x;
         place.y += row.area.y;
@@ -197,6 +236,9 @@ bool MainFormLayout::Create(Hwnd form, MainFormControls& c, ControlRouter& route
             items_.emplace_back(Item{row.control, place, row.fontHeight, row.bold, row.face, id});
         if (!router.Create(*item.control, win_, form, id, Scaled(place, dpi)))
             return false;
+        // Screen readers that ask the control itself get the same name.
+        if (named != names.end())
+            win_.SetAccessibleName(item.control->Window(), Text(language_, named->second).wide);
         win_.SendMessageA(item.control->Window(), wm::SETFONT, Font(fonts_, item, dpi).Value(), 0);
     }
     // The lists scroll sideways over their widest line in their own font.

@@ -50,6 +50,9 @@ private:
     // size, the design's for the larger labels).
     LogFontA FontFor(const char* face, int height, bool bold) const;
     void SetThumbLength(std::uint32_t dpi);
+    // A label of no size with a control's accessible name, made just before
+    // the control.
+    Hwnd NameLabel(Hwnd form, TextId name);
 
     IWindowSystem& win_;
     const Language language_;

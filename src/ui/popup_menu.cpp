@@ -31,7 +31,7 @@ std::vector<const MenuItem*> PopupMenu::ShownItems() const {
 
 namespace vm {
 
-void PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at) {
+bool PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at, std::uint32_t align) {
     if (OnPopup)
         OnPopup();
     int chosen = 0;
@@ -52,11 +52,13 @@ void PopupMenu::Popup(IWindowSystem& win, Hwnd owner, Point at) {
             else
                 win.AppendMenuW(menu.Get(), flags, id, item->WideCaption().c_str());
         }
-        chosen =
-            win.TrackPopupMenu(menu.Get(), tpm::RIGHTBUTTON | tpm::RETURNCMD, at.x, at.y, owner);
+        chosen = win.TrackPopupMenu(menu.Get(), tpm::RIGHTBUTTON | tpm::RETURNCMD | align, at.x,
+                                    at.y, owner);
     }
-    if (chosen > 0 && static_cast<std::size_t>(chosen) <= items_.size())
-        items_[static_cast<std::size_t>(chosen) - 1]->Click();
+    if (chosen <= 0 || static_cast<std::size_t>(chosen) > items_.size())
+        return false;
+    items_[static_cast<std::size_t>(chosen) - 1]->Click();
+    return true;
 }
 
 } // namespace vm

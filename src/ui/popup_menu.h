@@ -18,9 +18,10 @@ public:
     // only where it stands between two visible items.
     std::vector<const MenuItem*> ShownItems() const;
 
-    // Runs OnPopup, opens the menu at the point and runs the chosen item,
-    // all before it returns.
-    void Popup(IWindowSystem& win, Hwnd owner, Point at);
+    // Runs OnPopup, opens the menu at the point (its top edge there, or its
+    // bottom edge with tpm::BOTTOMALIGN) and runs the chosen item, all
+    // before it returns. False when the menu closed without a choice.
+    bool Popup(IWindowSystem& win, Hwnd owner, Point at, std::uint32_t align = 0);
 
     Handler OnPopup;
 

@@ -17,6 +17,7 @@ constexpr std::size_t kTipChars = std::size(NotifyIconData{}.szTip) - 1;
 TrayIcon::~TrayIcon() {
     if (platform_ == nullptr)
         return;
+    StopRetry();
     Notify(nim::DELETE_);
     handler_->Release(*this);
 }
@@ -33,8 +34,86 @@ void TrayIcon::Bind(Platform& platform, const TrayImages& images, Hwnd form) {
 
 void TrayIcon::SetIconVisible(bool visible) {
     iconVisible_ = visible;
-    Notify(visible ? nim::ADD : nim::DELETE_);
+    if (visible) {
+        Add();
+    } else {
+        StopRetry();
+        shown_ = false;
+        Notify(nim::DELETE_);
+    }
     Changed();
+}
+
+void TrayIcon::Add() {
+    if (platform_ == nullptr)
+        return;
+    // An add refused while the icon was thought shown finds it there.
+    if (Notify(nim::ADD))
+        shown_ = true;
+    else if (!shown_)
+        shown_ = Notify(nim::MODIFY);
+    if (shown_) {
+        StopRetry();
+        SendBalloons();
+    } else {
+        StartRetry();
+    }
+}
+
+void TrayIcon::StartRetry() {
+    if (retriesLeft_ != 0)
+        return;
+    retriesLeft_ = kRetryAttempts;
+    platform_->win.SetTimer(handler_->Window(), id_, kRetryIntervalMs);
+}
+
+void TrayIcon::StopRetry() {
+    if (retriesLeft_ == 0)
+        return;
+    retriesLeft_ = 0;
+    platform_->win.KillTimer(handler_->Window(), id_);
+}
+
+void TrayIcon::RetryAdd() {
+    if (retriesLeft_ == 0)
+        return;
+    if (!iconVisible_ || shown_) {
+        StopRetry();
+        return;
+    }
+    const int left = retriesLeft_ - 1;
+    Add();
+    if (!shown_ && left == 0)
+        StopRetry();
+    else if (!shown_)
+        retriesLeft_ = left;
+}
+
+void TrayIcon::ShowBalloon(UiText title, UiText text) {
+    balloons_.push_back({title.wide, text.wide});
+    SendBalloons();
+}
+
+void TrayIcon::SendBalloons() {
+    if (platform_ == nullptr || !shown_)
+        return;
+    while (!balloons_.empty()) {
+        NotifyIconData data = Record();
+        data.uFlags |= nif::INFO;
+        const Balloon& balloon = balloons_.front();
+        std::copy_n(balloon.text.begin(), std::min(balloon.text.size(), std::size(data.szInfo) - 1),
+                    data.szInfo);
+        std::copy_n(balloon.title.begin(),
+                    std::min(balloon.title.size(), std::size(data.szInfoTitle) - 1),
+                    data.szInfoTitle);
+        // Windows 2000 and XP keep it this long while the user is at the
+        // keyboard; later systems follow the user's own setting.
+        data.uTimeout = 15000;
+        data.dwInfoFlags = niif::INFO;
+        if (!platform_->shell.Shell_NotifyIconW(nim::MODIFY, data))
+            return;
+        balloons_.pop_front();
+    }
 }
 
 void TrayIcon::SetImage(IconState image) {
@@ -73,11 +152,18 @@ NotifyIconData TrayIcon::Record() const {
     return data;
 }
 
-// The shell's answer is not looked at: adding an icon that is there, or
-// changing one that is not, does no harm, and the next add sends it all.
-void TrayIcon::Notify(std::uint32_t message) {
-    if (platform_ != nullptr)
-        platform_->shell.Shell_NotifyIconW(message, Record());
+// Changing an icon that is not there does no harm: the next add sends it
+// all. A change the shell refuses while the icon was shown means the shell
+// lost it, and the add is tried again.
+bool TrayIcon::Notify(std::uint32_t message) {
+    if (platform_ == nullptr)
+        return false;
+    const bool taken = platform_->shell.Shell_NotifyIconW(message, Record());
+    if (message == nim::MODIFY && !taken && shown_ && iconVisible_) {
+        shown_ = false;
+        StartRetry();
+    }
+    return taken;
 }
 
 void TrayIcon::HandleCallback(std::intptr_t lParam) {
@@ -101,7 +187,7 @@ void TrayIcon::HandleCallback(std::intptr_t lParam) {
 
 void TrayIcon::TaskbarCreated() {
     if (iconVisible_)
-        Notify(nim::ADD);
+        Add();
 }
 
 void TrayIcon::ShowTrayMenu() {
@@ -111,12 +197,41 @@ void TrayIcon::ShowTrayMenu() {
     Point cursor;
     if (!win.GetCursorPos(cursor))
         return;
+    // Opened from the keyboard (Win+B, then Enter or Shift+F10), the menu
+    // would open where the pointer happens to be, maybe on another monitor:
+    // where the shell can say where the icon is, it opens there, away from
+    // the bar.
+    std::uint32_t align = 0;
+    Rect icon;
+    const bool fromKeyboard =
+        platform_->shell.Shell_NotifyIconGetRect(handler_->Window(), id_, icon) &&
+        !(cursor.x >= icon.left && cursor.x < icon.right && cursor.y >= icon.top &&
+          cursor.y < icon.bottom);
+    if (fromKeyboard) {
+        // Below an icon in the upper half of its monitor, else above it.
+        bool lowerHalf = false;
+        win.EnumDisplayMonitors([&](HMonitor monitor) {
+            MonitorInfo info;
+            const Rect& m = info.rcMonitor;
+            if (!win.GetMonitorInfoA(monitor, info) || icon.left < m.left || icon.left >= m.right ||
+                icon.top < m.top || icon.top >= m.bottom)
+                return true;
+            lowerHalf = icon.top - m.top > (m.bottom - m.top) / 2;
+            return false;
+        });
+        cursor = Point{icon.left, lowerHalf ? icon.top : icon.bottom};
+        align = lowerHalf ? tpm::BOTTOMALIGN : 0;
+    }
     // The menu closes properly when the user clicks elsewhere only if its
     // owner is in front.
     win.SetForegroundWindow(handler_->Window());
     win.ProcessMessages();
-    Menu->Popup(win, handler_->Window(), cursor);
+    const bool chosen = Menu->Popup(win, handler_->Window(), cursor, align);
     win.PostMessageA(form_, wm::NULL_, 0, 0);
+    // Closed without a choice: the keyboard goes back to the notification
+    // area, where the user left it.
+    if (!chosen && fromKeyboard && shown_)
+        platform_->shell.Shell_NotifyIconW(nim::SETFOCUS, Record());
 }
 
 } // namespace vm

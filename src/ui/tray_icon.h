@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "platform/platform.h"
@@ -38,7 +39,11 @@ public:
 
     bool IconVisible() const { return iconVisible_; }
     // NIM_ADD or NIM_DELETE; the flag is kept whatever the shell answers.
+    // An add the shell refuses (at logon it may not be ready yet) is tried
+    // again every two seconds for a minute, and at "TaskbarCreated".
     void SetIconVisible(bool visible);
+    // The icon is in the notification area as far as the shell last said.
+    bool IconShown() const { return shown_; }
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { enabled_ = enabled; }
     IconState Image() const { return image_; }
@@ -46,6 +51,9 @@ public:
     void SetImage(IconState image);
     std::string Hint() const { return hint_.ansi; }
     void SetHint(UiText hint);
+    // A balloon from the icon (NIF_INFO); it waits until the icon is in the
+    // notification area.
+    void ShowBalloon(UiText title, UiText text);
 
     // The value that names this icon to the shell and comes back as the
     // callback's wParam.
@@ -54,6 +62,8 @@ public:
     void HandleCallback(std::intptr_t lParam);
     // The shell's taskbar was (re)created: a shown icon is added again.
     void TaskbarCreated();
+    // The retry timer of an add the shell refused.
+    void RetryAdd();
     // Opens the popup menu at the cursor, from the tray.
     void ShowTrayMenu();
 
@@ -62,8 +72,19 @@ public:
     // Runs after every change that the notification area would show.
     Handler OnChange;
 
+    // How often and how long a refused add is tried again.
+    static constexpr std::uint32_t kRetryIntervalMs = 2000;
+    static constexpr int kRetryAttempts = 30;
+
 private:
-    void Notify(std::uint32_t message);
+    // False when the shell refused the call.
+    bool Notify(std::uint32_t message);
+    // NIM_ADD, or NIM_MODIFY when the shell already holds the icon (an add
+    // that timed out may still have reached it); on failure the retry timer.
+    void Add();
+    void StartRetry();
+    void StopRetry();
+    void SendBalloons();
     NotifyIconData Record() const;
     void Changed() {
         if (OnChange)
@@ -85,6 +106,13 @@ private:
     std::array<ImageCopy, kTrayImageCount> copies_{};
     HIcon icon_ = 0; // one of the copies
     bool iconVisible_ = false;
+    bool shown_ = false;
+    int retriesLeft_ = 0;
+    struct Balloon {
+        std::u16string title;
+        std::u16string text;
+    };
+    std::deque<Balloon> balloons_;
     bool enabled_ = true;
     bool showHint_ = true;
     IconState image_ = IconState::Normal;

@@ -65,6 +65,15 @@ MsgResult TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
             (*it)->HandleCallback(lParam);
         return 0;
     }
+    if (msg == wm::TIMER) {
+        // Each icon's retry timer carries the icon's id.
+        const std::vector<TrayIcon*> icons = icons_;
+        for (TrayIcon* icon : icons) {
+            if (icon->Id() == wParam)
+                icon->RetryAdd();
+        }
+        return 0;
+    }
     if (taskbarCreatedMessage_ != 0 && msg == taskbarCreatedMessage_) {
         // An icon may go away while another is re-added; work on a copy.
         const std::vector<TrayIcon*> icons = icons_;

@@ -187,6 +187,13 @@ void TaskbarTracker::Suspend() {
     if (wasEnabled)
         controls_.PPEnabled.SetChecked(true);
     trayIcon_.SetIconVisible(true);
+    // Once a session, the user learns why everything stopped: the icon
+    // alone would read as if they had switched it off.
+    if (!taskbar_.Suspended && !suspensionAnnounced_ && !context_.commandLine.IsQuick()) {
+        suspensionAnnounced_ = true;
+        trayIcon_.ShowBalloon(context_.Text(TextId::BalloonSuspendedTitle),
+                              context_.Text(TextId::BalloonSuspendedText));
+    }
     taskbar_.Suspended = true;
 }
 

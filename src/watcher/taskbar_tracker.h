@@ -63,6 +63,7 @@ private:
     TrayIcon& trayIcon_;
     Form& settingsWindow_;
     TaskbarTrackerHooks hooks_;
+    bool suspensionAnnounced_ = false;
 };
 
 } // namespace vm

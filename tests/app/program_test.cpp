@@ -73,6 +73,33 @@ TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
     EXPECT_EQ(Count(pids[1], "SendMessageTimeoutA"), 1);
 }
 
+TEST_F(ProgramTest, TheStartThatHandsOverLetsTheSettingsWindowTakeTheForeground) {
+    desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
+    desk.setForegroundLock(true);
+    Program& first = Launch({});
+    const Hwnd other = AppWindowAtTop();
+    desk.setForeground(other);
+    // The user starts the program again: that process may take the
+    // foreground, the running one may not unless it is let.
+    const std::uint32_t second = desk.addProcess(kExe);
+    desk.grantForegroundRight(second);
+    Program secondProgram(desk.platformFor(second), CommandLine(std::vector<std::string>{}));
+    EXPECT_FALSE(secondProgram.Start());
+    ASSERT_TRUE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_EQ(desk.foreground(), first.MainForm()->Window());
+}
+
+TEST_F(ProgramTest, ASecondStartShowsTheTaskbarTheMenuHidAndNothingElse) {
+    Program& first = Launch({});
+    first.MainForm()->Controls().PPHide.Click();
+    ASSERT_FALSE(desk.window(desk.taskbar()).visible());
+    Launch({});
+    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    desk.advance(7500); // no reveal left pending that hides it again
+    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+}
+
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
     Program& first = Launch({});
     ASSERT_TRUE(first.MainForm()->Tray().IconVisible());

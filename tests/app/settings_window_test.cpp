@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 #include "app/program.h"
@@ -423,6 +424,52 @@ TEST_F(SettingsWindowTest, ScalesWithTheDpiOfItsMonitorAndLaysItselfOutAgainOnAC
     EXPECT_EQ(desk.window(C().BtnOK.Window()).rect, (Rect{461, 413, 536, 443}));
     EXPECT_EQ(desk.iconImage(desk.window(C().BtnCustom[0].Window()).control.image), "resource:100");
     EXPECT_EQ(desk.liveFonts(), fonts) << "the fonts of the old scale are gone";
+}
+
+TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
+    for (const char* language : {"ja", "en"}) {
+        SimDesktop& d = desk;
+        Start(std::string("[Config]\r\nTray=0\r\nLanguage=") + language + "\r\n",
+              std::string(language) == "ja");
+        C().PPConfig.Click();
+        const sim::SimWindow& form = d.window(Form().Window());
+        // A reader names a control by the label just before it, else by
+        // its own text without the access key's mark; the accessibility
+        // interfaces give a labelled control the label's name.
+        std::set<std::u16string> names;
+        int controls = 0;
+        for (std::size_t i = 0; i < form.children.size(); ++i) {
+            const sim::SimWindow& w = d.window(form.children[i]);
+            const bool groupBox = w.className == control_class::BUTTON && (w.style & 0xFu) == 7u;
+            if (w.className == control_class::STATIC || groupBox)
+                continue;
+            ++controls;
+            std::u16string name = w.titleW;
+            std::erase(name, u'&');
+            if (i > 0) {
+                const sim::SimWindow& before = d.window(form.children[i - 1]);
+                if (before.className == control_class::STATIC &&
+                    before.rect.right == before.rect.left) {
+                    EXPECT_EQ(before.rect.bottom, before.rect.top) << "a label nobody sees";
+                    name = before.titleW;
+                    // Asked through the accessibility interfaces, the same.
+                    EXPECT_EQ(w.accessibleName, name);
+                }
+            }
+            if (!w.accessibleName.empty()) {
+                EXPECT_EQ(w.accessibleName, name) << "only a labelled control is renamed";
+            }
+            EXPECT_FALSE(name.empty()) << language << " " << w.className << " #" << i;
+            EXPECT_TRUE(names.insert(name).second)
+                << language << " " << w.className << " #" << i << " shares its name";
+        }
+        EXPECT_EQ(controls, 29) << language;
+        C().BtnCancel.Click();
+        program->MainForm()->Close();
+        program->Run();
+        d.endProcess(pid);
+        programs.back().reset();
+    }
 }
 
 } // namespace

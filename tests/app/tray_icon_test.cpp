@@ -359,5 +359,113 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
     EXPECT_EQ(desk.messageBoxes().size(), 1u);
 }
 
+TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon) {
+    const auto text = [](TextId id) { return vm::Text(vm::Language::Japanese, id); };
+    // Quick mode never writes the file, so it never tells.
+    Launch({"/Q"});
+    EXPECT_TRUE(desk.notifyIcons().empty() || Icon().balloons.empty());
+    program->Run();
+    desk.endProcess(pid);
+    programs.back().reset();
+
+    Launch();
+    ASSERT_EQ(Icon().balloons.size(), 1u);
+    EXPECT_EQ(Icon().balloons[0].title, text(TextId::BalloonFirstRunTitle).wide);
+    EXPECT_EQ(Icon().balloons[0].text, text(TextId::BalloonFirstRunText).wide);
+    EXPECT_EQ(Icon().balloons[0].infoFlags, 1u); // NIIF_INFO
+    for (int round = 0; round < 2; ++round) {
+        desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
+        desk.advance(500);
+        desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}});
+        desk.advance(500);
+    }
+    ASSERT_EQ(Icon().balloons.size(), 2u) << "suspended twice, told once";
+    EXPECT_EQ(Icon().balloons[1].title, text(TextId::BalloonSuspendedTitle).wide);
+    EXPECT_EQ(Icon().balloons[1].text, text(TextId::BalloonSuspendedText).wide);
+
+    // The exit writes the file: the next start says nothing.
+    Controls().PPExit.Click();
+    program->Run();
+    desk.endProcess(pid);
+    programs.back().reset();
+    ASSERT_TRUE(desk.files().exists(kSettings));
+    Launch();
+    EXPECT_TRUE(Icon().balloons.empty());
+}
+
+TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheRealIcon) {
+    desk.files().write(kSettings, "[Config]\r\nPlay=0\r\n");
+    desk.setNotifyAreaRefuses(true);
+    Program& first = Launch();
+    TMainForm& form = *first.MainForm();
+    EXPECT_TRUE(form.Tray().IconVisible());
+    EXPECT_FALSE(form.Tray().IconShown());
+    // No icon to reach the settings by: a second plain start opens them.
+    Launch();
+    EXPECT_TRUE(form.SettingsWindow().Visible());
+    form.Controls().BtnCancel.Click();
+
+    desk.advance(30000);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.setNotifyAreaRefuses(false);
+    desk.advance(2000);
+    ASSERT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
+    EXPECT_EQ(Icon().image, kNormal);
+    EXPECT_TRUE(form.Tray().IconShown());
+    Launch();
+    EXPECT_FALSE(form.SettingsWindow().Visible());
+
+    // A shell that stays away longer than a minute: the retries stop, and
+    // the shell's "TaskbarCreated" brings the icon when it comes.
+    desk.destroyWindow(desk.taskbar());
+    form.Tray().SetHint(vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled));
+    EXPECT_FALSE(form.Tray().IconShown());
+    desk.addTaskbar();
+    desk.setNotifyAreaRefuses(true);
+    desk.advance(61000);
+    desk.setNotifyAreaRefuses(false);
+    desk.advance(10000);
+    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.destroyWindow(desk.taskbar());
+    desk.addTaskbar();
+    desk.advance(10);
+    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_TRUE(form.Tray().IconShown());
+}
+
+TEST_F(TrayIconTest, AMenuOpenedFromTheKeyboardOpensAtTheIconAndHandsTheFocusBack) {
+    const auto lastMenu = [this] { return desk.trackedMenus().back(); };
+    Launch();
+    // Before Windows 7 the shell cannot say where the icon is: at the pointer.
+    desk.setCursorPos({500, 500});
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{500, 500}));
+    EXPECT_EQ(Icon().focusReturns, 0);
+
+    desk.setNotifyIconRects(true); // the icon at (1004, 7)-(1020, 23)
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1004, 23})) << "below the icon of a top bar";
+    EXPECT_EQ(lastMenu().flags & tpm::BOTTOMALIGN, 0u);
+    EXPECT_EQ(Icon().focusReturns, 1) << "closed without a choice";
+    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuDialog).ansi);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_TRUE(Controls().PPDialog.Checked());
+    EXPECT_EQ(Icon().focusReturns, 1);
+    // The mouse on the icon: at the pointer, as ever.
+    desk.setCursorPos({1010, 15});
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1010, 15}));
+    EXPECT_EQ(Icon().focusReturns, 1);
+
+    desk.setCursorPos({500, 500});
+    desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
+    desk.advance(500);
+    Click(wm::RBUTTONDOWN);
+    EXPECT_EQ(lastMenu().at, (Point{1004, 745})) << "above the icon of a bottom bar";
+    EXPECT_NE(lastMenu().flags & tpm::BOTTOMALIGN, 0u);
+    EXPECT_EQ(Icon().focusReturns, 2);
+}
+
 } // namespace
 } // namespace vm

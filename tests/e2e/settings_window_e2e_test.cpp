@@ -128,6 +128,36 @@ TEST_F(SettingsWindow, AltF4OnTheOpenWindowIsCancelAndTheProgramKeepsRunning) {
 // Not a timing assertion: the figures are printed. The check is that the
 // window keeps its controls and that its USER and GDI objects all come back
 // when it closes (where the system counts them: Wine reports 0).
+TEST_F(SettingsWindow, TheFocusedControlHasTheKeyboardAgainAfterAnotherWindowWasActive) {
+    HWND form = Open("Position=0");
+    ASSERT_NE(form, nullptr);
+    const DWORD thread = GetWindowThreadProcessId(form, nullptr);
+    const auto focusOf = [thread] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    };
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == form; }, ReactionLimit));
+    HWND field = FindWindowExA(form, nullptr, "Edit", nullptr); // TxtCap
+    ASSERT_NE(field, nullptr);
+    PostMessageA(field, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(field, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(WaitUntil([&] { return focusOf() == field; }, ReactionLimit));
+
+    const HWND other = Spawn({.title = L"Velmora e2e in front", .top = 300});
+    ASSERT_NE(other, nullptr);
+    // As the user's Alt+Tab away and back, each asked until it holds.
+    ASSERT_TRUE(
+        WaitUntil([&] { return SetForegroundWindow(other) && GetForegroundWindow() == other; },
+                  ReactionLimit));
+    ASSERT_TRUE(WaitUntil([&] { return focusOf() != field; }, ReactionLimit))
+        << "the field lost the focus with the activation";
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SetForegroundWindow(form) && GetForegroundWindow() == form; }, ReactionLimit));
+    EXPECT_TRUE(WaitUntil([&] { return focusOf() == field; }, ReactionLimit))
+        << "the field, not the window itself";
+}
+
 TEST_F(SettingsWindow, OpeningAndClosingTwoHundredTimesLeaksNoObjects) {
     HWND form = Open("Position=0");
     ASSERT_NE(form, nullptr);

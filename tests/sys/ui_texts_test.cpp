@@ -55,8 +55,10 @@ TEST(UiTexts, BothFormsOfEveryTextAreTheSameText) {
     for (const TextEntry& entry : EnglishTextTable()) {
         const std::string ansi = entry.text.ansi;
         EXPECT_EQ(std::u16string(ansi.begin(), ansi.end()), entry.text.wide);
+        // Printable ASCII; a balloon's text breaks its lines itself, as not
+        // every shell wraps them.
         for (const char c : ansi)
-            EXPECT_TRUE(c >= 0x20 && c < 0x7F) << ansi;
+            EXPECT_TRUE((c >= 0x20 && c < 0x7F) || c == '\n') << ansi;
     }
 }
 

@@ -3,7 +3,9 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "notify_area.h"
 
@@ -48,12 +50,18 @@ BOOL NotifyArea::Handle(const COPYDATASTRUCT& data) {
     std::memcpy(&record, data.lpData, sizeof(record));
     const auto* bits = static_cast<const BYTE*>(data.lpData) + sizeof(record);
     const std::size_t bitsSize = data.cbData - sizeof(record);
+    const BOOL answer = Apply(static_cast<DWORD>(data.dwData), record, bits, bitsSize);
+    Log(static_cast<DWORD>(data.dwData), record, answer);
+    return answer;
+}
+
+BOOL NotifyArea::Apply(DWORD message, NotifyData& record, const BYTE* bits, std::size_t bitsSize) {
     const HWND owner = reinterpret_cast<HWND>(static_cast<LONG_PTR>(record.hWnd));
     auto it = std::find_if(icons_.begin(), icons_.end(), [&](const TrayIcon& icon) {
         return icon.owner == owner && icon.id == record.uID;
     });
     const bool known = it != icons_.end();
-    switch (data.dwData) {
+    switch (message) {
         case NIM_DELETE:
             if (!known)
                 return FALSE;
@@ -86,6 +94,35 @@ BOOL NotifyArea::Handle(const COPYDATASTRUCT& data) {
         it->image = IconOf(record, bits, bitsSize);
     }
     return TRUE;
+}
+
+void NotifyArea::Log(DWORD message, const NotifyData& record, BOOL answer) const {
+    if (logPath_.empty())
+        return;
+    std::wstring line = std::to_wstring(message) + L" ";
+    wchar_t flags[16];
+    swprintf(flags, 16, L"0x%X", record.uFlags);
+    line += flags;
+    line += answer ? L" 1" : L" 0";
+    if (record.uFlags & NIF_INFO) {
+        NotifyData copy = record;
+        copy.szInfoTitle[63] = L'\0';
+        copy.szInfo[255] = L'\0';
+        line += std::wstring(L"\tinfo\t") + copy.szInfoTitle + L"\t" + copy.szInfo;
+    }
+    line += L"\r\n";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    HANDLE file = CreateFileW(logPath_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
 }
 
 bool NotifyArea::Click(std::size_t index, UINT mouseMessage) const {

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace standin {
@@ -50,6 +51,10 @@ public:
     NotifyArea(const NotifyArea&) = delete;
     NotifyArea& operator=(const NotifyArea&) = delete;
 
+    // From now on every call appends a line to this file (none when empty):
+    // the NIM_ message, the flags in hex and the answer, and with NIF_INFO a
+    // tab, "info", the balloon's title and its text, tab-separated, in UTF-8.
+    void SetLog(std::wstring path) { logPath_ = std::move(path); }
     // One Shell_NotifyIcon call; TRUE when it was taken, as the shell answers.
     BOOL Handle(const COPYDATASTRUCT& data);
     const std::vector<TrayIcon>& Icons() const { return icons_; }
@@ -65,8 +70,11 @@ public:
 private:
     // Where the icon of each index is drawn, from the right end of the band.
     RECT IconRect(const RECT& band, std::size_t slot) const;
+    BOOL Apply(DWORD message, NotifyData& record, const BYTE* bits, std::size_t bitsSize);
+    void Log(DWORD message, const NotifyData& record, BOOL answer) const;
 
     std::vector<TrayIcon> icons_;
+    std::wstring logPath_;
 };
 
 } // namespace standin

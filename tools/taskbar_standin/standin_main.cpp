@@ -19,6 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 2;
     standin::StandinState state;
     state.options = *options;
+    state.notifyArea.SetLog(state.options.notifyLog);
     if (standin::CreateAppBarService(instance, state) == nullptr)
         return 1;
     if (standin::CreateDockedBar(instance, state) == nullptr)

@@ -44,6 +44,8 @@ std::optional<StandinOptions> ParseStandinOptions(const std::vector<std::wstring
             options.edge = *edge;
         } else if (arg == L"--ready-file" && hasValue) {
             options.readyFile = args[++i];
+        } else if (arg == L"--notify-log" && hasValue) {
+            options.notifyLog = args[++i];
         } else if (arg == L"--size" && hasValue) {
             const auto thickness = ParseThickness(args[++i]);
             if (!thickness)

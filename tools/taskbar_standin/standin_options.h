@@ -1,5 +1,6 @@
 // The stand-in's command line: --edge top|bottom|left|right, --size PIXELS,
-// --autohide, --ready-file PATH (created once the bar is up and answering).
+// --autohide, --ready-file PATH (created once the bar is up and answering),
+// --notify-log PATH (a line per Shell_NotifyIcon call, see NotifyArea).
 #pragma once
 
 #include <optional>
@@ -13,6 +14,7 @@ struct StandinOptions {
     int thickness = 30;
     bool autoHide = false;
     std::wstring readyFile;
+    std::wstring notifyLog;
 };
 
 // Nothing when an argument is unknown or a value is malformed.

@@ -19,6 +19,13 @@ std::string TipText(const NotifyIconData& data) {
     return ToCp932(tip.substr(0, tip.find(u'\0')));
 }
 
+// A text field of the record, up to its NUL (or its end).
+template <std::size_t N>
+std::u16string WideField(const char16_t (&field)[N]) {
+    const std::u16string_view text(field, N);
+    return std::u16string(text.substr(0, text.find(u'\0')));
+}
+
 } // namespace
 
 HIcon SimDesktop::createIcon(std::uint32_t pid, std::string image) {
@@ -49,7 +56,7 @@ void SimDesktop::releaseProcessObjects(std::uint32_t pid) {
 }
 
 bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
-    if (taskbar_ == 0)
+    if (taskbar_ == 0 || notifyAreaRefuses_)
         return false;
     const auto it = std::find_if(notifyIcons_.begin(), notifyIcons_.end(), [&](const auto& icon) {
         return icon.window == data.hWnd && icon.id == data.uID;
@@ -58,6 +65,11 @@ bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
     if (message == nim::DELETE_) {
         if (known)
             notifyIcons_.erase(it);
+        return known;
+    }
+    if (message == nim::SETFOCUS) {
+        if (known)
+            ++it->focusReturns;
         return known;
     }
     if ((message == nim::ADD) == known || (message != nim::ADD && message != nim::MODIFY))
@@ -71,6 +83,24 @@ bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
         icon.image = iconImage(data.hIcon);
     if ((data.uFlags & nif::TIP) != 0)
         icon.tip = TipText(data);
+    if ((data.uFlags & nif::INFO) != 0 && data.szInfo[0] != u'\0')
+        icon.balloons.push_back(
+            {WideField(data.szInfoTitle), WideField(data.szInfo), data.dwInfoFlags, data.uTimeout});
+    return true;
+}
+
+bool SimDesktop::notifyIconRect(Hwnd window, std::uint32_t id, Rect& rect) const {
+    const auto it = std::find_if(notifyIcons_.begin(), notifyIcons_.end(), [&](const auto& icon) {
+        return icon.window == window && icon.id == id;
+    });
+    const auto bar = windows_.find(taskbar_);
+    if (!notifyIconRects_ || it == notifyIcons_.end() || bar == windows_.end())
+        return false;
+    constexpr int kSize = 16;
+    const Rect band = bar->second->rect;
+    const int right = band.right - 4 - static_cast<int>(it - notifyIcons_.begin()) * (kSize + 4);
+    const int top = band.top + (band.bottom - band.top - kSize) / 2;
+    rect = Rect{right - kSize, top, right, top + kSize};
     return true;
 }
 

@@ -251,6 +251,7 @@ void SimDesktop::bringToTop(Hwnd window) {
 }
 
 void SimDesktop::setForeground(Hwnd window) {
+    foregroundRights_.clear();
     foreground_ = window;
     raise(window);
 }

@@ -111,6 +111,10 @@ public:
     void setForeground(Hwnd window);
     Hwnd foreground() const { return foreground_; }
     void setForegroundLock(bool on) { foregroundLock_ = on; }
+    // The user started this process: it may take the foreground, and pass
+    // that right on with AllowSetForegroundWindow, until the user activates
+    // a window.
+    void grantForegroundRight(std::uint32_t pid) { foregroundRights_.insert(pid); }
     std::uint32_t foregroundLockTimeout() const { return lockTimeout_; }
     void setAttachThreadInputFails(bool on) { attachFails_ = on; }
 
@@ -253,6 +257,14 @@ public:
     // The user acts on an icon: posts its callback message with the mouse
     // message, as the shell does.
     void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
+    // At logon the shell may exist before its notification area takes
+    // icons: while this is on, every Shell_NotifyIcon call fails.
+    void setNotifyAreaRefuses(bool on) { notifyAreaRefuses_ = on; }
+    // Windows 7 and later say where an icon is (Shell_NotifyIconGetRect):
+    // 16 x 16 at the taskbar's far end, the first icon rightmost. Off, as
+    // on the earlier systems, by default.
+    void setNotifyIconRects(bool on) { notifyIconRects_ = on; }
+    bool notifyIconRect(Hwnd window, std::uint32_t id, Rect& rect) const;
     // comctl32's DllGetVersion answer.
     void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
         commonControlsVersion_ = {major, minor};
@@ -527,6 +539,7 @@ private:
     std::map<Hdc, HGdiObj> dcFont_;
     std::map<Hwnd, int> redraws_;
     bool foregroundLock_ = false;
+    std::set<std::uint32_t> foregroundRights_;
     bool attachFails_ = false;
     std::uint32_t lockTimeout_ = 200000;
     std::set<std::pair<std::uint32_t, std::uint32_t>> attachments_; // (smaller, larger) thread
@@ -570,6 +583,8 @@ private:
     std::map<HIcon, SimIcon> icons_;
     std::uintptr_t nextIcon_ = 0x7000;
     std::vector<SimNotifyIcon> notifyIcons_;
+    bool notifyAreaRefuses_ = false;
+    bool notifyIconRects_ = false;
     std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
     std::map<HMenu, SimMenu> menus_;
     std::uintptr_t nextMenu_ = 0x9000;

@@ -62,6 +62,16 @@ struct SimNotifyIcon {
     std::uint32_t callbackMessage = 0;
     std::string tip; // ANSI (code page 932)
     std::string image;
+    // Every balloon the icon showed (NIF_INFO with a text), in order.
+    struct Balloon {
+        std::u16string title;
+        std::u16string text;
+        std::uint32_t infoFlags = 0;
+        std::uint32_t timeout = 0;
+    };
+    std::vector<Balloon> balloons;
+    // Times the program handed the focus back to the icon (NIM_SETFOCUS).
+    int focusReturns = 0;
 };
 
 struct SimMenuItem {

@@ -36,6 +36,11 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
     return 1;
 }
 
+bool SimShell::Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) {
+    desk_.logCall(pid_, "Shell_NotifyIconGetRect", window, id);
+    return desk_.notifyIconRect(window, id, rect);
+}
+
 bool SimShell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {
     desk_.logCall(pid_, "Shell_NotifyIconW", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
                   data.uCallbackMessage, data.hIcon);

@@ -21,6 +21,7 @@ public:
     // Answers only while the desktop has a taskbar; adding an icon that is
     // there, or changing or deleting one that is not, fails.
     bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) override;
+    bool Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) override;
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;

@@ -41,6 +41,9 @@ struct SimWindow {
     std::vector<Hwnd> children; // top of the siblings' z-order first (the order Tab walks)
     int controlId = 0;
     SimControl control;
+    // The name a screen reader reads, when the program gave one through
+    // the accessibility interfaces (else the label before it or the text).
+    std::u16string accessibleName;
     WndProc proc; // set for windows the program created
     bool refusesMoves = false;
     // Sets WS_EX_LAYERED again whenever a program clears it, as a start menu

@@ -268,7 +268,8 @@ bool SimDesktop::mayTakeForeground(std::uint32_t pid, Hwnd window) const {
     // A foreground handle set by a test may name no window: then nobody
     // holds the foreground.
     const auto front = windows_.find(foreground_);
-    if (!foregroundLock_ || front == windows_.end() || lockTimeout_ == 0)
+    if (!foregroundLock_ || front == windows_.end() || lockTimeout_ == 0 ||
+        foregroundRights_.count(pid) != 0)
         return true;
     const std::uint32_t foregroundPid = front->second->pid;
     if (foregroundPid == pid)

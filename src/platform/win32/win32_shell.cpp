@@ -65,6 +65,30 @@ bool Win32Shell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& 
     return ::Shell_NotifyIconW(message, &record) != FALSE;
 }
 
+bool Win32Shell::Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) {
+    // NOTIFYICONIDENTIFIER: size, window, ID and GUID.
+    struct IconIdentifier {
+        DWORD cbSize;
+        HWND hWnd;
+        UINT uID;
+        GUID guidItem;
+    };
+    using GetRectFn = HRESULT(WINAPI*)(const IconIdentifier*, RECT*);
+    const HMODULE shell = GetModuleHandleA("shell32.dll");
+    const auto getRect =
+        shell == nullptr
+            ? nullptr
+            : reinterpret_cast<GetRectFn>(GetProcAddress(shell, "Shell_NotifyIconGetRect"));
+    if (getRect == nullptr)
+        return false;
+    IconIdentifier icon{sizeof(IconIdentifier), win32::ToHwnd(window), id, GUID{}};
+    RECT found{};
+    if (FAILED(getRect(&icon, &found)))
+        return false;
+    rect = Rect{found.left, found.top, found.right, found.bottom};
+    return true;
+}
+
 std::intptr_t Win32Shell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                         const char* parameters, const char* directory,
                                         int showCommand) {

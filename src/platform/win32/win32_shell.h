@@ -15,6 +15,7 @@ public:
     std::uintptr_t SHGetFileInfoA(const char* path, std::uint32_t fileAttributes, ShFileInfo& info,
                                   std::uint32_t flags) override;
     bool Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) override;
+    bool Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) override;
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;

@@ -191,6 +191,10 @@ bool Win32WindowSystem::SetForegroundWindow(Hwnd window) {
     return ::SetForegroundWindow(ToHwnd(window)) != FALSE;
 }
 
+bool Win32WindowSystem::AllowSetForegroundWindow(std::uint32_t processId) {
+    return ::AllowSetForegroundWindow(processId) != FALSE;
+}
+
 bool Win32WindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                           bool attach) {
     return ::AttachThreadInput(attachThread, toThread, attach ? TRUE : FALSE) != FALSE;

@@ -61,6 +61,7 @@ public:
 
     bool SetWindowTextA(Hwnd window, const char* text) override;
     bool SetWindowTextW(Hwnd window, const char16_t* text) override;
+    bool SetAccessibleName(Hwnd control, const char16_t* name) override;
     std::int32_t SetWindowLongA(Hwnd window, int index, std::int32_t value) override;
     bool MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) override;
     bool SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
@@ -69,6 +70,7 @@ public:
     bool ShowWindowAsync(Hwnd window, int command) override;
     bool BringWindowToTop(Hwnd window) override;
     bool SetForegroundWindow(Hwnd window) override;
+    bool AllowSetForegroundWindow(std::uint32_t processId) override;
     bool AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                            bool attach) override;
     bool GetNonClientMetricsA(NonClientMetrics& metrics) override;

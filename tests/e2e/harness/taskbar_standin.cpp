@@ -31,6 +31,8 @@ std::wstring StandinArguments(const StandinSpec& spec) {
                         std::to_wstring(spec.thickness);
     if (spec.autoHide)
         args += L" --autohide";
+    if (!spec.notifyLog.empty())
+        args += L" --notify-log \"" + spec.notifyLog + L"\"";
     return args;
 }
 

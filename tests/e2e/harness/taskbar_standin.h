@@ -17,6 +17,8 @@ struct StandinSpec {
     UINT edge = ABE_TOP;
     int thickness = 30;
     bool autoHide = false;
+    // Where the stand-in logs every Shell_NotifyIcon call (none when empty).
+    std::wstring notifyLog{};
 };
 
 // How the bar looks, as the stand-in reads it in its own process.
