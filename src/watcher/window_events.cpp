@@ -115,9 +115,12 @@ void WindowEvents::CheckWaiting() {
         const bool shown = win.IsWindowVisible(entry.window);
         if (entry.stage == Stage::Answered && shown)
             ready.push_back(entry.window);
-        else if (entry.stage == Stage::Answered)
+        else if (entry.stage == Stage::Answered && entry.asked >= kAsksBeforeRelook)
             entry.stage = Stage::Hidden;
-        else if (entry.stage == Stage::Reported || (entry.stage == Stage::Hidden && shown))
+        // Answered while its program was still showing it (it read its queue
+        // inside a call of its own): asked again at once, a few times.
+        else if (entry.stage == Stage::Reported || entry.stage == Stage::Answered ||
+                 (entry.stage == Stage::Hidden && shown))
             entry.stage = Ask(entry) ? Stage::Asked : Stage::Answered;
     }
     std::erase_if(waiting_, [&](const Waiting& entry) {
@@ -155,6 +158,7 @@ bool WindowEvents::Ask(Waiting& entry) {
     // waits on another program: it only marks the window and posts the
     // pending message, so nothing runs in the middle of a pass.
     std::weak_ptr<bool> session = session_;
+    ++entry.asked;
     return context_.platform.win.SendMessageCallbackW(
         entry.window, wm::NULL_, 0, 0, [this, session](Hwnd window, std::uint32_t, std::intptr_t) {
             if (!session.expired())

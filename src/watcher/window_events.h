@@ -40,6 +40,9 @@ public:
     // A thread that has not answered the round trip within this time is
     // given up: the poll handles its windows.
     static constexpr std::uint32_t kAnswerForMs = 5000;
+    // A window answered before it is shown is asked again at once this many
+    // times in all, then looked at again by the re-look timer.
+    static constexpr int kAsksBeforeRelook = 3;
 
     // checkWindows gives the windows what a full pass gives them, with one
     // announcement, and returns those that changed while announced.
@@ -71,6 +74,7 @@ private:
         Hwnd window;
         std::uint32_t sinceMs;
         Stage stage = Stage::Reported;
+        int asked = 0; // round trips sent
     };
     void OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject, std::int32_t idChild);
     void Report(Hwnd window);
