@@ -21,6 +21,8 @@ endif()
 velmora_glob(VELMORA_TEST_SOURCES tests/*.cpp)
 list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/(e2e|win32)/")
 velmora_glob(VELMORA_WIN_TEST_SOURCES tests/win32/*.cpp)
+# The Windows unit tests maximize windows too: Wine must place them itself.
+list(APPEND VELMORA_WIN_TEST_SOURCES tests/e2e/harness/unmanaged_windows.cpp)
 velmora_glob(VELMORA_E2E_SOURCES tests/e2e/*.cpp)
 velmora_glob(VELMORA_BENCH_SOURCES bench/*.cpp)
 velmora_glob(VELMORA_SOAK_SOURCES soak/*.cpp)

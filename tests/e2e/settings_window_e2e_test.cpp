@@ -42,6 +42,21 @@ protected:
     static bool Hidden(HWND form) {
         return WaitUntil([form] { return IsWindowVisible(form) == FALSE; }, ReactionLimit);
     }
+    // The slider one step down from position 0: the window follows the
+    // watch position to a top of 31.
+    static bool StepSliderDown(HWND form) {
+        HWND slider = FindWindowExA(form, nullptr, "msctls_trackbar32", nullptr);
+        if (slider == nullptr)
+            return false;
+        PressKey(slider, VK_DOWN);
+        return WaitUntil(
+            [form] {
+                RECT r{};
+                GetWindowRect(form, &r);
+                return r.top == 31;
+            },
+            ReactionLimit);
+    }
 };
 
 TEST_F(SettingsWindow, OpensBelowTheBarAndEnterSavesWhatWasClicked) {
@@ -75,16 +90,7 @@ TEST_F(SettingsWindow, EscAfterASliderChangeHidesTheWindowAndLeavesTheFileAlsoFr
     HWND form = Open("Position=0");
     ASSERT_NE(form, nullptr);
     const std::string before = ReadFileBytes(SettingsPath()).value_or("");
-    HWND slider = FindWindowExA(form, nullptr, "msctls_trackbar32", nullptr);
-    ASSERT_NE(slider, nullptr);
-    PressKey(slider, VK_DOWN);
-    EXPECT_TRUE(WaitUntil(
-        [form] {
-            RECT r{};
-            GetWindowRect(form, &r);
-            return r.top == 31;
-        },
-        ReactionLimit));
+    EXPECT_TRUE(StepSliderDown(form));
     // Esc reaches the Cancel button also from the delay field, the last
     // right-aligned field.
     HWND wait = nullptr;
@@ -106,16 +112,7 @@ TEST_F(SettingsWindow, AltF4OnTheOpenWindowIsCancelAndTheProgramKeepsRunning) {
     HWND form = Open("Position=0");
     ASSERT_NE(form, nullptr);
     const std::string before = ReadFileBytes(SettingsPath()).value_or("");
-    HWND slider = FindWindowExA(form, nullptr, "msctls_trackbar32", nullptr);
-    ASSERT_NE(slider, nullptr);
-    PressKey(slider, VK_DOWN);
-    ASSERT_TRUE(WaitUntil(
-        [form] {
-            RECT r{};
-            GetWindowRect(form, &r);
-            return r.top == 31;
-        },
-        ReactionLimit));
+    ASSERT_TRUE(StepSliderDown(form));
     PostMessageA(form, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(Hidden(form));
     // A closing program would save and end within a tick or two.

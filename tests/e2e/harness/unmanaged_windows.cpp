@@ -1,8 +1,8 @@
 // The tests' display (Xvfb) runs no window manager, and Wine leaves the
 // placement of "managed" windows, maximizing included, to one: a maximized
-// window would keep its normal rectangle. Before any test starts a program,
-// Wine is told to place every window itself. The key is Wine's own; Windows
-// ignores it.
+// window would keep its normal rectangle. Before any test starts a program
+// or opens a window (the Windows unit tests link this too), Wine is told to
+// place every window itself. The key is Wine's own; Windows ignores it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
