@@ -33,7 +33,11 @@ public:
     // The candidates handed on between these two are announced together,
     // with one flash, then moved. EndBatch returns the windows that changed
     // while they were announced and were not moved, for another look.
-    void BeginBatch() { batchOpen_ = true; }
+    // A batch an error cut short leaves nothing behind for the next one.
+    void BeginBatch() {
+        relocation_.Forget();
+        batchOpen_ = true;
+    }
     std::vector<Hwnd> EndBatch();
     // At every tick: whether the moves of the last pass took effect, and
     // which windows left alone have moved or gone since.

@@ -35,6 +35,8 @@ public:
     // left for another look.
     void Add(Hwnd window, const WindowIdentity& identity, const Candidate& candidate);
     std::vector<Hwnd> CarryOut();
+    // Drops what was added and not carried out.
+    void Forget() { planned_.clear(); }
 
 private:
     struct Planned {
