@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "../common/append_to_file.h"
 #include "notify_area.h"
 
 namespace standin {
@@ -116,13 +117,7 @@ void NotifyArea::Log(DWORD message, const NotifyData& record, BOOL answer) const
     std::string bytes(static_cast<std::size_t>(size), '\0');
     WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size,
                         nullptr, nullptr);
-    HANDLE file = CreateFileW(logPath_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    tools::AppendToFile(logPath_, bytes);
 }
 
 bool NotifyArea::Click(std::size_t index, UINT mouseMessage) const {

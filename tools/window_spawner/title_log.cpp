@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "../common/append_to_file.h"
 #include "title_log.h"
 #include "utf8_text.h"
 
@@ -22,14 +23,7 @@ void LogTitle(const wchar_t* title) {
     if (LogPath().empty())
         return;
     const std::string line = Utf8HexFromWide(title != nullptr ? title : L"") + "\r\n";
-    HANDLE file = CreateFileW(LogPath().c_str(), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    tools::AppendToFile(LogPath(), line);
 }
 
 } // namespace spawner
