@@ -8,6 +8,7 @@
 #include "app/restart.h"
 #include "platform/constants.h"
 #include "platform/error_trace.h"
+#include "platform/private_ids.h"
 #include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
 #include "sys/window_helpers.h"
@@ -15,14 +16,8 @@
 namespace vm {
 
 namespace {
-constexpr std::uintptr_t kWatchTimerId = 1;
 constexpr std::uint32_t kStoredTimerInterval = 100;
 constexpr std::uint32_t kTickInterval = 250;
-// Posted to itself after a change of the keyboard cues, so the repaint comes
-// when the messages already waiting have been handled.
-constexpr std::uint32_t kRepaintAfterCues = 0x8001; // WM_APP + 1
-// Posted to itself once a pass has ended during which messages arrived.
-constexpr std::uint32_t kHandleDeferred = 0x8003; // WM_APP + 3
 // The pause before a restart starts the program again.
 constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
@@ -30,20 +25,24 @@ constexpr std::uint32_t kRestartDelayMs = 5000;
 TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     : context_(context), appWindow_(appWindow), controls_(context.language),
       trayImages_(context.platform.win),
-      timer_(context.platform.win, kWatchTimerId, kStoredTimerInterval),
+      timer_(context.platform.win, timer_id::WATCH, kStoredTimerInterval),
       settingsWindow_(context.platform.win), settings_(context, controls_),
       layout_(context.platform.win, context.language), shortcuts_(context),
       focusKeeper_(context.platform.win) {
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
-    window_ =
-        ProgramWindow(win, ws_ex::TOPMOST | ws_ex::CONTROLPARENT, kMainFormClass,
-                      context_.Text(TextId::MainFormCaption).ansi, ws::POPUP, 0, 0, kMainFormWidth,
-                      kMainFormHeight, appWindow_,
-                      [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                          return WindowProc(msg, wParam, lParam);
-                      });
+    window_ = ProgramWindow(
+        win, {.className = kMainFormClass,
+              .title = context_.Text(TextId::MainFormCaption).ansi,
+              .style = ws::POPUP,
+              .exStyle = ws_ex::TOPMOST | ws_ex::CONTROLPARENT,
+              .width = kMainFormWidth,
+              .height = kMainFormHeight,
+              .owner = appWindow_,
+              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                  return WindowProc(msg, wParam, lParam);
+              }});
     if (window_) {
         win.SetWindowTextW(Window(), context_.Text(TextId::MainFormCaption).wide);
         const std::uint32_t dpi = win.GetDpiForWindow(Window());
@@ -89,39 +88,39 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
 void TMainForm::WireHandlers() {
     // A tick guards itself, as every pass does.
     timer_.OnTimer = [this] { TimerTimer(); };
-    controls_.PPExit.OnClick = EventHandler(&TMainForm::PPExitClick);
-    controls_.PPConfig.OnClick = EventHandler(&TMainForm::PPConfigClick);
-    controls_.BtnOK.OnClick = EventHandler(&TMainForm::BtnOKClick);
-    controls_.BtnCancel.OnClick = EventHandler(&TMainForm::BtnCancelClick);
-    controls_.BtnAdd.OnClick = EventHandler(&TMainForm::BtnAddClick);
-    controls_.BtnDel.OnClick = EventHandler(&TMainForm::BtnDelClick);
-    controls_.BtnLog.OnClick = EventHandler(&TMainForm::BtnLogClick);
-    controls_.BtnWav.OnClick = EventHandler(&TMainForm::BtnWavClick);
-    controls_.ListBoxDisable.OnClick = EventHandler(&TMainForm::ListBoxDisableClick);
-    controls_.ListBoxLog.OnClick = EventHandler(&TMainForm::ListBoxLogClick);
-    settingsWindow_.OnShow = EventHandler(&TMainForm::FormShow);
-    settingsWindow_.OnHide = EventHandler(&TMainForm::FormHide);
-    controls_.BtnStartUp.OnClick = EventHandler(&TMainForm::BtnStartUpClick);
-    controls_.BtnQuickLaunch.OnClick = EventHandler(&TMainForm::BtnQuickLaunchClick);
-    controls_.CHKTray.OnClick = EventHandler([this] { trayHandlers_->CHKTrayClick(); });
-    controls_.CHKTrans.OnClick = EventHandler([this] { translucency_->CHKTransClick(); });
-    controls_.UDTrans.OnClick = EventHandler([this] { translucency_->UDTransClick(); });
-    controls_.CHKStartMenu.OnClick = EventHandler([this] { translucency_->CHKStartMenuClick(); });
-    controls_.PPHide.OnClick = EventHandler([this] { hiding_->PPHideClick(); });
-    controls_.CHKCap.OnClick = EventHandler([this] { controls_.CHKCapClick(); });
-    controls_.CHKWav.OnClick = EventHandler([this] { controls_.CHKWavClick(); });
-    controls_.PPEnabled.OnClick = EventHandler([this] { tracker_->PPEnabledClick(); });
-    controls_.Slider.OnChange = EventHandler([this] { tracker_->TrackBarChange(); });
-    trayIcon_.OnDblClick = EventHandler([this] { trayHandlers_->TrayIconDblClick(); });
-    controls_.PPRMenu.OnPopup = EventHandler([this] { trayHandlers_->PPRMenuPopup(); });
-    controls_.BtnRMenu.OnClick = EventHandler([this] { trayHandlers_->BtnRMenuClick(); });
+    controls_.PPExit.OnClick = Guard([this] { PPExitClick(); });
+    controls_.PPConfig.OnClick = Guard([this] { PPConfigClick(); });
+    controls_.BtnOK.OnClick = Guard([this] { BtnOKClick(); });
+    controls_.BtnCancel.OnClick = Guard([this] { BtnCancelClick(); });
+    controls_.BtnAdd.OnClick = Guard([this] { BtnAddClick(); });
+    controls_.BtnDel.OnClick = Guard([this] { BtnDelClick(); });
+    controls_.BtnLog.OnClick = Guard([this] { BtnLogClick(); });
+    controls_.BtnWav.OnClick = Guard([this] { BtnWavClick(); });
+    controls_.ListBoxDisable.OnClick = Guard([this] { ListBoxDisableClick(); });
+    controls_.ListBoxLog.OnClick = Guard([this] { ListBoxLogClick(); });
+    settingsWindow_.OnShow = Guard([this] { FormShow(); });
+    settingsWindow_.OnHide = Guard([this] { FormHide(); });
+    controls_.BtnStartUp.OnClick = Guard([this] { BtnStartUpClick(); });
+    controls_.BtnQuickLaunch.OnClick = Guard([this] { BtnQuickLaunchClick(); });
+    controls_.CHKTray.OnClick = Guard([this] { trayHandlers_->CHKTrayClick(); });
+    controls_.CHKTrans.OnClick = Guard([this] { translucency_->CHKTransClick(); });
+    controls_.UDTrans.OnClick = Guard([this] { translucency_->UDTransClick(); });
+    controls_.CHKStartMenu.OnClick = Guard([this] { translucency_->CHKStartMenuClick(); });
+    controls_.PPHide.OnClick = Guard([this] { hiding_->PPHideClick(); });
+    controls_.CHKCap.OnClick = Guard([this] { controls_.CHKCapClick(); });
+    controls_.CHKWav.OnClick = Guard([this] { controls_.CHKWavClick(); });
+    controls_.PPEnabled.OnClick = Guard([this] { tracker_->PPEnabledClick(); });
+    controls_.Slider.OnChange = Guard([this] { tracker_->TrackBarChange(); });
+    trayIcon_.OnDblClick = Guard([this] { trayHandlers_->TrayIconDblClick(); });
+    controls_.PPRMenu.OnPopup = Guard([this] { trayHandlers_->PPRMenuPopup(); });
+    controls_.BtnRMenu.OnClick = Guard([this] { trayHandlers_->BtnRMenuClick(); });
     for (Button& button : controls_.BtnDefult) {
-        button.OnClick = EventHandler([this, &button] {
+        button.OnClick = Guard([this, &button] {
             trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
         });
     }
     for (Button& button : controls_.BtnCustom) {
-        button.OnClick = EventHandler([this, &button] {
+        button.OnClick = Guard([this, &button] {
             trayHandlers_->BtnCustomClick(static_cast<std::size_t>(button.Tag()));
         });
     }
@@ -130,266 +129,6 @@ void TMainForm::WireHandlers() {
 TMainForm::~TMainForm() {
     timer_.SetEnabled(false);
     windowEvents_->Stop();
-}
-
-MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    switch (msg) {
-        case wm::TIMER:
-            if (wParam == timer_.Id())
-                timer_.Fire();
-            else if (wParam == WindowEvents::kRelookTimerId)
-                CheckWindowEvents();
-            return 0;
-        case WindowEvents::kPendingMessage:
-            CheckWindowEvents();
-            return 0;
-        case wm::COPYDATA:
-            if (InPass())
-                deferred_.AddCopyData(wParam, reinterpret_cast<const CopyDataStruct*>(lParam));
-            else
-                Guarded([&] { OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam)); });
-            return 0;
-        // Closed from outside (another program, the end of the session): the
-        // same closing as the exit item's, so the settings are saved; the end
-        // of the session closes even when they cannot be.
-        case wm::CLOSE:
-            OnCloseMessage();
-            return 0;
-        case wm::QUERYENDSESSION:
-            return 1;
-        case wm::ENDSESSION:
-            if (wParam != 0)
-                OnEndSession();
-            return std::nullopt;
-        // The settings window closes only through OK and Cancel: Alt+F4 on
-        // it is Cancel. Hidden, it is the program's main window, and the
-        // default handling closes the program.
-        case wm::SYSCOMMAND:
-            if ((wParam & sc::COMMAND_MASK) == sc::CLOSE && settingsWindow_.Visible()) {
-                OnSysCommandClose();
-                return 0;
-            }
-            return std::nullopt;
-        case kHandleDeferred:
-            HandleDeferred();
-            return 0;
-        case wm::COMMAND:
-        case wm::VSCROLL:
-        case wm::HSCROLL:
-            if (msg == wm::COMMAND)
-                OnCommand(wParam, lParam);
-            else
-                router_.Route(msg, wParam, lParam);
-            return std::nullopt;
-        case wm::CTLCOLORSTATIC:
-            if (lParam != 0 && static_cast<Hwnd>(lParam) == controls_.TextCap.Window())
-                return static_cast<std::intptr_t>(TextCapColours(static_cast<Hdc>(wParam)).Value());
-            return std::nullopt;
-        case wm::ACTIVATE:
-            if (focusKeeper_.OnActivate(Window(), wParam, controls_.Slider.Window()))
-                return 0;
-            return std::nullopt;
-        case wm::ACTIVATEAPP:
-            appActive_ = wParam != 0;
-            if (controls_.TextCap.Window() != 0)
-                context_.platform.win.RedrawWindow(controls_.TextCap.Window(),
-                                                   rdw::INVALIDATE | rdw::ERASE);
-            return std::nullopt;
-        case wm::SHOWWINDOW:
-            // Shown on request (not as its owner comes back): the settings
-            // window comes in front, past the application window that owns it.
-            if (wParam != 0 && lParam == 0) {
-                context_.platform.win.SetForegroundWindow(appWindow_);
-                context_.platform.win.SetForegroundWindow(Window());
-            }
-            return std::nullopt;
-        case wm::DPICHANGED:
-            if (lParam != 0) {
-                const Rect suggested = *reinterpret_cast<const Rect*>(lParam);
-                Guarded([&] {
-                    FormDpiChanged(static_cast<std::uint32_t>(wParam & 0xFFFFu), suggested);
-                });
-            }
-            return std::nullopt;
-        case wm::DISPLAYCHANGE:
-            desktopRect_ = VirtualScreenRect();
-            return std::nullopt;
-        case wm::UPDATEUISTATE:
-            if (vistaThemed_ && !cueRepaintPending_)
-                cueRepaintPending_ =
-                    context_.platform.win.PostMessageA(Window(), kRepaintAfterCues, 0, 0);
-            return std::nullopt;
-        case kRepaintAfterCues:
-            // The Alt key showed the cues and themed controls lost parts of
-            // their drawing: paint the window and all its controls again.
-            cueRepaintPending_ = false;
-            context_.platform.win.RedrawWindow(Window(), rdw::INVALIDATE | rdw::ERASE |
-                                                             rdw::ALLCHILDREN | rdw::UPDATENOW);
-            return 0;
-        default:
-            return std::nullopt;
-    }
-}
-
-void TMainForm::OnCommand(std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto id = static_cast<int>(wParam & 0xFFFFu);
-    const auto code = static_cast<std::uint32_t>((wParam >> 16) & 0xFFFFu);
-    if (code == bn::CLICKED && id == id_::OK) {
-        // Enter presses the focused push button, or OK when none has the focus.
-        const Hwnd focus = context_.platform.win.GetFocus();
-        auto* focused = dynamic_cast<Button*>(router_.Find(focus));
-        (focused != nullptr ? *focused : controls_.BtnOK).Click();
-        return;
-    }
-    if (code == bn::CLICKED && id == id_::CANCEL) {
-        controls_.BtnCancel.Click();
-        return;
-    }
-    router_.Route(wm::COMMAND, wParam, lParam);
-}
-
-HBrush TMainForm::TextCapColours(Hdc dc) {
-    IWindowSystem& win = context_.platform.win;
-    const int back = appActive_ ? color::ACTIVECAPTION : color::INACTIVECAPTION;
-    const int text = appActive_ ? color::CAPTIONTEXT : color::INACTIVECAPTIONTEXT;
-    win.SetTextColor(dc, win.GetSysColor(text));
-    win.SetBkColor(dc, win.GetSysColor(back));
-    return win.GetSysColorBrush(back);
-}
-
-bool TMainForm::IsVistaThemed() const {
-    return context_.system.info.dwMajorVersion >= 6 && context_.platform.win.IsAppThemed();
-}
-
-template <typename F>
-void TMainForm::Guarded(F&& handler) {
-    try {
-        handler();
-    } catch (...) {
-        ErrorHook(ErrorTraceLine());
-    }
-}
-
-template <typename F>
-void TMainForm::RunPass(F&& pass) {
-    // Never one pass inside another: the timer comes again after the pass,
-    // and windows reported meanwhile are checked once it has ended.
-    if (InPass())
-        return;
-    ++passDepth_;
-    Guarded(pass);
-    --passDepth_;
-    if (!deferred_.Empty() || eventsDeferred_)
-        Guarded([this] { PostDeferred(); });
-}
-
-void TMainForm::CheckWindowEvents() {
-    if (InPass()) {
-        eventsDeferred_ = true;
-        return;
-    }
-    RunPass([this] { windowEvents_->CheckWaiting(); });
-}
-
-void TMainForm::PostDeferred() {
-    if (!deferredPosted_)
-        deferredPosted_ = context_.platform.win.PostMessageA(Window(), kHandleDeferred, 0, 0);
-}
-
-void TMainForm::HandleDeferred() {
-    deferredPosted_ = false;
-    // Still inside a pass (a message box of its closing reads the queue):
-    // they wait on.
-    if (InPass())
-        return;
-    const std::vector<DeferredMessage> messages = deferred_.Take();
-    if (std::exchange(eventsDeferred_, false))
-        CheckWindowEvents();
-    for (const DeferredMessage& message : messages)
-        HandleDeferred(message);
-}
-
-void TMainForm::HandleDeferred(const DeferredMessage& message) {
-    switch (message.msg) {
-        case wm::COPYDATA: {
-            const CopyDataStruct record = message.Record();
-            Guarded([&] { OnCopyData(message.hasRecord ? &record : nullptr); });
-            return;
-        }
-        case wm::CLOSE:
-            OnCloseMessage();
-            return;
-        case wm::ENDSESSION:
-            OnEndSession();
-            return;
-        case wm::SYSCOMMAND:
-            OnSysCommandClose();
-            return;
-        default:
-            return;
-    }
-}
-
-void TMainForm::OnCloseMessage() {
-    // While the close query waits for the user's answer, that answer decides.
-    if (closing_) {
-        CloseAskedWhileClosing();
-        return;
-    }
-    if (InPass()) {
-        deferred_.Add(wm::CLOSE, 0);
-        return;
-    }
-    Guarded([this] { Close(); });
-}
-
-void TMainForm::OnEndSession() {
-    if (InPass()) {
-        // The system may end the process as soon as the message has been
-        // answered: the settings are written now, the closing follows the
-        // pass.
-        Guarded([this] {
-            if (!context_.commandLine.IsQuick()) {
-                try {
-                    SaveSettings();
-                } catch (const SettingsWriteError&) {
-                    // The file already there stays as it was.
-                }
-            }
-        });
-        if (closing_)
-            CloseAskedWhileClosing();
-        deferred_.Add(wm::ENDSESSION, 1);
-        return;
-    }
-    Guarded([this] { Close(CloseRoute::SessionEnd); });
-}
-
-void TMainForm::OnSysCommandClose() {
-    if (InPass()) {
-        deferred_.Add(wm::SYSCOMMAND, sc::CLOSE);
-        return;
-    }
-    if (settingsWindow_.Visible())
-        controls_.BtnCancel.Click();
-}
-
-Handler TMainForm::EventHandler(void (TMainForm::*method)()) {
-    return EventHandler([this, method] { (this->*method)(); });
-}
-
-Handler TMainForm::EventHandler(Handler handler) {
-    return [this, handler = std::move(handler)] { Guarded(handler); };
-}
-
-void TMainForm::ErrorHook(const std::string& trace) {
-    // The user sees nothing: the error leaves its trace, the program pauses a
-    // second, then the watch cycle carries on.
-    context_.platform.os.OutputDebugStringA(trace.c_str());
-    timer_.SetEnabled(false);
-    context_.platform.win.ProcessMessages();
-    context_.platform.os.Sleep(1000);
-    timer_.SetEnabled(true);
 }
 
 void TMainForm::FormCreate() {

@@ -43,6 +43,7 @@ public:
     TMainForm& operator=(const TMainForm&) = delete;
 
     void FormCreate();
+    void TimerTimer();
     void RunFullPass();
     // How the closing came about: the end of the session closes even when
     // the settings cannot be saved; any other closing asks the user first.
@@ -54,35 +55,11 @@ public:
     // program, the shell): the same closing, so the settings are saved.
     void OnCloseMessage();
 
-    void TimerTimer();
+    // What the tray menu and the settings window's buttons do, as the user's
+    // click does it.
     void PPExitClick();
-    // The settings window (main_form_settings.cpp).
     void PPConfigClick();
-    // The settings window's controls become child windows (and the common
-    // controls are loaded) when the window is first shown: until then the
-    // controls hold their state themselves, and a program that is never
-    // opened spares the memory (under Wine nearly 3 MB).
-    void CreateControls();
-    void FormShow();
-    void FormHide();
-    // The window moved to a monitor of another scale, or the scale changed:
-    // it is laid out again at the new DPI (main_form_dpi.cpp).
-    void FormDpiChanged(std::uint32_t dpi, const Rect& suggested);
-    void BtnOKClick();
     void BtnCancelClick();
-    void BtnAddClick();
-    void AddToIgnoreList(const std::string& name);
-    void BtnDelClick();
-    void ListBoxDisableClick();
-    void BtnLogClick();
-    void ListBoxLogClick();
-    void BtnWavClick();
-    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(Window()); }
-    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(Window()); }
-    void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
-    void SaveSettings() { settings_.SaveSettings(); }
-    // The hand-over of a second plain start.
-    void OnCopyData(const CopyDataStruct* data);
 
     Hwnd Window() const { return window_.Get(); }
     MainFormControls& Controls() { return controls_; }
@@ -94,45 +71,87 @@ public:
     std::uint32_t Dpi() const { return dpi_; }
 
 private:
+    // The procedure (main_form_messages.cpp): each message cracked once into
+    // its typed handler, all under the one guard.
     MsgResult WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
-    // Centred on the taskbar's monitor, its top at the watch position.
-    void PlaceSettingsWindow();
-    // The window's size and the built-in glyphs for dpi_.
-    void SizeForDpi();
-    void LoadDefaultGlyphs();
-    // Runs an event handler; an error escaping it goes to the error hook.
-    template <typename F>
-    void Guarded(F&& handler);
+    MsgResult CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    void OnTimer(std::uintptr_t id);
+    // The hand-over of a second plain start, or, inside a pass, a copy of it
+    // kept for after.
+    void OnCopyDataMessage(std::uintptr_t sender, const CopyDataStruct* data);
+    void OnCopyData(const CopyDataStruct* data);
+    // True when the command was handled.
+    bool OnSysCommand(std::uintptr_t command);
+    // The dialog manager's Enter and Esc, and the controls' notifications.
+    void OnCommand(int id, std::uint32_t code, Hwnd control);
+    // The title strip's brush; null for any other control.
+    HBrush OnCtlColorStatic(Hdc dc, Hwnd control);
+    // True when a control got the focus.
+    bool OnActivate(std::uint32_t state, bool minimized);
+    void OnActivateApp(bool active);
+    // status: why it shows or hides; 0 when on request.
+    void OnShowWindow(bool shown, std::uint32_t status);
+    void OnUpdateUiState();
+    void OnRepaintAfterCues();
+    void OnSysCommandClose();
+    void OnEndSession();
+
+    // When work runs (main_form_passes.cpp). Guarded is the one guard: an
+    // error escaping handler goes to the error hook. Guard wraps a control's
+    // handler in it, for the clicks that come through other windows (the
+    // tray's) or straight from the program.
+    void Guarded(const Handler& handler);
+    Handler Guard(Handler handler);
+    // trace: the error's line of debug output.
+    void ErrorHook(const std::string& trace);
+    // The error hook's pause is over: the watch timer runs again.
+    void ResumeAfterError();
     // A tick, a full pass or the window-event check: guarded, never inside
     // another, and what arrived meanwhile is handled once it has ended.
-    template <typename F>
-    void RunPass(F&& pass);
+    void RunPass(const Handler& pass);
     bool InPass() const { return passDepth_ > 0; }
     // Handles what arrived during a pass, posted to the window so that it
     // comes after everything the pass's own handler still does.
     void PostDeferred();
     void HandleDeferred();
     void HandleDeferred(const DeferredMessage& message);
-    void OnSysCommandClose();
     // The window-event check, or, inside a pass, a note to run it after.
     void CheckWindowEvents();
-    void OnEndSession();
     // A close asked for while a close waits for the user's answer: it is
     // no restart any more, whatever the answer.
     void CloseAskedWhileClosing();
+
     // Wires every control's and the timer's handler, each through the guard.
     // The only place where handlers are set.
     void WireHandlers();
-    // A control's handler that runs guarded, as every event is.
-    Handler EventHandler(void (TMainForm::*method)());
-    Handler EventHandler(Handler handler);
-    // trace: the error's line of debug output.
-    void ErrorHook(const std::string& trace);
-    // WM_COMMAND of the dialog manager's Enter (IDOK) and Esc (IDCANCEL),
-    // and the controls' notifications.
-    void OnCommand(std::uintptr_t wParam, std::intptr_t lParam);
-    // The title strip's colours: active or inactive caption.
-    HBrush TextCapColours(Hdc dc);
+
+    // The settings window (main_form_settings.cpp). Its controls become
+    // child windows (and the common controls are loaded) when the window is
+    // first shown: until then the controls hold their state themselves, and a
+    // program that is never opened spares the memory (under Wine nearly 3 MB).
+    void CreateControls();
+    void FormShow();
+    void FormHide();
+    // The window moved to a monitor of another scale, or the scale changed:
+    // it is laid out again at the new DPI (main_form_dpi.cpp).
+    void FormDpiChanged(std::uint32_t dpi, const Rect& suggested);
+    void BtnOKClick();
+    void BtnAddClick();
+    void AddToIgnoreList(const std::string& name);
+    void BtnDelClick();
+    void ListBoxDisableClick();
+    void BtnLogClick();
+    void ListBoxLogClick();
+    void BtnWavClick();
+    void BtnStartUpClick() { shortcuts_.BtnStartUpClick(Window()); }
+    void BtnQuickLaunchClick() { shortcuts_.BtnQuickLaunchClick(Window()); }
+    void LoadSettings(bool loadMenuOptions) { settings_.LoadSettings(loadMenuOptions); }
+    void SaveSettings() { settings_.SaveSettings(); }
+    // Centred on the taskbar's monitor, its top at the watch position.
+    void PlaceSettingsWindow();
+    // The window's size and the built-in glyphs for dpi_.
+    void SizeForDpi();
+    void LoadDefaultGlyphs();
     // The shared file-open dialog; false when the user cancels.
     bool ChooseFile(const char* title, const char* filter, std::string& path);
     bool IsVistaThemed() const;

@@ -23,16 +23,18 @@ Program::Program(Platform platform, CommandLine commandLine)
     // window does: the default handling would destroy it and the windows it
     // owns and leave the process running blind.
     appWindow_ = ProgramWindow(
-        win, 0, kAppWindowClass, Text(Language::Japanese, TextId::AppTitle).ansi,
-        ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
-        win.GetSystemMetrics(sm::CXSCREEN) / 2, win.GetSystemMetrics(sm::CYSCREEN) / 2, 0, 0, 0,
-        [this](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
-            if (msg != wm::CLOSE)
-                return std::nullopt;
-            if (mainForm_)
-                mainForm_->OnCloseMessage();
-            return 0;
-        });
+        win, {.className = kAppWindowClass,
+              .title = Text(Language::Japanese, TextId::AppTitle).ansi,
+              .style = ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
+              .x = win.GetSystemMetrics(sm::CXSCREEN) / 2,
+              .y = win.GetSystemMetrics(sm::CYSCREEN) / 2,
+              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
+                  if (msg != wm::CLOSE)
+                      return std::nullopt;
+                  if (mainForm_)
+                      mainForm_->OnCloseMessage();
+                  return 0;
+              }});
 }
 
 Program::~Program() {

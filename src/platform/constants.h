@@ -175,6 +175,7 @@ inline constexpr std::uint32_t RBUTTONDOWN = 0x0204u;
 inline constexpr std::uint32_t RBUTTONUP = 0x0205u;
 inline constexpr std::uint32_t MBUTTONDOWN = 0x0207u;
 inline constexpr std::uint32_t USER = 0x0400u;
+inline constexpr std::uint32_t APP = 0x8000u;
 } // namespace wm
 
 namespace sc {

@@ -13,12 +13,9 @@ namespace vm {
 class ProgramWindow {
 public:
     ProgramWindow() = default;
-    // CreateWindowExA with proc; null when the system refused the window.
-    ProgramWindow(IWindowSystem& win, std::uint32_t exStyle, const char* className,
-                  const char* windowName, std::uint32_t style, int x, int y, int width, int height,
-                  Hwnd owner, WndProc proc)
-        : window_(Own(win, win.CreateWindowExA(exStyle, className, windowName, style, x, y, width,
-                                               height, owner, std::move(proc)))) {}
+    // Null when the system refused the window.
+    ProgramWindow(IWindowSystem& win, ProgramWindowSpec spec)
+        : window_(Own(win, win.CreateProgramWindow(std::move(spec)))) {}
 
     Hwnd Get() const { return window_.Get(); }
     explicit operator bool() const { return static_cast<bool>(window_); }

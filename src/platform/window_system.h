@@ -30,6 +30,36 @@ using WinEventProc =
     std::function<void(HWinEventHook hook, std::uint32_t event, Hwnd window, std::int32_t idObject,
                        std::int32_t idChild, std::uint32_t eventThread, std::uint32_t timeMs)>;
 
+// A window the program creates with its own procedure: CreateWindowEx's
+// arguments by name. owner is the parent of a ws::CHILD window.
+struct ProgramWindowSpec {
+    const char* className = nullptr;
+    const char* title = "";
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    Hwnd owner = 0;
+    WndProc proc = nullptr;
+};
+
+// A child window of a system class with its control ID (the hMenu of the
+// Win32 call).
+struct ControlSpec {
+    const char* className = nullptr;
+    const char* text = "";
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    Hwnd parent = 0;
+    int id = 0;
+};
+
 class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
@@ -163,16 +193,13 @@ public:
     // use and routes every message of the window to proc; a message proc
     // declines gets the default handling (DefWindowProc). They are Unicode
     // windows, so a text set with SetWindowTextW keeps every character.
-    virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                 const char* windowName, std::uint32_t style, int x, int y,
-                                 int width, int height, Hwnd owner, WndProc proc) = 0;
-    // A child window of a system class (Button, Edit, Static, ListBox,
-    // msctls_trackbar32, msctls_updown32) with its control ID, the hMenu of
-    // the Win32 call. The control keeps its own state; its notifications
-    // (WM_COMMAND, WM_NOTIFY, WM_VSCROLL) go to the parent's procedure.
-    virtual Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                 const char* windowName, std::uint32_t style, int x, int y,
-                                 int width, int height, Hwnd parent, int controlId) = 0;
+    // Both are CreateWindowExA.
+    virtual Hwnd CreateProgramWindow(ProgramWindowSpec spec) = 0;
+    // A control of a system class (Button, Edit, Static, ListBox,
+    // msctls_trackbar32, msctls_updown32). It keeps its own state; its
+    // notifications (WM_COMMAND, WM_NOTIFY, WM_VSCROLL) go to the parent's
+    // procedure.
+    virtual Hwnd CreateControl(const ControlSpec& spec) = 0;
     virtual bool DestroyWindow(Hwnd window) = 0;
     virtual bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) = 0;
     virtual bool KillTimer(Hwnd window, std::uintptr_t id) = 0;

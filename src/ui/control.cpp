@@ -11,9 +11,17 @@ bool Control::Create(IWindowSystem& win, Hwnd parent, int controlId,
     style = visible_ ? (style | ws::VISIBLE) : (style & ~ws::VISIBLE);
     if (!enabled_)
         style |= ws::DISABLED;
-    const Hwnd window =
-        win.CreateWindowExA(place.exStyle, ClassName(), InitialText().c_str(), style, place.x,
-                            place.y, place.width, place.height, parent, controlId);
+    const std::string text = InitialText();
+    const Hwnd window = win.CreateControl({.className = ClassName(),
+                                           .text = text.c_str(),
+                                           .style = style,
+                                           .exStyle = place.exStyle,
+                                           .x = place.x,
+                                           .y = place.y,
+                                           .width = place.width,
+                                           .height = place.height,
+                                           .parent = parent,
+                                           .id = controlId});
     if (window == 0)
         return false;
     win_ = &win;

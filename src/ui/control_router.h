@@ -27,10 +27,15 @@ public:
     bool Route(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
         if (msg != wm::COMMAND && msg != wm::VSCROLL && msg != wm::HSCROLL)
             return false;
-        const auto it = controls_.find(static_cast<Hwnd>(lParam));
-        if (lParam == 0 || it == controls_.end())
-            return false;
         const std::uint32_t code = msg == wm::COMMAND ? (wParam >> 16) & 0xFFFFu : wParam & 0xFFFFu;
+        return Notify(static_cast<Hwnd>(lParam), code);
+    }
+    // A control's notification code (of WM_COMMAND, WM_VSCROLL or
+    // WM_HSCROLL); false when the window is none of the routed controls.
+    bool Notify(Hwnd control, std::uint32_t code) {
+        const auto it = controls_.find(control);
+        if (control == 0 || it == controls_.end())
+            return false;
         it->second->Notify(code);
         return true;
     }

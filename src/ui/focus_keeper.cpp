@@ -11,9 +11,7 @@ bool FocusKeeper::IsUsableChild(Hwnd form, Hwnd control) {
            win_.IsWindowVisible(control) && win_.IsWindowEnabled(control);
 }
 
-bool FocusKeeper::OnActivate(Hwnd form, std::uintptr_t wParam, Hwnd first) {
-    const auto state = static_cast<std::uint32_t>(wParam & 0xFFFFu);
-    const bool minimized = ((wParam >> 16) & 0xFFFFu) != 0;
+bool FocusKeeper::OnActivate(Hwnd form, std::uint32_t state, bool minimized, Hwnd first) {
     if (state == kInactive) {
         const Hwnd focus = win_.GetFocus();
         if (IsUsableChild(form, focus))

@@ -17,7 +17,7 @@ public:
     // WM_ACTIVATE of form. True when it gave a control the focus, so the
     // default handling (the focus to the window itself) is skipped; first
     // is the control that gets it when none was kept.
-    bool OnActivate(Hwnd form, std::uintptr_t wParam, Hwnd first);
+    bool OnActivate(Hwnd form, std::uint32_t state, bool minimized, Hwnd first);
     // A newly shown window starts at its first control.
     void Forget() { kept_ = 0; }
 

@@ -162,9 +162,10 @@ std::vector<std::pair<const Control*, TextId>> AccessibleNames(const MainFormCon
 } // namespace
 
 Hwnd MainFormLayout::NameLabel(Hwnd form, TextId name) {
-    const Hwnd label =
-        win_.CreateWindowExA(0, control_class::STATIC, "", ws::CHILD | ws::VISIBLE | ss::NOPREFIX,
-                             0, 0, 0, 0, form, kNameLabelId);
+    const Hwnd label = win_.CreateControl({.className = control_class::STATIC,
+                                           .style = ws::CHILD | ws::VISIBLE | ss::NOPREFIX,
+                                           .parent = form,
+                                           .id = kNameLabelId});
     if (label != 0)
         win_.SetWindowTextW(label, Text(language_, name).wide);
     return label;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/constants.h"
+#include "platform/private_ids.h"
 #include "ui/tray_icon_handler.h"
 
 namespace vm {
@@ -143,7 +144,7 @@ NotifyIconData TrayIcon::Record() const {
     data.hWnd = handler_->Window();
     data.uID = id_;
     data.uFlags = nif::MESSAGE | nif::ICON | nif::TIP;
-    data.uCallbackMessage = kTrayCallbackMessage;
+    data.uCallbackMessage = private_msg::TRAY_CALLBACK;
     data.hIcon = icon_;
     if (showHint_) {
         const std::u16string& tip = hint_.wide;

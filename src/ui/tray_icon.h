@@ -21,9 +21,6 @@ namespace vm {
 
 class TrayIconHandler;
 
-// The callback message of the icon (WM_USER + 0x400).
-inline constexpr std::uint32_t kTrayCallbackMessage = 0x0800;
-
 class TrayIcon {
 public:
     TrayIcon() = default;

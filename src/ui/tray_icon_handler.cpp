@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/constants.h"
+#include "platform/private_ids.h"
 #include "ui/tray_icon.h"
 
 namespace vm {
@@ -47,16 +48,18 @@ void TrayIconHandler::Release(TrayIcon& icon) {
 TrayIconHandler::TrayIconHandler(Platform& platform) : platform_(platform) {
     if (CommonControlsVersion(platform_.os) >= kTaskbarCreatedVersion)
         taskbarCreatedMessage_ = platform_.win.RegisterWindowMessageA("TaskbarCreated");
-    window_ =
-        ProgramWindow(platform_.win, 0, kHandlerClass, "", ws::POPUP, 0, 0, 0, 0, 0,
-                      [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                          return WindowProc(msg, wParam, lParam);
-                      });
+    window_ = ProgramWindow(
+        platform_.win,
+        {.className = kHandlerClass,
+         .style = ws::POPUP,
+         .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+             return WindowProc(msg, wParam, lParam);
+         }});
 }
 
 MsgResult TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
                                       std::intptr_t lParam) {
-    if (msg == kTrayCallbackMessage) {
+    if (msg == private_msg::TRAY_CALLBACK) {
         // wParam names the icon; a value that names none changes nothing.
         const auto it = std::find_if(icons_.begin(), icons_.end(), [wParam](const TrayIcon* icon) {
             return icon->Id() == wParam;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/constants.h"
+#include "platform/private_ids.h"
 
 namespace vm {
 
@@ -191,16 +192,17 @@ bool WindowEvents::Keep(const Waiting& entry, std::uint32_t now) {
 
 void WindowEvents::PostPending() {
     if (!pendingPosted_ && !checking_)
-        pendingPosted_ = context_.platform.win.PostMessageA(owner_, kPendingMessage, 0, 0);
+        pendingPosted_ =
+            context_.platform.win.PostMessageA(owner_, private_msg::EVENTS_PENDING, 0, 0);
 }
 
 void WindowEvents::SetRelookTimer(bool on) {
     if (on == relookTimer_)
         return;
     IWindowSystem& win = context_.platform.win;
-    relookTimer_ = on && win.SetTimer(owner_, kRelookTimerId, kRelookMs);
+    relookTimer_ = on && win.SetTimer(owner_, timer_id::RELOOK, kRelookMs);
     if (!on)
-        win.KillTimer(owner_, kRelookTimerId);
+        win.KillTimer(owner_, timer_id::RELOOK);
 }
 
 } // namespace vm

@@ -25,10 +25,6 @@ namespace vm {
 
 class WindowEvents {
 public:
-    // Posted to the owner window when windows wait for their check.
-    static constexpr std::uint32_t kPendingMessage = 0x8002; // WM_APP + 2
-    // The owner window's timer that looks again at windows not yet shown.
-    static constexpr std::uintptr_t kRelookTimerId = 2;
     // More windows than this at once (a burst) are left to the next full
     // pass, which their changed window count brings about anyway.
     static constexpr std::size_t kCapacity = 256;

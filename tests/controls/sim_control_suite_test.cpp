@@ -14,12 +14,16 @@ protected:
         platform = std::make_unique<Platform>(desk.platformFor(pid));
         win_ = &platform->win;
         win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS);
-        parent = win_->CreateWindowExA(
-            ws_ex::CONTROLPARENT, "SuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300, 0,
-            [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                router.Route(msg, wParam, lParam);
-                return MsgResult{};
-            });
+        parent = win_->CreateProgramWindow(
+            {.className = "SuiteParent",
+             .style = ws::POPUP | ws::VISIBLE,
+             .exStyle = ws_ex::CONTROLPARENT,
+             .width = 400,
+             .height = 300,
+             .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                 router.Route(msg, wParam, lParam);
+                 return MsgResult{};
+             }});
     }
 
     IWindowSystem& Win() override { return *win_; }

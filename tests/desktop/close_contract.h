@@ -21,12 +21,20 @@ namespace close_contract {
 // A window whose procedure writes down what it gets and declines all of it.
 inline ProgramWindow DecliningWindow(IWindowSystem& win, const char* className, Hwnd owner,
                                      std::vector<std::uint32_t>& seen) {
-    return ProgramWindow(win, 0, className, "close contract", ws::POPUP, 10, 10, 50, 50, owner,
-                         [&seen](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-                             if (msg == wm::CLOSE || msg == wm::DESTROY || msg == wm::SYSCOMMAND)
-                                 seen.push_back(msg);
-                             return MsgResult{};
-                         });
+    return ProgramWindow(win,
+                         {.className = className,
+                          .title = "close contract",
+                          .style = ws::POPUP,
+                          .x = 10,
+                          .y = 10,
+                          .width = 50,
+                          .height = 50,
+                          .owner = owner,
+                          .proc = [&seen](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+                              if (msg == wm::CLOSE || msg == wm::DESTROY || msg == wm::SYSCOMMAND)
+                                  seen.push_back(msg);
+                              return MsgResult{};
+                          }});
 }
 
 inline bool Saw(const std::vector<std::uint32_t>& seen, std::uint32_t msg) {
@@ -75,13 +83,20 @@ inline void DeclinedSysCommandCloseSendsClose(Host& host) {
 inline void AnAnsweredCloseLeavesTheWindows(Host& host) {
     IWindowSystem& win = host.Win();
     int closes = 0;
-    ProgramWindow owner(win, 0, "CloseContractAnswers", "close contract", ws::POPUP, 10, 10, 50, 50,
-                        0, [&closes](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-                            if (msg != wm::CLOSE)
-                                return MsgResult{};
-                            ++closes;
-                            return MsgResult{0};
-                        });
+    ProgramWindow owner(win,
+                        {.className = "CloseContractAnswers",
+                         .title = "close contract",
+                         .style = ws::POPUP,
+                         .x = 10,
+                         .y = 10,
+                         .width = 50,
+                         .height = 50,
+                         .proc = [&closes](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+                             if (msg != wm::CLOSE)
+                                 return MsgResult{};
+                             ++closes;
+                             return MsgResult{0};
+                         }});
     std::vector<std::uint32_t> ownedSeen;
     ProgramWindow owned =
         close_contract::DecliningWindow(win, "CloseContractOwned2", owner.Get(), ownedSeen);

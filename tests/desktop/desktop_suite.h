@@ -37,10 +37,15 @@ public:
 inline Hwnd OtherProgramWindow(Host& host, Rect rect) {
     Hwnd window = 0;
     host.OtherRun([&](IWindowSystem& win) {
-        window = win.CreateWindowExA(
-            0, "VelmoraContractWindow", "other", ws::OVERLAPPEDWINDOW | ws::VISIBLE, rect.left,
-            rect.top, rect.Width(), rect.Height(), 0,
-            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+        window = win.CreateProgramWindow({.className = "VelmoraContractWindow",
+                                          .title = "other",
+                                          .style = ws::OVERLAPPEDWINDOW | ws::VISIBLE,
+                                          .x = rect.left,
+                                          .y = rect.top,
+                                          .width = rect.Width(),
+                                          .height = rect.Height(),
+                                          .proc = [](Hwnd, std::uint32_t, std::uintptr_t,
+                                                     std::intptr_t) { return MsgResult{}; }});
     });
     return window;
 }

@@ -61,15 +61,18 @@ inline void ARoundTripAnswersOnceTheThreadHasReadItsQueue(Host& host) {
 // does the callback, before the call returns.
 inline void ARoundTripToOwnWindowAnswersAtOnce(Host& host) {
     int procCalls = 0;
-    const Hwnd own =
-        host.Win().CreateWindowExA(0, "VelmoraContractOwn", "", ws::POPUP, 0, 0, 10, 10, 0,
-                                   [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-                                       if (msg == wm::NULL_) {
-                                           ++procCalls;
-                                           return MsgResult{7};
-                                       }
-                                       return MsgResult{};
-                                   });
+    const Hwnd own = host.Win().CreateProgramWindow(
+        {.className = "VelmoraContractOwn",
+         .style = ws::POPUP,
+         .width = 10,
+         .height = 10,
+         .proc = [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+             if (msg == wm::NULL_) {
+                 ++procCalls;
+                 return MsgResult{7};
+             }
+             return MsgResult{};
+         }});
     ASSERT_NE(own, Hwnd{0});
     std::intptr_t answer = -1;
     EXPECT_TRUE(host.Win().SendMessageCallbackW(

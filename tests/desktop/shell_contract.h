@@ -18,9 +18,16 @@
 namespace vm::desktop_suite::shell {
 
 inline Hwnd OpenOwnWindow(Host& host, std::uint32_t exStyle, std::uint32_t style) {
-    return host.Win().CreateWindowExA(
-        exStyle, "VelmoraShellContract", "Velmora shell contract", style, 100, 100, 400, 300, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+    return host.Win().CreateProgramWindow(
+        {.className = "VelmoraShellContract",
+         .title = "Velmora shell contract",
+         .style = style,
+         .exStyle = exStyle,
+         .x = 100,
+         .y = 100,
+         .width = 400,
+         .height = 300,
+         .proc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; }});
 }
 
 inline void MaximizedOverhangIsTheFrameAndItsPaddingAtTheWindowsDpi(Host& host) {

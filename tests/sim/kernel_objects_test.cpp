@@ -42,9 +42,11 @@ TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
     const std::uint32_t pid = desk.addProcess("C:\\Tools\\velmora.exe");
     const Platform platform = desk.platformFor(pid);
     platform.os.CreateMutexA(false, kMutex);
-    const Hwnd window = platform.win.CreateWindowExA(
-        0, "TMainForm", "", 0, 0, 0, 10, 10, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+    const Hwnd window = platform.win.CreateProgramWindow(
+        {.className = "TMainForm",
+         .width = 10,
+         .height = 10,
+         .proc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; }});
     desk.endProcess(pid);
     EXPECT_FALSE(desk.exists(window));
     EXPECT_FALSE(desk.mutexExists(kMutex));

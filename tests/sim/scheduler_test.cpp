@@ -17,15 +17,17 @@ class SchedulerTest : public ::testing::Test {
 protected:
     SchedulerTest()
         : pid(desk.addProcess("C:\\Tools\\velmora.exe")), platform(desk.platformFor(pid)) {
-        window = platform.win.CreateWindowExA(
-            0, "TMainForm", "", 0, 0, 0, 100, 100, 0,
-            [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t) {
-                seen.push_back(std::to_string(desk.now()) + ":" + name(msg) +
-                               std::to_string(wParam));
-                if (onMessage)
-                    onMessage(msg);
-                return MsgResult{};
-            });
+        window = platform.win.CreateProgramWindow(
+            {.className = "TMainForm",
+             .width = 100,
+             .height = 100,
+             .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t) {
+                 seen.push_back(std::to_string(desk.now()) + ":" + name(msg) +
+                                std::to_string(wParam));
+                 if (onMessage)
+                     onMessage(msg);
+                 return MsgResult{};
+             }});
     }
 
     static std::string name(std::uint32_t msg) {

@@ -47,12 +47,14 @@ TEST_F(ShellAndSystemTest, AppBarAnswersFollowTheTaskbarAndItsSlidAwayRectangle)
 
 TEST_F(ShellAndSystemTest, ARestartedTaskbarAnnouncesItselfToProgramWindows) {
     std::vector<std::uint32_t> heard;
-    const Hwnd window =
-        platform.win.CreateWindowExA(0, "TMainForm", "", 0, 0, 0, 10, 10, 0,
-                                     [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-                                         heard.push_back(msg);
-                                         return MsgResult{};
-                                     });
+    const Hwnd window = platform.win.CreateProgramWindow(
+        {.className = "TMainForm",
+         .width = 10,
+         .height = 10,
+         .proc = [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+             heard.push_back(msg);
+             return MsgResult{};
+         }});
     ASSERT_NE(window, nullptr);
     desk.addTaskbar();
     const std::uint32_t created = platform.win.RegisterWindowMessageA("TaskbarCreated");

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(WindowManagerTest, EnumerationVisitsEveryWindowTopFirstAndFollowsRaising) {
     const Hwnd hidden = desk.addWindow({.className = "A", .visible = false});
-    const Hwnd own = win.CreateWindowExA(0, "Own", "", 0, 0, 0, 10, 10, 0, nullptr);
+    const Hwnd own = win.CreateProgramWindow({.className = "Own", .width = 10, .height = 10});
     const Hwnd top = desk.addWindow({.className = "C"});
     EXPECT_EQ(enumerated(), (std::vector<Hwnd>{top, own, hidden}));
     const std::vector<Hwnd> all = enumerated();
@@ -186,10 +186,17 @@ TEST_F(WindowManagerTest, ChildWindowsLiveInsideTheirParent) {
     const Hwnd pane = desk.addWindow(
         {.className = "Desktop User Pane", .rect = {10, 20, 110, 70}, .parent = host});
     const Hwnd second = desk.addWindow({.className = "Pane", .parent = host});
-    const Hwnd own =
-        win.CreateWindowExA(0, "Own", "", ws::CHILD | ws::VISIBLE, 5, 5, 20, 20, host, nullptr);
+    const Hwnd own = win.CreateProgramWindow({.className = "Own",
+                                              .style = ws::CHILD | ws::VISIBLE,
+                                              .x = 5,
+                                              .y = 5,
+                                              .width = 20,
+                                              .height = 20,
+                                              .owner = host});
     ASSERT_NE(own, nullptr);
-    EXPECT_EQ(win.CreateWindowExA(0, "Orphan", "", ws::CHILD, 0, 0, 1, 1, 0, nullptr), nullptr);
+    EXPECT_EQ(win.CreateProgramWindow(
+                  {.className = "Orphan", .style = ws::CHILD, .width = 1, .height = 1}),
+              nullptr);
 
     EXPECT_EQ(enumerated(), (std::vector<Hwnd>{host}));
     EXPECT_EQ(win.FindWindowA("Desktop User Pane", nullptr), nullptr);

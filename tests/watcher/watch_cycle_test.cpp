@@ -25,9 +25,11 @@ using sim::WindowSpec;
 class WatchCycleTest : public ::testing::Test {
 protected:
     explicit WatchCycleTest(std::vector<std::string> args = {}) : scene(std::move(args)) {
-        timerWindow = context->platform.win.CreateWindowExA(
-            0, "TMainForm", "", 0, 0, 0, 0, 0, 0,
-            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+        timerWindow = context->platform.win.CreateProgramWindow(
+            {.className = "TMainForm",
+             .proc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) {
+                 return MsgResult{};
+             }});
         timer = std::make_unique<Timer>(context->platform.win, 1, 250);
         timer->Bind(timerWindow);
         taskbar.Handle = taskbarWindow;

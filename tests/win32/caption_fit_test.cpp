@@ -100,9 +100,12 @@ class CaptionFit : public ::testing::TestWithParam<Language> {};
 TEST_P(CaptionFit, EveryCaptionOfTheSettingsWindowFitsItsControl) {
     Win32Platform backend;
     IWindowSystem& win = backend.platform().win;
-    const Hwnd form = win.CreateWindowExA(
-        0, "VelmoraCaptionFit", "", ws::POPUP, 0, 0, kMainFormWidth, kMainFormHeight, 0,
-        [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+    const Hwnd form = win.CreateProgramWindow(
+        {.className = "VelmoraCaptionFit",
+         .style = ws::POPUP,
+         .width = kMainFormWidth,
+         .height = kMainFormHeight,
+         .proc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; }});
     ASSERT_NE(form, nullptr);
     {
         MainFormControls controls(GetParam());

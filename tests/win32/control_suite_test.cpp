@@ -14,12 +14,16 @@ class Win32Controls : public ::testing::Test, public control_suite::Host {
 protected:
     Win32Controls() {
         win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS | icc::STANDARD_CLASSES);
-        parent = win_.CreateWindowExA(
-            ws_ex::CONTROLPARENT, "VelmoraSuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300,
-            0, [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                router.Route(msg, wParam, lParam);
-                return MsgResult{};
-            });
+        parent = win_.CreateProgramWindow(
+            {.className = "VelmoraSuiteParent",
+             .style = ws::POPUP | ws::VISIBLE,
+             .exStyle = ws_ex::CONTROLPARENT,
+             .width = 400,
+             .height = 300,
+             .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                 router.Route(msg, wParam, lParam);
+                 return MsgResult{};
+             }});
     }
     ~Win32Controls() override {
         win_.DestroyWindow(parent);

@@ -14,9 +14,15 @@ namespace {
 class LayeredWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = win.CreateWindowExA(
-            0, "VelmoraLayeredTest", "layered", ws::POPUP | ws::VISIBLE, 100, 100, 200, 50, 0,
-            [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; });
+        window = win.CreateProgramWindow({.className = "VelmoraLayeredTest",
+                                          .title = "layered",
+                                          .style = ws::POPUP | ws::VISIBLE,
+                                          .x = 100,
+                                          .y = 100,
+                                          .width = 200,
+                                          .height = 50,
+                                          .proc = [](Hwnd, std::uint32_t, std::uintptr_t,
+                                                     std::intptr_t) { return MsgResult{}; }});
         ASSERT_NE(window, nullptr);
     }
     void TearDown() override {

@@ -29,12 +29,19 @@ using Handler = std::function<MsgResult(Hwnd, std::uint32_t, std::uintptr_t, std
 class ProgramWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = win.CreateWindowExA(
-            0, kClass, kCaption, ws::OVERLAPPEDWINDOW, 100, 100, 300, 200, 0,
-            [this](Hwnd self, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                seen.push_back(msg);
-                return onMessage ? onMessage(self, msg, wParam, lParam) : MsgResult{};
-            });
+        window = win.CreateProgramWindow(
+            {.className = kClass,
+             .title = kCaption,
+             .style = ws::OVERLAPPEDWINDOW,
+             .x = 100,
+             .y = 100,
+             .width = 300,
+             .height = 200,
+             .proc = [this](Hwnd self, std::uint32_t msg, std::uintptr_t wParam,
+                            std::intptr_t lParam) {
+                 seen.push_back(msg);
+                 return onMessage ? onMessage(self, msg, wParam, lParam) : MsgResult{};
+             }});
         ASSERT_NE(window, nullptr);
     }
 
@@ -219,15 +226,19 @@ TEST_F(ProgramWindowTest, ProcessMessagesDispatchesAndLeavesQuitToTheLoop) {
 // it once destroyed.
 TEST_F(ProgramWindowTest, ProcedureOutlivesItsWindowOnlyWhileRunning) {
     auto token = std::make_shared<int>(0);
-    const Hwnd own = win.CreateWindowExA(
-        0, kClass, "closing", ws::OVERLAPPEDWINDOW, 0, 0, 100, 100, 0,
-        [this, token](Hwnd self, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-            if (msg != wm::CLOSE)
-                return MsgResult{};
-            win.DestroyWindow(self);
-            ++*token;
-            return MsgResult{0};
-        });
+    const Hwnd own = win.CreateProgramWindow(
+        {.className = kClass,
+         .title = "closing",
+         .style = ws::OVERLAPPEDWINDOW,
+         .width = 100,
+         .height = 100,
+         .proc = [this, token](Hwnd self, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+             if (msg != wm::CLOSE)
+                 return MsgResult{};
+             win.DestroyWindow(self);
+             ++*token;
+             return MsgResult{0};
+         }});
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(token.use_count(), 2); // here and in the window's procedure
     win.SendMessageA(own, wm::CLOSE, 0, 0);

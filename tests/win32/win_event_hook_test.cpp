@@ -40,14 +40,22 @@ TEST(WinEventHookTest, CreationReachesTheProcedureUntilTheHookIsRemoved) {
     const auto noProc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) {
         return MsgResult{};
     };
-    const Hwnd first =
-        win.CreateWindowExA(0, "VelmoraWinEventTest", "first", ws::POPUP, 0, 0, 10, 10, 0, noProc);
+    const Hwnd first = win.CreateProgramWindow({.className = "VelmoraWinEventTest",
+                                                .title = "first",
+                                                .style = ws::POPUP,
+                                                .width = 10,
+                                                .height = 10,
+                                                .proc = noProc});
     win.ProcessMessages();
     EXPECT_NE(std::find(created.begin(), created.end(), first), created.end());
     EXPECT_TRUE(win.UnhookWinEvent(unhook, hook));
     created.clear();
-    const Hwnd second =
-        win.CreateWindowExA(0, "VelmoraWinEventTest", "second", ws::POPUP, 0, 0, 10, 10, 0, noProc);
+    const Hwnd second = win.CreateProgramWindow({.className = "VelmoraWinEventTest",
+                                                 .title = "second",
+                                                 .style = ws::POPUP,
+                                                 .width = 10,
+                                                 .height = 10,
+                                                 .proc = noProc});
     win.ProcessMessages();
     EXPECT_TRUE(created.empty());
     win.DestroyWindow(first);

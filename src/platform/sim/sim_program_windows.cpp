@@ -10,30 +10,28 @@
 
 namespace vm::sim {
 
-Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                      const char* windowName, std::uint32_t style, int x, int y,
-                                      int width, int height, Hwnd owner, WndProc proc) {
-    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
-                  height, owner);
-    if (className == nullptr || !desk_.findProcess(pid_)->alive)
+Hwnd SimWindowSystem::CreateProgramWindow(ProgramWindowSpec spec) {
+    desk_.logCall(pid_, "CreateWindowExA", spec.exStyle, spec.className, spec.title, spec.style,
+                  spec.x, spec.y, spec.width, spec.height, spec.owner);
+    if (spec.className == nullptr || !desk_.findProcess(pid_)->alive)
         return 0;
     auto window = std::make_unique<SimWindow>();
-    window->className = className;
-    window->titleW = FromCp932(windowName == nullptr ? "" : windowName);
-    window->rect = {x, y, x + width, y + height};
+    window->className = spec.className;
+    window->titleW = FromCp932(spec.title == nullptr ? "" : spec.title);
+    window->rect = {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
     window->normalRect = window->rect;
-    window->style = style & ~(ws::MINIMIZE | ws::MAXIMIZE);
-    window->exStyle = exStyle;
+    window->style = spec.style & ~(ws::MINIMIZE | ws::MAXIMIZE);
+    window->exStyle = spec.exStyle;
     window->pid = pid_;
-    // For a child window the last handle is its parent, as in Win32.
-    if ((style & ws::CHILD) != 0) {
-        if (owner == 0 || !desk_.exists(owner))
+    // For a child window the owner is its parent, as in Win32.
+    if ((spec.style & ws::CHILD) != 0) {
+        if (spec.owner == 0 || !desk_.exists(spec.owner))
             return 0;
-        window->parent = owner;
+        window->parent = spec.owner;
     } else {
-        window->owner = owner;
+        window->owner = spec.owner;
     }
-    window->proc = std::move(proc);
+    window->proc = std::move(spec.proc);
     SimWindow& added = desk_.insertWindow(std::move(window));
     added.dpi = desk_.dpiFor(added);
     return added.handle;
@@ -81,13 +79,12 @@ void SimWindowSystem::ProcessMessages() {
     desk_.processMessages(pid_);
 }
 
-Hwnd SimWindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                      const char* windowName, std::uint32_t style, int x, int y,
-                                      int width, int height, Hwnd parent, int controlId) {
-    desk_.logCall(pid_, "CreateWindowExA", exStyle, className, windowName, style, x, y, width,
-                  height, parent, controlId);
-    return desk_.createChild(pid_, exStyle, className, windowName, style,
-                             {x, y, x + width, y + height}, parent, controlId);
+Hwnd SimWindowSystem::CreateControl(const ControlSpec& spec) {
+    desk_.logCall(pid_, "CreateWindowExA", spec.exStyle, spec.className, spec.text, spec.style,
+                  spec.x, spec.y, spec.width, spec.height, spec.parent, spec.id);
+    return desk_.createChild(pid_, spec.exStyle, spec.className, spec.text, spec.style,
+                             {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height},
+                             spec.parent, spec.id);
 }
 
 bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {

@@ -91,12 +91,8 @@ public:
     int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
                     std::uint32_t type) override;
 
-    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
-                         std::uint32_t style, int x, int y, int width, int height, Hwnd owner,
-                         WndProc proc) override;
-    Hwnd CreateWindowExA(std::uint32_t exStyle, const char* className, const char* windowName,
-                         std::uint32_t style, int x, int y, int width, int height, Hwnd parent,
-                         int controlId) override;
+    Hwnd CreateProgramWindow(ProgramWindowSpec spec) override;
+    Hwnd CreateControl(const ControlSpec& spec) override;
     bool DestroyWindow(Hwnd window) override;
     bool SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) override;
     bool KillTimer(Hwnd window, std::uintptr_t id) override;

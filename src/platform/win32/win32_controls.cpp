@@ -19,16 +19,15 @@ using win32::FromHandle;
 using win32::ToHandle;
 using win32::ToHwnd;
 
-Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                        const char* windowName, std::uint32_t style, int x, int y,
-                                        int width, int height, Hwnd parent, int controlId) {
-    if (className == nullptr || parent == 0)
+Hwnd Win32WindowSystem::CreateControl(const ControlSpec& spec) {
+    if (spec.className == nullptr || spec.parent == 0)
         return 0;
-    return FromHandle(::CreateWindowExA(
-        exStyle, className, windowName, style | WS_CHILD, x, y, width, height, ToHwnd(parent),
-        // The hMenu of a child window is its control ID.
-        reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(controlId)),
-        ::GetModuleHandleA(nullptr), nullptr));
+    return FromHandle(
+        ::CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style | WS_CHILD, spec.x,
+                          spec.y, spec.width, spec.height, ToHwnd(spec.parent),
+                          // The hMenu of a child window is its control ID.
+                          reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(spec.id)),
+                          ::GetModuleHandleA(nullptr), nullptr));
 }
 
 bool Win32WindowSystem::EnableWindow(Hwnd window, bool enable) {

@@ -127,19 +127,18 @@ bool EnsureClassRegistered(HINSTANCE instance, const wchar_t* className) {
 
 } // namespace
 
-Hwnd Win32WindowSystem::CreateWindowExA(std::uint32_t exStyle, const char* className,
-                                        const char* windowName, std::uint32_t style, int x, int y,
-                                        int width, int height, Hwnd owner, WndProc proc) {
+Hwnd Win32WindowSystem::CreateProgramWindow(ProgramWindowSpec spec) {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (className == nullptr)
+    if (spec.className == nullptr)
         return {};
-    const std::wstring wideClass = Widen(className);
+    const std::wstring wideClass = Widen(spec.className);
     if (!EnsureClassRegistered(instance, wideClass.c_str()))
         return {};
-    const std::wstring wideName = Widen(windowName == nullptr ? "" : windowName);
-    SharedProc shared = std::make_shared<WndProc>(std::move(proc));
-    return FromHandle(::CreateWindowExW(exStyle, wideClass.c_str(), wideName.c_str(), style, x, y,
-                                        width, height, ToHwnd(owner), nullptr, instance, &shared));
+    const std::wstring wideName = Widen(spec.title == nullptr ? "" : spec.title);
+    SharedProc shared = std::make_shared<WndProc>(std::move(spec.proc));
+    return FromHandle(::CreateWindowExW(spec.exStyle, wideClass.c_str(), wideName.c_str(),
+                                        spec.style, spec.x, spec.y, spec.width, spec.height,
+                                        ToHwnd(spec.owner), nullptr, instance, &shared));
 }
 
 bool Win32WindowSystem::DestroyWindow(Hwnd window) {
