@@ -47,21 +47,12 @@ void SimOperatingSystem::OutputDebugStringA(const char* text) {
 
 void SimOperatingSystem::Sleep(std::uint32_t ms) {
     desk_.logCall(pid_, "Sleep", ms);
-    SimDesktop::Process* self = desk_.findProcess(pid_);
-    ++self->sleeping;
-    try {
-        desk_.sleep(ms);
-    } catch (...) {
-        --self->sleeping;
-        throw;
-    }
-    --self->sleeping;
-    desk_.readQueue(pid_);
+    desk_.scheduler().sleepThread(pid_, ms);
 }
 
 std::uint32_t SimOperatingSystem::GetTickCount() {
     desk_.logCall(pid_, "GetTickCount");
-    return static_cast<std::uint32_t>(desk_.now_);
+    return static_cast<std::uint32_t>(desk_.now());
 }
 
 bool SimOperatingSystem::GetVersionExA(OsVersionInfo& info) {
