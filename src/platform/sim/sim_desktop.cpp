@@ -22,15 +22,6 @@ SimDesktop::SimDesktop() {
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
     windows_.addDesktopWindow(std::move(desktop));
-    libraries_.emplace(FoldAsciiCase("user32.dll"),
-                       Library{HModule{0x77D40000},
-                               {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent",
-                                "GetSystemMetricsForDpi"}});
-    libraries_.emplace(FoldAsciiCase("dwmapi.dll"),
-                       Library{HModule{0x6FF00000}, {"DwmGetWindowAttribute"}});
-    libraries_.emplace(
-        FoldAsciiCase("kernel32.dll"),
-        Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
 }
 
 SimDesktop::~SimDesktop() = default;
@@ -85,6 +76,10 @@ std::optional<ShellLinkRecord> SimDesktop::shellLink(const std::string& path) co
     return it->second;
 }
 
+void SimDesktop::saveShellLink(const std::string& path, const ShellLinkRecord& link) {
+    shellLinks_[FoldAsciiCase(path)] = link;
+}
+
 Platform SimDesktop::platformFor(std::uint32_t pid) {
     Process* process = findProcess(pid);
     if (process == nullptr)
@@ -104,7 +99,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
             windows_.remove(window);
     }
     kernel_.closeAll(pid);
-    std::erase_if(libraryRefs_, [pid](const auto& entry) { return entry.first.first == pid; });
+    libraries_.releaseProcess(pid);
     shellObjects_.releaseProcess(pid);
     winEvents_.releaseProcess(pid);
     scheduler_.endThread(pid);

@@ -3,6 +3,11 @@
 // native test and benchmark runs the program on it. Each process sees the
 // desktop through its own Platform, as a program sees Windows.
 //
+// SimDesktop owns the processes and composes the parts, each a class with
+// its own state: the scheduler, window manager, standard controls, display,
+// GDI, shell objects, window events, dialogs, libraries and the system's
+// settings. This is the scene's and the tests' interface to them.
+//
 // Windows habits kept here that a test may meet:
 // - ShowWindow answers whether the window was visible before.
 // - SW_RESTORE brings a window minimized from maximized back maximized;
@@ -16,7 +21,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -36,6 +40,7 @@
 #include "platform/sim/display.h"
 #include "platform/sim/gdi.h"
 #include "platform/sim/kernel_objects.h"
+#include "platform/sim/libraries.h"
 #include "platform/sim/scheduler.h"
 #include "platform/sim/shell_objects.h"
 #include "platform/sim/sim_files.h"
@@ -43,15 +48,12 @@
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell_link.h"
 #include "platform/sim/sim_window.h"
+#include "platform/sim/system_settings.h"
 #include "platform/sim/win_events.h"
 #include "platform/sim/window_manager.h"
 #include "platform/types.h"
 
 namespace vm::sim {
-
-class SimWindowSystem;
-class SimShell;
-class SimOperatingSystem;
 
 class SimDesktop {
 public:
@@ -126,16 +128,18 @@ public:
     std::uint32_t foregroundLockTimeout() const { return windows_.lockTimeout(); }
     void setAttachThreadInputFails(bool on) { windows_.setAttachFails(on); }
 
-    void setCursorPos(Point point) { cursor_ = point; }
-    void setCursorFails(bool on) { cursorFails_ = on; }
-    void setVersion(const OsVersionInfo& version) { version_ = version; }
-    void setVersionFails(bool on) { versionFails_ = on; }
-    void setUserName(std::string name) { userName_ = std::move(name); }
-    // The user's interface language and the language of the user's locale
-    // (LANGIDs); Japanese unless set.
+    // What the system answers about itself and the user: see
+    // SimSystemSettings.
+    SimSystemSettings& system() { return system_; }
+    void setCursorPos(Point point) { system_.cursor = point; }
+    void setCursorFails(bool on) { system_.cursorFails = on; }
+    void setVersion(const OsVersionInfo& version) { system_.version = version; }
+    void setVersionFails(bool on) { system_.versionFails = on; }
+    void setUserName(std::string name) { system_.userName = std::move(name); }
+    // Japanese unless set.
     void setUserLanguages(std::uint16_t uiLanguage, std::uint16_t langId) {
-        uiLanguage_ = uiLanguage;
-        langId_ = langId;
+        system_.uiLanguage = uiLanguage;
+        system_.langId = langId;
     }
     // See SimDisplay.
     void setMessageFont(const LogFontA& font) { display_.setMessageFont(font); }
@@ -145,8 +149,8 @@ public:
     void whileNextMessageBox(std::function<void()> action) {
         dialogs_.whileNextMessageBox(std::move(action));
     }
-    void setUserNameFails(bool on) { userNameFails_ = on; }
-    void setSnapshotUnavailable(bool on) { snapshotUnavailable_ = on; }
+    void setUserNameFails(bool on) { system_.userNameFails = on; }
+    void setSnapshotUnavailable(bool on) { system_.snapshotUnavailable = on; }
     // The process's thread stops answering messages (or answers again). A
     // call that would wait for a thread that does not answer (SendMessageA,
     // SetWindowText, MoveWindow, SetWindowPos and ShowWindow on another
@@ -159,7 +163,7 @@ public:
     // carried out only then, after what the program did first.
     void setBusy(std::uint32_t pid, std::uint32_t ms);
     std::size_t frozenCalls() const { return scheduler_.frozenCalls(); }
-    std::size_t snapshotCount() const { return snapshotCount_; }
+    std::size_t snapshotCount() const { return system_.snapshotCount; }
     // Window events. Every window made and every window shown is reported to
     // the hooks that ask for it, through their process's message queue;
     // creation-only mode reports only creation, as Wine 8 does across
@@ -168,13 +172,13 @@ public:
     // Hooks the process has set and not removed.
     std::size_t winEventHookCount(std::uint32_t pid) const { return winEvents_.hookCount(pid); }
     SimWinEvents& winEvents() { return winEvents_; }
-    // Libraries: "user32.dll" exports "SetLayeredWindowAttributes",
-    // "SetWinEventHook", "UnhookWinEvent" and "GetSystemMetricsForDpi",
-    // "dwmapi.dll" "DwmGetWindowAttribute", until a test removes them, as on
-    // older systems.
-    void removeExport(const std::string& library, const std::string& name);
-    // LoadLibraryA references the process holds and has not freed yet.
-    int libraryReferences(std::uint32_t pid) const;
+    // Libraries and their exports: see SimLibraries.
+    SimLibraries& libraries() { return libraries_; }
+    void removeExport(const std::string& library, const std::string& name) {
+        libraries_.removeExport(library, name);
+    }
+    int libraryReferences(std::uint32_t pid) const { return libraries_.references(pid); }
+    KernelObjects& kernel() { return kernel_; }
     bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
 
     // Today's shell. The compositor hides a visible window or shows it
@@ -208,11 +212,12 @@ public:
     SimFiles& files() { return files_; }
     SimRegistry& registry() { return registry_; }
     // What GetWindowsDirectoryA answers; "C:\\WINDOWS" unless set.
-    void setWindowsDirectory(std::string path) { windowsDirectory_ = std::move(path); }
+    void setWindowsDirectory(std::string path) { system_.windowsDirectory = std::move(path); }
     // CoCreateInstance of the shell link fails, as without COM.
-    void setShellLinkFails(bool on) { shellLinkFails_ = on; }
+    void setShellLinkFails(bool on) { system_.shellLinkFails = on; }
     // The shortcut a program saved at path, if any.
     std::optional<ShellLinkRecord> shellLink(const std::string& path) const;
+    void saveShellLink(const std::string& path, const ShellLinkRecord& link);
 
     void queueMessageBoxAnswer(int answer) { dialogs_.queueMessageBoxAnswer(answer); }
     const std::vector<MessageBoxRecord>& messageBoxes() const { return dialogs_.messageBoxes(); }
@@ -268,7 +273,7 @@ public:
     void setNotifyIconRects(bool on) { shellObjects_.setNotifyIconRects(on); }
     // comctl32's DllGetVersion answer.
     void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
-        commonControlsVersion_ = {major, minor};
+        system_.commonControlsVersion = {major, minor};
     }
 
     // Popup menus. The user's choice in the next menus that open, by
@@ -293,22 +298,17 @@ public:
     }
     // What the programs wrote with OutputDebugStringA, oldest first; taking
     // it empties it.
-    std::vector<std::string> takeDebugOutput() { return std::exchange(debugOutput_, {}); }
+    std::vector<std::string> takeDebugOutput() { return std::exchange(system_.debugOutput, {}); }
 
-private:
-    friend class SimWindowSystem;
-    friend class SimShell;
-    friend class SimOperatingSystem;
-    friend class SimShellLink;
-
+    // What each process's backends use besides the parts. A process is
+    // defined in desktop_process.h.
     struct Process;
-
-    // Processes (sim_desktop.cpp).
     Process* findProcess(std::uint32_t pid) const;
-    std::uint32_t defaultPid();
-    std::uint32_t explorerPid();
+    // The live processes, oldest first.
+    const std::vector<std::uint32_t>& liveProcesses() const { return processOrder_; }
     ProcessList processList();
-    std::optional<DpiAwareness> dpiAwarenessOf(std::uint32_t pid) const;
+    // Records the call; throws or lets another program act first as the
+    // scene asked (failNextCall, beforeNextCall).
     template <typename... Args>
     void logCall(std::uint32_t pid, const char* name, const Args&... args) {
         if (!failingCall_.empty() && failingCall_ == name) {
@@ -321,26 +321,26 @@ private:
         }
         log_.add(pid, scheduler_.now(), name, args...);
     }
-
     // An elevated program's window refuses changes from any other process.
     static bool deniesAccess(std::uint32_t caller, const SimWindow& target) {
         return target.elevated && target.pid != caller;
     }
-
     // What a program's own window creation asks (sim_program_windows.cpp).
     SimWindow& insertWindow(std::unique_ptr<SimWindow> window);
     std::uint32_t dpiFor(const SimWindow& window) const { return windows_.dpiFor(window); }
     Hwnd createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
                      const char* text, std::uint32_t style, Rect rect, Hwnd parent, int id);
 
+private:
+    std::uint32_t defaultPid();
+    std::uint32_t explorerPid();
+    std::optional<DpiAwareness> dpiAwarenessOf(std::uint32_t pid) const;
+
     CallLog log_;
     std::string failingCall_;
     std::string interruptedCall_;
     std::function<void()> interruption_;
-    std::vector<std::string> debugOutput_;
     SimRegistry registry_;
-    std::string windowsDirectory_ = "C:\\WINDOWS";
-    bool shellLinkFails_ = false;
     std::map<std::string, ShellLinkRecord> shellLinks_; // by folded path
     KernelObjects kernel_;
 
@@ -352,31 +352,8 @@ private:
     std::uint32_t defaultPid_ = 0;
     std::uint32_t explorerPid_ = 0;
 
-    Point cursor_;
-    bool cursorFails_ = false;
-    OsVersionInfo version_{148, 5, 1, 2600, ver_platform::WIN32_NT};
-    bool versionFails_ = false;
-    std::string userName_ = "Taro";
-    std::uint16_t uiLanguage_ = 0x0411;
-    std::uint16_t langId_ = 0x0411;
-    bool userNameFails_ = false;
-    bool snapshotUnavailable_ = false;
-    std::size_t snapshotCount_ = 0;
-
-    // Libraries by folded file name: handle and exported names.
-    struct Library {
-        HModule handle;
-        std::set<std::string> exports;
-    };
-    std::map<std::string, Library> libraries_;
-    std::map<std::pair<std::uint32_t, HModule>, int> libraryRefs_; // (pid, module) -> references
-    const Library* findLibrary(HModule module) const;
-    FarProc exportAddress(const Library& library, const std::string& name) const;
-    // Whether a library of the system has the export, for the entry points
-    // a backend looks up itself.
-    bool exports(const std::string& library, const std::string& name) const;
-
-    std::pair<std::uint32_t, std::uint32_t> commonControlsVersion_{6, 0};
+    SimSystemSettings system_;
+    SimLibraries libraries_;
 
     // The parts, each given what it needs of the others.
     SimScheduler scheduler_{
@@ -384,7 +361,7 @@ private:
             windows_.callProc(window, msg, wParam, lParam);
         }};
     SimFiles files_{scheduler_.clock()};
-    SimDisplay display_{version_};
+    SimDisplay display_{system_.version};
     SimGdi gdi_;
     SimDialogs dialogs_;
     SimShellObjects shellObjects_;

@@ -60,7 +60,7 @@ std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const 
 
 std::unique_ptr<IShellLinkWriter> SimShell::CoCreateInstanceShellLink() {
     desk_.logCall(pid_, "CoCreateInstance", "CLSID_ShellLink");
-    if (desk_.shellLinkFails_)
+    if (desk_.system().shellLinkFails)
         return nullptr;
     return std::make_unique<SimShellLink>(desk_, pid_);
 }

@@ -166,7 +166,7 @@ bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_
                                         bool attach) {
     desk_.logCall(pid_, "AttachThreadInput", attachThread, toThread, attach);
     const auto known = [this](std::uint32_t tid) {
-        return std::any_of(desk_.processOrder_.begin(), desk_.processOrder_.end(),
+        return std::any_of(desk_.liveProcesses().begin(), desk_.liveProcesses().end(),
                            [&](std::uint32_t pid) { return desk_.findProcess(pid)->tid == tid; });
     };
     return known(attachThread) && known(toThread) &&
@@ -208,9 +208,8 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
 bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
                                                  std::uint8_t alpha, std::uint32_t flags) {
     desk_.logCall(pid_, "SetLayeredWindowAttributes", window, colorKey, alpha, flags);
-    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
-    if (user32 == desk_.libraries_.end() ||
-        entry != desk_.exportAddress(user32->second, "SetLayeredWindowAttributes") || entry == 0)
+    if (entry != desk_.libraries().exportAddress("user32.dll", "SetLayeredWindowAttributes") ||
+        entry == 0)
         return false;
     // Only a layered window takes the attributes.
     SimWindow* target = desk_.windows().find(window);
@@ -223,9 +222,7 @@ bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std
 }
 
 bool SimWindowSystem::IsUser32Export(FarProc entry, const char* name) const {
-    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
-    return entry != 0 && user32 != desk_.libraries_.end() &&
-           entry == desk_.exportAddress(user32->second, name);
+    return entry != 0 && entry == desk_.libraries().exportAddress("user32.dll", name);
 }
 
 HWinEventHook SimWindowSystem::SetWinEventHook(FarProc entry, std::uint32_t eventMin,

@@ -223,9 +223,9 @@ std::uint32_t SimWindowSystem::GetDpiForSystem() {
 
 bool SimWindowSystem::GetCursorPos(Point& point) {
     desk_.logCall(pid_, "GetCursorPos");
-    if (desk_.cursorFails_)
+    if (desk_.system().cursorFails)
         return false;
-    point = desk_.cursor_;
+    point = desk_.system().cursor;
     return true;
 }
 

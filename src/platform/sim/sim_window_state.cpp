@@ -16,7 +16,7 @@ constexpr HResult kInvalidHandle = static_cast<HResult>(0x80070006u); // E_HANDL
 
 bool SimWindowSystem::GetGUIThreadInfo(std::uint32_t threadId, GuiThreadInfo& info) {
     desk_.logCall(pid_, "GetGUIThreadInfo", threadId);
-    for (const std::uint32_t pid : desk_.processOrder_) {
+    for (const std::uint32_t pid : desk_.liveProcesses()) {
         if (desk_.threadOf(pid) != threadId)
             continue;
         info.hwndMoveSize = desk_.windows().moveSizeWindow(threadId);
@@ -36,15 +36,14 @@ int SimWindowSystem::GetSystemMetricsForDpi(FarProc entry, int index, std::uint3
 HResult SimWindowSystem::DwmGetWindowAttribute(FarProc entry, Hwnd window, std::uint32_t attribute,
                                                void* value, std::uint32_t size) {
     desk_.logCall(pid_, "DwmGetWindowAttribute", window, attribute, size);
-    const auto dwmapi = desk_.libraries_.find(FoldAsciiCase("dwmapi.dll"));
-    if (entry == 0 || dwmapi == desk_.libraries_.end() ||
-        entry != desk_.exportAddress(dwmapi->second, "DwmGetWindowAttribute"))
+    if (entry == 0 ||
+        entry != desk_.libraries().exportAddress("dwmapi.dll", "DwmGetWindowAttribute"))
         return hresult::INVALID_ARGUMENT;
     const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return kInvalidHandle;
     // Windows Vista and 7 know no cloaking and refuse the attribute.
-    const OsVersionInfo& version = desk_.version_;
+    const OsVersionInfo& version = desk_.system().version;
     const bool knowsCloaking =
         version.dwMajorVersion > 6 || (version.dwMajorVersion == 6 && version.dwMinorVersion >= 2);
     if (attribute != dwmwa::CLOAKED || !knowsCloaking || value == nullptr ||

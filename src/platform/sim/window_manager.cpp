@@ -1,5 +1,5 @@
-// The window manager: z-order, show states, geometry, destruction, window
-// procedures, the focus and the foreground window.
+// The window manager: the windows, z-order, show states, geometry,
+// destruction, window procedures, cloaking and move-size loops.
 #include "platform/sim/window_manager.h"
 
 #include <algorithm>
@@ -189,21 +189,6 @@ void SimWindowManager::move(SimWindow& window, Rect rect) {
     followDpi(window);
 }
 
-Rect SimWindowManager::maximizedRect(const SimWindow& window) const {
-    const SimMonitor* monitor =
-        display_.find(display_.monitorFromRect(window.normalRect, monitor::DEFAULTTONEAREST));
-    if (monitor == nullptr)
-        return window.normalRect;
-    // Like Windows, the frame and its padding lie just outside the work
-    // area. The system scales whatever a program draws to the monitor's DPI,
-    // so on screen the frame always has that monitor's size, even where the
-    // program itself believes in another DPI.
-    const int frame = display_.systemMetricForDpi(sm::CYFRAME, monitor->dpi) +
-                      display_.systemMetricForDpi(sm::CXPADDEDBORDER, monitor->dpi);
-    const Rect work = monitor->work;
-    return {work.left - frame, work.top - frame, work.right + frame, work.bottom + frame};
-}
-
 void SimWindowManager::destroyWithOwned(Hwnd window, bool notify) {
     if (std::find(destroying_.begin(), destroying_.end(), window) != destroying_.end())
         return;
@@ -239,39 +224,6 @@ void SimWindowManager::remove(Hwnd window) {
     shellObjects_.windowGone(window);
     if (foreground_ == window)
         activateNext(window);
-}
-
-void SimWindowManager::activateNext(Hwnd leaving) {
-    foreground_ = 0;
-    for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
-        const SimWindow& candidate = *windows_.at(*it);
-        if (*it != leaving && candidate.visible() && candidate.enabled() &&
-            !candidate.minimized() && (candidate.exStyle & ws_ex::NOACTIVATE) == 0) {
-            foreground_ = *it;
-            return;
-        }
-    }
-}
-
-bool SimWindowManager::mayTakeForeground(std::uint32_t pid, Hwnd window) const {
-    // A foreground handle set by a test may name no window: then nobody
-    // holds the foreground.
-    const auto front = windows_.find(foreground_);
-    if (!foregroundLock_ || front == windows_.end() || lockTimeout_ == 0 ||
-        foregroundRights_.count(pid) != 0)
-        return true;
-    const std::uint32_t foregroundPid = front->second->pid;
-    if (foregroundPid == pid)
-        return true;
-    // Threads that share the foreground thread's input may pass it on.
-    const auto& threadOf = processes_.threadOf;
-    const std::uint32_t foregroundThread = threadOf(foregroundPid);
-    return attached(foregroundThread, threadOf(pid)) ||
-           attached(foregroundThread, threadOf(windows_.at(window)->pid));
-}
-
-bool SimWindowManager::attached(std::uint32_t a, std::uint32_t b) const {
-    return attachments_.count({std::min(a, b), std::max(a, b)}) != 0;
 }
 
 std::intptr_t SimWindowManager::callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
@@ -326,111 +278,6 @@ bool SimWindowManager::reachable(const SimWindow& window) const {
         w = w->parent == 0 || parent == windows_.end() ? nullptr : parent->second.get();
     }
     return true;
-}
-
-void SimWindowManager::setFocus(Hwnd window) {
-    const Hwnd old = focus_;
-    if (old == window)
-        return;
-    focus_ = window;
-    if (old != 0 && exists(old))
-        callProc(old, wm::KILLFOCUS, window.Value(), 0);
-    if (window != 0 && exists(window) && focus_ == window)
-        callProc(window, wm::SETFOCUS, old.Value(), 0);
-}
-
-HMonitor SimWindowManager::monitorFromWindow(Hwnd window, std::uint32_t flags) const {
-    const SimWindow* target = find(window);
-    if (target == nullptr) {
-        // Without a window, the defaults still apply: the primary monitor.
-        return flags == monitor::DEFAULTTONULL ? 0 : display_.monitorFromRect({0, 0, 1, 1}, flags);
-    }
-    return display_.monitorFromRect(target->minimized() ? target->normalRect : target->rect, flags);
-}
-
-std::uint32_t SimWindowManager::systemDpiOf(std::uint32_t pid) const {
-    return display_.systemDpi(processes_.dpiAwareness(pid).value_or(DpiAwareness::PerMonitor));
-}
-
-std::uint32_t SimWindowManager::dpiFor(const SimWindow& window) const {
-    return display_.windowDpi(
-        processes_.dpiAwareness(window.pid).value_or(DpiAwareness::PerMonitor), screenRect(window));
-}
-
-void SimWindowManager::followDpi(SimWindow& window) {
-    if (!window.proc || window.parent != 0 ||
-        processes_.dpiAwareness(window.pid) != DpiAwareness::PerMonitor)
-        return;
-    const std::uint32_t dpi = display_.monitorDpi(window.rect);
-    if (dpi == window.dpi || window.dpi == 0 || dpi == 0)
-        return;
-    // The size the system suggests keeps the window's look at the new scale.
-    const auto scaled = [&](std::int32_t length) {
-        return static_cast<std::int32_t>((std::int64_t{length} * dpi + window.dpi / 2) /
-                                         window.dpi);
-    };
-    const Rect& r = window.rect;
-    Rect suggested{r.left, r.top, r.left + scaled(r.Width()), r.top + scaled(r.Height())};
-    window.dpi = dpi;
-    callProc(window.handle, wm::DPICHANGED, (std::uintptr_t{dpi} << 16) | dpi,
-             reinterpret_cast<std::intptr_t>(&suggested));
-}
-
-void SimWindowManager::announceDisplayChange() {
-    const Rect primary = display_.primaryRect();
-    const auto size =
-        static_cast<std::intptr_t>((static_cast<std::uint32_t>(primary.Height()) << 16) |
-                                   (static_cast<std::uint32_t>(primary.Width()) & 0xFFFFu));
-    for (const Hwnd handle : zOrder()) {
-        const SimWindow* window = find(handle);
-        if (window != nullptr && window->proc && window->parent == 0)
-            callProc(handle, wm::DISPLAYCHANGE, 32, size);
-    }
-}
-
-void SimWindowManager::setForeground(Hwnd window) {
-    foregroundRights_.clear();
-    foreground_ = window;
-    raise(window);
-}
-
-bool SimWindowManager::setForegroundFrom(std::uint32_t pid, Hwnd window) {
-    if (window != foreground_) {
-        if (!mayTakeForeground(pid, window))
-            return false;
-        foreground_ = window;
-    }
-    raise(window);
-    return true;
-}
-
-bool SimWindowManager::passForegroundRight(std::uint32_t pid, std::uint32_t processId) {
-    // Only a process that could take the foreground itself may pass it on.
-    const bool mayPass = !foregroundLock_ || foregroundRights_.count(pid) != 0 ||
-                         windows_.count(foreground_) == 0 || windows_.at(foreground_)->pid == pid;
-    if (!mayPass)
-        return false;
-    foregroundRights_.insert(processId);
-    return true;
-}
-
-bool SimWindowManager::attachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
-                                         bool attach) {
-    if (attachFails_ || attachThread == toThread)
-        return false;
-    const auto pair =
-        std::make_pair(std::min(attachThread, toThread), std::max(attachThread, toThread));
-    if (attach) {
-        attachments_.insert(pair);
-        return true;
-    }
-    return attachments_.erase(pair) != 0;
-}
-
-void SimWindowManager::releaseThread(std::uint32_t thread) {
-    std::erase_if(attachments_, [thread](const auto& pair) {
-        return pair.first == thread || pair.second == thread;
-    });
 }
 
 void SimWindowManager::raiseWinEvent(std::uint32_t event, const SimWindow& window) {
