@@ -1,3 +1,5 @@
+// The desktop itself: its processes, the scene's windows and taskbars, and
+// what it forwards to its parts.
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>

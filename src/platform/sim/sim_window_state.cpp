@@ -1,6 +1,6 @@
-// What today's systems add to a window's state on the simulated desktop:
-// the compositor's cloaking, a thread's move or size loop, and the metrics
-// at a DPI, with the calls that ask about them.
+// The calls that ask about what today's systems add to a window's state
+// (the compositor's cloaking, a thread's move or size loop) and about the
+// metrics at a DPI; the window manager keeps that state.
 #include <cstring>
 
 #include "platform/sim/cp932.h"
