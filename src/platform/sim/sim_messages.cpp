@@ -3,7 +3,6 @@
 #include "platform/sim/sim_window_system.h"
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {

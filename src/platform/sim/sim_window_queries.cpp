@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_window_system.h"
 
 namespace vm::sim {
 
