@@ -1,13 +1,9 @@
-// A process of the simulated desktop, with its one thread's message state
-// and the platform it sees.
+// A process of the simulated desktop and the platform it sees; its thread's
+// messages and state are the scheduler's.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_operating_system.h"
@@ -26,18 +22,8 @@ struct SimDesktop::Process {
     std::string exePath;
     bool alive = true;
     bool listed = true; // in process snapshots
-    int exitCode = -1;
-    bool quitPosted = false;
-    bool loopEnded = false;      // the quit was seen: nothing is dispatched any more
-    bool hung = false;           // stopped answering; the system reports its windows hung
-    int sleeping = 0;            // inside Sleep: answers nothing until it returns
-    std::uint64_t busyUntil = 0; // reads no messages before this time
-    std::size_t queued = 0;      // posted messages waiting
-    int comEntries = 0;          // CoInitialize calls not yet undone
+    int comEntries = 0; // CoInitialize calls not yet undone
     DpiAwareness dpiAwareness = DpiAwareness::PerMonitor;
-    // Asynchronous requests posted while the thread does not answer; it
-    // carries them out when it reads its queue again.
-    std::vector<std::function<void()>> asyncRequests;
     SimWindowSystem win;
     SimShell shell;
     SimOperatingSystem os;

@@ -1,41 +1,80 @@
 // Libraries of the simulated desktop: which exist, what they export, and how
 // many references each process holds.
+#include "platform/sim/libraries.h"
+
 #include <iterator>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
 
-void SimDesktop::removeExport(const std::string& library, const std::string& name) {
+SimLibraries::SimLibraries() {
+    libraries_.emplace(FoldAsciiCase("user32.dll"),
+                       Library{HModule{0x77D40000},
+                               {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent",
+                                "GetSystemMetricsForDpi"}});
+    libraries_.emplace(FoldAsciiCase("dwmapi.dll"),
+                       Library{HModule{0x6FF00000}, {"DwmGetWindowAttribute"}});
+    libraries_.emplace(
+        FoldAsciiCase("kernel32.dll"),
+        Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
+}
+
+void SimLibraries::removeExport(const std::string& library, const std::string& name) {
     const auto found = libraries_.find(FoldAsciiCase(library));
     if (found != libraries_.end())
         found->second.exports.erase(name);
 }
 
-bool SimDesktop::exports(const std::string& library, const std::string& name) const {
+bool SimLibraries::exports(const std::string& library, const std::string& name) const {
     const auto found = libraries_.find(FoldAsciiCase(library));
     return found != libraries_.end() && found->second.exports.count(name) != 0;
 }
 
-int SimDesktop::libraryReferences(std::uint32_t pid) const {
+FarProc SimLibraries::exportAddress(const std::string& library, const std::string& name) const {
+    const auto found = libraries_.find(FoldAsciiCase(library));
+    return found == libraries_.end() ? 0 : addressOf(found->second, name);
+}
+
+FarProc SimLibraries::procAddress(HModule module, const std::string& name) const {
+    for (const auto& entry : libraries_) {
+        if (entry.second.handle == module)
+            return addressOf(entry.second, name);
+    }
+    return 0;
+}
+
+HModule SimLibraries::load(std::uint32_t pid, const std::string& fileName) {
+    const auto found = libraries_.find(FoldAsciiCase(fileName));
+    if (found == libraries_.end())
+        return 0;
+    ++references_[{pid, found->second.handle}];
+    return found->second.handle;
+}
+
+bool SimLibraries::free(std::uint32_t pid, HModule module) {
+    const auto found = references_.find({pid, module});
+    if (found == references_.end())
+        return false;
+    if (--found->second == 0)
+        references_.erase(found);
+    return true;
+}
+
+int SimLibraries::references(std::uint32_t pid) const {
     int count = 0;
-    for (const auto& [key, references] : libraryRefs_) {
+    for (const auto& [key, references] : references_) {
         if (key.first == pid)
             count += references;
     }
     return count;
 }
 
-const SimDesktop::Library* SimDesktop::findLibrary(HModule module) const {
-    for (const auto& entry : libraries_) {
-        if (entry.second.handle == module)
-            return &entry.second;
-    }
-    return nullptr;
+void SimLibraries::releaseProcess(std::uint32_t pid) {
+    std::erase_if(references_, [pid](const auto& entry) { return entry.first.first == pid; });
 }
 
-FarProc SimDesktop::exportAddress(const Library& library, const std::string& name) const {
+FarProc SimLibraries::addressOf(const Library& library, const std::string& name) {
     const auto found = library.exports.find(name);
     if (found == library.exports.end())
         return 0;

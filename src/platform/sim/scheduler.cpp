@@ -1,12 +1,13 @@
 // The virtual clock: scene events, posted messages, timers and the message
 // loops of the programs, run in time order on the one test thread.
+#include "platform/sim/scheduler.h"
+
 #include <algorithm>
 #include <limits>
 #include <tuple>
 
+#include "platform/constants.h"
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
-#include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
 
@@ -21,56 +22,97 @@ constexpr std::uint32_t kMinimumTimerMs = 10;
 constexpr std::uint32_t kClockTickMs = 16;
 } // namespace
 
-void SimDesktop::advance(std::uint32_t ms) {
+void SimScheduler::advance(std::uint32_t ms) {
     const std::uint64_t until = now_ + ms;
     while (runNext(until)) {
     }
     now_ = std::max(now_, until);
 }
 
-void SimDesktop::at(std::uint64_t timeMs, std::function<void()> event) {
+void SimScheduler::at(std::uint64_t timeMs, std::function<void()> event) {
     sceneEvents_.emplace(std::make_pair(timeMs, order_++), std::move(event));
 }
 
-std::size_t SimDesktop::timerCount(std::uint32_t pid) const {
+void SimScheduler::addThread(std::uint32_t pid) {
+    threads_.try_emplace(pid);
+}
+
+void SimScheduler::endThread(std::uint32_t pid) {
+    Thread* thread = find(pid);
+    if (thread == nullptr)
+        return;
+    thread->loopEnded = true;
+    std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
+    thread->queued = 0;
+}
+
+SimScheduler::Thread* SimScheduler::find(std::uint32_t pid) {
+    const auto it = threads_.find(pid);
+    return it == threads_.end() ? nullptr : &it->second;
+}
+
+const SimScheduler::Thread* SimScheduler::find(std::uint32_t pid) const {
+    const auto it = threads_.find(pid);
+    return it == threads_.end() ? nullptr : &it->second;
+}
+
+std::size_t SimScheduler::timerCount(std::uint32_t pid) const {
     return static_cast<std::size_t>(
         std::count_if(timers_.begin(), timers_.end(),
                       [pid](const auto& timer) { return timer.second.pid == pid; }));
 }
 
-bool SimDesktop::post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                      std::intptr_t lParam) {
-    Process* process = findProcess(pid);
-    if (process == nullptr || process->loopEnded)
-        return process != nullptr;
+bool SimScheduler::post(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                        std::intptr_t lParam) {
+    Thread* thread = find(pid);
+    if (thread == nullptr || thread->loopEnded)
+        return thread != nullptr;
     posted_.push_back({pid, window, msg, wParam, lParam, order_++});
-    ++process->queued;
+    ++thread->queued;
     return true;
 }
 
-bool SimDesktop::postCall(std::uint32_t pid, std::function<void()> call) {
-    if (!post(pid, 0, 0, 0, 0) || posted_.empty() || posted_.back().pid != pid ||
-        posted_.back().order != order_ - 1)
+bool SimScheduler::postCall(std::uint32_t pid, std::function<void()> call) {
+    Thread* thread = find(pid);
+    if (thread == nullptr || thread->loopEnded)
         return false;
-    posted_.back().call = std::move(call);
+    posted_.push_back({pid, 0, 0, 0, 0, order_++, std::move(call)});
+    ++thread->queued;
     return true;
 }
 
-void SimDesktop::postQuit(std::uint32_t pid, int exitCode) {
-    Process& process = *findProcess(pid);
-    if (!process.quitPosted && !process.loopEnded)
+void SimScheduler::postQuit(std::uint32_t pid, int exitCode) {
+    Thread& thread = *find(pid);
+    if (!thread.quitPosted && !thread.loopEnded)
         quitting_.push_back(pid);
-    process.quitPosted = true;
-    process.exitCode = exitCode;
+    thread.quitPosted = true;
+    thread.exitCode = exitCode;
 }
 
-bool SimDesktop::setTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
+int SimScheduler::exitCodeOf(std::uint32_t pid) const {
+    const Thread* thread = find(pid);
+    return thread == nullptr ? -1 : thread->exitCode;
+}
+
+void SimScheduler::setTimer(std::uint32_t pid, Hwnd window, std::uintptr_t id,
+                            std::uint32_t elapseMs) {
     const std::uint32_t interval = std::max(elapseMs, kMinimumTimerMs);
-    timers_[{window, id}] = Timer{windows_.at(window)->pid, interval, now_ + interval, order_++};
+    timers_[{window, id}] = Timer{pid, interval, now_ + interval, order_++};
+}
+
+bool SimScheduler::killTimer(std::uint32_t pid, Hwnd window, std::uintptr_t id) {
+    const auto timer = timers_.find({window, id});
+    if (timer == timers_.end() || timer->second.pid != pid)
+        return false;
+    timers_.erase(timer);
     return true;
 }
 
-bool SimDesktop::runNext(std::uint64_t until) {
+void SimScheduler::killTimers(Hwnd window) {
+    std::erase_if(timers_, [window](const auto& timer) { return timer.first.first == window; });
+}
+
+bool SimScheduler::runNext(std::uint64_t until) {
     endFinishedLoops();
     // At one moment: what other programs do first, then posted messages,
     // then timers, which Windows generates only when the queue is empty.
@@ -83,7 +125,7 @@ bool SimDesktop::runNext(std::uint64_t until) {
     const std::uint64_t eventAt = sceneEvents_.empty() ? kNever : sceneEvents_.begin()->first.first;
     auto timer = timers_.end();
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-        if (findProcess(it->second.pid)->quitPosted)
+        if (find(it->second.pid)->quitPosted)
             continue;
         if (timer == timers_.end() || std::tie(it->second.due, it->second.order) <
                                           std::tie(timer->second.due, timer->second.order))
@@ -101,18 +143,18 @@ bool SimDesktop::runNext(std::uint64_t until) {
     now_ = std::max(now_, timerAt);
     const auto [window, id] = timer->first;
     timer->second.due = now_ + timer->second.interval;
-    callProc(window, wm::TIMER, id, 0);
+    dispatch_(window, wm::TIMER, id, 0);
     return true;
 }
 
-void SimDesktop::runFirstSceneEvent() {
+void SimScheduler::runFirstSceneEvent() {
     const auto first = sceneEvents_.begin();
     const std::function<void()> event = std::move(first->second);
     sceneEvents_.erase(first);
     event();
 }
 
-bool SimDesktop::deliverOldestMessage() {
+bool SimScheduler::deliverOldestMessage() {
     if (posted_.empty())
         return false;
     const Posted message = posted_.front();
@@ -121,33 +163,33 @@ bool SimDesktop::deliverOldestMessage() {
     return true;
 }
 
-void SimDesktop::deliver(const Posted& message) {
-    --findProcess(message.pid)->queued;
+void SimScheduler::deliver(const Posted& message) {
+    --find(message.pid)->queued;
     if (message.call)
         message.call();
     else
-        callProc(message.window, message.msg, message.wParam, message.lParam);
+        dispatch_(message.window, message.msg, message.wParam, message.lParam);
 }
 
-void SimDesktop::endFinishedLoops() {
-    // WM_QUIT comes after the messages posted before it. Only the processes
+void SimScheduler::endFinishedLoops() {
+    // WM_QUIT comes after the messages posted before it. Only the threads
     // with a quit pending are looked at: a long run ends thousands.
     std::erase_if(quitting_, [this](std::uint32_t pid) {
-        Process& process = *findProcess(pid);
-        if (process.queued == 0)
-            process.loopEnded = true;
-        return process.loopEnded;
+        Thread& thread = *find(pid);
+        if (thread.queued == 0)
+            thread.loopEnded = true;
+        return thread.loopEnded;
     });
 }
 
-int SimDesktop::runMessageLoop(std::uint32_t pid) {
-    Process& process = *findProcess(pid);
+int SimScheduler::runMessageLoop(std::uint32_t pid) {
+    const Thread& thread = *find(pid);
     const std::uint64_t giveUp = now_ + kLoopGiveUpMs;
     while (true) {
         endFinishedLoops();
-        if (process.loopEnded)
-            return process.exitCode;
-        if (!hasWork(process) && sceneEvents_.empty())
+        if (thread.loopEnded)
+            return thread.exitCode;
+        if (!hasWork(pid, thread) && sceneEvents_.empty())
             return -1;
         if (!runNext(giveUp)) {
             now_ = giveUp;
@@ -156,7 +198,7 @@ int SimDesktop::runMessageLoop(std::uint32_t pid) {
     }
 }
 
-void SimDesktop::processMessages(std::uint32_t pid) {
+void SimScheduler::processMessages(std::uint32_t pid) {
     const std::uint64_t postedBefore = order_;
     while (true) {
         const auto it = std::find_if(posted_.begin(), posted_.end(), [&](const Posted& message) {
@@ -170,10 +212,8 @@ void SimDesktop::processMessages(std::uint32_t pid) {
     }
 }
 
-void SimDesktop::sleep(std::uint32_t ms) {
-    // A sleep shorter than the system clock's tick lasts the whole tick.
+void SimScheduler::sleep(std::uint32_t ms) {
     const std::uint64_t until = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
-    // The other programs' threads run on meanwhile.
     while (true) {
         if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
             runFirstSceneEvent();
@@ -186,11 +226,23 @@ void SimDesktop::sleep(std::uint32_t ms) {
     now_ = std::max(now_, until);
 }
 
-bool SimDesktop::deliverToRunningThread() {
+void SimScheduler::sleepThread(std::uint32_t pid, std::uint32_t ms) {
+    Thread& self = *find(pid);
+    ++self.sleeping;
+    try {
+        sleep(ms);
+    } catch (...) {
+        --self.sleeping;
+        throw;
+    }
+    --self.sleeping;
+    readQueue(pid);
+}
+
+bool SimScheduler::deliverToRunningThread() {
     const auto it = std::find_if(posted_.begin(), posted_.end(), [this](const Posted& message) {
-        const Process* process = findProcess(message.pid);
-        return process != nullptr && !process->hung && process->sleeping == 0 &&
-               now_ >= process->busyUntil;
+        const Thread* thread = find(message.pid);
+        return thread != nullptr && reads(*thread);
     });
     if (it == posted_.end())
         return false;
@@ -200,16 +252,84 @@ bool SimDesktop::deliverToRunningThread() {
     return true;
 }
 
-bool SimDesktop::hasWork(const Process& process) const {
-    if (process.quitPosted || process.queued != 0)
+bool SimScheduler::hasWork(std::uint32_t pid, const Thread& thread) const {
+    if (thread.quitPosted || thread.queued != 0)
         return true;
     return std::any_of(timers_.begin(), timers_.end(),
-                       [&](const auto& timer) { return timer.second.pid == process.pid; });
+                       [&](const auto& timer) { return timer.second.pid == pid; });
 }
 
-std::uint32_t SimDesktop::registerMessage(const std::string& name) {
+std::uint32_t SimScheduler::registerMessage(const std::string& name) {
     const auto id = static_cast<std::uint32_t>(0xC000 + registeredMessages_.size());
     return registeredMessages_.try_emplace(FoldAsciiCase(name), id).first->second;
+}
+
+std::optional<std::uint32_t> SimScheduler::registeredMessage(const std::string& name) const {
+    const auto it = registeredMessages_.find(FoldAsciiCase(name));
+    if (it == registeredMessages_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void SimScheduler::setHung(std::uint32_t pid, bool on) {
+    find(pid)->hung = on;
+    if (!on)
+        readQueue(pid);
+}
+
+bool SimScheduler::hung(std::uint32_t pid) const {
+    const Thread* thread = find(pid);
+    return thread != nullptr && thread->hung;
+}
+
+void SimScheduler::setBusy(std::uint32_t pid, std::uint32_t ms) {
+    Thread& thread = *find(pid);
+    thread.busyUntil = std::max(thread.busyUntil, now_ + ms);
+    at(now_ + ms, [this, pid] { readQueue(pid); });
+}
+
+void SimScheduler::readQueue(std::uint32_t pid) {
+    Thread* thread = find(pid);
+    if (thread == nullptr || !reads(*thread))
+        return;
+    std::vector<std::function<void()>> requests;
+    requests.swap(thread->asyncRequests);
+    for (const std::function<void()>& request : requests)
+        request();
+}
+
+void SimScheduler::whenThreadReads(std::uint32_t caller, std::uint32_t pid,
+                                   std::function<void()> request) {
+    Thread* owner = find(pid);
+    if (owner == nullptr || pid == caller) {
+        request();
+        return;
+    }
+    if (!answers(caller, pid)) {
+        owner->asyncRequests.push_back(std::move(request));
+        return;
+    }
+    // A thread that answers reads its queue at the next moment it runs; if
+    // it stopped answering before, the request waits for it.
+    postCall(pid, [this, pid, request = std::move(request)] {
+        Thread& thread = *find(pid);
+        if (!reads(thread))
+            thread.asyncRequests.push_back(request);
+        else
+            request();
+    });
+}
+
+bool SimScheduler::answers(std::uint32_t caller, std::uint32_t pid) const {
+    const Thread* owner = find(pid);
+    return pid == caller || owner == nullptr || reads(*owner);
+}
+
+bool SimScheduler::waitsForever(std::uint32_t caller, std::uint32_t pid) {
+    if (answers(caller, pid))
+        return false;
+    ++frozenCalls_;
+    return true;
 }
 
 } // namespace vm::sim

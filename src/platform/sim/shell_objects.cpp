@@ -1,13 +1,13 @@
-// Icons, popup menus and the notification area of the simulated desktop.
+// Icons, popup menus, the appbar and the notification area of the simulated
+// desktop.
+#include "platform/sim/shell_objects.h"
+
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <string_view>
 
+#include "platform/constants.h"
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_window_system.h"
 
 namespace vm::sim {
 
@@ -28,34 +28,99 @@ std::u16string WideField(const char16_t (&field)[N]) {
 
 } // namespace
 
-HIcon SimDesktop::createIcon(std::uint32_t pid, std::string image) {
+HIcon SimShellObjects::createIcon(std::uint32_t pid, std::string image) {
     const HIcon handle{++nextIcon_};
     icons_.emplace(handle, SimIcon{pid, std::move(image)});
     return handle;
 }
 
-std::size_t SimDesktop::liveIcons(std::uint32_t pid) const {
+HIcon SimShellObjects::copyIcon(std::uint32_t pid, HIcon icon) {
+    const auto it = icons_.find(icon);
+    if (it == icons_.end())
+        return 0;
+    return createIcon(pid, it->second.image);
+}
+
+bool SimShellObjects::destroyIcon(std::uint32_t pid, HIcon icon) {
+    const auto it = icons_.find(icon);
+    if (it == icons_.end() || it->second.pid != pid)
+        return false;
+    icons_.erase(it);
+    return true;
+}
+
+std::size_t SimShellObjects::liveIcons(std::uint32_t pid) const {
     return static_cast<std::size_t>(std::count_if(
         icons_.begin(), icons_.end(), [pid](const auto& icon) { return icon.second.pid == pid; }));
 }
 
-std::string SimDesktop::iconImage(HIcon icon) const {
+std::string SimShellObjects::iconImage(HIcon icon) const {
     const auto it = icons_.find(icon);
     return it == icons_.end() ? std::string{} : it->second.image;
 }
 
-std::size_t SimDesktop::liveMenus(std::uint32_t pid) const {
+HMenu SimShellObjects::createMenu(std::uint32_t pid) {
+    const HMenu menu{++nextMenu_};
+    menus_.emplace(menu, SimMenu{pid, {}});
+    return menu;
+}
+
+bool SimShellObjects::appendMenu(std::uint32_t pid, HMenu menu, SimMenuItem item) {
+    const auto it = menus_.find(menu);
+    if (it == menus_.end() || it->second.pid != pid)
+        return false;
+    it->second.items.push_back(std::move(item));
+    return true;
+}
+
+bool SimShellObjects::destroyMenu(std::uint32_t pid, HMenu menu) {
+    const auto it = menus_.find(menu);
+    if (it == menus_.end() || it->second.pid != pid)
+        return false;
+    menus_.erase(it);
+    return true;
+}
+
+std::size_t SimShellObjects::liveMenus(std::uint32_t pid) const {
     return static_cast<std::size_t>(std::count_if(
         menus_.begin(), menus_.end(), [pid](const auto& menu) { return menu.second.pid == pid; }));
 }
 
-void SimDesktop::releaseProcessObjects(std::uint32_t pid) {
-    std::erase_if(icons_, [pid](const auto& icon) { return icon.second.pid == pid; });
-    std::erase_if(menus_, [pid](const auto& menu) { return menu.second.pid == pid; });
-    std::erase_if(winEventHooks_, [pid](const auto& hook) { return hook.second.pid == pid; });
+std::optional<SimMenuItem> SimShellObjects::trackMenu(std::uint32_t pid, HMenu menu,
+                                                      std::uint32_t flags, Point at, Hwnd owner) {
+    const auto it = menus_.find(menu);
+    if (it == menus_.end() || it->second.pid != pid)
+        return std::nullopt;
+    trackedMenus_.push_back({it->second.items, at, owner, flags});
+    std::string choice;
+    if (!menuChoices_.empty()) {
+        choice = std::move(menuChoices_.front());
+        menuChoices_.pop_front();
+    }
+    const auto& items = it->second.items;
+    const auto chosen = std::find_if(items.begin(), items.end(), [&](const SimMenuItem& item) {
+        return !choice.empty() && item.text == choice &&
+               (item.flags & (mf::GRAYED | mf::SEPARATOR)) == 0;
+    });
+    if (chosen == items.end())
+        return std::nullopt;
+    return *chosen;
 }
 
-bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
+void SimShellObjects::setTaskbar(Hwnd bar, const TaskbarSpec& spec) {
+    taskbar_ = bar;
+    taskbarSpec_ = spec;
+    appBarRect_ = spec.rect;
+}
+
+void SimShellObjects::windowGone(Hwnd window) {
+    if (taskbar_ == window) {
+        taskbar_ = 0;
+        notifyIcons_.clear();
+    }
+}
+
+bool SimShellObjects::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
     if (taskbar_ == 0 || notifyAreaRefuses_)
         return false;
     const auto it = std::find_if(notifyIcons_.begin(), notifyIcons_.end(), [&](const auto& icon) {
@@ -89,116 +154,22 @@ bool SimDesktop::notifyIcon(std::uint32_t message, const NotifyIconData& data) {
     return true;
 }
 
-bool SimDesktop::notifyIconRect(Hwnd window, std::uint32_t id, Rect& rect) const {
+bool SimShellObjects::notifyIconRect(Hwnd window, std::uint32_t id, Rect band, Rect& rect) const {
     const auto it = std::find_if(notifyIcons_.begin(), notifyIcons_.end(), [&](const auto& icon) {
         return icon.window == window && icon.id == id;
     });
-    const auto bar = windows_.find(taskbar_);
-    if (!notifyIconRects_ || it == notifyIcons_.end() || bar == windows_.end())
+    if (!notifyIconRects_ || it == notifyIcons_.end())
         return false;
     constexpr int kSize = 16;
-    const Rect band = bar->second->rect;
     const int right = band.right - 4 - static_cast<int>(it - notifyIcons_.begin()) * (kSize + 4);
     const int top = band.top + (band.bottom - band.top - kSize) / 2;
     rect = Rect{right - kSize, top, right, top + kSize};
     return true;
 }
 
-void SimDesktop::clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage) {
-    const SimNotifyIcon& icon = notifyIcons_.at(index);
-    if (const SimWindow* target = find(icon.window))
-        post(target->pid, icon.window, icon.callbackMessage, icon.id,
-             static_cast<std::intptr_t>(mouseMessage));
-}
-
-int SimDesktop::trackMenu(std::uint32_t pid, HMenu menu, std::uint32_t flags, Point at,
-                          Hwnd owner) {
-    const auto it = menus_.find(menu);
-    const SimWindow* ownerWindow = find(owner);
-    if (it == menus_.end() || it->second.pid != pid || ownerWindow == nullptr)
-        return 0;
-    trackedMenus_.push_back({it->second.items, at, owner, flags});
-    std::string choice;
-    if (!menuChoices_.empty()) {
-        choice = std::move(menuChoices_.front());
-        menuChoices_.pop_front();
-    }
-    const auto& items = it->second.items;
-    const auto chosen = std::find_if(items.begin(), items.end(), [&](const SimMenuItem& item) {
-        return !choice.empty() && item.text == choice &&
-               (item.flags & (mf::GRAYED | mf::SEPARATOR)) == 0;
-    });
-    if (chosen == items.end())
-        return 0;
-    if ((flags & tpm::RETURNCMD) != 0)
-        return static_cast<int>(chosen->id);
-    post(pid, owner, wm::COMMAND, chosen->id, 0);
-    return 1;
-}
-
-HIcon SimWindowSystem::LoadImageA(int resourceId, std::uint32_t type, int cx, int cy,
-                                  std::uint32_t flags) {
-    desk_.logCall(pid_, "LoadImageA", resourceId, type, cx, cy, flags);
-    if (type != image::ICON || desk_.iconResources_.count(resourceId) == 0)
-        return 0;
-    // The design's 32 x 32 is the usual size and goes unmentioned.
-    const std::string size = cx == 32 || cx == 0 ? "" : "@" + std::to_string(cx);
-    return desk_.createIcon(pid_, "resource:" + std::to_string(resourceId) + size);
-}
-
-HIcon SimWindowSystem::CopyIcon(HIcon icon) {
-    desk_.logCall(pid_, "CopyIcon", icon);
-    const auto it = desk_.icons_.find(icon);
-    if (it == desk_.icons_.end())
-        return 0;
-    return desk_.createIcon(pid_, it->second.image);
-}
-
-bool SimWindowSystem::DestroyIcon(HIcon icon) {
-    desk_.logCall(pid_, "DestroyIcon", icon);
-    const auto it = desk_.icons_.find(icon);
-    if (it == desk_.icons_.end() || it->second.pid != pid_)
-        return false;
-    desk_.icons_.erase(it);
-    return true;
-}
-
-HMenu SimWindowSystem::CreatePopupMenu() {
-    desk_.logCall(pid_, "CreatePopupMenu");
-    const HMenu menu{++desk_.nextMenu_};
-    desk_.menus_.emplace(menu, SimDesktop::SimMenu{pid_, {}});
-    return menu;
-}
-
-bool SimWindowSystem::AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id,
-                                  const char* text) {
-    desk_.logCall(pid_, "AppendMenuA", menu, flags, id, (flags & mf::SEPARATOR) ? "-" : text);
-    const auto it = desk_.menus_.find(menu);
-    if (it == desk_.menus_.end() || it->second.pid != pid_)
-        return false;
-    const bool separator = (flags & mf::SEPARATOR) != 0;
-    it->second.items.push_back({flags, id, separator || text == nullptr ? "" : text});
-    return true;
-}
-
-bool SimWindowSystem::AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
-                                  const char16_t* text) {
-    const std::string textA = text == nullptr ? "" : ToCp932(text);
-    return AppendMenuA(menu, flags, id, text == nullptr ? nullptr : textA.c_str());
-}
-
-int SimWindowSystem::TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) {
-    desk_.logCall(pid_, "TrackPopupMenu", menu, flags, x, y, owner);
-    return desk_.trackMenu(pid_, menu, flags, Point{x, y}, owner);
-}
-
-bool SimWindowSystem::DestroyMenu(HMenu menu) {
-    desk_.logCall(pid_, "DestroyMenu", menu);
-    const auto it = desk_.menus_.find(menu);
-    if (it == desk_.menus_.end() || it->second.pid != pid_)
-        return false;
-    desk_.menus_.erase(it);
-    return true;
+void SimShellObjects::releaseProcess(std::uint32_t pid) {
+    std::erase_if(icons_, [pid](const auto& icon) { return icon.second.pid == pid; });
+    std::erase_if(menus_, [pid](const auto& menu) { return menu.second.pid == pid; });
 }
 
 } // namespace vm::sim

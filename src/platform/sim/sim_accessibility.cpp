@@ -6,7 +6,7 @@ namespace vm::sim {
 
 bool SimWindowSystem::SetAccessibleName(Hwnd control, const char16_t* name) {
     desk_.logCall(pid_, "SetAccessibleName", control);
-    SimWindow* window = desk_.find(control);
+    SimWindow* window = desk_.windows().find(control);
     // Only the program's own windows answer its WM_GETOBJECT.
     if (window == nullptr || window->pid != pid_ || name == nullptr)
         return false;

@@ -5,9 +5,8 @@
 #include <array>
 #include <charconv>
 
+#include "platform/sim/controls.h"
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
-#include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
 
@@ -49,10 +48,10 @@ ControlKind ControlKindOf(const std::string& className) {
     return ControlKind::None;
 }
 
-Hwnd SimDesktop::createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
-                             const char* text, std::uint32_t style, Rect rect, Hwnd parent,
-                             int id) {
-    SimWindow* parentWindow = find(parent);
+Hwnd SimControls::createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
+                              const char* text, std::uint32_t style, Rect rect, Hwnd parent,
+                              int id) {
+    SimWindow* parentWindow = wm_.find(parent);
     if (className == nullptr || parentWindow == nullptr || parentWindow->pid != pid)
         return 0;
     const ControlKind kind = ControlKindOf(className);
@@ -76,11 +75,11 @@ Hwnd SimDesktop::createChild(std::uint32_t pid, std::uint32_t exStyle, const cha
         window->control.min = 100;
         window->control.max = 0;
     }
-    return insertWindow(std::move(window)).handle;
+    return wm_.insert(std::move(window)).handle;
 }
 
-std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uintptr_t wParam,
-                                      std::intptr_t lParam) {
+std::intptr_t SimControls::proc(SimWindow& w, std::uint32_t msg, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
     SimControl& c = w.control;
     switch (msg) {
         case wm::SETTEXT:
@@ -267,38 +266,38 @@ std::intptr_t SimDesktop::controlProc(SimWindow& w, std::uint32_t msg, std::uint
     }
 }
 
-void SimDesktop::notifyCommand(const SimWindow& control, std::uint32_t code) {
-    callProc(control.parent, wm::COMMAND,
-             MakeWParam(static_cast<std::uint32_t>(control.controlId), code),
-             static_cast<std::intptr_t>(control.handle.Value()));
+void SimControls::notifyCommand(const SimWindow& control, std::uint32_t code) {
+    wm_.callProc(control.parent, wm::COMMAND,
+                 MakeWParam(static_cast<std::uint32_t>(control.controlId), code),
+                 static_cast<std::intptr_t>(control.handle.Value()));
 }
 
-void SimDesktop::notifyScroll(const SimWindow& control, std::uint32_t code, int position) {
+void SimControls::notifyScroll(const SimWindow& control, std::uint32_t code, int position) {
     const bool vertical =
         control.control.kind == ControlKind::UpDown || (control.style & tbs::VERT) != 0;
-    callProc(control.parent, vertical ? wm::VSCROLL : wm::HSCROLL,
-             MakeWParam(code, static_cast<std::uint32_t>(position)),
-             static_cast<std::intptr_t>(control.handle.Value()));
+    wm_.callProc(control.parent, vertical ? wm::VSCROLL : wm::HSCROLL,
+                 MakeWParam(code, static_cast<std::uint32_t>(position)),
+                 static_cast<std::intptr_t>(control.handle.Value()));
 }
 
-void SimDesktop::setBuddyText(const SimWindow& upDown) {
-    if ((upDown.style & uds::SETBUDDYINT) == 0 || !exists(upDown.control.buddy))
+void SimControls::setBuddyText(const SimWindow& upDown) {
+    if ((upDown.style & uds::SETBUDDYINT) == 0 || !wm_.exists(upDown.control.buddy))
         return;
     // Sent, so a buddy with a procedure of its own hears it.
     const std::string text = std::to_string(upDown.control.pos);
-    SimWindow& buddy = window(upDown.control.buddy);
+    SimWindow& buddy = wm_.window(upDown.control.buddy);
     if (buddy.proc)
-        callProc(buddy.handle, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(text.c_str()));
+        wm_.callProc(buddy.handle, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(text.c_str()));
     else
-        controlProc(buddy, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(text.c_str()));
+        proc(buddy, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(text.c_str()));
 }
 
-void SimDesktop::readBuddyText(SimWindow& upDown) {
+void SimControls::readBuddyText(SimWindow& upDown) {
     SimControl& c = upDown.control;
-    if ((upDown.style & uds::SETBUDDYINT) == 0 || !exists(c.buddy))
+    if ((upDown.style & uds::SETBUDDYINT) == 0 || !wm_.exists(c.buddy))
         return;
     // A buddy text that is no number in the range leaves the position.
-    const std::string text = window(c.buddy).titleA();
+    const std::string text = wm_.window(c.buddy).titleA();
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc{} && end == text.data() + text.size() && !text.empty() &&
@@ -306,7 +305,7 @@ void SimDesktop::readBuddyText(SimWindow& upDown) {
         c.pos = value;
 }
 
-void SimDesktop::replaceSelection(SimWindow& edit, const std::string& text) {
+void SimControls::replaceSelection(SimWindow& edit, const std::string& text) {
     SimControl& c = edit.control;
     std::u16string inserted = FromCp932(text);
     const auto kept = static_cast<int>(edit.titleW.size()) - (c.selEnd - c.selStart);
@@ -317,11 +316,6 @@ void SimDesktop::replaceSelection(SimWindow& edit, const std::string& text) {
                         static_cast<std::size_t>(c.selEnd - c.selStart), inserted);
     c.selStart += static_cast<int>(inserted.size());
     c.selEnd = c.selStart;
-}
-
-const LogFontA* SimDesktop::font(HFont handle) const {
-    const auto it = fonts_.find(handle);
-    return it == fonts_.end() ? nullptr : &it->second;
 }
 
 } // namespace vm::sim

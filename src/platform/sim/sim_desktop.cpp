@@ -1,3 +1,5 @@
+// The desktop itself: its processes, the scene's windows and taskbars, and
+// what it forwards to its parts.
 #include "platform/sim/sim_desktop.h"
 
 #include <algorithm>
@@ -21,48 +23,28 @@ SimDesktop::SimDesktop() {
     desktop->className = "#32769";
     desktop->pid = systemPid_;
     desktop->style = kShellStyle;
-    windows_.emplace(kDesktopWindow, std::move(desktop));
-    libraries_.emplace(FoldAsciiCase("user32.dll"),
-                       Library{HModule{0x77D40000},
-                               {"SetLayeredWindowAttributes", "SetWinEventHook", "UnhookWinEvent",
-                                "GetSystemMetricsForDpi"}});
-    libraries_.emplace(FoldAsciiCase("dwmapi.dll"),
-                       Library{HModule{0x6FF00000}, {"DwmGetWindowAttribute"}});
-    libraries_.emplace(
-        FoldAsciiCase("kernel32.dll"),
-        Library{HModule{0x7C800000}, {"GetUserDefaultUILanguage", "QueryFullProcessImageNameA"}});
+    windows_.addDesktopWindow(std::move(desktop));
 }
 
 SimDesktop::~SimDesktop() = default;
 
 HMonitor SimDesktop::addMonitor(Rect monitor, Rect work, std::uint32_t dpi) {
-    // Never a handle of a monitor removed before.
-    const HMonitor handle{nextMonitor_};
-    nextMonitor_ += 2;
-    monitors_.push_back({handle, monitor, work, dpi});
-    windows_.at(kDesktopWindow)->rect = primaryRect();
-    announceDisplayChange();
+    const HMonitor handle = display_.add(monitor, work, dpi);
+    windows_.window(kDesktopWindow).rect = display_.primaryRect();
+    windows_.announceDisplayChange();
     return handle;
 }
 
 void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
-    for (Monitor& m : monitors_) {
-        if (m.handle == handle) {
-            m.monitor = monitor;
-            m.work = work;
-        }
-    }
-    windows_.at(kDesktopWindow)->rect = primaryRect();
-    announceDisplayChange();
+    display_.set(handle, monitor, work);
+    windows_.window(kDesktopWindow).rect = display_.primaryRect();
+    windows_.announceDisplayChange();
 }
 
 void SimDesktop::setMonitorDpi(HMonitor handle, std::uint32_t dpi) {
-    for (Monitor& m : monitors_) {
-        if (m.handle == handle)
-            m.dpi = dpi;
-    }
+    display_.setDpi(handle, dpi);
     for (const Hwnd window : zOrder())
-        followDpi(*windows_.at(window));
+        windows_.followDpi(windows_.window(window));
 }
 
 void SimDesktop::setDpiAwareness(std::uint32_t pid, DpiAwareness awareness) {
@@ -73,10 +55,9 @@ void SimDesktop::setDpiAwareness(std::uint32_t pid, DpiAwareness awareness) {
 }
 
 void SimDesktop::removeMonitor(HMonitor handle) {
-    if (monitors_.size() > 1 && monitors_.front().handle != handle)
-        std::erase_if(monitors_, [handle](const Monitor& m) { return m.handle == handle; });
-    windows_.at(kDesktopWindow)->rect = primaryRect();
-    announceDisplayChange();
+    display_.remove(handle);
+    windows_.window(kDesktopWindow).rect = display_.primaryRect();
+    windows_.announceDisplayChange();
 }
 
 std::uint32_t SimDesktop::addProcess(std::string exePath) {
@@ -84,6 +65,7 @@ std::uint32_t SimDesktop::addProcess(std::string exePath) {
     nextPid_ += 4;
     processes_.emplace(pid, std::make_unique<Process>(*this, pid, std::move(exePath)));
     processOrder_.push_back(pid);
+    scheduler_.addThread(pid);
     processList_.reset();
     return pid;
 }
@@ -94,6 +76,10 @@ std::optional<ShellLinkRecord> SimDesktop::shellLink(const std::string& path) co
     if (it == shellLinks_.end() || !files_.exists(path))
         return std::nullopt;
     return it->second;
+}
+
+void SimDesktop::saveShellLink(const std::string& path, const ShellLinkRecord& link) {
+    shellLinks_[FoldAsciiCase(path)] = link;
 }
 
 Platform SimDesktop::platformFor(std::uint32_t pid) {
@@ -108,31 +94,23 @@ void SimDesktop::endProcess(std::uint32_t pid) {
     if (process == nullptr || !process->alive)
         return;
     process->alive = false;
-    process->loopEnded = true;
     std::erase(processOrder_, pid);
     processList_.reset();
     for (const Hwnd window : zOrder()) {
-        if (windows_.at(window)->pid == pid)
-            removeWindow(window);
+        if (windows_.window(window).pid == pid)
+            windows_.remove(window);
     }
     kernel_.closeAll(pid);
-    std::erase_if(libraryRefs_, [pid](const auto& entry) { return entry.first.first == pid; });
-    releaseProcessObjects(pid);
-    std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
-    process->queued = 0;
-    std::erase_if(attachments_, [tid = process->tid](const auto& pair) {
-        return pair.first == tid || pair.second == tid;
-    });
+    libraries_.releaseProcess(pid);
+    shellObjects_.releaseProcess(pid);
+    winEvents_.releaseProcess(pid);
+    scheduler_.endThread(pid);
+    windows_.releaseThread(process->tid);
 }
 
 std::uint32_t SimDesktop::threadOf(std::uint32_t pid) const {
     const Process* process = findProcess(pid);
     return process == nullptr ? 0 : process->tid;
-}
-
-int SimDesktop::exitCodeOf(std::uint32_t pid) const {
-    const Process* process = findProcess(pid);
-    return process == nullptr ? -1 : process->exitCode;
 }
 
 Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
@@ -159,18 +137,18 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->elevated = spec.elevated;
     window->cloaked = spec.cloaked;
     window->skippedByEnumWindows = spec.skippedByEnumWindows;
-    SimWindow& added = insertWindow(std::move(window));
+    SimWindow& added = windows_.insert(std::move(window));
     if (spec.maximized)
-        maximize(added);
+        windows_.maximize(added);
     if (spec.minimized)
-        minimize(added);
+        windows_.minimize(added);
     return added.handle;
 }
 
 Hwnd SimDesktop::addTaskbar(const TaskbarSpec& spec) {
-    if (taskbar_ != 0) {
+    if (shellObjects_.taskbar() != 0) {
         setTaskbar(spec);
-        return taskbar_;
+        return shellObjects_.taskbar();
     }
     WindowSpec bar;
     bar.className = "Shell_TrayWnd";
@@ -178,34 +156,27 @@ Hwnd SimDesktop::addTaskbar(const TaskbarSpec& spec) {
     bar.style = kShellStyle;
     bar.exStyle = ws_ex::TOPMOST | ws_ex::TOOLWINDOW;
     bar.pid = explorerPid();
-    taskbar_ = addWindow(bar);
-    taskbarSpec_ = spec;
-    appBarRect_ = spec.rect;
-    const auto created = registeredMessages_.find(FoldAsciiCase("TaskbarCreated"));
-    if (created != registeredMessages_.end()) {
+    shellObjects_.setTaskbar(addWindow(bar), spec);
+    if (const auto created = scheduler_.registeredMessage("TaskbarCreated")) {
         for (const Hwnd window : zOrder()) {
-            const SimWindow& target = *windows_.at(window);
+            const SimWindow& target = windows_.window(window);
             if (target.proc)
-                post(target.pid, window, created->second, 0, 0);
+                scheduler_.post(target.pid, window, *created, 0, 0);
         }
     }
-    return taskbar_;
+    return shellObjects_.taskbar();
 }
 
 void SimDesktop::setTaskbar(const TaskbarSpec& spec) {
-    if (taskbar_ == 0) {
+    const Hwnd taskbar = shellObjects_.taskbar();
+    if (taskbar == 0) {
         addTaskbar(spec);
         return;
     }
-    taskbarSpec_ = spec;
-    appBarRect_ = spec.rect;
-    SimWindow& bar = *windows_.at(taskbar_);
+    shellObjects_.setTaskbar(taskbar, spec);
+    SimWindow& bar = windows_.window(taskbar);
     bar.rect = spec.rect;
     bar.normalRect = spec.rect;
-}
-
-void SimDesktop::setAppBarRect(Rect rect) {
-    appBarRect_ = rect;
 }
 
 Hwnd SimDesktop::addSecondaryTaskbar(Rect rect) {
@@ -222,49 +193,39 @@ Hwnd SimDesktop::addProgramManager() {
     WindowSpec desktop;
     desktop.className = "Progman";
     desktop.title = "Program Manager";
-    desktop.rect = primaryRect();
+    desktop.rect = display_.primaryRect();
     desktop.style = kShellStyle;
     desktop.exStyle = ws_ex::TOOLWINDOW;
     desktop.pid = explorerPid();
     const Hwnd window = addWindow(desktop);
-    lower(window);
+    windows_.lower(window);
     return window;
 }
 
 void SimDesktop::destroyWindow(Hwnd window) {
     if (window != kDesktopWindow && exists(window))
-        removeWindow(window);
+        windows_.remove(window);
 }
 
 void SimDesktop::showWindow(Hwnd window, int command) {
-    if (SimWindow* target = find(window))
-        show(*target, command);
+    if (SimWindow* target = windows_.find(window))
+        windows_.show(*target, command);
 }
 
 void SimDesktop::moveWindow(Hwnd window, Rect rect) {
-    if (SimWindow* target = find(window))
-        move(*target, rect);
+    if (SimWindow* target = windows_.find(window))
+        windows_.move(*target, rect);
 }
 
 void SimDesktop::bringToTop(Hwnd window) {
-    raise(window);
+    windows_.raise(window);
 }
 
-void SimDesktop::setForeground(Hwnd window) {
-    foregroundRights_.clear();
-    foreground_ = window;
-    raise(window);
-}
-
-SimWindow& SimDesktop::window(Hwnd window) {
-    const auto it = windows_.find(window);
-    if (it == windows_.end())
-        throw std::out_of_range("no such window on the simulated desktop");
-    return *it->second;
-}
-
-std::vector<Hwnd> SimDesktop::zOrder() const {
-    return {zOrder_.rbegin(), zOrder_.rend()};
+void SimDesktop::clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage) {
+    const SimNotifyIcon& icon = shellObjects_.notifyIcons().at(index);
+    if (const SimWindow* target = windows_.find(icon.window))
+        scheduler_.post(target->pid, icon.window, icon.callbackMessage, icon.id,
+                        static_cast<std::intptr_t>(mouseMessage));
 }
 
 std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {
@@ -277,71 +238,35 @@ std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {
 }
 
 void SimDesktop::setHung(std::uint32_t pid, bool on) {
-    Process* process = findProcess(pid);
-    if (process == nullptr)
+    if (findProcess(pid) == nullptr)
         throw std::out_of_range("no such process on the simulated desktop");
-    process->hung = on;
-    if (!on)
-        readQueue(pid);
+    scheduler_.setHung(pid, on);
 }
 
 void SimDesktop::setBusy(std::uint32_t pid, std::uint32_t ms) {
-    Process* process = findProcess(pid);
-    if (process == nullptr)
+    if (findProcess(pid) == nullptr)
         throw std::out_of_range("no such process on the simulated desktop");
-    process->busyUntil = std::max(process->busyUntil, now_ + ms);
-    at(now_ + ms, [this, pid] { readQueue(pid); });
-}
-
-void SimDesktop::readQueue(std::uint32_t pid) {
-    Process* process = findProcess(pid);
-    if (process == nullptr || process->hung || process->sleeping != 0 || now_ < process->busyUntil)
-        return;
-    std::vector<std::function<void()>> requests;
-    requests.swap(process->asyncRequests);
-    for (const std::function<void()>& request : requests)
-        request();
-}
-
-void SimDesktop::whenThreadReads(std::uint32_t caller, const SimWindow& target,
-                                 std::function<void()> request) {
-    Process* owner = findProcess(target.pid);
-    if (owner == nullptr || target.pid == caller) {
-        request();
-        return;
-    }
-    if (!answers(caller, target)) {
-        owner->asyncRequests.push_back(std::move(request));
-        return;
-    }
-    // A thread that answers reads its queue at the next moment it runs; if
-    // it stopped answering before, the request waits for it.
-    const std::uint32_t pid = target.pid;
-    postCall(pid, [this, pid, request = std::move(request)] {
-        Process* process = findProcess(pid);
-        if (process->hung || process->sleeping != 0 || now_ < process->busyUntil)
-            process->asyncRequests.push_back(request);
-        else
-            request();
-    });
-}
-
-bool SimDesktop::answers(std::uint32_t caller, const SimWindow& target) const {
-    const Process* owner = findProcess(target.pid);
-    return target.pid == caller || owner == nullptr ||
-           (!owner->hung && owner->sleeping == 0 && now_ >= owner->busyUntil);
-}
-
-bool SimDesktop::waitsForever(std::uint32_t caller, const SimWindow& target) {
-    if (answers(caller, target))
-        return false;
-    ++frozenCalls_;
-    return true;
+    scheduler_.setBusy(pid, ms);
 }
 
 SimDesktop::Process* SimDesktop::findProcess(std::uint32_t pid) const {
     const auto it = processes_.find(pid);
     return it == processes_.end() ? nullptr : it->second.get();
+}
+
+std::optional<DpiAwareness> SimDesktop::dpiAwarenessOf(std::uint32_t pid) const {
+    const Process* process = findProcess(pid);
+    return process != nullptr ? std::optional(process->dpiAwareness) : std::nullopt;
+}
+
+SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
+    return windows_.insert(std::move(window));
+}
+
+Hwnd SimDesktop::createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
+                             const char* text, std::uint32_t style, Rect rect, Hwnd parent,
+                             int id) {
+    return controls_.createChild(pid, exStyle, className, text, style, rect, parent, id);
 }
 
 std::uint32_t SimDesktop::defaultPid() {

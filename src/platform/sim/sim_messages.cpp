@@ -3,7 +3,6 @@
 #include "platform/sim/sim_window_system.h"
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
@@ -11,10 +10,10 @@ namespace vm::sim {
 std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                             std::intptr_t lParam) {
     desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
-    const SimWindow* target = desk_.find(window);
-    if (target != nullptr && desk_.waitsForever(pid_, *target))
+    const SimWindow* target = desk_.windows().find(window);
+    if (target != nullptr && desk_.scheduler().waitsForever(pid_, target->pid))
         return 0;
-    return desk_.callProc(window, msg, wParam, lParam);
+    return desk_.windows().callProc(window, msg, wParam, lParam);
 }
 
 std::intptr_t SimWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t msg,
@@ -39,15 +38,14 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
                                                std::uintptr_t* result, bool wide) {
     if (result != nullptr)
         *result = 0;
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || (msg == wm::SETTEXT && SimDesktop::deniesAccess(pid_, *target)))
         return 0;
-    if (!desk_.answers(pid_, *target)) {
+    if (!desk_.scheduler().answers(pid_, target->pid)) {
         // A window the system reports hung gives up at once; a thread that is
         // only busy is waited for until the time-out.
-        const SimDesktop::Process* owner = desk_.findProcess(target->pid);
-        if ((flags & smto::ABORTIFHUNG) == 0 || owner == nullptr || !owner->hung)
-            desk_.sleep(timeoutMs);
+        if ((flags & smto::ABORTIFHUNG) == 0 || !desk_.scheduler().hung(target->pid))
+            desk_.scheduler().sleep(timeoutMs);
         return 0;
     }
     std::intptr_t answer = 0;
@@ -62,7 +60,7 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
         }
         answer = 1;
     } else {
-        answer = desk_.callProc(window, msg, wParam, lParam);
+        answer = desk_.windows().callProc(window, msg, wParam, lParam);
     }
     if (result != nullptr)
         *result = static_cast<std::uintptr_t>(answer);
@@ -73,30 +71,32 @@ bool SimWindowSystem::PostMessageA(Hwnd window, std::uint32_t msg, std::uintptr_
                                    std::intptr_t lParam) {
     desk_.logCall(pid_, "PostMessageA", window, msg, wParam, lParam);
     if (window == 0)
-        return desk_.post(pid_, 0, msg, wParam, lParam);
-    const SimWindow* target = desk_.find(window);
+        return desk_.scheduler().post(pid_, 0, msg, wParam, lParam);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return false;
-    return desk_.post(target->pid, window, msg, wParam, lParam);
+    return desk_.scheduler().post(target->pid, window, msg, wParam, lParam);
 }
 
 bool SimWindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                            std::intptr_t lParam, SendAsyncProc callback) {
     desk_.logCall(pid_, "SendMessageCallbackW", window, msg, wParam, lParam);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || !callback)
         return false;
     if (target->pid == pid_) {
-        callback(window, msg, desk_.callProc(window, msg, wParam, lParam));
+        callback(window, msg, desk_.windows().callProc(window, msg, wParam, lParam));
         return true;
     }
     // The answer comes back through the caller's queue.
     const std::uint32_t caller = pid_;
-    desk_.whenThreadReads(pid_, *target, [this, caller, window, msg, wParam, lParam, callback] {
-        const std::intptr_t answer =
-            desk_.exists(window) ? desk_.callProc(window, msg, wParam, lParam) : 0;
-        desk_.postCall(caller, [callback, window, msg, answer] { callback(window, msg, answer); });
-    });
+    desk_.scheduler().whenThreadReads(
+        pid_, target->pid, [this, caller, window, msg, wParam, lParam, callback] {
+            const std::intptr_t answer =
+                desk_.exists(window) ? desk_.windows().callProc(window, msg, wParam, lParam) : 0;
+            desk_.scheduler().postCall(
+                caller, [callback, window, msg, answer] { callback(window, msg, answer); });
+        });
     return true;
 }
 
@@ -104,7 +104,7 @@ std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {
     desk_.logCall(pid_, "RegisterWindowMessageA", name);
     if (name == nullptr || *name == '\0')
         return 0;
-    return desk_.registerMessage(name);
+    return desk_.scheduler().registerMessage(name);
 }
 
 } // namespace vm::sim

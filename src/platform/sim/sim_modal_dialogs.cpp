@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
@@ -17,7 +16,7 @@ int SimWindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* capti
     desk_.logCall(pid_, "MessageBoxA", owner, text, caption, type);
     if (owner != 0 && !desk_.exists(owner))
         return 0;
-    return desk_.answerMessageBox(
+    return desk_.dialogs().answerMessageBox(
         {pid_, owner, text == nullptr ? "" : text, caption == nullptr ? "" : caption, type});
 }
 
@@ -30,7 +29,7 @@ int SimWindowSystem::MessageBoxW(Hwnd owner, const char16_t* text, const char16_
     desk_.logCall(pid_, "MessageBoxW", owner, textA, captionA, type);
     if (owner != 0 && !desk_.exists(owner))
         return 0;
-    return desk_.answerMessageBox({pid_, owner, textA, captionA, type});
+    return desk_.dialogs().answerMessageBox({pid_, owner, textA, captionA, type});
 }
 
 bool SimWindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
@@ -43,11 +42,7 @@ bool SimWindowSystem::GetOpenFileNameA(OpenFileNameA& dialog) {
             record.filter.push_back('\0');
         record.filter += part;
     }
-    desk_.fileDialogs_.push_back(std::move(record));
-    if (desk_.fileAnswers_.empty())
-        return false;
-    const std::optional<std::string> answer = std::move(desk_.fileAnswers_.front());
-    desk_.fileAnswers_.pop_front();
+    const std::optional<std::string> answer = desk_.dialogs().answerFileDialog(std::move(record));
     // A name that does not fit the buffer fails the dialog, as on Windows.
     if (!answer || dialog.lpstrFile == nullptr || answer->size() >= dialog.nMaxFile)
         return false;

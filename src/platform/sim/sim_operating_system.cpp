@@ -20,19 +20,19 @@ constexpr std::uint32_t kVersionInfoExSize = 156;
 Handle SimOperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
     desk_.logCall(pid_, "CreateMutexA", initialOwner, name);
     const std::string named = name == nullptr ? "" : name;
-    const bool exists = !named.empty() && desk_.kernel_.mutexExists(named);
+    const bool exists = !named.empty() && desk_.kernel().mutexExists(named);
     lastError_ = static_cast<std::uint32_t>(exists ? error::ALREADY_EXISTS : error::SUCCESS);
-    return desk_.kernel_.createMutex(pid_, named);
+    return desk_.kernel().createMutex(pid_, named);
 }
 
 bool SimOperatingSystem::ReleaseMutex(Handle mutex) {
     desk_.logCall(pid_, "ReleaseMutex", mutex);
-    return desk_.kernel_.isMutex(pid_, mutex);
+    return desk_.kernel().isMutex(pid_, mutex);
 }
 
 bool SimOperatingSystem::CloseHandle(Handle handle) {
     desk_.logCall(pid_, "CloseHandle", handle);
-    return desk_.kernel_.close(pid_, handle);
+    return desk_.kernel().close(pid_, handle);
 }
 
 std::uint32_t SimOperatingSystem::GetLastError() {
@@ -42,49 +42,40 @@ std::uint32_t SimOperatingSystem::GetLastError() {
 
 void SimOperatingSystem::OutputDebugStringA(const char* text) {
     desk_.logCall(pid_, "OutputDebugStringA", text);
-    desk_.debugOutput_.push_back(text == nullptr ? "" : text);
+    desk_.system().debugOutput.push_back(text == nullptr ? "" : text);
 }
 
 void SimOperatingSystem::Sleep(std::uint32_t ms) {
     desk_.logCall(pid_, "Sleep", ms);
-    SimDesktop::Process* self = desk_.findProcess(pid_);
-    ++self->sleeping;
-    try {
-        desk_.sleep(ms);
-    } catch (...) {
-        --self->sleeping;
-        throw;
-    }
-    --self->sleeping;
-    desk_.readQueue(pid_);
+    desk_.scheduler().sleepThread(pid_, ms);
 }
 
 std::uint32_t SimOperatingSystem::GetTickCount() {
     desk_.logCall(pid_, "GetTickCount");
-    return static_cast<std::uint32_t>(desk_.now_);
+    return static_cast<std::uint32_t>(desk_.now());
 }
 
 bool SimOperatingSystem::GetVersionExA(OsVersionInfo& info) {
     desk_.logCall(pid_, "GetVersionExA", info.dwOSVersionInfoSize);
     const std::uint32_t size = info.dwOSVersionInfoSize;
-    if (desk_.versionFails_ || (size != kVersionInfoSize && size != kVersionInfoExSize)) {
+    if (desk_.system().versionFails || (size != kVersionInfoSize && size != kVersionInfoExSize)) {
         info = OsVersionInfo{size, 0, 0, 0, 0};
         return false;
     }
-    info = desk_.version_;
+    info = desk_.system().version;
     info.dwOSVersionInfoSize = size;
     return true;
 }
 
 Handle SimOperatingSystem::CreateToolhelp32Snapshot(std::uint32_t flags, std::uint32_t processId) {
     desk_.logCall(pid_, "CreateToolhelp32Snapshot", flags, processId);
-    ++desk_.snapshotCount_;
-    if (desk_.snapshotUnavailable_)
+    ++desk_.system().snapshotCount;
+    if (desk_.system().snapshotUnavailable)
         return 0;
     ProcessList processes = desk_.processList();
     if ((flags & th32cs::SNAPPROCESS) == 0)
         processes = std::make_shared<const std::vector<ProcessRow>>();
-    return desk_.kernel_.createSnapshot(pid_, std::move(processes));
+    return desk_.kernel().createSnapshot(pid_, std::move(processes));
 }
 
 bool SimOperatingSystem::Process32First(Handle snapshot, ProcessEntry32& entry) {
@@ -104,14 +95,14 @@ Handle SimOperatingSystem::OpenProcess(std::uint32_t access, bool inherit,
     const SimDesktop::Process* target = desk_.findProcess(processId);
     if (target == nullptr || !target->alive || !target->listed)
         return 0;
-    return desk_.kernel_.openProcess(pid_, processId);
+    return desk_.kernel().openProcess(pid_, processId);
 }
 
 bool SimOperatingSystem::QueryFullProcessImageNameA(Handle process, std::string& path) {
     desk_.logCall(pid_, "QueryFullProcessImageNameA", process);
-    if (!desk_.exports("kernel32.dll", "QueryFullProcessImageNameA"))
+    if (!desk_.libraries().exports("kernel32.dll", "QueryFullProcessImageNameA"))
         return false;
-    const SimDesktop::Process* target = desk_.findProcess(desk_.kernel_.processOf(pid_, process));
+    const SimDesktop::Process* target = desk_.findProcess(desk_.kernel().processOf(pid_, process));
     // A path as long as MAX_PATH does not fit the caller's buffer.
     constexpr std::size_t kMaxPath = 260;
     if (target == nullptr || !target->alive || target->exePath.size() >= kMaxPath)
@@ -121,9 +112,9 @@ bool SimOperatingSystem::QueryFullProcessImageNameA(Handle process, std::string&
 }
 
 bool SimOperatingSystem::snapshotEntry(Handle snapshot, ProcessEntry32& entry, bool first) {
-    if (desk_.snapshotUnavailable_ || entry.dwSize < kProcessEntrySize)
+    if (desk_.system().snapshotUnavailable || entry.dwSize < kProcessEntrySize)
         return false;
-    const ProcessRow* row = desk_.kernel_.snapshotEntry(pid_, snapshot, first);
+    const ProcessRow* row = desk_.kernel().snapshotEntry(pid_, snapshot, first);
     if (row == nullptr)
         return false;
     entry.th32ProcessID = row->pid;
@@ -136,39 +127,27 @@ HModule SimOperatingSystem::LoadLibraryA(const char* fileName) {
     desk_.logCall(pid_, "LoadLibraryA", fileName);
     if (fileName == nullptr)
         return 0;
-    const auto found = desk_.libraries_.find(FoldAsciiCase(fileName));
-    if (found == desk_.libraries_.end())
-        return 0;
-    ++desk_.libraryRefs_[{pid_, found->second.handle}];
-    return found->second.handle;
+    return desk_.libraries().load(pid_, fileName);
 }
 
 FarProc SimOperatingSystem::GetProcAddress(HModule module, const char* procName) {
     desk_.logCall(pid_, "GetProcAddress", module, procName);
-    const SimDesktop::Library* library = desk_.findLibrary(module);
-    if (library == nullptr || procName == nullptr)
-        return 0;
-    return desk_.exportAddress(*library, procName);
+    return procName == nullptr ? 0 : desk_.libraries().procAddress(module, procName);
 }
 
 bool SimOperatingSystem::FreeLibrary(HModule module) {
     desk_.logCall(pid_, "FreeLibrary", module);
-    const auto found = desk_.libraryRefs_.find({pid_, module});
-    if (found == desk_.libraryRefs_.end())
-        return false;
-    if (--found->second == 0)
-        desk_.libraryRefs_.erase(found);
-    return true;
+    return desk_.libraries().free(pid_, module);
 }
 
 std::uint16_t SimOperatingSystem::GetUserDefaultUILanguage(FarProc entry) {
     desk_.logCall(pid_, "GetUserDefaultUILanguage", entry);
-    return entry == 0 ? 0 : desk_.uiLanguage_;
+    return entry == 0 ? 0 : desk_.system().uiLanguage;
 }
 
 std::uint16_t SimOperatingSystem::GetUserDefaultLangID() {
     desk_.logCall(pid_, "GetUserDefaultLangID");
-    return desk_.langId_;
+    return desk_.system().langId;
 }
 
 // The simulated desktop is a Japanese system.
@@ -182,9 +161,9 @@ std::u16string SimOperatingSystem::MultiByteToWideChar(const std::string& text) 
 
 bool SimOperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {
     desk_.logCall(pid_, "GetUserNameA", size == nullptr ? 0u : *size);
-    if (size == nullptr || desk_.userNameFails_)
+    if (size == nullptr || desk_.system().userNameFails)
         return false;
-    const std::string& name = desk_.userName_;
+    const std::string& name = desk_.system().userName;
     const auto needed = static_cast<std::uint32_t>(name.size() + 1);
     if (buffer == nullptr || *size < needed) {
         *size = needed;
@@ -215,13 +194,13 @@ void SimOperatingSystem::CoUninitialize() {
 
 bool SimOperatingSystem::FileExists(const std::string& path) {
     desk_.logCall(pid_, "FileExists", path);
-    return desk_.files_.exists(path);
+    return desk_.files().exists(path);
 }
 
 bool SimOperatingSystem::ReadWholeFile(const std::string& path, std::string& content,
                                        std::size_t maxBytes) {
     desk_.logCall(pid_, "ReadWholeFile", path, maxBytes);
-    std::optional<std::string> bytes = desk_.files_.read(path);
+    std::optional<std::string> bytes = desk_.files().read(path);
     if (!bytes || bytes->size() > maxBytes)
         return false;
     content = std::move(*bytes);
@@ -230,7 +209,7 @@ bool SimOperatingSystem::ReadWholeFile(const std::string& path, std::string& con
 
 bool SimOperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& size) {
     desk_.logCall(pid_, "GetFileSizeEx", path);
-    const std::optional<std::string> bytes = desk_.files_.read(path);
+    const std::optional<std::string> bytes = desk_.files().read(path);
     if (!bytes)
         return false;
     size = bytes->size();
@@ -239,40 +218,40 @@ bool SimOperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& s
 
 bool SimOperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
     desk_.logCall(pid_, "WriteWholeFile", path, content.size());
-    return desk_.files_.writeWholeFile(path, content);
+    return desk_.files().writeWholeFile(path, content);
 }
 
 bool SimOperatingSystem::MoveFileA(const std::string& from, const std::string& to) {
     desk_.logCall(pid_, "MoveFileA", from, to);
-    return desk_.files_.moveFile(from, to, false);
+    return desk_.files().moveFile(from, to, false);
 }
 
 bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string& to,
                                      std::uint32_t flags) {
     desk_.logCall(pid_, "MoveFileExA", from, to, flags);
     // The Windows 95 family has the function only as a stub that fails.
-    if (desk_.version_.dwPlatformId != ver_platform::WIN32_NT)
+    if (desk_.system().version.dwPlatformId != ver_platform::WIN32_NT)
         return false;
-    return desk_.files_.moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0);
+    return desk_.files().moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0);
 }
 
 bool SimOperatingSystem::DeleteFileA(const std::string& path) {
     desk_.logCall(pid_, "DeleteFileA", path);
-    return desk_.files_.deleteFile(path);
+    return desk_.files().deleteFile(path);
 }
 
 bool SimOperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {
     desk_.logCall(pid_, "DllGetVersion", library);
     if (library == nullptr || FoldAsciiCase(library) != FoldAsciiCase("comctl32.dll"))
         return false;
-    info.dwMajorVersion = desk_.commonControlsVersion_.first;
-    info.dwMinorVersion = desk_.commonControlsVersion_.second;
+    info.dwMajorVersion = desk_.system().commonControlsVersion.first;
+    info.dwMinorVersion = desk_.system().commonControlsVersion.second;
     return true;
 }
 
 bool SimOperatingSystem::sndPlaySoundA(const char* path, std::uint32_t flags) {
     desk_.logCall(pid_, "sndPlaySoundA", path, flags);
-    return path != nullptr && desk_.files_.exists(path);
+    return path != nullptr && desk_.files().exists(path);
 }
 
 std::uint32_t SimOperatingSystem::GetFileAttributesA(const char* path) {
@@ -283,14 +262,14 @@ std::uint32_t SimOperatingSystem::GetFileAttributesA(const char* path) {
     // "\\..." is relative to the current drive, which is C:.
     if (name.size() >= 1 && name[0] == '\\' && (name.size() == 1 || name[1] != '\\'))
         name.insert(0, "C:");
-    if (desk_.files_.exists(name))
+    if (desk_.files().exists(name))
         return file_attribute::ARCHIVE;
-    return desk_.files_.folderExists(name) ? file_attribute::DIRECTORY : file_attribute::INVALID;
+    return desk_.files().folderExists(name) ? file_attribute::DIRECTORY : file_attribute::INVALID;
 }
 
 std::uint32_t SimOperatingSystem::GetWindowsDirectoryA(char* buffer, std::uint32_t size) {
     desk_.logCall(pid_, "GetWindowsDirectoryA", size);
-    const std::string& folder = desk_.windowsDirectory_;
+    const std::string& folder = desk_.system().windowsDirectory;
     const auto length = static_cast<std::uint32_t>(folder.size());
     if (buffer == nullptr || size <= length)
         return length + 1;
@@ -301,19 +280,19 @@ std::uint32_t SimOperatingSystem::GetWindowsDirectoryA(char* buffer, std::uint32
 std::int32_t SimOperatingSystem::RegOpenKeyExA(HKey root, const char* subKey, std::uint32_t options,
                                                std::uint32_t samDesired, HKey* result) {
     desk_.logCall(pid_, "RegOpenKeyExA", root, subKey, options, samDesired);
-    return desk_.registry_.open(root, subKey, result);
+    return desk_.registry().open(root, subKey, result);
 }
 
 std::int32_t SimOperatingSystem::RegQueryValueExA(HKey key, const char* valueName,
                                                   std::uint32_t* type, std::uint8_t* data,
                                                   std::uint32_t* dataSize) {
     desk_.logCall(pid_, "RegQueryValueExA", key, valueName, dataSize == nullptr ? 0 : *dataSize);
-    return desk_.registry_.query(key, valueName, type, data, dataSize);
+    return desk_.registry().query(key, valueName, type, data, dataSize);
 }
 
 std::int32_t SimOperatingSystem::RegCloseKey(HKey key) {
     desk_.logCall(pid_, "RegCloseKey", key);
-    return desk_.registry_.close(key);
+    return desk_.registry().close(key);
 }
 
 } // namespace vm::sim

@@ -40,43 +40,40 @@ Hwnd SimWindowSystem::CreateProgramWindow(ProgramWindowSpec spec) {
 bool SimWindowSystem::DestroyWindow(Hwnd window) {
     desk_.logCall(pid_, "DestroyWindow", window);
     // Only the thread that made a window may destroy it.
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || target->pid != pid_)
         return false;
-    desk_.destroyWithOwned(window, true);
+    desk_.windows().destroyWithOwned(window, true);
     return true;
 }
 
 bool SimWindowSystem::SetTimer(Hwnd window, std::uintptr_t id, std::uint32_t elapseMs) {
     desk_.logCall(pid_, "SetTimer", window, id, elapseMs);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || target->pid != pid_)
         return false;
-    return desk_.setTimer(window, id, elapseMs);
+    desk_.scheduler().setTimer(pid_, window, id, elapseMs);
+    return true;
 }
 
 bool SimWindowSystem::KillTimer(Hwnd window, std::uintptr_t id) {
     desk_.logCall(pid_, "KillTimer", window, id);
-    const auto timer = desk_.timers_.find({window, id});
-    if (timer == desk_.timers_.end() || timer->second.pid != pid_)
-        return false;
-    desk_.timers_.erase(timer);
-    return true;
+    return desk_.scheduler().killTimer(pid_, window, id);
 }
 
 void SimWindowSystem::PostQuitMessage(int exitCode) {
     desk_.logCall(pid_, "PostQuitMessage", exitCode);
-    desk_.postQuit(pid_, exitCode);
+    desk_.scheduler().postQuit(pid_, exitCode);
 }
 
 int SimWindowSystem::RunMessageLoop() {
     desk_.logCall(pid_, "RunMessageLoop");
-    return desk_.runMessageLoop(pid_);
+    return desk_.scheduler().runMessageLoop(pid_);
 }
 
 void SimWindowSystem::ProcessMessages() {
     desk_.logCall(pid_, "ProcessMessages");
-    desk_.processMessages(pid_);
+    desk_.scheduler().processMessages(pid_);
 }
 
 Hwnd SimWindowSystem::CreateControl(const ControlSpec& spec) {
@@ -89,17 +86,17 @@ Hwnd SimWindowSystem::CreateControl(const ControlSpec& spec) {
 
 bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
     desk_.logCall(pid_, "EnableWindow", window, enable);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return false;
     const bool wasDisabled = !target->enabled();
     target->setEnabled(enable);
     // A disabled window loses the keyboard focus.
-    if (!enable && desk_.focus_ != 0) {
-        for (SimWindow* w = desk_.find(desk_.focus_); w != nullptr;
-             w = w->parent == 0 ? nullptr : desk_.find(w->parent)) {
+    if (!enable && desk_.focus() != 0) {
+        for (SimWindow* w = desk_.windows().find(desk_.focus()); w != nullptr;
+             w = w->parent == 0 ? nullptr : desk_.windows().find(w->parent)) {
             if (w == target) {
-                desk_.setFocus(0);
+                desk_.windows().setFocus(0);
                 break;
             }
         }
@@ -109,26 +106,26 @@ bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
 
 Hwnd SimWindowSystem::SetFocus(Hwnd window) {
     desk_.logCall(pid_, "SetFocus", window);
-    const Hwnd old = desk_.focus_;
+    const Hwnd old = desk_.focus();
     if (window != 0) {
-        const SimWindow* target = desk_.find(window);
+        const SimWindow* target = desk_.windows().find(window);
         // Only a window of the caller's thread that is not disabled.
         if (target == nullptr || target->pid != pid_ || !target->enabled())
             return 0;
     }
-    desk_.setFocus(window);
+    desk_.windows().setFocus(window);
     return old;
 }
 
 Hwnd SimWindowSystem::GetFocus() {
     desk_.logCall(pid_, "GetFocus");
-    const SimWindow* focused = desk_.find(desk_.focus_);
+    const SimWindow* focused = desk_.windows().find(desk_.focus());
     return focused != nullptr && focused->pid == pid_ ? focused->handle : 0;
 }
 
 Hwnd SimWindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
     desk_.logCall(pid_, "GetDlgItem", dialog, controlId);
-    const SimWindow* parent = desk_.find(dialog);
+    const SimWindow* parent = desk_.windows().find(dialog);
     if (parent == nullptr)
         return 0;
     for (const Hwnd child : parent->children) {
@@ -140,26 +137,26 @@ Hwnd SimWindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
 
 int SimWindowSystem::GetDlgCtrlID(Hwnd window) {
     desk_.logCall(pid_, "GetDlgCtrlID", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target == nullptr || target->parent == 0 ? 0 : target->controlId;
 }
 
 bool SimWindowSystem::InitCommonControlsEx(std::uint32_t classes) {
     desk_.logCall(pid_, "InitCommonControlsEx", classes);
-    desk_.commonControls_ |= classes;
+    desk_.controls().registerCommonControls(classes);
     return true;
 }
 
 bool SimWindowSystem::IsAppThemed() {
     desk_.logCall(pid_, "IsAppThemed");
-    return desk_.themed_;
+    return desk_.controls().themed();
 }
 
 bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
     desk_.logCall(pid_, "RedrawWindow", window, flags);
     if (!desk_.exists(window))
         return false;
-    ++desk_.redraws_[window];
+    desk_.gdi().countRedraw(window);
     return true;
 }
 

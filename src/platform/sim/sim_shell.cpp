@@ -8,15 +8,16 @@ namespace vm::sim {
 std::uintptr_t SimShell::SHAppBarMessage(std::uint32_t message, AppBarData& data) {
     desk_.logCall(pid_, "SHAppBarMessage", message, data.cbSize);
     // Without a taskbar nobody answers.
-    if (desk_.taskbar_ == 0)
+    const SimShellObjects& shell = desk_.shellObjects();
+    if (shell.taskbar() == 0)
         return 0;
     if (message == abm::GETTASKBARPOS) {
-        data.uEdge = desk_.taskbarSpec_.edge;
-        data.rc = desk_.appBarRect_;
+        data.uEdge = shell.taskbarSpec().edge;
+        data.rc = shell.appBarRect();
         return 1;
     }
     if (message == abm::GETSTATE)
-        return (desk_.taskbarSpec_.autoHide ? abs_::AUTOHIDE : 0) | abs_::ALWAYSONTOP;
+        return (shell.taskbarSpec().autoHide ? abs_::AUTOHIDE : 0) | abs_::ALWAYSONTOP;
     return 0;
 }
 
@@ -32,19 +33,21 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
         return 0;
     // Each call hands out an icon of its own, as the shell does.
     if ((flags & shgfi::ICON) != 0)
-        info.hIcon = desk_.createIcon(pid_, path);
+        info.hIcon = desk_.shellObjects().createIcon(pid_, path);
     return 1;
 }
 
 bool SimShell::Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) {
     desk_.logCall(pid_, "Shell_NotifyIconGetRect", window, id);
-    return desk_.notifyIconRect(window, id, rect);
+    const Hwnd bar = desk_.shellObjects().taskbar();
+    return desk_.exists(bar) &&
+           desk_.shellObjects().notifyIconRect(window, id, desk_.window(bar).rect, rect);
 }
 
 bool SimShell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {
     desk_.logCall(pid_, "Shell_NotifyIconW", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
                   data.uCallbackMessage, data.hIcon);
-    return desk_.notifyIcon(message, data);
+    return desk_.shellObjects().notifyIcon(message, data);
 }
 
 std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const char* file,
@@ -57,7 +60,7 @@ std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const 
 
 std::unique_ptr<IShellLinkWriter> SimShell::CoCreateInstanceShellLink() {
     desk_.logCall(pid_, "CoCreateInstance", "CLSID_ShellLink");
-    if (desk_.shellLinkFails_)
+    if (desk_.system().shellLinkFails)
         return nullptr;
     return std::make_unique<SimShellLink>(desk_, pid_);
 }

@@ -56,13 +56,13 @@ HResult SimShellLink::SetWorkingDirectory(const char* folder) {
 
 HResult SimShellLink::Save(const std::string& fileName) {
     desk_.logCall(pid_, "IPersistFile::Save", fileName);
-    if (fileName.size() >= kMaxPath || !desk_.files_.folderExists(FolderOf(fileName)))
+    if (fileName.size() >= kMaxPath || !desk_.files().folderExists(FolderOf(fileName)))
         return hresult::FAIL;
     const std::string bytes =
         "[shell link]\ntarget=" + link_.path + "\narguments=" + link_.arguments + "\n";
-    if (!desk_.files_.writeWholeFile(fileName, bytes))
+    if (!desk_.files().writeWholeFile(fileName, bytes))
         return hresult::FAIL;
-    desk_.shellLinks_[FoldAsciiCase(fileName)] = link_;
+    desk_.saveShellLink(fileName, link_);
     return hresult::OK;
 }
 

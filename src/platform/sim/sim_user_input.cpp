@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/desktop_process.h"
-#include "platform/sim/sim_desktop.h"
+#include "platform/sim/controls.h"
 
 namespace vm::sim {
 
@@ -15,12 +14,12 @@ namespace {
 constexpr std::uint32_t kTbThumbTrack = 5;
 } // namespace
 
-void SimDesktop::click(Hwnd control) {
-    SimWindow* w = find(control);
-    if (w == nullptr || w->control.kind != ControlKind::Button || !reachable(*w))
+void SimControls::click(Hwnd control) {
+    SimWindow* w = wm_.find(control);
+    if (w == nullptr || w->control.kind != ControlKind::Button || !wm_.reachable(*w))
         return;
-    setFocus(control);
-    if (!exists(control))
+    wm_.setFocus(control);
+    if (!wm_.exists(control))
         return;
     if (ButtonType(*w) == bs::AUTOCHECKBOX)
         w->control.check = w->control.check == bst::CHECKED ? bst::UNCHECKED : bst::CHECKED;
@@ -28,36 +27,36 @@ void SimDesktop::click(Hwnd control) {
         notifyCommand(*w, bn::CLICKED);
 }
 
-void SimDesktop::selectListItem(Hwnd listBox, int index) {
-    SimWindow* w = find(listBox);
-    if (w == nullptr || w->control.kind != ControlKind::ListBox || !reachable(*w) || index < 0 ||
-        index >= static_cast<int>(w->control.items.size()))
+void SimControls::selectListItem(Hwnd listBox, int index) {
+    SimWindow* w = wm_.find(listBox);
+    if (w == nullptr || w->control.kind != ControlKind::ListBox || !wm_.reachable(*w) ||
+        index < 0 || index >= static_cast<int>(w->control.items.size()))
         return;
-    setFocus(listBox);
-    if (!exists(listBox) || w->control.curSel == index)
+    wm_.setFocus(listBox);
+    if (!wm_.exists(listBox) || w->control.curSel == index)
         return;
     w->control.curSel = index;
     if ((w->style & lbs::NOTIFY) != 0)
         notifyCommand(*w, lbn::SELCHANGE);
 }
 
-void SimDesktop::dragTrackBar(Hwnd trackBar, int position) {
-    SimWindow* w = find(trackBar);
-    if (w == nullptr || w->control.kind != ControlKind::TrackBar || !reachable(*w))
+void SimControls::dragTrackBar(Hwnd trackBar, int position) {
+    SimWindow* w = wm_.find(trackBar);
+    if (w == nullptr || w->control.kind != ControlKind::TrackBar || !wm_.reachable(*w))
         return;
-    setFocus(trackBar);
+    wm_.setFocus(trackBar);
     SimControl& c = w->control;
     c.pos = std::clamp(position, c.min, std::max(c.min, c.max));
     notifyScroll(*w, kTbThumbTrack, c.pos);
-    if (exists(trackBar))
+    if (wm_.exists(trackBar))
         notifyScroll(*w, sb::THUMBPOSITION, c.pos);
-    if (exists(trackBar))
+    if (wm_.exists(trackBar))
         notifyScroll(*w, sb::ENDSCROLL, 0);
 }
 
-void SimDesktop::stepUpDown(Hwnd upDown, bool up) {
-    SimWindow* w = find(upDown);
-    if (w == nullptr || w->control.kind != ControlKind::UpDown || !reachable(*w))
+void SimControls::stepUpDown(Hwnd upDown, bool up) {
+    SimWindow* w = wm_.find(upDown);
+    if (w == nullptr || w->control.kind != ControlKind::UpDown || !wm_.reachable(*w))
         return;
     SimControl& c = w->control;
     readBuddyText(*w);
@@ -72,19 +71,19 @@ void SimDesktop::stepUpDown(Hwnd upDown, bool up) {
         next = (w->style & uds::WRAP) != 0 ? high : low;
     c.pos = next;
     setBuddyText(*w);
-    if (exists(upDown))
+    if (wm_.exists(upDown))
         notifyScroll(*w, sb::THUMBPOSITION, c.pos);
-    if (exists(upDown))
+    if (wm_.exists(upDown))
         notifyScroll(*w, sb::ENDSCROLL, c.pos);
 }
 
-void SimDesktop::typeText(Hwnd edit, const std::string& text) {
-    SimWindow* w = find(edit);
-    if (w == nullptr || w->control.kind != ControlKind::Edit || !reachable(*w) ||
+void SimControls::typeText(Hwnd edit, const std::string& text) {
+    SimWindow* w = wm_.find(edit);
+    if (w == nullptr || w->control.kind != ControlKind::Edit || !wm_.reachable(*w) ||
         (w->style & es::READONLY) != 0)
         return;
-    setFocus(edit);
-    if (!exists(edit))
+    wm_.setFocus(edit);
+    if (!wm_.exists(edit))
         return;
     w->control.selStart = 0;
     w->control.selEnd = static_cast<int>(w->titleW.size());
@@ -92,56 +91,55 @@ void SimDesktop::typeText(Hwnd edit, const std::string& text) {
     notifyCommand(*w, en::CHANGE);
 }
 
-Hwnd SimDesktop::dialogOf(Hwnd window) const {
-    const auto it = windows_.find(window);
-    if (it == windows_.end())
+Hwnd SimControls::dialogOf(Hwnd window) {
+    const SimWindow* root = wm_.find(window);
+    if (root == nullptr)
         return 0;
-    const SimWindow* root = it->second.get();
-    while (root->parent != 0 && windows_.count(root->parent) != 0)
-        root = windows_.at(root->parent).get();
+    while (root->parent != 0 && wm_.exists(root->parent))
+        root = wm_.find(root->parent);
     return (root->exStyle & ws_ex::CONTROLPARENT) != 0 && root->proc ? root->handle : 0;
 }
 
-Hwnd SimDesktop::nextTabStop(Hwnd dialog, Hwnd from) const {
-    const std::vector<Hwnd>& children = windows_.at(dialog)->children;
+Hwnd SimControls::nextTabStop(Hwnd dialog, Hwnd from) {
+    const std::vector<Hwnd>& children = wm_.window(dialog).children;
     const auto at = std::find(children.begin(), children.end(), from);
     const std::size_t start = at == children.end()
                                   ? children.size() - 1
                                   : static_cast<std::size_t>(at - children.begin());
     for (std::size_t step = 1; step <= children.size(); ++step) {
-        const SimWindow& candidate = *windows_.at(children[(start + step) % children.size()]);
+        const SimWindow& candidate = wm_.window(children[(start + step) % children.size()]);
         if ((candidate.style & ws::TABSTOP) != 0 && candidate.visible() && candidate.enabled())
             return candidate.handle;
     }
     return 0;
 }
 
-void SimDesktop::pressKey(std::uint32_t virtualKey) {
-    const Hwnd target = focus_;
+void SimControls::pressKey(std::uint32_t virtualKey) {
+    const Hwnd target = wm_.focus();
     const Hwnd dialog = dialogOf(target);
     if (dialog == 0) {
         if (target != 0)
-            callProc(target, wm::KEYDOWN, virtualKey, 0);
+            wm_.callProc(target, wm::KEYDOWN, virtualKey, 0);
         return;
     }
-    SimWindow* focused = find(target);
+    SimWindow* focused = wm_.find(target);
     const auto command = [&](int id) {
         SimWindow* item = nullptr;
-        for (const Hwnd child : find(dialog)->children) {
-            if (find(child)->controlId == id) {
-                item = find(child);
+        for (const Hwnd child : wm_.find(dialog)->children) {
+            if (wm_.find(child)->controlId == id) {
+                item = wm_.find(child);
                 break;
             }
         }
-        callProc(dialog, wm::COMMAND, MakeWParam(static_cast<std::uint32_t>(id), bn::CLICKED),
-                 static_cast<std::intptr_t>(item == nullptr ? 0 : item->handle.Value()));
+        wm_.callProc(dialog, wm::COMMAND, MakeWParam(static_cast<std::uint32_t>(id), bn::CLICKED),
+                     static_cast<std::intptr_t>(item == nullptr ? 0 : item->handle.Value()));
     };
     switch (virtualKey) {
         case vk::TAB: {
-            if (!find(dialog)->children.empty()) {
+            if (!wm_.find(dialog)->children.empty()) {
                 const Hwnd next = nextTabStop(dialog, target);
                 if (next != 0)
-                    setFocus(next);
+                    wm_.setFocus(next);
             }
             return;
         }
@@ -165,7 +163,7 @@ void SimDesktop::pressKey(std::uint32_t virtualKey) {
             break;
     }
     if (focused != nullptr && focused->proc)
-        callProc(target, wm::KEYDOWN, virtualKey, 0);
+        wm_.callProc(target, wm::KEYDOWN, virtualKey, 0);
 }
 
 } // namespace vm::sim

@@ -21,9 +21,9 @@ constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 
 bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
     desk_.logCall(pid_, "SetWindowTextA", window, text);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.waitsForever(pid_, *target))
+        desk_.scheduler().waitsForever(pid_, target->pid))
         return false;
     target->titleW = FromCp932(text == nullptr ? "" : text);
     return true;
@@ -31,9 +31,9 @@ bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
 
 bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
     desk_.logCall(pid_, "SetWindowTextW", window, text);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.waitsForever(pid_, *target))
+        desk_.scheduler().waitsForever(pid_, target->pid))
         return false;
     target->titleW = text == nullptr ? u"" : text;
     return true;
@@ -41,7 +41,7 @@ bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
 
 std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_t value) {
     desk_.logCall(pid_, "SetWindowLongA", window, index, value);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return 0;
     const auto bits = static_cast<std::uint32_t>(value);
@@ -69,34 +69,34 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
 
 bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
     desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.waitsForever(pid_, *target))
+        desk_.scheduler().waitsForever(pid_, target->pid))
         return false;
-    desk_.move(*target, {x, y, x + width, y + height});
+    desk_.windows().move(*target, {x, y, x + width, y + height});
     return true;
 }
 
 bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, int cx, int cy,
                                    std::uint32_t flags) {
     desk_.logCall(pid_, "SetWindowPos", window, insertAfter, x, y, cx, cy, flags);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
     // Posted to the window's thread, the request is carried out when that
     // thread next reads its queue, after what its program does first.
     if ((flags & swp::ASYNCWINDOWPOS) != 0 && target->pid != pid_) {
         const std::uint32_t owner = target->pid;
-        desk_.whenThreadReads(pid_, *target,
-                              [this, owner, window, insertAfter, x, y, cx, cy, flags] {
-                                  SimDesktop::Process* process = desk_.findProcess(owner);
-                                  if (process != nullptr && desk_.exists(window))
-                                      process->win.SetWindowPos(window, insertAfter, x, y, cx, cy,
-                                                                flags & ~swp::ASYNCWINDOWPOS);
-                              });
+        desk_.scheduler().whenThreadReads(
+            pid_, target->pid, [this, owner, window, insertAfter, x, y, cx, cy, flags] {
+                SimDesktop::Process* process = desk_.findProcess(owner);
+                if (process != nullptr && desk_.exists(window))
+                    process->win.SetWindowPos(window, insertAfter, x, y, cx, cy,
+                                              flags & ~swp::ASYNCWINDOWPOS);
+            });
         return true;
     }
-    if (desk_.waitsForever(pid_, *target))
+    if (desk_.scheduler().waitsForever(pid_, target->pid))
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
     if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
@@ -108,7 +108,7 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
             rect = {x, y, x + rect.Width(), y + rect.Height()};
         if ((flags & swp::NOSIZE) == 0)
             rect = {rect.left, rect.top, rect.left + cx, rect.top + cy};
-        desk_.move(*target, rect);
+        desk_.windows().move(*target, rect);
     }
     if (!zOrderChange)
         return true;
@@ -117,32 +117,32 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
     if (insertAfter == kHwndNoTopmost)
         target->exStyle &= ~ws_ex::TOPMOST;
     if (insertAfter == kHwndBottom)
-        desk_.lower(window);
+        desk_.windows().lower(window);
     else if (insertAfter == hwnd_pos::TOP || insertAfter == kHwndTopmost ||
              insertAfter == kHwndNoTopmost)
-        desk_.raise(window);
+        desk_.windows().raise(window);
     else
-        desk_.placeBelow(window, insertAfter);
+        desk_.windows().placeBelow(window, insertAfter);
     return true;
 }
 
 bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindow", window, command);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.waitsForever(pid_, *target))
+        desk_.scheduler().waitsForever(pid_, target->pid))
         return false;
-    return desk_.show(*target, command);
+    return desk_.windows().show(*target, command);
 }
 
 bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindowAsync", window, command);
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target))
         return false;
-    desk_.whenThreadReads(pid_, *target, [this, window, command] {
-        if (SimWindow* shown = desk_.find(window))
-            desk_.show(*shown, command);
+    desk_.scheduler().whenThreadReads(pid_, target->pid, [this, window, command] {
+        if (SimWindow* shown = desk_.windows().find(window))
+            desk_.windows().show(*shown, command);
     });
     return true;
 }
@@ -151,7 +151,7 @@ bool SimWindowSystem::BringWindowToTop(Hwnd window) {
     desk_.logCall(pid_, "BringWindowToTop", window);
     if (!desk_.exists(window))
         return false;
-    desk_.raise(window);
+    desk_.windows().raise(window);
     return true;
 }
 
@@ -159,44 +159,31 @@ bool SimWindowSystem::SetForegroundWindow(Hwnd window) {
     desk_.logCall(pid_, "SetForegroundWindow", window);
     if (!desk_.exists(window))
         return false;
-    if (window != desk_.foreground_) {
-        if (!desk_.mayTakeForeground(pid_, window))
-            return false;
-        desk_.foreground_ = window;
-    }
-    desk_.raise(window);
-    return true;
+    return desk_.windows().setForegroundFrom(pid_, window);
 }
 
 bool SimWindowSystem::AttachThreadInput(std::uint32_t attachThread, std::uint32_t toThread,
                                         bool attach) {
     desk_.logCall(pid_, "AttachThreadInput", attachThread, toThread, attach);
     const auto known = [this](std::uint32_t tid) {
-        return std::any_of(desk_.processOrder_.begin(), desk_.processOrder_.end(),
+        return std::any_of(desk_.liveProcesses().begin(), desk_.liveProcesses().end(),
                            [&](std::uint32_t pid) { return desk_.findProcess(pid)->tid == tid; });
     };
-    if (desk_.attachFails_ || attachThread == toThread || !known(attachThread) || !known(toThread))
-        return false;
-    const auto pair =
-        std::make_pair(std::min(attachThread, toThread), std::max(attachThread, toThread));
-    if (attach) {
-        desk_.attachments_.insert(pair);
-        return true;
-    }
-    return desk_.attachments_.erase(pair) != 0;
+    return known(attachThread) && known(toThread) &&
+           desk_.windows().attachThreadInput(attachThread, toThread, attach);
 }
 
 bool SimWindowSystem::GetNonClientMetricsA(NonClientMetrics& metrics) {
     desk_.logCall(pid_, "SystemParametersInfoA", "SPI_GETNONCLIENTMETRICS");
-    metrics.lfMessageFont = desk_.messageFontAt(desk_.systemDpiOf(pid_));
+    metrics.lfMessageFont = desk_.display().messageFontAt(desk_.windows().systemDpiOf(pid_));
     return true;
 }
 
 bool SimWindowSystem::GetNonClientMetricsForDpi(NonClientMetrics& metrics, std::uint32_t dpi) {
     desk_.logCall(pid_, "SystemParametersInfoForDpi", "SPI_GETNONCLIENTMETRICS", dpi);
-    if (!desk_.perDpiMetrics_ || dpi == 0)
+    if (!desk_.display().perDpiMetrics() || dpi == 0)
         return false;
-    metrics.lfMessageFont = desk_.messageFontAt(dpi);
+    metrics.lfMessageFont = desk_.display().messageFontAt(dpi);
     return true;
 }
 
@@ -207,11 +194,12 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
     if (action == spi::GETFOREGROUNDLOCKTIMEOUT) {
         if (pvParam == nullptr)
             return false;
-        std::memcpy(pvParam, &desk_.lockTimeout_, sizeof desk_.lockTimeout_);
+        const std::uint32_t timeout = desk_.windows().lockTimeout();
+        std::memcpy(pvParam, &timeout, sizeof timeout);
         return true;
     }
     if (action == spi::SETFOREGROUNDLOCKTIMEOUT) {
-        desk_.lockTimeout_ = static_cast<std::uint32_t>(value);
+        desk_.windows().setLockTimeout(static_cast<std::uint32_t>(value));
         return true;
     }
     return false;
@@ -220,12 +208,11 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
 bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std::uint32_t colorKey,
                                                  std::uint8_t alpha, std::uint32_t flags) {
     desk_.logCall(pid_, "SetLayeredWindowAttributes", window, colorKey, alpha, flags);
-    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
-    if (user32 == desk_.libraries_.end() ||
-        entry != desk_.exportAddress(user32->second, "SetLayeredWindowAttributes") || entry == 0)
+    if (entry != desk_.libraries().exportAddress("user32.dll", "SetLayeredWindowAttributes") ||
+        entry == 0)
         return false;
     // Only a layered window takes the attributes.
-    SimWindow* target = desk_.find(window);
+    SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || !target->layered())
         return false;
     target->colorKey = colorKey;
@@ -235,9 +222,7 @@ bool SimWindowSystem::SetLayeredWindowAttributes(FarProc entry, Hwnd window, std
 }
 
 bool SimWindowSystem::IsUser32Export(FarProc entry, const char* name) const {
-    const auto user32 = desk_.libraries_.find(FoldAsciiCase("user32.dll"));
-    return entry != 0 && user32 != desk_.libraries_.end() &&
-           entry == desk_.exportAddress(user32->second, name);
+    return entry != 0 && entry == desk_.libraries().exportAddress("user32.dll", name);
 }
 
 HWinEventHook SimWindowSystem::SetWinEventHook(FarProc entry, std::uint32_t eventMin,
@@ -249,13 +234,13 @@ HWinEventHook SimWindowSystem::SetWinEventHook(FarProc entry, std::uint32_t even
     if (!IsUser32Export(entry, "SetWinEventHook") || threadId != 0 ||
         (flags & ~winevent::SKIPOWNPROCESS) != winevent::OUTOFCONTEXT)
         return 0;
-    return desk_.setWinEventHook(pid_,
-                                 {pid_, eventMin, eventMax, std::move(proc), processId, flags});
+    return desk_.winEvents().setHook(pid_,
+                                     {pid_, eventMin, eventMax, std::move(proc), processId, flags});
 }
 
 bool SimWindowSystem::UnhookWinEvent(FarProc entry, HWinEventHook hook) {
     desk_.logCall(pid_, "UnhookWinEvent", hook);
-    return IsUser32Export(entry, "UnhookWinEvent") && desk_.unhookWinEvent(pid_, hook);
+    return IsUser32Export(entry, "UnhookWinEvent") && desk_.winEvents().unhook(pid_, hook);
 }
 
 } // namespace vm::sim

@@ -8,19 +8,18 @@
 #include <vector>
 
 #include "platform/sim/cp932.h"
-#include "platform/sim/desktop_process.h"
 #include "platform/sim/sim_desktop.h"
 
 namespace vm::sim {
 
 bool SimWindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
     desk_.logCall(pid_, "EnumWindows");
-    return desk_.enumWindows(proc);
+    return desk_.windows().enumWindows(proc);
 }
 
 Hwnd SimWindowSystem::GetForegroundWindow() {
     desk_.logCall(pid_, "GetForegroundWindow");
-    return desk_.foreground_;
+    return desk_.foreground();
 }
 
 bool SimWindowSystem::IsWindow(Hwnd window) {
@@ -31,8 +30,8 @@ bool SimWindowSystem::IsWindow(Hwnd window) {
 bool SimWindowSystem::IsWindowVisible(Hwnd window) {
     desk_.logCall(pid_, "IsWindowVisible", window);
     // A child is visible only while its parents are.
-    for (const SimWindow* target = desk_.find(window); target != nullptr;
-         target = target->parent == 0 ? nullptr : desk_.find(target->parent)) {
+    for (const SimWindow* target = desk_.windows().find(window); target != nullptr;
+         target = target->parent == 0 ? nullptr : desk_.windows().find(target->parent)) {
         if (!target->visible())
             return false;
         if (target->parent == 0)
@@ -43,25 +42,25 @@ bool SimWindowSystem::IsWindowVisible(Hwnd window) {
 
 bool SimWindowSystem::IsWindowEnabled(Hwnd window) {
     desk_.logCall(pid_, "IsWindowEnabled", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target != nullptr && target->enabled();
 }
 
 bool SimWindowSystem::IsIconic(Hwnd window) {
     desk_.logCall(pid_, "IsIconic", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target != nullptr && target->minimized();
 }
 
 bool SimWindowSystem::IsZoomed(Hwnd window) {
     desk_.logCall(pid_, "IsZoomed", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target != nullptr && target->maximized();
 }
 
 int SimWindowSystem::GetWindowTextA(Hwnd window, char* buffer, int maxCount) {
     desk_.logCall(pid_, "GetWindowTextA", window, maxCount);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return CopyAnsi({}, buffer, maxCount);
     return CopyAnsi(target->titleA(), buffer, maxCount);
@@ -69,7 +68,7 @@ int SimWindowSystem::GetWindowTextA(Hwnd window, char* buffer, int maxCount) {
 
 int SimWindowSystem::GetWindowTextLengthA(Hwnd window) {
     desk_.logCall(pid_, "GetWindowTextLengthA", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target == nullptr ? 0 : static_cast<int>(target->titleA().size());
 }
 
@@ -77,7 +76,7 @@ int SimWindowSystem::GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount)
     desk_.logCall(pid_, "GetWindowTextW", window, maxCount);
     if (buffer == nullptr || maxCount <= 0)
         return 0;
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     std::u16string_view text;
     if (target != nullptr)
         text = target->titleW;
@@ -89,13 +88,13 @@ int SimWindowSystem::GetWindowTextW(Hwnd window, char16_t* buffer, int maxCount)
 
 int SimWindowSystem::GetWindowTextLengthW(Hwnd window) {
     desk_.logCall(pid_, "GetWindowTextLengthW", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     return target == nullptr ? 0 : static_cast<int>(target->titleW.size());
 }
 
 int SimWindowSystem::GetClassNameA(Hwnd window, char* buffer, int maxCount) {
     desk_.logCall(pid_, "GetClassNameA", window, maxCount);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return CopyAnsi({}, buffer, maxCount);
     return CopyAnsi(target->className, buffer, maxCount);
@@ -103,16 +102,16 @@ int SimWindowSystem::GetClassNameA(Hwnd window, char* buffer, int maxCount) {
 
 bool SimWindowSystem::GetWindowRect(Hwnd window, Rect& rect) {
     desk_.logCall(pid_, "GetWindowRect", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return false;
-    rect = desk_.screenRect(*target);
+    rect = desk_.windows().screenRect(*target);
     return true;
 }
 
 std::int32_t SimWindowSystem::GetWindowLongA(Hwnd window, int index) {
     desk_.logCall(pid_, "GetWindowLongA", window, index);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return 0;
     if (index == gwl::STYLE)
@@ -126,7 +125,7 @@ std::int32_t SimWindowSystem::GetWindowLongA(Hwnd window, int index) {
 
 std::uint32_t SimWindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32_t* processId) {
     desk_.logCall(pid_, "GetWindowThreadProcessId", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return 0;
     if (processId != nullptr)
@@ -135,9 +134,9 @@ std::uint32_t SimWindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32
 }
 
 Hwnd SimWindowSystem::TopmostTopLevel(const std::function<bool(const SimWindow&)>& matches) const {
-    for (auto it = desk_.zOrder_.rbegin(); it != desk_.zOrder_.rend(); ++it) {
-        if (matches(*desk_.windows_.at(*it)))
-            return *it;
+    for (const Hwnd window : desk_.zOrder()) {
+        if (matches(desk_.window(window)))
+            return window;
     }
     return 0;
 }
@@ -166,7 +165,7 @@ Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* cl
     if (parent == 0 || parent == kDesktopWindow) {
         candidates = desk_.zOrder();
     } else {
-        const SimWindow* above = desk_.find(parent);
+        const SimWindow* above = desk_.windows().find(parent);
         if (above == nullptr)
             return 0;
         candidates = above->children;
@@ -192,7 +191,7 @@ Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* cl
 
 Hwnd SimWindowSystem::GetParent(Hwnd window) {
     desk_.logCall(pid_, "GetParent", window);
-    const SimWindow* target = desk_.find(window);
+    const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr)
         return 0;
     if (target->parent != 0)
@@ -207,31 +206,31 @@ Hwnd SimWindowSystem::GetDesktopWindow() {
 
 int SimWindowSystem::GetSystemMetrics(int index) {
     desk_.logCall(pid_, "GetSystemMetrics", index);
-    return desk_.systemMetricForDpi(index, desk_.systemDpiFor(pid_));
+    return desk_.display().systemMetricForDpi(index, desk_.windows().systemDpiOf(pid_));
 }
 
 std::uint32_t SimWindowSystem::GetDpiForWindow(Hwnd window) {
     desk_.logCall(pid_, "GetDpiForWindow", window);
-    const SimWindow* target = desk_.find(window);
-    return target != nullptr ? desk_.dpiFor(*target) : 0;
+    const SimWindow* target = desk_.windows().find(window);
+    return target != nullptr ? desk_.windows().dpiFor(*target) : 0;
 }
 
 std::uint32_t SimWindowSystem::GetDpiForSystem() {
     desk_.logCall(pid_, "GetDpiForSystem");
-    return desk_.systemDpiOf(pid_);
+    return desk_.windows().systemDpiOf(pid_);
 }
 
 bool SimWindowSystem::GetCursorPos(Point& point) {
     desk_.logCall(pid_, "GetCursorPos");
-    if (desk_.cursorFails_)
+    if (desk_.system().cursorFails)
         return false;
-    point = desk_.cursor_;
+    point = desk_.system().cursor;
     return true;
 }
 
 HMonitor SimWindowSystem::MonitorFromWindow(Hwnd window, std::uint32_t flags) {
     desk_.logCall(pid_, "MonitorFromWindow", window, flags);
-    return desk_.monitorFromWindow(window, flags);
+    return desk_.windows().monitorFromWindow(window, flags);
 }
 
 bool SimWindowSystem::GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) {
@@ -239,19 +238,19 @@ bool SimWindowSystem::GetMonitorInfoA(HMonitor monitor, MonitorInfo& info) {
     // MONITORINFO or MONITORINFOEX, nothing else.
     if (info.cbSize != 40 && info.cbSize != 72)
         return false;
-    const SimDesktop::Monitor* found = desk_.findMonitor(monitor);
+    const SimMonitor* found = desk_.display().find(monitor);
     if (found == nullptr)
         return false;
     info.rcMonitor = found->monitor;
     info.rcWork = found->work;
-    info.dwFlags = found == &desk_.monitors_.front() ? 1 : 0;
+    info.dwFlags = found == &desk_.display().monitors().front() ? 1 : 0;
     return true;
 }
 
 bool SimWindowSystem::EnumDisplayMonitors(const std::function<bool(HMonitor)>& proc) {
     desk_.logCall(pid_, "EnumDisplayMonitors");
     std::vector<HMonitor> handles;
-    for (const SimDesktop::Monitor& monitor : desk_.monitors_)
+    for (const SimMonitor& monitor : desk_.display().monitors())
         handles.push_back(monitor.handle);
     for (const HMonitor handle : handles) {
         if (!proc(handle))

@@ -1,9 +1,9 @@
-// The window manager: z-order, show states, geometry, destruction and the
-// foreground window.
-#include <algorithm>
+// The window manager: the windows, z-order, show states, geometry,
+// destruction, window procedures, cloaking and move-size loops.
+#include "platform/sim/window_manager.h"
 
-#include "platform/sim/desktop_process.h"
-#include "platform/sim/sim_desktop.h"
+#include <algorithm>
+#include <stdexcept>
 
 namespace vm::sim {
 
@@ -37,12 +37,34 @@ bool IsShowCommand(int command) {
 }
 } // namespace
 
-SimWindow* SimDesktop::find(Hwnd window) {
+SimWindowManager::SimWindowManager(SimDisplay& display, SimScheduler& scheduler,
+                                   SimShellObjects& shellObjects, SimWinEvents& winEvents,
+                                   Processes processes, ControlProc controlProc)
+    : display_(display), scheduler_(scheduler), shellObjects_(shellObjects), winEvents_(winEvents),
+      processes_(std::move(processes)), controlProc_(std::move(controlProc)) {}
+
+SimWindow* SimWindowManager::find(Hwnd window) {
     const auto it = windows_.find(window);
     return it == windows_.end() ? nullptr : it->second.get();
 }
 
-SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
+const SimWindow* SimWindowManager::find(Hwnd window) const {
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+SimWindow& SimWindowManager::window(Hwnd window) {
+    const auto it = windows_.find(window);
+    if (it == windows_.end())
+        throw std::out_of_range("no such window on the simulated desktop");
+    return *it->second;
+}
+
+void SimWindowManager::addDesktopWindow(std::unique_ptr<SimWindow> desktop) {
+    windows_.emplace(desktop->handle, std::move(desktop));
+}
+
+SimWindow& SimWindowManager::insert(std::unique_ptr<SimWindow> window) {
     // Window handles are even numbers, as on Windows.
     window->handle = Hwnd{nextHwnd_};
     nextHwnd_ += 4;
@@ -58,19 +80,19 @@ SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
     return added;
 }
 
-void SimDesktop::raise(Hwnd window) {
+void SimWindowManager::raise(Hwnd window) {
     const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
     if (it != zOrder_.end())
         std::rotate(it, it + 1, zOrder_.end());
 }
 
-void SimDesktop::lower(Hwnd window) {
+void SimWindowManager::lower(Hwnd window) {
     const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
     if (it != zOrder_.end())
         std::rotate(zOrder_.begin(), it, it + 1);
 }
 
-void SimDesktop::placeBelow(Hwnd window, Hwnd above) {
+void SimWindowManager::placeBelow(Hwnd window, Hwnd above) {
     if (window == above)
         return;
     const auto it = std::find(zOrder_.begin(), zOrder_.end(), window);
@@ -80,7 +102,7 @@ void SimDesktop::placeBelow(Hwnd window, Hwnd above) {
     zOrder_.insert(std::find(zOrder_.begin(), zOrder_.end(), above), window);
 }
 
-bool SimDesktop::enumWindows(const std::function<bool(Hwnd)>& proc) {
+bool SimWindowManager::enumWindows(const std::function<bool(Hwnd)>& proc) {
     // The handles are taken first: windows made during the walk are not
     // visited, windows destroyed during it are skipped.
     if (enumLists_.size() <= enumDepth_)
@@ -98,7 +120,7 @@ bool SimDesktop::enumWindows(const std::function<bool(Hwnd)>& proc) {
     return true;
 }
 
-bool SimDesktop::show(SimWindow& window, int command) {
+bool SimWindowManager::show(SimWindow& window, int command) {
     if (!IsShowCommand(command))
         return false;
     const bool wasVisible = window.visible();
@@ -126,7 +148,7 @@ bool SimDesktop::show(SimWindow& window, int command) {
     return wasVisible;
 }
 
-void SimDesktop::restore(SimWindow& window, bool toMaximized) {
+void SimWindowManager::restore(SimWindow& window, bool toMaximized) {
     if (toMaximized) {
         maximize(window);
         return;
@@ -138,7 +160,7 @@ void SimDesktop::restore(SimWindow& window, bool toMaximized) {
     window.restoresMaximized = false;
 }
 
-void SimDesktop::maximize(SimWindow& window) {
+void SimWindowManager::maximize(SimWindow& window) {
     if (!window.minimized() && !window.maximized())
         window.normalRect = window.rect;
     window.setMinimized(false);
@@ -147,7 +169,7 @@ void SimDesktop::maximize(SimWindow& window) {
     window.setMaximized(true);
 }
 
-void SimDesktop::minimize(SimWindow& window) {
+void SimWindowManager::minimize(SimWindow& window) {
     if (window.minimized())
         return;
     if (!window.maximized())
@@ -157,7 +179,7 @@ void SimDesktop::minimize(SimWindow& window) {
     window.setMinimized(true);
 }
 
-void SimDesktop::move(SimWindow& window, Rect rect) {
+void SimWindowManager::move(SimWindow& window, Rect rect) {
     if (window.refusesMoves)
         return;
     window.rect = rect;
@@ -167,22 +189,7 @@ void SimDesktop::move(SimWindow& window, Rect rect) {
     followDpi(window);
 }
 
-Rect SimDesktop::maximizedRect(const SimWindow& window) {
-    const Monitor* monitor =
-        findMonitor(monitorFromRect(window.normalRect, monitor::DEFAULTTONEAREST));
-    if (monitor == nullptr)
-        return window.normalRect;
-    // Like Windows, the frame and its padding lie just outside the work
-    // area. The system scales whatever a program draws to the monitor's DPI,
-    // so on screen the frame always has that monitor's size, even where the
-    // program itself believes in another DPI.
-    const int frame = systemMetricForDpi(sm::CYFRAME, monitor->dpi) +
-                      systemMetricForDpi(sm::CXPADDEDBORDER, monitor->dpi);
-    const Rect work = monitor->work;
-    return {work.left - frame, work.top - frame, work.right + frame, work.bottom + frame};
-}
-
-void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
+void SimWindowManager::destroyWithOwned(Hwnd window, bool notify) {
     if (std::find(destroying_.begin(), destroying_.end(), window) != destroying_.end())
         return;
     destroying_.push_back(window);
@@ -195,100 +202,35 @@ void SimDesktop::destroyWithOwned(Hwnd window, bool notify) {
     if (notify)
         callProc(window, wm::DESTROY, 0, 0);
     if (exists(window))
-        removeWindow(window);
+        remove(window);
     std::erase(destroying_, window);
 }
 
-int SimDesktop::answerMessageBox(MessageBoxRecord record) {
-    const std::uint32_t type = record.type;
-    messageBoxes_.push_back(std::move(record));
-    if (!messageBoxActions_.empty()) {
-        const std::function<void()> action = std::move(messageBoxActions_.front());
-        messageBoxActions_.pop_front();
-        action();
-    }
-    if (!messageBoxAnswers_.empty()) {
-        const int answer = messageBoxAnswers_.front();
-        messageBoxAnswers_.pop_front();
-        return answer;
-    }
-    // Nobody answered: the default button is pressed.
-    static constexpr int kButtons[][3] = {
-        {id_::OK, id_::OK, id_::OK},
-        {id_::OK, id_::CANCEL, id_::CANCEL},
-        {3, 4, 5},
-        {id_::YES, id_::NO, id_::CANCEL},
-        {id_::YES, id_::NO, id_::NO},
-        {4, id_::CANCEL, id_::CANCEL},
-    };
-    const std::uint32_t buttons = type & 0xFu;
-    const std::uint32_t defaultButton = (type >> 8) & 0xFu;
-    if (buttons >= std::size(kButtons) || defaultButton > 2)
-        return kButtons[0][0];
-    return kButtons[buttons][defaultButton];
-}
-
-void SimDesktop::removeWindow(Hwnd window) {
+void SimWindowManager::remove(Hwnd window) {
     const auto it = windows_.find(window);
     for (const Hwnd child : std::vector<Hwnd>(it->second->children)) {
         if (exists(child))
-            removeWindow(child);
+            remove(child);
     }
     if (const Hwnd parent = it->second->parent; parent != 0 && exists(parent))
         std::erase(windows_.at(parent)->children, window);
     if (focus_ == window)
         focus_ = 0;
     std::erase(zOrder_, window);
-    std::erase_if(timers_, [window](const auto& timer) { return timer.first.first == window; });
+    scheduler_.killTimers(window);
     if (procDepth_ > 0)
         graveyard_.push_back(std::move(it->second));
     windows_.erase(it);
-    // The shell's icons go with its taskbar.
-    if (taskbar_ == window) {
-        taskbar_ = 0;
-        notifyIcons_.clear();
-    }
+    shellObjects_.windowGone(window);
     if (foreground_ == window)
         activateNext(window);
 }
 
-void SimDesktop::activateNext(Hwnd leaving) {
-    foreground_ = 0;
-    for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {
-        const SimWindow& candidate = *windows_.at(*it);
-        if (*it != leaving && candidate.visible() && candidate.enabled() &&
-            !candidate.minimized() && (candidate.exStyle & ws_ex::NOACTIVATE) == 0) {
-            foreground_ = *it;
-            return;
-        }
-    }
-}
-
-bool SimDesktop::mayTakeForeground(std::uint32_t pid, Hwnd window) const {
-    // A foreground handle set by a test may name no window: then nobody
-    // holds the foreground.
-    const auto front = windows_.find(foreground_);
-    if (!foregroundLock_ || front == windows_.end() || lockTimeout_ == 0 ||
-        foregroundRights_.count(pid) != 0)
-        return true;
-    const std::uint32_t foregroundPid = front->second->pid;
-    if (foregroundPid == pid)
-        return true;
-    // Threads that share the foreground thread's input may pass it on.
-    const std::uint32_t foregroundThread = threadOf(foregroundPid);
-    return attached(foregroundThread, threadOf(pid)) ||
-           attached(foregroundThread, threadOf(windows_.at(window)->pid));
-}
-
-bool SimDesktop::attached(std::uint32_t a, std::uint32_t b) const {
-    return attachments_.count({std::min(a, b), std::max(a, b)}) != 0;
-}
-
-std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                                   std::intptr_t lParam) {
+std::intptr_t SimWindowManager::callProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
     SimWindow* target = find(window);
     if (target != nullptr && !target->proc && target->control.kind != ControlKind::None)
-        return controlProc(*target, msg, wParam, lParam);
+        return controlProc_(*target, msg, wParam, lParam);
     if (target == nullptr || !target->proc)
         return 0;
     // The window object stays alive even if the procedure destroys it.
@@ -304,7 +246,7 @@ std::intptr_t SimDesktop::callProc(Hwnd window, std::uint32_t msg, std::uintptr_
     return result;
 }
 
-std::intptr_t SimDesktop::defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
+std::intptr_t SimWindowManager::defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
     // What DefWindowProc does with the messages a program may decline:
     // closing destroys the window (and the windows it owns), the system
     // menu's close asks for a close. Everything else answers 0.
@@ -316,7 +258,7 @@ std::intptr_t SimDesktop::defaultProc(Hwnd window, std::uint32_t msg, std::uintp
     return 0;
 }
 
-Rect SimDesktop::screenRect(const SimWindow& window) const {
+Rect SimWindowManager::screenRect(const SimWindow& window) const {
     Rect rect = window.reportedRect();
     for (Hwnd up = window.parent; up != 0 && windows_.count(up) != 0;) {
         const SimWindow& parent = *windows_.at(up);
@@ -328,7 +270,7 @@ Rect SimDesktop::screenRect(const SimWindow& window) const {
     return rect;
 }
 
-bool SimDesktop::reachable(const SimWindow& window) const {
+bool SimWindowManager::reachable(const SimWindow& window) const {
     for (const SimWindow* w = &window; w != nullptr;) {
         if (!w->visible() || !w->enabled())
             return false;
@@ -338,15 +280,36 @@ bool SimDesktop::reachable(const SimWindow& window) const {
     return true;
 }
 
-void SimDesktop::setFocus(Hwnd window) {
-    const Hwnd old = focus_;
-    if (old == window)
+void SimWindowManager::raiseWinEvent(std::uint32_t event, const SimWindow& window) {
+    winEvents_.raise(event, window, processes_.threadOf(window.pid));
+}
+
+void SimWindowManager::setCloaked(Hwnd handle, bool on) {
+    SimWindow& target = window(handle);
+    if (target.cloaked == on)
         return;
-    focus_ = window;
-    if (old != 0 && exists(old))
-        callProc(old, wm::KILLFOCUS, window.Value(), 0);
-    if (window != 0 && exists(window) && focus_ == window)
-        callProc(window, wm::SETFOCUS, old.Value(), 0);
+    target.cloaked = on;
+    raiseWinEvent(on ? event_::OBJECT_CLOAKED : event_::OBJECT_UNCLOAKED, target);
+}
+
+void SimWindowManager::beginMoveSize(Hwnd handle) {
+    const SimWindow& target = window(handle);
+    moveSize_[processes_.threadOf(target.pid)] = handle;
+    raiseWinEvent(event_::SYSTEM_MOVESIZESTART, target);
+}
+
+void SimWindowManager::endMoveSize(Hwnd handle) {
+    const SimWindow& target = window(handle);
+    const auto found = moveSize_.find(processes_.threadOf(target.pid));
+    if (found == moveSize_.end() || found->second != handle)
+        return;
+    moveSize_.erase(found);
+    raiseWinEvent(event_::SYSTEM_MOVESIZEEND, target);
+}
+
+Hwnd SimWindowManager::moveSizeWindow(std::uint32_t thread) const {
+    const auto found = moveSize_.find(thread);
+    return found != moveSize_.end() && exists(found->second) ? found->second : Hwnd{};
 }
 
 } // namespace vm::sim
