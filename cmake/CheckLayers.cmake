@@ -1,16 +1,17 @@
 # Fails when a source under src/ includes a header of a layer above its own (run with
-# cmake -P, giving SOURCE_DIR). The layers, lowest first: platform, sys, ui, then the
-# subsystems settings and watcher side by side, appearance (which reads the taskbar's
-# state from watcher), then app; each folder may include its own layer and the ones
-# below. The platform backends (platform/win32, platform/sim)
-# stay inside platform.
+# cmake -P, giving SOURCE_DIR). The layers, lowest first: platform, sys, then ui and the
+# watcher side by side (the watcher reads options and shows what it does through
+# interfaces of its own, which app carries out on the controls), settings over ui,
+# appearance (over ui, reading the taskbar's state from watcher), then app; each folder
+# may include its own layer and the ones below. The platform backends (platform/win32,
+# platform/sim) stay inside platform.
 cmake_minimum_required(VERSION 3.21)
 
 set(allowed_platform platform)
 set(allowed_sys platform sys)
 set(allowed_ui platform sys ui)
 set(allowed_settings platform sys ui settings)
-set(allowed_watcher platform sys ui watcher)
+set(allowed_watcher platform sys watcher)
 set(allowed_appearance platform sys ui watcher appearance)
 set(allowed_app platform sys ui settings watcher appearance app)
 

@@ -56,21 +56,22 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
     trayIcon_.Bind(context_.platform, trayImages_, Window());
     trayIcon_.Menu = &controls_.PPRMenu;
+    watcherControls_ = std::make_unique<WatcherControls>(controls_, trayIcon_, settingsWindow_,
+                                                         taskbar_, [this] { BtnCancelClick(); });
     tracker_ = std::make_unique<TaskbarTracker>(
-        context_, controls_, taskbar_, trayIcon_, settingsWindow_,
+        context_, *watcherControls_, *watcherControls_, taskbar_,
         TaskbarTrackerHooks{
             .CloseController = [this] { Close(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
-            .BtnCancelClick = [this] { BtnCancelClick(); },
         });
     translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
     hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
-    windowHandler_ = std::make_unique<WindowHandler>(context_, controls_, taskbar_, state_,
-                                                     trayIcon_, monitors_, *tracker_);
+    windowHandler_ = std::make_unique<WindowHandler>(context_, *watcherControls_, *watcherControls_,
+                                                     taskbar_, state_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
-        context_, controls_, state_, taskbar_, timer_, settingsWindow_, monitors_, *tracker_,
-        *windowHandler_,
+        context_, *watcherControls_, state_, taskbar_, monitors_, *tracker_, *windowHandler_,
         WatchCycleHooks{
+            .SetTimerEnabled = [this](bool enabled) { timer_.SetEnabled(enabled); },
             .CheckRestart = [this] { return CheckRestart(); },
             .CheckTaskbarReveal = [this] { hiding_->CheckTaskbarReveal(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
@@ -81,7 +82,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             return watchCycle_->CheckWindows(windows);
         });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
-                                                   settingsWindow_, state_, *tracker_);
+                                                   settingsWindow_, *watchCycle_, *tracker_);
     WireHandlers();
 }
 
@@ -110,7 +111,7 @@ void TMainForm::WireHandlers() {
     controls_.CHKCap.OnClick = Guard([this] { controls_.CHKCapClick(); });
     controls_.CHKWav.OnClick = Guard([this] { controls_.CHKWavClick(); });
     controls_.PPEnabled.OnClick = Guard([this] { tracker_->PPEnabledClick(); });
-    controls_.Slider.OnChange = Guard([this] { tracker_->TrackBarChange(); });
+    controls_.Slider.OnChange = Guard([this] { watcherControls_->TrackBarChange(); });
     trayIcon_.OnDblClick = Guard([this] { trayHandlers_->TrayIconDblClick(); });
     controls_.PPRMenu.OnPopup = Guard([this] { trayHandlers_->PPRMenuPopup(); });
     controls_.BtnRMenu.OnClick = Guard([this] { trayHandlers_->BtnRMenuClick(); });

@@ -9,6 +9,7 @@
 
 #include "app/deferred_messages.h"
 #include "app/tray_handlers.h"
+#include "app/watcher_controls.h"
 #include "appearance/taskbar_hiding.h"
 #include "appearance/translucency.h"
 #include "platform/program_window.h"
@@ -195,6 +196,8 @@ private:
     // Keyboard cues changed; the window repaints at the next quiet moment.
     bool vistaThemed_ = false;
     bool cueRepaintPending_ = false;
+    // The watcher's view of the options and its outputs, on the controls.
+    std::unique_ptr<WatcherControls> watcherControls_;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<Translucency> translucency_;
     std::unique_ptr<TaskbarHiding> hiding_;

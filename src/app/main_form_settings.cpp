@@ -104,9 +104,8 @@ void TMainForm::BtnOKClick() {
     settingsWindow_.Hide();
     trayIcon_.SetEnabled(true);
     RebuildTrayImages();
-    // The next tick runs a full pass.
-    state_.LastForeground = 0;
-    state_.LastWindowCount = 0;
+    watchCycle_->ForgetForeground();
+    watchCycle_->RequestFullPass();
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }
@@ -119,8 +118,8 @@ void TMainForm::BtnCancelClick() {
     if (controls_.LabelTans.Enabled()) {
         ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), true);
     }
-    state_.LastForeground = 0;
-    state_.LastWindowCount = 0;
+    watchCycle_->ForgetForeground();
+    watchCycle_->RequestFullPass();
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, win.GetDesktopWindow());
 }

@@ -12,10 +12,10 @@
 namespace vm {
 
 TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
-                           TrayImages& images, Form& settingsWindow, WatchState& watch,
+                           TrayImages& images, Form& settingsWindow, WatchCycle& cycle,
                            TaskbarTracker& tracker)
     : context_(context), controls_(controls), trayIcon_(trayIcon), images_(images),
-      settingsWindow_(settingsWindow), watch_(watch), tracker_(tracker) {}
+      settingsWindow_(settingsWindow), cycle_(cycle), tracker_(tracker) {}
 
 void TrayHandlers::TrayIconDblClick() {
     // Hidden while the taskbar is at another edge: nothing to switch.
@@ -27,7 +27,7 @@ void TrayHandlers::TrayIconDblClick() {
     ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
     // Switched on: the next tick runs a full pass.
     if (controls_.PPEnabled.Checked())
-        watch_.LastWindowCount = 0;
+        cycle_.RequestFullPass();
 }
 
 void TrayHandlers::PPRMenuPopup() {

@@ -10,14 +10,14 @@
 #include "ui/tray_icon.h"
 #include "ui/tray_images.h"
 #include "watcher/taskbar_tracker.h"
-#include "watcher/watch_state.h"
+#include "watcher/watch_cycle.h"
 
 namespace vm {
 
 class TrayHandlers {
 public:
     TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
-                 TrayImages& images, Form& settingsWindow, WatchState& watch,
+                 TrayImages& images, Form& settingsWindow, WatchCycle& cycle,
                  TaskbarTracker& tracker);
     TrayHandlers(const TrayHandlers&) = delete;
     TrayHandlers& operator=(const TrayHandlers&) = delete;
@@ -39,7 +39,7 @@ private:
     TrayIcon& trayIcon_;
     TrayImages& images_;
     Form& settingsWindow_;
-    WatchState& watch_;
+    WatchCycle& cycle_;
     TaskbarTracker& tracker_;
 };
 

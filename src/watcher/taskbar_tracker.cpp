@@ -1,7 +1,5 @@
 #include "watcher/taskbar_tracker.h"
 
-#include <array>
-#include <string>
 #include <utility>
 
 #include "platform/constants.h"
@@ -35,11 +33,11 @@ TaskbarEdge EdgeOf(std::uint32_t shellEdge) {
 
 } // namespace
 
-TaskbarTracker::TaskbarTracker(ProgramContext& context, MainFormControls& controls,
-                               TaskbarInfo& taskbar, TrayIcon& trayIcon, Form& settingsWindow,
+TaskbarTracker::TaskbarTracker(ProgramContext& context, const WatchOptions& options,
+                               WatchOutputs& outputs, TaskbarInfo& taskbar,
                                TaskbarTrackerHooks hooks)
-    : context_(context), controls_(controls), taskbar_(taskbar), trayIcon_(trayIcon),
-      settingsWindow_(settingsWindow), hooks_(std::move(hooks)) {}
+    : context_(context), options_(options), outputs_(outputs), taskbar_(taskbar),
+      hooks_(std::move(hooks)) {}
 
 void TaskbarTracker::CheckTaskbar() {
     // Without a taskbar the pass still asks the shell: its unanswered query
@@ -77,20 +75,14 @@ bool TaskbarTracker::IsTaskbarAutoHide() {
 }
 
 void TaskbarTracker::PPEnabledClick() {
-    const bool enabled = controls_.PPEnabled.Checked();
-    trayIcon_.SetImage(enabled ? IconState::Normal : IconState::Stopped);
-    if (controls_.LabelTans.Enabled()) {
-        ForceTranslucency(enabled ? static_cast<std::int16_t>(controls_.UDTrans.Position())
-                                  : kOpaque);
-    }
-    trayIcon_.SetHint(context_.Text(enabled ? TextId::HintEnabled : TextId::HintDisabled));
+    ShowEnabled(options_.Enabled());
 }
 
-void TaskbarTracker::TrackBarChange() {
-    const int position = controls_.Slider.Position();
-    controls_.LblPosition.SetCaption(std::to_string(position));
-    // The watch line itself follows at the next full pass.
-    settingsWindow_.SetTop(ClampToInt32(std::int64_t{position} + taskbar_.AppBarBottom));
+void TaskbarTracker::ShowEnabled(bool enabled) {
+    outputs_.SetTrayImage(enabled ? WatchImage::Normal : WatchImage::Stopped);
+    if (options_.TranslucencyOn())
+        ForceTranslucency(enabled ? options_.TranslucencyPercent() : kOpaque);
+    outputs_.SetTrayHint(context_.Text(enabled ? TextId::HintEnabled : TextId::HintDisabled));
 }
 
 bool TaskbarTracker::FindTaskbar() {
@@ -105,16 +97,16 @@ bool TaskbarTracker::FindTaskbar() {
 
 void TaskbarTracker::Track(const Rect& appBar) {
     Resume();
-    SetTrackedItemsVisible(true);
+    tracking_ = true;
+    outputs_.OnSuspended(false);
     FollowBand(appBar);
     UpdateWatchLine();
     FindSecondaryTaskbars();
 }
 
 void TaskbarTracker::FindSecondaryTaskbars() {
-    taskbar_.Secondary =
-        vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle, ReservesBand(),
-                                  static_cast<std::int32_t>(controls_.Slider.Position()));
+    taskbar_.Secondary = vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle,
+                                                   options_.ReservesBand(), options_.Offset());
 }
 
 void TaskbarTracker::Resume() {
@@ -122,22 +114,20 @@ void TaskbarTracker::Resume() {
     if (context_.commandLine.IsSilent() || !taskbar_.Suspended)
         return;
     taskbar_.Suspended = false;
-    if (controls_.PPEnabled.Checked())
+    if (options_.Enabled())
         PPEnabledClick();
-    trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
+    outputs_.SetTrayIconVisible(options_.TrayIconWanted());
 }
 
 void TaskbarTracker::FollowBand(const Rect& appBar) {
     taskbar_.AppBarBottom = appBar.bottom;
-    controls_.LblBottom.SetCaption(std::to_string(taskbar_.AppBarBottom));
     // Minus and plus the band's height; a position outside moves to the
     // nearer end and runs TrackBarChange.
     const std::int64_t band = std::int64_t{taskbar_.AppBarBottom} - appBar.top;
-    controls_.Slider.SetRange(ClampToInt32(-band), ClampToInt32(band));
-    if (settingsWindow_.Visible()) {
-        settingsWindow_.SetTop(
-            ClampToInt32(std::int64_t{controls_.Slider.Position()} + taskbar_.AppBarBottom));
-    }
+    outputs_.ShowBand(taskbar_.AppBarBottom, ClampToInt32(-band), ClampToInt32(band));
+    if (options_.SettingsShown())
+        outputs_.SetSettingsTop(
+            ClampToInt32(std::int64_t{options_.Offset()} + taskbar_.AppBarBottom));
 }
 
 void TaskbarTracker::UpdateWatchLine() {
@@ -146,7 +136,7 @@ void TaskbarTracker::UpdateWatchLine() {
     UpdateOptionStates();
     // The reserve-area option counts the whole band even while the
     // auto-hidden taskbar is slid away.
-    const bool reserve = ReservesBand();
+    const bool reserve = options_.ReservesBand();
     if (reserve) {
         bar.top = 0;
         bar.height = taskbar_.AppBarBottom;
@@ -154,56 +144,40 @@ void TaskbarTracker::UpdateWatchLine() {
     // An unreadable taskbar rectangle keeps the previous watch line.
     if (!readable && !reserve)
         return;
-    taskbar_.WatchLine = ClampToInt32(std::int64_t{bar.top} + bar.height +
-                                      std::int64_t{controls_.Slider.Position()});
-}
-
-bool TaskbarTracker::ReservesBand() const {
-    return controls_.PPHideON.Checked() && controls_.PPHideON.Enabled();
+    taskbar_.WatchLine =
+        ClampToInt32(std::int64_t{bar.top} + bar.height + std::int64_t{options_.Offset()});
 }
 
 void TaskbarTracker::UpdateOptionStates() {
     // Reserving the band is offered only for an auto-hidden taskbar,
     // watching maximized windows only for one that stays.
-    controls_.PPHideON.SetEnabled(IsTaskbarAutoHide());
-    controls_.PPMax.SetEnabled(!IsTaskbarAutoHide());
-    controls_.PPRestore.SetEnabled(controls_.PPMax.Enabled() && controls_.PPMax.Checked());
+    const bool autoHide = IsTaskbarAutoHide();
+    const bool stays = !IsTaskbarAutoHide();
+    outputs_.OfferOptions(autoHide, stays);
 }
 
 void TaskbarTracker::Suspend() {
-    // Hiding PPEnabled stops windows reaching the handler.
-    SetTrackedItemsVisible(false);
+    // No window reaches the handler any more.
+    tracking_ = false;
+    outputs_.OnSuspended(true);
     taskbar_.Secondary.clear();
-    if (context_.commandLine.IsQuick() && controls_.LabelTans.Enabled())
+    if (context_.commandLine.IsQuick() && options_.TranslucencyOn())
         ForceTranslucency(kOpaque);
-    if (settingsWindow_.Visible() && hooks_.BtnCancelClick)
-        hooks_.BtnCancelClick();
+    if (options_.SettingsShown())
+        outputs_.CancelSettings();
     if (context_.commandLine.IsSilent())
         return;
     // Show the stopped state while keeping the user's choice.
-    const bool wasEnabled = controls_.PPEnabled.Checked();
-    controls_.PPEnabled.SetChecked(false);
-    PPEnabledClick();
-    if (wasEnabled)
-        controls_.PPEnabled.SetChecked(true);
-    trayIcon_.SetIconVisible(true);
+    ShowEnabled(false);
+    outputs_.SetTrayIconVisible(true);
     // Once a session, the user learns why everything stopped: the icon
     // alone would read as if they had switched it off.
     if (!taskbar_.Suspended && !suspensionAnnounced_ && !context_.commandLine.IsQuick()) {
         suspensionAnnounced_ = true;
-        trayIcon_.ShowBalloon(context_.Text(TextId::BalloonSuspendedTitle),
-                              context_.Text(TextId::BalloonSuspendedText));
+        outputs_.ShowTrayBalloon(context_.Text(TextId::BalloonSuspendedTitle),
+                                 context_.Text(TextId::BalloonSuspendedText));
     }
     taskbar_.Suspended = true;
-}
-
-void TaskbarTracker::SetTrackedItemsVisible(bool visible) {
-    const std::array<MenuItem*, 11> tracked{
-        &controls_.PPHide,    &controls_.PPEnabled, &controls_.PPHideON, &controls_.PPMax,
-        &controls_.PPRestore, &controls_.PPReSize,  &controls_.N1,       &controls_.PPConfig,
-        &controls_.N2,        &controls_.PPDialog,  &controls_.PPActive};
-    for (MenuItem* item : tracked)
-        item->SetVisible(visible);
 }
 
 void TaskbarTracker::ForceTranslucency(std::int16_t percent) {

@@ -1,7 +1,6 @@
 // Finds the taskbar, its edge and band, and derives the watch line from
 // them at the start of every full pass. While the taskbar is docked at any
-// edge but the top, watching is suspended. Also the enable command and the
-// watch-position slider.
+// edge but the top, watching is suspended. Also the enable command.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +8,9 @@
 
 #include "platform/types.h"
 #include "sys/program_context.h"
-#include "ui/form.h"
-#include "ui/main_form_controls.h"
-#include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
+#include "watcher/watch_options.h"
+#include "watcher/watch_outputs.h"
 
 namespace vm {
 
@@ -21,16 +19,13 @@ struct TaskbarTrackerHooks {
     // Closing ends the program once the current pass is over.
     std::function<void()> CloseController;
     std::function<void(std::int16_t percent, bool force)> ApplyTranslucency;
-    // The settings window's cancel: closes it and drops its edits.
-    std::function<void()> BtnCancelClick;
 };
 
 class TaskbarTracker {
 public:
-    // The controller wires PPEnabled's click to PPEnabledClick and the
-    // slider's change to TrackBarChange.
-    TaskbarTracker(ProgramContext& context, MainFormControls& controls, TaskbarInfo& taskbar,
-                   TrayIcon& trayIcon, Form& settingsWindow, TaskbarTrackerHooks hooks);
+    // The controller wires PPEnabled's click to PPEnabledClick.
+    TaskbarTracker(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
+                   TaskbarInfo& taskbar, TaskbarTrackerHooks hooks);
     TaskbarTracker(const TaskbarTracker&) = delete;
     TaskbarTracker& operator=(const TaskbarTracker&) = delete;
 
@@ -41,7 +36,9 @@ public:
     // The other monitors' top bars and their watch lines, as now.
     void FindSecondaryTaskbars();
     void PPEnabledClick();
-    void TrackBarChange();
+    // False from a pass that finds the taskbar off the top until one finds
+    // it back: no window is handled meanwhile.
+    bool Tracking() const { return tracking_; }
 
 private:
     // False when no taskbar turned up within the retries.
@@ -50,19 +47,18 @@ private:
     void Resume();
     void FollowBand(const Rect& appBar);
     void UpdateOptionStates();
-    // The reserve-area option, offered only for an auto-hidden taskbar.
-    bool ReservesBand() const;
     void UpdateWatchLine();
     void Suspend();
-    void SetTrackedItemsVisible(bool visible);
+    // The icon, hint and translucency of watching switched on or off.
+    void ShowEnabled(bool enabled);
     void ForceTranslucency(std::int16_t percent);
 
     ProgramContext& context_;
-    MainFormControls& controls_;
+    const WatchOptions& options_;
+    WatchOutputs& outputs_;
     TaskbarInfo& taskbar_;
-    TrayIcon& trayIcon_;
-    Form& settingsWindow_;
     TaskbarTrackerHooks hooks_;
+    bool tracking_ = true;
     bool suspensionAnnounced_ = false;
 };
 

@@ -8,30 +8,29 @@
 
 namespace vm {
 
-WatchCycle::WatchCycle(ProgramContext& context, const MainFormControls& controls, WatchState& state,
-                       const TaskbarInfo& taskbar, Timer& timer, const Form& settingsWindow,
-                       DisplayMonitors& monitors, TaskbarTracker& tracker, WindowHandler& handler,
-                       WatchCycleHooks hooks)
-    : context_(context), controls_(controls), state_(state), taskbar_(taskbar), timer_(timer),
-      settingsWindow_(settingsWindow), monitors_(monitors), tracker_(tracker), handler_(handler),
-      hooks_(std::move(hooks)), ownProcessId_(context.platform.os.GetCurrentProcessId()) {}
+WatchCycle::WatchCycle(ProgramContext& context, const WatchOptions& options, WatchState& state,
+                       const TaskbarInfo& taskbar, DisplayMonitors& monitors,
+                       TaskbarTracker& tracker, WindowHandler& handler, WatchCycleHooks hooks)
+    : context_(context), options_(options), state_(state), taskbar_(taskbar), monitors_(monitors),
+      tracker_(tracker), handler_(handler), hooks_(std::move(hooks)),
+      ownProcessId_(context.platform.os.GetCurrentProcessId()) {}
 
 void WatchCycle::TimerTimer() {
-    timer_.SetEnabled(false);
+    hooks_.SetTimerEnabled(false);
     if (hooks_.CheckRestart()) {
         hooks_.CloseController();
         return;
     }
     handler_.VerifyMoves();
     hooks_.CheckTaskbarReveal();
-    hooks_.ApplyTranslucency(static_cast<std::int16_t>(controls_.UDTrans.Position()), false);
+    hooks_.ApplyTranslucency(options_.TranslucencyPercent(), false);
     CountWindows();
     CheckForeground();
     CheckTaskbarRect();
     if (state_.Changed)
         RunFullPass();
     // The interval counts from the end of the tick, so ticks never overlap.
-    timer_.SetEnabled(true);
+    hooks_.SetTimerEnabled(true);
 }
 
 void WatchCycle::CountWindows() {
@@ -96,7 +95,7 @@ void WatchCycle::RunFullPass() {
     // A window its program placed while it was announced is judged again
     // at the next tick.
     if (!handler_.EndBatch().empty())
-        state_.LastWindowCount = 0;
+        RequestFullPass();
     passNames_.reset();
     if (context_.commandLine.IsQuick()) {
         context_.platform.os.Sleep(500);
@@ -168,8 +167,7 @@ bool WatchCycle::WatchLineCurrent() {
 bool WatchCycle::PassesPreFilter(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
     return IsUserWindow(win, window) && win.IsWindowEnabled(window) && !IsOwnWindow(window) &&
-           !settingsWindow_.Visible() && controls_.PPEnabled.Checked() &&
-           controls_.PPEnabled.Visible();
+           !options_.SettingsShown() && options_.Enabled() && tracker_.Tracking();
 }
 
 // The program's own windows (the application window shows a caption once

@@ -11,11 +11,9 @@
 #include "sys/display_monitors.h"
 #include "sys/process_exe_names.h"
 #include "sys/program_context.h"
-#include "ui/form.h"
-#include "ui/main_form_controls.h"
-#include "ui/timer.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
 #include "watcher/window_handler.h"
 
@@ -24,6 +22,8 @@ namespace vm {
 // What a tick asks of the controller itself. The taskbar check and the
 // per-window step are the watcher's own: the cycle calls them directly.
 struct WatchCycleHooks {
+    // The tick's timer: stopped while a tick runs, so ticks never overlap.
+    std::function<void(bool enabled)> SetTimerEnabled;
     std::function<bool()> CheckRestart;
     std::function<void()> CheckTaskbarReveal;
     std::function<void(std::int16_t percent, bool force)> ApplyTranslucency;
@@ -32,13 +32,17 @@ struct WatchCycleHooks {
 
 class WatchCycle {
 public:
-    WatchCycle(ProgramContext& context, const MainFormControls& controls, WatchState& state,
-               const TaskbarInfo& taskbar, Timer& timer, const Form& settingsWindow,
-               DisplayMonitors& monitors, TaskbarTracker& tracker, WindowHandler& handler,
-               WatchCycleHooks hooks);
+    WatchCycle(ProgramContext& context, const WatchOptions& options, WatchState& state,
+               const TaskbarInfo& taskbar, DisplayMonitors& monitors, TaskbarTracker& tracker,
+               WindowHandler& handler, WatchCycleHooks hooks);
 
     void TimerTimer();
     void RunFullPass();
+    // "A full pass please": the next tick runs one, as its window count
+    // differs from none.
+    void RequestFullPass() { state_.LastWindowCount = 0; }
+    // The next tick takes the window in front as a new one.
+    void ForgetForeground() { state_.LastForeground = 0; }
     // The EnumWindows callback: counts in counting mode, hands plausible
     // windows on otherwise. Never cuts an enumeration short.
     bool WatchEnumProc(Hwnd window);
@@ -59,11 +63,9 @@ private:
     bool WatchLineCurrent();
 
     ProgramContext& context_;
-    const MainFormControls& controls_;
+    const WatchOptions& options_;
     WatchState& state_;
     const TaskbarInfo& taskbar_;
-    Timer& timer_;
-    const Form& settingsWindow_;
     DisplayMonitors& monitors_;
     TaskbarTracker& tracker_;
     WindowHandler& handler_;

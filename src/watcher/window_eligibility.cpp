@@ -15,10 +15,10 @@ constexpr char kScreenSaverExtension[] = ".SCR";
 
 } // namespace
 
-WindowEligibility::WindowEligibility(ProgramContext& context, MainFormControls& controls,
+WindowEligibility::WindowEligibility(ProgramContext& context, const WatchOptions& options,
                                      const TaskbarInfo& taskbar, WatchState& watch,
                                      const DisplayMonitors& monitors, TaskbarTracker& tracker)
-    : context_(context), controls_(controls), taskbar_(taskbar), watch_(watch), monitors_(monitors),
+    : context_(context), options_(options), taskbar_(taskbar), watch_(watch), monitors_(monitors),
       tracker_(tracker), state_(context.platform) {}
 
 Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
@@ -102,8 +102,7 @@ bool WindowEligibility::IsShellSurface(const WindowIdentity& identity) {
 }
 
 bool WindowEligibility::MaximizedNotWanted(Hwnd window) {
-    const MenuItem& max = controls_.PPMax;
-    return context_.platform.win.IsZoomed(window) && !(max.Checked() && max.Enabled());
+    return context_.platform.win.IsZoomed(window) && !options_.WatchesMaximized();
 }
 
 bool WindowEligibility::IsScreenSaver(const WindowIdentity& identity) const {
@@ -115,10 +114,8 @@ bool WindowEligibility::IsScreenSaver(const WindowIdentity& identity) const {
 }
 
 bool WindowEligibility::IsIgnored(const WindowIdentity& identity) const {
-    const ListBox& ignore = controls_.ListBoxDisable;
-    return ignore.FindStringExact(identity.ExeName) >= 0 ||
-           ignore.FindStringExact(identity.Title) >= 0 ||
-           ignore.FindStringExact(identity.ClassName) >= 0;
+    return options_.Ignores(identity.ExeName) || options_.Ignores(identity.Title) ||
+           options_.Ignores(identity.ClassName);
 }
 
 bool WindowEligibility::IsOnKnownMonitor(Hwnd window) {
@@ -200,7 +197,7 @@ bool WindowEligibility::RefusedAsRepeat(Hwnd window, Hwnd foreground) {
     }
     if (window == foreground) {
         ++watch_.RepeatCount;
-        return watch_.RepeatCount > 0 && controls_.PPActive.Checked();
+        return watch_.RepeatCount > 0 && options_.SkipsActiveRepeats();
     }
     // Back again but no longer in front: it counts as new next time.
     watch_.LastHandledWindow = 0;

@@ -1,6 +1,6 @@
 // The ordered rules that decide whether a window reaches into the band of
 // a top taskbar and may be moved. The first rule that fails ends the
-// window's turn, untouched. Options are read live from their controls.
+// window's turn, untouched. Options are read as each rule needs them.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +12,9 @@
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
 #include "sys/window_state.h"
-#include "ui/main_form_controls.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
 
 namespace vm {
@@ -65,7 +65,7 @@ struct Verdict {
 
 class WindowEligibility {
 public:
-    WindowEligibility(ProgramContext& context, MainFormControls& controls,
+    WindowEligibility(ProgramContext& context, const WatchOptions& options,
                       const TaskbarInfo& taskbar, WatchState& watch,
                       const DisplayMonitors& monitors, TaskbarTracker& tracker);
 
@@ -99,7 +99,7 @@ private:
     bool RefusedAsRepeat(Hwnd window, Hwnd foreground);
 
     ProgramContext& context_;
-    MainFormControls& controls_;
+    const WatchOptions& options_;
     const TaskbarInfo& taskbar_;
     WatchState& watch_;
     const DisplayMonitors& monitors_;

@@ -2,12 +2,12 @@
 
 namespace vm {
 
-WindowHandler::WindowHandler(ProgramContext& context, MainFormControls& controls,
-                             TaskbarInfo& taskbar, WatchState& watch, TrayIcon& trayIcon,
+WindowHandler::WindowHandler(ProgramContext& context, const WatchOptions& options,
+                             WatchOutputs& outputs, TaskbarInfo& taskbar, WatchState& watch,
                              const DisplayMonitors& monitors, TaskbarTracker& tracker)
     : context_(context), watch_(watch),
-      eligibility_(context, controls, taskbar, watch, monitors, tracker),
-      relocation_(context, controls, trayIcon, monitors, untouchable_) {}
+      eligibility_(context, options, taskbar, watch, monitors, tracker),
+      relocation_(context, options, outputs, monitors, untouchable_) {}
 
 void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     const Verdict verdict = eligibility_.Evaluate(window, identity, foreground);

@@ -8,11 +8,11 @@
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
 #include "sys/window_identity.h"
-#include "ui/main_form_controls.h"
-#include "ui/tray_icon.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/untouchable_windows.h"
+#include "watcher/watch_options.h"
+#include "watcher/watch_outputs.h"
 #include "watcher/watch_state.h"
 #include "watcher/window_eligibility.h"
 #include "watcher/window_relocation.h"
@@ -21,8 +21,8 @@ namespace vm {
 
 class WindowHandler {
 public:
-    WindowHandler(ProgramContext& context, MainFormControls& controls, TaskbarInfo& taskbar,
-                  WatchState& watch, TrayIcon& trayIcon, const DisplayMonitors& monitors,
+    WindowHandler(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
+                  TaskbarInfo& taskbar, WatchState& watch, const DisplayMonitors& monitors,
                   TaskbarTracker& tracker);
 
     // The identity is read only if a rule needs it; foreground as the

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/constants.h"
-#include "ui/list_box.h"
 
 namespace vm {
 
@@ -21,10 +20,10 @@ constexpr std::uint32_t kTitleTimeoutMs = 500;
 
 } // namespace
 
-WindowRelocation::WindowRelocation(ProgramContext& context, MainFormControls& controls,
-                                   TrayIcon& trayIcon, const DisplayMonitors& monitors,
+WindowRelocation::WindowRelocation(ProgramContext& context, const WatchOptions& options,
+                                   WatchOutputs& outputs, const DisplayMonitors& monitors,
                                    UntouchableWindows& untouchable)
-    : context_(context), controls_(controls), trayIcon_(trayIcon), monitors_(monitors),
+    : context_(context), options_(options), outputs_(outputs), monitors_(monitors),
       untouchable_(untouchable) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
@@ -65,23 +64,23 @@ std::vector<Hwnd> WindowRelocation::CarryOut() {
 void WindowRelocation::Announce(std::vector<Planned>& planned) {
     IWindowSystem& win = context_.platform.win;
     for (Planned& one : planned) {
-        if (controls_.CHKWav.Checked())
-            PlaySoundFile(context_.platform, controls_.TxtWav.Text());
-        if (controls_.CHKCap.Checked())
+        if (options_.PlaysMoveSound())
+            PlaySoundFile(context_.platform, options_.MoveSound());
+        if (options_.ShowsMoveTitle())
             one.savedTitle = ShowMoveTitle(one.window);
     }
-    trayIcon_.SetImage(IconState::Moving);
+    outputs_.SetTrayImage(WatchImage::Moving);
     context_.platform.os.Sleep(kFlashMs);
-    trayIcon_.SetImage(IconState::Normal);
+    outputs_.SetTrayImage(WatchImage::Normal);
     for (const Planned& one : planned) {
         // Read and written back as UTF-16, so a title outside the code page
         // survives the swap.
-        if (controls_.CHKCap.Checked()) {
+        if (options_.ShowsMoveTitle()) {
             win.SendMessageTimeoutW(one.window, wm::SETTEXT, 0,
                                     reinterpret_cast<std::intptr_t>(one.savedTitle.c_str()),
                                     smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
         }
-        LogIdentity(one.identity);
+        outputs_.LogMoved(one.identity);
     }
 }
 
@@ -92,18 +91,9 @@ std::u16string WindowRelocation::ShowMoveTitle(Hwnd window) {
     win.GetWindowTextW(window, buffer.data(), length + 1);
     std::u16string saved(buffer.data());
     win.SendMessageTimeoutA(window, wm::SETTEXT, 0,
-                            reinterpret_cast<std::intptr_t>(controls_.TxtCap.Text().c_str()),
+                            reinterpret_cast<std::intptr_t>(options_.MoveTitle().c_str()),
                             smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
     return saved;
-}
-
-void WindowRelocation::LogIdentity(const WindowIdentity& identity) {
-    ListBox& log = controls_.ListBoxLog;
-    for (const std::string* text : {&identity.ExeName, &identity.Title, &identity.ClassName}) {
-        if (log.FindStringExact(*text) < 0)
-            log.Add(*text);
-    }
-    UpdateListHorizontalExtent(log);
 }
 
 std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& identity,
@@ -113,14 +103,14 @@ std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& id
     std::int32_t left = bounds.left;
     std::int32_t top = candidate.watchLine;
     std::int32_t height = bounds.height;
-    if (controls_.PPDialog.Checked() && identity.ClassName == kDialogClass) {
+    if (options_.CentresDialogs() && identity.ClassName == kDialogClass) {
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
         if (!work)
             return std::nullopt;
         left = HalveTowardZero(std::int64_t{work->left} + work->right - bounds.width);
         top = HalveTowardZero(std::int64_t{work->top} + work->bottom - bounds.height);
     }
-    if (controls_.PPReSize.Checked()) {
+    if (options_.FitsHeight()) {
         // Measured from the watch line even for a centred dialog.
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
         if (!work)
@@ -147,7 +137,7 @@ void WindowRelocation::Act(const Planned& planned, const WindowBounds& target) {
     // Both requests go to the window's own thread without waiting for it, so
     // a program that no longer answers cannot hold this one up.
     const bool taken =
-        planned.zoomed && controls_.PPMax.Checked() && controls_.PPRestore.Checked()
+        planned.zoomed && options_.RestoresMaximized()
             ? win.ShowWindowAsync(window, sw::RESTORE)
             : win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width,
                                target.height,

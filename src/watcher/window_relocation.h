@@ -15,16 +15,16 @@
 #include "sys/program_context.h"
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
-#include "ui/main_form_controls.h"
-#include "ui/tray_icon.h"
 #include "watcher/untouchable_windows.h"
+#include "watcher/watch_options.h"
+#include "watcher/watch_outputs.h"
 #include "watcher/window_eligibility.h"
 
 namespace vm {
 
 class WindowRelocation {
 public:
-    WindowRelocation(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
+    WindowRelocation(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
                      const DisplayMonitors& monitors, UntouchableWindows& untouchable);
 
     // One window, at once: announced, then moved.
@@ -49,7 +49,6 @@ private:
     void Announce(std::vector<Planned>& planned);
     // Shows the configured title and returns the one it replaces.
     std::u16string ShowMoveTitle(Hwnd window);
-    void LogIdentity(const WindowIdentity& identity);
     // Nothing when the work area it needs cannot be read.
     std::optional<WindowBounds> NewBounds(const WindowIdentity& identity,
                                           const Candidate& candidate);
@@ -58,8 +57,8 @@ private:
     void Act(const Planned& planned, const WindowBounds& target);
 
     ProgramContext& context_;
-    MainFormControls& controls_;
-    TrayIcon& trayIcon_;
+    const WatchOptions& options_;
+    WatchOutputs& outputs_;
     const DisplayMonitors& monitors_;
     UntouchableWindows& untouchable_;
     std::vector<Planned> planned_;

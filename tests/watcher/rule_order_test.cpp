@@ -129,8 +129,7 @@ struct Side {
             scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
         if (written) {
             order.emplace(scene);
-            relocation.emplace(*scene.context, scene.controls, scene.tray, scene.monitors,
-                               untouchable);
+            relocation.emplace(*scene.context, *scene.ui, *scene.ui, scene.monitors, untouchable);
         }
         scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
         scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");

@@ -10,6 +10,7 @@
 
 #include "platform/constants.h"
 #include "platform/sim/sim_desktop.h"
+#include "ui/timer.h"
 #include "watcher_scene.h"
 
 namespace vm {
@@ -34,9 +35,9 @@ protected:
         timer->Bind(timerWindow);
         taskbar.Handle = taskbarWindow;
         cycle = std::make_unique<WatchCycle>(
-            *context, controls, state, taskbar, *timer, *settingsWindow, scene.monitors,
-            *scene.tracker, *scene.handler,
-            WatchCycleHooks{.CheckRestart = [this] { return restart; },
+            *context, *scene.ui, state, taskbar, scene.monitors, *scene.tracker, *scene.handler,
+            WatchCycleHooks{.SetTimerEnabled = [this](bool enabled) { timer->SetEnabled(enabled); },
+                            .CheckRestart = [this] { return restart; },
                             .CheckTaskbarReveal = [] {},
                             .ApplyTranslucency = [](std::int16_t, bool) {},
                             .CloseController = [this] { ++closes; }});

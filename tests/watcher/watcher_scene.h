@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/watcher_controls.h"
 #include "platform/sim/sim_desktop.h"
 #include "sys/window_helpers.h"
 #include "watcher/taskbar_tracker.h"
@@ -35,19 +36,20 @@ public:
         context = std::make_unique<ProgramContext>(
             ProgramContext{desk.platformFor(self), CommandLine(std::move(args)), {}});
         settingsWindow = std::make_unique<Form>(context->platform.win);
+        ui = std::make_unique<WatcherControls>(controls, tray, *settingsWindow, taskbar,
+                                               [this] { settingsWindow->Hide(); });
         tracker = std::make_unique<TaskbarTracker>(
-            *context, controls, taskbar, tray, *settingsWindow,
+            *context, *ui, *ui, taskbar,
             TaskbarTrackerHooks{.CloseController = [this] { ++closes; },
                                 .ApplyTranslucency =
                                     [this](std::int16_t percent, bool force) {
                                         translucency.emplace_back(percent, force);
-                                    },
-                                .BtnCancelClick = [this] { settingsWindow->Hide(); }});
-        handler = std::make_unique<WindowHandler>(*context, controls, taskbar, watch, tray,
-                                                  monitors, *tracker);
+                                    }});
+        handler =
+            std::make_unique<WindowHandler>(*context, *ui, *ui, taskbar, watch, monitors, *tracker);
         // The wiring the controller does for the watcher's handlers.
         controls.PPEnabled.OnClick = [this] { tracker->PPEnabledClick(); };
-        controls.Slider.OnChange = [this] { tracker->TrackBarChange(); };
+        controls.Slider.OnChange = [this] { ui->TrackBarChange(); };
         monitors.Refresh(context->platform.win);
     }
 
@@ -80,6 +82,8 @@ public:
     TrayIcon tray;
     DisplayMonitors monitors;
     std::unique_ptr<Form> settingsWindow;
+    // The watcher's view of the options and its outputs, on the controls.
+    std::unique_ptr<WatcherControls> ui;
     std::unique_ptr<TaskbarTracker> tracker;
     std::unique_ptr<WindowHandler> handler;
     int closes = 0;

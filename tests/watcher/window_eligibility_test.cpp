@@ -19,8 +19,8 @@ using enum Eligibility;
 // the window in front the one the last tick recorded.
 Eligibility Judge(WatcherScene& scene, Hwnd window) {
     scene.tracker->CheckTaskbar();
-    WindowEligibility rules(*scene.context, scene.controls, scene.taskbar, scene.watch,
-                            scene.monitors, *scene.tracker);
+    WindowEligibility rules(*scene.context, *scene.ui, scene.taskbar, scene.watch, scene.monitors,
+                            *scene.tracker);
     LazyIdentity identity([&] { return GetWindowIdentity(scene.context->platform, window); });
     return rules.Evaluate(window, identity, scene.watch.LastForeground).reason;
 }

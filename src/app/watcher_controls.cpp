@@ -1,0 +1,159 @@
+#include "app/watcher_controls.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "sys/window_helpers.h"
+#include "ui/list_box.h"
+
+namespace vm {
+
+WatcherControls::WatcherControls(MainFormControls& controls, TrayIcon& trayIcon,
+                                 Form& settingsWindow, const TaskbarInfo& taskbar,
+                                 std::function<void()> btnCancelClick)
+    : controls_(controls), trayIcon_(trayIcon), settingsWindow_(settingsWindow), taskbar_(taskbar),
+      btnCancelClick_(std::move(btnCancelClick)) {}
+
+void WatcherControls::TrackBarChange() {
+    const int position = controls_.Slider.Position();
+    controls_.LblPosition.SetCaption(std::to_string(position));
+    settingsWindow_.SetTop(ClampToInt32(std::int64_t{position} + taskbar_.AppBarBottom));
+}
+
+bool WatcherControls::Enabled() const {
+    return controls_.PPEnabled.Checked();
+}
+
+std::int32_t WatcherControls::Offset() const {
+    return static_cast<std::int32_t>(controls_.Slider.Position());
+}
+
+bool WatcherControls::ReservesBand() const {
+    return controls_.PPHideON.Checked() && controls_.PPHideON.Enabled();
+}
+
+bool WatcherControls::WatchesMaximized() const {
+    return controls_.PPMax.Checked() && controls_.PPMax.Enabled();
+}
+
+bool WatcherControls::RestoresMaximized() const {
+    return controls_.PPMax.Checked() && controls_.PPRestore.Checked();
+}
+
+bool WatcherControls::FitsHeight() const {
+    return controls_.PPReSize.Checked();
+}
+
+bool WatcherControls::CentresDialogs() const {
+    return controls_.PPDialog.Checked();
+}
+
+bool WatcherControls::SkipsActiveRepeats() const {
+    return controls_.PPActive.Checked();
+}
+
+bool WatcherControls::Ignores(const std::string& text) const {
+    return controls_.ListBoxDisable.FindStringExact(text) >= 0;
+}
+
+bool WatcherControls::ShowsMoveTitle() const {
+    return controls_.CHKCap.Checked();
+}
+
+std::string WatcherControls::MoveTitle() const {
+    return controls_.TxtCap.Text();
+}
+
+bool WatcherControls::PlaysMoveSound() const {
+    return controls_.CHKWav.Checked();
+}
+
+std::string WatcherControls::MoveSound() const {
+    return controls_.TxtWav.Text();
+}
+
+bool WatcherControls::TranslucencyOn() const {
+    return controls_.LabelTans.Enabled();
+}
+
+std::int16_t WatcherControls::TranslucencyPercent() const {
+    return static_cast<std::int16_t>(controls_.UDTrans.Position());
+}
+
+bool WatcherControls::TrayIconWanted() const {
+    return controls_.CHKTray.Checked();
+}
+
+bool WatcherControls::SettingsShown() const {
+    return settingsWindow_.Visible();
+}
+
+void WatcherControls::SetTrayImage(WatchImage image) {
+    switch (image) {
+        case WatchImage::Normal:
+            trayIcon_.SetImage(IconState::Normal);
+            break;
+        case WatchImage::Moving:
+            trayIcon_.SetImage(IconState::Moving);
+            break;
+        case WatchImage::Stopped:
+            trayIcon_.SetImage(IconState::Stopped);
+            break;
+    }
+}
+
+void WatcherControls::SetTrayHint(UiText hint) {
+    trayIcon_.SetHint(hint);
+}
+
+void WatcherControls::SetTrayIconVisible(bool visible) {
+    trayIcon_.SetIconVisible(visible);
+}
+
+void WatcherControls::ShowTrayBalloon(UiText title, UiText text) {
+    trayIcon_.ShowBalloon(title, text);
+}
+
+void WatcherControls::LogMoved(const WindowIdentity& identity) {
+    ListBox& log = controls_.ListBoxLog;
+    for (const std::string* text : {&identity.ExeName, &identity.Title, &identity.ClassName}) {
+        if (log.FindStringExact(*text) < 0)
+            log.Add(*text);
+    }
+    UpdateListHorizontalExtent(log);
+}
+
+void WatcherControls::ShowBand(std::int32_t appBarBottom, std::int32_t minimum,
+                               std::int32_t maximum) {
+    controls_.LblBottom.SetCaption(std::to_string(appBarBottom));
+    controls_.Slider.SetRange(minimum, maximum);
+}
+
+void WatcherControls::OfferOptions(bool reserveBand, bool maximized) {
+    controls_.PPHideON.SetEnabled(reserveBand);
+    controls_.PPMax.SetEnabled(maximized);
+    controls_.PPRestore.SetEnabled(controls_.PPMax.Enabled() && controls_.PPMax.Checked());
+}
+
+void WatcherControls::SetSettingsTop(std::int32_t top) {
+    settingsWindow_.SetTop(top);
+}
+
+void WatcherControls::CancelSettings() {
+    if (btnCancelClick_)
+        btnCancelClick_();
+}
+
+void WatcherControls::OnSuspended(bool suspended) {
+    // Hiding PPEnabled also tells the tray's handlers that there is
+    // nothing to switch.
+    const std::array<MenuItem*, 11> tracked{
+        &controls_.PPHide,    &controls_.PPEnabled, &controls_.PPHideON, &controls_.PPMax,
+        &controls_.PPRestore, &controls_.PPReSize,  &controls_.N1,       &controls_.PPConfig,
+        &controls_.N2,        &controls_.PPDialog,  &controls_.PPActive};
+    for (MenuItem* item : tracked)
+        item->SetVisible(!suspended);
+}
+
+} // namespace vm
