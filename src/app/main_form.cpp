@@ -266,7 +266,7 @@ void TMainForm::Guarded(F&& handler) {
     try {
         handler();
     } catch (...) {
-        ErrorHook(ErrorTraceLine());
+        ErrorHook(ErrorTraceLine(context_.platform.os.GetLastError()));
     }
 }
 
