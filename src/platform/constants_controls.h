@@ -161,7 +161,8 @@ inline constexpr std::uint8_t kShiftJisCharset = 128;
 
 // InitCommonControlsEx classes.
 namespace icc {
-inline constexpr std::uint32_t UPDOWN_CLASS = 0x10u;
+// Underscored: <commctrl.h> defines UPDOWN_CLASS as a macro.
+inline constexpr std::uint32_t UPDOWN_CLASS_ = 0x10u;
 inline constexpr std::uint32_t BAR_CLASSES = 0x4u;
 inline constexpr std::uint32_t STANDARD_CLASSES = 0x4000u;
 } // namespace icc

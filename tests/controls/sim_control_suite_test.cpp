@@ -13,7 +13,7 @@ protected:
         pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
         platform = std::make_unique<Platform>(desk.platformFor(pid));
         win_ = &platform->win;
-        win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+        win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS_);
         parent = win_->CreateWindowExA(
             ws_ex::CONTROLPARENT, "SuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300, 0,
             [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {

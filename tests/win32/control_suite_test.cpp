@@ -13,7 +13,7 @@ constexpr std::uint32_t kGetItemRect = 0x0198; // LB_GETITEMRECT
 class Win32Controls : public ::testing::Test, public control_suite::Host {
 protected:
     Win32Controls() {
-        win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS | icc::STANDARD_CLASSES);
+        win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS_ | icc::STANDARD_CLASSES);
         parent = win_.CreateWindowExA(
             ws_ex::CONTROLPARENT, "VelmoraSuiteParent", "", ws::POPUP | ws::VISIBLE, 0, 0, 400, 300,
             0, [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -1,17 +1,22 @@
 // Every Win32 constant the program mirrors (platform/constants.h) has the
 // value the Windows headers give it: a wrong or mistyped one fails the build.
 // Checked by value only, whatever the integer types on both sides.
-#include "platform/constants.h"
 #include "platform/win32/win32_api.h"
 
-// After the mirrors: <commctrl.h> defines UPDOWN_CLASS as a macro.
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dwmapi.h>
+#include <objbase.h>
+#include <oleacc.h>
+#include <shobjidl.h>
 
 #include <string_view>
 #include <type_traits>
 #include <utility>
+
+// After every Windows header the backend includes: a mirror named like one
+// of their macros fails to compile here.
+#include "platform/constants.h"
 
 // Not in MinGW's headers, so not checked here: sc::COMMAND_MASK (the bits of
 // a WM_SYSCOMMAND's wParam that name the command), kParkedCoordinate (where
@@ -358,10 +363,7 @@ VM_MIRRORS(fw::BOLD, FW_BOLD);
 
 VM_MIRRORS(kShiftJisCharset, SHIFTJIS_CHARSET);
 
-#pragma push_macro("UPDOWN_CLASS")
-#undef UPDOWN_CLASS
-VM_MIRRORS(icc::UPDOWN_CLASS, ICC_UPDOWN_CLASS);
-#pragma pop_macro("UPDOWN_CLASS")
+VM_MIRRORS(icc::UPDOWN_CLASS_, ICC_UPDOWN_CLASS);
 VM_MIRRORS(icc::BAR_CLASSES, ICC_BAR_CLASSES);
 VM_MIRRORS(icc::STANDARD_CLASSES, ICC_STANDARD_CLASSES);
 
