@@ -1,8 +1,11 @@
 # Building blocks shared by the three builds.
 
 # Our own code compiles without a single warning; third-party code (GoogleTest) is exempt.
+# Its source files are named from the repository's root, as an error's trace names them
+# ("src/app/main_form.cpp:269"), the same in every checkout and nothing of the machine's.
 function(velmora_strict target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+        -fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
     if(WIN32)
         # Functions looked up at run time are cast from the FARPROC that GetProcAddress returns.
         target_compile_options(${target} PRIVATE -Wno-cast-function-type)

@@ -101,6 +101,8 @@ if(VELMORA_E2E_SOURCES)
     velmora_add_program(velmora_e2e ${VELMORA_E2E_SOURCES})
     target_link_libraries(velmora_e2e PRIVATE velmora_core
         GTest::gmock GTest::gtest_main user32 gdi32 shell32 ole32 advapi32 version)
+    # The harness shares the tools' helpers (tools/common/) with them.
+    target_include_directories(velmora_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tools)
     set(e2e_temp ${CMAKE_BINARY_DIR}/e2e-tmp)
     file(MAKE_DIRECTORY ${e2e_temp})
     velmora_wine_path(bin_dir_win ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})

@@ -21,7 +21,7 @@ void TMainForm::Guarded(const Handler& handler) {
     try {
         handler();
     } catch (...) {
-        ErrorHook(ErrorTraceLine());
+        ErrorHook(ErrorTraceLine(context_.platform.os.GetLastError()));
     }
 }
 

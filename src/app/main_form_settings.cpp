@@ -39,7 +39,7 @@ void TMainForm::CreateControls() {
         return;
     controlsCreated_ = true;
     IWindowSystem& win = context_.platform.win;
-    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS_);
     layout_.Create(Window(), controls_, router_, dpi_);
     // The lines were measured before the lists had their font.
     UpdateListHorizontalExtent(controls_.ListBoxDisable);

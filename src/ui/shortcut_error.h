@@ -1,16 +1,21 @@
 // A shortcut could not be written for a reason the program does not expect
 // (no shell link object, a shell folder value that is no text). It ends in
-// the error hook, unseen; nothing has been written.
+// the error hook, unseen; nothing has been written. Its trace names where it
+// was thrown.
 #pragma once
 
-#include <stdexcept>
+#include <source_location>
 #include <string>
+
+#include "platform/error_trace.h"
 
 namespace vm {
 
-class ShortcutError : public std::runtime_error {
+class ShortcutError : public TracedError {
 public:
-    explicit ShortcutError(const std::string& what) : std::runtime_error(what) {}
+    explicit ShortcutError(const std::string& what,
+                           std::source_location origin = std::source_location::current())
+        : TracedError(what, origin) {}
 };
 
 } // namespace vm

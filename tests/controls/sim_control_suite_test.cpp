@@ -13,7 +13,7 @@ protected:
         pid = desk.addProcess("C:\\Velmora\\Velmora.exe");
         platform = std::make_unique<Platform>(desk.platformFor(pid));
         win_ = &platform->win;
-        win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS);
+        win_->InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS_);
         parent = win_->CreateProgramWindow(
             {.className = "SuiteParent",
              .style = ws::POPUP | ws::VISIBLE,

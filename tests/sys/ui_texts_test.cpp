@@ -1,7 +1,5 @@
 #include "sys/ui_texts.h"
 
-#include <iconv.h>
-
 #include <cctype>
 #include <map>
 #include <optional>
@@ -11,25 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include "iconv_text.h"
+
 namespace vm {
 namespace {
 
 constexpr Language kLanguages[] = {Language::Japanese, Language::English};
 
 std::u16string Cp932ToUtf16(const std::string& bytes) {
-    iconv_t cd = iconv_open("UTF-16LE", "CP932");
-    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-    std::string in = bytes;
-    std::string out(in.size() * 4 + 4, '\0');
-    char* inPtr = in.data();
-    char* outPtr = out.data();
-    size_t inLeft = in.size();
-    size_t outLeft = out.size();
-    const size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    EXPECT_NE(rc, static_cast<size_t>(-1));
+    const std::string out = IconvConvert(bytes, "CP932", "UTF-16LE");
     std::u16string text;
-    for (std::size_t i = 0; i + 1 < out.size() - outLeft; i += 2)
+    for (std::size_t i = 0; i + 1 < out.size(); i += 2)
         text.push_back(static_cast<char16_t>(static_cast<unsigned char>(out[i]) |
                                              (static_cast<unsigned char>(out[i + 1]) << 8)));
     return text;

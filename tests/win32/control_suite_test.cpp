@@ -13,7 +13,7 @@ constexpr std::uint32_t kGetItemRect = 0x0198; // LB_GETITEMRECT
 class Win32Controls : public ::testing::Test, public control_suite::Host {
 protected:
     Win32Controls() {
-        win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS | icc::STANDARD_CLASSES);
+        win_.InitCommonControlsEx(icc::BAR_CLASSES | icc::UPDOWN_CLASS_ | icc::STANDARD_CLASSES);
         parent = win_.CreateProgramWindow(
             {.className = "VelmoraSuiteParent",
              .style = ws::POPUP | ws::VISIBLE,

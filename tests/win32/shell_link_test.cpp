@@ -16,7 +16,6 @@
 #include "platform/win32/win32_platform.h"
 #include "ui/shell_folders.h"
 
-// Last: the shell's headers define names such as UPDOWN_CLASS as macros.
 #include "../e2e/harness/shell_link_reader.h"
 
 namespace vm {

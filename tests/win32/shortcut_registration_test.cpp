@@ -18,7 +18,6 @@
 #include "ui/shell_folders.h"
 #include "ui/shortcut_registration.h"
 
-// Last: the shell's headers define names such as UPDOWN_CLASS as macros.
 #include "../e2e/harness/shell_link_reader.h"
 
 namespace vm {

@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
+#include "../common/utf8_hex.h"
 #include "spawner_options.h"
-#include "utf8_text.h"
 
 namespace spawner {
 
@@ -40,7 +40,7 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         return true;
     }
     if (name == L"--title-hex") {
-        const auto title = WideFromUtf8Hex(value);
+        const auto title = tools::WideFromUtf8Hex(value);
         if (title)
             options.title = *title;
         return title.has_value();

@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "../common/append_to_file.h"
+#include "../common/utf8_hex.h"
 #include "title_log.h"
-#include "utf8_text.h"
 
 namespace spawner {
 
@@ -22,7 +22,7 @@ void StartTitleLog(const std::wstring& path) {
 void LogTitle(const wchar_t* title) {
     if (LogPath().empty())
         return;
-    const std::string line = Utf8HexFromWide(title != nullptr ? title : L"") + "\r\n";
+    const std::string line = tools::Utf8HexFromWide(title != nullptr ? title : L"") + "\r\n";
     tools::AppendToFile(LogPath(), line);
 }
 

@@ -2,15 +2,19 @@
 // dropped, but leave their trace in the debug output first.
 #pragma once
 
+#include <source_location>
+
 #include "platform/error_trace.h"
 #include "platform/win32/win32_api.h"
 
 namespace vm::win32 {
 
-// Call inside a catch block only.
-inline void TraceError() noexcept {
+// Call inside a catch block only; the trace says it was caught where
+// TraceError was called.
+inline void TraceError(std::source_location caughtAt = std::source_location::current()) noexcept {
+    const DWORD lastError = ::GetLastError();
     try {
-        ::OutputDebugStringA(ErrorTraceLine().c_str());
+        ::OutputDebugStringA(ErrorTraceLine(lastError, caughtAt).c_str());
     } catch (...) {
         // Not even the trace could be made: nothing is left to do.
     }

@@ -8,6 +8,7 @@
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/on_demand_library.h"
 #include "platform/win32/win32_operating_system.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unique.h"
 
 namespace vm {
@@ -164,16 +165,8 @@ std::uint32_t Win32OperatingSystem::GetACP() {
 }
 
 std::u16string Win32OperatingSystem::MultiByteToWideChar(const std::string& text) {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    if (length <= 0)
-        return {};
-    std::u16string wide(static_cast<std::size_t>(length), u'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, reinterpret_cast<wchar_t*>(wide.data()),
-                          length);
-    return wide;
+    const std::wstring wide = win32::Widen(text);
+    return std::u16string(wide.begin(), wide.end());
 }
 
 bool Win32OperatingSystem::GetUserNameA(char* buffer, std::uint32_t* size) {

@@ -7,12 +7,14 @@
 #include <utility>
 
 #include "platform/win32/win32_error_trace.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace vm {
 
 using win32::FromHandle;
 using win32::ToHwnd;
+using win32::Widen;
 
 namespace {
 
@@ -94,17 +96,6 @@ LRESULT CALLBACK ProgramWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     if (!result)
         return ::DefWindowProcW(window, msg, wParam, lParam);
     return static_cast<LRESULT>(*result);
-}
-
-// ANSI text as UTF-16, in the system's code page.
-std::wstring Widen(const char* text) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0)
-        return {};
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<std::size_t>(length) - 1);
-    return wide;
 }
 
 // A class name already known to the system (registered earlier, or a system

@@ -9,11 +9,12 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unique.h"
 
 namespace vm {
@@ -38,13 +39,12 @@ public:
     }
 
     HResult Save(const std::string& fileName) override {
-        const int length = ::MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0);
-        if (length <= 0)
+        // The name ends at its first NUL, as the system reads it.
+        const std::string_view name = fileName.c_str();
+        const std::wstring wide = win32::Widen(name);
+        if (wide.empty() && !name.empty())
             return E_INVALIDARG;
-        std::vector<wchar_t> wide(static_cast<std::size_t>(length));
-        if (::MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, wide.data(), length) != length)
-            return E_INVALIDARG;
-        return file_.Get()->Save(wide.data(), FALSE);
+        return file_.Get()->Save(wide.c_str(), FALSE);
     }
 
 private:

@@ -10,16 +10,7 @@
 #include <map>
 #include <utility>
 
-#include "platform/constants.h"
-
 namespace vm {
-
-static_assert(event_::OBJECT_CREATE == EVENT_OBJECT_CREATE);
-static_assert(event_::OBJECT_SHOW == EVENT_OBJECT_SHOW);
-static_assert(objid::WINDOW == OBJID_WINDOW);
-static_assert(childid::SELF == CHILDID_SELF);
-static_assert(winevent::OUTOFCONTEXT == WINEVENT_OUTOFCONTEXT);
-static_assert(winevent::SKIPOWNPROCESS == WINEVENT_SKIPOWNPROCESS);
 
 using win32::FromHandle;
 using win32::ToHandle;

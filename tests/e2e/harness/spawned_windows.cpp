@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "common/utf8_hex.h"
 #include "desktop_windows.h"
 #include "polling.h"
 #include "scratch_folder.h"
@@ -48,26 +49,6 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
     return args;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-std::wstring TitleFromHexLine(const std::string& line) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < line.size(); i += 2) {
-        const int high = HexValue(line[i]);
-        const int low = HexValue(line[i + 1]);
-        if (high < 0 || low < 0)
-            break;
-        bytes.push_back(static_cast<char>(high * 16 + low));
-    }
-    return WideFromUtf8(bytes);
-}
-
 } // namespace
 
 SpawnedWindows::SpawnedWindows(const std::wstring& spawnerExe, const WindowSpec& spec)
@@ -92,20 +73,8 @@ bool SpawnedWindows::WaitUntilOpen() {
 }
 
 std::wstring Utf8HexOf(const std::wstring& text) {
-    if (text.empty())
-        return std::wstring();
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, bytes.data(), length, nullptr, nullptr);
-    static const wchar_t digits[] = L"0123456789abcdef";
-    std::wstring hex;
-    for (const unsigned char byte : bytes) {
-        hex.push_back(digits[byte >> 4]);
-        hex.push_back(digits[byte & 0x0F]);
-    }
-    return hex;
+    const std::string hex = tools::Utf8HexFromWide(text);
+    return std::wstring(hex.begin(), hex.end());
 }
 
 std::vector<std::wstring> ReadTitleLog(const std::wstring& path) {
@@ -118,7 +87,9 @@ std::vector<std::wstring> ReadTitleLog(const std::wstring& path) {
         std::size_t end = bytes->find("\r\n", start);
         if (end == std::string::npos)
             end = bytes->size();
-        titles.push_back(TitleFromHexLine(bytes->substr(start, end - start)));
+        const std::string line = bytes->substr(start, end - start);
+        titles.push_back(
+            tools::WideFromUtf8Hex(std::wstring(line.begin(), line.end())).value_or(L""));
         start = end + 2;
     }
     return titles;
