@@ -8,30 +8,41 @@
 
 #include <cstdint>
 #include <exception>
-#include <source_location>
 #include <stdexcept>
 #include <string>
 
 namespace vm {
 
+// A place in the source. Here() names the place of its caller's call when it
+// is a default argument (std::source_location is missing from the libraries
+// some of our compilers pair with).
+struct SourcePlace {
+    const char* file = "";
+    int line = 0;
+
+    static constexpr SourcePlace Here(const char* file = __builtin_FILE(),
+                                      int line = __builtin_LINE()) {
+        return {file, line};
+    }
+};
+
 class TracedError : public std::runtime_error {
 public:
-    explicit TracedError(const std::string& what,
-                         std::source_location origin = std::source_location::current())
+    explicit TracedError(const std::string& what, SourcePlace origin = SourcePlace::Here())
         : std::runtime_error(what), origin_(origin) {}
-    const std::source_location& Origin() const noexcept { return origin_; }
+    const SourcePlace& Origin() const noexcept { return origin_; }
 
 private:
-    std::source_location origin_;
+    SourcePlace origin_;
 };
 
 // The line for the error being handled; call it inside a catch block only,
 // with GetLastError read first thing there.
 inline std::string ErrorTraceLine(std::uint32_t lastError,
-                                  std::source_location caughtAt = std::source_location::current()) {
+                                  SourcePlace caughtAt = SourcePlace::Here()) {
     std::string text;
     std::string place = " caught at ";
-    std::source_location where = caughtAt;
+    SourcePlace where = caughtAt;
     try {
         throw;
     } catch (const TracedError& error) {
@@ -44,7 +55,7 @@ inline std::string ErrorTraceLine(std::uint32_t lastError,
         text = "unknown error";
     }
     return "Velmora: " + text + " (GetLastError " + std::to_string(lastError) + "," + place +
-           where.file_name() + ":" + std::to_string(where.line()) + ")\n";
+           where.file + ":" + std::to_string(where.line) + ")\n";
 }
 
 } // namespace vm

@@ -4,7 +4,6 @@
 // was thrown.
 #pragma once
 
-#include <source_location>
 #include <string>
 
 #include "platform/error_trace.h"
@@ -13,8 +12,7 @@ namespace vm {
 
 class ShortcutError : public TracedError {
 public:
-    explicit ShortcutError(const std::string& what,
-                           std::source_location origin = std::source_location::current())
+    explicit ShortcutError(const std::string& what, SourcePlace origin = SourcePlace::Here())
         : TracedError(what, origin) {}
 };
 

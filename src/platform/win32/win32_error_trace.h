@@ -2,8 +2,6 @@
 // dropped, but leave their trace in the debug output first.
 #pragma once
 
-#include <source_location>
-
 #include "platform/error_trace.h"
 #include "platform/win32/win32_api.h"
 
@@ -11,7 +9,7 @@ namespace vm::win32 {
 
 // Call inside a catch block only; the trace says it was caught where
 // TraceError was called.
-inline void TraceError(std::source_location caughtAt = std::source_location::current()) noexcept {
+inline void TraceError(SourcePlace caughtAt = SourcePlace::Here()) noexcept {
     const DWORD lastError = ::GetLastError();
     try {
         ::OutputDebugStringA(ErrorTraceLine(lastError, caughtAt).c_str());
