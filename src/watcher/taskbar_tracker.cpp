@@ -152,8 +152,7 @@ void TaskbarTracker::UpdateOptionStates() {
     // Reserving the band is offered only for an auto-hidden taskbar,
     // watching maximized windows only for one that stays.
     const bool autoHide = IsTaskbarAutoHide();
-    const bool stays = !IsTaskbarAutoHide();
-    outputs_.OfferOptions(autoHide, stays);
+    outputs_.OfferOptions(autoHide, !autoHide);
 }
 
 void TaskbarTracker::Suspend() {

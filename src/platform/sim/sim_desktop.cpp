@@ -259,16 +259,6 @@ std::optional<DpiAwareness> SimDesktop::dpiAwarenessOf(std::uint32_t pid) const 
     return process != nullptr ? std::optional(process->dpiAwareness) : std::nullopt;
 }
 
-SimWindow& SimDesktop::insertWindow(std::unique_ptr<SimWindow> window) {
-    return windows_.insert(std::move(window));
-}
-
-Hwnd SimDesktop::createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
-                             const char* text, std::uint32_t style, Rect rect, Hwnd parent,
-                             int id) {
-    return controls_.createChild(pid, exStyle, className, text, style, rect, parent, id);
-}
-
 std::uint32_t SimDesktop::defaultPid() {
     if (defaultPid_ == 0 || !findProcess(defaultPid_)->alive)
         defaultPid_ = addProcess("C:\\Apps\\app.exe");

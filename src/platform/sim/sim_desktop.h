@@ -325,11 +325,6 @@ public:
     static bool deniesAccess(std::uint32_t caller, const SimWindow& target) {
         return target.elevated && target.pid != caller;
     }
-    // What a program's own window creation asks (sim_program_windows.cpp).
-    SimWindow& insertWindow(std::unique_ptr<SimWindow> window);
-    std::uint32_t dpiFor(const SimWindow& window) const { return windows_.dpiFor(window); }
-    Hwnd createChild(std::uint32_t pid, std::uint32_t exStyle, const char* className,
-                     const char* text, std::uint32_t style, Rect rect, Hwnd parent, int id);
 
 private:
     std::uint32_t defaultPid();

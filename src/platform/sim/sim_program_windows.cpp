@@ -32,8 +32,8 @@ Hwnd SimWindowSystem::CreateProgramWindow(ProgramWindowSpec spec) {
         window->owner = spec.owner;
     }
     window->proc = std::move(spec.proc);
-    SimWindow& added = desk_.insertWindow(std::move(window));
-    added.dpi = desk_.dpiFor(added);
+    SimWindow& added = desk_.windows().insert(std::move(window));
+    added.dpi = desk_.windows().dpiFor(added);
     return added.handle;
 }
 
@@ -79,9 +79,9 @@ void SimWindowSystem::ProcessMessages() {
 Hwnd SimWindowSystem::CreateControl(const ControlSpec& spec) {
     desk_.logCall(pid_, "CreateWindowExA", spec.exStyle, spec.className, spec.text, spec.style,
                   spec.x, spec.y, spec.width, spec.height, spec.parent, spec.id);
-    return desk_.createChild(pid_, spec.exStyle, spec.className, spec.text, spec.style,
-                             {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height},
-                             spec.parent, spec.id);
+    return desk_.controls().createChild(pid_, spec.exStyle, spec.className, spec.text, spec.style,
+                                        {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height},
+                                        spec.parent, spec.id);
 }
 
 bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
