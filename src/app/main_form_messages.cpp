@@ -6,15 +6,6 @@
 
 namespace vm {
 
-namespace {
-std::uint32_t LowWord(std::uintptr_t value) {
-    return static_cast<std::uint32_t>(value & 0xFFFFu);
-}
-std::uint32_t HighWord(std::uintptr_t value) {
-    return static_cast<std::uint32_t>((value >> 16) & 0xFFFFu);
-}
-} // namespace
-
 MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
     // A message whose handler failed is answered 0 without the default
     // handling, which could act on a half-handled message (a WM_CLOSE would

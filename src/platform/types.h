@@ -88,6 +88,14 @@ inline std::int32_t ClampToInt32(std::int64_t value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
+// The halves of a message's wParam (LOWORD, HIWORD).
+inline std::uint32_t LowWord(std::uintptr_t value) {
+    return static_cast<std::uint32_t>(value & 0xFFFFu);
+}
+inline std::uint32_t HighWord(std::uintptr_t value) {
+    return static_cast<std::uint32_t>((value >> 16) & 0xFFFFu);
+}
+
 struct Rect {
     std::int32_t left = 0;
     std::int32_t top = 0;

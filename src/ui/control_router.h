@@ -27,7 +27,7 @@ public:
     bool Route(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
         if (msg != wm::COMMAND && msg != wm::VSCROLL && msg != wm::HSCROLL)
             return false;
-        const std::uint32_t code = msg == wm::COMMAND ? (wParam >> 16) & 0xFFFFu : wParam & 0xFFFFu;
+        const std::uint32_t code = msg == wm::COMMAND ? HighWord(wParam) : LowWord(wParam);
         return Notify(static_cast<Hwnd>(lParam), code);
     }
     // A control's notification code (of WM_COMMAND, WM_VSCROLL or
