@@ -2,10 +2,12 @@
 
 # Our own code compiles without a single warning; third-party code (GoogleTest) is exempt.
 # Its source files are named from the repository's root, as an error's trace names them
-# ("src/app/main_form.cpp:269"), the same in every checkout and nothing of the machine's.
+# ("src/app/main_form.cpp:269"), the same in every checkout and nothing of the machine's,
+# also where a compiler cache hands the compiler paths relative to the build folder.
+file(RELATIVE_PATH velmora_source_from_build ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
 function(velmora_strict target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
-        -fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
+        -fmacro-prefix-map=${CMAKE_SOURCE_DIR}/= -fmacro-prefix-map=${velmora_source_from_build}/=)
     if(WIN32)
         # Functions looked up at run time are cast from the FARPROC that GetProcAddress returns.
         target_compile_options(${target} PRIVATE -Wno-cast-function-type)
