@@ -161,8 +161,9 @@ void TMainForm::FormCreate() {
         trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
         trayIcon_.SetEnabled(true);
     }
-    if (!settings_.FileFound())
-        trayHandlers_->AnnounceFirstRun();
+    if (!settings_.FileFound() && !cmd.IsQuick() && !cmd.IsSilent())
+        trayHandlers_->AnnounceFirstRun(
+            settings_.CanKeepSettings() ? std::string() : ProgramFolder(context_.platform.os));
     if (!cmd.IsSilent())
         SetUpTranslucency();
     if (!cmd.IsQuick()) {

@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "platform/constants.h"
 #include "platform/private_ids.h"
+#include "ui/next_dialog_control.h"
 
 namespace vm {
 
@@ -61,6 +62,9 @@ MsgResult TMainForm::CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std:
         case wm::ACTIVATEAPP:
             OnActivateApp(wParam != 0);
             return std::nullopt;
+        case wm::NEXTDLGCTL:
+            NextDialogControl(context_.platform.win, Window(), wParam, lParam);
+            return 0;
         case wm::SHOWWINDOW:
             OnShowWindow(wParam != 0, static_cast<std::uint32_t>(lParam));
             return std::nullopt;

@@ -32,6 +32,13 @@ std::string FileNameOf(const std::string& path) {
 void TMainForm::PPConfigClick() {
     trayIcon_.SetEnabled(false);
     settingsWindow_.Show();
+    // Brought to the front while it was still being shown, the window may
+    // have been activated before it was visible and kept the focus itself,
+    // where the keyboard reaches nothing: the keyboard starts at the slider.
+    IWindowSystem& win = context_.platform.win;
+    const Hwnd focus = win.GetFocus();
+    if (settingsWindow_.Visible() && (focus == 0 || win.GetParent(focus) != Window()))
+        win.SetFocus(controls_.Slider.Window());
 }
 
 void TMainForm::CreateControls() {

@@ -107,13 +107,19 @@ void TrayHandlers::RebuildTrayImages() {
     trayIcon_.SetImage(watching ? IconState::Normal : IconState::Stopped);
 }
 
-void TrayHandlers::AnnounceFirstRun() {
+void TrayHandlers::AnnounceFirstRun(const std::string& unwritableFolder) {
     // Quick mode ends at once and never writes the file; "/S" has no icon.
     const CommandLine& cmd = context_.commandLine;
     if (cmd.IsQuick() || cmd.IsSilent())
         return;
-    trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
-                          context_.Text(TextId::BalloonFirstRunText));
+    if (unwritableFolder.empty()) {
+        trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
+                              context_.Text(TextId::BalloonFirstRunText));
+        return;
+    }
+    const std::u16string text = std::u16string(context_.Text(TextId::BalloonNotKeptText).wide) +
+                                u"\n" + context_.platform.os.MultiByteToWideChar(unwritableFolder);
+    trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle), UiText{"", text.c_str()});
 }
 
 } // namespace vm

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "sys/program_context.h"
 #include "ui/form.h"
@@ -30,8 +31,11 @@ public:
     void BtnCustomClick(std::size_t tag);
     void RebuildTrayImages();
     // A resident start without a settings file: the icon tells the user
-    // where it is and how to reach the options.
-    void AnnounceFirstRun();
+    // where it is and how to reach the options. Where the settings cannot
+    // be kept (unwritableFolder, the folder that refuses them), there is no
+    // telling a first run from any other: it says that instead, naming the
+    // folder, once at every start.
+    void AnnounceFirstRun(const std::string& unwritableFolder);
 
 private:
     ProgramContext& context_;

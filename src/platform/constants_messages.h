@@ -24,6 +24,9 @@ inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t ACTIVATE = 0x0006u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
+// The dialog manager's request to move the focus: lParam nonzero, to the
+// control wParam; else to the next (wParam 0) or previous tab stop.
+inline constexpr std::uint32_t NEXTDLGCTL = 0x0028u;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
@@ -33,6 +36,7 @@ inline constexpr std::uint32_t DISPLAYCHANGE = 0x007Eu;
 inline constexpr std::uint32_t NCDESTROY = 0x0082u;
 inline constexpr std::uint32_t GETDLGCODE = 0x0087u;
 inline constexpr std::uint32_t KEYDOWN = 0x0100u;
+inline constexpr std::uint32_t SYSCHAR = 0x0106u;
 inline constexpr std::uint32_t COMMAND = 0x0111u;
 // wParam: the command (SC_), its low four bits the system's own.
 inline constexpr std::uint32_t SYSCOMMAND = 0x0112u;

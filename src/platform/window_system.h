@@ -209,6 +209,9 @@ public:
     virtual bool EnableWindow(Hwnd window, bool enable) = 0;
     virtual Hwnd SetFocus(Hwnd window) = 0;
     virtual Hwnd GetFocus() = 0;
+    // The next (or previous) visible, enabled control with WS_TABSTOP after
+    // control among dialog's children, wrapping round; 0 when there is none.
+    virtual Hwnd GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous) = 0;
     virtual Hwnd GetDlgItem(Hwnd dialog, int controlId) = 0;
     virtual int GetDlgCtrlID(Hwnd window) = 0;
     // Registers the common controls' window classes (comctl32).

@@ -59,4 +59,11 @@ void ReplaceSettingsFile(IOperatingSystem& os, const std::string& path,
     }
 }
 
+bool CanWriteBeside(IOperatingSystem& os, const std::string& path) {
+    const std::string temporary = path + ".tmp";
+    const bool written = os.WriteWholeFile(temporary, std::string());
+    os.DeleteFileA(temporary);
+    return written;
+}
+
 } // namespace vm

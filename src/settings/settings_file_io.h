@@ -33,4 +33,8 @@ SettingsFileState ReadSettingsFile(IOperatingSystem& os, const std::string& path
 // next start.
 void ReplaceSettingsFile(IOperatingSystem& os, const std::string& path, const std::string& content);
 
+// Whether a file can be written beside path: the temporary file a save
+// writes first is written empty and removed again.
+bool CanWriteBeside(IOperatingSystem& os, const std::string& path);
+
 } // namespace vm

@@ -20,6 +20,10 @@ void SettingsStore::LoadSettings(bool loadMenuOptions) {
                              ProgramFolder(Os()), context_.AnsiText(TextId::DefaultMoveTitle));
 }
 
+bool SettingsStore::CanKeepSettings() const {
+    return CanWriteBeside(Os(), SettingsFileName());
+}
+
 void SettingsStore::SaveSettings() {
     const std::string path = SettingsFileName();
     std::string content;

@@ -26,6 +26,9 @@ public:
     void SaveSettings();
     // The last load found a settings file (readable or not).
     bool FileFound() const { return fileFound_; }
+    // A file can be written where the settings file lies (a read-only
+    // folder or stick cannot keep them).
+    bool CanKeepSettings() const;
 
     std::string SettingsFileName() const;
     std::string LegacySettingsFileName() const;

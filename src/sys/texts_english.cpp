@@ -78,6 +78,8 @@ constexpr TextEntry kEnglish[] = {
     VM_ENGLISH(BalloonFirstRunText,
                "Its icon is in the notification area (on Windows 7 and later, under the ^ arrow "
                "beside the clock).\nRight-click the icon for the options and the settings."),
+    VM_ENGLISH(BalloonNotKeptText,
+               "The settings cannot be kept in this folder; changes are lost at exit:"),
     VM_ENGLISH(BalloonSuspendedTitle, "Velmora! is paused"),
     VM_ENGLISH(BalloonSuspendedText,
                "It works only while the taskbar is docked at the top of the screen.\nUnlock the "

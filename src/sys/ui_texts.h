@@ -76,6 +76,7 @@ enum class TextId : std::uint8_t {
     ShortcutFolderNotFound,
     BalloonFirstRunTitle,
     BalloonFirstRunText,
+    BalloonNotKeptText,
     BalloonSuspendedTitle,
     BalloonSuspendedText,
     AccIgnoreList,

@@ -187,8 +187,13 @@ void TrayIcon::HandleCallback(std::intptr_t lParam) {
 }
 
 void TrayIcon::TaskbarCreated() {
-    if (iconVisible_)
-        Add();
+    if (!iconVisible_)
+        return;
+    // A new shell holds no icon of ours: a refused add is tried again as at
+    // the first add. An add refused because the shell kept the icon after
+    // all still finds it there.
+    shown_ = false;
+    Add();
 }
 
 void TrayIcon::ShowTrayMenu() {

@@ -391,6 +391,21 @@ TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon)
     ASSERT_TRUE(desk.files().exists(kSettings));
     Launch();
     EXPECT_TRUE(Icon().balloons.empty());
+
+    // A folder that cannot keep the settings (a read-only stick): every
+    // start says so once, naming the folder, and leaves nothing behind.
+    for (int start = 0; start < 2; ++start) {
+        programs.back().reset();
+        desk.endProcess(pid);
+        desk.files().remove(kSettings);
+        desk.files().setReadOnlyFolder("C:\\Velmora\\");
+        Launch();
+        ASSERT_EQ(Icon().balloons.size(), 1u);
+        EXPECT_EQ(Icon().balloons[0].title, text(TextId::BalloonFirstRunTitle).wide);
+        EXPECT_EQ(Icon().balloons[0].text,
+                  std::u16string(text(TextId::BalloonNotKeptText).wide) + u"\nC:\\Velmora\\");
+        EXPECT_TRUE(desk.files().list().empty());
+    }
 }
 
 TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheRealIcon) {
@@ -430,6 +445,22 @@ TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheReal
     desk.destroyWindow(desk.taskbar());
     desk.addTaskbar();
     desk.advance(10);
+    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    EXPECT_TRUE(form.Tray().IconShown());
+
+    // A shell that restarts and refuses the first add of its
+    // "TaskbarCreated": retried as a first add, and meanwhile a second start
+    // opens the settings.
+    desk.destroyWindow(desk.taskbar());
+    desk.setNotifyAreaRefuses(true);
+    desk.addTaskbar();
+    desk.advance(10);
+    EXPECT_FALSE(form.Tray().IconShown());
+    Launch();
+    EXPECT_TRUE(form.SettingsWindow().Visible());
+    form.Controls().BtnCancel.Click();
+    desk.setNotifyAreaRefuses(false);
+    desk.advance(2000);
     EXPECT_EQ(desk.notifyIcons().size(), 1u);
     EXPECT_TRUE(form.Tray().IconShown());
 }

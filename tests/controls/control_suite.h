@@ -12,7 +12,10 @@
 #include "ui/check_box.h"
 #include "ui/control_router.h"
 #include "ui/edit.h"
+#include "ui/group_box.h"
+#include "ui/label.h"
 #include "ui/list_box.h"
+#include "ui/next_dialog_control.h"
 #include "ui/nval_edit.h"
 #include "ui/track_bar.h"
 #include "ui/up_down.h"
@@ -31,6 +34,8 @@ public:
     virtual void UserSelect(Hwnd listBox, int index) = 0;
     virtual void UserStepUp(Hwnd upDown) = 0;
     virtual void UserEnd(Hwnd trackBar) = 0;
+    // Alt with an underlined letter, where the focus is.
+    virtual void UserAccessKey(char letter) = 0;
 
     template <typename C>
     void Create(C& control, int id, ControlPlacement place = {10, 10, 120, 60}) {
@@ -162,6 +167,36 @@ inline void FocusLeavesADisabledControl(Host& host) {
     EXPECT_NE(win.GetFocus(), field.Window());
     field.SetEnabled(true);
     EXPECT_TRUE(field.Enabled());
+}
+
+// Alt with the underlined letter of a group box or a label: the dialog
+// manager asks the parent to move the focus past it (WM_NEXTDLGCTL), which
+// the parent answers as a dialog box does; a check box's letter presses it.
+inline void AccessKeysReachTheControlsOfLabelsAndGroupBoxes(Host& host) {
+    GroupBox group{"GroupBox2", "[Position (&P)]"};
+    TrackBar slider{"TrackBar", -30, 30, 0};
+    Label label{"LabelTans", "Translucency (&Y)"};
+    Edit field{"TxtCap", 255};
+    CheckBox box{"CHKCap", "Title (&T)", false};
+    host.Create(group, 110, {10, 10, 115, 180});
+    host.Create(slider, 111, {20, 30, 40, 155, tbs::VERT | tbs::BOTH});
+    host.Create(label, 112, {140, 10, 150, 16});
+    host.Create(field, 113, {140, 30, 150, 21});
+    host.Create(box, 114, {140, 60, 150, 17});
+    IWindowSystem& win = host.Win();
+    // With the window itself focused, as after a click on its background.
+    win.SetFocus(host.Parent());
+    host.UserAccessKey('p');
+    EXPECT_EQ(win.GetFocus(), slider.Window());
+    host.UserAccessKey('Y');
+    EXPECT_EQ(win.GetFocus(), field.Window());
+    host.UserAccessKey('t');
+    EXPECT_TRUE(box.Checked());
+    host.UserAccessKey('P');
+    EXPECT_EQ(win.GetFocus(), slider.Window());
+    // A letter no caption underlines moves nothing.
+    host.UserAccessKey('q');
+    EXPECT_EQ(win.GetFocus(), slider.Window());
 }
 
 } // namespace vm::control_suite

@@ -21,6 +21,10 @@ protected:
              .width = 400,
              .height = 300,
              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                 if (msg == wm::NEXTDLGCTL) {
+                     NextDialogControl(*win_, parent, wParam, lParam);
+                     return MsgResult{0};
+                 }
                  router.Route(msg, wParam, lParam);
                  return MsgResult{};
              }});
@@ -36,6 +40,8 @@ protected:
         desk.dragTrackBar(trackBar,
                           static_cast<int>(win_->SendMessageA(trackBar, tbm::GETRANGEMAX, 0, 0)));
     }
+
+    void UserAccessKey(char letter) override { desk.pressAccessKey(letter); }
 
     sim::SimDesktop desk;
     std::uint32_t pid = 0;

@@ -155,6 +155,36 @@ TEST_F(SettingsWindow, TheFocusedControlHasTheKeyboardAgainAfterAnotherWindowWas
         << "the field, not the window itself";
 }
 
+// The keyboard alone: the opened window has the slider focused, Alt+P (the
+// access key of the slider's group box) brings the focus back to it from
+// elsewhere, the arrow moves it and Enter confirms.
+TEST_F(SettingsWindow, TheKeyboardAloneReachesTheSliderByItsAccessKeyMovesItAndConfirms) {
+    HWND form = Open("Position=0");
+    ASSERT_NE(form, nullptr);
+    const DWORD thread = GetWindowThreadProcessId(form, nullptr);
+    const auto focusOf = [thread] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    };
+    HWND slider = FindWindowExA(form, nullptr, "msctls_trackbar32", nullptr);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return focusOf() == slider; }, ReactionLimit))
+        << "the slider has the keyboard when the window opens";
+    PressKey(slider, VK_TAB);
+    ASSERT_TRUE(
+        WaitUntil([&] { return focusOf() != slider && focusOf() != nullptr; }, ReactionLimit));
+    constexpr LPARAM kAltDown = 1 << 29;
+    PostMessageA(focusOf(), WM_SYSCHAR, 'p', kAltDown);
+    ASSERT_TRUE(WaitUntil([&] { return focusOf() == slider; }, ReactionLimit))
+        << "Alt+P moves the focus to the slider";
+    ASSERT_TRUE(StepSliderDown(form));
+    PressKey(slider, VK_RETURN);
+    EXPECT_TRUE(Hidden(form));
+    const std::string saved = ReadFileBytes(SettingsPath()).value_or("");
+    EXPECT_NE(saved.find("Position=1\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(SettingsWindow, OpeningAndClosingTwoHundredTimesLeaksNoObjects) {
     HWND form = Open("Position=0");
     ASSERT_NE(form, nullptr);

@@ -21,6 +21,10 @@ protected:
              .width = 400,
              .height = 300,
              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+                 if (msg == wm::NEXTDLGCTL) {
+                     NextDialogControl(win_, parent, wParam, lParam);
+                     return MsgResult{0};
+                 }
                  router.Route(msg, wParam, lParam);
                  return MsgResult{};
              }});
@@ -50,6 +54,14 @@ protected:
     void UserEnd(Hwnd trackBar) override {
         constexpr std::uintptr_t kEnd = 0x23;
         win_.SendMessageA(trackBar, wm::KEYDOWN, kEnd, 0);
+        win_.ProcessMessages();
+    }
+
+    void UserAccessKey(char letter) override {
+        constexpr std::intptr_t kAltDown = 1 << 29;
+        const Hwnd focus = win_.GetFocus();
+        win_.PostMessageA(focus ? focus : parent, wm::SYSCHAR, static_cast<unsigned char>(letter),
+                          kAltDown);
         win_.ProcessMessages();
     }
 

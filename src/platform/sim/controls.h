@@ -38,6 +38,14 @@ public:
     void stepUpDown(Hwnd upDown, bool up);
     void typeText(Hwnd edit, const std::string& text);
     void pressKey(std::uint32_t virtualKey);
+    // Alt with a caption's underlined letter, as the dialog manager takes
+    // it: a label's or a group box's asks the window for the focus to move
+    // past it (WM_NEXTDLGCTL, which only a dialog's own procedure answers);
+    // a button's presses that button.
+    void pressAccessKey(char letter);
+    // The next (or previous) visible, enabled tab stop after from among the
+    // dialog's children, wrapping round.
+    Hwnd nextTabStop(Hwnd dialog, Hwnd from, bool previous = false);
 
 private:
     void notifyCommand(const SimWindow& control, std::uint32_t code);
@@ -47,7 +55,6 @@ private:
     void replaceSelection(SimWindow& edit, const std::string& text);
     // The dialog manager's keyboard walk.
     Hwnd dialogOf(Hwnd window);
-    Hwnd nextTabStop(Hwnd dialog, Hwnd from);
 
     SimWindowManager& wm_;
     std::uint32_t commonControls_ = 0;

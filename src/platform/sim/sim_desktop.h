@@ -236,6 +236,8 @@ public:
     // WS_EX_CONTROLPARENT the dialog manager sees it first: Tab, Enter,
     // Esc, and Space on a button.
     void pressKey(std::uint32_t virtualKey) { controls_.pressKey(virtualKey); }
+    // Alt with an underlined letter, in the window that has the focus.
+    void pressAccessKey(char letter) { controls_.pressAccessKey(letter); }
     Hwnd focus() const { return windows_.focus(); }
 
     void answerOpenFileName(std::optional<std::string> path) {

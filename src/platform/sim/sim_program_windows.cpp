@@ -117,6 +117,14 @@ Hwnd SimWindowSystem::SetFocus(Hwnd window) {
     return old;
 }
 
+Hwnd SimWindowSystem::GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous) {
+    desk_.logCall(pid_, "GetNextDlgTabItem", dialog, control);
+    const SimWindow* owner = desk_.windows().find(dialog);
+    if (owner == nullptr || owner->pid != pid_)
+        return 0;
+    return desk_.controls().nextTabStop(dialog, control, previous);
+}
+
 Hwnd SimWindowSystem::GetFocus() {
     desk_.logCall(pid_, "GetFocus");
     const SimWindow* focused = desk_.windows().find(desk_.focus());

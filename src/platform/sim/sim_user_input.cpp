@@ -100,18 +100,63 @@ Hwnd SimControls::dialogOf(Hwnd window) {
     return (root->exStyle & ws_ex::CONTROLPARENT) != 0 && root->proc ? root->handle : 0;
 }
 
-Hwnd SimControls::nextTabStop(Hwnd dialog, Hwnd from) {
-    const std::vector<Hwnd>& children = wm_.window(dialog).children;
+Hwnd SimControls::nextTabStop(Hwnd dialog, Hwnd from, bool previous) {
+    const SimWindow* owner = wm_.find(dialog);
+    if (owner == nullptr || owner->children.empty())
+        return 0;
+    const std::vector<Hwnd>& children = owner->children;
+    const std::size_t count = children.size();
     const auto at = std::find(children.begin(), children.end(), from);
     const std::size_t start = at == children.end()
-                                  ? children.size() - 1
+                                  ? (previous ? 0 : count - 1)
                                   : static_cast<std::size_t>(at - children.begin());
-    for (std::size_t step = 1; step <= children.size(); ++step) {
-        const SimWindow& candidate = wm_.window(children[(start + step) % children.size()]);
+    for (std::size_t step = 1; step <= count; ++step) {
+        const std::size_t index =
+            previous ? (start + count - step) % count : (start + step) % count;
+        const SimWindow& candidate = wm_.window(children[index]);
         if ((candidate.style & ws::TABSTOP) != 0 && candidate.visible() && candidate.enabled())
             return candidate.handle;
     }
     return 0;
+}
+
+void SimControls::pressAccessKey(char letter) {
+    const Hwnd focus = wm_.focus();
+    const Hwnd dialog = dialogOf(focus);
+    if (dialog == 0)
+        return;
+    const auto upper = [](char16_t c) {
+        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    };
+    // The caption's underlined letter: the one after a single '&'.
+    const auto accessKey = [&](const std::u16string& text) -> char16_t {
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != u'&')
+                continue;
+            if (text[i + 1] != u'&')
+                return upper(text[i + 1]);
+            ++i;
+        }
+        return 0;
+    };
+    // The search starts at the focused control, as the dialog manager's does.
+    std::vector<Hwnd> children = wm_.window(dialog).children;
+    if (const auto at = std::find(children.begin(), children.end(), focus); at != children.end())
+        std::rotate(children.begin(), at, children.end());
+    for (const Hwnd child : children) {
+        const SimWindow* w = wm_.find(child);
+        if (w == nullptr || !w->visible() || !w->enabled() ||
+            accessKey(w->titleW) != upper(static_cast<char16_t>(letter)))
+            continue;
+        const bool button = w->control.kind == ControlKind::Button;
+        if (w->control.kind == ControlKind::Static || (button && ButtonType(*w) == bs::GROUPBOX)) {
+            wm_.callProc(dialog, wm::NEXTDLGCTL, child.Value(), 1);
+            wm_.callProc(dialog, wm::NEXTDLGCTL, 0, 0);
+        } else if (button) {
+            click(child);
+        }
+        return;
+    }
 }
 
 void SimControls::pressKey(std::uint32_t virtualKey) {

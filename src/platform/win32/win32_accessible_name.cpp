@@ -2,13 +2,14 @@
 // interfaces: the control answers WM_GETOBJECT with the system's own
 // accessible object for it, whose name alone is replaced. A push button is
 // named by its text otherwise, and two buttons of one text read alike.
-// oleacc and oleaut32 are loaded at the first use; where either is missing
-// the control keeps its usual name.
+// oleacc and oleaut32 are loaded, and COM entered, at the first question;
+// where either is missing the control keeps its usual name.
 #include <oleacc.h>
 
 #include <new>
 #include <string>
 
+#include "platform/win32/on_demand_com.h"
 #include "platform/win32/on_demand_library.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_window_system.h"
@@ -171,6 +172,9 @@ static LRESULT NamedObject(HWND window, const NamedControl& named, WPARAM wParam
         inner->Release();
         return 0;
     }
+    // LresultFromObject marshals the object for the asking program, which
+    // needs COM on this thread; the program enters it only when first needed.
+    EnterWantedCom();
     const LRESULT result = toResult(__uuidof(IAccessible), wParam, object);
     object->Release();
     return result > 0 ? result : 0;

@@ -42,6 +42,11 @@ Hwnd Win32WindowSystem::GetFocus() {
     return FromHandle(::GetFocus());
 }
 
+Hwnd Win32WindowSystem::GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous) {
+    return FromHandle(
+        ::GetNextDlgTabItem(ToHwnd(dialog), ToHwnd(control), previous ? TRUE : FALSE));
+}
+
 Hwnd Win32WindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
     return FromHandle(::GetDlgItem(ToHwnd(dialog), controlId));
 }

@@ -114,6 +114,7 @@ public:
     bool EnableWindow(Hwnd window, bool enable) override;
     Hwnd SetFocus(Hwnd window) override;
     Hwnd GetFocus() override;
+    Hwnd GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous) override;
     Hwnd GetDlgItem(Hwnd dialog, int controlId) override;
     int GetDlgCtrlID(Hwnd window) override;
     bool InitCommonControlsEx(std::uint32_t classes) override;
