@@ -220,4 +220,7 @@ inline void AccessKeysReachTheControlsOfLabelsAndGroupBoxes(Host& host) {
     }                                                                                              \
     TEST_F(Fixture, FocusLeavesADisabledControl) {                                                 \
         control_suite::FocusLeavesADisabledControl(*this);                                         \
+    }                                                                                              \
+    TEST_F(Fixture, AccessKeysReachTheControlsOfLabelsAndGroupBoxes) {                             \
+        control_suite::AccessKeysReachTheControlsOfLabelsAndGroupBoxes(*this);                     \
     }
