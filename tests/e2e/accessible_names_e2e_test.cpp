@@ -1,6 +1,9 @@
 // What a screen reader reads for each control of the real settings window,
 // in both languages: the label just before a control names it, else its own
 // text; oleacc reads the same names back, buttons included.
+// The input method enters COM on the window's thread as soon as the window
+// takes the focus, so here the names would reach oleacc even if the program
+// did not enter COM itself; tests/win32/accessible_name_test.cpp asks before.
 #include <windows.h>
 
 #include <oleacc.h>
