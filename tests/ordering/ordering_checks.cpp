@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <map>
 #include <optional>
@@ -138,9 +139,8 @@ private:
         std::uint32_t msg = 0;
         std::uintptr_t wParam = 0;
         std::map<int, int> swaps, sends;
-        int sounds = 0, flashes = 0, longSends = 0;
+        int sounds = 0, flashes = 0, titleSends = 0;
         bool raise = false;
-        std::optional<std::uint64_t> pendingSendAt;
     };
     struct Held {
         std::uint32_t msg = 0;
@@ -169,9 +169,10 @@ private:
     }
     bool Settled(int window) { return P(window).lastRead > W(window).lastChange; }
 
-    void NoticeAll(const char* why) {
+    // A full pass looks at every window; those under the band it must move.
+    void NoticeUnderBand(const char* why) {
         for (WindowModel& w : windows_) {
-            if (w.exists && !w.notice) {
+            if (UnderBand(w) && !w.notice) {
                 w.notice = true;
                 w.noticeWhy = why;
             }
@@ -220,14 +221,9 @@ private:
 
     void OnState(const Mark& mark) {
         foreground_ = mark.foreground;
-        if (mark.enabled && !enabled_)
-            NoticeAll("watching switched on again");
-        if (!mark.taskbarHidden && taskbarHidden_)
-            NoticeAll("the taskbar shown again");
-        if (!mark.settingsShown && settingsShown_)
-            NoticeAll("the settings window closed");
         enabled_ = mark.enabled;
         taskbarHidden_ = mark.taskbarHidden;
+        taskbarInFront_ = mark.taskbarInFront;
         settingsShown_ = mark.settingsShown;
         if (mark.frozenCalls > frozen_) {
             frozen_ = mark.frozenCalls;
@@ -335,11 +331,12 @@ private:
         Handling& h = *handling_;
         const std::uint64_t lasted = end - h.begin;
         if (lasted > kWaitBoundMs) {
-            std::string fault = h.raise ? "7" : h.longSends >= 3 ? "8" : "long handling";
+            // Title sends one after another, each waiting for its time-out.
+            std::string fault = h.raise ? "7" : h.titleSends >= 3 ? "8" : "long handling";
             Fail(6, fault, end,
                  "one " + MessageName(h.msg) + " kept Velmora's thread from " + Ms(h.begin) +
                      " to " + Ms(end) + " (" + std::to_string(lasted) + " ms, " +
-                     std::to_string(h.longSends) + " sends that waited for their time-out" +
+                     std::to_string(h.titleSends) + " title sends" +
                      (h.raise ? ", a raise of the window in front" : "") + ")");
             longHandlingUntil_ = end;
         }
@@ -388,15 +385,10 @@ private:
                      MessageName(handling_->msg) + " and acted there: " + call.name + " at " +
                      Ms(call.timeMs));
         }
-        if (handling_ && handling_->pendingSendAt) {
-            if (call.timeMs - *handling_->pendingSendAt >= 400)
-                ++handling_->longSends;
-            handling_->pendingSendAt.reset();
-        }
         const std::vector<std::int64_t> args = Numbers(call.args);
         if (call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW") {
-            if (handling_)
-                handling_->pendingSendAt = call.timeMs;
+            if (handling_ && args.size() > 1 && args[1] == wm::SETTEXT)
+                ++handling_->titleSends;
             const int window = scene_.WindowIndex(static_cast<std::uint64_t>(args[0]));
             if (call.name == "SendMessageTimeoutA" && window >= 0 && args.size() > 1 &&
                 args[1] == wm::SETTEXT && handling_) {
@@ -407,7 +399,7 @@ private:
         }
         // A tick's full pass looks at every window.
         if (call.name == "EnumDisplayMonitors" && handling_ && handling_->msg == wm::TIMER) {
-            NoticeAll("a full pass");
+            NoticeUnderBand("a full pass");
             return;
         }
         if (call.name == "sndPlaySoundA" && handling_) {
@@ -494,12 +486,12 @@ private:
             WindowModel& w = windows_[i];
             // Something Velmora watches brought the window to rest elsewhere:
             // that is over.
-            if (w.notice && !UnderBand(w) && !w.inDrag && Settled(window) && P(window).reading)
+            if (w.notice && !UnderBand(w) && !w.inDrag && Settled(window))
                 w.notice = false;
             const bool exempt = schedule_.options.active && foreground_ == window && w.movedEver;
             const bool rest = UnderBand(w) && w.notice && !w.inDrag && Settled(window) &&
-                              P(window).reading && enabled_ && !taskbarHidden_ && !settingsShown_ &&
-                              !exempt;
+                              P(window).reading && enabled_ && !taskbarHidden_ &&
+                              !taskbarInFront_ && !settingsShown_ && !exempt;
             if (!rest) {
                 w.restSince.reset();
                 continue;
@@ -555,7 +547,7 @@ private:
     std::uint64_t seq_ = 0;
     std::uint64_t now_ = 0;
     int foreground_ = -1;
-    bool enabled_ = true, taskbarHidden_ = false, settingsShown_ = false;
+    bool enabled_ = true, taskbarHidden_ = false, taskbarInFront_ = false, settingsShown_ = false;
     std::size_t frozen_ = 0;
     std::optional<Handling> handling_;
     std::optional<Held> held_;
@@ -643,7 +635,7 @@ bool TracedCall(const OrderingScene& scene, const sim::CallRecord& call) {
                                                        "SendMessageCallbackW",
                                                        "SetForegroundWindow",
                                                        "Shell_NotifyIconW"};
-    return kTraced.count(call.name) != 0;
+    return std::getenv("ORDERING_TRACE_ALL") != nullptr || kTraced.count(call.name) != 0;
 }
 
 std::string CallLine(const OrderingScene& scene, const sim::CallRecord& call) {

@@ -21,11 +21,13 @@
 //    a move announced must happen. At most one flash per pass, and sounds
 //    and flashes only with a window announced.
 // 3. Moved within a second. W at rest under the band (settled, P reading,
-//    not dragged, watching on, taskbar shown, settings window closed) since
+//    not dragged, watching on, taskbar shown and not in front, settings
+//    window closed) since
 //    something Velmora watches brought it there (its creation, a show, the
-//    user's drop, a tick's full pass, which looks at every window, watching
-//    switched on, the taskbar shown) is moved within 1000 ms of coming to
-//    rest. With "Active" on, a window in front that Velmora has
+//    user's drop; or a tick's full pass found it under the band) is moved
+//    within 1000 ms of coming to rest. Such a notice ends once W is settled
+//    elsewhere; a window its program moves into the band in the background
+//    is not the poll's to see. With "Active" on, a window in front that Velmora has
 //    moved before is left alone.
 // 4. Titles. A WM_SETTEXT from Velmora is either the replacement title or,
 //    while the replacement still shows, the title it replaced; at the end

@@ -16,7 +16,7 @@ constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
 // Everything the schedule set going has settled within this time.
 constexpr std::uint32_t kQuietMs = 2000;
 // Far more calls than any schedule needs: Velmora is caught in a loop.
-constexpr std::size_t kMostCalls = 200000;
+constexpr std::size_t kMostCalls = 40000;
 
 struct Livelock {};
 
@@ -189,6 +189,7 @@ Mark OrderingScene::At(MarkKind kind, int window) {
         mark.settingsShown = form->SettingsWindow().Visible();
     }
     mark.taskbarHidden = desk_.taskbar() != 0 && !desk_.window(desk_.taskbar()).visible();
+    mark.taskbarInFront = desk_.taskbar() != 0 && desk_.foreground() == desk_.taskbar();
     mark.frozenCalls = desk_.frozenCalls();
     return mark;
 }
@@ -324,8 +325,9 @@ void OrderingScene::DoWindow(const Action& action) {
             desk_.destroyWindow(handle);
             break;
         case ActionKind::DragBegin:
-            if (dragging_[wi] || !desk_.window(handle).visible() ||
-                desk_.window(handle).maximized())
+            // One mouse: one drag at a time.
+            if (std::find(dragging_.begin(), dragging_.end(), true) != dragging_.end() ||
+                !desk_.window(handle).visible() || desk_.window(handle).maximized())
                 return;
             desk_.beginMoveSize(handle);
             dragging_[wi] = true;
@@ -443,6 +445,9 @@ void OrderingScene::React(int window) {
             Record(mark);
         });
     }
+    if (plan.busyOnSwapMs > 0)
+        desk_.at(desk_.now(),
+                 [this, process = plan.process, ms = plan.busyOnSwapMs] { Busy(process, ms); });
     if (plan.adjustsOnSwap) {
         desk_.at(desk_.now() + 1 + reactions_() % 60, [this, window, top = plan.adjustTop] {
             const auto w = static_cast<std::size_t>(window);

@@ -62,6 +62,7 @@ struct Mark {
     int foreground = -1; // scene window index, -1 for any other window
     bool enabled = true;
     bool taskbarHidden = false;
+    bool taskbarInFront = false; // nothing is moved meanwhile, by design
     bool settingsShown = false;
     std::size_t frozenCalls = 0;
 };

@@ -133,11 +133,15 @@ public:
         if (draw_.Chance(0.6)) {
             // Shown, then placed or maximized before its program reads its
             // queue again.
-            const std::uint32_t busy = 20 + draw_.Below(280);
+            // Mostly a short while; sometimes long enough to outlast an
+            // announcement, placing the window near its end.
+            const bool longer = draw_.Chance(0.3);
+            const std::uint32_t busy = longer ? 900 + draw_.Below(1100) : 20 + draw_.Below(280);
             Busy(shown, w, busy);
             Add(shown, ActionKind::Show, w).foreground = wine || draw_.Chance(0.4);
             if (draw_.Chance(0.85))
-                Change(shown + 1 + draw_.Below(busy - 1), w);
+                Change(shown + (longer ? busy - 1 - draw_.Below(300) : 1 + draw_.Below(busy - 1)),
+                       w);
             return;
         }
         Add(shown, ActionKind::Show, w).foreground = wine || draw_.Chance(0.4);
@@ -286,6 +290,8 @@ Schedule GenerateSchedule(std::uint64_t seed) {
         plan.adjustsOnSwap = draw.Chance(0.2);
         static constexpr std::array<int, 5> kAdjustTops = {0, 4, 12, 40, 120};
         plan.adjustTop = kAdjustTops[draw.Below(kAdjustTops.size())];
+        if (draw.Chance(0.2))
+            plan.busyOnSwapMs = 200 + draw.Below(700);
         s.windows.push_back(plan);
     }
     Builder build(s, draw);
@@ -353,6 +359,9 @@ std::string DescribeOptions(const Schedule& schedule) {
         if (plan.adjustsOnSwap)
             text += "; W" + std::to_string(i + 1) + " moves to top " +
                     std::to_string(plan.adjustTop) + " on the replacement title";
+        if (plan.busyOnSwapMs > 0)
+            text += "; W" + std::to_string(i + 1) + "'s program is busy " +
+                    std::to_string(plan.busyOnSwapMs) + " ms on the replacement title";
     }
     return text;
 }

@@ -57,6 +57,9 @@ struct WindowPlan {
     // adjustTop (still under the band or not).
     bool adjustsOnSwap = false;
     int adjustTop = 0;
+    // Becomes busy for this long as soon as it sees the replacement title
+    // (0: not), so the title's restore waits for it.
+    std::uint32_t busyOnSwapMs = 0;
 };
 
 struct Schedule {
