@@ -8,6 +8,7 @@
 //
 // --survey does not stop: for every kind of failure it prints the first seed
 // and how many schedules it took, and how many schedules failed that way.
+// ORDERING_TRACE_ALL=1 puts every call Velmora makes into the trace.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
