@@ -45,6 +45,17 @@ if(VELMORA_SOAK_SOURCES)
         ENVIRONMENT "${VELMORA_SANITIZER_ENV}" TIMEOUT 900 LABELS soak)
 endif()
 
+# The ordering fuzzer against the optimised libraries: a fixed budget of
+# schedules in the test command, as many as asked through scripts/fuzz --ordering.
+set(VELMORA_ORDERING_SCHEDULES 10000 CACHE STRING "Schedules the ordering fuzzer runs in ctest")
+if(VELMORA_ORDERING_SOURCES)
+    velmora_add_program(velmora_ordering_fuzz ${VELMORA_ORDERING_SOURCES})
+    target_link_libraries(velmora_ordering_fuzz PRIVATE velmora_sim_bench velmora_core_bench)
+    add_test(NAME ordering_fuzz
+        COMMAND velmora_ordering_fuzz --seed 1 --schedules ${VELMORA_ORDERING_SCHEDULES})
+    set_tests_properties(ordering_fuzz PROPERTIES TIMEOUT 300 LABELS ordering)
+endif()
+
 # No source includes a header of a layer above its own.
 add_test(NAME velmora_include_layers
     COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/CheckLayers.cmake)

@@ -20,6 +20,12 @@ endif()
 
 velmora_glob(VELMORA_TEST_SOURCES tests/*.cpp)
 list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/(e2e|win32)/")
+# The ordering fuzzer: its engine (every tests/ordering/ file but the tests and
+# the driver) is built into the tests, which replay its regression seeds, and
+# into its own optimised driver.
+list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/ordering/.*_main\\.cpp$")
+velmora_glob(VELMORA_ORDERING_SOURCES tests/ordering/*.cpp)
+list(FILTER VELMORA_ORDERING_SOURCES EXCLUDE REGEX "_test\\.cpp$")
 velmora_glob(VELMORA_WIN_TEST_SOURCES tests/win32/*.cpp)
 # The Windows unit tests maximize windows too: Wine must place them itself.
 list(APPEND VELMORA_WIN_TEST_SOURCES tests/e2e/harness/unmanaged_windows.cpp)

@@ -5,6 +5,7 @@
 # ("src/app/main_form.cpp:269"), the same in every checkout and nothing of the machine's,
 # also where a compiler cache hands the compiler paths relative to the build folder.
 file(RELATIVE_PATH velmora_source_from_build ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+string(REGEX REPLACE "/$" "" velmora_source_from_build "${velmora_source_from_build}")
 function(velmora_strict target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
         -fmacro-prefix-map=${CMAKE_SOURCE_DIR}/= -fmacro-prefix-map=${velmora_source_from_build}/=)
