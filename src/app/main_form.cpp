@@ -77,10 +77,10 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
             .CloseController = [this] { Close(); },
         });
-    windowEvents_ =
-        std::make_unique<WindowEvents>(context_, [this](const std::vector<Hwnd>& windows) {
-            return watchCycle_->CheckWindows(windows);
-        });
+    windowEvents_ = std::make_unique<WindowEvents>(
+        context_,
+        [this](const std::vector<Hwnd>& windows) { return watchCycle_->CheckWindows(windows); },
+        [this] { watchCycle_->RequestFullPass(); });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
                                                    settingsWindow_, *watchCycle_, *tracker_);
     WireHandlers();

@@ -171,13 +171,18 @@ bool HasForegroundLock(const OsVersionInfo& v) {
 bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwnd window) {
     if (window == win.GetForegroundWindow())
         return true;
+    // Nothing here waits on the window's thread, which may not answer: the
+    // raise is posted to that thread (done before any input is shared, as
+    // a shared queue would make it wait), SetForegroundWindow only queues
+    // the activation, and the lock time-out changes without the broadcast
+    // that would wait on every top-level window.
+    RaiseWithoutWaiting(win, window);
     if (HasForegroundLock(version)) {
         const std::uint32_t fgThread =
             win.GetWindowThreadProcessId(win.GetForegroundWindow(), nullptr);
         const std::uint32_t targetThread = win.GetWindowThreadProcessId(window, nullptr);
         bool done = false;
         if (win.AttachThreadInput(targetThread, fgThread, true)) {
-            win.BringWindowToTop(window);
             win.SetForegroundWindow(window);
             win.AttachThreadInput(targetThread, fgThread, false);
             done = win.GetForegroundWindow() == window;
@@ -185,18 +190,21 @@ bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwn
         if (!done) {
             std::uint32_t saved = 0;
             win.SystemParametersInfoA(spi::GETFOREGROUNDLOCKTIMEOUT, 0, &saved, 0);
-            win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE);
-            win.BringWindowToTop(window);
+            win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
             win.SetForegroundWindow(window);
             win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0,
                                       reinterpret_cast<void*>(static_cast<std::uintptr_t>(saved)),
-                                      spi::SENDCHANGE);
+                                      0);
         }
     } else {
-        win.BringWindowToTop(window);
         win.SetForegroundWindow(window);
     }
     return win.GetForegroundWindow() == window;
+}
+
+bool RaiseWithoutWaiting(IWindowSystem& win, Hwnd window) {
+    return win.SetWindowPos(window, hwnd_pos::TOP, 0, 0, 0, 0,
+                            swp::NOMOVE | swp::NOSIZE | swp::ASYNCWINDOWPOS);
 }
 
 void PlaySoundFile(Platform& p, const std::string& path) {

@@ -54,8 +54,13 @@ void MoveWindowToMonitor(IWindowSystem& win, const DisplayMonitors& monitors, Hw
                          int index);
 
 // Brings the window into the foreground past the system's foreground lock;
-// true when it is the foreground window afterwards.
+// true when it is the foreground window afterwards. Never waits on the
+// window's thread.
 bool ForceForegroundWindow(IWindowSystem& win, const OsVersionInfo& version, Hwnd window);
+// Puts the window on top of the z-order (activating it, as BringWindowToTop
+// does); a window of another thread takes the request when that thread
+// next reads its queue, and the caller does not wait for it.
+bool RaiseWithoutWaiting(IWindowSystem& win, Hwnd window);
 
 void PlaySoundFile(Platform& p, const std::string& path);
 // The file's shell icon at the large size, owned by the caller; 0 when the

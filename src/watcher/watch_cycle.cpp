@@ -27,6 +27,10 @@ void WatchCycle::TimerTimer() {
     CountWindows();
     CheckForeground();
     CheckTaskbarRect();
+    // A window the user let go of is judged now, even where it was dropped
+    // just where the last tick saw it.
+    if (handler_.HoldEnded())
+        state_.Changed = true;
     if (state_.Changed)
         RunFullPass();
     // The interval counts from the end of the tick, so ticks never overlap.
@@ -62,9 +66,11 @@ void WatchCycle::CheckForeground() {
         state_.Changed = true;
     }
     if (taskbar_.Hidden != state_.LastHidden) {
-        // The taskbar was hidden or shown: bring the user's window back on top.
+        // The taskbar was hidden or shown: bring the user's window back on
+        // top. The request goes to the window's own thread without waiting
+        // for it, so a program that does not answer holds no tick up.
         state_.LastHidden = taskbar_.Hidden;
-        win.SetWindowPos(fg, hwnd_pos::TOP, 0, 0, 0, 0, swp::NOMOVE | swp::NOSIZE);
+        RaiseWithoutWaiting(win, fg);
         ForceForegroundWindow(win, context_.system.info, fg);
         state_.Changed = true;
     }

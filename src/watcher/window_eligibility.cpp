@@ -22,6 +22,16 @@ WindowEligibility::WindowEligibility(ProgramContext& context, const WatchOptions
       tracker_(tracker), state_(context.platform) {}
 
 Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
+    Verdict verdict = Judge(window, identity);
+    // The one rule with state comes last, so the repeat guard only ever
+    // names a window that met every other rule.
+    if (verdict.Eligible() &&
+        RefusesAsRepeat(window, foreground, watch_.LastHandledWindow, watch_.RepeatCount))
+        return {Eligibility::Repeat};
+    return verdict;
+}
+
+Verdict WindowEligibility::Judge(Hwnd window, LazyIdentity& identity) {
     // Every rule but the last only tests, and a window must pass them all, so
     // they run cheapest first: the window's rectangle dismisses nearly every
     // window before its names, which may cost a process snapshot, are read.
@@ -73,10 +83,6 @@ Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd fo
         return {Eligibility::Cloaked};
     if (state_.InMoveSize(window))
         return {Eligibility::InMoveSize};
-    // The one rule with state comes last, so the repeat guard only ever
-    // names a window that met every other rule.
-    if (RefusedAsRepeat(window, foreground))
-        return {Eligibility::Repeat};
     candidate->bounds = bounds;
     return {Eligibility::Eligible, *candidate};
 }
@@ -189,20 +195,25 @@ bool WindowEligibility::IsNoActivate(Hwnd window) {
     return (exStyle & ws_ex::NOACTIVATE) != 0;
 }
 
-bool WindowEligibility::RefusedAsRepeat(Hwnd window, Hwnd foreground) {
-    if (window != watch_.LastHandledWindow) {
-        watch_.LastHandledWindow = window;
-        watch_.RepeatCount = 0;
-        return false;
+bool WindowEligibility::RefusesAsRepeat(Hwnd window, Hwnd foreground, Hwnd& lastHandled,
+                                        std::int32_t& repeatCount) const {
+    const bool again = window == lastHandled && window == foreground;
+    FollowRepeat(window, foreground, lastHandled, repeatCount);
+    return again && repeatCount > 0 && options_.SkipsActiveRepeats();
+}
+
+void WindowEligibility::FollowRepeat(Hwnd window, Hwnd foreground, Hwnd& lastHandled,
+                                     std::int32_t& repeatCount) {
+    if (window != lastHandled) {
+        lastHandled = window;
+        repeatCount = 0;
+    } else if (window == foreground) {
+        ++repeatCount;
+    } else {
+        // Back again but no longer in front: it counts as new next time.
+        lastHandled = 0;
+        repeatCount = 0;
     }
-    if (window == foreground) {
-        ++watch_.RepeatCount;
-        return watch_.RepeatCount > 0 && options_.SkipsActiveRepeats();
-    }
-    // Back again but no longer in front: it counts as new next time.
-    watch_.LastHandledWindow = 0;
-    watch_.RepeatCount = 0;
-    return false;
 }
 
 } // namespace vm

@@ -74,6 +74,15 @@ public:
     // window the repeat rule takes as the one in front: the one the tick
     // recorded, or for a window event between ticks the one in front now.
     Verdict Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground);
+    // Every rule but the repeat rule: changes nothing.
+    Verdict Judge(Hwnd window, LazyIdentity& identity);
+    // The repeat rule alone, on the guard it is given.
+    bool RefusesAsRepeat(Hwnd window, Hwnd foreground, Hwnd& lastHandled,
+                         std::int32_t& repeatCount) const;
+    // How the guard follows a window that passed the repeat rule or was
+    // refused by it: the rule's change of state, without its verdict.
+    static void FollowRepeat(Hwnd window, Hwnd foreground, Hwnd& lastHandled,
+                             std::int32_t& repeatCount);
 
 private:
     bool TaskbarInFront();
@@ -96,7 +105,6 @@ private:
     std::optional<Eligibility> MaximizedBelow(Hwnd window, const WindowBounds& bounds,
                                               const Candidate& candidate);
     bool IsNoActivate(Hwnd window);
-    bool RefusedAsRepeat(Hwnd window, Hwnd foreground);
 
     ProgramContext& context_;
     const WatchOptions& options_;

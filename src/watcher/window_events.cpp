@@ -17,8 +17,10 @@ constexpr std::uint32_t kEvents[] = {event_::OBJECT_CREATE, event_::OBJECT_SHOW,
 } // namespace
 
 WindowEvents::WindowEvents(ProgramContext& context,
-                           std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows)
-    : context_(context), checkWindows_(std::move(checkWindows)) {}
+                           std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows,
+                           std::function<void()> handToPoll)
+    : context_(context), checkWindows_(std::move(checkWindows)),
+      handToPoll_(std::move(handToPoll)) {}
 
 WindowEvents::~WindowEvents() {
     Stop();
@@ -67,7 +69,7 @@ void WindowEvents::Stop() {
         return;
     hooks_.clear();
     session_.reset();
-    waiting_.clear();
+    records_.clear();
     SetRelookTimer(false);
 }
 
@@ -85,109 +87,150 @@ void WindowEvents::OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idO
 }
 
 void WindowEvents::Report(Hwnd window) {
-    if (Waiting* known = Find(window)) {
-        // Shown after it was answered hidden: asked again now.
-        if (known->stage == Stage::Hidden)
-            known->stage = Stage::Reported;
-    } else if (waiting_.size() < kCapacity) {
-        waiting_.push_back({window, context_.platform.os.GetTickCount()});
-    } else {
-        return;
+    Record* record = Find(window);
+    if (record == nullptr) {
+        if (records_.size() >= kCapacity)
+            return;
+        record = &records_.emplace_back(Record{window, 0});
     }
+    // A new ask: an answer still on its way belongs to an older generation.
+    record->sinceMs = context_.platform.os.GetTickCount();
+    ++record->generation;
+    record->stage = Stage::Due;
+    record->hiddenAnswers = 0;
     PostPending();
 }
 
-WindowEvents::Waiting* WindowEvents::Find(Hwnd window) {
+WindowEvents::Record* WindowEvents::Find(Hwnd window) {
     const auto found =
-        std::find_if(waiting_.begin(), waiting_.end(),
-                     [window](const Waiting& entry) { return entry.window == window; });
-    return found == waiting_.end() ? nullptr : &*found;
+        std::find_if(records_.begin(), records_.end(),
+                     [window](const Record& record) { return record.window == window; });
+    return found == records_.end() ? nullptr : &*found;
 }
 
 void WindowEvents::CheckWaiting() {
     pendingPosted_ = false;
     if (!Running() || checking_)
         return;
-    IWindowSystem& win = context_.platform.win;
     const std::uint32_t now = context_.platform.os.GetTickCount();
-    std::erase_if(waiting_, [&](const Waiting& entry) { return !Keep(entry, now); });
     std::vector<Hwnd> ready;
-    for (Waiting& entry : waiting_) {
-        const bool shown = win.IsWindowVisible(entry.window);
-        if (entry.stage == Stage::Answered && shown)
-            ready.push_back(entry.window);
-        else if (entry.stage == Stage::Answered && entry.asked >= kAsksBeforeRelook)
-            entry.stage = Stage::Hidden;
-        // Answered while its program was still showing it (it read its queue
-        // inside a call of its own): asked again at once, a few times.
-        else if (entry.stage == Stage::Reported || entry.stage == Stage::Answered ||
-                 (entry.stage == Stage::Hidden && shown))
-            entry.stage = Ask(entry) ? Stage::Asked : Stage::Answered;
-    }
-    std::erase_if(waiting_, [&](const Waiting& entry) {
-        return std::find(ready.begin(), ready.end(), entry.window) != ready.end();
-    });
-    if (!ready.empty()) {
-        // An error escaping the checks leaves the rest to the poll, and the
-        // queue ready for the next events.
-        struct Checking {
-            bool& flag;
-            explicit Checking(bool& f) : flag(f) { flag = true; }
-            ~Checking() { flag = false; }
-            Checking(const Checking&) = delete;
-            Checking& operator=(const Checking&) = delete;
-        } checking(checking_);
-        // A window its program placed while it was announced is asked again.
-        for (const Hwnd window : checkWindows_(ready)) {
-            if (Running() && Find(window) == nullptr && waiting_.size() < kCapacity)
-                waiting_.push_back({window, context_.platform.os.GetTickCount()});
+    bool handOver = false;
+    std::vector<Record> kept;
+    kept.reserve(records_.size());
+    for (Record& record : records_) {
+        switch (Step(record, now)) {
+            case Next::Keep:
+                kept.push_back(record);
+                break;
+            case Next::Judge:
+                ready.push_back(record.window);
+                break;
+            case Next::HandOver:
+                handOver = true;
+                break;
+            case Next::End:
+                break;
         }
     }
+    records_.swap(kept);
+    if (handOver)
+        handToPoll_();
+    if (!ready.empty())
+        Judge(ready);
     if (!Running())
         return;
-    const bool reAsk = std::any_of(waiting_.begin(), waiting_.end(), [](const Waiting& entry) {
-        return entry.stage == Stage::Reported || entry.stage == Stage::Answered;
-    });
-    if (reAsk)
+    if (std::any_of(records_.begin(), records_.end(), [](const Record& record) {
+            return record.stage == Stage::Due || record.stage == Stage::Answered;
+        }))
         PostPending();
-    SetRelookTimer(std::any_of(waiting_.begin(), waiting_.end(),
-                               [](const Waiting& entry) { return entry.stage == Stage::Hidden; }));
+    SetRelookTimer(std::any_of(records_.begin(), records_.end(),
+                               [](const Record& record) { return record.stage == Stage::Hidden; }));
 }
 
-bool WindowEvents::Ask(Waiting& entry) {
+WindowEvents::Next WindowEvents::Step(Record& record, std::uint32_t now) {
+    if (OwnOrGone(record.window))
+        return Next::End;
+    const bool shown = context_.platform.win.IsWindowVisible(record.window);
+    const std::uint32_t waited = now - record.sinceMs;
+    switch (record.stage) {
+        case Stage::Due:
+            Ask(record, shown);
+            return Next::Keep;
+        case Stage::Asked:
+            if (waited < kAnswerForMs)
+                return Next::Keep;
+            return shown ? Next::HandOver : Next::End;
+        case Stage::Answered:
+            if (shown && record.askedShown)
+                return Next::Judge;
+            // Answered before it was shown: its program may still show and
+            // place it before it reads its queue again, so only an answer
+            // to an ask sent while it is shown counts.
+            if (shown || record.hiddenAnswers++ < kAsksBeforeRelook)
+                Ask(record, shown);
+            else
+                record.stage = Stage::Hidden;
+            return Next::Keep;
+        case Stage::Hidden:
+            if (shown) {
+                Ask(record, shown);
+                return Next::Keep;
+            }
+            return waited < kRelookForMs ? Next::Keep : Next::End;
+    }
+    return Next::End;
+}
+
+void WindowEvents::Ask(Record& record, bool shown) {
     // The answer comes through this thread's queue, possibly while a pass
-    // waits on another program: it only marks the window and posts the
+    // waits on another program: it only marks the record and posts the
     // pending message, so nothing runs in the middle of a pass.
     std::weak_ptr<bool> session = session_;
-    ++entry.asked;
-    return context_.platform.win.SendMessageCallbackW(
-        entry.window, wm::NULL_, 0, 0, [this, session](Hwnd window, std::uint32_t, std::intptr_t) {
+    const std::uint32_t generation = ++record.generation;
+    record.askedShown = shown;
+    const bool sent = context_.platform.win.SendMessageCallbackW(
+        record.window, wm::NULL_, 0, 0,
+        [this, session, generation](Hwnd window, std::uint32_t, std::intptr_t) {
             if (!session.expired())
-                OnAnswer(window);
+                OnAnswer(window, generation);
         });
+    record.stage = sent ? Stage::Asked : Stage::Answered;
 }
 
-void WindowEvents::OnAnswer(Hwnd window) {
-    Waiting* entry = Find(window);
-    if (entry == nullptr || entry->stage != Stage::Asked)
+void WindowEvents::OnAnswer(Hwnd window, std::uint32_t generation) {
+    Record* record = Find(window);
+    if (record == nullptr || record->stage != Stage::Asked || record->generation != generation)
         return;
-    entry->stage = Stage::Answered;
+    record->stage = Stage::Answered;
     PostPending();
 }
 
-bool WindowEvents::Keep(const Waiting& entry, std::uint32_t now) {
+bool WindowEvents::OwnOrGone(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
     // A window destroyed before its turn is simply skipped.
-    if (!win.IsWindow(entry.window))
-        return false;
+    if (!win.IsWindow(window))
+        return true;
     std::uint32_t process = 0;
-    win.GetWindowThreadProcessId(entry.window, &process);
-    if (process == ownProcess_)
-        return false;
-    const std::uint32_t waited = now - entry.sinceMs;
-    if (entry.stage == Stage::Hidden)
-        return waited < kRelookForMs;
-    return entry.stage != Stage::Asked || waited < kAnswerForMs;
+    win.GetWindowThreadProcessId(window, &process);
+    return process == ownProcess_;
+}
+
+void WindowEvents::Judge(const std::vector<Hwnd>& ready) {
+    // An error escaping the checks leaves the rest to the poll, and the
+    // queue ready for the next events.
+    struct Checking {
+        bool& flag;
+        explicit Checking(bool& f) : flag(f) { flag = true; }
+        ~Checking() { flag = false; }
+        Checking(const Checking&) = delete;
+        Checking& operator=(const Checking&) = delete;
+    } checking(checking_);
+    const std::vector<Hwnd> again = checkWindows_(ready);
+    if (!Running())
+        return;
+    // Changed before or while it was announced: asked again, as reported.
+    for (const Hwnd window : again)
+        Report(window);
 }
 
 void WindowEvents::PostPending() {

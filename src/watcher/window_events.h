@@ -1,15 +1,37 @@
-// Window events beside the poll: a window another program makes or shows (or
-// the compositor shows, or the user drops after a drag) is checked as soon as
-// its program has finished what it was doing, instead of
-// at the next tick that notices a change. Each reported window waits in a
-// short queue, handled on the user-interface thread: a round trip to its
-// thread (SendMessageCallback with WM_NULL) answers once that thread has
-// read its queue, that is once its program has placed, sized and shown the
-// window as it meant to; only then is the window judged. A thread that does
-// not answer holds up no other window; the poll handles its windows as
-// always. The ticks, their counters and their full passes stay as they are.
-// Where the system has no window events (SetWinEventHook is looked up at run
-// time), the poll works alone.
+// Window events beside the poll: a window another program makes or shows
+// (or the compositor shows, or the user drops after a drag) is judged as
+// soon as its program has finished what it was doing, instead of at the
+// next tick that notices a change. The ticks, their counters and their
+// full passes stay as they are; where the system has no window events
+// (SetWinEventHook is looked up at run time), the poll works alone.
+//
+// One record per reported window, handled on the user-interface thread.
+// An ask is a round trip to the window's thread (SendMessageCallback with
+// WM_NULL): it is answered once that thread has read its queue, that is
+// once its program has placed, sized and shown the window as it meant to.
+// Each ask carries the record's generation; only the answer to the latest
+// counts. The stages and what moves a record on:
+//
+//   any report (create, show, uncloak, end of drag)
+//                       -> Due: a new generation, the clock starts again
+//   Due       ask sent  -> Asked, noting whether the window was shown
+//                          (not sent: -> Answered, as if answered at once)
+//   Asked     answer of this generation -> Answered (older ones: ignored)
+//             5 s without one -> ends; a shown window is taken over by
+//                          the poll (a full pass), so none is left behind
+//   Answered  asked while shown, shown now -> judged; the record ends
+//             asked while hidden, shown now -> Due: its program may show
+//                          and place it before it reads its queue again
+//             not shown -> Due at once a few times, then Hidden
+//   Hidden    shown (the re-look timer looks every 10 ms, as Wine reports
+//             only creations) -> Due; 300 ms after the report -> ends
+//   any       window gone or of this program -> ends
+//   judged    changed before or while it was announced -> a new report
+//
+// A record ends only as written there: never while its window is shown
+// and unanswered, unless the poll takes the window over. More windows
+// than the queue holds (a burst) are left to the full pass their changed
+// window count brings about.
 #pragma once
 
 #include <cstddef>
@@ -25,25 +47,19 @@ namespace vm {
 
 class WindowEvents {
 public:
-    // More windows than this at once (a burst) are left to the next full
-    // pass, which their changed window count brings about anyway.
     static constexpr std::size_t kCapacity = 256;
     // The shortest period a window timer has (USER_TIMER_MINIMUM).
     static constexpr std::uint32_t kRelookMs = 10;
-    // Wine reports a window's creation but not its showing: a window not
-    // shown within this time of its report is left to the poll.
     static constexpr std::uint32_t kRelookForMs = 300;
-    // A thread that has not answered the round trip within this time is
-    // given up: the poll handles its windows.
     static constexpr std::uint32_t kAnswerForMs = 5000;
-    // A window answered before it is shown is asked again at once this many
-    // times in all, then looked at again by the re-look timer.
     static constexpr int kAsksBeforeRelook = 3;
 
     // checkWindows gives the windows what a full pass gives them, with one
-    // announcement, and returns those that changed while announced.
+    // announcement, and returns those that want another look; handToPoll
+    // has the next tick run a full pass.
     WindowEvents(ProgramContext& context,
-                 std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows);
+                 std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows,
+                 std::function<void()> handToPoll);
     ~WindowEvents();
     WindowEvents(const WindowEvents&) = delete;
     WindowEvents& operator=(const WindowEvents&) = delete;
@@ -51,45 +67,47 @@ public:
     // Hooks the creation and showing of other programs' windows; owner gets
     // the pending message and the re-look timer. False without window events.
     bool Start(Hwnd owner);
-    // Unhooks and forgets every waiting window; nothing is checked after it,
-    // and a round trip answered later is ignored.
+    // Unhooks and forgets every record; nothing is checked after it, and a
+    // round trip answered later is ignored.
     void Stop();
     bool Running() const { return !hooks_.empty(); }
     // The handler of the pending message and of the re-look timer.
     void CheckWaiting();
-    std::size_t WaitingCount() const { return waiting_.size(); }
+    std::size_t WaitingCount() const { return records_.size(); }
 
 private:
-    enum class Stage {
-        Reported, // not asked yet
-        Hidden,   // answered while not shown yet: asked again once shown
-        Asked,    // the round trip waits for the window's thread
-        Answered, // its thread has read its queue: ready for the check
-    };
-    struct Waiting {
+    enum class Stage { Due, Asked, Answered, Hidden };
+    struct Record {
         Hwnd window;
-        std::uint32_t sinceMs;
-        Stage stage = Stage::Reported;
-        int asked = 0; // round trips sent
+        std::uint32_t sinceMs; // of the last report
+        std::uint32_t generation = 0;
+        Stage stage = Stage::Due;
+        bool askedShown = false;
+        int hiddenAnswers = 0; // since the last report
     };
+    // What a check does with a record.
+    enum class Next { Keep, Judge, End, HandOver };
+
     void OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject, std::int32_t idChild);
     void Report(Hwnd window);
-    Waiting* Find(Hwnd window);
-    // Asks the window's thread for a round trip; false when it cannot be sent.
-    bool Ask(Waiting& entry);
-    void OnAnswer(Hwnd window);
-    // Whether the entry stays queued: false for a window of our own process,
-    // one gone, or one that waited too long.
-    bool Keep(const Waiting& entry, std::uint32_t now);
+    Record* Find(Hwnd window);
+    Next Step(Record& record, std::uint32_t now);
+    // Sends the round trip of a new generation; Asked, or Answered when it
+    // cannot be sent.
+    void Ask(Record& record, bool shown);
+    void OnAnswer(Hwnd window, std::uint32_t generation);
+    bool OwnOrGone(Hwnd window);
+    void Judge(const std::vector<Hwnd>& ready);
     void PostPending();
     void SetRelookTimer(bool on);
 
     ProgramContext& context_;
     std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows_;
+    std::function<void()> handToPoll_;
     std::vector<Unique<HWinEventHook>> hooks_;
     Hwnd owner_ = 0;
     std::uint32_t ownProcess_ = 0;
-    std::vector<Waiting> waiting_;
+    std::vector<Record> records_;
     // Answers of round trips asked before the last Stop find it expired.
     std::shared_ptr<bool> session_;
     bool pendingPosted_ = false;

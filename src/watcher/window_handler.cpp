@@ -1,5 +1,7 @@
 #include "watcher/window_handler.h"
 
+#include <algorithm>
+
 namespace vm {
 
 WindowHandler::WindowHandler(ProgramContext& context, const WatchOptions& options,
@@ -7,12 +9,31 @@ WindowHandler::WindowHandler(ProgramContext& context, const WatchOptions& option
                              const DisplayMonitors& monitors, TaskbarTracker& tracker)
     : context_(context), watch_(watch),
       eligibility_(context, options, taskbar, watch, monitors, tracker),
-      relocation_(context, options, outputs, monitors, untouchable_) {}
+      relocation_(context, options, outputs, monitors, untouchable_), moveSize_(context.platform) {}
 
 void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
-    const Verdict verdict = eligibility_.Evaluate(window, identity, foreground);
-    if (!verdict.Eligible())
+    if (batchOpen_) {
+        Plan(window, identity, foreground);
         return;
+    }
+    BeginBatch();
+    Plan(window, identity, foreground);
+    EndBatch();
+}
+
+void WindowHandler::HandleWindow(Hwnd window, const WindowIdentity& identity) {
+    LazyIdentity known(identity);
+    HandleWindow(window, known, watch_.LastForeground);
+}
+
+void WindowHandler::Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
+    const Verdict verdict = eligibility_.Judge(window, identity);
+    if (verdict.reason == Eligibility::InMoveSize)
+        held_.insert(window);
+    if (!verdict.Eligible()) {
+        announced_.erase(window);
+        return;
+    }
     // A window that did not move last time is neither announced nor asked
     // again while it stays as it was.
     if (untouchable_.Refuses(context_.platform.win, window, verdict.candidate.bounds))
@@ -21,24 +42,87 @@ void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreg
     // announcement and one move per move.
     if (untouchable_.MoveAwaited(window, verdict.candidate.bounds))
         return;
+    // The repeat rule last, on the guard as this batch leaves it so far.
+    const bool repeat = eligibility_.RefusesAsRepeat(window, foreground, watch_.LastHandledWindow,
+                                                     watch_.RepeatCount);
+    reached_.push_back({window, foreground, repeat});
+    if (!repeat)
+        relocation_.Add(window, identity.Get(), verdict.candidate, announced_.count(window) != 0);
+}
+
+void WindowHandler::BeginBatch() {
     if (batchOpen_)
-        relocation_.Add(window, identity.Get(), verdict.candidate);
-    else
-        relocation_.Relocate(window, identity.Get(), verdict.candidate);
+        SettleRepeatGuard();
+    relocation_.Forget();
+    reached_.clear();
+    guardWindow_ = watch_.LastHandledWindow;
+    guardCount_ = watch_.RepeatCount;
+    batchOpen_ = true;
 }
 
 std::vector<Hwnd> WindowHandler::EndBatch() {
+    const WindowRelocation::Outcome outcome = relocation_.CarryOut();
+    for (const Hwnd window : outcome.carriedOut) {
+        announced_.erase(window);
+        const auto found = std::find_if(reached_.begin(), reached_.end(), [&](const Reached& r) {
+            return r.window == window && !r.handled;
+        });
+        if (found != reached_.end())
+            found->handled = true;
+    }
+    SettleRepeatGuard();
     batchOpen_ = false;
-    return relocation_.CarryOut();
+    reached_.clear();
+    std::vector<Hwnd> again = outcome.changedBefore;
+    for (const Hwnd window : outcome.changedDuring) {
+        // Judged again at once: still a candidate, it is moved at its next
+        // look without a second announcement; otherwise left as it is.
+        if (StillCandidate(window)) {
+            announced_.insert(window);
+            again.push_back(window);
+        } else {
+            announced_.erase(window);
+        }
+    }
+    return again;
 }
 
-void WindowHandler::HandleWindow(Hwnd window, const WindowIdentity& identity) {
-    LazyIdentity known(identity);
-    HandleWindow(window, known, watch_.LastForeground);
+void WindowHandler::SettleRepeatGuard() {
+    watch_.LastHandledWindow = guardWindow_;
+    watch_.RepeatCount = guardCount_;
+    for (const Reached& r : reached_) {
+        if (r.handled)
+            WindowEligibility::FollowRepeat(r.window, r.foreground, watch_.LastHandledWindow,
+                                            watch_.RepeatCount);
+    }
+}
+
+bool WindowHandler::StillCandidate(Hwnd window) {
+    LazyIdentity identity([this, window] { return GetWindowIdentity(context_.platform, window); });
+    const Verdict verdict = eligibility_.Judge(window, identity);
+    if (verdict.reason == Eligibility::InMoveSize)
+        held_.insert(window);
+    return verdict.Eligible() &&
+           !untouchable_.Refuses(context_.platform.win, window, verdict.candidate.bounds);
 }
 
 void WindowHandler::VerifyMoves() {
-    untouchable_.VerifyAttempts(context_.platform.win);
+    IWindowSystem& win = context_.platform.win;
+    untouchable_.VerifyAttempts(win);
+    std::erase_if(announced_, [&win](Hwnd window) { return !win.IsWindow(window); });
+}
+
+bool WindowHandler::HoldEnded() {
+    bool ended = false;
+    std::erase_if(held_, [&](Hwnd window) {
+        if (!context_.platform.win.IsWindow(window))
+            return true;
+        if (moveSize_.InMoveSize(window))
+            return false;
+        ended = true;
+        return true;
+    });
+    return ended;
 }
 
 } // namespace vm

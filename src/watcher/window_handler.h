@@ -1,13 +1,18 @@
 // The per-window step of the full pass: the eligibility rules, then, for a
-// candidate, its relocation, within the same call.
+// candidate, its relocation. A window counts as handled (the repeat guard,
+// the untouchable rule) only once its move was carried out or refused by
+// the system, never when it was only judged.
 #pragma once
 
+#include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/types.h"
 #include "sys/display_monitors.h"
 #include "sys/program_context.h"
 #include "sys/window_identity.h"
+#include "sys/window_state.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/untouchable_windows.h"
@@ -26,30 +31,57 @@ public:
                   TaskbarTracker& tracker);
 
     // The identity is read only if a rule needs it; foreground as the
-    // repeat rule takes it (see WindowEligibility::Evaluate).
+    // repeat rule takes it (see WindowEligibility::Evaluate). Outside a
+    // batch the window is a batch of its own.
     void HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground);
     // With a known identity, as a full pass that a tick started.
     void HandleWindow(Hwnd window, const WindowIdentity& identity);
     // The candidates handed on between these two are announced together,
-    // with one flash, then moved. EndBatch returns the windows that changed
-    // while they were announced and were not moved, for another look.
+    // with one flash, then moved. EndBatch returns the windows that want
+    // another look once their programs have settled: those that changed
+    // before they were announced, and those that changed while announced
+    // and are still candidates (then moved without a second announcement).
     // A batch an error cut short leaves nothing behind for the next one.
-    void BeginBatch() {
-        relocation_.Forget();
-        batchOpen_ = true;
-    }
+    void BeginBatch();
     std::vector<Hwnd> EndBatch();
     // At every tick: whether the moves of the last pass took effect, and
     // which windows left alone have moved or gone since.
     void VerifyMoves();
+    // At every tick: whether a window left alone while the user held it
+    // (its thread moving or sizing it) has been let go since; it wants a
+    // look at once. Needs no event: the drop may bring none.
+    bool HoldEnded();
 
 private:
+    // A window that reached the repeat rule in this batch; the guard
+    // follows it once handled (a refusal by the rule is handled at once).
+    struct Reached {
+        Hwnd window;
+        Hwnd foreground;
+        bool handled;
+    };
+    void Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground);
+    // The guard as the handled windows of the batch leave it, in order.
+    void SettleRepeatGuard();
+    // Whether a window that changed while announced is still a candidate.
+    bool StillCandidate(Hwnd window);
+
     ProgramContext& context_;
-    const WatchState& watch_;
+    WatchState& watch_;
     UntouchableWindows untouchable_;
     WindowEligibility eligibility_;
     WindowRelocation relocation_;
+    WindowState moveSize_;
     bool batchOpen_ = false;
+    // The guard when the batch began; while it runs, the watch state holds
+    // the guard as if every candidate so far were moved.
+    Hwnd guardWindow_ = 0;
+    std::int32_t guardCount_ = 0;
+    std::vector<Reached> reached_;
+    // Windows the user held when last judged.
+    std::unordered_set<Hwnd> held_;
+    // Announced, and not moved as they changed meanwhile.
+    std::unordered_set<Hwnd> announced_;
 };
 
 } // namespace vm

@@ -32,68 +32,97 @@ void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
     CarryOut();
 }
 
-void WindowRelocation::Add(Hwnd window, const WindowIdentity& identity,
-                           const Candidate& candidate) {
+void WindowRelocation::Add(Hwnd window, const WindowIdentity& identity, const Candidate& candidate,
+                           bool announcedBefore) {
     const bool zoomed = context_.platform.win.IsZoomed(window);
-    planned_.push_back({window, identity, candidate, zoomed, {}});
+    planned_.push_back({window, identity, candidate, zoomed, announcedBefore, {}, {}});
 }
 
-std::vector<Hwnd> WindowRelocation::CarryOut() {
+WindowRelocation::Outcome WindowRelocation::CarryOut() {
     std::vector<Planned> planned;
     planned.swap(planned_);
-    std::vector<Hwnd> changed;
-    if (planned.empty())
-        return changed;
-    if (!context_.commandLine.IsSilent())
-        Announce(planned);
-    for (const Planned& one : planned) {
+    Outcome outcome;
+    // Read again before anything is announced: a window that changed since
+    // it was judged gets no sound, title or flash for a move that would not
+    // happen.
+    std::vector<Planned*> current;
+    for (Planned& one : planned) {
+        if (Unchanged(one))
+            current.push_back(&one);
+        else
+            outcome.changedBefore.push_back(one.window);
+    }
+    std::vector<Planned*> announced;
+    for (Planned* one : current) {
+        if (!one->announcedBefore)
+            announced.push_back(one);
+    }
+    if (!announced.empty() && !context_.commandLine.IsSilent())
+        Announce(announced);
+    for (const Planned* one : current) {
         // A monitor that went away since the rules ran leaves the window as it is.
-        const std::optional<WindowBounds> target = NewBounds(one.identity, one.candidate);
+        const std::optional<WindowBounds> target = NewBounds(one->identity, one->candidate);
         if (!target)
             continue;
         // The move is made from what the window is now: one that its program
         // placed or maximized meanwhile is judged again instead.
-        if (Unchanged(one))
-            Act(one, *target);
-        else
-            changed.push_back(one.window);
+        if (Unchanged(*one)) {
+            Act(*one, *target);
+            outcome.carriedOut.push_back(one->window);
+        } else {
+            outcome.changedDuring.push_back(one->window);
+        }
     }
-    return changed;
+    return outcome;
 }
 
-void WindowRelocation::Announce(std::vector<Planned>& planned) {
-    IWindowSystem& win = context_.platform.win;
-    for (Planned& one : planned) {
-        if (options_.PlaysMoveSound())
-            PlaySoundFile(context_.platform, options_.MoveSound());
-        if (options_.ShowsMoveTitle())
-            one.savedTitle = ShowMoveTitle(one.window);
+void WindowRelocation::Announce(std::vector<Planned*>& planned) {
+    // One sound for the batch: a sound per window would only restart it.
+    if (options_.PlaysMoveSound())
+        PlaySoundFile(context_.platform, options_.MoveSound());
+    const bool titles = options_.ShowsMoveTitle();
+    if (titles) {
+        for (Planned* one : planned)
+            ShowMoveTitle(*one);
     }
     outputs_.SetTrayImage(WatchImage::Moving);
     context_.platform.os.Sleep(kFlashMs);
     outputs_.SetTrayImage(WatchImage::Normal);
-    for (const Planned& one : planned) {
-        // Read and written back as UTF-16, so a title outside the code page
-        // survives the swap.
-        if (options_.ShowsMoveTitle()) {
-            win.SendMessageTimeoutW(one.window, wm::SETTEXT, 0,
-                                    reinterpret_cast<std::intptr_t>(one.savedTitle.c_str()),
-                                    smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
-        }
-        outputs_.LogMoved(one.identity);
+    for (const Planned* one : planned) {
+        if (titles)
+            RestoreTitle(*one);
+        outputs_.LogMoved(one->identity);
     }
 }
 
-std::u16string WindowRelocation::ShowMoveTitle(Hwnd window) {
+void WindowRelocation::ShowMoveTitle(Planned& planned) {
+    planned.savedTitle = TitleOf(planned.window);
+    context_.platform.win.SendMessageTimeoutA(
+        planned.window, wm::SETTEXT, 0,
+        reinterpret_cast<std::intptr_t>(options_.MoveTitle().c_str()), smto::ABORTIFHUNG,
+        kTitleTimeoutMs, nullptr);
+    // A send that was not taken (a hung or busy thread) leaves the title as
+    // it was, and then there is nothing to give back.
+    planned.shownTitle = TitleOf(planned.window);
+    planned.swapped = planned.shownTitle != planned.savedTitle;
+}
+
+void WindowRelocation::RestoreTitle(const Planned& planned) {
+    if (!planned.swapped || TitleOf(planned.window) != planned.shownTitle)
+        return;
+    // Read and written back as UTF-16, so a title outside the code page
+    // survives the swap.
+    context_.platform.win.SendMessageTimeoutW(
+        planned.window, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(planned.savedTitle.c_str()),
+        smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+}
+
+std::u16string WindowRelocation::TitleOf(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
     const int length = std::max(0, win.GetWindowTextLengthW(window));
     std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
     win.GetWindowTextW(window, buffer.data(), length + 1);
-    std::u16string saved(buffer.data());
-    win.SendMessageTimeoutA(window, wm::SETTEXT, 0,
-                            reinterpret_cast<std::intptr_t>(options_.MoveTitle().c_str()),
-                            smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
-    return saved;
+    return std::u16string(buffer.data());
 }
 
 std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& identity,

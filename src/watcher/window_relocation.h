@@ -1,8 +1,9 @@
 // Moves candidate windows below the taskbar: first the announcement (sound,
 // a short-lived title, the tray icon's flash, the log of moved windows),
 // then one restore or one move each. The windows of one pass, or of one
-// batch of window events, share one flash, so a burst never holds the
-// thread longer than one flash.
+// batch of window events, share one sound and one flash: every title is
+// swapped first and every one restored after the flash, so a burst never
+// holds the thread longer than one flash and the bounded sends.
 #pragma once
 
 #include <cstdint>
@@ -27,14 +28,25 @@ public:
     WindowRelocation(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
                      const DisplayMonitors& monitors, UntouchableWindows& untouchable);
 
+    // What became of the windows handed on, each list in their order.
+    struct Outcome {
+        // Moved or restored, or refused by the system: handled.
+        std::vector<Hwnd> carriedOut;
+        // Changed since they were judged: neither announced nor moved.
+        std::vector<Hwnd> changedBefore;
+        // Changed while they were announced: not moved.
+        std::vector<Hwnd> changedDuring;
+    };
+
     // One window, at once: announced, then moved.
     void Relocate(Hwnd window, const WindowIdentity& identity, const Candidate& candidate);
-    // Windows handed on together are announced together and then moved,
-    // each only if it is still as it was judged. Returns the windows that
-    // changed meanwhile (their programs were still placing them), which are
-    // left for another look.
-    void Add(Hwnd window, const WindowIdentity& identity, const Candidate& candidate);
-    std::vector<Hwnd> CarryOut();
+    // Windows handed on together are read again, announced together and
+    // then moved, each only if it is still as it was judged (their
+    // programs may still be placing them). One announced before, whose
+    // move did not happen then, is moved without a second announcement.
+    void Add(Hwnd window, const WindowIdentity& identity, const Candidate& candidate,
+             bool announcedBefore = false);
+    Outcome CarryOut();
     // Drops what was added and not carried out.
     void Forget() { planned_.clear(); }
 
@@ -44,11 +56,20 @@ private:
         WindowIdentity identity;
         Candidate candidate;
         bool zoomed;
-        std::u16string savedTitle;
+        bool announcedBefore;
+        std::u16string savedTitle; // the program's own
+        std::u16string shownTitle; // ours, as the window shows it
+        bool swapped = false;
     };
-    void Announce(std::vector<Planned>& planned);
-    // Shows the configured title and returns the one it replaces.
-    std::u16string ShowMoveTitle(Hwnd window);
+    void Announce(std::vector<Planned*>& planned);
+    // Shows the configured title, remembering the one it replaces.
+    void ShowMoveTitle(Planned& planned);
+    // Gives the program its title back, unless it has set one of its own
+    // meanwhile: only a title that is still ours is replaced.
+    void RestoreTitle(const Planned& planned);
+    // The text a window shows; for another program's window the system
+    // answers it without waiting on that program's thread.
+    std::u16string TitleOf(Hwnd window);
     // Nothing when the work area it needs cannot be read.
     std::optional<WindowBounds> NewBounds(const WindowIdentity& identity,
                                           const Candidate& candidate);

@@ -20,7 +20,7 @@ struct Attempts {
 Attempts TakeAttempts(WatcherScene& scene) {
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
     scene.desk.clearCalls();
-    return {std::count(names.begin(), names.end(), "GetWindowTextLengthW"),
+    return {std::count(names.begin(), names.end(), "SendMessageTimeoutA"),
             std::count(names.begin(), names.end(), "SetWindowPos")};
 }
 

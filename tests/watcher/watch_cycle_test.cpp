@@ -154,21 +154,31 @@ TEST_F(WatchCycleTest, TaskbarRectangleChangesAndAMissingTaskbarTriggerAFullPass
 }
 
 TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
-    const Hwnd a = AddWindow({.title = "a"});
-    const Hwnd b = AddWindow({.title = "b"});
-    desk.setForeground(a);
-    cycle->TimerTimer();
-    desk.clearCalls();
-    taskbar.Hidden = true;
-    cycle->TimerTimer();
-    EXPECT_EQ(FullPasses(), 1);
-    EXPECT_TRUE(state.LastHidden);
-    std::vector<Hwnd> order;
-    desk.platformFor(self).win.EnumWindows([&](Hwnd w) {
-        order.push_back(w);
-        return true;
-    });
-    EXPECT_LT(std::find(order.begin(), order.end(), a), std::find(order.begin(), order.end(), b));
+    // Also when the program in front does not answer: the raise waits in
+    // its queue, and the tick goes on.
+    for (const bool hung : {false, true}) {
+        const Hwnd a = AddWindow({.title = "a"});
+        const Hwnd b = AddWindow({.title = "b"});
+        desk.setForeground(a);
+        cycle->TimerTimer();
+        desk.clearCalls();
+        desk.setHung(desk.window(a).pid, hung);
+        taskbar.Hidden = !taskbar.Hidden;
+        cycle->TimerTimer();
+        EXPECT_EQ(FullPasses(), 1) << hung;
+        EXPECT_EQ(state.LastHidden, taskbar.Hidden);
+        EXPECT_EQ(desk.frozenCalls(), 0u) << hung;
+        desk.setHung(desk.window(a).pid, false);
+        desk.advance(0);
+        std::vector<Hwnd> order;
+        desk.platformFor(self).win.EnumWindows([&](Hwnd w) {
+            order.push_back(w);
+            return true;
+        });
+        EXPECT_LT(std::find(order.begin(), order.end(), a),
+                  std::find(order.begin(), order.end(), b))
+            << hung;
+    }
 }
 
 TEST_F(WatchCycleTest, OnlyPlausibleWindowsReachTheHandler) {

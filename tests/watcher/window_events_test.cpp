@@ -4,6 +4,7 @@
 #include "watcher/window_events.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ namespace vm {
 namespace {
 
 using sim::SimDesktop;
+using sim::SimWindow;
 
 constexpr std::uint32_t kTick = 250;
 
@@ -354,6 +356,134 @@ TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved)
     scene.desk.advance(1000);
     EXPECT_EQ(scene.Events().WaitingCount(), 0u);
     EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+}
+
+// Orderings where the protocol, the announcement and the user meet. Each
+// row is a schedule of the window's program and the user; every window ends
+// where the rules want it, with its program's own place and title standing
+// and at most one announcement per move.
+TEST(WindowEventsTest, OrderingsWhereTheProgramAndTheUserMeetTheWatcher) {
+    struct Case {
+        const char* name;
+        bool creationOnly;
+        std::string config;
+        bool visible; // at creation, at the top
+        std::function<void(EventScene&, Hwnd)> schedule;
+        int top; // where the window ends
+        int announcements;
+        std::u16string title = u"app";
+    };
+    const auto at = [](EventScene& s, int ms, std::function<void()> event) {
+        s.desk.at(s.desk.now() + static_cast<std::uint64_t>(ms), std::move(event));
+    };
+    const std::string announced = "Caption=1\r\nTitle=MOVING\r\nPlay=1\r\nWave=C:\\ding.wav\r\n";
+    const std::vector<Case> cases{
+        // Its program answers the creation's round trip while the window is
+        // hidden, then, while the watcher flashes for another window, shows
+        // it at the top; it places it lower only after another flash's
+        // length, before it reads its queue again.
+        {"answered hidden, shown and placed before the next read", false, announced, false,
+         [&](EventScene& s, Hwnd w) {
+             s.Open(0, true, s.desk.addProcess("C:\\Apps\\other.exe"));
+             at(s, 50, [&s, w] {
+                 s.desk.showWindow(w, sw::SHOW);
+                 s.desk.setBusy(s.app, 200);
+             });
+             at(s, 220, [&s, w] { s.desk.moveWindow(w, {100, 200, 500, 500}); });
+         },
+         200, 0},
+        // Busy for over 5 s from its creation, then shown without the
+        // foreground: the show is a new ask, not the end of the old one.
+        {"shown after a long start-up", false, "", false,
+         [&](EventScene& s, Hwnd w) {
+             s.desk.setBusy(s.app, 6000);
+             at(s, 5500, [&s, w] { s.desk.showWindow(w, sw::SHOW); });
+         },
+         30, 0},
+        // Adjusted by its program during the announcement, still under the
+        // band: moved once it settles, announced once, also with Active.
+        {"nudged during the announcement, Active", false, announced + "Active=1\r\n", true,
+         [&](EventScene& s, Hwnd w) {
+             s.desk.setForeground(w);
+             at(s, 50, [&s, w] { s.desk.moveWindow(w, {100, 10, 500, 310}); });
+         },
+         30, 1},
+        {"nudged at every swap of its title", false, announced, true,
+         [&](EventScene& s, Hwnd w) {
+             for (int ms = 1; ms < 2000; ms += 2) {
+                 s.desk.at(s.desk.now() + static_cast<std::uint64_t>(ms), [&s, w] {
+                     SimWindow& window = s.desk.window(w);
+                     if (window.titleW == u"MOVING" && window.rect.top < 30)
+                         s.desk.moveWindow(w, {window.rect.left + 1, window.rect.top,
+                                               window.rect.right + 1, window.rect.bottom});
+                 });
+             }
+         },
+         30, 1},
+        // Dropped by the user into the band where Wine reports no end of the
+        // drag, and the window rests where the last tick saw it.
+        {"dropped in the band without an end event", true, "", true,
+         [&](EventScene& s, Hwnd w) {
+             s.desk.moveWindow(w, {100, 100, 500, 400});
+             s.desk.setForeground(w);
+             at(s, 300, [&s, w] { s.desk.beginMoveSize(w); });
+             at(s, 400, [&s, w] { s.desk.moveWindow(w, {100, 0, 500, 300}); });
+             at(s, 1200, [&s, w] { s.desk.endMoveSize(w); });
+             at(s, 1400, [] {});
+         },
+         30, 0},
+        // Retitled by its program during the announcement: its title stands.
+        {"retitled during the announcement", false, announced, true,
+         [&](EventScene& s, Hwnd w) {
+             at(s, 50, [&s, w] { s.desk.window(w).titleW = u"app - saved"; });
+         },
+         30, 1, u"app - saved"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EventScene scene(c.creationOnly);
+        scene.desk.files().write("C:\\ding.wav", "RIFF");
+        scene.Launch({"/w"}, c.config);
+        const Hwnd window = scene.Open(0, c.visible);
+        c.schedule(scene, window);
+        scene.desk.advance(7000);
+        EXPECT_EQ(scene.Top(window), c.top);
+        EXPECT_EQ(scene.desk.window(window).titleW, c.title);
+        // Each announcement swaps the window's title once.
+        int swaps = 0;
+        for (const sim::CallRecord& call : scene.desk.calls()) {
+            swaps += call.pid == scene.pid && call.name == "SendMessageTimeoutA" &&
+                             call.args.starts_with(std::to_string(window.Value()) + ",")
+                         ? 1
+                         : 0;
+        }
+        EXPECT_EQ(swaps, c.announcements);
+    }
+}
+
+// A batch swaps every title, shares one sound and one flash, then gives the
+// titles back: no window shows the replacement for longer than the flash.
+TEST(WindowEventsTest, ABatchSharesOneSoundAndOneFlashForAllItsTitles) {
+    EventScene scene;
+    scene.desk.files().write("C:\\ding.wav", "RIFF");
+    scene.Launch({"/w"}, "Caption=1\r\nTitle=MOVING\r\nPlay=1\r\nWave=C:\\ding.wav\r\n");
+    const Hwnd first = scene.Open(0);
+    const Hwnd second = scene.Open(0);
+    scene.desk.advance(300);
+    std::vector<std::string> order;
+    for (const sim::CallRecord& call : scene.desk.calls()) {
+        if (call.pid == scene.pid &&
+            (call.name == "sndPlaySoundA" || call.name == "Sleep" ||
+             call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW"))
+            order.push_back(call.name);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"sndPlaySoundA", "SendMessageTimeoutA",
+                                               "SendMessageTimeoutA", "Sleep",
+                                               "SendMessageTimeoutW", "SendMessageTimeoutW"}));
+    for (const Hwnd window : {first, second}) {
+        EXPECT_EQ(scene.Top(window), 30);
+        EXPECT_EQ(scene.desk.window(window).titleW, u"app");
+    }
 }
 
 } // namespace
