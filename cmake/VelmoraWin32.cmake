@@ -112,6 +112,14 @@ if(VELMORA_E2E_SOURCES)
         "VELMORA_BIN_DIR=\"${bin_dir_win}\""
         "VELMORA_E2E_TEMP_DIR=\"${temp_dir_win}\""
         "VELMORA_SOURCE_DIR=\"${source_dir_win}\"")
+    # xdotool, a Linux program Wine starts like any other, is the user's mouse on the
+    # tests' display; an empty path tells the cases that need it that it is missing.
+    find_program(VELMORA_XDOTOOL xdotool)
+    set(xdotool_win "")
+    if(VELMORA_XDOTOOL)
+        velmora_wine_path(xdotool_win ${VELMORA_XDOTOOL})
+    endif()
+    target_compile_definitions(velmora_e2e PRIVATE "VELMORA_XDOTOOL_PATH=\"${xdotool_win}\"")
     if(VELMORA_EXE)
         velmora_wine_path(exe_win ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Velmora.exe)
         target_compile_definitions(velmora_e2e PRIVATE "VELMORA_EXE_PATH=\"${exe_win}\"")

@@ -15,26 +15,33 @@ CopyDataStruct DeferredMessage::Record() const {
     return record;
 }
 
-void DeferredMessages::Add(std::uint32_t msg, std::uintptr_t wParam) {
-    messages_.push_back(DeferredMessage{.msg = msg, .wParam = wParam});
-}
-
-void DeferredMessages::AddCopyData(std::uintptr_t wParam, const CopyDataStruct* record) {
-    DeferredMessage kept{.msg = wm::COPYDATA, .wParam = wParam};
-    if (record != nullptr) {
-        kept.hasRecord = true;
-        kept.dwData = record->dwData;
-        if (record->lpData != nullptr) {
-            kept.hasData = true;
-            const auto* bytes = static_cast<const std::uint8_t*>(record->lpData);
-            kept.data.assign(bytes, bytes + std::min(record->cbData, kKeptBytes));
+void DeferredMessages::Add(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                           std::intptr_t lParam) {
+    DeferredMessage kept{.window = window, .msg = msg, .wParam = wParam, .lParam = lParam};
+    if (msg == wm::COPYDATA) {
+        // Only the copy is read once the pass has ended.
+        kept.lParam = 0;
+        if (const auto* record = reinterpret_cast<const CopyDataStruct*>(lParam)) {
+            kept.hasRecord = true;
+            kept.dwData = record->dwData;
+            if (record->lpData != nullptr) {
+                kept.hasData = true;
+                const auto* bytes = static_cast<const std::uint8_t*>(record->lpData);
+                kept.data.assign(bytes, bytes + std::min(record->cbData, kKeptBytes));
+            }
         }
     }
     messages_.push_back(std::move(kept));
 }
 
-std::vector<DeferredMessage> DeferredMessages::Take() {
-    return std::exchange(messages_, {});
+bool DeferredMessages::Any(const std::function<bool(const DeferredMessage&)>& matches) const {
+    return std::any_of(messages_.begin(), messages_.end(), matches);
+}
+
+DeferredMessage DeferredMessages::TakeOldest() {
+    DeferredMessage oldest = std::move(messages_.front());
+    messages_.pop_front();
+    return oldest;
 }
 
 } // namespace vm

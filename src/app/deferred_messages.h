@@ -1,13 +1,11 @@
-// Messages that arrived while a pass ran and wait until it has ended. A
-// pass may wait for another program (a title swap sends with a time-out), and
-// while it waits the system hands the thread the messages other programs
-// send it: a hand-over, a close, the end of the session. Handling them there
-// would run a second pass inside the first or end the program under it, so
-// they are kept, with a copy of what a WM_COPYDATA points to (the sender's
-// buffer is gone once the send returns), and handled afterwards.
+// The messages the gate holds while a pass runs, oldest first, until the
+// pass has ended. What a WM_COPYDATA points to is copied: the sender's
+// buffer is gone once its send returns.
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/types.h"
@@ -15,8 +13,10 @@
 namespace vm {
 
 struct DeferredMessage {
+    Hwnd window = 0;
     std::uint32_t msg = 0;
     std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
     // WM_COPYDATA: whether a record came, its dwData and its first bytes.
     bool hasRecord = false;
     std::uintptr_t dwData = 0;
@@ -33,14 +33,15 @@ public:
     // text is kept this far, which gives every check the same answer.
     static constexpr std::uint32_t kKeptBytes = 4096;
 
-    void Add(std::uint32_t msg, std::uintptr_t wParam);
-    void AddCopyData(std::uintptr_t wParam, const CopyDataStruct* record);
+    void Add(Hwnd window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
     bool Empty() const { return messages_.empty(); }
-    // Hands over everything kept, oldest first.
-    std::vector<DeferredMessage> Take();
+    bool Any(const std::function<bool(const DeferredMessage&)>& matches) const;
+    // The oldest message kept; the queue must not be empty.
+    DeferredMessage TakeOldest();
+    void Clear() { messages_.clear(); }
 
 private:
-    std::vector<DeferredMessage> messages_;
+    std::deque<DeferredMessage> messages_;
 };
 
 } // namespace vm

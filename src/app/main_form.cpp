@@ -32,17 +32,17 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     IWindowSystem& win = context_.platform.win;
     // The settings window has no frame and stays above normal windows; the
     // keyboard walks its controls.
-    window_ = ProgramWindow(
-        win, {.className = kMainFormClass,
-              .title = context_.Text(TextId::MainFormCaption).ansi,
-              .style = ws::POPUP,
-              .exStyle = ws_ex::TOPMOST | ws_ex::CONTROLPARENT,
-              .width = kMainFormWidth,
-              .height = kMainFormHeight,
-              .owner = appWindow_,
-              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-                  return WindowProc(msg, wParam, lParam);
-              }});
+    window_ = ProgramWindow(win, {.className = kMainFormClass,
+                                  .title = context_.Text(TextId::MainFormCaption).ansi,
+                                  .style = ws::POPUP,
+                                  .exStyle = ws_ex::TOPMOST | ws_ex::CONTROLPARENT,
+                                  .width = kMainFormWidth,
+                                  .height = kMainFormHeight,
+                                  .owner = appWindow_,
+                                  .proc = [this](Hwnd window, std::uint32_t msg,
+                                                 std::uintptr_t wParam, std::intptr_t lParam) {
+                                      return WindowProc(window, msg, wParam, lParam);
+                                  }});
     if (window_) {
         win.SetWindowTextW(Window(), context_.Text(TextId::MainFormCaption).wide);
         const std::uint32_t dpi = win.GetDpiForWindow(Window());
@@ -56,6 +56,8 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
     trayIcon_.Bind(context_.platform, trayImages_, Window());
     trayIcon_.Menu = &controls_.PPRMenu;
+    trayIcon_.SetGate([this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) { return Gate(window, msg, wParam, lParam); });
     watcherControls_ = std::make_unique<WatcherControls>(controls_, trayIcon_, settingsWindow_,
                                                          taskbar_, [this] { BtnCancelClick(); });
     tracker_ = std::make_unique<TaskbarTracker>(
@@ -128,6 +130,7 @@ void TMainForm::WireHandlers() {
 }
 
 TMainForm::~TMainForm() {
+    CloseGate();
     timer_.SetEnabled(false);
     windowEvents_->Stop();
 }

@@ -55,6 +55,11 @@ public:
     // WM_CLOSE to the controller or to the application window (another
     // program, the shell): the same closing, so the settings are saved.
     void OnCloseMessage();
+    // The gate at the entry of each of the program's window procedures
+    // (main_form_passes.cpp): while a pass runs, what would make the program
+    // act is held and handled once the pass has ended. The answer for a
+    // message held; nullopt lets the message on into the procedure.
+    MsgResult Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
 
     // What the tray menu and the settings window's buttons do, as the user's
     // click does it.
@@ -74,12 +79,11 @@ public:
 private:
     // The procedure (main_form_messages.cpp): each message cracked once into
     // its typed handler, all under the one guard.
-    MsgResult WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
+    MsgResult WindowProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                         std::intptr_t lParam);
     MsgResult CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam);
     void OnTimer(std::uintptr_t id);
-    // The hand-over of a second plain start, or, inside a pass, a copy of it
-    // kept for after.
-    void OnCopyDataMessage(std::uintptr_t sender, const CopyDataStruct* data);
+    // The hand-over of a second plain start.
     void OnCopyData(const CopyDataStruct* data);
     // True when the command was handled.
     bool OnSysCommand(std::uintptr_t command);
@@ -108,16 +112,24 @@ private:
     // The error hook's pause is over: the watch timer runs again.
     void ResumeAfterError();
     // A tick, a full pass or the window-event check: guarded, never inside
-    // another, and what arrived meanwhile is handled once it has ended.
+    // another, and what the gate held meanwhile is handled once it has ended.
     void RunPass(const Handler& pass);
     bool InPass() const { return passDepth_ > 0; }
-    // Handles what arrived during a pass, posted to the window so that it
-    // comes after everything the pass's own handler still does.
-    void PostDeferred();
-    void HandleDeferred();
-    void HandleDeferred(const DeferredMessage& message);
-    // The window-event check, or, inside a pass, a note to run it after.
     void CheckWindowEvents();
+    // For the program's end: from now on the gate lets no request through
+    // to the tray icon's window, and asks nothing of this object.
+    void CloseGate();
+    // What cannot wait for the end of the pass; true when nothing is left
+    // for after it.
+    bool ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam);
+    // Posts the gate's wake-up (HANDLE_DEFERRED), which comes after
+    // everything the pass's own handler still does; false when it could not.
+    bool PostRelease();
+    // Handles what the gate held, oldest first, each through its window's
+    // procedure, leaving out what a close made pointless.
+    void ReleaseHeld();
+    bool IsCloseRequest(const DeferredMessage& message) const;
+    bool PointlessAfterClose(const DeferredMessage& message) const;
     // A close asked for while a close waits for the user's answer: it is
     // no restart any more, whatever the answer.
     void CloseAskedWhileClosing();
@@ -215,9 +227,11 @@ private:
     // The close query runs (its message box may be open).
     bool closing_ = false;
     int passDepth_ = 0;
-    DeferredMessages deferred_;
-    bool deferredPosted_ = false;
-    bool eventsDeferred_ = false;
+    // The gate's messages, its wake-up posted, and whether they are being
+    // handled (what arrives meanwhile goes on at once, outside a pass).
+    DeferredMessages held_;
+    bool releasePosted_ = false;
+    bool releasing_ = false;
     bool controlsCreated_ = false;
     // Last, so the window goes first, while everything its procedure uses
     // is still there.

@@ -1,5 +1,6 @@
-// The settings window's procedure: each message is cracked once, here, into
-// the typed handler that acts on it, under the one guard.
+// The settings window's procedure: each message passes the gate, then is
+// cracked once, here, into the typed handler that acts on it, under the one
+// guard.
 #include "app/main_form.h"
 #include "platform/constants.h"
 #include "platform/private_ids.h"
@@ -7,12 +8,16 @@
 
 namespace vm {
 
-MsgResult TMainForm::WindowProc(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+MsgResult TMainForm::WindowProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                std::intptr_t lParam) {
     // A message whose handler failed is answered 0 without the default
     // handling, which could act on a half-handled message (a WM_CLOSE would
     // destroy the window).
     MsgResult result = 0;
-    Guarded([&] { result = CrackMessage(msg, wParam, lParam); });
+    Guarded([&] {
+        const MsgResult held = Gate(window, msg, wParam, lParam);
+        result = held ? held : CrackMessage(msg, wParam, lParam);
+    });
     return result;
 }
 
@@ -25,13 +30,13 @@ MsgResult TMainForm::CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std:
             CheckWindowEvents();
             return 0;
         case private_msg::HANDLE_DEFERRED:
-            HandleDeferred();
+            ReleaseHeld();
             return 0;
         case private_msg::REPAINT_AFTER_CUES:
             OnRepaintAfterCues();
             return 0;
         case wm::COPYDATA:
-            OnCopyDataMessage(wParam, reinterpret_cast<const CopyDataStruct*>(lParam));
+            OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam));
             return 0;
         case wm::CLOSE:
             OnCloseMessage();
@@ -90,13 +95,6 @@ void TMainForm::OnTimer(std::uintptr_t id) {
         CheckWindowEvents();
     else if (id == timer_id::RESUME)
         ResumeAfterError();
-}
-
-void TMainForm::OnCopyDataMessage(std::uintptr_t sender, const CopyDataStruct* data) {
-    if (InPass())
-        deferred_.AddCopyData(sender, data);
-    else
-        OnCopyData(data);
 }
 
 bool TMainForm::OnSysCommand(std::uintptr_t command) {

@@ -1,8 +1,8 @@
 // When the program's work runs: the one guard every handler runs under, the
-// error hook's pause, the passes (never one inside another) and the messages
-// that arrived during a pass, handled once it has ended.
+// error hook's pause, the passes (never one inside another) and the one gate
+// at the entry of the program's window procedures, which holds what arrives
+// during a pass until it has ended.
 #include <utility>
-#include <vector>
 
 #include "app/main_form.h"
 #include "platform/constants.h"
@@ -13,8 +13,52 @@
 namespace vm {
 
 namespace {
+
 // How long the watch cycle rests after an error.
 constexpr std::uint32_t kErrorPauseMs = 1000;
+
+// The gate's rule, the one place that says what waits for a pass to end.
+//
+// A pass may wait for other programs: a title swap sends with a time-out,
+// Shell_NotifyIcon sends to the shell while the tray image flashes, a message
+// box of its closing reads the queue. Meanwhile the system hands our windows
+// what other programs send (the shell's tray callbacks are sent too), and a
+// message box's loop what was posted. Whatever of it would make the program
+// act is held, and handled once the pass has ended, oldest first, through
+// its window's procedure as if it came then:
+// - every message from WM_USER up: the tray icon's callback, registered
+//   messages ("TaskbarCreated"), the program's own posted messages (the
+//   window events' EVENTS_PENDING among them), except the gate's wake-up and
+//   the repaint after the keyboard cues, which only paints;
+// - the system's requests below it: timers, commands (the menus', the
+//   controls', Alt+F4 and the other system commands), closing, the end of
+//   the session, the hand-over's WM_COPYDATA, a change of the display.
+// Every other message the system sends is the upkeep of our own windows,
+// often the pass's own doing: painting, activation and focus, showing,
+// placing and sizing, texts, hit-testing, the DPI, and the question whether
+// the session may end (answered TRUE). It goes through at once, answered by
+// our handler or the default one, and starts no work.
+// Once something is held, what arrives after it waits behind it until it has
+// been handled, so that the order stays the order of arrival.
+bool WaitsForThePass(std::uint32_t msg) {
+    if (msg == private_msg::HANDLE_DEFERRED || msg == private_msg::REPAINT_AFTER_CUES)
+        return false;
+    if (msg >= wm::USER)
+        return true;
+    switch (msg) {
+        case wm::TIMER:
+        case wm::COMMAND:
+        case wm::SYSCOMMAND:
+        case wm::CLOSE:
+        case wm::ENDSESSION:
+        case wm::COPYDATA:
+        case wm::DISPLAYCHANGE:
+            return true;
+        default:
+            return false;
+    }
+}
+
 } // namespace
 
 void TMainForm::Guarded(const Handler& handler) {
@@ -47,83 +91,60 @@ void TMainForm::ResumeAfterError() {
 }
 
 void TMainForm::RunPass(const Handler& pass) {
-    // Never one pass inside another: the timer comes again after the pass,
-    // and windows reported meanwhile are checked once it has ended.
+    // Never one pass inside another: the gate holds every message that
+    // could start one.
     if (InPass())
         return;
     ++passDepth_;
     Guarded(pass);
     --passDepth_;
-    if (!deferred_.Empty() || eventsDeferred_)
-        Guarded([this] { PostDeferred(); });
+    // What arrived meanwhile comes after everything the pass's own handler
+    // still does.
+    if (!held_.Empty() && !PostRelease())
+        Guarded([this] { ReleaseHeld(); });
 }
 
 void TMainForm::CheckWindowEvents() {
-    if (InPass()) {
-        eventsDeferred_ = true;
-        return;
-    }
     RunPass([this] { windowEvents_->CheckWaiting(); });
 }
 
-void TMainForm::PostDeferred() {
-    if (!deferredPosted_)
-        deferredPosted_ =
-            context_.platform.win.PostMessageA(Window(), private_msg::HANDLE_DEFERRED, 0, 0);
+MsgResult TMainForm::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+    if (!WaitsForThePass(msg) || !(InPass() || (!held_.Empty() && !releasing_)))
+        return std::nullopt;
+    if (ActNow(window, msg, wParam))
+        return 0;
+    // A timer due again while its last message waits is still that message.
+    const bool timerHeld = msg == wm::TIMER && held_.Any([&](const DeferredMessage& held) {
+        return held.msg == wm::TIMER && held.window == window && held.wParam == wParam;
+    });
+    if (!timerHeld)
+        held_.Add(window, msg, wParam, lParam);
+    if (!InPass() && !PostRelease())
+        Guarded([this] { ReleaseHeld(); });
+    return 0;
 }
 
-void TMainForm::HandleDeferred() {
-    deferredPosted_ = false;
-    // Still inside a pass (a message box of its closing reads the queue):
-    // they wait on.
-    if (InPass())
-        return;
-    const std::vector<DeferredMessage> messages = deferred_.Take();
-    if (std::exchange(eventsDeferred_, false))
-        CheckWindowEvents();
-    for (const DeferredMessage& message : messages)
-        HandleDeferred(message);
+void TMainForm::CloseGate() {
+    // The icon goes last and tells the shell so, which may hand its window
+    // one more callback: nothing of the program is there to act on it.
+    trayIcon_.SetGate([](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+        return WaitsForThePass(msg) ? MsgResult{0} : MsgResult{};
+    });
 }
 
-void TMainForm::HandleDeferred(const DeferredMessage& message) {
-    switch (message.msg) {
-        case wm::COPYDATA: {
-            const CopyDataStruct record = message.Record();
-            Guarded([&] { OnCopyData(message.hasRecord ? &record : nullptr); });
-            return;
-        }
-        case wm::CLOSE:
-            OnCloseMessage();
-            return;
-        case wm::ENDSESSION:
-            OnEndSession();
-            return;
-        case wm::SYSCOMMAND:
-            OnSysCommandClose();
-            return;
-        default:
-            return;
-    }
-}
-
-void TMainForm::OnCloseMessage() {
-    // While the close query waits for the user's answer, that answer decides.
-    if (closing_) {
+bool TMainForm::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
+    if (window != Window() && window != appWindow_)
+        return false;
+    // While the close query waits for the user's answer, that answer
+    // decides: the close asked for now only turns the restart off.
+    if (msg == wm::CLOSE && closing_) {
         CloseAskedWhileClosing();
-        return;
+        return true;
     }
-    if (InPass()) {
-        deferred_.Add(wm::CLOSE, 0);
-        return;
-    }
-    Guarded([this] { Close(); });
-}
-
-void TMainForm::OnEndSession() {
-    if (InPass()) {
+    if (msg == wm::ENDSESSION && wParam != 0 && window == Window()) {
         // The system may end the process as soon as the message has been
-        // answered: the settings are written now, the closing follows the
-        // pass.
+        // answered: the settings are written now, the closing follows.
         Guarded([this] {
             if (!context_.commandLine.IsQuick()) {
                 try {
@@ -135,17 +156,78 @@ void TMainForm::OnEndSession() {
         });
         if (closing_)
             CloseAskedWhileClosing();
-        deferred_.Add(wm::ENDSESSION, 1);
+    }
+    return false;
+}
+
+bool TMainForm::PostRelease() {
+    if (!releasePosted_)
+        releasePosted_ =
+            context_.platform.win.PostMessageA(Window(), private_msg::HANDLE_DEFERRED, 0, 0);
+    return releasePosted_;
+}
+
+bool TMainForm::IsCloseRequest(const DeferredMessage& message) const {
+    const bool ours = message.window == Window() || message.window == appWindow_;
+    return ours &&
+           (message.msg == wm::CLOSE ||
+            (message.msg == wm::ENDSESSION && message.wParam != 0 && message.window == Window()));
+}
+
+bool TMainForm::PointlessAfterClose(const DeferredMessage& message) const {
+    // The hand-over would open the settings window and a tray click the
+    // menu or the switch, just before the program ends.
+    return (message.msg == wm::COPYDATA && message.window == Window()) ||
+           message.msg == private_msg::TRAY_CALLBACK;
+}
+
+void TMainForm::ReleaseHeld() {
+    releasePosted_ = false;
+    // Still inside a pass (a message box of its closing reads the queue):
+    // they wait on, and the pass's end asks again.
+    if (InPass())
+        return;
+    struct Releasing {
+        bool& flag;
+        bool was;
+        explicit Releasing(bool& f) : flag(f), was(std::exchange(f, true)) {}
+        ~Releasing() { flag = was; }
+        Releasing(const Releasing&) = delete;
+        Releasing& operator=(const Releasing&) = delete;
+    } releasing(releasing_);
+    while (!held_.Empty() && !InPass()) {
+        // Nothing runs once the program has closed.
+        if (closed_) {
+            held_.Clear();
+            return;
+        }
+        const bool closeHeld =
+            held_.Any([this](const DeferredMessage& held) { return IsCloseRequest(held); });
+        const DeferredMessage message = held_.TakeOldest();
+        if (closeHeld && PointlessAfterClose(message))
+            continue;
+        const CopyDataStruct record = message.Record();
+        const std::intptr_t lParam = message.msg == wm::COPYDATA && message.hasRecord
+                                         ? reinterpret_cast<std::intptr_t>(&record)
+                                         : message.lParam;
+        context_.platform.win.SendMessageA(message.window, message.msg, message.wParam, lParam);
+    }
+}
+
+void TMainForm::OnCloseMessage() {
+    // While the close query waits for the user's answer, that answer decides.
+    if (closing_) {
+        CloseAskedWhileClosing();
         return;
     }
+    Guarded([this] { Close(); });
+}
+
+void TMainForm::OnEndSession() {
     Guarded([this] { Close(CloseRoute::SessionEnd); });
 }
 
 void TMainForm::OnSysCommandClose() {
-    if (InPass()) {
-        deferred_.Add(wm::SYSCOMMAND, sc::CLOSE);
-        return;
-    }
     if (settingsWindow_.Visible())
         controls_.BtnCancel.Click();
 }

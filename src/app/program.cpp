@@ -28,7 +28,12 @@ Program::Program(Platform platform, CommandLine commandLine)
               .style = ws::POPUP | ws::CAPTION | ws::CLIPSIBLINGS | ws::SYSMENU | ws::MINIMIZEBOX,
               .x = win.GetSystemMetrics(sm::CXSCREEN) / 2,
               .y = win.GetSystemMetrics(sm::CYSCREEN) / 2,
-              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
+              .proc = [this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                             std::intptr_t lParam) -> MsgResult {
+                  if (mainForm_) {
+                      if (const MsgResult held = mainForm_->Gate(window, msg, wParam, lParam))
+                          return held;
+                  }
                   if (msg != wm::CLOSE)
                       return std::nullopt;
                   if (mainForm_)

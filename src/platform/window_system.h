@@ -181,6 +181,12 @@ public:
     // (at once, for a window of this thread). False when nothing was sent.
     virtual bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                       std::intptr_t lParam, SendAsyncProc callback) = 0;
+    // Sends without waiting for the answer (SendNotifyMessage): to a window
+    // of another thread it is still a send, handled ahead of the posted
+    // messages whenever that thread reads its queue or waits in a send of
+    // its own; to one of this thread, the procedure runs at once.
+    virtual bool SendNotifyMessageW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                    std::intptr_t lParam) = 0;
     virtual std::uint32_t RegisterWindowMessageA(const char* name) = 0;
     // A modal message box; type holds the mb:: flags. Returns the id_:: of
     // the button pressed, 0 when the box could not be shown.

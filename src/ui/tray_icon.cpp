@@ -186,6 +186,11 @@ void TrayIcon::HandleCallback(std::intptr_t lParam) {
     }
 }
 
+void TrayIcon::SetGate(WndProc gate) {
+    if (handler_ != nullptr)
+        handler_->SetGate(std::move(gate));
+}
+
 void TrayIcon::TaskbarCreated() {
     if (!iconVisible_)
         return;

@@ -63,6 +63,9 @@ public:
     void RetryAdd();
     // Opens the popup menu at the cursor, from the tray.
     void ShowTrayMenu();
+    // Asked first by the procedure of the window that gets the shell's
+    // callbacks (see TrayIconHandler::SetGate); needs Bind first.
+    void SetGate(WndProc gate);
 
     PopupMenu* Menu = nullptr;
     Handler OnDblClick;

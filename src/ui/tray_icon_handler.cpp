@@ -52,13 +52,16 @@ TrayIconHandler::TrayIconHandler(Platform& platform) : platform_(platform) {
         platform_.win,
         {.className = kHandlerClass,
          .style = ws::POPUP,
-         .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
-             return WindowProc(msg, wParam, lParam);
-         }});
+         .proc = [this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                        std::intptr_t lParam) { return WindowProc(window, msg, wParam, lParam); }});
 }
 
-MsgResult TrayIconHandler::WindowProc(std::uint32_t msg, std::uintptr_t wParam,
+MsgResult TrayIconHandler::WindowProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                       std::intptr_t lParam) {
+    if (gate_) {
+        if (const MsgResult held = gate_(window, msg, wParam, lParam))
+            return held;
+    }
     if (msg == private_msg::TRAY_CALLBACK) {
         // wParam names the icon; a value that names none changes nothing.
         const auto it = std::find_if(icons_.begin(), icons_.end(), [wParam](const TrayIcon* icon) {

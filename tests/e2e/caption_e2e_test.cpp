@@ -1,5 +1,6 @@
 // With Caption=1 a moved window shows the configured title for a moment and
-// then its own title again, read and written back as Unicode.
+// then its own title again, read and written back as Unicode; a title its
+// program gave it meanwhile stands.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -37,6 +38,23 @@ TEST_F(CaptionFlash, TitleIsReplacedForTheMoveAndRestoredIntact) {
         EXPECT_EQ(ReadTitleLog(log), (std::vector<std::wstring>{L"\u79FB\u52D5\u4E2D", title}))
             << "the configured title from Shift-JIS, then the window's own";
     }
+}
+
+TEST_F(CaptionFlash, ATitleTheProgramSetsDuringTheMoveStands) {
+    ASSERT_TRUE(WriteSettings(IniText({"[Config]", "Caption=1", "Title=MOVING", ""})));
+    ASSERT_TRUE(StartStandinAndVelmora());
+    const std::wstring log = Folder() + L"titles.log";
+    const std::wstring own = L"Velmora e2e page 2 - browser";
+    const HWND window =
+        Spawn({.title = L"Velmora e2e page 1 - browser", .titleLog = log, .retitle = own});
+    ASSERT_NE(window, nullptr);
+
+    ASSERT_TRUE(WaitForTop(window, 30));
+    ASSERT_TRUE(WaitUntil([&] { return ReadTitleLog(log).size() >= 2; }, ReactionLimit));
+    EXPECT_EQ(ReadTitleLog(log).front(), L"MOVING");
+    EXPECT_TRUE(HoldsFor([&] { return WindowTitleOf(window) == own; }, StillPeriod))
+        << "title now: " << testing::PrintToString(WindowTitleOf(window))
+        << ", given: " << testing::PrintToString(ReadTitleLog(log));
 }
 
 TEST_F(CaptionFlash, TitleIsNeverTouchedWithoutCaption) {

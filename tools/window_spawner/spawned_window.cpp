@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "latency_log.h"
+#include "program_reactions.h"
 #include "rect_file.h"
 #include "spawned_window.h"
 #include "title_log.h"
@@ -23,6 +24,8 @@ void WindowGone() {
 }
 
 LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (React(window, message, wParam))
+        return 0;
     if (message == WM_SETTEXT)
         LogTitle(reinterpret_cast<const wchar_t*>(lParam));
     else if (message == WM_WINDOWPOSCHANGED) {

@@ -8,6 +8,7 @@
 
 #include "../common/program_arguments.h"
 #include "latency_log.h"
+#include "program_reactions.h"
 #include "rect_file.h"
 #include "spawned_window.h"
 #include "spawner_options.h"
@@ -30,6 +31,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Titles given from now on come from outside.
     spawner::StartTitleLog(options->logPath);
     spawner::StartRectFile(first, options->rectPath);
+    spawner::StartReactions(*options);
     const auto startTimer = [](unsigned ms) {
         return ms == 0 ? 0 : SetTimer(nullptr, 0, ms, nullptr);
     };

@@ -45,6 +45,12 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
             options.title = *title;
         return title.has_value();
     }
+    if (name == L"--retitle-hex") {
+        const auto title = tools::WideFromUtf8Hex(value);
+        if (title)
+            options.retitle = *title;
+        return title.has_value() && !title->empty();
+    }
     if (name == L"--rect")
         return ParseRect(value, options.left, options.top, options.width, options.height);
     if (name == L"--then-rect") {
@@ -84,6 +90,8 @@ bool ParseValue(const std::wstring& name, const std::wstring& value, SpawnerOpti
         options.reopenMilliseconds = static_cast<unsigned>(*number);
     else if (name == L"--hang" && *number >= 10)
         options.hangMilliseconds = static_cast<unsigned>(*number);
+    else if (name == L"--stall" && *number >= 1 && *number <= 600000)
+        options.stallMilliseconds = static_cast<unsigned>(*number);
     else if (name == L"--busy" && *number <= 10000)
         options.busyMilliseconds = static_cast<unsigned>(*number);
     else

@@ -20,6 +20,12 @@
 //   --then-rect L,T,W,H   put each window here after it was shown (a program that restores
 //                         its saved place), before the queue is read
 //   --then-maximized      maximize each window after it was shown, before the queue is read
+//   --retitle-hex HEX     the first time another program gives a plain window a title, give
+//                         it this one (UTF-8 bytes in hex) right after, as a program that
+//                         keeps its own title current does
+//   --stall MS            once a plain window was sent the registered message
+//                         VelmoraSpawnerStall, the next activation of a window makes the
+//                         program sleep MS milliseconds: a program that hangs a while
 //   --child NAME          give every plain window a child window of this class, filling it:
 //                         the start menus are "DV2ControlHost" with a "Desktop User Pane" and
 //                         "BaseBar" with a "MenuSite"
@@ -56,6 +62,8 @@ struct SpawnerOptions {
     bool thenPlace = false;
     int thenLeft = 0, thenTop = 0, thenWidth = 0, thenHeight = 0;
     bool thenMaximized = false;
+    std::wstring retitle; // empty: the program never retitles its windows
+    unsigned stallMilliseconds = 0;
 };
 
 // Nothing when an argument is unknown or a value is malformed.

@@ -43,6 +43,7 @@ void SimScheduler::endThread(std::uint32_t pid) {
         return;
     thread->loopEnded = true;
     std::erase_if(posted_, [pid](const Posted& message) { return message.pid == pid; });
+    std::erase_if(sent_, [pid](const Sent& message) { return message.pid == pid; });
     thread->queued = 0;
 }
 
@@ -114,13 +115,14 @@ void SimScheduler::killTimers(Hwnd window) {
 
 bool SimScheduler::runNext(std::uint64_t until) {
     endFinishedLoops();
-    // At one moment: what other programs do first, then posted messages,
-    // then timers, which Windows generates only when the queue is empty.
+    // At one moment: what other programs do first, then sent messages, then
+    // posted ones, then timers, which Windows generates only when the queue
+    // is empty.
     if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
         runFirstSceneEvent();
         return true;
     }
-    if (deliverOldestMessage())
+    if (deliverSentToReadingThread() || deliverOldestMessage())
         return true;
     const std::uint64_t eventAt = sceneEvents_.empty() ? kNever : sceneEvents_.begin()->first.first;
     auto timer = timers_.end();
@@ -200,6 +202,7 @@ int SimScheduler::runMessageLoop(std::uint32_t pid) {
 
 void SimScheduler::processMessages(std::uint32_t pid) {
     const std::uint64_t postedBefore = order_;
+    receiveSent(pid);
     while (true) {
         const auto it = std::find_if(posted_.begin(), posted_.end(), [&](const Posted& message) {
             return message.pid == pid && message.order < postedBefore;
@@ -215,9 +218,10 @@ void SimScheduler::processMessages(std::uint32_t pid) {
 void SimScheduler::sleep(std::uint32_t ms) {
     const std::uint64_t until = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
     while (true) {
+        // A thread waiting in a send (not asleep) takes what is sent to it.
         if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
             runFirstSceneEvent();
-        } else if (!deliverToRunningThread()) {
+        } else if (!deliverSentToReadingThread() && !deliverToRunningThread()) {
             if (sceneEvents_.empty() || sceneEvents_.begin()->first.first > until)
                 break;
             now_ = std::max(now_, sceneEvents_.begin()->first.first);
@@ -253,7 +257,7 @@ bool SimScheduler::deliverToRunningThread() {
 }
 
 bool SimScheduler::hasWork(std::uint32_t pid, const Thread& thread) const {
-    if (thread.quitPosted || thread.queued != 0)
+    if (thread.quitPosted || thread.queued != 0 || sentWaiting(pid) != 0)
         return true;
     return std::any_of(timers_.begin(), timers_.end(),
                        [&](const auto& timer) { return timer.second.pid == pid; });

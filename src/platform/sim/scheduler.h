@@ -55,7 +55,8 @@ public:
     // Runs the thread's message loop until its quit message; -1 when it
     // would wait for ever.
     int runMessageLoop(std::uint32_t pid);
-    // Delivers what was posted to the thread before the call.
+    // Delivers what was sent and then what was posted to the thread before
+    // the call.
     void processMessages(std::uint32_t pid);
     // The caller waits; the other threads run on meanwhile. A sleep shorter
     // than the clock's tick lasts the whole tick.
@@ -84,6 +85,17 @@ public:
     void whenThreadReads(std::uint32_t caller, std::uint32_t pid, std::function<void()> request);
     // The thread reads its queue: the requests kept while it did not answer.
     void readQueue(std::uint32_t pid);
+
+    // Sent without waiting (SendNotifyMessage) to a window of another
+    // thread: the message waits among the thread's sent messages, which reach
+    // it before anything posted, whenever it reads its queue or waits in a
+    // send of its own (sent_messages.cpp). False when the thread has ended.
+    bool sendNotify(std::uint32_t pid, Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                    std::intptr_t lParam);
+    // The thread handles the messages sent to it, oldest first: it reads its
+    // queue or waits for another thread's answer.
+    void receiveSent(std::uint32_t pid);
+    std::size_t sentWaiting(std::uint32_t pid) const;
 
 private:
     struct Thread {
@@ -130,6 +142,9 @@ private:
     void deliver(const Posted& message);
     void endFinishedLoops();
     bool hasWork(std::uint32_t pid, const Thread& thread) const;
+    // Delivers the oldest message sent to a thread that reads its queue;
+    // false when there is none.
+    bool deliverSentToReadingThread();
 
     Dispatch dispatch_;
     std::uint64_t now_ = 0;
@@ -139,6 +154,14 @@ private:
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> sceneEvents_;
     std::map<TimerKey, Timer> timers_;
     std::deque<Posted> posted_;
+    struct Sent {
+        std::uint32_t pid;
+        Hwnd window;
+        std::uint32_t msg;
+        std::uintptr_t wParam;
+        std::intptr_t lParam;
+    };
+    std::deque<Sent> sent_;
     std::size_t frozenCalls_ = 0;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
 };

@@ -224,8 +224,8 @@ void SimDesktop::bringToTop(Hwnd window) {
 void SimDesktop::clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage) {
     const SimNotifyIcon& icon = shellObjects_.notifyIcons().at(index);
     if (const SimWindow* target = windows_.find(icon.window))
-        scheduler_.post(target->pid, icon.window, icon.callbackMessage, icon.id,
-                        static_cast<std::intptr_t>(mouseMessage));
+        scheduler_.sendNotify(target->pid, icon.window, icon.callbackMessage, icon.id,
+                              static_cast<std::intptr_t>(mouseMessage));
 }
 
 std::vector<std::string> SimDesktop::callNames(std::uint32_t pid) const {

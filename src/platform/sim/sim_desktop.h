@@ -263,8 +263,9 @@ public:
     std::string iconImage(HIcon icon) const { return shellObjects_.iconImage(icon); }
     // A new taskbar's notification area starts empty.
     const std::vector<SimNotifyIcon>& notifyIcons() const { return shellObjects_.notifyIcons(); }
-    // The user acts on an icon: posts its callback message with the mouse
-    // message, as the shell does.
+    // The user acts on an icon: the shell sends its callback message with
+    // the mouse message without waiting (SendNotifyMessage), so it reaches
+    // the icon's thread as a send, also inside a send of that thread's own.
     void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
     // At logon the shell may exist before its notification area takes
     // icons: while this is on, every Shell_NotifyIcon call fails.

@@ -13,7 +13,22 @@ std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std:
     const SimWindow* target = desk_.windows().find(window);
     if (target != nullptr && desk_.scheduler().waitsForever(pid_, target->pid))
         return 0;
-    return desk_.windows().callProc(window, msg, wParam, lParam);
+    if (target == nullptr || target->pid == pid_)
+        return desk_.windows().callProc(window, msg, wParam, lParam);
+    return SendAcross(target->pid,
+                      [&] { return desk_.windows().callProc(window, msg, wParam, lParam); });
+}
+
+std::intptr_t SimWindowSystem::SendAcross(std::uint32_t receiver,
+                                          const std::function<std::intptr_t()>& handle) {
+    // The caller waits for the answer and handles what is sent to it
+    // meanwhile; the receiver handles the sends that came before this one.
+    SimScheduler& scheduler = desk_.scheduler();
+    scheduler.receiveSent(pid_);
+    scheduler.receiveSent(receiver);
+    const std::intptr_t answer = handle();
+    scheduler.receiveSent(pid_);
+    return answer;
 }
 
 std::intptr_t SimWindowSystem::SendMessageTimeoutA(Hwnd window, std::uint32_t msg,
@@ -48,8 +63,9 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
             desk_.scheduler().sleep(timeoutMs);
         return 0;
     }
-    std::intptr_t answer = 0;
-    if (msg == wm::SETTEXT && !target->proc) {
+    const auto handle = [&]() -> std::intptr_t {
+        if (msg != wm::SETTEXT || target->proc)
+            return desk_.windows().callProc(window, msg, wParam, lParam);
         // The default window procedure of another program's window.
         if (wide) {
             const auto* text = reinterpret_cast<const char16_t*>(lParam);
@@ -58,10 +74,9 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
             const auto* text = reinterpret_cast<const char*>(lParam);
             target->titleW = FromCp932(text == nullptr ? "" : text);
         }
-        answer = 1;
-    } else {
-        answer = desk_.windows().callProc(window, msg, wParam, lParam);
-    }
+        return 1;
+    };
+    const std::intptr_t answer = target->pid == pid_ ? handle() : SendAcross(target->pid, handle);
     if (result != nullptr)
         *result = static_cast<std::uintptr_t>(answer);
     return 1;
@@ -98,6 +113,19 @@ bool SimWindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::
                 caller, [callback, window, msg, answer] { callback(window, msg, answer); });
         });
     return true;
+}
+
+bool SimWindowSystem::SendNotifyMessageW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                         std::intptr_t lParam) {
+    desk_.logCall(pid_, "SendNotifyMessageW", window, msg, wParam, lParam);
+    const SimWindow* target = desk_.windows().find(window);
+    if (target == nullptr)
+        return false;
+    if (target->pid == pid_) {
+        desk_.windows().callProc(window, msg, wParam, lParam);
+        return true;
+    }
+    return desk_.scheduler().sendNotify(target->pid, window, msg, wParam, lParam);
 }
 
 std::uint32_t SimWindowSystem::RegisterWindowMessageA(const char* name) {

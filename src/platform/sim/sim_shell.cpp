@@ -47,7 +47,14 @@ bool SimShell::Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect
 bool SimShell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {
     desk_.logCall(pid_, "Shell_NotifyIconW", message, data.cbSize, data.hWnd, data.uID, data.uFlags,
                   data.uCallbackMessage, data.hIcon);
-    return desk_.shellObjects().notifyIcon(message, data);
+    if (desk_.shellObjects().taskbar() == 0)
+        return desk_.shellObjects().notifyIcon(message, data);
+    // The record goes to the taskbar's thread in a send: the caller handles
+    // what is sent to it while it waits.
+    desk_.scheduler().receiveSent(pid_);
+    const bool taken = desk_.shellObjects().notifyIcon(message, data);
+    desk_.scheduler().receiveSent(pid_);
+    return taken;
 }
 
 std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const char* file,

@@ -86,6 +86,8 @@ public:
                       std::intptr_t lParam) override;
     bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                               std::intptr_t lParam, SendAsyncProc callback) override;
+    bool SendNotifyMessageW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
     int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
     int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,
@@ -141,6 +143,9 @@ private:
     bool IsUser32Export(FarProc entry, const char* name) const;
     // The topmost top-level window that matches; 0 when none does.
     Hwnd TopmostTopLevel(const std::function<bool(const SimWindow&)>& matches) const;
+    // A send to a thread of another process: what is sent meanwhile is
+    // handled; handle runs the receiver's procedure.
+    std::intptr_t SendAcross(std::uint32_t receiver, const std::function<std::intptr_t()>& handle);
     std::intptr_t SendWithTimeout(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                   std::intptr_t lParam, std::uint32_t flags,
                                   std::uint32_t timeoutMs, std::uintptr_t* result, bool wide);

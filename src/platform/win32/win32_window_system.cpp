@@ -313,6 +313,11 @@ bool Win32WindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std
     return true;
 }
 
+bool Win32WindowSystem::SendNotifyMessageW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                           std::intptr_t lParam) {
+    return ::SendNotifyMessageW(ToHwnd(window), msg, wParam, lParam) != FALSE;
+}
+
 std::uint32_t Win32WindowSystem::RegisterWindowMessageA(const char* name) {
     return ::RegisterWindowMessageA(name);
 }

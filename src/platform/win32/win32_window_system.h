@@ -100,6 +100,8 @@ public:
                       std::intptr_t lParam) override;
     bool SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                               std::intptr_t lParam, SendAsyncProc callback) override;
+    bool SendNotifyMessageW(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
     std::uint32_t RegisterWindowMessageA(const char* name) override;
     int MessageBoxA(Hwnd owner, const char* text, const char* caption, std::uint32_t type) override;
     int MessageBoxW(Hwnd owner, const char16_t* text, const char16_t* caption,

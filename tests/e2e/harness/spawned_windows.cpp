@@ -5,6 +5,7 @@
 #include "polling.h"
 #include "scratch_folder.h"
 #include "spawned_windows.h"
+#include "window_spawner/stall_command.h"
 
 namespace e2e {
 
@@ -46,6 +47,10 @@ std::wstring SpawnerArguments(const WindowSpec& spec) {
     }
     if (spec.thenMaximized)
         args += L" --then-maximized";
+    if (!spec.retitle.empty())
+        args += L" --retitle-hex \"" + Utf8HexOf(spec.retitle) + L"\"";
+    if (spec.stallMs != 0)
+        args += L" --stall " + std::to_wstring(spec.stallMs);
     return args;
 }
 
@@ -70,6 +75,12 @@ bool SpawnedWindows::WaitUntilOpen() {
             return true;
         },
         OpenLimit);
+}
+
+bool StallProgramOf(HWND window) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutW(window, RegisterWindowMessageW(spawner::StallMessageName), 0, 0,
+                               SMTO_ABORTIFHUNG, 5000, &answer) != 0;
 }
 
 std::wstring Utf8HexOf(const std::wstring& text) {

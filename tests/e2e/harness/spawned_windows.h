@@ -34,6 +34,10 @@ struct WindowSpec {
     int busyMs = 0;
     std::optional<RECT> thenRect{};
     bool thenMaximized = false;
+    // The first time another program gives a window a title, the spawner
+    // gives it this one right after (none when empty).
+    std::wstring retitle{};
+    int stallMs = 0; // how long the program hangs as it comes to the front (StallProgramOf)
 };
 
 class SpawnedWindows {
@@ -51,6 +55,10 @@ private:
     ChildProcess process_;
     std::vector<HWND> windows_;
 };
+
+// Tells the program of a window opened with stallMs to stop answering for
+// that long the next time one of its windows is activated.
+bool StallProgramOf(HWND window);
 
 // The UTF-8 bytes of a text in hex, as the spawner's command line and title
 // log write titles.
