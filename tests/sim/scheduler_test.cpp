@@ -75,6 +75,8 @@ TEST_F(SchedulerTest, SleepRunsOtherProgramsButDispatchesNothing) {
     desk.at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
     platform.os.Sleep(300);
     EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(desk.scheduler().longestWaitMs(pid), 300u);
+    EXPECT_EQ(desk.scheduler().longestWaitMs(other), 0u);
     EXPECT_NE(platform.win.FindWindowA("Late", nullptr), nullptr);
     // Only what was waiting: the ping, then one timer message.
     desk.advance(0);

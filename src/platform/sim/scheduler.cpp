@@ -212,9 +212,12 @@ void SimScheduler::processMessages(std::uint32_t pid) {
     }
 }
 
-void SimScheduler::sleep(std::uint32_t ms) {
+bool SimScheduler::waitInCall(std::uint32_t pid, std::uint32_t ms,
+                              const std::function<bool()>& done) {
+    const std::uint64_t start = now_;
     const std::uint64_t until = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
-    while (true) {
+    bool ended = false;
+    while (!(ended = done && done())) {
         if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
             runFirstSceneEvent();
         } else if (!deliverToRunningThread()) {
@@ -223,14 +226,23 @@ void SimScheduler::sleep(std::uint32_t ms) {
             now_ = std::max(now_, sceneEvents_.begin()->first.first);
         }
     }
-    now_ = std::max(now_, until);
+    if (!ended)
+        now_ = std::max(now_, until);
+    std::uint64_t& longest = longestWaits_[pid];
+    longest = std::max(longest, now_ - start);
+    return ended;
+}
+
+std::uint64_t SimScheduler::longestWaitMs(std::uint32_t pid) const {
+    const auto it = longestWaits_.find(pid);
+    return it == longestWaits_.end() ? 0 : it->second;
 }
 
 void SimScheduler::sleepThread(std::uint32_t pid, std::uint32_t ms) {
     Thread& self = *find(pid);
     ++self.sleeping;
     try {
-        sleep(ms);
+        waitInCall(pid, ms);
     } catch (...) {
         --self.sleeping;
         throw;

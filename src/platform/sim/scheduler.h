@@ -57,9 +57,16 @@ public:
     int runMessageLoop(std::uint32_t pid);
     // Delivers what was posted to the thread before the call.
     void processMessages(std::uint32_t pid);
-    // The caller waits; the other threads run on meanwhile. A sleep shorter
-    // than the clock's tick lasts the whole tick.
-    void sleep(std::uint32_t ms);
+    // The thread of pid waits inside a call (Sleep, a send's time-out, a
+    // call blocked on another thread) for ms, or less when done() holds
+    // first; the other threads run on meanwhile. A wait shorter than the
+    // clock's tick lasts the whole tick. Every wait of a thread goes
+    // through here; true when done() ended it.
+    bool waitInCall(std::uint32_t pid, std::uint32_t ms, const std::function<bool()>& done = {});
+    // The longest single wait of the thread of pid inside a call since the
+    // last reset.
+    std::uint64_t longestWaitMs(std::uint32_t pid) const;
+    void resetLongestWaits() { longestWaits_.clear(); }
     // The thread itself sleeps: it answers nothing until it wakes.
     void sleepThread(std::uint32_t pid, std::uint32_t ms);
 
@@ -140,6 +147,7 @@ private:
     std::map<TimerKey, Timer> timers_;
     std::deque<Posted> posted_;
     std::size_t frozenCalls_ = 0;
+    std::unordered_map<std::uint32_t, std::uint64_t> longestWaits_;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
 };
 

@@ -45,7 +45,7 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
         // A window the system reports hung gives up at once; a thread that is
         // only busy is waited for until the time-out.
         if ((flags & smto::ABORTIFHUNG) == 0 || !desk_.scheduler().hung(target->pid))
-            desk_.scheduler().sleep(timeoutMs);
+            desk_.scheduler().waitInCall(pid_, timeoutMs);
         return 0;
     }
     std::intptr_t answer = 0;
