@@ -4,6 +4,7 @@
 #include "desktop_suite.h"
 #include "moves_contract.h"
 #include "shell_contract.h"
+#include "threads_contract.h"
 
 #include "platform/sim/sim_desktop.h"
 
@@ -41,6 +42,7 @@ protected:
 
 VELMORA_DESKTOP_MOVES_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_SHELL_CONTRACT(SimDesktopContract)
+VELMORA_DESKTOP_THREADS_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_CLOSE_CONTRACT(SimDesktopContract)
 
 } // namespace

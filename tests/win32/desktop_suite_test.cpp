@@ -11,6 +11,7 @@
 #include "../desktop/desktop_suite.h"
 #include "../desktop/moves_contract.h"
 #include "../desktop/shell_contract.h"
+#include "../desktop/threads_contract.h"
 #include "platform/win32/win32_platform.h"
 
 namespace vm {
@@ -109,6 +110,7 @@ protected:
 
 VELMORA_DESKTOP_MOVES_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_SHELL_CONTRACT(Win32DesktopContract)
+VELMORA_DESKTOP_THREADS_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_CLOSE_CONTRACT(Win32DesktopContract)
 
 } // namespace
