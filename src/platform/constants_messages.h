@@ -24,6 +24,8 @@ inline constexpr std::uint32_t ENDSESSION = 0x0016u;
 inline constexpr std::uint32_t SHOWWINDOW = 0x0018u;
 inline constexpr std::uint32_t ACTIVATE = 0x0006u;
 inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
+// wParam: TRUE when the caption is drawn active.
+inline constexpr std::uint32_t NCACTIVATE = 0x0086u;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
@@ -53,10 +55,19 @@ inline constexpr std::uint32_t APP = 0x8000u;
 } // namespace wm
 
 namespace sc {
+inline constexpr std::uintptr_t MINIMIZE = 0xF020u;
+inline constexpr std::uintptr_t MAXIMIZE = 0xF030u;
 inline constexpr std::uintptr_t CLOSE = 0xF060u;
+inline constexpr std::uintptr_t RESTORE = 0xF120u;
 // The bits of a WM_SYSCOMMAND's wParam that name the command.
 inline constexpr std::uintptr_t COMMAND_MASK = 0xFFF0u;
 } // namespace sc
+
+// WM_ACTIVATE's low word.
+namespace wa {
+inline constexpr std::uintptr_t INACTIVE = 0;
+inline constexpr std::uintptr_t ACTIVE = 1;
+} // namespace wa
 
 namespace mb {
 inline constexpr std::uint32_t OK = 0x0u;
