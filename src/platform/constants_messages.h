@@ -27,6 +27,8 @@ inline constexpr std::uint32_t ACTIVATEAPP = 0x001Cu;
 // The dialog manager's request to move the focus: lParam nonzero, to the
 // control wParam; else to the next (wParam 0) or previous tab stop.
 inline constexpr std::uint32_t NEXTDLGCTL = 0x0028u;
+// wParam: TRUE when the caption is drawn active.
+inline constexpr std::uint32_t NCACTIVATE = 0x0086u;
 inline constexpr std::uint32_t SETFONT = 0x0030u;
 inline constexpr std::uint32_t GETFONT = 0x0031u;
 inline constexpr std::uint32_t COPYDATA = 0x004Au;
@@ -57,10 +59,19 @@ inline constexpr std::uint32_t APP = 0x8000u;
 } // namespace wm
 
 namespace sc {
+inline constexpr std::uintptr_t MINIMIZE = 0xF020u;
+inline constexpr std::uintptr_t MAXIMIZE = 0xF030u;
 inline constexpr std::uintptr_t CLOSE = 0xF060u;
+inline constexpr std::uintptr_t RESTORE = 0xF120u;
 // The bits of a WM_SYSCOMMAND's wParam that name the command.
 inline constexpr std::uintptr_t COMMAND_MASK = 0xFFF0u;
 } // namespace sc
+
+// WM_ACTIVATE's low word.
+namespace wa {
+inline constexpr std::uintptr_t INACTIVE = 0;
+inline constexpr std::uintptr_t ACTIVE = 1;
+} // namespace wa
 
 namespace mb {
 inline constexpr std::uint32_t OK = 0x0u;

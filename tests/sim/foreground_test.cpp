@@ -64,14 +64,22 @@ TEST_F(ForegroundTest, ZeroLockTimeoutOpensTheLockAndTheOldValueCanBePutBack) {
     std::uint32_t saved = 0;
     ASSERT_TRUE(win.SystemParametersInfoA(spi::GETFOREGROUNDLOCKTIMEOUT, 0, &saved, 0));
     EXPECT_EQ(saved, 200000u);
+    // Refused to a process that could not take the foreground itself.
+    EXPECT_FALSE(
+        win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE));
+    EXPECT_FALSE(win.SetForegroundWindow(target));
+    desk.grantForegroundRight(pid);
     ASSERT_TRUE(
         win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE));
-    EXPECT_TRUE(win.SetForegroundWindow(target));
+    // The user activates a window; with the time-out at 0 a stranger may
+    // still take the foreground, and the old value can be put back.
+    desk.setForeground(target);
+    EXPECT_TRUE(desk.platformFor(otherPid).win.SetForegroundWindow(front));
     ASSERT_TRUE(win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0,
                                           reinterpret_cast<void*>(std::uintptr_t{saved}),
                                           spi::SENDCHANGE));
     EXPECT_EQ(desk.foregroundLockTimeout(), 200000u);
-    EXPECT_FALSE(desk.platformFor(otherPid).win.SetForegroundWindow(front));
+    EXPECT_FALSE(win.SetForegroundWindow(target));
 }
 
 } // namespace

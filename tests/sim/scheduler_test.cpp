@@ -75,10 +75,59 @@ TEST_F(SchedulerTest, SleepRunsOtherProgramsButDispatchesNothing) {
     desk.at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
     platform.os.Sleep(300);
     EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(desk.scheduler().longestWaitMs(pid), 300u);
+    EXPECT_EQ(desk.scheduler().longestWaitMs(other), 0u);
     EXPECT_NE(platform.win.FindWindowA("Late", nullptr), nullptr);
     // Only what was waiting: the ping, then one timer message.
     desk.advance(0);
     EXPECT_EQ(seen, (std::vector<std::string>{"300:ping0", "300:timer1"}));
+}
+
+// A thread that does not read its queue gets neither posted messages nor
+// timers, counts as hung only after 5 s, and holds up a synchronous change
+// of its window (the caller waits, virtual time passing) but never an
+// asynchronous one.
+TEST_F(SchedulerTest, AThreadThatReadsNoMessagesHoldsUpOnlySynchronousCalls) {
+    const std::uint32_t other = desk.addProcess("C:\\Apps\\edit.exe");
+    IWindowSystem& otherWin = desk.platformFor(other).win;
+    std::vector<std::string> otherSeen;
+    const Hwnd note = otherWin.CreateProgramWindow(
+        {.className = "Note",
+         .width = 100,
+         .height = 100,
+         .proc = [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+             otherSeen.push_back(std::to_string(desk.now()) + ":" + name(msg));
+             return MsgResult{};
+         }});
+    otherWin.SetTimer(note, 1, 1000);
+    platform.win.SetTimer(window, 1, 1000);
+    desk.setBusy(other, 7000);
+    platform.win.PostMessageA(note, kPing, 0, 0);
+    desk.advance(4900);
+    EXPECT_TRUE(otherSeen.empty());
+    EXPECT_EQ(seen.size(), 4u) << "our own timer goes on";
+    EXPECT_FALSE(desk.scheduler().hung(other));
+    std::uintptr_t answer = 0;
+    EXPECT_EQ(platform.win.SendMessageTimeoutA(note, kPong, 0, 0, smto::ABORTIFHUNG, 500, &answer),
+              0);
+    EXPECT_EQ(desk.now(), 5400u) << "not hung yet: the whole time-out";
+    EXPECT_TRUE(desk.scheduler().hung(other));
+    EXPECT_EQ(platform.win.SendMessageTimeoutA(note, kPong, 0, 0, smto::ABORTIFHUNG, 500, &answer),
+              0);
+    EXPECT_EQ(desk.now(), 5400u);
+    EXPECT_TRUE(platform.win.SetWindowPos(note, 0, 0, 40, 0, 0,
+                                          swp::NOSIZE | swp::NOZORDER | swp::ASYNCWINDOWPOS));
+    EXPECT_EQ(desk.now(), 5400u);
+    desk.scheduler().resetLongestWaits();
+    EXPECT_TRUE(platform.win.SetWindowPos(note, 0, 0, 80, 0, 0, swp::NOSIZE | swp::NOZORDER));
+    EXPECT_EQ(desk.now(), 7000u) << "blocked until the thread reads its queue";
+    EXPECT_EQ(desk.scheduler().longestWaitMs(pid), 1600u);
+    EXPECT_EQ(desk.frozenCalls(), 1u);
+    desk.advance(0);
+    // Its queue in order, one late timer; the asynchronous move after the
+    // synchronous one.
+    EXPECT_EQ(otherSeen, (std::vector<std::string>{"7000:ping", "7000:timer"}));
+    EXPECT_EQ(desk.window(note).rect.top, 40);
 }
 
 TEST_F(SchedulerTest, QuitEndsTheLoopAfterTheMessagesPostedBeforeItAndStopsTimers) {

@@ -110,6 +110,49 @@ TEST_F(WindowManagerTest, MaximizeFillsTheWorkAreaWithTheFrameOutsideAndRestoreR
     EXPECT_EQ(win.GetWindowLongA(window, gwl::STYLE) & ws::MAXIMIZE, 0);
 }
 
+// The frame a maximized window overhangs by is drawn at the DPI its program
+// sees it at, as GetDpiForWindow reports it for the program's awareness.
+TEST_F(WindowManagerTest, MaximizedOverhangFollowsTheWindowsOwnDpi) {
+    desk.addMonitor({1024, 0, 2048, 768}, {1024, 40, 2048, 768}, 144);
+    for (const DpiAwareness awareness :
+         {DpiAwareness::PerMonitor, DpiAwareness::System, DpiAwareness::Unaware}) {
+        const std::uint32_t owner = desk.addProcess("C:\\Apps\\scaled.exe");
+        desk.setDpiAwareness(owner, awareness);
+        const Hwnd window =
+            desk.addWindow({.rect = {1100, 100, 1500, 400}, .maximized = true, .pid = owner});
+        const std::uint32_t dpi = win.GetDpiForWindow(window);
+        EXPECT_EQ(dpi, awareness == DpiAwareness::PerMonitor ? 144u : 96u);
+        const int frame = desk.display().systemMetricForDpi(sm::CYFRAME, dpi) +
+                          desk.display().systemMetricForDpi(sm::CXPADDEDBORDER, dpi);
+        EXPECT_EQ(rectOf(window).top, 40 - frame) << static_cast<int>(awareness);
+    }
+}
+
+// A message the scene's window has no procedure for, or a program's
+// procedure declines, gets DefWindowProc's answer.
+TEST_F(WindowManagerTest, DeclinedMessagesGetTheDefaultAnswer) {
+    const Hwnd window = desk.addWindow({.title = "old", .rect = {100, 100, 500, 300}});
+    std::uintptr_t answer = 0;
+    const auto send = [&](std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
+        EXPECT_NE(win.SendMessageTimeoutA(window, msg, wParam, lParam, 0, 500, &answer), 0);
+        return answer;
+    };
+    EXPECT_EQ(send(wm::QUERYENDSESSION, 0, 0), 1u);
+    EXPECT_EQ(send(wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>("new")), 1u);
+    EXPECT_EQ(desk.window(window).titleA(), "new");
+    char text[8] = {};
+    EXPECT_EQ(send(wm::GETTEXT, sizeof text, reinterpret_cast<std::intptr_t>(text)), 3u);
+    EXPECT_STREQ(text, "new");
+    send(wm::SYSCOMMAND, sc::MAXIMIZE, 0);
+    EXPECT_TRUE(win.IsZoomed(window));
+    send(wm::SYSCOMMAND, sc::MINIMIZE, 0);
+    EXPECT_TRUE(win.IsIconic(window));
+    send(wm::SYSCOMMAND, sc::RESTORE, 0);
+    EXPECT_TRUE(win.IsZoomed(window));
+    send(wm::SYSCOMMAND, sc::CLOSE, 0);
+    EXPECT_FALSE(desk.exists(window));
+}
+
 TEST_F(WindowManagerTest, MovesAndShowStatesHonourTheirFlagsAndRefusals) {
     const Hwnd window = desk.addWindow({.rect = {10, 20, 110, 220}});
     ASSERT_TRUE(win.SetWindowPos(window, 0, 50, 60, 0, 0, swp::NOSIZE | swp::NOZORDER));

@@ -191,21 +191,26 @@ TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
 
 TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
     const std::uint32_t other = desk.addProcess("C:\\Apps\\other.exe");
+    const std::uint32_t third = desk.addProcess("C:\\Apps\\third.exe");
     const Hwnd front = Add({.title = "front", .pid = other});
-    const Hwnd target = Add({.title = "target", .pid = other});
+    const Hwnd target = Add({.title = "target", .pid = third});
     const OsVersionInfo xp{148, 5, 1, 2600, 2};
     desk.setForegroundLock(true);
 
     desk.setForeground(front);
     EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
 
-    // Without shared input the lock time-out is lifted for a moment and put back.
+    // Without shared input the lock time-out is lifted for a moment and put
+    // back; the system lets only a process that could take the foreground
+    // itself lift it.
     desk.setForeground(front);
     desk.setAttachThreadInputFails(true);
     desk.clearCalls();
+    EXPECT_FALSE(ForceForegroundWindow(p().win, xp, target));
+    desk.grantForegroundRight(self);
     EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
     const auto names = desk.callNames(self);
-    EXPECT_EQ(std::count(names.begin(), names.end(), "SystemParametersInfoA"), 3);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "SystemParametersInfoA"), 6);
     std::uint32_t timeout = 0;
     p().win.SystemParametersInfoA(spi::GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
     EXPECT_EQ(timeout, 200000u);
@@ -214,6 +219,7 @@ TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
 TEST_F(WindowHelpers, ForceForegroundOnWindows95CallsTheSystemDirectly) {
     const Hwnd front = Add({.title = "front"});
     const Hwnd target = Add({.title = "target"});
+    desk.setForegroundLock(false); // Windows 95 has no foreground lock
     desk.setForeground(front);
     desk.clearCalls();
     EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 4, 0, 950, 1}, target));

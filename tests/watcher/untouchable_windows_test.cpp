@@ -92,6 +92,7 @@ TEST(UntouchableWindowsTest, WindowsThatMoveAndHungOnesAreTriedAsBefore) {
     PassAndTick(scene, window);
     EXPECT_EQ(scene.RectOf(window).top, 0);
     scene.desk.setHung(scene.note, false);
+    scene.desk.advance(0); // the thread reads its queue again
     EXPECT_EQ(scene.RectOf(window).top, 30);
     // The tick judged that move before the window's thread could act on it;
     // the next one sees the window moved, so being put back at the very same

@@ -12,6 +12,7 @@
 #include "../desktop/moves_contract.h"
 #include "../desktop/sent_messages_contract.h"
 #include "../desktop/shell_contract.h"
+#include "../desktop/threads_contract.h"
 #include "platform/win32/win32_platform.h"
 
 namespace vm {
@@ -110,6 +111,7 @@ protected:
 
 VELMORA_DESKTOP_MOVES_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_SHELL_CONTRACT(Win32DesktopContract)
+VELMORA_DESKTOP_THREADS_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_CLOSE_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_SENT_MESSAGES_CONTRACT(Win32DesktopContract)
 

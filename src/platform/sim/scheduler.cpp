@@ -127,7 +127,10 @@ bool SimScheduler::runNext(std::uint64_t until) {
     const std::uint64_t eventAt = sceneEvents_.empty() ? kNever : sceneEvents_.begin()->first.first;
     auto timer = timers_.end();
     for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-        if (find(it->second.pid)->quitPosted)
+        // A thread that does not read its queue gets no timer message; it
+        // gets the missed one, once, when it reads again.
+        const Thread& owner = *find(it->second.pid);
+        if (owner.quitPosted || !reads(owner))
             continue;
         if (timer == timers_.end() || std::tie(it->second.due, it->second.order) <
                                           std::tie(timer->second.due, timer->second.order))
@@ -157,10 +160,13 @@ void SimScheduler::runFirstSceneEvent() {
 }
 
 bool SimScheduler::deliverOldestMessage() {
-    if (posted_.empty())
+    const auto it = std::find_if(posted_.begin(), posted_.end(), [this](const Posted& message) {
+        return reads(*find(message.pid));
+    });
+    if (it == posted_.end())
         return false;
-    const Posted message = posted_.front();
-    posted_.pop_front();
+    const Posted message = *it;
+    posted_.erase(it);
     deliver(message);
     return true;
 }
@@ -215,45 +221,63 @@ void SimScheduler::processMessages(std::uint32_t pid) {
     }
 }
 
-void SimScheduler::sleep(std::uint32_t ms) {
-    const std::uint64_t until = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
-    while (true) {
-        // A thread waiting in a send (not asleep) takes what is sent to it.
-        if (!sceneEvents_.empty() && sceneEvents_.begin()->first.first <= now_) {
-            runFirstSceneEvent();
-        } else if (!deliverSentToReadingThread() && !deliverToRunningThread()) {
-            if (sceneEvents_.empty() || sceneEvents_.begin()->first.first > until)
+bool SimScheduler::waitInCall(std::uint32_t pid, std::uint32_t ms,
+                              const std::function<bool()>& done) {
+    const std::uint64_t start = now_;
+    const bool forever = ms == kForever;
+    const std::uint64_t until =
+        forever ? now_ + kLoopGiveUpMs : now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
+    Thread* self = find(pid);
+    if (self != nullptr)
+        ++self->waiting;
+    bool ended = false;
+    try {
+        while (!(ended = done && done())) {
+            // Only the scene changes whether a thread answers: without it,
+            // a wait for ever would never end.
+            if (forever && sceneEvents_.empty())
                 break;
-            now_ = std::max(now_, sceneEvents_.begin()->first.first);
+            if (!runNext(until))
+                break;
         }
+    } catch (...) {
+        if (self != nullptr)
+            --self->waiting;
+        throw;
     }
-    now_ = std::max(now_, until);
+    if (self != nullptr)
+        --self->waiting;
+    if (!ended)
+        now_ = std::max(now_, until);
+    std::uint64_t& longest = longestWaits_[pid];
+    longest = std::max(longest, now_ - start);
+    return ended;
+}
+
+std::uint64_t SimScheduler::longestWaitMs(std::uint32_t pid) const {
+    const auto it = longestWaits_.find(pid);
+    return it == longestWaits_.end() ? 0 : it->second;
 }
 
 void SimScheduler::sleepThread(std::uint32_t pid, std::uint32_t ms) {
     Thread& self = *find(pid);
+    noteStall(self);
     ++self.sleeping;
+    self.wakesAt = now_ + (ms == 0 ? 0 : std::max(ms, kClockTickMs));
+    // A thread waiting for this one to wake waits until then.
+    at(self.wakesAt, [] {});
     try {
-        sleep(ms);
+        waitInCall(pid, ms);
     } catch (...) {
         --self.sleeping;
         throw;
     }
     --self.sleeping;
-    readQueue(pid);
 }
 
-bool SimScheduler::deliverToRunningThread() {
-    const auto it = std::find_if(posted_.begin(), posted_.end(), [this](const Posted& message) {
-        const Thread* thread = find(message.pid);
-        return thread != nullptr && reads(*thread);
-    });
-    if (it == posted_.end())
-        return false;
-    const Posted message = *it;
-    posted_.erase(it);
-    deliver(message);
-    return true;
+void SimScheduler::noteStall(Thread& thread) {
+    if (takesSends(thread))
+        thread.stalledSince = now_;
 }
 
 bool SimScheduler::hasWork(std::uint32_t pid, const Thread& thread) const {
@@ -276,64 +300,46 @@ std::optional<std::uint32_t> SimScheduler::registeredMessage(const std::string& 
 }
 
 void SimScheduler::setHung(std::uint32_t pid, bool on) {
-    find(pid)->hung = on;
-    if (!on)
-        readQueue(pid);
+    Thread& thread = *find(pid);
+    if (on)
+        noteStall(thread);
+    thread.hung = on;
 }
 
 bool SimScheduler::hung(std::uint32_t pid) const {
+    // Not reading the queue for this long makes a thread hung.
+    constexpr std::uint64_t kHungAfterMs = 5000;
     const Thread* thread = find(pid);
-    return thread != nullptr && thread->hung;
+    return thread != nullptr && !takesSends(*thread) && now_ - thread->stalledSince >= kHungAfterMs;
 }
 
 void SimScheduler::setBusy(std::uint32_t pid, std::uint32_t ms) {
     Thread& thread = *find(pid);
+    noteStall(thread);
     thread.busyUntil = std::max(thread.busyUntil, now_ + ms);
-    at(now_ + ms, [this, pid] { readQueue(pid); });
-}
-
-void SimScheduler::readQueue(std::uint32_t pid) {
-    Thread* thread = find(pid);
-    if (thread == nullptr || !reads(*thread))
-        return;
-    std::vector<std::function<void()>> requests;
-    requests.swap(thread->asyncRequests);
-    for (const std::function<void()>& request : requests)
-        request();
+    // The moment it reads again, for the threads waiting on it.
+    at(now_ + ms, [] {});
 }
 
 void SimScheduler::whenThreadReads(std::uint32_t caller, std::uint32_t pid,
                                    std::function<void()> request) {
-    Thread* owner = find(pid);
-    if (owner == nullptr || pid == caller) {
+    if (find(pid) == nullptr || pid == caller) {
         request();
         return;
     }
-    if (!answers(caller, pid)) {
-        owner->asyncRequests.push_back(std::move(request));
-        return;
-    }
-    // A thread that answers reads its queue at the next moment it runs; if
-    // it stopped answering before, the request waits for it.
-    postCall(pid, [this, pid, request = std::move(request)] {
-        Thread& thread = *find(pid);
-        if (!reads(thread))
-            thread.asyncRequests.push_back(request);
-        else
-            request();
-    });
+    postCall(pid, std::move(request));
 }
 
 bool SimScheduler::answers(std::uint32_t caller, std::uint32_t pid) const {
     const Thread* owner = find(pid);
-    return pid == caller || owner == nullptr || reads(*owner);
+    return pid == caller || owner == nullptr || takesSends(*owner);
 }
 
-bool SimScheduler::waitsForever(std::uint32_t caller, std::uint32_t pid) {
+bool SimScheduler::waitUntilAnswered(std::uint32_t caller, std::uint32_t pid) {
     if (answers(caller, pid))
-        return false;
+        return true;
     ++frozenCalls_;
-    return true;
+    return waitInCall(caller, kForever, [this, caller, pid] { return answers(caller, pid); });
 }
 
 } // namespace vm::sim

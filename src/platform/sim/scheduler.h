@@ -58,9 +58,20 @@ public:
     // Delivers what was sent and then what was posted to the thread before
     // the call.
     void processMessages(std::uint32_t pid);
-    // The caller waits; the other threads run on meanwhile. A sleep shorter
-    // than the clock's tick lasts the whole tick.
-    void sleep(std::uint32_t ms);
+    // The thread of pid waits inside a call (Sleep, a send's time-out, a
+    // call blocked on another thread) for ms, or less when done() holds
+    // first; the other threads run on meanwhile, their timers included,
+    // while the waiting one reads no posted message and no timer. A wait
+    // shorter than the clock's tick lasts the whole tick. kForever waits
+    // until done() holds; when nothing left in the scene could make it
+    // hold, the wait gives up after a virtual day. Every wait of a thread
+    // goes through here; true when done() ended it.
+    static constexpr std::uint32_t kForever = 0xFFFFFFFFu;
+    bool waitInCall(std::uint32_t pid, std::uint32_t ms, const std::function<bool()>& done = {});
+    // The longest single wait of the thread of pid inside a call since the
+    // last reset.
+    std::uint64_t longestWaitMs(std::uint32_t pid) const;
+    void resetLongestWaits() { longestWaits_.clear(); }
     // The thread itself sleeps: it answers nothing until it wakes.
     void sleepThread(std::uint32_t pid, std::uint32_t ms);
 
@@ -68,23 +79,26 @@ public:
     std::uint32_t registerMessage(const std::string& name);
     std::optional<std::uint32_t> registeredMessage(const std::string& name) const;
 
-    // A thread that stops answering (or answers again); the system reports
-    // its windows hung.
+    // A thread that stops reading its queue (or reads it again).
     void setHung(std::uint32_t pid, bool on);
-    bool hung(std::uint32_t pid) const;
     // The thread reads no messages for ms from now, then reads its queue.
     void setBusy(std::uint32_t pid, std::uint32_t ms);
-    // Whether the thread of pid answers a call from the caller's thread;
-    // waitsForever counts the frozen call when it does not.
+    // Whether the thread of pid takes a message sent from the caller's
+    // thread now: it reads its queue or waits inside a send of its own.
     bool answers(std::uint32_t caller, std::uint32_t pid) const;
-    bool waitsForever(std::uint32_t caller, std::uint32_t pid);
+    // The system reports the thread hung (IsHungAppWindow,
+    // SMTO_ABORTIFHUNG) once it has not read its queue for 5 s.
+    bool hung(std::uint32_t pid) const;
+    // A synchronous call from the caller's thread that the thread of pid
+    // carries out (a send, SetWindowPos, ShowWindow, SetWindowText on its
+    // window) waits until that thread answers; false when it never does.
+    // Each call that had to wait is counted.
+    bool waitUntilAnswered(std::uint32_t caller, std::uint32_t pid);
     std::size_t frozenCalls() const { return frozenCalls_; }
     // An asynchronous request for the thread of pid: it runs when that
-    // thread next reads its queue, as another thread's request would; at
+    // thread next reads its queue, after what its program does first; at
     // once for the caller's own thread.
     void whenThreadReads(std::uint32_t caller, std::uint32_t pid, std::function<void()> request);
-    // The thread reads its queue: the requests kept while it did not answer.
-    void readQueue(std::uint32_t pid);
 
     // Sent without waiting (SendNotifyMessage) to a window of another
     // thread: the message waits among the thread's sent messages, which reach
@@ -102,12 +116,13 @@ private:
         int exitCode = -1;
         bool quitPosted = false;
         bool loopEnded = false;      // the quit was seen: nothing is dispatched any more
-        bool hung = false;           // stopped answering
+        bool hung = false;           // stopped reading its queue
         int sleeping = 0;            // inside Sleep: answers nothing until it returns
+        std::uint64_t wakesAt = 0;   // when its Sleep ends
+        int waiting = 0;             // inside a call: reads no posted message or timer
         std::uint64_t busyUntil = 0; // reads no messages before this time
-        std::size_t queued = 0;      // posted messages waiting
-        // Asynchronous requests posted while the thread does not answer.
-        std::vector<std::function<void()>> asyncRequests;
+        std::uint64_t stalledSince = 0;
+        std::size_t queued = 0; // posted messages waiting
     };
     struct Timer {
         std::uint32_t pid;
@@ -129,16 +144,21 @@ private:
 
     Thread* find(std::uint32_t pid);
     const Thread* find(std::uint32_t pid) const;
-    bool reads(const Thread& thread) const {
-        return !thread.hung && thread.sleeping == 0 && now_ >= thread.busyUntil;
+    // Takes sent messages: not hung, asleep or busy.
+    bool takesSends(const Thread& thread) const {
+        return !thread.hung && (thread.sleeping == 0 || now_ >= thread.wakesAt) &&
+               now_ >= thread.busyUntil;
     }
+    // Takes posted messages and timers: takes sends and waits in no call.
+    bool reads(const Thread& thread) const { return takesSends(thread) && thread.waiting == 0; }
+    // Called before the thread stops answering: when it stopped.
+    void noteStall(Thread& thread);
     // Runs the next item due no later than until; false when none is.
     bool runNext(std::uint64_t until);
     void runFirstSceneEvent();
+    // Delivers the oldest message posted to a thread that reads its queue;
+    // false when there is none.
     bool deliverOldestMessage();
-    // Delivers the oldest message posted to a thread that runs while the
-    // caller sleeps; false when there is none.
-    bool deliverToRunningThread();
     void deliver(const Posted& message);
     void endFinishedLoops();
     bool hasWork(std::uint32_t pid, const Thread& thread) const;
@@ -163,6 +183,7 @@ private:
     };
     std::deque<Sent> sent_;
     std::size_t frozenCalls_ = 0;
+    std::unordered_map<std::uint32_t, std::uint64_t> longestWaits_;
     std::unordered_map<std::string, std::uint32_t> registeredMessages_; // by folded name
 };
 

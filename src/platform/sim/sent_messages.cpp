@@ -40,7 +40,7 @@ std::size_t SimScheduler::sentWaiting(std::uint32_t pid) const {
 bool SimScheduler::deliverSentToReadingThread() {
     const auto it = std::find_if(sent_.begin(), sent_.end(), [this](const Sent& message) {
         const Thread* thread = find(message.pid);
-        return thread != nullptr && !thread->loopEnded && reads(*thread);
+        return thread != nullptr && !thread->loopEnded && takesSends(*thread);
     });
     if (it == sent_.end())
         return false;

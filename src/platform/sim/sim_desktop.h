@@ -151,11 +151,14 @@ public:
     }
     void setUserNameFails(bool on) { system_.userNameFails = on; }
     void setSnapshotUnavailable(bool on) { system_.snapshotUnavailable = on; }
-    // The process's thread stops answering messages (or answers again). A
-    // call that would wait for a thread that does not answer (SendMessageA,
-    // SetWindowText, MoveWindow, SetWindowPos and ShowWindow on another
-    // process's window) would wait for ever: it is counted here and has no
-    // effect. The same holds while a process sleeps.
+    // The process's thread stops reading its queue (or reads it again);
+    // the system reports it hung 5 s after it stopped. A synchronous call on
+    // its window from another process (SendMessageA, SetWindowText,
+    // MoveWindow, SetWindowPos, ShowWindow) blocks the caller, virtual time
+    // passing, until the thread reads again; such a call is counted in
+    // frozenCalls, and one that nothing in the scene would ever end gives
+    // up after a virtual day. Posted messages and timers wait for the
+    // thread. The same holds while a process sleeps.
     void setHung(std::uint32_t pid, bool on);
     // The process's thread is busy for ms from now (what it does meanwhile
     // are scene events): it reads no messages, then reads its queue. An

@@ -11,7 +11,8 @@ std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std:
                                             std::intptr_t lParam) {
     desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
     const SimWindow* target = desk_.windows().find(window);
-    if (target != nullptr && desk_.scheduler().waitsForever(pid_, target->pid))
+    if (target == nullptr || !desk_.scheduler().waitUntilAnswered(pid_, target->pid) ||
+        !desk_.exists(window))
         return 0;
     if (target == nullptr || target->pid == pid_)
         return desk_.windows().callProc(window, msg, wParam, lParam);
@@ -56,12 +57,19 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
     SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || (msg == wm::SETTEXT && SimDesktop::deniesAccess(pid_, *target)))
         return 0;
-    if (!desk_.scheduler().answers(pid_, target->pid)) {
-        // A window the system reports hung gives up at once; a thread that is
-        // only busy is waited for until the time-out.
-        if ((flags & smto::ABORTIFHUNG) == 0 || !desk_.scheduler().hung(target->pid))
-            desk_.scheduler().sleep(timeoutMs);
-        return 0;
+    SimScheduler& scheduler = desk_.scheduler();
+    const std::uint32_t owner = target->pid;
+    if (!scheduler.answers(pid_, owner)) {
+        // A thread the system reports hung is given up at once; any other
+        // is waited for until it reads its queue or the time-out passes.
+        if ((flags & smto::ABORTIFHUNG) != 0 && scheduler.hung(owner))
+            return 0;
+        const bool answered = scheduler.waitInCall(pid_, timeoutMs, [&] {
+            return scheduler.answers(pid_, owner) || !desk_.exists(window);
+        });
+        target = desk_.windows().find(window);
+        if (!answered || target == nullptr)
+            return 0;
     }
     const auto handle = [&]() -> std::intptr_t {
         if (msg != wm::SETTEXT || target->proc)

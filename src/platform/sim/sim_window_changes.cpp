@@ -19,11 +19,18 @@ constexpr Hwnd kHwndTopmost{static_cast<std::uintptr_t>(-1)};
 constexpr Hwnd kHwndNoTopmost = static_cast<Hwnd>(-2);
 } // namespace
 
-bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
-    desk_.logCall(pid_, "SetWindowTextA", window, text);
+SimWindow* SimWindowSystem::WaitForOwner(Hwnd window) {
     SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.scheduler().waitsForever(pid_, target->pid))
+        !desk_.scheduler().waitUntilAnswered(pid_, target->pid))
+        return nullptr;
+    return desk_.windows().find(window);
+}
+
+bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
+    desk_.logCall(pid_, "SetWindowTextA", window, text);
+    SimWindow* target = WaitForOwner(window);
+    if (target == nullptr)
         return false;
     target->titleW = FromCp932(text == nullptr ? "" : text);
     return true;
@@ -31,9 +38,8 @@ bool SimWindowSystem::SetWindowTextA(Hwnd window, const char* text) {
 
 bool SimWindowSystem::SetWindowTextW(Hwnd window, const char16_t* text) {
     desk_.logCall(pid_, "SetWindowTextW", window, text);
-    SimWindow* target = desk_.windows().find(window);
-    if (target == nullptr || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.scheduler().waitsForever(pid_, target->pid))
+    SimWindow* target = WaitForOwner(window);
+    if (target == nullptr)
         return false;
     target->titleW = text == nullptr ? u"" : text;
     return true;
@@ -69,9 +75,8 @@ std::int32_t SimWindowSystem::SetWindowLongA(Hwnd window, int index, std::int32_
 
 bool SimWindowSystem::MoveWindow(Hwnd window, int x, int y, int width, int height, bool repaint) {
     desk_.logCall(pid_, "MoveWindow", window, x, y, width, height, repaint);
-    SimWindow* target = desk_.windows().find(window);
-    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.scheduler().waitsForever(pid_, target->pid))
+    SimWindow* target = window == kDesktopWindow ? nullptr : WaitForOwner(window);
+    if (target == nullptr)
         return false;
     desk_.windows().move(*target, {x, y, x + width, y + height});
     return true;
@@ -96,7 +101,8 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
             });
         return true;
     }
-    if (desk_.scheduler().waitsForever(pid_, target->pid))
+    target = WaitForOwner(window);
+    if (target == nullptr)
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
     if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
@@ -128,9 +134,8 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
 
 bool SimWindowSystem::ShowWindow(Hwnd window, int command) {
     desk_.logCall(pid_, "ShowWindow", window, command);
-    SimWindow* target = desk_.windows().find(window);
-    if (target == nullptr || window == kDesktopWindow || SimDesktop::deniesAccess(pid_, *target) ||
-        desk_.scheduler().waitsForever(pid_, target->pid))
+    SimWindow* target = window == kDesktopWindow ? nullptr : WaitForOwner(window);
+    if (target == nullptr)
         return false;
     return desk_.windows().show(*target, command);
 }
@@ -198,10 +203,8 @@ bool SimWindowSystem::SystemParametersInfoA(std::uint32_t action, std::uint32_t 
         std::memcpy(pvParam, &timeout, sizeof timeout);
         return true;
     }
-    if (action == spi::SETFOREGROUNDLOCKTIMEOUT) {
-        desk_.windows().setLockTimeout(static_cast<std::uint32_t>(value));
-        return true;
-    }
+    if (action == spi::SETFOREGROUNDLOCKTIMEOUT)
+        return desk_.windows().setLockTimeoutFrom(pid_, static_cast<std::uint32_t>(value));
     return false;
 }
 

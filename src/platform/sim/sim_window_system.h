@@ -149,6 +149,11 @@ private:
     std::intptr_t SendWithTimeout(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                                   std::intptr_t lParam, std::uint32_t flags,
                                   std::uint32_t timeoutMs, std::uintptr_t* result, bool wide);
+    // The window a synchronous change is for, once its thread carries the
+    // change out: the caller waits for a thread that does not answer. Null
+    // when the window is gone, refuses the caller, or its thread never
+    // answers.
+    SimWindow* WaitForOwner(Hwnd window);
     SimDesktop& desk_;
     std::uint32_t pid_;
 };

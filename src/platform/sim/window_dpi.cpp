@@ -10,11 +10,12 @@ Rect SimWindowManager::maximizedRect(const SimWindow& window) const {
     if (monitor == nullptr)
         return window.normalRect;
     // Like Windows, the frame and its padding lie just outside the work
-    // area. The system scales whatever a program draws to the monitor's DPI,
-    // so on screen the frame always has that monitor's size, even where the
-    // program itself believes in another DPI.
-    const int frame = display_.systemMetricForDpi(sm::CYFRAME, monitor->dpi) +
-                      display_.systemMetricForDpi(sm::CXPADDEDBORDER, monitor->dpi);
+    // area, at the DPI the window's program draws it at: the one
+    // GetDpiForWindow reports for its DPI awareness.
+    const std::uint32_t dpi = display_.windowDpi(
+        processes_.dpiAwareness(window.pid).value_or(DpiAwareness::PerMonitor), window.normalRect);
+    const int frame = display_.systemMetricForDpi(sm::CYFRAME, dpi) +
+                      display_.systemMetricForDpi(sm::CXPADDEDBORDER, dpi);
     const Rect work = monitor->work;
     return {work.left - frame, work.top - frame, work.right + frame, work.bottom + frame};
 }

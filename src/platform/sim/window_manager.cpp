@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+
+#include "platform/sim/cp932.h"
 
 namespace vm::sim {
 
@@ -231,29 +234,83 @@ std::intptr_t SimWindowManager::callProc(Hwnd window, std::uint32_t msg, std::ui
     SimWindow* target = find(window);
     if (target != nullptr && !target->proc && target->control.kind != ControlKind::None)
         return controlProc_(*target, msg, wParam, lParam);
-    if (target == nullptr || !target->proc)
+    if (target == nullptr)
         return 0;
+    if (!target->proc)
+        return defaultProc(window, msg, wParam, lParam);
     // The window object stays alive even if the procedure destroys it.
     const WndProc& proc = target->proc;
     std::intptr_t result = 0;
     {
         DepthGuard depth(procDepth_);
         const MsgResult answer = proc(window, msg, wParam, lParam);
-        result = answer.has_value() ? *answer : defaultProc(window, msg, wParam);
+        result = answer.has_value() ? *answer : defaultProc(window, msg, wParam, lParam);
     }
     if (procDepth_ == 0)
         graveyard_.clear();
     return result;
 }
 
-std::intptr_t SimWindowManager::defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
-    // What DefWindowProc does with the messages a program may decline:
-    // closing destroys the window (and the windows it owns), the system
-    // menu's close asks for a close. Everything else answers 0.
-    if (msg == wm::CLOSE && exists(window)) {
-        destroyWithOwned(window, true);
-    } else if (msg == wm::SYSCOMMAND && (wParam & sc::COMMAND_MASK) == sc::CLOSE) {
-        callProc(window, wm::CLOSE, 0, 0);
+std::intptr_t SimWindowManager::defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                            std::intptr_t lParam) {
+    // What DefWindowProc does with a message the window's procedure
+    // declined, or with any message to a window of the scene, which has no
+    // procedure of its own.
+    SimWindow* target = find(window);
+    if (target == nullptr)
+        return 0;
+    switch (msg) {
+        case wm::CLOSE:
+            destroyWithOwned(window, true);
+            return 0;
+        case wm::QUERYENDSESSION:
+        case wm::NCACTIVATE:
+            return 1;
+        case wm::ACTIVATE:
+            if ((wParam & 0xFFFFu) != wa::INACTIVE && !target->minimized())
+                setFocus(window);
+            return 0;
+        case wm::SETTEXT: {
+            const auto* text = reinterpret_cast<const char*>(lParam);
+            target->titleW = FromCp932(text == nullptr ? "" : text);
+            return 1;
+        }
+        case wm::GETTEXTLENGTH:
+            return static_cast<std::intptr_t>(target->titleA().size());
+        case wm::GETTEXT: {
+            auto* buffer = reinterpret_cast<char*>(lParam);
+            if (buffer == nullptr || wParam == 0)
+                return 0;
+            const std::string& title = target->titleA();
+            const std::size_t length = std::min<std::size_t>(title.size(), wParam - 1);
+            std::copy_n(title.begin(), length, buffer);
+            buffer[length] = '\0';
+            return static_cast<std::intptr_t>(length);
+        }
+        case wm::SYSCOMMAND:
+            return systemCommand(*target, wParam & sc::COMMAND_MASK);
+        default:
+            return 0;
+    }
+}
+
+std::intptr_t SimWindowManager::systemCommand(SimWindow& target, std::uintptr_t command) {
+    const Hwnd window = target.handle;
+    switch (command) {
+        case sc::CLOSE:
+            callProc(window, wm::CLOSE, 0, 0);
+            break;
+        case sc::MINIMIZE:
+            show(target, sw::MINIMIZE);
+            break;
+        case sc::MAXIMIZE:
+            show(target, sw::MAXIMIZE);
+            break;
+        case sc::RESTORE:
+            show(target, sw::RESTORE);
+            break;
+        default:
+            break;
     }
     return 0;
 }

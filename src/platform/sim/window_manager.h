@@ -94,7 +94,9 @@ public:
     // AllowSetForegroundWindow of pid for processId (an existing process).
     bool passForegroundRight(std::uint32_t pid, std::uint32_t processId);
     std::uint32_t lockTimeout() const { return lockTimeout_; }
-    void setLockTimeout(std::uint32_t ms) { lockTimeout_ = ms; }
+    // SPI_SETFOREGROUNDLOCKTIMEOUT: refused to a process that could not
+    // take the foreground itself.
+    bool setLockTimeoutFrom(std::uint32_t pid, std::uint32_t ms);
     void setAttachFails(bool on) { attachFails_ = on; }
     // AttachThreadInput between two existing threads.
     bool attachThreadInput(std::uint32_t attachThread, std::uint32_t toThread, bool attach);
@@ -126,10 +128,21 @@ private:
     // After the foreground window went away, the next window in z-order
     // that can be active takes its place.
     void activateNext(Hwnd leaving);
+    // Whether pid may move the foreground (to window, when given).
     bool mayTakeForeground(std::uint32_t pid, Hwnd window) const;
     bool attached(std::uint32_t a, std::uint32_t b) const;
     // DefWindowProc for a message the window's procedure declined.
-    std::intptr_t defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam);
+    std::intptr_t defaultProc(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                              std::intptr_t lParam);
+    std::intptr_t systemCommand(SimWindow& target, std::uintptr_t command);
+    // Moves the foreground, with the messages Windows sends: the window
+    // left and its program hear they lost it, then the new one and its
+    // program hear they have it.
+    void changeForeground(Hwnd window);
+    // A message of the foreground change: at once to a thread that takes
+    // sends, else when it reads its queue again.
+    void notifyActivation(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                          std::intptr_t lParam);
     void raiseWinEvent(std::uint32_t event, const SimWindow& window);
 
     SimDisplay& display_;
@@ -153,7 +166,7 @@ private:
     Hwnd foreground_ = 0;
     Hwnd focus_ = 0;
     std::map<std::uint32_t, Hwnd> moveSize_; // by thread: the window it drags
-    bool foregroundLock_ = false;
+    bool foregroundLock_ = true;
     std::set<std::uint32_t> foregroundRights_;
     bool attachFails_ = false;
     std::uint32_t lockTimeout_ = 200000;
