@@ -109,6 +109,7 @@ bool WindowHandler::StillCandidate(Hwnd window) {
 void WindowHandler::VerifyMoves() {
     IWindowSystem& win = context_.platform.win;
     untouchable_.VerifyAttempts(win);
+    relocation_.RestoreLateTitles();
     std::erase_if(announced_, [&win](Hwnd window) { return !win.IsWindow(window); });
 }
 

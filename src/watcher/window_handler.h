@@ -44,8 +44,9 @@ public:
     // A batch an error cut short leaves nothing behind for the next one.
     void BeginBatch();
     std::vector<Hwnd> EndBatch();
-    // At every tick: whether the moves of the last pass took effect, and
-    // which windows left alone have moved or gone since.
+    // At every tick: whether the moves of the last pass took effect, which
+    // windows left alone have moved or gone since, and the titles whose
+    // restore waited for their thread.
     void VerifyMoves();
     // At every tick: whether a window left alone while the user held it
     // (its thread moving or sizing it) has been let go since; it wants a

@@ -24,7 +24,7 @@ WindowRelocation::WindowRelocation(ProgramContext& context, const WatchOptions& 
                                    WatchOutputs& outputs, const DisplayMonitors& monitors,
                                    UntouchableWindows& untouchable)
     : context_(context), options_(options), outputs_(outputs), monitors_(monitors),
-      untouchable_(untouchable) {}
+      untouchable_(untouchable), lateTitles_(context.platform.win) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
@@ -112,9 +112,13 @@ void WindowRelocation::RestoreTitle(const Planned& planned) {
         return;
     // Read and written back as UTF-16, so a title outside the code page
     // survives the swap.
-    context_.platform.win.SendMessageTimeoutW(
-        planned.window, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(planned.savedTitle.c_str()),
-        smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+    const bool restored = context_.platform.win.SendMessageTimeoutW(
+                              planned.window, wm::SETTEXT, 0,
+                              reinterpret_cast<std::intptr_t>(planned.savedTitle.c_str()),
+                              smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr) != 0;
+    // A thread busy or hung past the bound would keep our title for good.
+    if (!restored && TitleOf(planned.window) == planned.shownTitle)
+        lateTitles_.Keep(planned.window, planned.savedTitle, planned.shownTitle);
 }
 
 std::u16string WindowRelocation::TitleOf(Hwnd window) {
