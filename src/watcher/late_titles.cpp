@@ -39,11 +39,26 @@ bool LateTitles::Ask(Late& late) {
         });
 }
 
-bool LateTitles::StillOurs(const Late& late) {
-    const int length = std::max(0, win_.GetWindowTextLengthW(late.window));
+bool LateTitles::StillShows(IWindowSystem& win, Hwnd window, const std::u16string& shown) {
+    const int length = std::max(0, win.GetWindowTextLengthW(window));
     std::vector<char16_t> buffer(static_cast<std::size_t>(length) + 1, u'\0');
-    win_.GetWindowTextW(late.window, buffer.data(), length + 1);
-    return std::u16string(buffer.data()) == late.shown;
+    win.GetWindowTextW(window, buffer.data(), length + 1);
+    return win.IsWindow(window) && std::u16string(buffer.data()) == shown;
+}
+
+bool LateTitles::RestoreNow(IWindowSystem& win, Hwnd window, const std::u16string& saved,
+                            const std::u16string& shown) {
+    if (!StillShows(win, window, shown))
+        return true;
+    if (win.SendMessageTimeoutW(window, wm::NULL_, 0, 0, smto::ABORTIFHUNG, kTitleTimeoutMs,
+                                nullptr) == 0)
+        return !StillShows(win, window, shown);
+    if (!StillShows(win, window, shown))
+        return true;
+    return win.SendMessageTimeoutW(window, wm::SETTEXT, 0,
+                                   reinterpret_cast<std::intptr_t>(saved.c_str()),
+                                   smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr) != 0 ||
+           !StillShows(win, window, shown);
 }
 
 void LateTitles::RestoreAnswered() {
@@ -52,14 +67,10 @@ void LateTitles::RestoreAnswered() {
             return true;
         if (!late.answered)
             return false;
-        // The program has set a title of its own meanwhile: it stands.
-        if (!StillOurs(late))
+        // Done, or the program has set a title of its own meanwhile.
+        if (RestoreNow(win_, late.window, late.saved, late.shown))
             return true;
-        if (win_.SendMessageTimeoutW(late.window, wm::SETTEXT, 0,
-                                     reinterpret_cast<std::intptr_t>(late.saved.c_str()),
-                                     smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr) != 0)
-            return true;
-        return !StillOurs(late) || !Ask(late);
+        return !Ask(late);
     });
 }
 

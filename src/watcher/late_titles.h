@@ -26,6 +26,13 @@ public:
     void Keep(Hwnd window, std::u16string saved, std::u16string shown);
     // At every tick: the restores whose thread has answered since.
     void RestoreAnswered();
+    // Gives window its own title back while it still shows ours, once its
+    // thread has answered a bounded round trip: a thread busy since it took
+    // the replacement may set a title of its own before it would read a
+    // restore queued meanwhile. False while the restore is still owed (the
+    // thread did not answer, or not the restore, in time).
+    static bool RestoreNow(IWindowSystem& win, Hwnd window, const std::u16string& saved,
+                           const std::u16string& shown);
 
 private:
     struct Late {
@@ -38,7 +45,7 @@ private:
     // False when the round trip cannot be sent (the window is gone).
     bool Ask(Late& late);
     // Whether the window still shows our replacement.
-    bool StillOurs(const Late& late);
+    static bool StillShows(IWindowSystem& win, Hwnd window, const std::u16string& shown);
 
     IWindowSystem& win_;
     std::vector<Late> late_;

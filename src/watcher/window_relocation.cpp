@@ -108,16 +108,13 @@ void WindowRelocation::ShowMoveTitle(Planned& planned) {
 }
 
 void WindowRelocation::RestoreTitle(const Planned& planned) {
-    if (!planned.swapped || TitleOf(planned.window) != planned.shownTitle)
+    if (!planned.swapped)
         return;
     // Read and written back as UTF-16, so a title outside the code page
-    // survives the swap.
-    const bool restored = context_.platform.win.SendMessageTimeoutW(
-                              planned.window, wm::SETTEXT, 0,
-                              reinterpret_cast<std::intptr_t>(planned.savedTitle.c_str()),
-                              smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr) != 0;
-    // A thread busy or hung past the bound would keep our title for good.
-    if (!restored && TitleOf(planned.window) == planned.shownTitle)
+    // survives the swap. A thread busy or hung past the bound would keep
+    // our title for good: it is given back later.
+    if (!LateTitles::RestoreNow(context_.platform.win, planned.window, planned.savedTitle,
+                                planned.shownTitle))
         lateTitles_.Keep(planned.window, planned.savedTitle, planned.shownTitle);
 }
 

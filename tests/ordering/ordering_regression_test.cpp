@@ -37,6 +37,7 @@ TEST(OrderingRegressionTest, EverySeedThatFoundAFaultKeepsEveryInvariant) {
         {"3: a window marked untouchable by a move that never happened", 207},
         {"4: the user's drop is never handled without an end event", 16},
         {"5: a title the program changes during the announcement is overwritten", 10},
+        {"5: the restore queued to a busy thread lands over the title it set meanwhile", 59},
         {"6: the shell's tray callbacks run inside a pass", 49},
         {"7: a hung program in front freezes Velmora", 10},
         {"8: the title swaps of a batch run one after another", 228},
