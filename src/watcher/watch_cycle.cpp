@@ -28,7 +28,10 @@ void WatchCycle::TimerTimer() {
     CheckForeground();
     CheckTaskbarRect();
     // A window the user let go of is judged now, even where it was dropped
-    // just where the last tick saw it.
+    // just where the last tick saw it. The one in front is the one the user
+    // drags: held wherever it is, as a pass may have seen it only below the
+    // band while the drag went on.
+    handler_.NoteHold(state_.LastForeground);
     if (handler_.HoldEnded())
         state_.Changed = true;
     // A tick's pass may meet a window its program is still placing; the

@@ -117,6 +117,11 @@ void WindowHandler::VerifyMoves() {
     std::erase_if(announced_, [&win](Hwnd window) { return !win.IsWindow(window); });
 }
 
+void WindowHandler::NoteHold(Hwnd window) {
+    if (window != 0 && moveSize_.InMoveSize(window))
+        held_.insert(window);
+}
+
 bool WindowHandler::HoldEnded() {
     bool ended = false;
     std::erase_if(held_, [&](Hwnd window) {

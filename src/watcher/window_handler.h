@@ -61,6 +61,9 @@ public:
     // (its thread moving or sizing it) has been let go since; it wants a
     // look at once. Needs no event: the drop may bring none.
     bool HoldEnded();
+    // At every tick: whether the user holds this window (its thread moving
+    // or sizing it), wherever it is; then it is looked at once let go of.
+    void NoteHold(Hwnd window);
 
 private:
     // A window that reached the repeat rule in this batch; the guard
