@@ -65,8 +65,10 @@ WindowRelocation::Outcome WindowRelocation::CarryOut() {
         if (!target)
             continue;
         // The move is made from what the window is now: one that its program
-        // placed or maximized meanwhile is judged again instead.
-        if (Unchanged(*one)) {
+        // placed or maximized meanwhile is judged again instead, and so is one
+        // whose thread did not answer the restore's round trip: its program is
+        // still at work and may place it yet (and back, as it was judged).
+        if (Unchanged(*one) && !one->restoreOwed) {
             Act(*one, *target);
             outcome.carriedOut.push_back(one->window);
         } else {
@@ -88,7 +90,7 @@ void WindowRelocation::Announce(std::vector<Planned*>& planned) {
     outputs_.SetTrayImage(WatchImage::Moving);
     context_.platform.os.Sleep(kFlashMs);
     outputs_.SetTrayImage(WatchImage::Normal);
-    for (const Planned* one : planned) {
+    for (Planned* one : planned) {
         if (titles)
             RestoreTitle(*one);
         outputs_.LogMoved(one->identity);
@@ -107,14 +109,15 @@ void WindowRelocation::ShowMoveTitle(Planned& planned) {
     planned.swapped = planned.shownTitle != planned.savedTitle;
 }
 
-void WindowRelocation::RestoreTitle(const Planned& planned) {
+void WindowRelocation::RestoreTitle(Planned& planned) {
     if (!planned.swapped)
         return;
     // Read and written back as UTF-16, so a title outside the code page
     // survives the swap. A thread busy or hung past the bound would keep
     // our title for good: it is given back later.
-    if (!LateTitles::RestoreNow(context_.platform.win, planned.window, planned.savedTitle,
-                                planned.shownTitle))
+    planned.restoreOwed = !LateTitles::RestoreNow(context_.platform.win, planned.window,
+                                                  planned.savedTitle, planned.shownTitle);
+    if (planned.restoreOwed)
         lateTitles_.Keep(planned.window, planned.savedTitle, planned.shownTitle);
 }
 

@@ -64,6 +64,7 @@ private:
         std::u16string savedTitle; // the program's own
         std::u16string shownTitle; // ours, as the window shows it
         bool swapped = false;
+        bool restoreOwed = false; // its thread did not answer in time
     };
     void Announce(std::vector<Planned*>& planned);
     // Shows the configured title, remembering the one it replaces.
@@ -71,7 +72,7 @@ private:
     // Gives the program its title back, unless it has set one of its own
     // meanwhile: only a title that is still ours is replaced. One the
     // window's thread did not take in time is given back later.
-    void RestoreTitle(const Planned& planned);
+    void RestoreTitle(Planned& planned);
     // The text a window shows; for another program's window the system
     // answers it without waiting on that program's thread.
     std::u16string TitleOf(Hwnd window);

@@ -29,6 +29,7 @@ std::string Failures(const std::vector<Violation>& violations) {
 TEST(OrderingRegressionTest, EverySeedThatFoundAFaultKeepsEveryInvariant) {
     const std::vector<Seed> seeds{
         {"1: an answer given before the window was shown counts as settled", 1749},
+        {"1: a busy program puts its window back while announced, then places it", 3331},
         {"1, by the poll: a tick judges a window its program has not settled", 30},
         {"1, by the poll: a tick's move lands after the busy program's own maximize", 24},
         {"2: an ask older than 5 s swallows the window's later show", 124},
