@@ -118,8 +118,10 @@ void WindowHandler::VerifyMoves() {
 }
 
 void WindowHandler::NoteHold(Hwnd window) {
-    if (window != 0 && moveSize_.InMoveSize(window))
-        held_.insert(window);
+    if (window == 0)
+        return;
+    if (const Hwnd moving = moveSize_.MoveSizeWindowOf(window); moving != 0)
+        held_.insert(moving);
 }
 
 bool WindowHandler::HoldEnded() {

@@ -61,8 +61,9 @@ public:
     // (its thread moving or sizing it) has been let go since; it wants a
     // look at once. Needs no event: the drop may bring none.
     bool HoldEnded();
-    // At every tick: whether the user holds this window (its thread moving
-    // or sizing it), wherever it is; then it is looked at once let go of.
+    // At every tick: whether the user holds a window of this one's thread
+    // (that thread moving or sizing it), wherever it is; then it is looked
+    // at once let go of.
     void NoteHold(Hwnd window);
 
 private:

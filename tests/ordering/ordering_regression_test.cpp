@@ -37,6 +37,7 @@ TEST(OrderingRegressionTest, EverySeedThatFoundAFaultKeepsEveryInvariant) {
         {"3: the same, with Active on (never moved)", 40},
         {"3: a window marked untouchable by a move that never happened", 207},
         {"4: the user's drop is never handled without an end event", 16},
+        {"4: the same, while another window of that thread is in front", 1983},
         {"5: a title the program changes during the announcement is overwritten", 10},
         {"5: the restore queued to a busy thread lands over the title it set meanwhile", 59},
         {"6: the shell's tray callbacks run inside a pass", 49},
