@@ -83,6 +83,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         context_,
         [this](const std::vector<Hwnd>& windows) { return watchCycle_->CheckWindows(windows); },
         [this] { watchCycle_->RequestFullPass(); });
+    windowHandler_->SetAskWhenSettled([this](Hwnd window) { return windowEvents_->Take(window); });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
                                                    settingsWindow_, *watchCycle_, *tracker_);
     WireHandlers();

@@ -227,11 +227,12 @@ private:
     // The close query runs (its message box may be open).
     bool closing_ = false;
     int passDepth_ = 0;
-    // The gate's messages, its wake-up posted, and whether they are being
-    // handled (what arrives meanwhile goes on at once, outside a pass).
+    // The gate's messages, its wake-up posted, and whether one is being
+    // handled (what arrives meanwhile waits behind those still held).
     DeferredMessages held_;
     bool releasePosted_ = false;
     bool releasing_ = false;
+    bool handingOn_ = false; // a release is handing on one held message
     bool controlsCreated_ = false;
     // Last, so the window goes first, while everything its procedure uses
     // is still there.

@@ -110,7 +110,10 @@ void TMainForm::CheckWindowEvents() {
 
 MsgResult TMainForm::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                           std::intptr_t lParam) {
-    if (!WaitsForThePass(msg) || !(InPass() || (!held_.Empty() && !releasing_)))
+    // The message a release hands on passes, the first to come back here.
+    if (std::exchange(handingOn_, false))
+        return std::nullopt;
+    if (!WaitsForThePass(msg) || !(InPass() || !held_.Empty()))
         return std::nullopt;
     if (ActNow(window, msg, wParam))
         return 0;
@@ -120,7 +123,9 @@ MsgResult TMainForm::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
     });
     if (!timerHeld)
         held_.Add(window, msg, wParam, lParam);
-    if (!InPass() && !PostRelease())
+    // While one held message is handled, the release after it is posted
+    // once it is done.
+    if (!InPass() && !releasing_ && !PostRelease())
         Guarded([this] { ReleaseHeld(); });
     return 0;
 }
@@ -195,6 +200,9 @@ void TMainForm::ReleaseHeld() {
         Releasing(const Releasing&) = delete;
         Releasing& operator=(const Releasing&) = delete;
     } releasing(releasing_);
+    // One held message per release, each handled as if it came then, on
+    // its own; the next release is posted behind it, and what arrives
+    // meanwhile waits behind those still held.
     while (!held_.Empty() && !InPass()) {
         // Nothing runs once the program has closed.
         if (closed_) {
@@ -210,7 +218,11 @@ void TMainForm::ReleaseHeld() {
         const std::intptr_t lParam = message.msg == wm::COPYDATA && message.hasRecord
                                          ? reinterpret_cast<std::intptr_t>(&record)
                                          : message.lParam;
+        handingOn_ = true;
         context_.platform.win.SendMessageA(message.window, message.msg, message.wParam, lParam);
+        handingOn_ = false;
+        if (held_.Empty() || InPass() || PostRelease())
+            return;
     }
 }
 

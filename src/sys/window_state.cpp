@@ -24,6 +24,15 @@ bool WindowState::InMoveSize(Hwnd window) {
            (info.flags & gui::INMOVESIZE) != 0 && info.hwndMoveSize == window;
 }
 
+Hwnd WindowState::MoveSizeWindowOf(Hwnd window) {
+    IWindowSystem& win = platform_.win;
+    const std::uint32_t thread = win.GetWindowThreadProcessId(window, nullptr);
+    GuiThreadInfo info;
+    if (thread == 0 || !win.GetGUIThreadInfo(thread, info) || (info.flags & gui::INMOVESIZE) == 0)
+        return 0;
+    return info.hwndMoveSize;
+}
+
 int WindowState::MaximizedOverhang(Hwnd window) {
     IWindowSystem& win = platform_.win;
     const FarProc forDpi = Resolve(getSystemMetricsForDpi_, "user32.dll", "GetSystemMetricsForDpi");

@@ -22,6 +22,8 @@ public:
     bool IsCloaked(Hwnd window);
     // The window's thread is moving or sizing it: the user's drag.
     bool InMoveSize(Hwnd window);
+    // The window the thread of window is moving or sizing, 0 for none.
+    Hwnd MoveSizeWindowOf(Hwnd window);
     // How far a maximized window's top lies above its work area: the sizing
     // frame and its padding (Vista on) at the window's DPI, or at the
     // system's where the system cannot say per DPI.

@@ -28,11 +28,16 @@ void WatchCycle::TimerTimer() {
     CheckForeground();
     CheckTaskbarRect();
     // A window the user let go of is judged now, even where it was dropped
-    // just where the last tick saw it.
+    // just where the last tick saw it. The one in front is the one the user
+    // drags: held wherever it is, as a pass may have seen it only below the
+    // band while the drag went on.
+    handler_.NoteHold(state_.LastForeground);
     if (handler_.HoldEnded())
         state_.Changed = true;
+    // A tick's pass may meet a window its program is still placing; the
+    // first pass, at the start, finds the windows that were there before.
     if (state_.Changed)
-        RunFullPass();
+        RunFullPass(!context_.commandLine.IsQuick());
     // The interval counts from the end of the tick, so ticks never overlap.
     hooks_.SetTimerEnabled(true);
 }
@@ -89,14 +94,14 @@ void WatchCycle::CheckTaskbarRect() {
     }
 }
 
-void WatchCycle::RunFullPass() {
+void WatchCycle::RunFullPass(bool untilAnswered) {
     // Monitors come and go with display changes; the list is cheap to read.
     monitors_.Refresh(context_.platform.win);
     tracker_.CheckTaskbar();
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);
-    handler_.BeginBatch();
+    handler_.BeginBatch(untilAnswered);
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
     // A window its program placed while it was announced is judged again
     // at the next tick.

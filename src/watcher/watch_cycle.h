@@ -37,7 +37,9 @@ public:
                WindowHandler& handler, WatchCycleHooks hooks);
 
     void TimerTimer();
-    void RunFullPass();
+    // untilAnswered: a window found to move is moved once its thread has
+    // answered, where the window events can ask (see WindowHandler).
+    void RunFullPass(bool untilAnswered = false);
     // "A full pass please": the next tick runs one, as its window count
     // differs from none.
     void RequestFullPass() { state_.LastWindowCount = 0; }

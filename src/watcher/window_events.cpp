@@ -101,6 +101,13 @@ void WindowEvents::Report(Hwnd window) {
     PostPending();
 }
 
+bool WindowEvents::Take(Hwnd window) {
+    if (!Running() || (Find(window) == nullptr && records_.size() >= kCapacity))
+        return false;
+    Report(window);
+    return true;
+}
+
 WindowEvents::Record* WindowEvents::Find(Hwnd window) {
     const auto found =
         std::find_if(records_.begin(), records_.end(),

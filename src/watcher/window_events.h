@@ -73,6 +73,9 @@ public:
     bool Running() const { return !hooks_.empty(); }
     // The handler of the pending message and of the re-look timer.
     void CheckWaiting();
+    // A window a full pass found to move, reported as if by an event: it is
+    // judged once its thread has answered. False when not running or full.
+    bool Take(Hwnd window);
     std::size_t WaitingCount() const { return records_.size(); }
 
 private:

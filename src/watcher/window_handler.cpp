@@ -45,14 +45,17 @@ void WindowHandler::Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     // The repeat rule last, on the guard as this batch leaves it so far.
     const bool repeat = eligibility_.RefusesAsRepeat(window, foreground, watch_.LastHandledWindow,
                                                      watch_.RepeatCount);
+    if (!repeat && untilAnswered_ && askWhenSettled_ && askWhenSettled_(window))
+        return;
     reached_.push_back({window, foreground, repeat});
     if (!repeat)
         relocation_.Add(window, identity.Get(), verdict.candidate, announced_.count(window) != 0);
 }
 
-void WindowHandler::BeginBatch() {
+void WindowHandler::BeginBatch(bool untilAnswered) {
     if (batchOpen_)
         SettleRepeatGuard();
+    untilAnswered_ = untilAnswered;
     relocation_.Forget();
     reached_.clear();
     guardWindow_ = watch_.LastHandledWindow;
@@ -72,6 +75,7 @@ std::vector<Hwnd> WindowHandler::EndBatch() {
     }
     SettleRepeatGuard();
     batchOpen_ = false;
+    untilAnswered_ = false;
     reached_.clear();
     std::vector<Hwnd> again = outcome.changedBefore;
     for (const Hwnd window : outcome.changedDuring) {
@@ -109,7 +113,15 @@ bool WindowHandler::StillCandidate(Hwnd window) {
 void WindowHandler::VerifyMoves() {
     IWindowSystem& win = context_.platform.win;
     untouchable_.VerifyAttempts(win);
+    relocation_.RestoreLateTitles();
     std::erase_if(announced_, [&win](Hwnd window) { return !win.IsWindow(window); });
+}
+
+void WindowHandler::NoteHold(Hwnd window) {
+    if (window == 0)
+        return;
+    if (const Hwnd moving = moveSize_.MoveSizeWindowOf(window); moving != 0)
+        held_.insert(moving);
 }
 
 bool WindowHandler::HoldEnded() {

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -42,15 +44,27 @@ public:
     // before they were announced, and those that changed while announced
     // and are still candidates (then moved without a second announcement).
     // A batch an error cut short leaves nothing behind for the next one.
-    void BeginBatch();
+    // A full pass's batch (untilAnswered) hands a candidate to
+    // askWhenSettled where it takes it: its program may still be placing the
+    // window (its thread busy since it showed it), so it is judged once that
+    // thread has answered a round trip, instead of moved now.
+    void BeginBatch(bool untilAnswered = false);
     std::vector<Hwnd> EndBatch();
-    // At every tick: whether the moves of the last pass took effect, and
-    // which windows left alone have moved or gone since.
+    void SetAskWhenSettled(std::function<bool(Hwnd)> askWhenSettled) {
+        askWhenSettled_ = std::move(askWhenSettled);
+    }
+    // At every tick: whether the moves of the last pass took effect, which
+    // windows left alone have moved or gone since, and the titles whose
+    // restore waited for their thread.
     void VerifyMoves();
     // At every tick: whether a window left alone while the user held it
     // (its thread moving or sizing it) has been let go since; it wants a
     // look at once. Needs no event: the drop may bring none.
     bool HoldEnded();
+    // At every tick: whether the user holds a window of this one's thread
+    // (that thread moving or sizing it), wherever it is; then it is looked
+    // at once let go of.
+    void NoteHold(Hwnd window);
 
 private:
     // A window that reached the repeat rule in this batch; the guard
@@ -73,6 +87,8 @@ private:
     WindowRelocation relocation_;
     WindowState moveSize_;
     bool batchOpen_ = false;
+    bool untilAnswered_ = false;
+    std::function<bool(Hwnd)> askWhenSettled_;
     // The guard when the batch began; while it runs, the watch state holds
     // the guard as if every candidate so far were moved.
     Hwnd guardWindow_ = 0;

@@ -24,7 +24,7 @@ WindowRelocation::WindowRelocation(ProgramContext& context, const WatchOptions& 
                                    WatchOutputs& outputs, const DisplayMonitors& monitors,
                                    UntouchableWindows& untouchable)
     : context_(context), options_(options), outputs_(outputs), monitors_(monitors),
-      untouchable_(untouchable) {}
+      untouchable_(untouchable), lateTitles_(context.platform.win) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
@@ -65,8 +65,10 @@ WindowRelocation::Outcome WindowRelocation::CarryOut() {
         if (!target)
             continue;
         // The move is made from what the window is now: one that its program
-        // placed or maximized meanwhile is judged again instead.
-        if (Unchanged(*one)) {
+        // placed or maximized meanwhile is judged again instead, and so is one
+        // whose thread did not answer the restore's round trip: its program is
+        // still at work and may place it yet (and back, as it was judged).
+        if (Unchanged(*one) && !one->restoreOwed) {
             Act(*one, *target);
             outcome.carriedOut.push_back(one->window);
         } else {
@@ -88,7 +90,7 @@ void WindowRelocation::Announce(std::vector<Planned*>& planned) {
     outputs_.SetTrayImage(WatchImage::Moving);
     context_.platform.os.Sleep(kFlashMs);
     outputs_.SetTrayImage(WatchImage::Normal);
-    for (const Planned* one : planned) {
+    for (Planned* one : planned) {
         if (titles)
             RestoreTitle(*one);
         outputs_.LogMoved(one->identity);
@@ -107,14 +109,16 @@ void WindowRelocation::ShowMoveTitle(Planned& planned) {
     planned.swapped = planned.shownTitle != planned.savedTitle;
 }
 
-void WindowRelocation::RestoreTitle(const Planned& planned) {
-    if (!planned.swapped || TitleOf(planned.window) != planned.shownTitle)
+void WindowRelocation::RestoreTitle(Planned& planned) {
+    if (!planned.swapped)
         return;
     // Read and written back as UTF-16, so a title outside the code page
-    // survives the swap.
-    context_.platform.win.SendMessageTimeoutW(
-        planned.window, wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>(planned.savedTitle.c_str()),
-        smto::ABORTIFHUNG, kTitleTimeoutMs, nullptr);
+    // survives the swap. A thread busy or hung past the bound would keep
+    // our title for good: it is given back later.
+    planned.restoreOwed = !LateTitles::RestoreNow(context_.platform.win, planned.window,
+                                                  planned.savedTitle, planned.shownTitle);
+    if (planned.restoreOwed)
+        lateTitles_.Keep(planned.window, planned.savedTitle, planned.shownTitle);
 }
 
 std::u16string WindowRelocation::TitleOf(Hwnd window) {

@@ -16,6 +16,7 @@
 #include "sys/program_context.h"
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
+#include "watcher/late_titles.h"
 #include "watcher/untouchable_windows.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
@@ -49,6 +50,9 @@ public:
     Outcome CarryOut();
     // Drops what was added and not carried out.
     void Forget() { planned_.clear(); }
+    // At every tick: titles whose restore did not go through are given back
+    // once their thread reads its queue again.
+    void RestoreLateTitles() { lateTitles_.RestoreAnswered(); }
 
 private:
     struct Planned {
@@ -60,13 +64,15 @@ private:
         std::u16string savedTitle; // the program's own
         std::u16string shownTitle; // ours, as the window shows it
         bool swapped = false;
+        bool restoreOwed = false; // its thread did not answer in time
     };
     void Announce(std::vector<Planned*>& planned);
     // Shows the configured title, remembering the one it replaces.
     void ShowMoveTitle(Planned& planned);
     // Gives the program its title back, unless it has set one of its own
-    // meanwhile: only a title that is still ours is replaced.
-    void RestoreTitle(const Planned& planned);
+    // meanwhile: only a title that is still ours is replaced. One the
+    // window's thread did not take in time is given back later.
+    void RestoreTitle(Planned& planned);
     // The text a window shows; for another program's window the system
     // answers it without waiting on that program's thread.
     std::u16string TitleOf(Hwnd window);
@@ -83,6 +89,7 @@ private:
     const DisplayMonitors& monitors_;
     UntouchableWindows& untouchable_;
     std::vector<Planned> planned_;
+    LateTitles lateTitles_;
 };
 
 } // namespace vm

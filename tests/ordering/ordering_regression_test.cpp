@@ -29,13 +29,17 @@ std::string Failures(const std::vector<Violation>& violations) {
 TEST(OrderingRegressionTest, EverySeedThatFoundAFaultKeepsEveryInvariant) {
     const std::vector<Seed> seeds{
         {"1: an answer given before the window was shown counts as settled", 1749},
+        {"1: a busy program puts its window back while announced, then places it", 3331},
         {"1, by the poll: a tick judges a window its program has not settled", 30},
+        {"1, by the poll: a tick's move lands after the busy program's own maximize", 24},
         {"2: an ask older than 5 s swallows the window's later show", 124},
         {"3: a move skipped as changed still counts as handled (announced again)", 5},
         {"3: the same, with Active on (never moved)", 40},
         {"3: a window marked untouchable by a move that never happened", 207},
         {"4: the user's drop is never handled without an end event", 16},
+        {"4: the same, while another window of that thread is in front", 1983},
         {"5: a title the program changes during the announcement is overwritten", 10},
+        {"5: the restore queued to a busy thread lands over the title it set meanwhile", 59},
         {"6: the shell's tray callbacks run inside a pass", 49},
         {"7: a hung program in front freezes Velmora", 10},
         {"8: the title swaps of a batch run one after another", 228},

@@ -4,6 +4,8 @@
 #include <array>
 #include <optional>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace vm::ordering {
 
@@ -192,6 +194,7 @@ public:
                 Add(t + 300 + draw_.Below(2700), ActionKind::HangOff, w);
                 return;
             case Extra::Drag: {
+                const std::size_t first = s_.actions.size();
                 Add(t, ActionKind::Foreground, w);
                 Add(t, ActionKind::DragBegin, w);
                 const std::uint32_t steps = 1 + draw_.Below(3);
@@ -200,7 +203,19 @@ public:
                         draw_.Chance(0.7) ? static_cast<int>(draw_.Below(25))
                                           : 40 + static_cast<int>(draw_.Below(200));
                 }
-                Add(t + steps * 160 + draw_.Below(400), ActionKind::DragEnd, w);
+                const std::uint32_t end = t + steps * 160 + draw_.Below(400);
+                Add(end, ActionKind::DragEnd, w);
+                // The user has one pointer: a drag while another goes on is
+                // not made (drawn all the same, so the rest of the schedule
+                // stays as it was).
+                const bool overlaps =
+                    std::any_of(drags_.begin(), drags_.end(), [&](const auto& span) {
+                        return t <= span.second && span.first <= end;
+                    });
+                if (overlaps)
+                    s_.actions.resize(first);
+                else
+                    drags_.emplace_back(t, end);
                 return;
             }
             case Extra::TrayToggle:
@@ -229,6 +244,7 @@ public:
 private:
     Schedule& s_;
     Draw& draw_;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> drags_;
 };
 
 const char* KindName(ActionKind kind) {

@@ -91,12 +91,14 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
             if (watched.count(name))
                 order.push_back(name);
         }
-        // The title is read before and after the swap, and again before it
-        // is given back (it may be the program's own by then).
+        // The title is read before and after the swap, and again before and
+        // after a round trip its thread answers, before it is given back (it
+        // may be the program's own by then).
         EXPECT_EQ(order, (std::vector<std::string>{
                              "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW",
                              "SendMessageTimeoutA", "GetWindowTextLengthW", "GetWindowTextW",
                              "Sleep", "GetWindowTextLengthW", "GetWindowTextW",
+                             "SendMessageTimeoutW", "GetWindowTextLengthW", "GetWindowTextW",
                              "SendMessageTimeoutW", "SetWindowPos"}));
         ASSERT_EQ(changes.size(), 2u);
         EXPECT_EQ(changes[0].image, IconState::Moving);
