@@ -56,6 +56,12 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
     trayIcon_.Bind(context_.platform, trayImages_, Window());
     trayIcon_.Menu = &controls_.PPRMenu;
+    trayIcon_.RunAlone = [this](const Handler& handling) {
+        if (InPass())
+            handling();
+        else
+            RunPass(handling);
+    };
     trayIcon_.SetGate([this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                              std::intptr_t lParam) { return Gate(window, msg, wParam, lParam); });
     watcherControls_ = std::make_unique<WatcherControls>(controls_, trayIcon_, settingsWindow_,

@@ -111,8 +111,9 @@ private:
     void ErrorHook(const std::string& trace);
     // The error hook's pause is over: the watch timer runs again.
     void ResumeAfterError();
-    // A tick, a full pass or the window-event check: guarded, never inside
-    // another, and what the gate held meanwhile is handled once it has ended.
+    // A tick, a full pass, the window-event check or a click on the tray
+    // icon: guarded, never inside another, and what the gate held meanwhile
+    // is handled once it has ended.
     void RunPass(const Handler& pass);
     bool InPass() const { return passDepth_ > 0; }
     void CheckWindowEvents();

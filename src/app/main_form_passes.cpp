@@ -40,6 +40,9 @@ constexpr std::uint32_t kErrorPauseMs = 1000;
 // our handler or the default one, and starts no work.
 // Once something is held, what arrives after it waits behind it until it has
 // been handled, so that the order stays the order of arrival.
+// The handling of a click on the tray icon waits on the shell and reads the
+// queue too, and is a pass for the gate, all but the menu's own loop: a
+// second click waits until the first has opened its menu.
 bool WaitsForThePass(std::uint32_t msg) {
     if (msg == private_msg::HANDLE_DEFERRED || msg == private_msg::REPAINT_AFTER_CUES)
         return false;

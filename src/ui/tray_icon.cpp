@@ -172,18 +172,23 @@ void TrayIcon::HandleCallback(std::intptr_t lParam) {
         return;
     switch (static_cast<std::uint32_t>(lParam)) {
         case wm::RBUTTONDOWN:
-            if (Menu != nullptr) {
-                platform_->win.SetForegroundWindow(handler_->Window());
+            if (Menu != nullptr)
                 ShowTrayMenu();
-            }
             break;
         case wm::LBUTTONDBLCLK:
             if (OnDblClick)
-                OnDblClick();
+                RunGated(OnDblClick);
             break;
         default:
             break;
     }
+}
+
+void TrayIcon::RunGated(const Handler& handler) {
+    if (RunAlone)
+        RunAlone(handler);
+    else
+        handler();
 }
 
 void TrayIcon::SetGate(WndProc gate) {
@@ -204,21 +209,37 @@ void TrayIcon::TaskbarCreated() {
 void TrayIcon::ShowTrayMenu() {
     if (platform_ == nullptr || Menu == nullptr)
         return;
+    std::optional<MenuPlace> place;
+    RunGated([this, &place] {
+        platform_->win.SetForegroundWindow(handler_->Window());
+        place = PrepareTrayMenu();
+    });
+    if (!place)
+        return;
+    IWindowSystem& win = platform_->win;
+    const bool chosen = Menu->Popup(win, handler_->Window(), place->at, place->align);
+    win.PostMessageA(form_, wm::NULL_, 0, 0);
+    // Closed without a choice: the keyboard goes back to the notification
+    // area, where the user left it.
+    if (!chosen && place->fromKeyboard && shown_)
+        platform_->shell.Shell_NotifyIconW(nim::SETFOCUS, Record());
+}
+
+std::optional<TrayIcon::MenuPlace> TrayIcon::PrepareTrayMenu() {
     IWindowSystem& win = platform_->win;
     Point cursor;
     if (!win.GetCursorPos(cursor))
-        return;
+        return std::nullopt;
     // Opened from the keyboard (Win+B, then Enter or Shift+F10), the menu
     // would open where the pointer happens to be, maybe on another monitor:
     // where the shell can say where the icon is, it opens there, away from
     // the bar.
-    std::uint32_t align = 0;
+    MenuPlace place{cursor};
     Rect icon;
-    const bool fromKeyboard =
-        platform_->shell.Shell_NotifyIconGetRect(handler_->Window(), id_, icon) &&
-        !(cursor.x >= icon.left && cursor.x < icon.right && cursor.y >= icon.top &&
-          cursor.y < icon.bottom);
-    if (fromKeyboard) {
+    place.fromKeyboard = platform_->shell.Shell_NotifyIconGetRect(handler_->Window(), id_, icon) &&
+                         !(cursor.x >= icon.left && cursor.x < icon.right && cursor.y >= icon.top &&
+                           cursor.y < icon.bottom);
+    if (place.fromKeyboard) {
         // Below an icon in the upper half of its monitor, else above it.
         bool lowerHalf = false;
         win.EnumDisplayMonitors([&](HMonitor monitor) {
@@ -230,19 +251,14 @@ void TrayIcon::ShowTrayMenu() {
             lowerHalf = icon.top - m.top > (m.bottom - m.top) / 2;
             return false;
         });
-        cursor = Point{icon.left, lowerHalf ? icon.top : icon.bottom};
-        align = lowerHalf ? tpm::BOTTOMALIGN : 0;
+        place.at = Point{icon.left, lowerHalf ? icon.top : icon.bottom};
+        place.align = lowerHalf ? tpm::BOTTOMALIGN : 0;
     }
     // The menu closes properly when the user clicks elsewhere only if its
     // owner is in front.
     win.SetForegroundWindow(handler_->Window());
     win.ProcessMessages();
-    const bool chosen = Menu->Popup(win, handler_->Window(), cursor, align);
-    win.PostMessageA(form_, wm::NULL_, 0, 0);
-    // Closed without a choice: the keyboard goes back to the notification
-    // area, where the user left it.
-    if (!chosen && fromKeyboard && shown_)
-        platform_->shell.Shell_NotifyIconW(nim::SETFOCUS, Record());
+    return place;
 }
 
 } // namespace vm

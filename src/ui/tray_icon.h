@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -69,6 +71,12 @@ public:
 
     PopupMenu* Menu = nullptr;
     Handler OnDblClick;
+    // Runs the handling of a click on the icon as a pass: what reaches the
+    // program meanwhile (another click, a tick), while it waits on the shell
+    // or reads the queue before the menu opens, waits until it is done, so
+    // no menu opens inside another click's handling. The menu's own loop
+    // runs outside it.
+    std::function<void(const Handler&)> RunAlone;
     // Runs after every change that the notification area would show.
     Handler OnChange;
 
@@ -77,6 +85,15 @@ public:
     static constexpr int kRetryAttempts = 30;
 
 private:
+    struct MenuPlace {
+        Point at;
+        std::uint32_t align = 0;
+        bool fromKeyboard = false;
+    };
+    void RunGated(const Handler& handler);
+    // Where the menu opens, with its owner in front and the queue read;
+    // nothing when it cannot open.
+    std::optional<MenuPlace> PrepareTrayMenu();
     // False when the shell refused the call.
     bool Notify(std::uint32_t message);
     // NIM_ADD, or NIM_MODIFY when the shell already holds the icon (an add

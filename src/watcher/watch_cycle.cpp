@@ -27,13 +27,17 @@ void WatchCycle::TimerTimer() {
     CountWindows();
     CheckForeground();
     CheckTaskbarRect();
-    // A window the user let go of is judged now, even where it was dropped
-    // just where the last tick saw it. The one in front is the one the user
-    // drags: held wherever it is, as a pass may have seen it only below the
-    // band while the drag went on.
+    // A window the user let go of is judged as an end-of-drag event would
+    // have it judged, once its thread has answered (its program may still
+    // place it), even where it was dropped just where the last tick saw it;
+    // without window events, by a pass now. The one in front is the one the
+    // user drags: held wherever it is, as a pass may have seen it only below
+    // the band while the drag went on.
     handler_.NoteHold(state_.LastForeground);
-    if (handler_.HoldEnded())
-        state_.Changed = true;
+    for (const Hwnd window : handler_.HoldsEnded()) {
+        if (!handler_.AskWhenSettled(window))
+            state_.Changed = true;
+    }
     // A tick's pass may meet a window its program is still placing; the
     // first pass, at the start, finds the windows that were there before.
     if (state_.Changed)
@@ -101,7 +105,7 @@ void WatchCycle::RunFullPass(bool untilAnswered) {
     state_.Counting = false;
     // One process snapshot serves the whole pass.
     passNames_.emplace(context_.platform.os);
-    handler_.BeginBatch(untilAnswered);
+    handler_.BeginPass(untilAnswered);
     context_.platform.win.EnumWindows([this](Hwnd w) { return WatchEnumProc(w); });
     // A window its program placed while it was announced is judged again
     // at the next tick.

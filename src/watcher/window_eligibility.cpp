@@ -43,8 +43,10 @@ Verdict WindowEligibility::Judge(Hwnd window, LazyIdentity& identity) {
     WindowBounds bounds;
     if (!GetWindowBounds(win, window, bounds))
         return {Eligibility::NoRectangle};
+    // Clear of the band: the verdict says where the window lay.
+    const auto clear = [&bounds](Eligibility reason) { return Verdict{reason, {bounds}}; };
     if (BelowEveryWatchLine(bounds))
-        return {Eligibility::AtOrBelowWatchLine};
+        return clear(Eligibility::AtOrBelowWatchLine);
     if (MaximizedNotWanted(window))
         return {Eligibility::MaximizedNotWanted};
     const std::int32_t style = win.GetWindowLongA(window, gwl::STYLE);
@@ -61,9 +63,9 @@ Verdict WindowEligibility::Judge(Hwnd window, LazyIdentity& identity) {
     if (!candidate)
         return {Eligibility::UnwatchedMonitor};
     if (bounds.top >= candidate->watchLine)
-        return {Eligibility::AtOrBelowWatchLine};
+        return clear(Eligibility::AtOrBelowWatchLine);
     if (const std::optional<Eligibility> below = MaximizedBelow(window, bounds, *candidate))
-        return {*below};
+        return clear(*below);
     // The application-bar rectangle is a question to the shell.
     if (OffTheOnlyScreen(bounds))
         return {Eligibility::OffTheOnlyScreen};

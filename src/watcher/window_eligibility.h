@@ -55,7 +55,8 @@ enum class Eligibility {
     Repeat,
 };
 
-// What the rules say of a window; the candidate holds only when eligible.
+// What the rules say of a window; the candidate holds only when eligible,
+// its bounds also when the window lies clear of the band.
 struct Verdict {
     Eligibility reason = Eligibility::Eligible;
     Candidate candidate{};

@@ -70,7 +70,7 @@ void WindowEvents::Stop() {
     hooks_.clear();
     session_.reset();
     records_.clear();
-    SetRelookTimer(false);
+    SetRelookTimer(0);
 }
 
 void WindowEvents::OnWinEvent(std::uint32_t event, Hwnd window, std::int32_t idObject,
@@ -150,8 +150,19 @@ void WindowEvents::CheckWaiting() {
             return record.stage == Stage::Due || record.stage == Stage::Answered;
         }))
         PostPending();
-    SetRelookTimer(std::any_of(records_.begin(), records_.end(),
-                               [](const Record& record) { return record.stage == Stage::Hidden; }));
+    // Quick while a hidden window is young, slower once it is older.
+    const std::uint32_t after = context_.platform.os.GetTickCount();
+    std::uint32_t relook = 0;
+    for (const Record& record : records_) {
+        if (record.stage != Stage::Hidden)
+            continue;
+        if (after - record.sinceMs < kRelookForMs) {
+            relook = kRelookMs;
+            break;
+        }
+        relook = kSlowRelookMs;
+    }
+    SetRelookTimer(relook);
 }
 
 WindowEvents::Next WindowEvents::Step(Record& record, std::uint32_t now) {
@@ -183,7 +194,7 @@ WindowEvents::Next WindowEvents::Step(Record& record, std::uint32_t now) {
                 Ask(record, shown);
                 return Next::Keep;
             }
-            return waited < kRelookForMs ? Next::Keep : Next::End;
+            return waited < kHiddenForMs ? Next::Keep : Next::End;
     }
     return Next::End;
 }
@@ -246,12 +257,12 @@ void WindowEvents::PostPending() {
             context_.platform.win.PostMessageA(owner_, private_msg::EVENTS_PENDING, 0, 0);
 }
 
-void WindowEvents::SetRelookTimer(bool on) {
-    if (on == relookTimer_)
+void WindowEvents::SetRelookTimer(std::uint32_t periodMs) {
+    if (periodMs == relookMs_)
         return;
     IWindowSystem& win = context_.platform.win;
-    relookTimer_ = on && win.SetTimer(owner_, timer_id::RELOOK, kRelookMs);
-    if (!on)
+    relookMs_ = periodMs != 0 && win.SetTimer(owner_, timer_id::RELOOK, periodMs) ? periodMs : 0;
+    if (periodMs == 0)
         win.KillTimer(owner_, timer_id::RELOOK);
 }
 

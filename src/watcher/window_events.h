@@ -12,7 +12,9 @@
 // Each ask carries the record's generation; only the answer to the latest
 // counts. The stages and what moves a record on:
 //
-//   any report (create, show, uncloak, end of drag)
+//   any report (create, show, uncloak, end of drag; or Take by a tick: a
+//   pass's candidate, a window clear of the band a pass did not see there
+//   before, a window let go after a drag)
 //                       -> Due: a new generation, the clock starts again
 //   Due       ask sent  -> Asked, noting whether the window was shown
 //                          (not sent: -> Answered, as if answered at once)
@@ -23,8 +25,10 @@
 //             asked while hidden, shown now -> Due: its program may show
 //                          and place it before it reads its queue again
 //             not shown -> Due at once a few times, then Hidden
-//   Hidden    shown (the re-look timer looks every 10 ms, as Wine reports
-//             only creations) -> Due; 300 ms after the report -> ends
+//   Hidden    shown (the re-look timer looks every 10 ms for 300 ms after
+//             the report, then every 250 ms, as Wine reports only
+//             creations and a slow start-up may show a window seconds
+//             later) -> Due; 10 s after the report -> ends
 //   any       window gone or of this program -> ends
 //   judged    changed before or while it was announced -> a new report
 //
@@ -51,6 +55,8 @@ public:
     // The shortest period a window timer has (USER_TIMER_MINIMUM).
     static constexpr std::uint32_t kRelookMs = 10;
     static constexpr std::uint32_t kRelookForMs = 300;
+    static constexpr std::uint32_t kSlowRelookMs = 250;
+    static constexpr std::uint32_t kHiddenForMs = 10000;
     static constexpr std::uint32_t kAnswerForMs = 5000;
     static constexpr int kAsksBeforeRelook = 3;
 
@@ -102,7 +108,8 @@ private:
     bool OwnOrGone(Hwnd window);
     void Judge(const std::vector<Hwnd>& ready);
     void PostPending();
-    void SetRelookTimer(bool on);
+    // 0 stops the timer.
+    void SetRelookTimer(std::uint32_t periodMs);
 
     ProgramContext& context_;
     std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows_;
@@ -114,7 +121,7 @@ private:
     // Answers of round trips asked before the last Stop find it expired.
     std::shared_ptr<bool> session_;
     bool pendingPosted_ = false;
-    bool relookTimer_ = false;
+    std::uint32_t relookMs_ = 0;
     bool checking_ = false;
 };
 

@@ -30,6 +30,15 @@ void WindowHandler::Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     const Verdict verdict = eligibility_.Judge(window, identity);
     if (verdict.reason == Eligibility::InMoveSize)
         held_.insert(window);
+    const bool clear = ClearOfTheBand(verdict.reason);
+    if (fullPass_) {
+        const std::optional<WindowBounds> at =
+            clear ? std::optional(verdict.candidate.bounds) : std::nullopt;
+        const auto last = metLastPass_.find(window);
+        if (clear && untilAnswered_ && (last == metLastPass_.end() || last->second != at))
+            AskWhenSettled(window);
+        metThisPass_[window] = at;
+    }
     if (!verdict.Eligible()) {
         announced_.erase(window);
         return;
@@ -45,17 +54,25 @@ void WindowHandler::Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     // The repeat rule last, on the guard as this batch leaves it so far.
     const bool repeat = eligibility_.RefusesAsRepeat(window, foreground, watch_.LastHandledWindow,
                                                      watch_.RepeatCount);
-    if (!repeat && untilAnswered_ && askWhenSettled_ && askWhenSettled_(window))
+    if (!repeat && untilAnswered_ && AskWhenSettled(window))
         return;
     reached_.push_back({window, foreground, repeat});
     if (!repeat)
         relocation_.Add(window, identity.Get(), verdict.candidate, announced_.count(window) != 0);
 }
 
-void WindowHandler::BeginBatch(bool untilAnswered) {
+void WindowHandler::BeginPass(bool untilAnswered) {
+    BeginBatch();
+    fullPass_ = true;
+    untilAnswered_ = untilAnswered;
+    metThisPass_.clear();
+}
+
+void WindowHandler::BeginBatch() {
     if (batchOpen_)
         SettleRepeatGuard();
-    untilAnswered_ = untilAnswered;
+    fullPass_ = false;
+    untilAnswered_ = false;
     relocation_.Forget();
     reached_.clear();
     guardWindow_ = watch_.LastHandledWindow;
@@ -74,21 +91,31 @@ std::vector<Hwnd> WindowHandler::EndBatch() {
             found->handled = true;
     }
     SettleRepeatGuard();
+    if (fullPass_)
+        metLastPass_.swap(metThisPass_);
     batchOpen_ = false;
+    fullPass_ = false;
     untilAnswered_ = false;
     reached_.clear();
     std::vector<Hwnd> again = outcome.changedBefore;
     for (const Hwnd window : outcome.changedDuring) {
-        // Judged again at once: still a candidate, it is moved at its next
-        // look without a second announcement; otherwise left as it is.
-        if (StillCandidate(window)) {
+        // Still a candidate, it is moved at its next look without a second
+        // announcement. Either way it is looked at again once its program
+        // has settled: it may still be placing the window, back under the
+        // band too.
+        if (StillCandidate(window))
             announced_.insert(window);
-            again.push_back(window);
-        } else {
+        else
             announced_.erase(window);
-        }
+        again.push_back(window);
     }
     return again;
+}
+
+bool WindowHandler::ClearOfTheBand(Eligibility reason) {
+    return reason == Eligibility::AtOrBelowWatchLine ||
+           reason == Eligibility::MaximizedInWorkArea ||
+           reason == Eligibility::MaximizedNearWatchLine;
 }
 
 void WindowHandler::SettleRepeatGuard() {
@@ -124,14 +151,14 @@ void WindowHandler::NoteHold(Hwnd window) {
         held_.insert(moving);
 }
 
-bool WindowHandler::HoldEnded() {
-    bool ended = false;
+std::vector<Hwnd> WindowHandler::HoldsEnded() {
+    std::vector<Hwnd> ended;
     std::erase_if(held_, [&](Hwnd window) {
         if (!context_.platform.win.IsWindow(window))
             return true;
         if (moveSize_.InMoveSize(window))
             return false;
-        ended = true;
+        ended.push_back(window);
         return true;
     });
     return ended;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -41,14 +43,19 @@ public:
     // The candidates handed on between these two are announced together,
     // with one flash, then moved. EndBatch returns the windows that want
     // another look once their programs have settled: those that changed
-    // before they were announced, and those that changed while announced
-    // and are still candidates (then moved without a second announcement).
+    // before or while they were announced (those still candidates then are
+    // moved without a second announcement).
     // A batch an error cut short leaves nothing behind for the next one.
-    // A full pass's batch (untilAnswered) hands a candidate to
-    // askWhenSettled where it takes it: its program may still be placing the
-    // window (its thread busy since it showed it), so it is judged once that
-    // thread has answered a round trip, instead of moved now.
-    void BeginBatch(bool untilAnswered = false);
+    void BeginBatch();
+    // A full pass's batch. untilAnswered hands a candidate to askWhenSettled
+    // where it takes it: its program may still be placing the window (its
+    // thread busy since it showed it), so it is judged once that thread has
+    // answered a round trip, instead of moved now. So is a window found clear
+    // of the band that the last pass did not meet there: where no event
+    // reports a show (Wine), its program may still be starting or placing
+    // it, and put it under the band before it reads its queue, where no
+    // tick would notice.
+    void BeginPass(bool untilAnswered);
     std::vector<Hwnd> EndBatch();
     void SetAskWhenSettled(std::function<bool(Hwnd)> askWhenSettled) {
         askWhenSettled_ = std::move(askWhenSettled);
@@ -57,10 +64,12 @@ public:
     // windows left alone have moved or gone since, and the titles whose
     // restore waited for their thread.
     void VerifyMoves();
-    // At every tick: whether a window left alone while the user held it
-    // (its thread moving or sizing it) has been let go since; it wants a
-    // look at once. Needs no event: the drop may bring none.
-    bool HoldEnded();
+    // At every tick: the windows left alone while the user held them (their
+    // thread moving or sizing them) that have been let go since. Needs no
+    // event: the drop may bring none.
+    std::vector<Hwnd> HoldsEnded();
+    // Hands a window to askWhenSettled; false when it did not take it.
+    bool AskWhenSettled(Hwnd window) { return askWhenSettled_ && askWhenSettled_(window); }
     // At every tick: whether the user holds a window of this one's thread
     // (that thread moving or sizing it), wherever it is; then it is looked
     // at once let go of.
@@ -79,6 +88,8 @@ private:
     void SettleRepeatGuard();
     // Whether a window that changed while announced is still a candidate.
     bool StillCandidate(Hwnd window);
+    // The rules left the window alone only for where it lies now.
+    static bool ClearOfTheBand(Eligibility reason);
 
     ProgramContext& context_;
     WatchState& watch_;
@@ -87,6 +98,7 @@ private:
     WindowRelocation relocation_;
     WindowState moveSize_;
     bool batchOpen_ = false;
+    bool fullPass_ = false;
     bool untilAnswered_ = false;
     std::function<bool(Hwnd)> askWhenSettled_;
     // The guard when the batch began; while it runs, the watch state holds
@@ -98,6 +110,10 @@ private:
     std::unordered_set<Hwnd> held_;
     // Announced, and not moved as they changed meanwhile.
     std::unordered_set<Hwnd> announced_;
+    // Where the last full pass met each window, and this one so far (clear
+    // of the band, or not: then no place).
+    std::unordered_map<Hwnd, std::optional<WindowBounds>> metLastPass_;
+    std::unordered_map<Hwnd, std::optional<WindowBounds>> metThisPass_;
 };
 
 } // namespace vm

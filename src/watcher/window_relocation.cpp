@@ -24,7 +24,7 @@ WindowRelocation::WindowRelocation(ProgramContext& context, const WatchOptions& 
                                    WatchOutputs& outputs, const DisplayMonitors& monitors,
                                    UntouchableWindows& untouchable)
     : context_(context), options_(options), outputs_(outputs), monitors_(monitors),
-      untouchable_(untouchable), lateTitles_(context.platform.win) {}
+      untouchable_(untouchable), moveSize_(context.platform), lateTitles_(context.platform.win) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {
@@ -159,7 +159,8 @@ bool WindowRelocation::Unchanged(const Planned& planned) {
     IWindowSystem& win = context_.platform.win;
     WindowBounds now;
     return GetWindowBounds(win, planned.window, now) && now == planned.candidate.bounds &&
-           win.IsZoomed(planned.window) == planned.zoomed;
+           win.IsWindowVisible(planned.window) && win.IsZoomed(planned.window) == planned.zoomed &&
+           !moveSize_.InMoveSize(planned.window);
 }
 
 void WindowRelocation::Act(const Planned& planned, const WindowBounds& target) {

@@ -16,6 +16,7 @@
 #include "sys/program_context.h"
 #include "sys/window_helpers.h"
 #include "sys/window_identity.h"
+#include "sys/window_state.h"
 #include "watcher/late_titles.h"
 #include "watcher/untouchable_windows.h"
 #include "watcher/watch_options.h"
@@ -79,7 +80,8 @@ private:
     // Nothing when the work area it needs cannot be read.
     std::optional<WindowBounds> NewBounds(const WindowIdentity& identity,
                                           const Candidate& candidate);
-    // False when the window is no longer where, or as, it was judged.
+    // False when the window is no longer where, or as, it was judged (its
+    // program hid it, say), or the user has taken hold of it since.
     bool Unchanged(const Planned& planned);
     void Act(const Planned& planned, const WindowBounds& target);
 
@@ -88,6 +90,7 @@ private:
     WatchOutputs& outputs_;
     const DisplayMonitors& monitors_;
     UntouchableWindows& untouchable_;
+    WindowState moveSize_;
     std::vector<Planned> planned_;
     LateTitles lateTitles_;
 };

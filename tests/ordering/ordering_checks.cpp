@@ -241,10 +241,18 @@ private:
         WindowModel& w = W(mark.window);
         const bool wasVisible = w.exists && w.visible;
         const bool wasMaximized = w.maximized;
+        // Showing a shown window, restoring one that is not maximized, and the
+        // like change nothing anyone could see.
+        const bool noChange =
+            (mark.action == ActionKind::Show || mark.action == ActionKind::Hide ||
+             mark.action == ActionKind::Place || mark.action == ActionKind::Maximize ||
+             mark.action == ActionKind::Restore) &&
+            w.exists == mark.exists && w.visible == mark.visible && w.maximized == mark.maximized &&
+            w.rect == mark.rect;
         w.exists = mark.exists;
         w.visible = mark.visible;
         w.maximized = mark.maximized;
-        if (mark.action == ActionKind::Retitle)
+        if (mark.action == ActionKind::Retitle || noChange)
             return;
         if (mark.rect != w.rect || mark.maximized != wasMaximized) {
             w.setter = mark.action == ActionKind::DragMove ? WindowModel::Setter::User

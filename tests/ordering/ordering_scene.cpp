@@ -116,6 +116,15 @@ void OrderingScene::Quiet() {
         }
     }
     desk_.advance(kQuietMs);
+    // A program busy on seeing the replacement title near the end settles
+    // once it reads its queue again: the quiet time counts from then.
+    for (int round = 0; round < 4 && !busyUntil_.empty(); ++round) {
+        const std::uint64_t quietAt =
+            *std::max_element(busyUntil_.begin(), busyUntil_.end()) + kQuietMs;
+        if (quietAt <= desk_.now())
+            break;
+        desk_.advance(quietAt - desk_.now());
+    }
     Record(At(MarkKind::End));
 }
 
@@ -244,15 +253,19 @@ void OrderingScene::Do(std::size_t index) {
             return;
         }
         case ActionKind::TrayDoubleClick:
-            Tray(wm::LBUTTONDBLCLK);
+            if (!UserDragging())
+                Tray(wm::LBUTTONDBLCLK);
             return;
         case ActionKind::TrayMenu:
+            if (UserDragging())
+                return;
             desk_.chooseMenuItem(action.hide ? Text(Language::Japanese, TextId::MenuHide).ansi
                                              : "");
             Tray(wm::RBUTTONDOWN);
             return;
         case ActionKind::Foreground:
-            Activate(action.window);
+            if (!UserDragging())
+                Activate(action.window);
             return;
         default:
             DoWindow(action);
@@ -285,7 +298,7 @@ void OrderingScene::DoWindow(const Action& action) {
         mark.action = ActionKind::Create;
         mark.text = titles_[wi];
         Record(mark);
-        if (action.foreground && !action.hidden)
+        if (action.foreground && !action.hidden && !UserDragging())
             Activate(w);
         return;
     }
@@ -328,8 +341,8 @@ void OrderingScene::DoWindow(const Action& action) {
             break;
         case ActionKind::DragBegin:
             // One mouse: one drag at a time.
-            if (std::find(dragging_.begin(), dragging_.end(), true) != dragging_.end() ||
-                !desk_.window(handle).visible() || desk_.window(handle).maximized())
+            if (UserDragging() || !desk_.window(handle).visible() ||
+                desk_.window(handle).maximized())
                 return;
             desk_.beginMoveSize(handle);
             dragging_[wi] = true;
@@ -352,8 +365,12 @@ void OrderingScene::DoWindow(const Action& action) {
     mark.action = action.kind;
     mark.text = titles_[wi];
     Record(mark);
-    if (action.kind == ActionKind::Show && action.foreground)
+    if (action.kind == ActionKind::Show && action.foreground && !UserDragging())
         Activate(w);
+}
+
+bool OrderingScene::UserDragging() const {
+    return std::find(dragging_.begin(), dragging_.end(), true) != dragging_.end();
 }
 
 void OrderingScene::Activate(int window) {

@@ -101,6 +101,10 @@ private:
     void Do(std::size_t index);
     void DoWindow(const Action& action);
     void Activate(int window);
+    // The user holds the pointer on a caption: no click elsewhere (the
+    // tray's icon, another window) until the drop, and the foreground lock
+    // keeps other programs' windows from coming to the front meanwhile.
+    bool UserDragging() const;
     void Busy(int process, std::uint32_t ms);
     void ReadQueue(int process);
     void Tray(std::uint32_t mouseMessage);
