@@ -95,6 +95,9 @@ inline void AForegroundChangeTellsBothWindowsAndBothPrograms(Host& host) {
     Log otherLog;
     ProgramWindow own(win, ListeningWindow("VelmoraThreadsOwn", 100, ownLog));
     ASSERT_TRUE(own);
+    // Wine's own activation of the new window comes back from the X server:
+    // it is let settle before the other program takes the foreground.
+    host.Pump(300);
     Hwnd other = 0;
     // The program in front may hand the foreground on, under the lock too.
     host.OtherRun([&](IWindowSystem& otherWin) {
@@ -102,13 +105,19 @@ inline void AForegroundChangeTellsBothWindowsAndBothPrograms(Host& host) {
         otherWin.SetForegroundWindow(other);
     });
     ASSERT_NE(other, nullptr);
+    // Wine hands the foreground on through the X server: under load it may
+    // take longer than one short pump.
     host.Pump(200);
+    for (int i = 0; i < 20 && win.GetForegroundWindow() != other; ++i)
+        host.Pump(100);
     ASSERT_EQ(win.GetForegroundWindow(), other);
     ownLog.Take();
     otherLog.Take();
 
     host.OtherRun([&](IWindowSystem& otherWin) { otherWin.SetForegroundWindow(own.Get()); });
     host.Pump(200);
+    for (int i = 0; i < 20 && win.GetForegroundWindow() != own.Get(); ++i)
+        host.Pump(100);
     EXPECT_EQ(win.GetForegroundWindow(), own.Get());
     const Heard left = otherLog.Take();
     const Heard came = ownLog.Take();
