@@ -92,12 +92,13 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
                 order.push_back(name);
         }
         // The title is read before and after the swap, and again before and
-        // after a round trip its thread answers, before it is given back (it
-        // may be the program's own by then).
+        // after each of two round trips its thread answers, before it is
+        // given back (it may be the program's own by then).
         EXPECT_EQ(order, (std::vector<std::string>{
                              "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW",
                              "SendMessageTimeoutA", "GetWindowTextLengthW", "GetWindowTextW",
                              "Sleep", "GetWindowTextLengthW", "GetWindowTextW",
+                             "SendMessageTimeoutW", "GetWindowTextLengthW", "GetWindowTextW",
                              "SendMessageTimeoutW", "GetWindowTextLengthW", "GetWindowTextW",
                              "SendMessageTimeoutW", "SetWindowPos"}));
         ASSERT_EQ(changes.size(), 2u);
