@@ -10,6 +10,9 @@ namespace vm {
 namespace {
 // As long as the first restore was given.
 constexpr std::uint32_t kTitleTimeoutMs = 500;
+// A thread that does not answer at once is busy: its restore waits for a
+// later tick instead of holding up the other windows of the batch.
+constexpr std::uint32_t kProbeTimeoutMs = 100;
 } // namespace
 
 void LateTitles::Keep(Hwnd window, std::u16string saved, std::u16string shown) {
@@ -54,7 +57,7 @@ bool LateTitles::RestoreNow(IWindowSystem& win, Hwnd window, const std::u16strin
     for (int ask = 0; ask < 2; ++ask) {
         if (!StillShows(win, window, shown))
             return true;
-        if (win.SendMessageTimeoutW(window, wm::NULL_, 0, 0, smto::ABORTIFHUNG, kTitleTimeoutMs,
+        if (win.SendMessageTimeoutW(window, wm::NULL_, 0, 0, smto::ABORTIFHUNG, kProbeTimeoutMs,
                                     nullptr) == 0)
             return !StillShows(win, window, shown);
     }

@@ -34,7 +34,10 @@ void WatchCycle::TimerTimer() {
     // user drags: held wherever it is, as a pass may have seen it only below
     // the band while the drag went on.
     handler_.NoteHold(state_.LastForeground);
-    for (const Hwnd window : handler_.HoldsEnded()) {
+    std::vector<Hwnd> again = handler_.HoldsEnded();
+    for (const Hwnd window : handler_.RepeatsLeftTheFront(state_.LastForeground))
+        again.push_back(window);
+    for (const Hwnd window : again) {
         if (!handler_.AskWhenSettled(window))
             state_.Changed = true;
     }
@@ -61,6 +64,9 @@ void WatchCycle::CountWindows() {
 void WatchCycle::CheckForeground() {
     IWindowSystem& win = context_.platform.win;
     const Hwnd fg = win.GetForegroundWindow();
+    // The window the user was dragging may have lost the front before the drop.
+    if (fg != state_.LastForeground)
+        handler_.NoteHold(state_.LastForeground);
     if (fg == 0 || !win.IsWindowVisible(fg)) {
         state_.LastForeground = 0;
         return;

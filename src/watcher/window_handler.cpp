@@ -56,6 +56,8 @@ void WindowHandler::Plan(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
                                                      watch_.RepeatCount);
     if (!repeat && untilAnswered_ && AskWhenSettled(window))
         return;
+    if (repeat)
+        repeatsInFront_.insert(window);
     reached_.push_back({window, foreground, repeat});
     if (!repeat)
         relocation_.Add(window, identity.Get(), verdict.candidate, announced_.count(window) != 0);
@@ -149,6 +151,18 @@ void WindowHandler::NoteHold(Hwnd window) {
         return;
     if (const Hwnd moving = moveSize_.MoveSizeWindowOf(window); moving != 0)
         held_.insert(moving);
+}
+
+std::vector<Hwnd> WindowHandler::RepeatsLeftTheFront(Hwnd foreground) {
+    std::vector<Hwnd> left;
+    std::erase_if(repeatsInFront_, [&](Hwnd window) {
+        if (window == foreground)
+            return false;
+        if (context_.platform.win.IsWindow(window))
+            left.push_back(window);
+        return true;
+    });
+    return left;
 }
 
 std::vector<Hwnd> WindowHandler::HoldsEnded() {

@@ -68,6 +68,11 @@ public:
     // thread moving or sizing them) that have been let go since. Needs no
     // event: the drop may bring none.
     std::vector<Hwnd> HoldsEnded();
+    // At every tick: the windows the repeat rule left alone as the one in
+    // front that are no longer in front. The rule no longer holds for them,
+    // and the poll sees no change where another window came to the front
+    // and went again between two ticks.
+    std::vector<Hwnd> RepeatsLeftTheFront(Hwnd foreground);
     // Hands a window to askWhenSettled; false when it did not take it.
     bool AskWhenSettled(Hwnd window) { return askWhenSettled_ && askWhenSettled_(window); }
     // At every tick: whether the user holds a window of this one's thread
@@ -108,6 +113,8 @@ private:
     std::vector<Reached> reached_;
     // Windows the user held when last judged.
     std::unordered_set<Hwnd> held_;
+    // Windows the repeat rule left alone while in front.
+    std::unordered_set<Hwnd> repeatsInFront_;
     // Announced, and not moved as they changed meanwhile.
     std::unordered_set<Hwnd> announced_;
     // Where the last full pass met each window, and this one so far (clear

@@ -298,7 +298,7 @@ void OrderingScene::DoWindow(const Action& action) {
         mark.action = ActionKind::Create;
         mark.text = titles_[wi];
         Record(mark);
-        if (action.foreground && !action.hidden && !UserDragging())
+        if (action.foreground && !action.hidden && ProgramMayTakeTheFront())
             Activate(w);
         return;
     }
@@ -365,12 +365,16 @@ void OrderingScene::DoWindow(const Action& action) {
     mark.action = action.kind;
     mark.text = titles_[wi];
     Record(mark);
-    if (action.kind == ActionKind::Show && action.foreground && !UserDragging())
+    if (action.kind == ActionKind::Show && action.foreground && ProgramMayTakeTheFront())
         Activate(w);
 }
 
 bool OrderingScene::UserDragging() const {
     return std::find(dragging_.begin(), dragging_.end(), true) != dragging_.end();
+}
+
+bool OrderingScene::ProgramMayTakeTheFront() const {
+    return !UserDragging() || schedule_.options.wine;
 }
 
 void OrderingScene::Activate(int window) {

@@ -102,9 +102,11 @@ private:
     void DoWindow(const Action& action);
     void Activate(int window);
     // The user holds the pointer on a caption: no click elsewhere (the
-    // tray's icon, another window) until the drop, and the foreground lock
-    // keeps other programs' windows from coming to the front meanwhile.
+    // tray's icon, another window) until the drop.
     bool UserDragging() const;
+    // Windows' foreground lock keeps other programs' windows from coming to
+    // the front during the user's drag; Wine has no such lock.
+    bool ProgramMayTakeTheFront() const;
     void Busy(int process, std::uint32_t ms);
     void ReadQueue(int process);
     void Tray(std::uint32_t mouseMessage);
