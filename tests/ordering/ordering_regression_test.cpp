@@ -39,6 +39,8 @@ TEST(OrderingRegressionTest, EverySeedThatFoundAFaultKeepsEveryInvariant) {
         {"2, Wine: created hidden, shown 600 ms later while the front changes back", 22491},
         {"3: a move skipped as changed still counts as handled (announced again)", 5},
         {"3: the same, with Active on (never moved)", 40},
+        {"3, Active on: left alone in front, in front no longer between two ticks", 109417},
+        {"8: a batch waits out another window's restore to a busy thread", 102250},
         {"3: a window marked untouchable by a move that never happened", 207},
         {"3: maximized while announced, then placed back under the band, all busy", 14445},
         {"4: the user's drop is never handled without an end event", 16},
