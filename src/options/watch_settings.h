@@ -70,18 +70,10 @@ struct WatchSettings {
     bool translucentStartMenu = false;
 
     // A name, title or class on the ignore list: the whole text, the case
-    // of ASCII letters aside, as the list box finds it.
+    // of ASCII letters aside (a double-byte character matches exactly).
     bool Ignores(std::string_view text) const;
 
     bool operator==(const WatchSettings&) const = default;
-};
-
-// The tray menu's options, in the settings file's order. The settings
-// window's Cancel leaves these as they are.
-inline constexpr std::array<bool WatchSettings::*, 7> kMenuOptions = {
-    &WatchSettings::enabled,           &WatchSettings::reserveBand, &WatchSettings::watchMaximized,
-    &WatchSettings::restoreMaximized,  &WatchSettings::fitHeight,   &WatchSettings::centreDialogs,
-    &WatchSettings::skipActiveRepeats,
 };
 
 } // namespace vm
