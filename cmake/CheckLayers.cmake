@@ -1,7 +1,8 @@
 # Fails when a source under src/ includes a header of a layer above its own (run with
-# cmake -P, giving SOURCE_DIR). The layers, lowest first: platform, sys, then ui and the
-# watcher side by side (the watcher reads options and shows what it does through
-# interfaces of its own, which app carries out on the controls), settings over ui,
+# cmake -P, giving SOURCE_DIR). The layers, lowest first: platform, sys, options (the
+# user's options as one value), then ui and the watcher side by side (the watcher reads
+# the options' value and shows what it does through an interface of its own, which app
+# carries out on the controls), settings over ui,
 # appearance (over ui, reading the taskbar's state from watcher), then app; each folder
 # may include its own layer and the ones below. The platform backends (platform/win32,
 # platform/sim) stay inside platform.
@@ -9,11 +10,12 @@ cmake_minimum_required(VERSION 3.21)
 
 set(allowed_platform platform)
 set(allowed_sys platform sys)
-set(allowed_ui platform sys ui)
-set(allowed_settings platform sys ui settings)
-set(allowed_watcher platform sys watcher)
-set(allowed_appearance platform sys ui watcher appearance)
-set(allowed_app platform sys ui settings watcher appearance app)
+set(allowed_options platform sys options)
+set(allowed_ui platform sys options ui)
+set(allowed_settings platform sys options ui settings)
+set(allowed_watcher platform sys options watcher)
+set(allowed_appearance platform sys options ui watcher appearance)
+set(allowed_app platform sys options ui settings watcher appearance app)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 list(SORT sources)

@@ -7,8 +7,10 @@
 
 #include "settings/app_settings.h"
 #include "settings/ini_file.h"
-#include "settings/settings_controls.h"
+#include "settings/settings_values.h"
+#include "sys/ui_texts.h"
 #include "ui/main_form_controls.h"
+#include "ui/settings_controls.h"
 
 namespace {
 
@@ -26,10 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const vm::IniFile file =
         vm::IniFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size));
     vm::MainFormControls controls;
-    vm::ReadSettingsIntoControls(file, controls, true, kProgramFolder);
+    vm::ShowSettings(
+        vm::ReadWatchSettings(file, kProgramFolder,
+                              vm::Text(vm::Language::Japanese, vm::TextId::DefaultMoveTitle).ansi),
+        controls, true);
     const bool sound =
-        InRange(controls.UDWait.Position(), as::kWaitMin, as::kWaitMax) &&
-        InRange(controls.UDTrans.Position(), as::kTransMin, as::kTransMax) &&
+        InRange(controls.UDWait.Position(), vm::kWaitRange.min, vm::kWaitRange.max) &&
+        InRange(controls.UDTrans.Position(), vm::kTransRange.min, vm::kTransRange.max) &&
         InRange(controls.Slider.Position(), controls.Slider.Min(), controls.Slider.Max()) &&
         controls.ListBoxDisable.Count() <= static_cast<std::size_t>(as::kMaxIgnoreListEntries);
     if (!sound)

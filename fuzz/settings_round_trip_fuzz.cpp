@@ -13,8 +13,10 @@
 
 #include "settings/app_settings.h"
 #include "settings/ini_file.h"
-#include "settings/settings_controls.h"
+#include "settings/settings_values.h"
+#include "sys/ui_texts.h"
 #include "ui/main_form_controls.h"
+#include "ui/settings_controls.h"
 
 namespace {
 
@@ -26,8 +28,11 @@ namespace as = vm::app_settings;
 
 std::string LoadAndSave(vm::IniFile file) {
     vm::MainFormControls controls;
-    vm::ReadSettingsIntoControls(file, controls, true, kProgramFolder);
-    vm::WriteSettingsFromControls(controls, file);
+    vm::ShowSettings(
+        vm::ReadWatchSettings(file, kProgramFolder,
+                              vm::Text(vm::Language::Japanese, vm::TextId::DefaultMoveTitle).ansi),
+        controls, true);
+    vm::WriteWatchSettings(vm::SettingsIn(controls), file);
     return file.Serialize();
 }
 

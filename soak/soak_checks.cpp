@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/sim/cp932.h"
-#include "settings/app_settings.h"
+#include "options/watch_settings.h"
 #include "settings/ini_file.h"
 #include "sys/text.h"
 
@@ -573,7 +573,7 @@ std::string SoakChecks::CheckSettingsClosed() {
     if (!closed.ok && closed.fileAfter != closed.fileBefore)
         return "Cancel wrote the settings file";
     const IniFile file = IniFile::Parse(closed.fileAfter);
-    const int saved = file.ReadInteger("Config", "Position", app_settings::kPositionDefault);
+    const int saved = file.ReadInteger("Config", "Position", kOffsetRange.defaultValue);
     const int slider = closed.sliderAfter;
     // OK keeps the slider and saves it; Cancel shows the file's position,
     // kept inside the band.

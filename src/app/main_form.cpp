@@ -64,20 +64,26 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
     };
     trayIcon_.SetGate([this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                              std::intptr_t lParam) { return Gate(window, msg, wParam, lParam); });
+    // A pass that closes the settings window goes on with the options it
+    // brings back.
+    auto cancelSettings = [this] {
+        BtnCancelClick();
+        watcherControls_->TakeSnapshot();
+    };
     watcherControls_ = std::make_unique<WatcherControls>(controls_, trayIcon_, settingsWindow_,
-                                                         taskbar_, [this] { BtnCancelClick(); });
+                                                         taskbar_, watchOptions_, cancelSettings);
     tracker_ = std::make_unique<TaskbarTracker>(
-        context_, *watcherControls_, *watcherControls_, taskbar_,
+        context_, watchOptions_, *watcherControls_, taskbar_,
         TaskbarTrackerHooks{
             .CloseController = [this] { Close(); },
             .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
         });
     translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
     hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
-    windowHandler_ = std::make_unique<WindowHandler>(context_, *watcherControls_, *watcherControls_,
+    windowHandler_ = std::make_unique<WindowHandler>(context_, watchOptions_, *watcherControls_,
                                                      taskbar_, state_, monitors_, *tracker_);
     watchCycle_ = std::make_unique<WatchCycle>(
-        context_, *watcherControls_, state_, taskbar_, monitors_, *tracker_, *windowHandler_,
+        context_, watchOptions_, state_, taskbar_, monitors_, *tracker_, *windowHandler_,
         WatchCycleHooks{
             .SetTimerEnabled = [this](bool enabled) { timer_.SetEnabled(enabled); },
             .CheckRestart = [this] { return CheckRestart(); },
@@ -91,7 +97,7 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         [this] { watchCycle_->RequestFullPass(); });
     windowHandler_->SetAskWhenSettled([this](Hwnd window) { return windowEvents_->Take(window); });
     trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
-                                                   settingsWindow_, *watchCycle_, *tracker_);
+                                                   settingsWindow_, *watchCycle_);
     WireHandlers();
 }
 
@@ -119,7 +125,11 @@ void TMainForm::WireHandlers() {
     controls_.PPHide.OnClick = Guard([this] { hiding_->PPHideClick(); });
     controls_.CHKCap.OnClick = Guard([this] { controls_.CHKCapClick(); });
     controls_.CHKWav.OnClick = Guard([this] { controls_.CHKWavClick(); });
-    controls_.PPEnabled.OnClick = Guard([this] { tracker_->PPEnabledClick(); });
+    // Between passes: the icon follows the choice just made.
+    controls_.PPEnabled.OnClick = Guard([this] {
+        watcherControls_->TakeSnapshot();
+        tracker_->PPEnabledClick();
+    });
     controls_.Slider.OnChange = Guard([this] { watcherControls_->TrackBarChange(); });
     trayIcon_.OnDblClick = Guard([this] { trayHandlers_->TrayIconDblClick(); });
     controls_.PPRMenu.OnPopup = Guard([this] { trayHandlers_->PPRMenuPopup(); });

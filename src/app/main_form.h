@@ -29,6 +29,7 @@
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_cycle.h"
+#include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
 #include "watcher/window_events.h"
 #include "watcher/window_handler.h"
@@ -209,7 +210,9 @@ private:
     // Keyboard cues changed; the window repaints at the next quiet moment.
     bool vistaThemed_ = false;
     bool cueRepaintPending_ = false;
-    // The watcher's view of the options and its outputs, on the controls.
+    // What the watcher reads of the options, taken from the controls as
+    // each pass begins, and its outputs, on the controls.
+    WatchOptions watchOptions_;
     std::unique_ptr<WatcherControls> watcherControls_;
     std::unique_ptr<TaskbarTracker> tracker_;
     std::unique_ptr<Translucency> translucency_;

@@ -99,7 +99,11 @@ void TMainForm::RunPass(const Handler& pass) {
     if (InPass())
         return;
     ++passDepth_;
-    Guarded(pass);
+    // One snapshot of the options for the whole pass.
+    Guarded([this, &pass] {
+        watcherControls_->TakeSnapshot();
+        pass();
+    });
     --passDepth_;
     // What arrived meanwhile comes after everything the pass's own handler
     // still does.

@@ -12,17 +12,16 @@
 namespace vm {
 
 TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
-                           TrayImages& images, Form& settingsWindow, WatchCycle& cycle,
-                           TaskbarTracker& tracker)
+                           TrayImages& images, Form& settingsWindow, WatchCycle& cycle)
     : context_(context), controls_(controls), trayIcon_(trayIcon), images_(images),
-      settingsWindow_(settingsWindow), cycle_(cycle), tracker_(tracker) {}
+      settingsWindow_(settingsWindow), cycle_(cycle) {}
 
 void TrayHandlers::TrayIconDblClick() {
     // Hidden while the taskbar is at another edge: nothing to switch.
     if (!controls_.PPEnabled.Visible())
         return;
-    controls_.PPEnabled.SetChecked(!controls_.PPEnabled.Checked());
-    tracker_.PPEnabledClick();
+    // As the menu's enable command does it.
+    controls_.PPEnabled.Click();
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
     // Switched on: the next tick runs a full pass.

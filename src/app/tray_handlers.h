@@ -10,7 +10,6 @@
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_images.h"
-#include "watcher/taskbar_tracker.h"
 #include "watcher/watch_cycle.h"
 
 namespace vm {
@@ -18,8 +17,7 @@ namespace vm {
 class TrayHandlers {
 public:
     TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
-                 TrayImages& images, Form& settingsWindow, WatchCycle& cycle,
-                 TaskbarTracker& tracker);
+                 TrayImages& images, Form& settingsWindow, WatchCycle& cycle);
     TrayHandlers(const TrayHandlers&) = delete;
     TrayHandlers& operator=(const TrayHandlers&) = delete;
 
@@ -44,7 +42,6 @@ private:
     TrayImages& images_;
     Form& settingsWindow_;
     WatchCycle& cycle_;
-    TaskbarTracker& tracker_;
 };
 
 } // namespace vm

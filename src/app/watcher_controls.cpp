@@ -6,87 +6,35 @@
 
 #include "sys/window_helpers.h"
 #include "ui/list_box.h"
+#include "ui/settings_controls.h"
 
 namespace vm {
 
 WatcherControls::WatcherControls(MainFormControls& controls, TrayIcon& trayIcon,
                                  Form& settingsWindow, const TaskbarInfo& taskbar,
-                                 std::function<void()> btnCancelClick)
+                                 WatchOptions& options, std::function<void()> btnCancelClick)
     : controls_(controls), trayIcon_(trayIcon), settingsWindow_(settingsWindow), taskbar_(taskbar),
-      btnCancelClick_(std::move(btnCancelClick)) {}
+      options_(options), btnCancelClick_(std::move(btnCancelClick)) {}
 
 void WatcherControls::TrackBarChange() {
     const int position = controls_.Slider.Position();
     controls_.LblPosition.SetCaption(std::to_string(position));
+    options_.settings.offset = position;
     settingsWindow_.SetTop(ClampToInt32(std::int64_t{position} + taskbar_.AppBarBottom));
 }
 
-bool WatcherControls::Enabled() const {
-    return controls_.PPEnabled.Checked();
-}
-
-std::int32_t WatcherControls::Offset() const {
-    return static_cast<std::int32_t>(controls_.Slider.Position());
-}
-
-bool WatcherControls::ReservesBand() const {
-    return controls_.PPHideON.Checked() && controls_.PPHideON.Enabled();
-}
-
-bool WatcherControls::WatchesMaximized() const {
-    return controls_.PPMax.Checked() && controls_.PPMax.Enabled();
-}
-
-bool WatcherControls::RestoresMaximized() const {
-    return controls_.PPMax.Checked() && controls_.PPRestore.Checked();
-}
-
-bool WatcherControls::FitsHeight() const {
-    return controls_.PPReSize.Checked();
-}
-
-bool WatcherControls::CentresDialogs() const {
-    return controls_.PPDialog.Checked();
-}
-
-bool WatcherControls::SkipsActiveRepeats() const {
-    return controls_.PPActive.Checked();
-}
-
-bool WatcherControls::Ignores(const std::string& text) const {
-    return controls_.ListBoxDisable.FindStringExact(text) >= 0;
-}
-
-bool WatcherControls::ShowsMoveTitle() const {
-    return controls_.CHKCap.Checked();
-}
-
-std::string WatcherControls::MoveTitle() const {
-    return controls_.TxtCap.Text();
-}
-
-bool WatcherControls::PlaysMoveSound() const {
-    return controls_.CHKWav.Checked();
-}
-
-std::string WatcherControls::MoveSound() const {
-    return controls_.TxtWav.Text();
-}
-
-bool WatcherControls::TranslucencyOn() const {
-    return controls_.LabelTans.Enabled();
-}
-
-std::int16_t WatcherControls::TranslucencyPercent() const {
-    return static_cast<std::int16_t>(controls_.UDTrans.Position());
-}
-
-bool WatcherControls::TrayIconWanted() const {
-    return controls_.CHKTray.Checked();
-}
-
-bool WatcherControls::SettingsShown() const {
-    return settingsWindow_.Visible();
+void WatcherControls::TakeSnapshot() {
+    WatchSettings settings = SettingsBesideIgnoreList(controls_);
+    const ListBox& list = controls_.ListBoxDisable;
+    if (ignoreListRevision_ == list.Revision()) {
+        settings.ignoreList = std::move(options_.settings.ignoreList);
+    } else {
+        settings.ignoreList = list.Items();
+        ignoreListRevision_ = list.Revision();
+    }
+    options_ = WatchOptions{.settings = std::move(settings),
+                            .settingsShown = settingsWindow_.Visible(),
+                            .translucencyOn = controls_.LabelTans.Enabled()};
 }
 
 void WatcherControls::SetTrayImage(WatchImage image) {

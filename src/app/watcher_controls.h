@@ -1,12 +1,11 @@
-// The watcher's view of the options and its outputs, carried out on the
-// controls: a check mark or field is read when the watcher asks for it, so
-// an edit in the settings window holds from the next read on; what the
-// watcher shows goes to the tray icon, the log, the watch-position controls
-// and the tray menu.
+// The watcher's options taken from the controls that show and edit them,
+// and its outputs carried out on the controls: what the watcher shows goes
+// to the tray icon, the log, the watch-position controls and the tray menu.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sys/ui_texts.h"
@@ -20,35 +19,25 @@
 
 namespace vm {
 
-class WatcherControls final : public WatchOptions, public WatchOutputs {
+class WatcherControls final : public WatchOutputs {
 public:
-    // btnCancelClick is the settings window's cancel.
+    // options is the watcher's snapshot, which the slider's change keeps
+    // in step; btnCancelClick is the settings window's cancel.
     WatcherControls(MainFormControls& controls, TrayIcon& trayIcon, Form& settingsWindow,
-                    const TaskbarInfo& taskbar, std::function<void()> btnCancelClick);
+                    const TaskbarInfo& taskbar, WatchOptions& options,
+                    std::function<void()> btnCancelClick);
     WatcherControls(const WatcherControls&) = delete;
     WatcherControls& operator=(const WatcherControls&) = delete;
 
     // The slider's change: LblPosition shows the position and the settings
-    // window's top marks it. The watch line follows at the next full pass.
+    // window's top marks it; the snapshot's offset follows at once (the
+    // band's change during a pass moves the slider), the watch line at the
+    // next full pass.
     void TrackBarChange();
-
-    bool Enabled() const override;
-    std::int32_t Offset() const override;
-    bool ReservesBand() const override;
-    bool WatchesMaximized() const override;
-    bool RestoresMaximized() const override;
-    bool FitsHeight() const override;
-    bool CentresDialogs() const override;
-    bool SkipsActiveRepeats() const override;
-    bool Ignores(const std::string& text) const override;
-    bool ShowsMoveTitle() const override;
-    std::string MoveTitle() const override;
-    bool PlaysMoveSound() const override;
-    std::string MoveSound() const override;
-    bool TranslucencyOn() const override;
-    std::int16_t TranslucencyPercent() const override;
-    bool TrayIconWanted() const override;
-    bool SettingsShown() const override;
+    // The snapshot becomes the options as the controls show them now, with
+    // whether the settings window is open and translucency is on (LabelTans
+    // enabled).
+    void TakeSnapshot();
 
     void SetTrayImage(WatchImage image) override;
     void SetTrayHint(UiText hint) override;
@@ -67,6 +56,9 @@ private:
     TrayIcon& trayIcon_;
     Form& settingsWindow_;
     const TaskbarInfo& taskbar_;
+    WatchOptions& options_;
+    // The ignore list's revision the snapshot holds.
+    std::optional<std::uint64_t> ignoreListRevision_;
     std::function<void()> btnCancelClick_;
 };
 

@@ -1,13 +1,12 @@
-// AppSettings: every user option, one key of the settings file each. The
-// values live in the controls and menu items that show them; this is what
-// the file knows of them: sections, keys, defaults and ranges.
+// AppSettings: where each option of WatchSettings lies in the settings
+// file, one key each: sections and keys. The defaults and ranges are
+// WatchSettings' own (options/watch_settings.h).
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "ui/main_form_controls.h"
-#include "ui/menu_item.h"
+#include "options/watch_settings.h"
 
 namespace vm::app_settings {
 
@@ -20,7 +19,7 @@ inline constexpr char kCaption[] = "Caption";
 inline constexpr char kTitle[] = "Title";
 inline constexpr char kPlay[] = "Play";
 inline constexpr char kWave[] = "Wave";
-inline constexpr std::array<const char*, 3> kIconKeys = {"Icon0", "Icon1", "Icon2"};
+inline constexpr std::array<const char*, kIconPathCount> kIconKeys = {"Icon0", "Icon1", "Icon2"};
 inline constexpr char kWait[] = "Wait";
 inline constexpr char kTrans[] = "Trans";
 inline constexpr char kTransEnabled[] = "TransEnabled";
@@ -30,38 +29,24 @@ inline constexpr char kTransStartMenu[] = "TransStartMenu";
 inline constexpr char kLanguage[] = "Language";
 // In section Disable: the index of the last entry, -1 for an empty list.
 inline constexpr char kCount[] = "Count";
+inline constexpr std::int32_t kCountDefault = -1;
 
-inline constexpr bool kTrayDefault = true;
-inline constexpr std::int32_t kPositionDefault = 0;
-inline constexpr bool kCaptionDefault = false;
-inline constexpr bool kPlayDefault = false;
 // The Wave default is the program folder followed by this name.
 inline constexpr char kWaveFileName[] = "dame.wav";
-inline constexpr std::int32_t kCountDefault = -1;
-inline constexpr std::int32_t kWaitDefault = 0;
-inline constexpr std::int32_t kWaitMin = 0;
-inline constexpr std::int32_t kWaitMax = 60;
-inline constexpr std::int32_t kTransDefault = 100;
-inline constexpr std::int32_t kTransMin = 0;
-inline constexpr std::int32_t kTransMax = 100;
-inline constexpr bool kTransEnabledDefault = false;
-inline constexpr bool kTransStartMenuDefault = false;
 
-// The seven options of the tray menu, in file order. The Cancel button
-// reloads everything but these.
-struct MenuOption {
+// The seven options of the tray menu, in file order.
+struct MenuOptionKey {
     const char* key;
-    bool defaultValue;
-    MenuItem MainFormControls::*item;
+    bool WatchSettings::*option;
 };
-inline constexpr std::array<MenuOption, 7> kMenuOptions = {{
-    {"Enable", true, &MainFormControls::PPEnabled},
-    {"Hide", false, &MainFormControls::PPHideON},
-    {"Max", false, &MainFormControls::PPMax},
-    {"Restore", false, &MainFormControls::PPRestore},
-    {"ReSize", false, &MainFormControls::PPReSize},
-    {"Dialog", false, &MainFormControls::PPDialog},
-    {"Active", false, &MainFormControls::PPActive},
+inline constexpr std::array<MenuOptionKey, 7> kMenuOptionKeys = {{
+    {"Enable", &WatchSettings::enabled},
+    {"Hide", &WatchSettings::reserveBand},
+    {"Max", &WatchSettings::watchMaximized},
+    {"Restore", &WatchSettings::restoreMaximized},
+    {"ReSize", &WatchSettings::fitHeight},
+    {"Dialog", &WatchSettings::centreDialogs},
+    {"Active", &WatchSettings::skipActiveRepeats},
 }};
 
 // The most ignore-list entries a load reads. "Count" may name entries whose

@@ -1,14 +1,15 @@
 #include "settings/settings_store.h"
 
 #include "settings/ini_file.h"
-#include "settings/settings_controls.h"
 #include "settings/settings_file_io.h"
 #include "settings/settings_file_names.h"
+#include "settings/settings_values.h"
 #include "settings/settings_write_error.h"
+#include "ui/settings_controls.h"
 
 namespace vm {
 
-void SettingsStore::LoadSettings(bool loadMenuOptions) {
+WatchSettings SettingsStore::Load() {
     const std::string legacy = LegacySettingsFileName();
     const std::string path = SettingsFileName();
     if (Os().FileExists(legacy))
@@ -16,8 +17,12 @@ void SettingsStore::LoadSettings(bool loadMenuOptions) {
 
     std::string content;
     fileFound_ = ReadSettingsFile(Os(), path, content) != SettingsFileState::Missing;
-    ReadSettingsIntoControls(IniFile::Parse(content), controls_, loadMenuOptions,
-                             ProgramFolder(Os()), context_.AnsiText(TextId::DefaultMoveTitle));
+    return ReadWatchSettings(IniFile::Parse(content), ProgramFolder(Os()),
+                             context_.AnsiText(TextId::DefaultMoveTitle));
+}
+
+void SettingsStore::LoadSettings(bool loadMenuOptions) {
+    ShowSettings(Load(), controls_, loadMenuOptions);
 }
 
 bool SettingsStore::CanKeepSettings() const {
@@ -25,13 +30,17 @@ bool SettingsStore::CanKeepSettings() const {
 }
 
 void SettingsStore::SaveSettings() {
+    Save(SettingsIn(controls_));
+}
+
+void SettingsStore::Save(const WatchSettings& settings) {
     const std::string path = SettingsFileName();
     std::string content;
     if (ReadSettingsFile(Os(), path, content) == SettingsFileState::Unreadable) {
         throw SettingsWriteError("settings file cannot be read, left as it is: " + path);
     }
     IniFile file = IniFile::Parse(content);
-    WriteSettingsFromControls(controls_, file);
+    WriteWatchSettings(settings, file);
     ReplaceSettingsFile(Os(), path, file.Serialize());
 }
 

@@ -1,10 +1,11 @@
-// Loads the settings file into the controls that hold the options and
-// saves them from there.
+// Loads the settings file as WatchSettings and stores them; LoadSettings and
+// SaveSettings do so for the settings shown in the controls.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "options/watch_settings.h"
 #include "sys/program_context.h"
 #include "ui/main_form_controls.h"
 
@@ -17,12 +18,15 @@ public:
 
     // Moves a file of the legacy name to the current name first (when the
     // current one exists the legacy file stays). A missing or unreadable
-    // file gives every default; the file is never written. Without
-    // loadMenuOptions the tray menu's seven options keep their values.
-    void LoadSettings(bool loadMenuOptions);
+    // file gives every default; the file is never written.
+    WatchSettings Load();
     // Writes every option into the file, keeping what else it holds.
     // Throws SettingsWriteError when nothing was stored; the previous file
     // is then intact.
+    void Save(const WatchSettings& settings);
+    // Load and Save with the settings the controls show. Without
+    // loadMenuOptions the tray menu's seven options keep their values.
+    void LoadSettings(bool loadMenuOptions);
     void SaveSettings();
     // The last load found a settings file (readable or not).
     bool FileFound() const { return fileFound_; }

@@ -26,6 +26,7 @@ std::size_t ListBox::Count() const {
 }
 
 void ListBox::Add(const std::string& item) {
+    ++revision_;
     if (window_ != 0)
         Send(lb::ADDSTRING, 0, reinterpret_cast<std::intptr_t>(item.c_str()));
     else
@@ -33,6 +34,7 @@ void ListBox::Add(const std::string& item) {
 }
 
 void ListBox::Clear() {
+    ++revision_;
     if (window_ != 0) {
         Send(lb::RESETCONTENT);
         return;
@@ -42,6 +44,7 @@ void ListBox::Clear() {
 }
 
 void ListBox::Delete(int index) {
+    ++revision_;
     if (window_ != 0) {
         if (index >= 0)
             Send(lb::DELETESTRING, static_cast<std::uintptr_t>(index));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@ public:
     // Deletes the line at index; an index outside the list deletes nothing.
     // Deleting the selected line leaves none selected.
     void Delete(int index);
+    // Counts the changes of the lines (only the program changes them), so
+    // a copy of them can tell whether it is still current.
+    std::uint64_t Revision() const { return revision_; }
 
     // Index of the first line equal to text as a whole string, ignoring the
     // letter case (on Windows as the list box compares, in the simulation
@@ -56,6 +60,7 @@ protected:
 
 private:
     std::vector<std::string> items_;
+    std::uint64_t revision_ = 0;
     int itemIndex_ = -1;
     int horizontalExtent_ = 0;
 };

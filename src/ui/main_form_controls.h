@@ -1,10 +1,12 @@
 // Every control of the settings window and item of the tray menu, in its
-// design state. The options live here: a check mark is the option's value.
+// design state. They show WatchSettings (ui/settings_controls.h) and take
+// their ranges from its table.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "options/watch_settings.h"
 #include "sys/ui_texts.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
@@ -39,7 +41,7 @@ struct MainFormControls {
 
     // Watch position.
     GroupBox GroupBox2{"GroupBox2", T(TextId::GroupPosition)};
-    TrackBar Slider{"TrackBar", -30, 30, 0};
+    TrackBar Slider{"TrackBar", kOffsetRange.min, kOffsetRange.max, kOffsetRange.defaultValue};
     Label LblBottom{"LblBottom", "30"};
     Label LblPosition{"LblPosition", "-30"};
 
@@ -56,7 +58,7 @@ struct MainFormControls {
     CheckBox CHKTrans{"CHKTrans", "", false};
     Label LabelTans{"LabelTans", T(TextId::LabelTrans)};
     NValEdit TXTTrans{"TXTTrans", kTxtTransFormat};
-    UpDown UDTrans{"UDTrans", 0, 100, 100, TXTTrans};
+    UpDown UDTrans{"UDTrans", kTransRange.min, kTransRange.max, kTransRange.defaultValue, TXTTrans};
     Label LabelTarnsPer{"LabelTarnsPer", T(TextId::LabelPercent)};
     CheckBox CHKStartMenu{"CHKStartMenu", T(TextId::CheckStartMenu), false};
 
@@ -74,7 +76,7 @@ struct MainFormControls {
     // Start-up delay.
     GroupBox GroupBox5{"GroupBox5", T(TextId::GroupWait)};
     NValEdit TXTWait{"TXTWait", kTxtWaitFormat};
-    UpDown UDWait{"UDWait", 0, 60, 0, TXTWait};
+    UpDown UDWait{"UDWait", kWaitRange.min, kWaitRange.max, kWaitRange.defaultValue, TXTWait};
     Label LabelWait{"LabelWait", T(TextId::LabelSeconds)};
 
     CheckBox CHKTray{"CHKTray", T(TextId::CheckTray), true};
@@ -102,7 +104,7 @@ struct MainFormControls {
                        &PPDialog, &PPActive, &N1, &PPConfig, &N2, &PPExit}};
 
     // Paths of the user's tray images, indexed by IconState.
-    std::array<std::string, 3> CustomIconPaths;
+    std::array<std::string, kIconPathCount> CustomIconPaths;
 
     explicit MainFormControls(Language lang = Language::Japanese) : language(lang) {
         BtnLog.SetEnabled(false);

@@ -75,13 +75,22 @@ bool TaskbarTracker::IsTaskbarAutoHide() {
 }
 
 void TaskbarTracker::PPEnabledClick() {
-    ShowEnabled(options_.Enabled());
+    ShowEnabled(options_.settings.enabled);
+}
+
+bool TaskbarTracker::ReservesBand() const {
+    return options_.settings.reserveBand && reserveBandOffered_;
+}
+
+bool TaskbarTracker::WatchesMaximized() const {
+    return options_.settings.watchMaximized && maximizedOffered_;
 }
 
 void TaskbarTracker::ShowEnabled(bool enabled) {
     outputs_.SetTrayImage(enabled ? WatchImage::Normal : WatchImage::Stopped);
-    if (options_.TranslucencyOn())
-        ForceTranslucency(enabled ? options_.TranslucencyPercent() : kOpaque);
+    if (options_.translucencyOn)
+        ForceTranslucency(enabled ? static_cast<std::int16_t>(options_.settings.translucencyPercent)
+                                  : kOpaque);
     outputs_.SetTrayHint(context_.Text(enabled ? TextId::HintEnabled : TextId::HintDisabled));
 }
 
@@ -106,7 +115,7 @@ void TaskbarTracker::Track(const Rect& appBar) {
 
 void TaskbarTracker::FindSecondaryTaskbars() {
     taskbar_.Secondary = vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle,
-                                                   options_.ReservesBand(), options_.Offset());
+                                                   ReservesBand(), options_.settings.offset);
 }
 
 void TaskbarTracker::Resume() {
@@ -114,9 +123,9 @@ void TaskbarTracker::Resume() {
     if (context_.commandLine.IsSilent() || !taskbar_.Suspended)
         return;
     taskbar_.Suspended = false;
-    if (options_.Enabled())
+    if (options_.settings.enabled)
         PPEnabledClick();
-    outputs_.SetTrayIconVisible(options_.TrayIconWanted());
+    outputs_.SetTrayIconVisible(options_.settings.trayIcon);
 }
 
 void TaskbarTracker::FollowBand(const Rect& appBar) {
@@ -125,9 +134,9 @@ void TaskbarTracker::FollowBand(const Rect& appBar) {
     // nearer end and runs TrackBarChange.
     const std::int64_t band = std::int64_t{taskbar_.AppBarBottom} - appBar.top;
     outputs_.ShowBand(taskbar_.AppBarBottom, ClampToInt32(-band), ClampToInt32(band));
-    if (options_.SettingsShown())
+    if (options_.settingsShown)
         outputs_.SetSettingsTop(
-            ClampToInt32(std::int64_t{options_.Offset()} + taskbar_.AppBarBottom));
+            ClampToInt32(std::int64_t{options_.settings.offset} + taskbar_.AppBarBottom));
 }
 
 void TaskbarTracker::UpdateWatchLine() {
@@ -136,7 +145,7 @@ void TaskbarTracker::UpdateWatchLine() {
     UpdateOptionStates();
     // The reserve-area option counts the whole band even while the
     // auto-hidden taskbar is slid away.
-    const bool reserve = options_.ReservesBand();
+    const bool reserve = ReservesBand();
     if (reserve) {
         bar.top = 0;
         bar.height = taskbar_.AppBarBottom;
@@ -145,13 +154,15 @@ void TaskbarTracker::UpdateWatchLine() {
     if (!readable && !reserve)
         return;
     taskbar_.WatchLine =
-        ClampToInt32(std::int64_t{bar.top} + bar.height + std::int64_t{options_.Offset()});
+        ClampToInt32(std::int64_t{bar.top} + bar.height + std::int64_t{options_.settings.offset});
 }
 
 void TaskbarTracker::UpdateOptionStates() {
     // Reserving the band is offered only for an auto-hidden taskbar,
     // watching maximized windows only for one that stays.
     const bool autoHide = IsTaskbarAutoHide();
+    reserveBandOffered_ = autoHide;
+    maximizedOffered_ = !autoHide;
     outputs_.OfferOptions(autoHide, !autoHide);
 }
 
@@ -160,9 +171,9 @@ void TaskbarTracker::Suspend() {
     tracking_ = false;
     outputs_.OnSuspended(true);
     taskbar_.Secondary.clear();
-    if (context_.commandLine.IsQuick() && options_.TranslucencyOn())
+    if (context_.commandLine.IsQuick() && options_.translucencyOn)
         ForceTranslucency(kOpaque);
-    if (options_.SettingsShown())
+    if (options_.settingsShown)
         outputs_.CancelSettings();
     if (context_.commandLine.IsSilent())
         return;

@@ -36,6 +36,12 @@ public:
     // The other monitors' top bars and their watch lines, as now.
     void FindSecondaryTaskbars();
     void PPEnabledClick();
+    // The reserve-area option and watching maximized windows: chosen, and
+    // offered by the taskbar's kind as the last pass found it (reserving the
+    // band for an auto-hidden taskbar, maximized windows for one that stays;
+    // both until a pass has looked).
+    bool ReservesBand() const;
+    bool WatchesMaximized() const;
     // False from a pass that finds the taskbar off the top until one finds
     // it back: no window is handled meanwhile.
     bool Tracking() const { return tracking_; }
@@ -60,6 +66,8 @@ private:
     TaskbarTrackerHooks hooks_;
     bool tracking_ = true;
     bool suspensionAnnounced_ = false;
+    bool reserveBandOffered_ = true;
+    bool maximizedOffered_ = true;
 };
 
 } // namespace vm

@@ -23,7 +23,8 @@ void WatchCycle::TimerTimer() {
     }
     handler_.VerifyMoves();
     hooks_.CheckTaskbarReveal();
-    hooks_.ApplyTranslucency(options_.TranslucencyPercent(), false);
+    hooks_.ApplyTranslucency(static_cast<std::int16_t>(options_.settings.translucencyPercent),
+                             false);
     CountWindows();
     CheckForeground();
     CheckTaskbarRect();
@@ -188,7 +189,7 @@ bool WatchCycle::WatchLineCurrent() {
 bool WatchCycle::PassesPreFilter(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
     return IsUserWindow(win, window) && win.IsWindowEnabled(window) && !IsOwnWindow(window) &&
-           !options_.SettingsShown() && options_.Enabled() && tracker_.Tracking();
+           !options_.settingsShown && options_.settings.enabled && tracker_.Tracking();
 }
 
 // The program's own windows (the application window shows a caption once

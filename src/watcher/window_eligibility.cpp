@@ -110,7 +110,7 @@ bool WindowEligibility::IsShellSurface(const WindowIdentity& identity) {
 }
 
 bool WindowEligibility::MaximizedNotWanted(Hwnd window) {
-    return context_.platform.win.IsZoomed(window) && !options_.WatchesMaximized();
+    return context_.platform.win.IsZoomed(window) && !tracker_.WatchesMaximized();
 }
 
 bool WindowEligibility::IsScreenSaver(const WindowIdentity& identity) const {
@@ -122,8 +122,9 @@ bool WindowEligibility::IsScreenSaver(const WindowIdentity& identity) const {
 }
 
 bool WindowEligibility::IsIgnored(const WindowIdentity& identity) const {
-    return options_.Ignores(identity.ExeName) || options_.Ignores(identity.Title) ||
-           options_.Ignores(identity.ClassName);
+    const WatchSettings& chosen = options_.settings;
+    return chosen.Ignores(identity.ExeName) || chosen.Ignores(identity.Title) ||
+           chosen.Ignores(identity.ClassName);
 }
 
 bool WindowEligibility::IsOnKnownMonitor(Hwnd window) {
@@ -201,7 +202,7 @@ bool WindowEligibility::RefusesAsRepeat(Hwnd window, Hwnd foreground, Hwnd& last
                                         std::int32_t& repeatCount) const {
     const bool again = window == lastHandled && window == foreground;
     FollowRepeat(window, foreground, lastHandled, repeatCount);
-    return again && repeatCount > 0 && options_.SkipsActiveRepeats();
+    return again && repeatCount > 0 && options_.settings.skipActiveRepeats;
 }
 
 void WindowEligibility::FollowRepeat(Hwnd window, Hwnd foreground, Hwnd& lastHandled,

@@ -80,9 +80,10 @@ WindowRelocation::Outcome WindowRelocation::CarryOut() {
 
 void WindowRelocation::Announce(std::vector<Planned*>& planned) {
     // One sound for the batch: a sound per window would only restart it.
-    if (options_.PlaysMoveSound())
-        PlaySoundFile(context_.platform, options_.MoveSound());
-    const bool titles = options_.ShowsMoveTitle();
+    const WatchSettings& chosen = options_.settings;
+    if (chosen.playMoveSound)
+        PlaySoundFile(context_.platform, chosen.moveSound);
+    const bool titles = chosen.showMoveTitle;
     if (titles) {
         for (Planned* one : planned)
             ShowMoveTitle(*one);
@@ -101,7 +102,7 @@ void WindowRelocation::ShowMoveTitle(Planned& planned) {
     planned.savedTitle = TitleOf(planned.window);
     context_.platform.win.SendMessageTimeoutA(
         planned.window, wm::SETTEXT, 0,
-        reinterpret_cast<std::intptr_t>(options_.MoveTitle().c_str()), smto::ABORTIFHUNG,
+        reinterpret_cast<std::intptr_t>(options_.settings.moveTitle.c_str()), smto::ABORTIFHUNG,
         kTitleTimeoutMs, nullptr);
     // A send that was not taken (a hung or busy thread) leaves the title as
     // it was, and then there is nothing to give back.
@@ -136,14 +137,14 @@ std::optional<WindowBounds> WindowRelocation::NewBounds(const WindowIdentity& id
     std::int32_t left = bounds.left;
     std::int32_t top = candidate.watchLine;
     std::int32_t height = bounds.height;
-    if (options_.CentresDialogs() && identity.ClassName == kDialogClass) {
+    if (options_.settings.centreDialogs && identity.ClassName == kDialogClass) {
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
         if (!work)
             return std::nullopt;
         left = HalveTowardZero(std::int64_t{work->left} + work->right - bounds.width);
         top = HalveTowardZero(std::int64_t{work->top} + work->bottom - bounds.height);
     }
-    if (options_.FitsHeight()) {
+    if (options_.settings.fitHeight) {
         // Measured from the watch line even for a centred dialog.
         const std::optional<Rect> work = monitors_.WorkArea(win, candidate.monitorIndex);
         if (!work)
@@ -171,7 +172,7 @@ void WindowRelocation::Act(const Planned& planned, const WindowBounds& target) {
     // Both requests go to the window's own thread without waiting for it, so
     // a program that no longer answers cannot hold this one up.
     const bool taken =
-        planned.zoomed && options_.RestoresMaximized()
+        planned.zoomed && options_.settings.watchMaximized && options_.settings.restoreMaximized
             ? win.ShowWindowAsync(window, sw::RESTORE)
             : win.SetWindowPos(window, hwnd_pos::TOP, target.left, target.top, target.width,
                                target.height,

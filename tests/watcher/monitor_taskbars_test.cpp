@@ -43,7 +43,7 @@ TEST(MonitorTaskbarsTest, AWindowAtTheTopOfEitherMonitorGoesBelowItsOwnBar) {
     for (const Case& c : cases) {
         TwoMonitors desk(c.secondaryBar);
         WatcherScene& scene = desk.scene;
-        scene.controls.Slider.SetPosition(c.offset);
+        scene.options.settings.offset = c.offset;
         const Hwnd primary = scene.Open({.rect = {100, 0, 500, 300}});
         const Hwnd second = scene.Open({.rect = {1200, 0, 1600, 300}});
         scene.Pass(primary);
@@ -57,14 +57,14 @@ TEST(MonitorTaskbarsTest, TheRulesOfTheMainBarHoldOnTheOtherMonitor) {
     // Dialogs centred in that monitor's work area, windows cut to its room.
     {
         TwoMonitors desk(kSecondTopBar);
-        desk.scene.controls.PPDialog.SetChecked(true);
+        desk.scene.options.settings.centreDialogs = true;
         const Hwnd dialog = desk.scene.Open({.className = "#32770", .rect = {1100, 0, 1500, 300}});
         desk.scene.Pass(dialog);
         EXPECT_EQ(desk.scene.RectOf(dialog), (Rect{1592, 352, 1992, 652}));
     }
     {
         TwoMonitors desk(kSecondTopBar);
-        desk.scene.controls.PPReSize.SetChecked(true);
+        desk.scene.options.settings.fitHeight = true;
         const Hwnd tall = desk.scene.Open({.rect = {1100, 10, 1500, 1000}});
         desk.scene.Pass(tall);
         EXPECT_EQ(desk.scene.RectOf(tall), (Rect{1100, 45, 1500, 960}));
@@ -75,7 +75,7 @@ TEST(MonitorTaskbarsTest, TheRulesOfTheMainBarHoldOnTheOtherMonitor) {
         TwoMonitors desk(Rect{1024, -43, 2560, 2});
         WatcherScene& scene = desk.scene;
         scene.desk.setTaskbar({.rect = {0, 0, 1024, 30}, .autoHide = true});
-        scene.controls.PPHideON.SetChecked(reserve);
+        scene.options.settings.reserveBand = reserve;
         const Hwnd window = scene.Open({.rect = {1200, 10, 1600, 300}});
         scene.Pass(window);
         EXPECT_EQ(scene.RectOf(window).top, reserve ? 45 : 10) << reserve;

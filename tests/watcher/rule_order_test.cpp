@@ -29,6 +29,7 @@ public:
     std::optional<Candidate> Evaluate(Hwnd window, const WindowIdentity& id) {
         IWindowSystem& win = s_.context->platform.win;
         const MainFormControls& c = s_.controls;
+        const WatchSettings& o = s_.options.settings;
         const Hwnd fg = win.GetForegroundWindow();
         if (!s_.context->commandLine.IsQuick() && fg == s_.taskbar.Handle)
             return std::nullopt;
@@ -46,15 +47,16 @@ public:
             if (Matches(row, id))
                 return std::nullopt;
         }
-        if (win.IsZoomed(window) && !(c.PPMax.Checked() && c.PPMax.Enabled()))
+        if (win.IsZoomed(window) && !(o.watchMaximized && c.PPMax.Enabled()))
             return std::nullopt;
         const auto dot = id.ExeName.rfind('.');
         if (dot != std::string::npos && AsciiUpper(id.ExeName.substr(dot)) == ".SCR")
             return std::nullopt;
-        const ListBox& ignore = c.ListBoxDisable;
-        if (ignore.FindStringExact(id.ExeName) >= 0 || ignore.FindStringExact(id.Title) >= 0 ||
-            ignore.FindStringExact(id.ClassName) >= 0)
-            return std::nullopt;
+        for (const std::string& entry : o.ignoreList) {
+            if (EqualsIgnoreCase(entry, id.ExeName) || EqualsIgnoreCase(entry, id.Title) ||
+                EqualsIgnoreCase(entry, id.ClassName))
+                return std::nullopt;
+        }
         const HMonitor monitor = win.MonitorFromWindow(window, monitor::DEFAULTTONULL);
         if (monitor == 0 || s_.monitors.IndexOf(monitor) < 0)
             return std::nullopt;
@@ -104,7 +106,7 @@ public:
             w.LastHandledWindow = window;
             w.RepeatCount = 0;
         } else if (window == w.LastForeground) {
-            if (++w.RepeatCount > 0 && c.PPActive.Checked())
+            if (++w.RepeatCount > 0 && o.skipActiveRepeats)
                 return std::nullopt;
         } else {
             w.LastHandledWindow = 0;
@@ -129,11 +131,12 @@ struct Side {
             scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
         if (written) {
             order.emplace(scene);
-            relocation.emplace(*scene.context, *scene.ui, *scene.ui, scene.monitors, untouchable);
+            relocation.emplace(*scene.context, scene.options, *scene.ui, scene.monitors,
+                               untouchable);
         }
         scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
-        scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");
-        scene.controls.TxtCap.SetText("MOVING");
+        scene.options.settings.moveSound = "C:\\Media\\ding.wav";
+        scene.options.settings.moveTitle = "MOVING";
         apps = {scene.note, scene.desk.addProcess("C:\\WINDOWS\\Explorer.exe"),
                 scene.desk.addProcess("C:\\Savers\\Stars.Scr"),
                 scene.desk.addProcess("C:\\Apps\\paint.exe")};
@@ -203,7 +206,7 @@ struct Side {
 void Churn(Side& side, std::mt19937& random) {
     auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     sim::SimDesktop& desk = side.scene.desk;
-    MainFormControls& c = side.scene.controls;
+    WatchSettings& o = side.scene.options.settings;
     const std::vector<Hwnd> windows = desk.zOrder();
     const Hwnd any = windows[static_cast<std::size_t>(pick(static_cast<int>(windows.size())))];
     const std::vector<std::string> titles{"Note", "Drag", "Paint", sjis::kExcludeStartButtonTitle,
@@ -242,16 +245,16 @@ void Churn(Side& side, std::mt19937& random) {
             desk.setForeground(any);
             break;
         case 5:
-            c.PPActive.SetChecked(!c.PPActive.Checked());
-            c.PPDialog.SetChecked(!c.PPDialog.Checked());
+            o.skipActiveRepeats = !o.skipActiveRepeats;
+            o.centreDialogs = !o.centreDialogs;
             break;
         case 6:
-            c.PPMax.SetChecked(!c.PPMax.Checked());
-            c.PPRestore.SetChecked(pick(2) == 0);
-            c.PPReSize.SetChecked(pick(2) == 0);
+            o.watchMaximized = !o.watchMaximized;
+            o.restoreMaximized = pick(2) == 0;
+            o.fitHeight = pick(2) == 0;
             break;
         case 7:
-            c.ListBoxDisable.Add(std::vector<std::string>{
+            o.ignoreList.push_back(std::vector<std::string>{
                 "paint.EXE", "Note", "#32770"}[static_cast<std::size_t>(pick(3))]);
             break;
         case 8:

@@ -16,7 +16,7 @@ using sim::TaskbarSpec;
 TEST(TaskbarTrackerTest, WatchLineIsTheTaskbarsBottomPlusTheSliderOffset) {
     for (const auto& [position, watchLine] : {std::pair{0, 30}, {-5, 25}, {10, 40}}) {
         WatcherScene scene;
-        scene.controls.Slider.SetPosition(position);
+        scene.options.settings.offset = position;
         scene.tracker->CheckTaskbar();
         EXPECT_EQ(scene.taskbar.WatchLine, watchLine) << "slider " << position;
         EXPECT_EQ(scene.taskbar.AppBarBottom, 30);
@@ -25,7 +25,7 @@ TEST(TaskbarTrackerTest, WatchLineIsTheTaskbarsBottomPlusTheSliderOffset) {
 
 TEST(TaskbarTrackerTest, SliderRangeFollowsTheBandAndClampsThePosition) {
     WatcherScene scene({}, {.taskbar = {.rect = {0, 0, 1024, 60}}});
-    scene.settingsWindow->Show();
+    scene.ShowSettings();
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.controls.Slider.Min(), -60);
     EXPECT_EQ(scene.controls.Slider.Max(), 60);
@@ -54,7 +54,7 @@ TEST(TaskbarTrackerTest, AutoHiddenTaskbarWithAndWithoutReservedBand) {
     scene.desk.moveWindow(scene.desk.taskbar(), {0, -28, 1024, 2});
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.taskbar.WatchLine, 2);
-    scene.controls.PPHideON.SetChecked(true);
+    scene.options.settings.reserveBand = true;
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.taskbar.WatchLine, 30);
 
@@ -86,13 +86,13 @@ TEST(TaskbarTrackerTest, TaskbarToTheBottomAndBackSuspendsAndResumes) {
     for (const SuspendCase& c : cases) {
         SCOPED_TRACE(c.args.empty() ? "no arguments" : c.args[0] + " " + c.args.back());
         WatcherScene scene(c.args);
-        scene.controls.CHKTray.SetChecked(false);
-        scene.controls.LabelTans.SetEnabled(true);
-        scene.controls.UDTrans.SetPosition(60);
+        scene.options.settings.trayIcon = false;
+        scene.options.translucencyOn = true;
+        scene.options.settings.translucencyPercent = 60;
         scene.tracker->CheckTaskbar();
         const std::size_t fullMenu = scene.controls.PPRMenu.ShownItems().size();
 
-        scene.settingsWindow->Show();
+        scene.ShowSettings();
         scene.desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
         scene.tracker->CheckTaskbar();
         EXPECT_EQ(
@@ -178,8 +178,8 @@ TEST(TaskbarTrackerTest, EnableCommandSwitchesIconHintAndTranslucency) {
     EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_TRUE(scene.translucency.empty());
 
-    scene.controls.LabelTans.SetEnabled(true);
-    scene.controls.UDTrans.SetPosition(70);
+    scene.options.translucencyOn = true;
+    scene.options.settings.translucencyPercent = 70;
     scene.controls.PPEnabled.Click();
     EXPECT_EQ(scene.tray.Image(), IconState::Normal);
     EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);

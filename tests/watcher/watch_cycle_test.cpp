@@ -35,7 +35,7 @@ protected:
         timer->Bind(timerWindow);
         taskbar.Handle = taskbarWindow;
         cycle = std::make_unique<WatchCycle>(
-            *context, *scene.ui, state, taskbar, scene.monitors, *scene.tracker, *scene.handler,
+            *context, scene.options, state, taskbar, scene.monitors, *scene.tracker, *scene.handler,
             WatchCycleHooks{.SetTimerEnabled = [this](bool enabled) { timer->SetEnabled(enabled); },
                             .CheckRestart = [this] { return restart; },
                             .CheckTaskbarReveal = [] {},
@@ -218,18 +218,18 @@ TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsANam
 
 TEST_F(WatchCycleTest, NothingReachesTheHandlerWhileWatchingIsOffOrTheSettingsAreOpen) {
     AddWindow({.title = "a"});
-    controls.PPEnabled.SetChecked(false);
+    scene.options.settings.enabled = false;
     cycle->RunFullPass();
-    controls.PPEnabled.SetChecked(true);
+    scene.options.settings.enabled = true;
     // Suspended: the taskbar at the bottom hides the enable item.
     desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     cycle->RunFullPass();
     EXPECT_FALSE(controls.PPEnabled.Visible());
     desk.setTaskbar({});
-    settingsWindow->Show();
+    scene.ShowSettings();
     cycle->RunFullPass();
     EXPECT_TRUE(Handled().empty());
-    settingsWindow->Hide();
+    scene.HideSettings();
     cycle->RunFullPass();
     EXPECT_EQ(Handled().size(), 1u);
 }

@@ -1,6 +1,7 @@
 // A program instance with its taskbar tracker and window handler on a
 // simulated desktop: one 1024 x 768 monitor under a 30-pixel top taskbar,
-// and the program "note.exe" whose windows the tests open.
+// and the program "note.exe" whose windows the tests open. The tests set the
+// options as a value; what the watcher shows goes to the controls.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "sys/window_helpers.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/watch_options.h"
 #include "watcher/window_handler.h"
 
 namespace vm {
@@ -36,19 +38,22 @@ public:
         context = std::make_unique<ProgramContext>(
             ProgramContext{desk.platformFor(self), CommandLine(std::move(args)), {}});
         settingsWindow = std::make_unique<Form>(context->platform.win);
-        ui = std::make_unique<WatcherControls>(controls, tray, *settingsWindow, taskbar,
-                                               [this] { settingsWindow->Hide(); });
+        ui = std::make_unique<WatcherControls>(controls, tray, *settingsWindow, taskbar, options,
+                                               [this] { HideSettings(); });
         tracker = std::make_unique<TaskbarTracker>(
-            *context, *ui, *ui, taskbar,
+            *context, options, *ui, taskbar,
             TaskbarTrackerHooks{.CloseController = [this] { ++closes; },
                                 .ApplyTranslucency =
                                     [this](std::int16_t percent, bool force) {
                                         translucency.emplace_back(percent, force);
                                     }});
-        handler =
-            std::make_unique<WindowHandler>(*context, *ui, *ui, taskbar, watch, monitors, *tracker);
+        handler = std::make_unique<WindowHandler>(*context, options, *ui, taskbar, watch, monitors,
+                                                  *tracker);
         // The wiring the controller does for the watcher's handlers.
-        controls.PPEnabled.OnClick = [this] { tracker->PPEnabledClick(); };
+        controls.PPEnabled.OnClick = [this] {
+            options.settings.enabled = controls.PPEnabled.Checked();
+            tracker->PPEnabledClick();
+        };
         controls.Slider.OnChange = [this] { ui->TrackBarChange(); };
         monitors.Refresh(context->platform.win);
     }
@@ -71,18 +76,29 @@ public:
         desk.advance(0);
     }
     Rect RectOf(Hwnd window) { return desk.window(window).rect; }
+    void ShowSettings() {
+        settingsWindow->Show();
+        options.settingsShown = true;
+    }
+    void HideSettings() {
+        settingsWindow->Hide();
+        options.settingsShown = false;
+    }
 
     sim::SimDesktop desk;
     std::uint32_t self = 0;
     std::uint32_t note = 0;
     std::unique_ptr<ProgramContext> context;
     MainFormControls controls;
+    // As the settings window's design has them: a move is announced with a
+    // title and a sound.
+    WatchOptions options{.settings = {.showMoveTitle = true, .playMoveSound = true}};
     TaskbarInfo taskbar;
     WatchState watch;
     TrayIcon tray;
     DisplayMonitors monitors;
     std::unique_ptr<Form> settingsWindow;
-    // The watcher's view of the options and its outputs, on the controls.
+    // The watcher's outputs, on the controls.
     std::unique_ptr<WatcherControls> ui;
     std::unique_ptr<TaskbarTracker> tracker;
     std::unique_ptr<WindowHandler> handler;

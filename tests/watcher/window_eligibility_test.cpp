@@ -19,8 +19,8 @@ using enum Eligibility;
 // the window in front the one the last tick recorded.
 Eligibility Judge(WatcherScene& scene, Hwnd window) {
     scene.tracker->CheckTaskbar();
-    WindowEligibility rules(*scene.context, *scene.ui, scene.taskbar, scene.watch, scene.monitors,
-                            *scene.tracker);
+    WindowEligibility rules(*scene.context, scene.options, scene.taskbar, scene.watch,
+                            scene.monitors, *scene.tracker);
     LazyIdentity identity([&] { return GetWindowIdentity(scene.context->platform, window); });
     return rules.Evaluate(window, identity, scene.watch.LastForeground).reason;
 }
@@ -101,7 +101,7 @@ TEST(WindowEligibilityTest, ScreenSaversAndTheIgnoreListAreLeftAlone) {
                                        {"noteWINDOW", false},
                                        {"NoteWin", true}}) {
         WatcherScene scene;
-        scene.controls.ListBoxDisable.Add(entry);
+        scene.options.settings.ignoreList.push_back(entry);
         EXPECT_EQ(Judge(scene, scene.Open({.title = "Notepad memo"})), moved ? Eligible : Ignored)
             << entry;
     }
@@ -152,9 +152,9 @@ TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxTheirOverhangAndTheWorkAr
         scene.desk.setVersion(c.version);
         if (!c.forDpi)
             scene.desk.removeExport("user32.dll", "GetSystemMetricsForDpi");
-        scene.controls.Slider.SetPosition(c.slider);
-        scene.controls.PPMax.SetChecked(c.max);
-        scene.controls.PPRestore.SetChecked(c.restore);
+        scene.options.settings.offset = c.slider;
+        scene.options.settings.watchMaximized = c.max;
+        scene.options.settings.restoreMaximized = c.restore;
         const Hwnd window = scene.Open({.maximized = true});
         if (c.top != kNatural)
             scene.desk.window(window).rect.top = c.top;
@@ -284,7 +284,7 @@ TEST(WindowEligibilityTest, MonitorRules) {
 TEST(WindowEligibilityTest, RepeatRuleLeavesTheWindowInFrontAloneAfterOneMove) {
     for (const bool active : {true, false}) {
         WatcherScene scene;
-        scene.controls.PPActive.SetChecked(active);
+        scene.options.settings.skipActiveRepeats = active;
         const Hwnd window = scene.Open({});
         scene.watch.LastForeground = window;
         EXPECT_EQ(Judge(scene, window), Eligible);
@@ -304,7 +304,7 @@ TEST(WindowEligibilityTest, RefusedWindowsNeverTouchTheRepeatGuard) {
     WatcherScene scene;
     const Hwnd moved = scene.Open({});
     EXPECT_EQ(Judge(scene, moved), Eligible);
-    scene.controls.ListBoxDisable.Add("Other");
+    scene.options.settings.ignoreList.push_back("Other");
     EXPECT_EQ(Judge(scene, scene.Open({.title = "Other"})), Ignored);
     EXPECT_EQ(Judge(scene, scene.Open({.rect = {0, 40, 100, 100}})), AtOrBelowWatchLine);
     EXPECT_EQ(scene.watch.LastHandledWindow, moved);

@@ -33,8 +33,8 @@ TEST(WindowRelocationTest, WorkedExampleWithDialogAndHeightOptions) {
     };
     for (const Case& c : cases) {
         WatcherScene scene({"/Q", "/S"});
-        scene.controls.PPDialog.SetChecked(c.dialog);
-        scene.controls.PPReSize.SetChecked(c.resize);
+        scene.options.settings.centreDialogs = c.dialog;
+        scene.options.settings.fitHeight = c.resize;
         const Hwnd window = scene.Open({.className = c.className, .rect = c.before});
         scene.Pass(window);
         EXPECT_EQ(scene.RectOf(window), c.after) << c.what;
@@ -43,7 +43,7 @@ TEST(WindowRelocationTest, WorkedExampleWithDialogAndHeightOptions) {
 
 TEST(WindowRelocationTest, DialogCentringTruncatesTowardZero) {
     WatcherScene right({"/Q", "/S"});
-    right.controls.PPDialog.SetChecked(true);
+    right.options.settings.centreDialogs = true;
     const Hwnd dialog = right.Open({.className = "#32770", .rect = {0, 0, 301, 100}});
     right.Pass(dialog);
     EXPECT_EQ(right.RectOf(dialog).left, 361); // 723 / 2
@@ -51,7 +51,7 @@ TEST(WindowRelocationTest, DialogCentringTruncatesTowardZero) {
     WatcherScene left({"/Q", "/S"}, {.monitor = {-1024, 0, 0, 768},
                                      .work = {-1024, 30, 0, 768},
                                      .taskbar = {.rect = {-1024, 0, 0, 30}}});
-    left.controls.PPDialog.SetChecked(true);
+    left.options.settings.centreDialogs = true;
     const Hwnd far = left.Open({.className = "#32770", .rect = {-1000, 0, -443, 100}});
     left.Pass(far);
     EXPECT_EQ(left.RectOf(far).left, -790); // -1581 / 2
@@ -67,8 +67,8 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
     for (const std::string caption : {"MOVING", ""}) {
         WatcherScene scene;
         scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
-        scene.controls.TxtWav.SetText("C:\\Media\\ding.wav");
-        scene.controls.TxtCap.SetText(caption);
+        scene.options.settings.moveSound = "C:\\Media\\ding.wav";
+        scene.options.settings.moveTitle = caption;
         const std::u16string title = u"Caf\u00e9 \u2603 \u20ac";
         const Hwnd window = scene.Open({.titleW = title});
         std::vector<TrayChange> changes;
@@ -160,7 +160,7 @@ TEST(WindowRelocationTest, WindowVanishingDuringTheFlashIsStillLogged) {
 
 TEST(WindowRelocationTest, AWindowThatStopsAnsweringNeverHoldsTheProgramUp) {
     WatcherScene scene;
-    scene.controls.TxtCap.SetText("MOVING");
+    scene.options.settings.moveTitle = "MOVING";
     const Hwnd window = scene.Open({.title = "Frozen"});
     const Rect before = scene.RectOf(window);
     scene.desk.setHung(scene.note, true);
@@ -183,7 +183,7 @@ TEST(WindowRelocationTest, AMonitorThatVanishesBeforeTheMoveLeavesTheWindowUnmov
     // Centring a dialog and shortening a window both need the work area.
     for (const bool dialog : {true, false}) {
         WatcherScene scene;
-        (dialog ? scene.controls.PPDialog : scene.controls.PPReSize).SetChecked(true);
+        (dialog ? scene.options.settings.centreDialogs : scene.options.settings.fitHeight) = true;
         // A second display holds the taskbar and the window; the primary stays.
         const HMonitor monitor = scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 30, 2048, 768});
         scene.desk.setTaskbar({.rect = {1024, 0, 2048, 30}});

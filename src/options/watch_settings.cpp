@@ -1,0 +1,14 @@
+#include "options/watch_settings.h"
+
+#include <algorithm>
+
+#include "sys/text.h"
+
+namespace vm {
+
+bool WatchSettings::Ignores(std::string_view text) const {
+    return std::any_of(ignoreList.begin(), ignoreList.end(),
+                       [text](const std::string& entry) { return EqualsIgnoreCase(entry, text); });
+}
+
+} // namespace vm
