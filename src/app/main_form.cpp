@@ -273,6 +273,7 @@ bool TMainForm::FormCloseQuery(CloseRoute route) {
         try {
             SaveSettings();
         } catch (const SettingsWriteError&) {
+            TraceCaughtError(context_.platform.os);
             if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
                 // Closed while the box was open: nothing left to decline.
                 if (!closed_)

@@ -68,7 +68,7 @@ void TMainForm::Guarded(const Handler& handler) {
     try {
         handler();
     } catch (...) {
-        ErrorHook(ErrorTraceLine(context_.platform.os.GetLastError()));
+        ErrorHook(ErrorTraceLine(context_.platform.os));
     }
 }
 
@@ -163,6 +163,7 @@ bool TMainForm::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
                     SaveSettings();
                 } catch (const SettingsWriteError&) {
                     // The file already there stays as it was.
+                    TraceCaughtError(context_.platform.os);
                 }
             }
         });

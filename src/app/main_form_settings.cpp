@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/main_form.h"
+#include "platform/error_trace.h"
 #include "settings/settings_write_error.h"
 #include "sys/text.h"
 #include "sys/window_helpers.h"
@@ -100,6 +101,7 @@ void TMainForm::BtnOKClick() {
     try {
         SaveSettings();
     } catch (const SettingsWriteError&) {
+        TraceCaughtError(context_.platform.os);
         const std::u16string text =
             std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
             context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName());

@@ -61,8 +61,11 @@ inline constexpr std::uint32_t BINARY = 3;
 namespace error {
 inline constexpr std::int32_t SUCCESS = 0;
 inline constexpr std::int32_t FILE_NOT_FOUND = 2;
+inline constexpr std::int32_t ACCESS_DENIED = 5;
 inline constexpr std::int32_t INVALID_HANDLE = 6;
 inline constexpr std::int32_t INVALID_PARAMETER = 87;
+inline constexpr std::int32_t DISK_FULL = 112;
+inline constexpr std::int32_t CALL_NOT_IMPLEMENTED = 120;
 inline constexpr std::int32_t ALREADY_EXISTS = 183;
 inline constexpr std::int32_t MORE_DATA = 234;
 } // namespace error
@@ -71,6 +74,7 @@ namespace hresult {
 inline constexpr HResult OK = 0;
 inline constexpr HResult FAIL = static_cast<HResult>(0x80004005u);             // E_FAIL
 inline constexpr HResult INVALID_ARGUMENT = static_cast<HResult>(0x80070057u); // E_INVALIDARG
+inline constexpr HResult CO_NOT_INITIALIZED = static_cast<HResult>(0x800401F0u);
 } // namespace hresult
 
 namespace file_attribute {

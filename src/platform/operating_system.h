@@ -21,6 +21,10 @@ public:
     virtual bool CloseHandle(Handle handle) = 0;
     // The calling thread's last error, as the call before left it.
     virtual std::uint32_t GetLastError() = 0;
+    // FormatMessageA from the system's table (inserts ignored): the
+    // system's text for a last error or an HRESULT, in the user's language,
+    // line break included; empty when the system has none.
+    virtual std::string FormatMessageA(std::uint32_t code) = 0;
     // Text for a debugger; the program's errors leave their trace here.
     virtual void OutputDebugStringA(const char* text) = 0;
 
@@ -79,6 +83,7 @@ public:
     // cannot.
     virtual bool GetFileSizeEx(const std::string& path, std::uint64_t& size) = 0;
     // Creates or truncates the file, writes it and flushes it to the disk.
+    // On failure GetLastError tells why the step that failed did.
     virtual bool WriteWholeFile(const std::string& path, const std::string& content) = 0;
     virtual bool MoveFileA(const std::string& from, const std::string& to) = 0;
     virtual bool MoveFileExA(const std::string& from, const std::string& to,

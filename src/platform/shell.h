@@ -28,8 +28,9 @@ public:
                                         const char* parameters, const char* directory,
                                         int showCommand) = 0;
     // CoCreateInstance of CLSID_ShellLink for IShellLinkA, then its
-    // IPersistFile; null when either fails (COM initialised by the caller).
-    virtual std::unique_ptr<IShellLinkWriter> CoCreateInstanceShellLink() = 0;
+    // IPersistFile (COM initialised by the caller): the HRESULT of the first
+    // that fails, link left null, or S_OK with the link.
+    virtual HResult CoCreateInstanceShellLink(std::unique_ptr<IShellLinkWriter>& link) = 0;
 };
 
 } // namespace vm

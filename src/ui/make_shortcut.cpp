@@ -33,9 +33,11 @@ void TMakeShortCut::MakeShortcut() {
         return;
     }
 
-    const std::unique_ptr<IShellLinkWriter> link = shell_.CoCreateInstanceShellLink();
-    if (!link)
-        throw ShortcutError("no shell link object");
+    std::unique_ptr<IShellLinkWriter> link;
+    const HResult created = shell_.CoCreateInstanceShellLink(link);
+    if (created < 0 || !link)
+        throw ShortcutError("no shell link object",
+                            FailedCall::HResultOf("CoCreateInstance", created));
     link->SetDescription(SCDescription.c_str());
     link->SetPath(SCExecFile.c_str());
     link->SetArguments(SCArguments.c_str());

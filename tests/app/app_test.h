@@ -17,6 +17,12 @@ namespace vm {
 inline constexpr char kExe[] = "C:\\Velmora\\Velmora.exe";
 // The settings file of the user "Taro" on Windows XP, beside the executable.
 inline constexpr char kSettings[] = "C:\\Velmora\\vmr_XP_Taro.ini";
+// The trace of a save into a folder that denies writing: the call that
+// failed, its code and the system's text, and where the save gave up.
+inline constexpr char kDeniedSaveTrace[] =
+    "Velmora: cannot write C:\\\\Velmora\\\\vmr_XP_Taro\\.ini\\.tmp \\(WriteWholeFile failed: "
+    "GetLastError 5 \\(Access is denied\\.\\), thrown at "
+    "src/settings/settings_file_io\\.cpp:[0-9]+\\)\n";
 
 // One 1024 x 768 monitor under a 30-pixel top taskbar, with "Program
 // Manager" at the bottom of the z-order.

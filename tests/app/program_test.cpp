@@ -216,6 +216,7 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     EXPECT_FALSE(program.MainForm()->Closed());
     EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // the error hook restarted it
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
+    EXPECT_THAT(desk.takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
 }
 
 TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSeconds) {
@@ -252,9 +253,8 @@ TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     EXPECT_EQ(program.MainForm()->Controls().LblPosition.Caption(), "5");
     // Raised by the simulated desktop, so the trace names the guard that caught it.
     EXPECT_THAT(desk.takeDebugOutput(),
-                ElementsAre(MatchesRegex(
-                    "Velmora: simulated failure of GetWindowRect "
-                    "\\(GetLastError 0, caught at src/app/[a-z_]+\\.cpp:[0-9]+\\)\n")));
+                ElementsAre(MatchesRegex("Velmora: simulated failure of GetWindowRect "
+                                         "\\(caught at src/app/[a-z_]+\\.cpp:[0-9]+\\)\n")));
 }
 
 // The buttons are wired and guarded: a shortcut that cannot be written
@@ -290,11 +290,16 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     EXPECT_EQ(desk.messageBoxes().size(), 4u);
     EXPECT_THAT(
         desk.takeDebugOutput(),
-        ElementsAre(MatchesRegex("Velmora: no shell link object \\(GetLastError 0, thrown at "
-                                 "src/ui/make_shortcut\\.cpp:[0-9]+\\)\n")));
+        ElementsAre(MatchesRegex("Velmora: no shell link object \\(CoCreateInstance failed: "
+                                 "HRESULT 0x800401F0 \\(CoInitialize has not been called\\.\\), "
+                                 "thrown at src/ui/make_shortcut\\.cpp:[0-9]+\\)\n")));
 }
 
 TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless) {
+    // A file too large to read is left alone: no call failed.
+    const char* kUnreadableSaveTrace =
+        "Velmora: settings file cannot be read, left as it is: C:\\\\Velmora\\\\vmr_XP_Taro\\.ini "
+        "\\(thrown at src/settings/settings_store\\.cpp:[0-9]+\\)\n";
     enum class Route { ExitItem, CloseMessage, SessionEnd };
     enum class Fault { ReadOnlyFolder, OversizedFile };
     struct Case {
@@ -351,6 +356,11 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
                       std::string::npos);
             EXPECT_EQ(box.type, mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2);
         }
+        // The failed save leaves its trace, at the end of the session too.
+        EXPECT_THAT(
+            here.takeDebugOutput(),
+            ElementsAre(MatchesRegex(c.fault == Fault::ReadOnlyFolder ? kDeniedSaveTrace
+                                                                      : kUnreadableSaveTrace)));
     }
 }
 

@@ -1,5 +1,6 @@
 // The settings window on the simulated desktop: opening and placing it, its
 // controls as child windows, OK, Cancel, the ignore list and the keyboard.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -17,6 +18,8 @@ namespace {
 
 using sim::SimDesktop;
 using sim::WindowSpec;
+using ::testing::ElementsAre;
+using ::testing::MatchesRegex;
 
 class SettingsWindowTest : public AppTest {
 protected:
@@ -148,6 +151,7 @@ TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
     EXPECT_EQ(desk.messageBoxes()[0].owner, Form().Window());
     EXPECT_EQ(desk.messageBoxes()[0].text,
               std::string(Text(Language::Japanese, TextId::SaveFailed).ansi) + "\r\n" + kSettings);
+    EXPECT_THAT(desk.takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
 }
 
 TEST_F(SettingsWindowTest, ClosingTheWindowLeavesTheProgramsOwnApplicationWindowAlone) {

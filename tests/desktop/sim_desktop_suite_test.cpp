@@ -5,6 +5,7 @@
 #include "moves_contract.h"
 #include "sent_messages_contract.h"
 #include "shell_contract.h"
+#include "system_text_contract.h"
 #include "threads_contract.h"
 
 #include "platform/sim/sim_desktop.h"
@@ -46,6 +47,7 @@ VELMORA_DESKTOP_SHELL_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_THREADS_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_CLOSE_CONTRACT(SimDesktopContract)
 VELMORA_DESKTOP_SENT_MESSAGES_CONTRACT(SimDesktopContract)
+VELMORA_DESKTOP_SYSTEM_TEXT_CONTRACT(SimDesktopContract)
 
 } // namespace
 } // namespace vm

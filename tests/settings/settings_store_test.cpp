@@ -1,6 +1,7 @@
 #include "settings/settings_store.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -313,6 +314,19 @@ TEST(SettingsStore, HostileFilesLoadWithDefaultsWhereNothingMakesSense) {
 
 TEST(SettingsStore, FailedSaveRaisesAndLeavesThePreviousFileWhole) {
     const std::string previous = "[Config]\r\nMax=1\r\n\r\n";
+    // The call that failed and the code it left, read before the clean-up
+    // after it (the removal of a temporary file that is not there leaves
+    // another); none when the file was left alone on purpose.
+    struct Failed {
+        std::string call;
+        std::uint32_t code;
+    };
+    const std::optional<Failed> failed[] = {
+        Failed{"WriteWholeFile", error::ACCESS_DENIED},
+        Failed{"WriteWholeFile", error::DISK_FULL},
+        Failed{"WriteWholeFile", error::DISK_FULL},
+        std::nullopt,
+    };
     for (int fault = 0; fault < 4; ++fault) {
         SettingsScene s;
         std::string before = previous;
@@ -325,7 +339,19 @@ TEST(SettingsStore, FailedSaveRaisesAndLeavesThePreviousFileWhole) {
             s.files().setFailNextWrite(true);
         if (fault == 2)
             s.files().setFailNextWrite(false);
-        EXPECT_THROW(s.store.SaveSettings(), SettingsWriteError) << fault;
+        bool thrown = false;
+        try {
+            s.store.SaveSettings();
+        } catch (const SettingsWriteError& error) {
+            thrown = true;
+            ASSERT_EQ(error.Failed().has_value(), failed[fault].has_value()) << fault;
+            if (error.Failed()) {
+                EXPECT_EQ(error.Failed()->call, failed[fault]->call) << fault;
+                EXPECT_EQ(error.Failed()->kind, FailedCall::Kind::LastError) << fault;
+                EXPECT_EQ(error.Failed()->code, failed[fault]->code) << fault;
+            }
+        }
+        EXPECT_TRUE(thrown) << fault;
         EXPECT_EQ(s.files().read(s.path), before) << fault;
         EXPECT_EQ(s.files().list(), std::vector<std::string>{s.path}) << fault;
     }

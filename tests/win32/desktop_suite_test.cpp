@@ -12,6 +12,7 @@
 #include "../desktop/moves_contract.h"
 #include "../desktop/sent_messages_contract.h"
 #include "../desktop/shell_contract.h"
+#include "../desktop/system_text_contract.h"
 #include "../desktop/threads_contract.h"
 #include "platform/win32/win32_platform.h"
 
@@ -114,6 +115,7 @@ VELMORA_DESKTOP_SHELL_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_THREADS_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_CLOSE_CONTRACT(Win32DesktopContract)
 VELMORA_DESKTOP_SENT_MESSAGES_CONTRACT(Win32DesktopContract)
+VELMORA_DESKTOP_SYSTEM_TEXT_CONTRACT(Win32DesktopContract)
 
 } // namespace
 } // namespace vm

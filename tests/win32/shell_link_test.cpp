@@ -38,7 +38,8 @@ TEST_F(ShellLinkTest, SavedLinkReadsBackWithEveryFieldAndIsOverwritten) {
     const std::string file =
         std::string(temp) + "\\velmora_link_" + std::to_string(_getpid()) + "_\x95\x5C.lnk";
     for (const char* arguments : {"/x", "/Q /S"}) {
-        const std::unique_ptr<IShellLinkWriter> link = shell.CoCreateInstanceShellLink();
+        std::unique_ptr<IShellLinkWriter> link;
+        ASSERT_EQ(shell.CoCreateInstanceShellLink(link), hresult::OK);
         ASSERT_NE(link, nullptr);
         link->SetDescription("Velmora!");
         link->SetPath("C:\\Tools\\App\\prog.exe");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/constants.h"
 #include "platform/sim/cp932.h"
 
 namespace vm::sim {
@@ -89,47 +90,52 @@ void SimFiles::setFailNextWrite(bool torn) {
     nextWrite_ = torn ? WriteFault::Torn : WriteFault::Fail;
 }
 
-bool SimFiles::writeWholeFile(const std::string& path, const std::string& content) {
+std::int32_t SimFiles::writeWholeFile(const std::string& path, const std::string& content) {
     const std::string key = FoldAsciiCase(path);
     if (isReadOnly(key))
-        return false;
+        return error::ACCESS_DENIED;
     const WriteFault fault = std::exchange(nextWrite_, WriteFault::None);
     if (fault == WriteFault::Torn)
         store(path, key, content.substr(0, content.size() / 2));
     if (fault != WriteFault::None)
-        return false;
+        return error::DISK_FULL;
     store(path, key, content);
     ++history_[key].writes;
-    return true;
+    return error::SUCCESS;
 }
 
-bool SimFiles::moveFile(const std::string& from, const std::string& to, bool replaceExisting) {
+std::int32_t SimFiles::moveFile(const std::string& from, const std::string& to,
+                                bool replaceExisting) {
     const std::string fromKey = FoldAsciiCase(from);
     const std::string toKey = FoldAsciiCase(to);
     const auto source = files_.find(fromKey);
-    if (source == files_.end() || isReadOnly(fromKey) || isReadOnly(toKey))
-        return false;
+    if (source == files_.end())
+        return error::FILE_NOT_FOUND;
+    if (isReadOnly(fromKey) || isReadOnly(toKey))
+        return error::ACCESS_DENIED;
     if (fromKey == toKey) {
         source->second.path = to;
-        return true;
+        return error::SUCCESS;
     }
     if (files_.count(toKey) != 0 && !replaceExisting)
-        return false;
+        return error::ALREADY_EXISTS;
     std::string bytes = std::move(source->second.bytes);
     files_.erase(source);
     files_.erase(toKey);
     store(to, toKey, std::move(bytes));
     ++history_[toKey].writes;
     history_[fromKey].modifiedAt = clock_;
-    return true;
+    return error::SUCCESS;
 }
 
-bool SimFiles::deleteFile(const std::string& path) {
+std::int32_t SimFiles::deleteFile(const std::string& path) {
     const std::string key = FoldAsciiCase(path);
-    if (isReadOnly(key) || files_.erase(key) == 0)
-        return false;
+    if (isReadOnly(key))
+        return error::ACCESS_DENIED;
+    if (files_.erase(key) == 0)
+        return error::FILE_NOT_FOUND;
     history_[key].modifiedAt = clock_;
-    return true;
+    return error::SUCCESS;
 }
 
 bool SimFiles::isReadOnly(const std::string& key) const {

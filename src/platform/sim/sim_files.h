@@ -38,11 +38,13 @@ public:
     // new content behind, as a crash in the middle of writing would.
     void setFailNextWrite(bool torn);
 
-    // The program's operations, faults applied.
-    bool writeWholeFile(const std::string& path, const std::string& content);
+    // The program's operations, faults applied. Each answers the error
+    // code the system would leave (error::SUCCESS when it worked): a write
+    // into the read-only folder is denied, a failed write finds the disk full.
+    std::int32_t writeWholeFile(const std::string& path, const std::string& content);
     // Fails when from is missing, or when to exists and replace is false.
-    bool moveFile(const std::string& from, const std::string& to, bool replaceExisting);
-    bool deleteFile(const std::string& path);
+    std::int32_t moveFile(const std::string& from, const std::string& to, bool replaceExisting);
+    std::int32_t deleteFile(const std::string& path);
 
 private:
     struct File {

@@ -40,6 +40,42 @@ std::uint32_t SimOperatingSystem::GetLastError() {
     return lastError_;
 }
 
+std::string SimOperatingSystem::FormatMessageA(std::uint32_t code) {
+    desk_.logCall(pid_, "FormatMessageA", code);
+    // The English texts of the codes this desktop gives; the system has one
+    // for every code, but none of a code it does not know.
+    struct Known {
+        std::int32_t code;
+        const char* text;
+    };
+    static constexpr Known kKnown[] = {
+        {error::SUCCESS, "The operation completed successfully."},
+        {error::FILE_NOT_FOUND, "The system cannot find the file specified."},
+        {error::ACCESS_DENIED, "Access is denied."},
+        {error::INVALID_HANDLE, "The handle is invalid."},
+        {error::INVALID_PARAMETER, "The parameter is incorrect."},
+        {error::DISK_FULL, "There is not enough space on the disk."},
+        {error::CALL_NOT_IMPLEMENTED, "This function is not supported on this system."},
+        {error::ALREADY_EXISTS, "Cannot create a file when that file already exists."},
+        {error::MORE_DATA, "More data is available."},
+        {hresult::FAIL, "Unspecified error"},
+        {hresult::INVALID_ARGUMENT, "The parameter is incorrect."},
+        {hresult::CO_NOT_INITIALIZED, "CoInitialize has not been called."},
+    };
+    for (const Known& known : kKnown) {
+        if (static_cast<std::uint32_t>(known.code) == code)
+            return std::string(known.text) + "\r\n";
+    }
+    return std::string();
+}
+
+bool SimOperatingSystem::Succeeded(std::int32_t code) {
+    if (code == error::SUCCESS)
+        return true;
+    lastError_ = static_cast<std::uint32_t>(code);
+    return false;
+}
+
 void SimOperatingSystem::OutputDebugStringA(const char* text) {
     desk_.logCall(pid_, "OutputDebugStringA", text);
     desk_.system().debugOutput.push_back(text == nullptr ? "" : text);
@@ -218,12 +254,12 @@ bool SimOperatingSystem::GetFileSizeEx(const std::string& path, std::uint64_t& s
 
 bool SimOperatingSystem::WriteWholeFile(const std::string& path, const std::string& content) {
     desk_.logCall(pid_, "WriteWholeFile", path, content.size());
-    return desk_.files().writeWholeFile(path, content);
+    return Succeeded(desk_.files().writeWholeFile(path, content));
 }
 
 bool SimOperatingSystem::MoveFileA(const std::string& from, const std::string& to) {
     desk_.logCall(pid_, "MoveFileA", from, to);
-    return desk_.files().moveFile(from, to, false);
+    return Succeeded(desk_.files().moveFile(from, to, false));
 }
 
 bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string& to,
@@ -231,13 +267,13 @@ bool SimOperatingSystem::MoveFileExA(const std::string& from, const std::string&
     desk_.logCall(pid_, "MoveFileExA", from, to, flags);
     // The Windows 95 family has the function only as a stub that fails.
     if (desk_.system().version.dwPlatformId != ver_platform::WIN32_NT)
-        return false;
-    return desk_.files().moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0);
+        return Succeeded(error::CALL_NOT_IMPLEMENTED);
+    return Succeeded(desk_.files().moveFile(from, to, (flags & movefile::REPLACE_EXISTING) != 0));
 }
 
 bool SimOperatingSystem::DeleteFileA(const std::string& path) {
     desk_.logCall(pid_, "DeleteFileA", path);
-    return desk_.files().deleteFile(path);
+    return Succeeded(desk_.files().deleteFile(path));
 }
 
 bool SimOperatingSystem::DllGetVersion(const char* library, DllVersionInfo& info) {

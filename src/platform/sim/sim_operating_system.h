@@ -18,8 +18,10 @@ public:
     Handle CreateMutexA(bool initialOwner, const char* name) override;
     bool ReleaseMutex(Handle mutex) override;
     bool CloseHandle(Handle handle) override;
-    // Only CreateMutexA sets the last error here; every other call leaves it.
+    // CreateMutexA and the failing file calls set the last error here;
+    // every other call leaves it.
     std::uint32_t GetLastError() override;
+    std::string FormatMessageA(std::uint32_t code) override;
     void OutputDebugStringA(const char* text) override;
 
     // Blocks the calling thread: the clock moves on and other programs
@@ -73,6 +75,8 @@ public:
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;
 
 private:
+    // True for error::SUCCESS; any other code becomes the last error.
+    bool Succeeded(std::int32_t code);
     bool snapshotEntry(Handle snapshot, ProcessEntry32& entry, bool first);
 
     SimDesktop& desk_;

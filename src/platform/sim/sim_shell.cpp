@@ -65,11 +65,13 @@ std::intptr_t SimShell::ShellExecuteA(Hwnd window, const char* operation, const 
     return 42;
 }
 
-std::unique_ptr<IShellLinkWriter> SimShell::CoCreateInstanceShellLink() {
+HResult SimShell::CoCreateInstanceShellLink(std::unique_ptr<IShellLinkWriter>& link) {
     desk_.logCall(pid_, "CoCreateInstance", "CLSID_ShellLink");
+    link.reset();
     if (desk_.system().shellLinkFails)
-        return nullptr;
-    return std::make_unique<SimShellLink>(desk_, pid_);
+        return hresult::CO_NOT_INITIALIZED;
+    link = std::make_unique<SimShellLink>(desk_, pid_);
+    return hresult::OK;
 }
 
 } // namespace vm::sim

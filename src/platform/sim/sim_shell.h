@@ -25,7 +25,7 @@ public:
     std::intptr_t ShellExecuteA(Hwnd window, const char* operation, const char* file,
                                 const char* parameters, const char* directory,
                                 int showCommand) override;
-    std::unique_ptr<IShellLinkWriter> CoCreateInstanceShellLink() override;
+    HResult CoCreateInstanceShellLink(std::unique_ptr<IShellLinkWriter>& link) override;
 
 private:
     SimDesktop& desk_;

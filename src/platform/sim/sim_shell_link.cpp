@@ -60,7 +60,7 @@ HResult SimShellLink::Save(const std::string& fileName) {
         return hresult::FAIL;
     const std::string bytes =
         "[shell link]\ntarget=" + link_.path + "\narguments=" + link_.arguments + "\n";
-    if (!desk_.files().writeWholeFile(fileName, bytes))
+    if (desk_.files().writeWholeFile(fileName, bytes) != error::SUCCESS)
         return hresult::FAIL;
     desk_.saveShellLink(fileName, link_);
     return hresult::OK;

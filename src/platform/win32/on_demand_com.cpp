@@ -53,7 +53,7 @@ void LeaveCom() {
 
 HRESULT CreateComInstance(REFCLSID clsid, DWORD context, REFIID iid, void** object) {
     if (!EnterWantedCom())
-        return E_FAIL;
+        return CO_E_NOTINITIALIZED;
     const auto coCreateInstance =
         OnDemandProc<HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*)>(
             State().ole32, "ole32.dll", "CoCreateInstance");

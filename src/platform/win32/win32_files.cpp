@@ -19,6 +19,15 @@ Unique<HANDLE> OpenFile(const std::string& path, DWORD access, DWORD share, DWOR
     return file == INVALID_HANDLE_VALUE ? Unique<HANDLE>() : Unique<HANDLE>(file, {});
 }
 
+// Closes the file after a failed step, leaving that step's code for
+// GetLastError, whatever closing sets.
+bool FailedKeepingCode(Unique<HANDLE>& file) {
+    const DWORD code = ::GetLastError();
+    file.Reset();
+    ::SetLastError(code);
+    return false;
+}
+
 // The largest piece handed to one WriteFile call.
 constexpr DWORD kWriteChunk = 64 * 1024;
 
@@ -80,14 +89,18 @@ bool Win32OperatingSystem::WriteWholeFile(const std::string& path, const std::st
         const std::size_t left = content.size() - written;
         const DWORD piece = left < kWriteChunk ? static_cast<DWORD>(left) : kWriteChunk;
         DWORD done = 0;
-        if (::WriteFile(file.Get(), content.data() + written, piece, &done, nullptr) == FALSE ||
-            done == 0) {
-            return false;
+        if (::WriteFile(file.Get(), content.data() + written, piece, &done, nullptr) == FALSE)
+            return FailedKeepingCode(file);
+        if (done == 0) {
+            ::SetLastError(ERROR_WRITE_FAULT);
+            return FailedKeepingCode(file);
         }
         written += done;
     }
+    if (::FlushFileBuffers(file.Get()) == FALSE)
+        return FailedKeepingCode(file);
     // Closed here, for whether closing worked.
-    return ::FlushFileBuffers(file.Get()) != FALSE && ::CloseHandle(file.Release()) != FALSE;
+    return ::CloseHandle(file.Release()) != FALSE;
 }
 
 bool Win32OperatingSystem::MoveFileA(const std::string& from, const std::string& to) {

@@ -7,6 +7,7 @@
 
 #include "platform/win32/on_demand_com.h"
 #include "platform/win32/on_demand_library.h"
+#include "platform/win32/win32_error_trace.h"
 #include "platform/win32/win32_operating_system.h"
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_unique.h"
@@ -54,6 +55,10 @@ Handle Win32OperatingSystem::CreateMutexA(bool initialOwner, const char* name) {
 
 std::uint32_t Win32OperatingSystem::GetLastError() {
     return ::GetLastError();
+}
+
+std::string Win32OperatingSystem::FormatMessageA(std::uint32_t code) {
+    return win32::SystemMessageText(code);
 }
 
 void Win32OperatingSystem::OutputDebugStringA(const char* text) {

@@ -21,6 +21,7 @@ public:
     bool ReleaseMutex(Handle mutex) override;
     bool CloseHandle(Handle handle) override;
     std::uint32_t GetLastError() override;
+    std::string FormatMessageA(std::uint32_t code) override;
     void OutputDebugStringA(const char* text) override;
 
     void Sleep(std::uint32_t ms) override;

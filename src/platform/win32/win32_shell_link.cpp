@@ -55,21 +55,26 @@ private:
 
 } // namespace
 
-std::unique_ptr<IShellLinkWriter> Win32Shell::CoCreateInstanceShellLink() {
+HResult Win32Shell::CoCreateInstanceShellLink(std::unique_ptr<IShellLinkWriter>& writer) {
+    writer.reset();
     IShellLinkA* made = nullptr;
-    if (FAILED(win32::CreateComInstance(CLSID_ShellLink, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                        reinterpret_cast<void**>(&made)))) {
-        return nullptr;
-    }
+    const HRESULT created = win32::CreateComInstance(
+        CLSID_ShellLink, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&made));
+    if (FAILED(created))
+        return created;
     Unique<IShellLinkA*> link(made, {});
+    if (!link)
+        return E_POINTER;
     IPersistFile* file = nullptr;
-    if (!link ||
-        FAILED(link.Get()->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))))
-        return nullptr;
+    const HRESULT queried =
+        link.Get()->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (FAILED(queried))
+        return queried;
     Unique<IPersistFile*> persist(file, {});
     if (!persist)
-        return nullptr;
-    return std::make_unique<Win32ShellLink>(std::move(link), std::move(persist));
+        return E_POINTER;
+    writer = std::make_unique<Win32ShellLink>(std::move(link), std::move(persist));
+    return S_OK;
 }
 
 } // namespace vm
