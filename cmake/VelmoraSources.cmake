@@ -7,10 +7,10 @@ function(velmora_glob out)
 endfunction()
 
 velmora_glob(VELMORA_CORE_SOURCES src/*.cpp)
-list(FILTER VELMORA_CORE_SOURCES EXCLUDE REGEX "^src/platform/(win32|sim)/")
+list(FILTER VELMORA_CORE_SOURCES EXCLUDE REGEX "^src/platform/win32/")
 list(FILTER VELMORA_CORE_SOURCES EXCLUDE REGEX "^src/app/win_main\\.cpp$")
 
-velmora_glob(VELMORA_SIM_SOURCES src/platform/sim/*.cpp)
+velmora_glob(VELMORA_SIM_SOURCES tests/sim_desktop/*.cpp)
 velmora_glob(VELMORA_WIN32_SOURCES src/platform/win32/*.cpp)
 
 set(VELMORA_WIN_MAIN src/app/win_main.cpp)
@@ -19,7 +19,7 @@ if(NOT EXISTS ${CMAKE_SOURCE_DIR}/${VELMORA_WIN_MAIN})
 endif()
 
 velmora_glob(VELMORA_TEST_SOURCES tests/*.cpp)
-list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/(e2e|win32)/")
+list(FILTER VELMORA_TEST_SOURCES EXCLUDE REGEX "^tests/(e2e|win32|sim_desktop)/")
 # The ordering fuzzer: its engine (every tests/ordering/ file but the tests and
 # the driver) is built into the tests, which replay its regression seeds, and
 # into its own optimised driver.

@@ -38,9 +38,12 @@ function(velmora_add_core suffix flags)
     target_link_libraries(velmora_core${suffix} PUBLIC ${flags})
 endfunction()
 
-# velmora_sim<suffix>: the simulated desktop behind the platform seam.
+# velmora_sim<suffix>: the simulated desktop behind the platform seam, test
+# infrastructure beside the tests; its headers are written from tests/
+# ("sim_desktop/sim_desktop.h").
 function(velmora_add_sim suffix)
     velmora_add_library(velmora_sim${suffix} ${VELMORA_SIM_SOURCES})
+    target_include_directories(velmora_sim${suffix} PUBLIC ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(velmora_sim${suffix} PUBLIC velmora_core${suffix})
 endfunction()
 

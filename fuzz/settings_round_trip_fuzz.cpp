@@ -14,7 +14,7 @@
 #include "settings/app_settings.h"
 #include "settings/ini_file.h"
 #include "settings/settings_values.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 #include "ui/main_form_controls.h"
 #include "ui/settings_controls.h"
 

@@ -1,7 +1,7 @@
 import os
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-# Regenerates src/sys/sjis_literals.h and its test table from the UTF-8 list below.
-# The interface texts live in the language tables (src/sys/texts_*.cpp) instead.
+# Regenerates src/encoding/sjis_literals.h and its test table from the UTF-8 list below.
+# The interface texts live in the language tables (src/translations/texts_*.cpp) instead.
 # name, UTF-8 text
 L = [
  ("kMutexName", "Velmora！/Norvik Project"),
@@ -37,10 +37,10 @@ for name, s in L:
     out.append(f'inline constexpr const char {name}[] = "{cur}";')
     tbl.append((name, s))
 out += ["", "}  // namespace vm::sjis", ""]
-open(ROOT + "/src/sys/sjis_literals.h", "w").write("\n".join(out))
+open(ROOT + "/src/encoding/sjis_literals.h", "w").write("\n".join(out))
 #test table
 t = ["// Readable UTF-8 forms of the Shift-JIS literals, checked byte for byte.", "#pragma once", "", "#include \"sys/sjis_literals.h\"", "", "namespace vm::sjis_test {", "", "struct LiteralCase {", "  const char* name;", "  const char* sjis;", "  const char* utf8;", "};", "", "inline constexpr LiteralCase kLiteralCases[] = {"]
 for name, s in tbl:
     t.append(f'    {{"{name}", sjis::{name}, "{s}"}},')
 t += ["};", "", "}  // namespace vm::sjis_test", ""]
-open(ROOT + "/tests/sys/sjis_literal_cases.h", "w").write("\n".join(t))
+open(ROOT + "/tests/encoding/sjis_literal_cases.h", "w").write("\n".join(t))

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/sim/cp932.h"
+#include "sim_desktop/cp932.h"
 #include "options/watch_settings.h"
 #include "settings/ini_file.h"
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm::soak {
 

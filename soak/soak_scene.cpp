@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "platform/constants.h"
-#include "platform/sim/cp932.h"
+#include "sim_desktop/cp932.h"
 #include "settings/ini_file.h"
-#include "sys/sjis_literals.h"
+#include "encoding/sjis_literals.h"
 
 namespace vm::soak {
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/program.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::soak {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "platform/constants.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 

@@ -9,7 +9,7 @@
 #include "app/main_form.h"
 #include "platform/program_window.h"
 #include "platform/unique.h"
-#include "sys/program_context.h"
+#include "program/program_context.h"
 
 namespace vm {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "sys/program_context.h"
+#include "program/program_context.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"

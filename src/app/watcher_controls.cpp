@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "sys/window_helpers.h"
+#include "window_info/window_helpers.h"
 #include "ui/list_box.h"
 #include "ui/settings_controls.h"
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "sys/ui_texts.h"
-#include "sys/window_identity.h"
+#include "window_info/window_identity.h"
+#include "translations/ui_texts.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm {
 

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "encoding/text.h"
 #include "settings/ini_integer.h"
-#include "sys/text.h"
 
 namespace vm {
 

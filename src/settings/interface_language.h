@@ -2,8 +2,8 @@
 // window shows a text.
 #pragma once
 
-#include "sys/program_context.h"
-#include "sys/ui_texts.h"
+#include "program/program_context.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 

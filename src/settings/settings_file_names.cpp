@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/operating_system.h"
-#include "sys/windows_version.h"
+#include "program/windows_version.h"
 
 namespace vm {
 

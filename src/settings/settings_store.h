@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "options/watch_settings.h"
-#include "sys/program_context.h"
+#include "program/program_context.h"
 #include "ui/main_form_controls.h"
 
 namespace vm {

@@ -16,7 +16,7 @@
 
 #include "platform/constants.h"
 #include "platform/window_system.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 

@@ -1,6 +1,6 @@
 #include "ui/list_box.h"
 
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm {
 

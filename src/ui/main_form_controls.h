@@ -7,7 +7,7 @@
 #include <string>
 
 #include "options/watch_settings.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 #include "ui/button.h"
 #include "ui/check_box.h"
 #include "ui/edit.h"

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "sys/sjis_literals.h"
-#include "sys/window_helpers.h"
+#include "window_info/window_helpers.h"
+#include "encoding/sjis_literals.h"
 #include "ui/dpi_scale.h"
 
 namespace vm {

@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "encoding/path_text.h"
 #include "platform/constants.h"
-#include "sys/path_text.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_error.h"
 

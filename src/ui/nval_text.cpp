@@ -8,7 +8,7 @@
 #include <limits>
 #include <system_error>
 
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm {
 

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <vector>
 
+#include "encoding/path_text.h"
+#include "encoding/text.h"
 #include "platform/constants.h"
 #include "platform/unique.h"
-#include "sys/path_text.h"
-#include "sys/text.h"
 #include "ui/shortcut_error.h"
 
 namespace vm {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "encoding/path_text.h"
 #include "platform/constants.h"
-#include "sys/path_text.h"
 #include "ui/shell_folders.h"
 
 namespace vm {

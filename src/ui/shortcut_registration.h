@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/types.h"
-#include "sys/program_context.h"
+#include "program/program_context.h"
 #include "ui/make_shortcut.h"
 
 namespace vm {

@@ -14,7 +14,7 @@
 
 #include "platform/platform.h"
 #include "platform/unique.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 #include "ui/control.h"
 #include "ui/popup_menu.h"
 #include "ui/tray_images.h"

@@ -1,6 +1,6 @@
 #include "watcher/exclusion_table.h"
 
-#include "sys/text.h"
+#include "encoding/text.h"
 
 namespace vm {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "sys/window_identity.h"
+#include "window_info/window_identity.h"
 
 namespace vm {
 

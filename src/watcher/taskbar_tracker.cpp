@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "window_info/window_helpers.h"
 #include "platform/constants.h"
-#include "sys/window_helpers.h"
 #include "watcher/secondary_taskbars.h"
 
 namespace vm {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "platform/types.h"
-#include "sys/program_context.h"
+#include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"

@@ -8,9 +8,9 @@
 #include <optional>
 #include <vector>
 
-#include "sys/display_monitors.h"
-#include "sys/process_exe_names.h"
-#include "sys/program_context.h"
+#include "window_info/display_monitors.h"
+#include "window_info/process_exe_names.h"
+#include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "sys/ui_texts.h"
-#include "sys/window_identity.h"
+#include "window_info/window_identity.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 

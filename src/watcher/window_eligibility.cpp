@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "encoding/text.h"
 #include "platform/constants.h"
-#include "sys/text.h"
 #include "watcher/exclusion_table.h"
 
 namespace vm {

@@ -6,12 +6,12 @@
 #include <cstdint>
 #include <optional>
 
+#include "window_info/display_monitors.h"
+#include "window_info/window_helpers.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 #include "platform/types.h"
-#include "sys/display_monitors.h"
-#include "sys/program_context.h"
-#include "sys/window_helpers.h"
-#include "sys/window_identity.h"
-#include "sys/window_state.h"
+#include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"

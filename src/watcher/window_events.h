@@ -45,7 +45,7 @@
 #include <vector>
 
 #include "platform/unique.h"
-#include "sys/program_context.h"
+#include "program/program_context.h"
 
 namespace vm {
 

@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "window_info/display_monitors.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 #include "platform/types.h"
-#include "sys/display_monitors.h"
-#include "sys/program_context.h"
-#include "sys/window_identity.h"
-#include "sys/window_state.h"
+#include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/untouchable_windows.h"

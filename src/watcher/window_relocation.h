@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "window_info/display_monitors.h"
+#include "window_info/window_helpers.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 #include "platform/types.h"
-#include "sys/display_monitors.h"
-#include "sys/program_context.h"
-#include "sys/window_helpers.h"
-#include "sys/window_identity.h"
-#include "sys/window_state.h"
+#include "program/program_context.h"
 #include "watcher/late_titles.h"
 #include "watcher/untouchable_windows.h"
 #include "watcher/watch_options.h"

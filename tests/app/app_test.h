@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm {
 

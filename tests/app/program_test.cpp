@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "app_test.h"
+#include "encoding/sjis_literals.h"
 #include "platform/constants.h"
-#include "platform/sim/sim_desktop.h"
 #include "settings/settings_file_io.h"
-#include "sys/sjis_literals.h"
-#include "sys/ui_texts.h"
+#include "sim_desktop/sim_desktop.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 namespace {

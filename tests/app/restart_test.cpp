@@ -8,7 +8,7 @@
 #include "app/program.h"
 #include "app_test.h"
 #include "platform/constants.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm {
 namespace {

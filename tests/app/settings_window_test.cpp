@@ -10,8 +10,8 @@
 #include "app/program.h"
 #include "app_test.h"
 #include "platform/constants.h"
-#include "platform/sim/sim_desktop.h"
-#include "sys/ui_texts.h"
+#include "sim_desktop/sim_desktop.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 namespace {

@@ -1,7 +1,7 @@
 // The shared control suite on the simulated desktop.
 #include "control_suite.h"
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm {
 namespace {

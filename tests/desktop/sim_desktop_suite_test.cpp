@@ -8,7 +8,7 @@
 #include "system_text_contract.h"
 #include "threads_contract.h"
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "harness/polling.h"
 #include "harness/velmora_scene.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 
 namespace e2e {
 namespace {

@@ -13,7 +13,7 @@
 #include "harness/scratch_folder.h"
 #include "harness/shell_link_reader.h"
 #include "harness/velmora_scene.h"
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 
 namespace e2e {
 namespace {

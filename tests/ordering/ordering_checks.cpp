@@ -13,7 +13,7 @@
 
 #include "platform/constants.h"
 #include "platform/private_ids.h"
-#include "platform/sim/cp932.h"
+#include "sim_desktop/cp932.h"
 
 namespace vm::ordering {
 

@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "platform/constants.h"
-#include "platform/sim/cp932.h"
-#include "sys/ui_texts.h"
+#include "sim_desktop/cp932.h"
+#include "translations/ui_texts.h"
 
 namespace vm::ordering {
 

@@ -16,7 +16,7 @@
 
 #include "app/program.h"
 #include "ordering_schedule.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::ordering {
 

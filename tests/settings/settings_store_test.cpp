@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_desktop.h"
+#include "program/program_context.h"
 #include "settings/settings_write_error.h"
-#include "sys/program_context.h"
-#include "sys/ui_texts.h"
+#include "sim_desktop/sim_desktop.h"
+#include "translations/ui_texts.h"
 
 namespace vm {
 namespace {

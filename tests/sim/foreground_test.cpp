@@ -2,7 +2,7 @@
 // program's helper gets past it.
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::sim {
 namespace {

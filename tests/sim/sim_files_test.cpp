@@ -2,7 +2,7 @@
 // must survive.
 #include <gtest/gtest.h>
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::sim {
 namespace {

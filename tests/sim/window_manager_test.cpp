@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::sim {
 namespace {

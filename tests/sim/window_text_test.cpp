@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm::sim {
 namespace {

@@ -10,10 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include "window_info/window_state.h"
+#include "encoding/sjis_literals.h"
+#include "encoding/text.h"
 #include "platform/constants.h"
-#include "sys/sjis_literals.h"
-#include "sys/text.h"
-#include "sys/window_state.h"
 #include "watcher/exclusion_table.h"
 #include "watcher/window_relocation.h"
 #include "watcher_scene.h"

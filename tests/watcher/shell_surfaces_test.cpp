@@ -12,7 +12,7 @@
 #include "../app/app_test.h"
 #include "app/program.h"
 #include "platform/constants.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 
 namespace vm {
 namespace {

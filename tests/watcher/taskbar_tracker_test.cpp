@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sys/ui_texts.h"
+#include "translations/ui_texts.h"
 #include "watcher_scene.h"
 
 namespace vm {

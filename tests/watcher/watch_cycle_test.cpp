@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/constants.h"
-#include "platform/sim/sim_desktop.h"
+#include "sim_desktop/sim_desktop.h"
 #include "ui/timer.h"
 #include "watcher_scene.h"
 

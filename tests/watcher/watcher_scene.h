@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/watcher_controls.h"
-#include "platform/sim/sim_desktop.h"
-#include "sys/window_helpers.h"
+#include "window_info/window_helpers.h"
+#include "sim_desktop/sim_desktop.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"
 #include "watcher/window_handler.h"

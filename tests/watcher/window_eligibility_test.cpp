@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sys/sjis_literals.h"
+#include "encoding/sjis_literals.h"
 #include "watcher/exclusion_table.h"
 #include "watcher_scene.h"
 

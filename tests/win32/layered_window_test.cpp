@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-#include "appearance/trans.h"
 #include "platform/constants.h"
 #include "platform/win32/win32_platform.h"
+#include "taskbar_look/trans.h"
 
 namespace vm {
 namespace {

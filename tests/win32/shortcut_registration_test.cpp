@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include "encoding/path_text.h"
 #include "platform/win32/win32_platform.h"
-#include "sys/path_text.h"
-#include "sys/program_context.h"
-#include "sys/ui_texts.h"
+#include "program/program_context.h"
+#include "translations/ui_texts.h"
 #include "ui/shell_folders.h"
 #include "ui/shortcut_registration.h"
 

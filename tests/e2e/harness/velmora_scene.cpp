@@ -2,7 +2,7 @@
 
 #include "desktop_windows.h"
 #include "polling.h"
-#include "sys/windows_version.h"
+#include "program/windows_version.h"
 #include "tool_paths.h"
 #include "velmora_scene.h"
 
