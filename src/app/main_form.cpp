@@ -6,12 +6,12 @@
 
 #include "app/hand_over.h"
 #include "app/restart.h"
-#include "window_info/window_helpers.h"
 #include "platform/constants.h"
 #include "platform/error_trace.h"
 #include "platform/private_ids.h"
 #include "settings/settings_file_names.h"
 #include "settings/settings_write_error.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

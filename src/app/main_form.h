@@ -10,8 +10,6 @@
 #include "app/deferred_messages.h"
 #include "app/tray_handlers.h"
 #include "app/watcher_controls.h"
-#include "window_info/display_monitors.h"
-#include "window_info/window_identity.h"
 #include "platform/program_window.h"
 #include "program/program_context.h"
 #include "settings/settings_store.h"
@@ -33,6 +31,8 @@
 #include "watcher/watch_state.h"
 #include "watcher/window_events.h"
 #include "watcher/window_handler.h"
+#include "window_info/display_monitors.h"
+#include "window_info/window_identity.h"
 
 namespace vm {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/main_form.h"
-#include "window_info/window_helpers.h"
 #include "encoding/text.h"
 #include "platform/error_trace.h"
 #include "settings/settings_write_error.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

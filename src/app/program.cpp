@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "app/hand_over.h"
-#include "window_info/window_helpers.h"
 #include "encoding/sjis_literals.h"
 #include "platform/constants.h"
 #include "settings/interface_language.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

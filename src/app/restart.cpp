@@ -4,8 +4,8 @@
 #include <array>
 #include <cstring>
 
-#include "window_info/window_helpers.h"
 #include "platform/constants.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

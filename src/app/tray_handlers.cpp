@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "window_info/window_helpers.h"
 #include "encoding/text.h"
 #include "platform/constants.h"
 #include "program/icon_file.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

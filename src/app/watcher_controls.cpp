@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "window_info/window_helpers.h"
 #include "ui/list_box.h"
 #include "ui/settings_controls.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

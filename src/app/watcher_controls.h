@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "window_info/window_identity.h"
 #include "translations/ui_texts.h"
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
@@ -16,6 +15,7 @@
 #include "watcher/taskbar_info.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
+#include "window_info/window_identity.h"
 
 namespace vm {
 

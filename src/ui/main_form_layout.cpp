@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "window_info/window_helpers.h"
 #include "encoding/sjis_literals.h"
 #include "ui/dpi_scale.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

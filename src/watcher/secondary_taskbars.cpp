@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "window_info/window_helpers.h"
 #include "platform/constants.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

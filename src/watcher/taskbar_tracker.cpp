@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "window_info/window_helpers.h"
 #include "platform/constants.h"
 #include "watcher/secondary_taskbars.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

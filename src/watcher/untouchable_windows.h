@@ -14,8 +14,8 @@
 #include <memory>
 #include <unordered_map>
 
-#include "window_info/window_helpers.h"
 #include "platform/window_system.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

@@ -3,8 +3,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "window_info/window_helpers.h"
 #include "platform/constants.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 

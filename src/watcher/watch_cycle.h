@@ -8,14 +8,14 @@
 #include <optional>
 #include <vector>
 
-#include "window_info/display_monitors.h"
-#include "window_info/process_exe_names.h"
 #include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
 #include "watcher/window_handler.h"
+#include "window_info/display_monitors.h"
+#include "window_info/process_exe_names.h"
 
 namespace vm {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "window_info/window_identity.h"
 #include "translations/ui_texts.h"
+#include "window_info/window_identity.h"
 
 namespace vm {
 

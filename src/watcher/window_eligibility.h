@@ -6,16 +6,16 @@
 #include <cstdint>
 #include <optional>
 
-#include "window_info/display_monitors.h"
-#include "window_info/window_helpers.h"
-#include "window_info/window_identity.h"
-#include "window_info/window_state.h"
 #include "platform/types.h"
 #include "program/program_context.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
+#include "window_info/display_monitors.h"
+#include "window_info/window_helpers.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 
 namespace vm {
 

@@ -12,9 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "window_info/display_monitors.h"
-#include "window_info/window_identity.h"
-#include "window_info/window_state.h"
 #include "platform/types.h"
 #include "program/program_context.h"
 #include "watcher/taskbar_info.h"
@@ -25,6 +22,9 @@
 #include "watcher/watch_state.h"
 #include "watcher/window_eligibility.h"
 #include "watcher/window_relocation.h"
+#include "window_info/display_monitors.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 
 namespace vm {
 

@@ -11,10 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "window_info/display_monitors.h"
-#include "window_info/window_helpers.h"
-#include "window_info/window_identity.h"
-#include "window_info/window_state.h"
 #include "platform/types.h"
 #include "program/program_context.h"
 #include "watcher/late_titles.h"
@@ -22,6 +18,10 @@
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
 #include "watcher/window_eligibility.h"
+#include "window_info/display_monitors.h"
+#include "window_info/window_helpers.h"
+#include "window_info/window_identity.h"
+#include "window_info/window_state.h"
 
 namespace vm {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
 #include "window_info/display_monitors.h"
 #include "window_info/process_exe_names.h"
 #include "window_info/window_identity.h"
-#include "platform/platform.h"
 
 namespace vm {
 

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "window_info/window_state.h"
 #include "desktop_suite.h"
 #include "platform/constants.h"
 #include "platform/platform.h"
+#include "window_info/window_state.h"
 
 namespace vm::desktop_suite::shell {
 

@@ -10,13 +10,13 @@
 
 #include <gtest/gtest.h>
 
-#include "window_info/window_state.h"
 #include "encoding/sjis_literals.h"
 #include "encoding/text.h"
 #include "platform/constants.h"
 #include "watcher/exclusion_table.h"
 #include "watcher/window_relocation.h"
 #include "watcher_scene.h"
+#include "window_info/window_state.h"
 
 namespace vm {
 namespace {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "app/watcher_controls.h"
-#include "window_info/window_helpers.h"
 #include "sim_desktop/sim_desktop.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"
 #include "watcher/window_handler.h"
+#include "window_info/window_helpers.h"
 
 namespace vm {
 
