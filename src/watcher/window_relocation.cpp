@@ -105,9 +105,12 @@ void WindowRelocation::ShowMoveTitle(Planned& planned) {
         reinterpret_cast<std::intptr_t>(options_.settings.moveTitle.c_str()), smto::ABORTIFHUNG,
         kTitleTimeoutMs, nullptr);
     // A send that was not taken (a hung or busy thread) leaves the title as
-    // it was, and then there is nothing to give back.
+    // it was, and then there is nothing to give back; nor when the program
+    // has already set a title of its own on seeing ours, before this read.
     planned.shownTitle = TitleOf(planned.window);
-    planned.swapped = planned.shownTitle != planned.savedTitle;
+    planned.swapped =
+        planned.shownTitle != planned.savedTitle &&
+        planned.shownTitle == context_.platform.os.MultiByteToWideChar(options_.settings.moveTitle);
 }
 
 void WindowRelocation::RestoreTitle(Planned& planned) {
