@@ -45,7 +45,7 @@ public:
         program->Start();
     }
 
-    TMainForm& Form() { return *program->MainForm(); }
+    ProgramController& Form() { return *program->Controller(); }
 
     sim::SimDesktop desk;
     std::unique_ptr<Program> program;

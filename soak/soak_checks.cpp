@@ -155,7 +155,7 @@ SoakChecks::Seen SoakChecks::Observe(Hwnd window) {
 }
 
 SoakChecks::Options SoakChecks::ReadOptions() {
-    TMainForm& form = *scene_.program->MainForm();
+    ProgramController& form = *scene_.program->Controller();
     const MainFormControls& c = form.Controls();
     return Options{form.SettingsWindow().Visible(),
                    c.PPEnabled.Checked(),
@@ -246,7 +246,7 @@ bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
 
 void SoakChecks::UpdateWatchLine(std::string& failure) {
     const TaskbarState& bar = scene_.taskbar;
-    const MainFormControls& c = scene_.program->MainForm()->Controls();
+    const MainFormControls& c = scene_.program->Controller()->Controls();
     Count(kWatchLine);
     if (bar.edge == abe::TOP) {
         tracking_ = true;
@@ -466,7 +466,7 @@ std::string SoakChecks::CheckTitles() {
 std::string SoakChecks::CheckLog() {
     Count(kLogUnique);
     const std::vector<std::string>& items =
-        scene_.program->MainForm()->Controls().ListBoxLog.Items();
+        scene_.program->Controller()->Controls().ListBoxLog.Items();
     if (items.size() < log_.size() || !std::equal(log_.begin(), log_.end(), items.begin()))
         return "the log of moved windows lost or changed entries";
     for (std::size_t i = log_.size(); i < items.size(); ++i) {
@@ -526,7 +526,7 @@ std::string SoakChecks::CheckSettingsFile() {
 }
 
 std::string SoakChecks::CheckResources() {
-    TMainForm& form = *scene_.program->MainForm();
+    ProgramController& form = *scene_.program->Controller();
     Count(kStillRunning);
     if (form.Closed()) {
         // Only a change of the desktop's size closes it, to start again.

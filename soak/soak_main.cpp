@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
         checks.Snapshot();
         scene.desk.advance(kStepMs);
         std::string failure = checks.Check();
-        if (failure.empty() && scene.program->MainForm()->Closed()) {
+        if (failure.empty() && scene.program->Controller()->Closed()) {
             if (scene.Restart())
                 checks.AfterRestart();
             else
@@ -152,8 +152,8 @@ int main(int argc, char** argv) {
     }
     scene.ExitProgram();
     scene.desk.advance(kStepMs);
-    std::string failure = scene.program->MainForm()->Closed()
-                              ? checks.CheckFinalSave(scene.program->MainForm()->Controls())
+    std::string failure = scene.program->Controller()->Closed()
+                              ? checks.CheckFinalSave(scene.program->Controller()->Controls())
                               : std::string("the exit item did not end the program");
     if (!failure.empty())
         return Fail(args, scene, step, failure);

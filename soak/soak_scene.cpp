@@ -191,7 +191,7 @@ void SoakScene::PutThingsBack() {
     // The user does not leave the program idle for long: a settings window
     // is closed after a few seconds, watching switched back on, the taskbar
     // docked at the top again. So most of the day the program has work.
-    TMainForm& form = *program->MainForm();
+    ProgramController& form = *program->Controller();
     if (form.SettingsWindow().Visible() && Chance(0.05)) {
         Note("settings window cancelled");
         form.BtnCancelClick();
@@ -513,7 +513,7 @@ void SoakScene::ChangeMonitors() {
 }
 
 void SoakScene::SettingsWindow() {
-    TMainForm& form = *program->MainForm();
+    ProgramController& form = *program->Controller();
     MainFormControls& c = form.Controls();
     if (!form.SettingsWindow().Visible()) {
         if (Chance(0.25)) {
@@ -547,7 +547,7 @@ void SoakScene::SettingsWindow() {
 }
 
 void SoakScene::EditIgnoreList() {
-    MainFormControls& c = program->MainForm()->Controls();
+    MainFormControls& c = program->Controller()->Controls();
     if (Chance(0.3)) {
         const char* name = kSpareIgnoreNames[Below(kSpareIgnoreNames.size())];
         Note(std::string("ignore list: add ") + name);
@@ -569,7 +569,7 @@ void SoakScene::EditIgnoreList() {
 }
 
 void SoakScene::ToggleMenuOption() {
-    MainFormControls& c = program->MainForm()->Controls();
+    MainFormControls& c = program->Controller()->Controls();
     const std::array<MenuItem*, 8> items = {&c.PPEnabled, &c.PPMax,    &c.PPRestore, &c.PPReSize,
                                             &c.PPHideON,  &c.PPDialog, &c.PPActive,  &c.PPHide};
     MenuItem& item = *items[Below(items.size())];
@@ -615,7 +615,7 @@ void SoakScene::CloseFromOutside() {
 void SoakScene::PostClose() {
     // The folder stays as it is until the message has been handled.
     closePosted_ = true;
-    desk.platformFor(userPid).win.PostMessageA(program->MainForm()->Window(), wm::CLOSE, 0, 0);
+    desk.platformFor(userPid).win.PostMessageA(program->Controller()->Window(), wm::CLOSE, 0, 0);
 }
 
 void SoakScene::EditSettingsByHand() {
@@ -636,7 +636,7 @@ void SoakScene::ExitProgram() {
     settingsReadOnly = false;
     desk.files().setReadOnlyFolder("");
     Note("exit");
-    program->MainForm()->Controls().PPExit.Click();
+    program->Controller()->Controls().PPExit.Click();
 }
 
 } // namespace vm::soak

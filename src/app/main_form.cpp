@@ -1,37 +1,45 @@
+// The settings window: creating, opening and placing it, the ignore list
+// with its buttons, and the sound file.
 #include "app/main_form.h"
 
+#include <algorithm>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/hand_over.h"
-#include "app/restart.h"
+#include "encoding/text.h"
 #include "platform/constants.h"
-#include "platform/error_trace.h"
-#include "platform/private_ids.h"
-#include "settings/settings_file_names.h"
-#include "settings/settings_write_error.h"
 #include "window_info/window_helpers.h"
 
 namespace vm {
 
 namespace {
-constexpr std::uint32_t kStoredTimerInterval = 100;
-constexpr std::uint32_t kTickInterval = 250;
-// The pause before a restart starts the program again.
-constexpr std::uint32_t kRestartDelayMs = 5000;
+
+// The file name after the last folder separator; a trail byte that looks
+// like a backslash does not end a folder.
+std::string FileNameOf(const std::string& path) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(path[i]))) {
+            ++i;
+            continue;
+        }
+        if (path[i] == '\\' || path[i] == '/' || path[i] == ':')
+            start = i + 1;
+    }
+    return path.substr(start);
+}
+
 } // namespace
 
-TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow), controls_(context.language),
-      trayImages_(context.platform.win),
-      timer_(context.platform.win, timer_id::WATCH, kStoredTimerInterval),
-      settingsWindow_(context.platform.win), settings_(context, controls_),
+TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow, MainFormControls& controls,
+                     DisplayMonitors& monitors, MainWindowHost& host)
+    : context_(context), appWindow_(appWindow), controls_(controls), monitors_(monitors),
+      host_(host), settingsWindow_(context.platform.win),
       layout_(context.platform.win, context.language), shortcuts_(context),
       focusKeeper_(context.platform.win) {
     IWindowSystem& win = context_.platform.win;
-    // The settings window has no frame and stays above normal windows; the
-    // keyboard walks its controls.
+    // The window has no frame and stays above normal windows; the keyboard
+    // walks its controls.
     window_ = ProgramWindow(win, {.className = kMainFormClass,
                                   .title = context_.Text(TextId::MainFormCaption).ansi,
                                   .style = ws::POPUP,
@@ -50,305 +58,142 @@ TMainForm::TMainForm(ProgramContext& context, Hwnd appWindow)
         SizeForDpi();
     }
     vistaThemed_ = IsVistaThemed();
-    timer_.Bind(Window());
     settingsWindow_.Bind(Window());
-    LoadDefaultGlyphs();
-    trayIcon_.SetHint(context_.Text(TextId::HintEnabled));
-    trayIcon_.Bind(context_.platform, trayImages_, Window());
-    trayIcon_.Menu = &controls_.PPRMenu;
-    trayIcon_.RunAlone = [this](const Handler& handling) {
-        if (InPass())
-            handling();
-        else
-            RunPass(handling);
-    };
-    trayIcon_.SetGate([this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                             std::intptr_t lParam) { return Gate(window, msg, wParam, lParam); });
-    // A pass that closes the settings window goes on with the options it
-    // brings back.
-    auto cancelSettings = [this] {
-        BtnCancelClick();
-        watcherControls_->TakeSnapshot();
-    };
-    watcherControls_ = std::make_unique<WatcherControls>(controls_, trayIcon_, settingsWindow_,
-                                                         taskbar_, watchOptions_, cancelSettings);
-    tracker_ = std::make_unique<TaskbarTracker>(
-        context_, watchOptions_, *watcherControls_, taskbar_,
-        TaskbarTrackerHooks{
-            .CloseController = [this] { Close(); },
-            .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
-        });
-    translucency_ = std::make_unique<Translucency>(context_, controls_, taskbar_);
-    hiding_ = std::make_unique<TaskbarHiding>(context_, taskbar_, *tracker_);
-    windowHandler_ = std::make_unique<WindowHandler>(context_, watchOptions_, *watcherControls_,
-                                                     taskbar_, state_, monitors_, *tracker_);
-    watchCycle_ = std::make_unique<WatchCycle>(
-        context_, watchOptions_, state_, taskbar_, monitors_, *tracker_, *windowHandler_,
-        WatchCycleHooks{
-            .SetTimerEnabled = [this](bool enabled) { timer_.SetEnabled(enabled); },
-            .CheckRestart = [this] { return CheckRestart(); },
-            .CheckTaskbarReveal = [this] { hiding_->CheckTaskbarReveal(); },
-            .ApplyTranslucency = [this](std::int16_t p, bool f) { ApplyTranslucency(p, f); },
-            .CloseController = [this] { Close(); },
-        });
-    windowEvents_ = std::make_unique<WindowEvents>(
-        context_,
-        [this](const std::vector<Hwnd>& windows) { return watchCycle_->CheckWindows(windows); },
-        [this] { watchCycle_->RequestFullPass(); });
-    windowHandler_->SetAskWhenSettled([this](Hwnd window) { return windowEvents_->Take(window); });
-    trayHandlers_ = std::make_unique<TrayHandlers>(context_, controls_, trayIcon_, trayImages_,
-                                                   settingsWindow_, *watchCycle_);
-    WireHandlers();
 }
 
-void TMainForm::WireHandlers() {
-    // A tick guards itself, as every pass does.
-    timer_.OnTimer = [this] { TimerTimer(); };
-    controls_.PPExit.OnClick = Guard([this] { PPExitClick(); });
-    controls_.PPConfig.OnClick = Guard([this] { PPConfigClick(); });
-    controls_.BtnOK.OnClick = Guard([this] { BtnOKClick(); });
-    controls_.BtnCancel.OnClick = Guard([this] { BtnCancelClick(); });
-    controls_.BtnAdd.OnClick = Guard([this] { BtnAddClick(); });
-    controls_.BtnDel.OnClick = Guard([this] { BtnDelClick(); });
-    controls_.BtnLog.OnClick = Guard([this] { BtnLogClick(); });
-    controls_.BtnWav.OnClick = Guard([this] { BtnWavClick(); });
-    controls_.ListBoxDisable.OnClick = Guard([this] { ListBoxDisableClick(); });
-    controls_.ListBoxLog.OnClick = Guard([this] { ListBoxLogClick(); });
-    settingsWindow_.OnShow = Guard([this] { FormShow(); });
-    settingsWindow_.OnHide = Guard([this] { FormHide(); });
-    controls_.BtnStartUp.OnClick = Guard([this] { BtnStartUpClick(); });
-    controls_.BtnQuickLaunch.OnClick = Guard([this] { BtnQuickLaunchClick(); });
-    controls_.CHKTray.OnClick = Guard([this] { trayHandlers_->CHKTrayClick(); });
-    controls_.CHKTrans.OnClick = Guard([this] { translucency_->CHKTransClick(); });
-    controls_.UDTrans.OnClick = Guard([this] { translucency_->UDTransClick(); });
-    controls_.CHKStartMenu.OnClick = Guard([this] { translucency_->CHKStartMenuClick(); });
-    controls_.PPHide.OnClick = Guard([this] { hiding_->PPHideClick(); });
-    controls_.CHKCap.OnClick = Guard([this] { controls_.CHKCapClick(); });
-    controls_.CHKWav.OnClick = Guard([this] { controls_.CHKWavClick(); });
-    // Between passes: the icon follows the choice just made.
-    controls_.PPEnabled.OnClick = Guard([this] {
-        watcherControls_->TakeSnapshot();
-        tracker_->PPEnabledClick();
-    });
-    controls_.Slider.OnChange = Guard([this] { watcherControls_->TrackBarChange(); });
-    trayIcon_.OnDblClick = Guard([this] { trayHandlers_->TrayIconDblClick(); });
-    controls_.PPRMenu.OnPopup = Guard([this] { trayHandlers_->PPRMenuPopup(); });
-    controls_.BtnRMenu.OnClick = Guard([this] { trayHandlers_->BtnRMenuClick(); });
-    for (Button& button : controls_.BtnDefult) {
-        button.OnClick = Guard([this, &button] {
-            trayHandlers_->BtnDefultClick(static_cast<std::size_t>(button.Tag()));
-        });
-    }
-    for (Button& button : controls_.BtnCustom) {
-        button.OnClick = Guard([this, &button] {
-            trayHandlers_->BtnCustomClick(static_cast<std::size_t>(button.Tag()));
-        });
-    }
-}
-
-TMainForm::~TMainForm() {
-    CloseGate();
-    timer_.SetEnabled(false);
-    windowEvents_->Stop();
-}
-
-void TMainForm::FormCreate() {
+void TMainForm::Open() {
+    settingsWindow_.Show();
+    // Brought to the front while it was still being shown, the window may
+    // have been activated before it was visible and kept the focus itself,
+    // where the keyboard reaches nothing: the keyboard starts at the slider.
     IWindowSystem& win = context_.platform.win;
-    const CommandLine& cmd = context_.commandLine;
-    timer_.SetEnabled(false);
-    trayIcon_.SetIconVisible(false);
-    trayIcon_.SetEnabled(false);
-    for (int i = 0; i < 3; ++i) {
-        controls_.BtnDefult[i].SetTag(i);
-        controls_.BtnCustom[i].SetTag(i);
-    }
-    state_ = WatchState{};
-    taskbar_.Handle = win.FindWindowA("Shell_TrayWnd", nullptr);
-    LoadSettings(true);
-    // Watching always starts enabled, whatever was stored.
-    controls_.PPEnabled.SetChecked(true);
-    desktopRect_ = VirtualScreenRect();
-    startDesktopRect_ = desktopRect_;
-    if (cmd.HasArguments()) {
-        if (!cmd.IsSilent()) {
-            RebuildTrayImages();
-            trayIcon_.SetIconVisible(true);
-            trayIcon_.SetEnabled(true);
-        }
-    } else {
-        context_.platform.os.Sleep(static_cast<std::uint32_t>(controls_.UDWait.Position()) * 1000);
-        RebuildTrayImages();
-        trayIcon_.SetIconVisible(controls_.CHKTray.Checked());
-        trayIcon_.SetEnabled(true);
-    }
-    if (!settings_.FileFound() && !cmd.IsQuick() && !cmd.IsSilent())
-        trayHandlers_->AnnounceFirstRun(
-            settings_.CanKeepSettings() ? std::string() : ProgramFolder(context_.platform.os));
-    if (!cmd.IsSilent())
-        SetUpTranslucency();
-    if (!cmd.IsQuick()) {
-        timer_.SetInterval(kTickInterval);
-        timer_.SetEnabled(true);
-        windowEvents_->Start(Window());
-    }
+    const Hwnd focus = win.GetFocus();
+    if (settingsWindow_.Visible() && (focus == 0 || win.GetParent(focus) != Window()))
+        win.SetFocus(controls_.Slider.Window());
 }
 
-void TMainForm::SetUpTranslucency() {
-    controls_.CHKTrans.SetEnabled(IsWindows2000OrLater());
-    controls_.LabelTans.SetEnabled(controls_.CHKTrans.Enabled() && controls_.CHKTrans.Checked());
-    const bool on = controls_.LabelTans.Enabled();
-    controls_.TXTTrans.SetEnabled(on);
-    controls_.UDTrans.SetEnabled(on);
-    controls_.LabelTarnsPer.SetEnabled(on);
-    const int percent = controls_.UDTrans.Position();
-    if (on && controls_.PPEnabled.Checked() && controls_.PPEnabled.Visible() && percent < 100) {
-        ApplyTranslucency(static_cast<std::int16_t>(percent), true);
-    }
-}
-
-Rect TMainForm::VirtualScreenRect() {
+void TMainForm::CreateControls() {
+    if (controlsCreated_ || Window() == 0)
+        return;
+    controlsCreated_ = true;
     IWindowSystem& win = context_.platform.win;
-    const int left = win.GetSystemMetrics(sm::XVIRTUALSCREEN);
-    const int top = win.GetSystemMetrics(sm::YVIRTUALSCREEN);
-    return Rect{left, top, left + win.GetSystemMetrics(sm::CXVIRTUALSCREEN),
-                top + win.GetSystemMetrics(sm::CYVIRTUALSCREEN)};
+    win.InitCommonControlsEx(icc::STANDARD_CLASSES | icc::BAR_CLASSES | icc::UPDOWN_CLASS_);
+    layout_.Create(Window(), controls_, router_, dpi_);
+    // The lines were measured before the lists had their font.
+    UpdateListHorizontalExtent(controls_.ListBoxDisable);
+    UpdateListHorizontalExtent(controls_.ListBoxLog);
 }
 
-bool TMainForm::IsWindows2000OrLater() const {
-    return context_.system.info.dwMajorVersion >= 5;
+void TMainForm::FormShow() {
+    IWindowSystem& win = context_.platform.win;
+    CreateControls();
+    PlaceSettingsWindow();
+    focusKeeper_.Forget();
+    win.SetFocus(controls_.Slider.Window());
+    SetAppButtonVisible(win, appWindow_, true);
+    win.ShowWindow(appWindow_, sw::HIDE);
 }
 
-void TMainForm::RunFullPass() {
-    RunPass([this] { watchCycle_->RunFullPass(); });
-}
-
-void TMainForm::TimerTimer() {
-    RunPass([this] { watchCycle_->TimerTimer(); });
-}
-
-void TMainForm::Close(CloseRoute route) {
-    if (closed_)
-        return;
-    // The close query's message box is open and another close comes (the
-    // exit item, another program): the box's answer decides, and it is no
-    // restart any more. The end of the session closes at once.
-    if (closing_) {
-        CloseAskedWhileClosing();
-        if (route != CloseRoute::SessionEnd)
-            return;
-    }
-    const bool wasClosing = std::exchange(closing_, true);
-    bool allowed = false;
-    try {
-        allowed = FormCloseQuery(route);
-    } catch (...) {
-        closing_ = wasClosing;
-        throw;
-    }
-    closing_ = wasClosing;
-    // Closed meanwhile by the end of the session.
-    if (!allowed || closed_)
-        return;
-    closed_ = true;
-    settingsWindow_.Hide();
-    context_.platform.win.PostQuitMessage(0);
-}
-
-void TMainForm::CloseAskedWhileClosing() {
-    // Declined after all, the program carries on with this desktop as its
-    // starting one, as after a declined restart.
-    if (restartPending_) {
-        restartPending_ = false;
-        startDesktopRect_ = desktopRect_;
+void TMainForm::PlaceSettingsWindow() {
+    IWindowSystem& win = context_.platform.win;
+    monitors_.Refresh(win);
+    const TaskbarInfo& taskbar = host_.Taskbar();
+    const int index = MonitorIndexOfWindow(win, monitors_, taskbar.Handle());
+    if (MonitorIndexOfWindow(win, monitors_, Window()) != index)
+        MoveWindowToMonitor(win, monitors_, Window(), index);
+    PlaceWindowOnMonitor(win, monitors_, Window(), Placement::Centre, index);
+    // The top edge marks the watch line: the taskbar's bottom plus the slider.
+    settingsWindow_.SetTop(controls_.Slider.Position() + taskbar.AppBarBottom());
+    // On a screen too small for the window, it stays on the monitor: its
+    // left edge and, pushed up as far as needed, its bottom edge.
+    Rect rect;
+    MonitorInfo info;
+    if (win.GetWindowRect(Window(), rect) && index >= 0 &&
+        static_cast<std::size_t>(index) < monitors_.Count() &&
+        win.GetMonitorInfoA(monitors_.At(static_cast<std::size_t>(index)), info)) {
+        const Rect screen = info.rcMonitor;
+        const int left = std::max(rect.left, screen.left);
+        const int top = std::max(std::min(rect.top, screen.bottom - rect.Height()), screen.top);
+        if (left != rect.left || top != rect.top)
+            win.SetWindowPos(Window(), hwnd_pos::TOP, left, top, 0, 0,
+                             swp::NOSIZE | swp::NOZORDER | swp::NOACTIVATE);
     }
 }
 
-bool TMainForm::FormCloseQuery(CloseRoute route) {
-    timer_.SetEnabled(false);
-    // Nothing reported from now on is checked.
-    windowEvents_->Stop();
-    if (!context_.commandLine.IsQuick()) {
-        // A failed save never touches the file there; the user decides
-        // whether to leave without it, except at the end of the session.
-        try {
-            SaveSettings();
-        } catch (const SettingsWriteError&) {
-            TraceCaughtError(context_.platform.os);
-            if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
-                // Closed while the box was open: nothing left to decline.
-                if (!closed_)
-                    DeclineClose();
-                return false;
-            }
-            if (closed_)
-                return false;
-        }
-    }
-    // Whatever ends the program, the user keeps a visible taskbar.
-    hiding_->ShowHiddenTaskbar();
-    if (!context_.commandLine.IsQuick()) {
-        if (controls_.LabelTans.Enabled())
-            ApplyTranslucency(100, true);
-    }
-    if (restartPending_) {
-        IOperatingSystem& os = context_.platform.os;
-        os.Sleep(kRestartDelayMs);
-        LaunchProgram(context_.platform, Window(), os.GetModuleFileNameA(), "/w", ProgramFolder(os),
-                      sw::SHOWNORMAL);
-    }
-    return true;
+void TMainForm::FormHide() {
+    IWindowSystem& win = context_.platform.win;
+    win.ShowWindow(appWindow_, sw::HIDE);
+    SetAppButtonVisible(win, appWindow_, false);
 }
 
-void TMainForm::DeclineClose() {
-    // A declined restart is asked again only after the next change of the
-    // desktop: the program carries on with this one as its starting desktop.
-    if (restartPending_) {
-        restartPending_ = false;
-        startDesktopRect_ = desktopRect_;
-    }
-    timer_.SetEnabled(true);
-    windowEvents_->Start(Window());
+bool TMainForm::ChooseFile(const char* title, const char* filter, std::string& path) {
+    // One dialog for every choice: the name cleared, the filter and title
+    // of this use.
+    char file[kTextBufferSize] = {};
+    const std::string pairs = DialogFilter(filter);
+    OpenFileNameA dialog;
+    dialog.hwndOwner = Window();
+    dialog.lpstrFilter = pairs.c_str();
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrTitle = title;
+    dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
+                   ofn::EXPLORER;
+    if (!context_.platform.win.GetOpenFileNameA(dialog))
+        return false;
+    path = CutAtNul(std::string_view(file, sizeof file));
+    return !path.empty();
 }
 
-bool TMainForm::ConfirmCloseWithoutSaving() {
-    const std::u16string text =
-        std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
-        context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName()) + u"\r\n\r\n" +
-        context_.Text(TextId::SaveFailedQuestion).wide;
-    return context_.platform.win.MessageBoxW(
-               Window(), text.c_str(), context_.Text(TextId::MessageCaption).wide,
-               mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) == id_::OK;
+void TMainForm::BtnAddClick() {
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, Window());
+    std::string path;
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseFile),
+                   context_.AnsiText(TextId::FilterPrograms), path))
+        AddToIgnoreList(AsciiUpper(FileNameOf(path)));
 }
 
-void TMainForm::PPExitClick() {
-    hiding_->ShowHiddenTaskbar();
-    Close();
+void TMainForm::AddToIgnoreList(const std::string& name) {
+    ListBox& list = controls_.ListBoxDisable;
+    if (list.FindStringExact(AsciiLower(name)) < 0)
+        list.Add(name);
+    UpdateListHorizontalExtent(list);
 }
 
-void TMainForm::OnCopyData(const CopyDataStruct* data) {
-    if (!IsShowRequest(data))
-        return;
-    // A hidden taskbar hides the icon with it: a second start is the
-    // keyboard's way to get both back.
-    if (taskbar_.Hidden) {
-        hiding_->ShowHiddenTaskbar();
-        return;
-    }
-    // Only an icon really in the notification area leads the user to the
-    // settings; one the shell never took leaves this as the way there.
-    if (settingsWindow_.Visible() || trayIcon_.IconShown())
-        return;
-    PPConfigClick();
+void TMainForm::BtnDelClick() {
+    ListBox& list = controls_.ListBoxDisable;
+    const int selected = list.ItemIndex();
+    if (selected >= 0)
+        list.Delete(selected);
+    controls_.BtnDel.SetEnabled(list.ItemIndex() >= 0);
+    UpdateListHorizontalExtent(list);
 }
 
-bool TMainForm::CheckRestart() {
-    restartPending_ = false;
-    // Quick mode ends after its pass anyway.
-    if (desktopRect_ != startDesktopRect_ && !context_.commandLine.IsQuick())
-        restartPending_ = true;
-    if (restartPending_ && RestartMustWait(context_.platform.win, taskbar_.Handle))
-        restartPending_ = false;
-    return restartPending_;
+void TMainForm::ListBoxDisableClick() {
+    controls_.BtnDel.SetEnabled(controls_.ListBoxDisable.ItemIndex() >= 0);
+}
+
+void TMainForm::BtnLogClick() {
+    const ListBox& log = controls_.ListBoxLog;
+    const int selected = log.ItemIndex();
+    const std::vector<std::string> lines = log.Items();
+    if (selected >= 0 && static_cast<std::size_t>(selected) < lines.size())
+        AddToIgnoreList(lines[static_cast<std::size_t>(selected)]);
+    controls_.BtnLog.SetEnabled(log.ItemIndex() >= 0);
+}
+
+void TMainForm::ListBoxLogClick() {
+    controls_.BtnLog.SetEnabled(controls_.ListBoxLog.ItemIndex() >= 0);
+}
+
+void TMainForm::BtnWavClick() {
+    IWindowSystem& win = context_.platform.win;
+    ForceForegroundWindow(win, context_.system.info, Window());
+    std::string path;
+    if (ChooseFile(context_.AnsiText(TextId::DialogChooseSound),
+                   context_.AnsiText(TextId::FilterSounds), path))
+        controls_.TxtWav.SetText(path);
 }
 
 } // namespace vm

@@ -1,6 +1,6 @@
-// The settings window's procedure: each message passes the gate, then is
-// cracked once, here, into the typed handler that acts on it, under the one
-// guard.
+// The settings window's procedure: each message passes the program's gate,
+// then is cracked once, here, into the typed handler that acts on it, the
+// window's own or its host's, under the one guard.
 #include "app/main_form.h"
 #include "platform/constants.h"
 #include "platform/private_ids.h"
@@ -14,8 +14,8 @@ MsgResult TMainForm::WindowProc(Hwnd window, std::uint32_t msg, std::uintptr_t w
     // handling, which could act on a half-handled message (a WM_CLOSE would
     // destroy the window).
     MsgResult result = 0;
-    Guarded([&] {
-        const MsgResult held = Gate(window, msg, wParam, lParam);
+    host_.Guarded([&] {
+        const MsgResult held = host_.Gate(window, msg, wParam, lParam);
         result = held ? held : CrackMessage(msg, wParam, lParam);
     });
     return result;
@@ -24,28 +24,28 @@ MsgResult TMainForm::WindowProc(Hwnd window, std::uint32_t msg, std::uintptr_t w
 MsgResult TMainForm::CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (msg) {
         case wm::TIMER:
-            OnTimer(wParam);
+            host_.OnTimer(wParam);
             return 0;
         case private_msg::EVENTS_PENDING:
-            CheckWindowEvents();
+            host_.CheckWindowEvents();
             return 0;
         case private_msg::HANDLE_DEFERRED:
-            ReleaseHeld();
+            host_.ReleaseHeld();
             return 0;
         case private_msg::REPAINT_AFTER_CUES:
             OnRepaintAfterCues();
             return 0;
         case wm::COPYDATA:
-            OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam));
+            host_.OnCopyData(reinterpret_cast<const CopyDataStruct*>(lParam));
             return 0;
         case wm::CLOSE:
-            OnCloseMessage();
+            host_.OnCloseMessage();
             return 0;
         case wm::QUERYENDSESSION:
             return 1;
         case wm::ENDSESSION:
             if (wParam != 0)
-                OnEndSession();
+                host_.OnEndSession();
             return std::nullopt;
         case wm::SYSCOMMAND:
             return OnSysCommand(wParam & sc::COMMAND_MASK) ? MsgResult{0} : std::nullopt;
@@ -78,7 +78,7 @@ MsgResult TMainForm::CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std:
                 FormDpiChanged(LowWord(wParam), *reinterpret_cast<const Rect*>(lParam));
             return std::nullopt;
         case wm::DISPLAYCHANGE:
-            desktopRect_ = VirtualScreenRect();
+            host_.OnDisplayChange();
             return std::nullopt;
         case wm::UPDATEUISTATE:
             OnUpdateUiState();
@@ -88,22 +88,13 @@ MsgResult TMainForm::CrackMessage(std::uint32_t msg, std::uintptr_t wParam, std:
     }
 }
 
-void TMainForm::OnTimer(std::uintptr_t id) {
-    if (id == timer_.Id())
-        timer_.Fire();
-    else if (id == timer_id::RELOOK)
-        CheckWindowEvents();
-    else if (id == timer_id::RESUME)
-        ResumeAfterError();
-}
-
 bool TMainForm::OnSysCommand(std::uintptr_t command) {
     // The settings window closes only through OK and Cancel: Alt+F4 on it is
     // Cancel. Hidden, it is the program's main window, and the default
     // handling closes the program.
     if (command != sc::CLOSE || !settingsWindow_.Visible())
         return false;
-    OnSysCommandClose();
+    controls_.BtnCancel.Click();
     return true;
 }
 

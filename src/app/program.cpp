@@ -30,14 +30,14 @@ Program::Program(Platform platform, CommandLine commandLine)
               .y = win.GetSystemMetrics(sm::CYSCREEN) / 2,
               .proc = [this](Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
                              std::intptr_t lParam) -> MsgResult {
-                  if (mainForm_) {
-                      if (const MsgResult held = mainForm_->Gate(window, msg, wParam, lParam))
+                  if (controller_) {
+                      if (const MsgResult held = controller_->Gate(window, msg, wParam, lParam))
                           return held;
                   }
                   if (msg != wm::CLOSE)
                       return std::nullopt;
-                  if (mainForm_)
-                      mainForm_->OnCloseMessage();
+                  if (controller_)
+                      controller_->OnCloseMessage();
                   return 0;
               }});
 }
@@ -45,7 +45,7 @@ Program::Program(Platform platform, CommandLine commandLine)
 Program::~Program() {
     // The controller's windows go before the window that owns them; COM is
     // left last.
-    mainForm_.reset();
+    controller_.reset();
     appWindow_ = {};
     if (comInitialised_)
         context_.platform.os.CoUninitialize();
@@ -67,10 +67,10 @@ bool Program::Start() {
     context_.language = ChooseInterfaceLanguage(context_);
     win.SetWindowTextW(appWindow_.Get(), context_.Text(TextId::AppTitle).wide);
     SetToolWindowStyle(win, appWindow_.Get());
-    mainForm_ = std::make_unique<TMainForm>(context_, appWindow_.Get());
-    mainForm_->FormCreate();
+    controller_ = std::make_unique<ProgramController>(context_, appWindow_.Get());
+    controller_->Start();
     win.ShowWindow(appWindow_.Get(), sw::HIDE);
-    mainForm_->RunFullPass();
+    controller_->RunFullPass();
     return true;
 }
 
@@ -88,7 +88,7 @@ bool Program::HoldInstanceMutex(bool restart) {
 }
 
 int Program::Run() {
-    if (!mainForm_)
+    if (!controller_)
         return 0;
     context_.platform.win.RunMessageLoop();
     context_.platform.os.ReleaseMutex(mutex_.Get());

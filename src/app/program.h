@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/main_form.h"
+#include "app/controller.h"
 #include "platform/program_window.h"
 #include "platform/unique.h"
 #include "program/program_context.h"
@@ -28,7 +28,7 @@ public:
     // The message loop, then the mutex is released; the process exit code.
     int Run();
 
-    TMainForm* MainForm() { return mainForm_.get(); }
+    ProgramController* Controller() { return controller_.get(); }
     Hwnd AppWindow() const { return appWindow_.Get(); }
     const ProgramContext& Context() const { return context_; }
 
@@ -42,7 +42,7 @@ private:
     ProgramWindow appWindow_;
     Unique<Handle> mutex_;
     bool comInitialised_ = false;
-    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<ProgramController> controller_;
 };
 
 // Start and Run in one: what WinMain does.

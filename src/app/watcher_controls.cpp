@@ -11,16 +11,16 @@
 namespace vm {
 
 WatcherControls::WatcherControls(MainFormControls& controls, TrayIcon& trayIcon,
-                                 Form& settingsWindow, const TaskbarInfo& taskbar,
-                                 WatchOptions& options, std::function<void()> btnCancelClick)
-    : controls_(controls), trayIcon_(trayIcon), settingsWindow_(settingsWindow), taskbar_(taskbar),
-      options_(options), btnCancelClick_(std::move(btnCancelClick)) {}
+                                 Form& settingsWindow, WatchOptions& options,
+                                 SettingsCanceller& canceller)
+    : controls_(controls), trayIcon_(trayIcon), settingsWindow_(settingsWindow), options_(options),
+      canceller_(canceller) {}
 
-void WatcherControls::TrackBarChange() {
+void WatcherControls::TrackBarChange(std::int32_t appBarBottom) {
     const int position = controls_.Slider.Position();
     controls_.LblPosition.SetCaption(std::to_string(position));
     options_.settings.offset = position;
-    settingsWindow_.SetTop(ClampToInt32(std::int64_t{position} + taskbar_.AppBarBottom));
+    settingsWindow_.SetTop(ClampToInt32(std::int64_t{position} + appBarBottom));
 }
 
 void WatcherControls::TakeSnapshot() {
@@ -89,8 +89,7 @@ void WatcherControls::SetSettingsTop(std::int32_t top) {
 }
 
 void WatcherControls::CancelSettings() {
-    if (btnCancelClick_)
-        btnCancelClick_();
+    canceller_.CancelSettings();
 }
 
 void WatcherControls::OnSuspended(bool suspended) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,28 +11,35 @@
 #include "ui/form.h"
 #include "ui/main_form_controls.h"
 #include "ui/tray_icon.h"
-#include "watcher/taskbar_info.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
 #include "window_info/window_identity.h"
 
 namespace vm {
 
+// Closes the settings window as its Cancel button does.
+class SettingsCanceller {
+public:
+    virtual void CancelSettings() = 0;
+
+protected:
+    ~SettingsCanceller() = default;
+};
+
 class WatcherControls final : public WatchOutputs {
 public:
     // options is the watcher's snapshot, which the slider's change keeps
-    // in step; btnCancelClick is the settings window's cancel.
+    // in step.
     WatcherControls(MainFormControls& controls, TrayIcon& trayIcon, Form& settingsWindow,
-                    const TaskbarInfo& taskbar, WatchOptions& options,
-                    std::function<void()> btnCancelClick);
+                    WatchOptions& options, SettingsCanceller& canceller);
     WatcherControls(const WatcherControls&) = delete;
     WatcherControls& operator=(const WatcherControls&) = delete;
 
     // The slider's change: LblPosition shows the position and the settings
     // window's top marks it; the snapshot's offset follows at once (the
     // band's change during a pass moves the slider), the watch line at the
-    // next full pass.
-    void TrackBarChange();
+    // next full pass. appBarBottom: the taskbar's, as the last pass found it.
+    void TrackBarChange(std::int32_t appBarBottom);
     // The snapshot becomes the options as the controls show them now, with
     // whether the settings window is open and translucency is on (LabelTans
     // enabled).
@@ -55,11 +61,10 @@ private:
     MainFormControls& controls_;
     TrayIcon& trayIcon_;
     Form& settingsWindow_;
-    const TaskbarInfo& taskbar_;
     WatchOptions& options_;
     // The ignore list's revision the snapshot holds.
     std::optional<std::uint64_t> ignoreListRevision_;
-    std::function<void()> btnCancelClick_;
+    SettingsCanceller& canceller_;
 };
 
 } // namespace vm

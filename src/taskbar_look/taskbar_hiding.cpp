@@ -14,37 +14,35 @@ bool StrictlyInside(const Rect& r, const Point& p) {
 } // namespace
 
 void TaskbarHiding::PPHideClick() {
-    taskbar_.Hidden = true;
-    taskbar_.RevealTicks = 0;
+    taskbar_.Hide();
     ApplyTaskbarVisibility();
 }
 
 void TaskbarHiding::ApplyTaskbarVisibility() {
-    if (taskbar_.Handle == 0)
+    if (taskbar_.Handle() == 0)
         return;
-    context_.platform.win.ShowWindow(taskbar_.Handle, taskbar_.Hidden ? sw::HIDE : sw::RESTORE);
+    context_.platform.win.ShowWindow(taskbar_.Handle(), taskbar_.Hidden() ? sw::HIDE : sw::RESTORE);
 }
 
 void TaskbarHiding::CheckTaskbarReveal() {
     // The cursor is read only for a hidden taskbar: every other tick spares
     // the system the question.
     Point cursor;
-    if (!taskbar_.Hidden || !context_.platform.win.GetCursorPos(cursor))
+    if (!taskbar_.Hidden() || !context_.platform.win.GetCursorPos(cursor))
         return;
     Rect band;
     tracker_.GetTaskbarEdge(band);
     if (!StrictlyInside(band, cursor))
         return;
-    ++taskbar_.RevealTicks;
-    if (taskbar_.RevealTicks >= kRevealTicks) {
-        taskbar_.Hidden = false;
+    if (taskbar_.CountRevealTick() >= kRevealTicks) {
+        taskbar_.Reveal();
         ApplyTaskbarVisibility();
     }
 }
 
 void TaskbarHiding::ShowHiddenTaskbar() {
-    if (taskbar_.Hidden) {
-        taskbar_.Hidden = false;
+    if (taskbar_.Hidden()) {
+        taskbar_.Reveal();
         ApplyTaskbarVisibility();
     }
 }

@@ -10,8 +10,9 @@ namespace vm {
 
 class TaskbarHiding {
 public:
-    TaskbarHiding(ProgramContext& context, TaskbarInfo& taskbar, TaskbarTracker& tracker)
-        : context_(context), taskbar_(taskbar), tracker_(tracker) {}
+    // The tracker's taskbar is the one hidden and shown again.
+    TaskbarHiding(ProgramContext& context, TaskbarTracker& tracker)
+        : context_(context), taskbar_(tracker.Taskbar()), tracker_(tracker) {}
 
     // The hide command; choosing it again while hidden restarts the count.
     void PPHideClick();

@@ -24,7 +24,7 @@ bool Translucency::IsLayered(Hwnd window) {
 void Translucency::ApplyTranslucency(std::int16_t percent, bool force) {
     if (!force && !Watching())
         percent = kOpaque;
-    const Hwnd taskbar = taskbar_.Handle;
+    const Hwnd taskbar = taskbar_.Handle();
     if (taskbar != 0) {
         const bool layered = IsLayered(taskbar);
         if (percent == kOpaque) {

@@ -1,7 +1,10 @@
-// What the program knows of the taskbar.
+// What the program knows of the taskbar. The taskbar tracker owns it and
+// keeps it current at every full pass; the hide command marks it hidden.
+// Everyone else reads it.
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "platform/types.h"
@@ -18,15 +21,46 @@ struct SecondaryTaskbar {
     std::int32_t WatchLine = 0; // the watch line of that monitor
 };
 
-struct TaskbarInfo {
-    Hwnd Handle = 0;               // the "Shell_TrayWnd" window
-    std::int32_t AppBarBottom = 0; // bottom of the application-bar rectangle
-    std::int32_t WatchLine = 0;    // a window whose top is above it is a candidate
-    bool Hidden = false;           // the program has hidden the taskbar
-    std::int32_t RevealTicks = 0;  // ticks with the cursor on the hidden taskbar's band
-    bool Suspended = false;        // watching stopped because the taskbar left the top
+class TaskbarInfo {
+public:
+    // The "Shell_TrayWnd" window; 0 while there is none.
+    Hwnd Handle() const { return handle_; }
+    // The bottom of the application-bar rectangle.
+    std::int32_t AppBarBottom() const { return appBarBottom_; }
+    // A window whose top is above it is a candidate.
+    std::int32_t WatchLine() const { return watchLine_; }
+    // The program has hidden the taskbar.
+    bool Hidden() const { return hidden_; }
+    // Watching stopped because the taskbar left the top.
+    bool Suspended() const { return suspended_; }
     // Found by every full pass while the main taskbar is at the top.
-    std::vector<SecondaryTaskbar> Secondary;
+    const std::vector<SecondaryTaskbar>& Secondary() const { return secondary_; }
+
+    // What a full pass found.
+    void SetHandle(Hwnd handle) { handle_ = handle; }
+    void SetAppBarBottom(std::int32_t bottom) { appBarBottom_ = bottom; }
+    void SetWatchLine(std::int32_t line) { watchLine_ = line; }
+    void SetSuspended(bool suspended) { suspended_ = suspended; }
+    void SetSecondary(std::vector<SecondaryTaskbar> bars) { secondary_ = std::move(bars); }
+
+    // The hide command; given again while hidden, the reveal count restarts.
+    void Hide() {
+        hidden_ = true;
+        revealTicks_ = 0;
+    }
+    void Reveal() { hidden_ = false; }
+    // One more tick with the cursor on the hidden taskbar's band: the ticks
+    // counted so far.
+    std::int32_t CountRevealTick() { return ++revealTicks_; }
+
+private:
+    Hwnd handle_ = 0;
+    std::int32_t appBarBottom_ = 0;
+    std::int32_t watchLine_ = 0;
+    bool hidden_ = false;
+    std::int32_t revealTicks_ = 0;
+    bool suspended_ = false;
+    std::vector<SecondaryTaskbar> secondary_;
 };
 
 } // namespace vm

@@ -1,7 +1,5 @@
 #include "watcher/taskbar_tracker.h"
 
-#include <utility>
-
 #include "platform/constants.h"
 #include "watcher/secondary_taskbars.h"
 #include "window_info/window_helpers.h"
@@ -34,16 +32,18 @@ TaskbarEdge EdgeOf(std::uint32_t shellEdge) {
 } // namespace
 
 TaskbarTracker::TaskbarTracker(ProgramContext& context, const WatchOptions& options,
-                               WatchOutputs& outputs, TaskbarInfo& taskbar,
-                               TaskbarTrackerHooks hooks)
-    : context_(context), options_(options), outputs_(outputs), taskbar_(taskbar),
-      hooks_(std::move(hooks)) {}
+                               WatchOutputs& outputs, WatchHost& host)
+    : context_(context), options_(options), outputs_(outputs), host_(host) {}
+
+void TaskbarTracker::LookUpTaskbar() {
+    taskbar_.SetHandle(context_.platform.win.FindWindowA(kTaskbarClass, nullptr));
+}
 
 void TaskbarTracker::CheckTaskbar() {
     // Without a taskbar the pass still asks the shell: its unanswered query
     // reads as "not at the top" and suspends watching until the close.
-    if (!FindTaskbar() && hooks_.CloseController)
-        hooks_.CloseController();
+    if (!FindTaskbar())
+        host_.CloseProgram();
     Rect appBar;
     switch (GetTaskbarEdge(appBar)) {
         case TaskbarEdge::Top:
@@ -96,12 +96,12 @@ void TaskbarTracker::ShowEnabled(bool enabled) {
 
 bool TaskbarTracker::FindTaskbar() {
     IWindowSystem& win = context_.platform.win;
-    taskbar_.Handle = win.FindWindowA(kTaskbarClass, nullptr);
-    for (int retry = 0; taskbar_.Handle == 0 && retry < kTaskbarRetries; ++retry) {
+    taskbar_.SetHandle(win.FindWindowA(kTaskbarClass, nullptr));
+    for (int retry = 0; taskbar_.Handle() == 0 && retry < kTaskbarRetries; ++retry) {
         context_.platform.os.Sleep(kTaskbarRetryMs);
-        taskbar_.Handle = win.FindWindowA(kTaskbarClass, nullptr);
+        taskbar_.SetHandle(win.FindWindowA(kTaskbarClass, nullptr));
     }
-    return taskbar_.Handle != 0;
+    return taskbar_.Handle() != 0;
 }
 
 void TaskbarTracker::Track(const Rect& appBar) {
@@ -114,47 +114,47 @@ void TaskbarTracker::Track(const Rect& appBar) {
 }
 
 void TaskbarTracker::FindSecondaryTaskbars() {
-    taskbar_.Secondary = vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle,
-                                                   ReservesBand(), options_.settings.offset);
+    taskbar_.SetSecondary(vm::FindSecondaryTaskbars(context_.platform.win, taskbar_.Handle(),
+                                                    ReservesBand(), options_.settings.offset));
 }
 
 void TaskbarTracker::Resume() {
     // With "/S" nothing was suspended, so nothing is resumed.
-    if (context_.commandLine.IsSilent() || !taskbar_.Suspended)
+    if (context_.commandLine.IsSilent() || !taskbar_.Suspended())
         return;
-    taskbar_.Suspended = false;
+    taskbar_.SetSuspended(false);
     if (options_.settings.enabled)
         PPEnabledClick();
     outputs_.SetTrayIconVisible(options_.settings.trayIcon);
 }
 
 void TaskbarTracker::FollowBand(const Rect& appBar) {
-    taskbar_.AppBarBottom = appBar.bottom;
+    taskbar_.SetAppBarBottom(appBar.bottom);
     // Minus and plus the band's height; a position outside moves to the
     // nearer end and runs TrackBarChange.
-    const std::int64_t band = std::int64_t{taskbar_.AppBarBottom} - appBar.top;
-    outputs_.ShowBand(taskbar_.AppBarBottom, ClampToInt32(-band), ClampToInt32(band));
+    const std::int64_t band = std::int64_t{taskbar_.AppBarBottom()} - appBar.top;
+    outputs_.ShowBand(taskbar_.AppBarBottom(), ClampToInt32(-band), ClampToInt32(band));
     if (options_.settingsShown)
         outputs_.SetSettingsTop(
-            ClampToInt32(std::int64_t{options_.settings.offset} + taskbar_.AppBarBottom));
+            ClampToInt32(std::int64_t{options_.settings.offset} + taskbar_.AppBarBottom()));
 }
 
 void TaskbarTracker::UpdateWatchLine() {
     WindowBounds bar;
-    const bool readable = GetWindowBounds(context_.platform.win, taskbar_.Handle, bar);
+    const bool readable = GetWindowBounds(context_.platform.win, taskbar_.Handle(), bar);
     UpdateOptionStates();
     // The reserve-area option counts the whole band even while the
     // auto-hidden taskbar is slid away.
     const bool reserve = ReservesBand();
     if (reserve) {
         bar.top = 0;
-        bar.height = taskbar_.AppBarBottom;
+        bar.height = taskbar_.AppBarBottom();
     }
     // An unreadable taskbar rectangle keeps the previous watch line.
     if (!readable && !reserve)
         return;
-    taskbar_.WatchLine =
-        ClampToInt32(std::int64_t{bar.top} + bar.height + std::int64_t{options_.settings.offset});
+    taskbar_.SetWatchLine(
+        ClampToInt32(std::int64_t{bar.top} + bar.height + std::int64_t{options_.settings.offset}));
 }
 
 void TaskbarTracker::UpdateOptionStates() {
@@ -170,7 +170,7 @@ void TaskbarTracker::Suspend() {
     // No window reaches the handler any more.
     tracking_ = false;
     outputs_.OnSuspended(true);
-    taskbar_.Secondary.clear();
+    taskbar_.SetSecondary({});
     if (context_.commandLine.IsQuick() && options_.translucencyOn)
         ForceTranslucency(kOpaque);
     if (options_.settingsShown)
@@ -182,17 +182,16 @@ void TaskbarTracker::Suspend() {
     outputs_.SetTrayIconVisible(true);
     // Once a session, the user learns why everything stopped: the icon
     // alone would read as if they had switched it off.
-    if (!taskbar_.Suspended && !suspensionAnnounced_ && !context_.commandLine.IsQuick()) {
+    if (!taskbar_.Suspended() && !suspensionAnnounced_ && !context_.commandLine.IsQuick()) {
         suspensionAnnounced_ = true;
         outputs_.ShowTrayBalloon(context_.Text(TextId::BalloonSuspendedTitle),
                                  context_.Text(TextId::BalloonSuspendedText));
     }
-    taskbar_.Suspended = true;
+    taskbar_.SetSuspended(true);
 }
 
 void TaskbarTracker::ForceTranslucency(std::int16_t percent) {
-    if (hooks_.ApplyTranslucency)
-        hooks_.ApplyTranslucency(percent, true);
+    host_.ApplyTranslucency(percent, true);
 }
 
 } // namespace vm

@@ -4,31 +4,30 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
 #include "platform/types.h"
 #include "program/program_context.h"
 #include "watcher/taskbar_info.h"
+#include "watcher/watch_host.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
 
 namespace vm {
 
-// What the tracker asks of the controller.
-struct TaskbarTrackerHooks {
-    // Closing ends the program once the current pass is over.
-    std::function<void()> CloseController;
-    std::function<void(std::int16_t percent, bool force)> ApplyTranslucency;
-};
-
 class TaskbarTracker {
 public:
-    // The controller wires PPEnabled's click to PPEnabledClick.
+    // The program wires PPEnabled's click to PPEnabledClick.
     TaskbarTracker(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
-                   TaskbarInfo& taskbar, TaskbarTrackerHooks hooks);
+                   WatchHost& host);
     TaskbarTracker(const TaskbarTracker&) = delete;
     TaskbarTracker& operator=(const TaskbarTracker&) = delete;
 
+    // What the program knows of the taskbar; the hide command marks it
+    // hidden.
+    const TaskbarInfo& Taskbar() const { return taskbar_; }
+    TaskbarInfo& Taskbar() { return taskbar_; }
+    // The first look, before any pass: the taskbar as it is now, if any.
+    void LookUpTaskbar();
     void CheckTaskbar();
     // The shell's application-bar rectangle and edge of the taskbar.
     TaskbarEdge GetTaskbarEdge(Rect& rect);
@@ -62,8 +61,8 @@ private:
     ProgramContext& context_;
     const WatchOptions& options_;
     WatchOutputs& outputs_;
-    TaskbarInfo& taskbar_;
-    TaskbarTrackerHooks hooks_;
+    WatchHost& host_;
+    TaskbarInfo taskbar_;
     bool tracking_ = true;
     bool suspensionAnnounced_ = false;
     bool reserveBandOffered_ = true;

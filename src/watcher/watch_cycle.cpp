@@ -1,30 +1,28 @@
 #include "watcher/watch_cycle.h"
 
 #include <unordered_set>
-#include <utility>
 
 #include "platform/constants.h"
 #include "window_info/window_helpers.h"
 
 namespace vm {
 
-WatchCycle::WatchCycle(ProgramContext& context, const WatchOptions& options, WatchState& state,
-                       const TaskbarInfo& taskbar, DisplayMonitors& monitors,
-                       TaskbarTracker& tracker, WindowHandler& handler, WatchCycleHooks hooks)
-    : context_(context), options_(options), state_(state), taskbar_(taskbar), monitors_(monitors),
-      tracker_(tracker), handler_(handler), hooks_(std::move(hooks)),
-      ownProcessId_(context.platform.os.GetCurrentProcessId()) {}
+WatchCycle::WatchCycle(const WatcherParts& parts, WindowHandler& handler)
+    : context_(parts.context), options_(parts.options), state_(parts.state),
+      taskbar_(parts.tracker.Taskbar()), monitors_(parts.monitors), tracker_(parts.tracker),
+      handler_(handler), host_(parts.host),
+      ownProcessId_(parts.context.platform.os.GetCurrentProcessId()) {}
 
 void WatchCycle::TimerTimer() {
-    hooks_.SetTimerEnabled(false);
-    if (hooks_.CheckRestart()) {
-        hooks_.CloseController();
+    host_.SetTimerEnabled(false);
+    if (host_.CheckRestart()) {
+        host_.CloseProgram();
         return;
     }
     handler_.VerifyMoves();
-    hooks_.CheckTaskbarReveal();
-    hooks_.ApplyTranslucency(static_cast<std::int16_t>(options_.settings.translucencyPercent),
-                             false);
+    host_.CheckTaskbarReveal();
+    host_.ApplyTranslucency(static_cast<std::int16_t>(options_.settings.translucencyPercent),
+                            false);
     CountWindows();
     CheckForeground();
     CheckTaskbarRect();
@@ -47,7 +45,7 @@ void WatchCycle::TimerTimer() {
     if (state_.Changed)
         RunFullPass(!context_.commandLine.IsQuick());
     // The interval counts from the end of the tick, so ticks never overlap.
-    hooks_.SetTimerEnabled(true);
+    host_.SetTimerEnabled(true);
 }
 
 void WatchCycle::CountWindows() {
@@ -81,11 +79,11 @@ void WatchCycle::CheckForeground() {
         state_.LastForegroundRect = r;
         state_.Changed = true;
     }
-    if (taskbar_.Hidden != state_.LastHidden) {
+    if (taskbar_.Hidden() != state_.LastHidden) {
         // The taskbar was hidden or shown: bring the user's window back on
         // top. The request goes to the window's own thread without waiting
         // for it, so a program that does not answer holds no tick up.
-        state_.LastHidden = taskbar_.Hidden;
+        state_.LastHidden = taskbar_.Hidden();
         RaiseWithoutWaiting(win, fg);
         ForceForegroundWindow(win, context_.system.info, fg);
         state_.Changed = true;
@@ -93,12 +91,12 @@ void WatchCycle::CheckForeground() {
 }
 
 void WatchCycle::CheckTaskbarRect() {
-    if (taskbar_.Handle == 0) {
+    if (taskbar_.Handle() == 0) {
         state_.Changed = true;
         return;
     }
     Rect r;
-    if (TryGetWindowRect(context_.platform.win, taskbar_.Handle, r) &&
+    if (TryGetWindowRect(context_.platform.win, taskbar_.Handle(), r) &&
         r != state_.LastTaskbarRect) {
         state_.LastTaskbarRect = r;
         state_.Changed = true;
@@ -121,7 +119,7 @@ void WatchCycle::RunFullPass(bool untilAnswered) {
     passNames_.reset();
     if (context_.commandLine.IsQuick()) {
         context_.platform.os.Sleep(500);
-        hooks_.CloseController();
+        host_.CloseProgram();
     }
 }
 
@@ -179,10 +177,10 @@ bool WatchCycle::WatchLineCurrent() {
     // Between ticks the watch line is the last pass's. After a reset that
     // asks for a pass, or once the taskbar has moved, the window waits for
     // that pass (its creation changed the window count, which brings one).
-    if (state_.LastWindowCount == 0 || taskbar_.Handle == 0)
+    if (state_.LastWindowCount == 0 || taskbar_.Handle() == 0)
         return false;
     Rect bar;
-    return TryGetWindowRect(context_.platform.win, taskbar_.Handle, bar) &&
+    return TryGetWindowRect(context_.platform.win, taskbar_.Handle(), bar) &&
            bar == state_.LastTaskbarRect;
 }
 

@@ -4,37 +4,26 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
 #include "program/program_context.h"
+#include "watcher/settle_links.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/watch_host.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
+#include "watcher/watcher_parts.h"
 #include "watcher/window_handler.h"
 #include "window_info/display_monitors.h"
 #include "window_info/process_exe_names.h"
 
 namespace vm {
 
-// What a tick asks of the controller itself. The taskbar check and the
-// per-window step are the watcher's own: the cycle calls them directly.
-struct WatchCycleHooks {
-    // The tick's timer: stopped while a tick runs, so ticks never overlap.
-    std::function<void(bool enabled)> SetTimerEnabled;
-    std::function<bool()> CheckRestart;
-    std::function<void()> CheckTaskbarReveal;
-    std::function<void(std::int16_t percent, bool force)> ApplyTranslucency;
-    std::function<void()> CloseController;
-};
-
-class WatchCycle {
+class WatchCycle final : public SettledWindowsJudge {
 public:
-    WatchCycle(ProgramContext& context, const WatchOptions& options, WatchState& state,
-               const TaskbarInfo& taskbar, DisplayMonitors& monitors, TaskbarTracker& tracker,
-               WindowHandler& handler, WatchCycleHooks hooks);
+    WatchCycle(const WatcherParts& parts, WindowHandler& handler);
 
     void TimerTimer();
     // untilAnswered: a window found to move is moved once its thread has
@@ -42,7 +31,7 @@ public:
     void RunFullPass(bool untilAnswered = false);
     // "A full pass please": the next tick runs one, as its window count
     // differs from none.
-    void RequestFullPass() { state_.LastWindowCount = 0; }
+    void RequestFullPass() override { state_.LastWindowCount = 0; }
     // The next tick takes the window in front as a new one.
     void ForgetForeground() { state_.LastForeground = 0; }
     // The EnumWindows callback: counts in counting mode, hands plausible
@@ -52,7 +41,7 @@ public:
     // pre-filter, the identity, the rules, and for the candidates one shared
     // announcement and the moves. No tick's counters change. Returns the
     // windows that changed while they were announced, for another look.
-    std::vector<Hwnd> CheckWindows(const std::vector<Hwnd>& windows);
+    std::vector<Hwnd> CheckWindows(const std::vector<Hwnd>& windows) override;
 
 private:
     void CountWindows();
@@ -71,7 +60,7 @@ private:
     DisplayMonitors& monitors_;
     TaskbarTracker& tracker_;
     WindowHandler& handler_;
-    WatchCycleHooks hooks_;
+    WatchHost& host_;
     std::uint32_t ownProcessId_;
     // The executables of the processes during a full pass.
     std::optional<ProcessExeNames> passNames_;

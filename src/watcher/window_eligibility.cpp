@@ -15,11 +15,10 @@ constexpr char kScreenSaverExtension[] = ".SCR";
 
 } // namespace
 
-WindowEligibility::WindowEligibility(ProgramContext& context, const WatchOptions& options,
-                                     const TaskbarInfo& taskbar, WatchState& watch,
-                                     const DisplayMonitors& monitors, TaskbarTracker& tracker)
-    : context_(context), options_(options), taskbar_(taskbar), watch_(watch), monitors_(monitors),
-      tracker_(tracker), state_(context.platform) {}
+WindowEligibility::WindowEligibility(const WatcherParts& parts)
+    : context_(parts.context), options_(parts.options), taskbar_(parts.tracker.Taskbar()),
+      watch_(parts.state), monitors_(parts.monitors), tracker_(parts.tracker),
+      state_(parts.windowState) {}
 
 Verdict WindowEligibility::Evaluate(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     Verdict verdict = Judge(window, identity);
@@ -38,7 +37,7 @@ Verdict WindowEligibility::Judge(Hwnd window, LazyIdentity& identity) {
     IWindowSystem& win = context_.platform.win;
     if (TaskbarInFront())
         return {Eligibility::TaskbarInFront};
-    if (taskbar_.Hidden)
+    if (taskbar_.Hidden())
         return {Eligibility::TaskbarHidden};
     WindowBounds bounds;
     if (!GetWindowBounds(win, window, bounds))
@@ -94,8 +93,8 @@ bool WindowEligibility::TaskbarInFront() {
     if (context_.commandLine.IsQuick())
         return false;
     const Hwnd fg = context_.platform.win.GetForegroundWindow();
-    return fg == taskbar_.Handle ||
-           std::any_of(taskbar_.Secondary.begin(), taskbar_.Secondary.end(),
+    return fg == taskbar_.Handle() ||
+           std::any_of(taskbar_.Secondary().begin(), taskbar_.Secondary().end(),
                        [fg](const SecondaryTaskbar& bar) { return bar.Handle == fg; });
 }
 
@@ -135,12 +134,12 @@ bool WindowEligibility::IsOnKnownMonitor(Hwnd window) {
 
 std::optional<Candidate> WindowEligibility::WatchedMonitor(Hwnd window) {
     IWindowSystem& win = context_.platform.win;
-    const int taskbarIndex = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle);
+    const int taskbarIndex = MonitorIndexOfWindow(win, monitors_, taskbar_.Handle());
     const int index = MonitorIndexOfWindow(win, monitors_, window);
     if (index == taskbarIndex)
-        return Candidate{{}, index, taskbar_.WatchLine};
+        return Candidate{{}, index, taskbar_.WatchLine()};
     const HMonitor monitor = monitors_.At(static_cast<std::size_t>(index));
-    for (const SecondaryTaskbar& bar : taskbar_.Secondary) {
+    for (const SecondaryTaskbar& bar : taskbar_.Secondary()) {
         if (bar.Monitor == monitor)
             return Candidate{{}, index, bar.WatchLine};
     }
@@ -148,8 +147,8 @@ std::optional<Candidate> WindowEligibility::WatchedMonitor(Hwnd window) {
 }
 
 bool WindowEligibility::BelowEveryWatchLine(const WindowBounds& bounds) const {
-    std::int32_t lowest = taskbar_.WatchLine;
-    for (const SecondaryTaskbar& bar : taskbar_.Secondary)
+    std::int32_t lowest = taskbar_.WatchLine();
+    for (const SecondaryTaskbar& bar : taskbar_.Secondary())
         lowest = std::max(lowest, bar.WatchLine);
     return bounds.top >= lowest;
 }

@@ -12,6 +12,7 @@
 #include "watcher/taskbar_tracker.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_state.h"
+#include "watcher/watcher_parts.h"
 #include "window_info/display_monitors.h"
 #include "window_info/window_helpers.h"
 #include "window_info/window_identity.h"
@@ -66,9 +67,7 @@ struct Verdict {
 
 class WindowEligibility {
 public:
-    WindowEligibility(ProgramContext& context, const WatchOptions& options,
-                      const TaskbarInfo& taskbar, WatchState& watch,
-                      const DisplayMonitors& monitors, TaskbarTracker& tracker);
+    explicit WindowEligibility(const WatcherParts& parts);
 
     // Runs the rules. Only the last one, the repeat rule, changes state, so
     // a refused window never touches the repeat guard. foreground is the
@@ -113,7 +112,7 @@ private:
     WatchState& watch_;
     const DisplayMonitors& monitors_;
     TaskbarTracker& tracker_;
-    WindowState state_;
+    WindowState& state_;
 };
 
 } // namespace vm

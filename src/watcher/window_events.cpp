@@ -16,11 +16,8 @@ constexpr std::uint32_t kEvents[] = {event_::OBJECT_CREATE, event_::OBJECT_SHOW,
                                      event_::OBJECT_UNCLOAKED, event_::SYSTEM_MOVESIZEEND};
 } // namespace
 
-WindowEvents::WindowEvents(ProgramContext& context,
-                           std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows,
-                           std::function<void()> handToPoll)
-    : context_(context), checkWindows_(std::move(checkWindows)),
-      handToPoll_(std::move(handToPoll)) {}
+WindowEvents::WindowEvents(ProgramContext& context, SettledWindowsJudge& judge)
+    : context_(context), judge_(judge) {}
 
 WindowEvents::~WindowEvents() {
     Stop();
@@ -141,7 +138,7 @@ void WindowEvents::CheckWaiting() {
     }
     records_.swap(kept);
     if (handOver)
-        handToPoll_();
+        judge_.RequestFullPass();
     if (!ready.empty())
         Judge(ready);
     if (!Running())
@@ -243,7 +240,7 @@ void WindowEvents::Judge(const std::vector<Hwnd>& ready) {
         Checking(const Checking&) = delete;
         Checking& operator=(const Checking&) = delete;
     } checking(checking_);
-    const std::vector<Hwnd> again = checkWindows_(ready);
+    const std::vector<Hwnd> again = judge_.CheckWindows(ready);
     if (!Running())
         return;
     // Changed before or while it was announced: asked again, as reported.

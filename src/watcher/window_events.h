@@ -40,16 +40,16 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/unique.h"
 #include "program/program_context.h"
+#include "watcher/settle_links.h"
 
 namespace vm {
 
-class WindowEvents {
+class WindowEvents final : public SettleWaiter {
 public:
     static constexpr std::size_t kCapacity = 256;
     // The shortest period a window timer has (USER_TIMER_MINIMUM).
@@ -60,12 +60,10 @@ public:
     static constexpr std::uint32_t kAnswerForMs = 5000;
     static constexpr int kAsksBeforeRelook = 3;
 
-    // checkWindows gives the windows what a full pass gives them, with one
-    // announcement, and returns those that want another look; handToPoll
-    // has the next tick run a full pass.
-    WindowEvents(ProgramContext& context,
-                 std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows,
-                 std::function<void()> handToPoll);
+    // The judge gives the windows what a full pass gives them, with one
+    // announcement, and is asked for a full pass where a window is handed
+    // to the poll.
+    WindowEvents(ProgramContext& context, SettledWindowsJudge& judge);
     ~WindowEvents();
     WindowEvents(const WindowEvents&) = delete;
     WindowEvents& operator=(const WindowEvents&) = delete;
@@ -81,7 +79,7 @@ public:
     void CheckWaiting();
     // A window a full pass found to move, reported as if by an event: it is
     // judged once its thread has answered. False when not running or full.
-    bool Take(Hwnd window);
+    bool Take(Hwnd window) override;
     std::size_t WaitingCount() const { return records_.size(); }
 
 private:
@@ -112,8 +110,7 @@ private:
     void SetRelookTimer(std::uint32_t periodMs);
 
     ProgramContext& context_;
-    std::function<std::vector<Hwnd>(const std::vector<Hwnd>&)> checkWindows_;
-    std::function<void()> handToPoll_;
+    SettledWindowsJudge& judge_;
     std::vector<Unique<HWinEventHook>> hooks_;
     Hwnd owner_ = 0;
     std::uint32_t ownProcess_ = 0;

@@ -4,12 +4,9 @@
 
 namespace vm {
 
-WindowHandler::WindowHandler(ProgramContext& context, const WatchOptions& options,
-                             WatchOutputs& outputs, TaskbarInfo& taskbar, WatchState& watch,
-                             const DisplayMonitors& monitors, TaskbarTracker& tracker)
-    : context_(context), watch_(watch),
-      eligibility_(context, options, taskbar, watch, monitors, tracker),
-      relocation_(context, options, outputs, monitors, untouchable_), moveSize_(context.platform) {}
+WindowHandler::WindowHandler(const WatcherParts& parts)
+    : context_(parts.context), watch_(parts.state), eligibility_(parts),
+      relocation_(parts, untouchable_), moveSize_(parts.windowState) {}
 
 void WindowHandler::HandleWindow(Hwnd window, LazyIdentity& identity, Hwnd foreground) {
     if (batchOpen_) {

@@ -5,21 +5,21 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
-#include <utility>
 #include <vector>
 
 #include "platform/types.h"
 #include "program/program_context.h"
+#include "watcher/settle_links.h"
 #include "watcher/taskbar_info.h"
 #include "watcher/taskbar_tracker.h"
 #include "watcher/untouchable_windows.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
 #include "watcher/watch_state.h"
+#include "watcher/watcher_parts.h"
 #include "watcher/window_eligibility.h"
 #include "watcher/window_relocation.h"
 #include "window_info/display_monitors.h"
@@ -30,9 +30,7 @@ namespace vm {
 
 class WindowHandler {
 public:
-    WindowHandler(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
-                  TaskbarInfo& taskbar, WatchState& watch, const DisplayMonitors& monitors,
-                  TaskbarTracker& tracker);
+    explicit WindowHandler(const WatcherParts& parts);
 
     // The identity is read only if a rule needs it; foreground as the
     // repeat rule takes it (see WindowEligibility::Evaluate). Outside a
@@ -47,7 +45,7 @@ public:
     // moved without a second announcement).
     // A batch an error cut short leaves nothing behind for the next one.
     void BeginBatch();
-    // A full pass's batch. untilAnswered hands a candidate to askWhenSettled
+    // A full pass's batch. untilAnswered hands a candidate to the waiter
     // where it takes it: its program may still be placing the window (its
     // thread busy since it showed it), so it is judged once that thread has
     // answered a round trip, instead of moved now. So is a window found clear
@@ -57,9 +55,9 @@ public:
     // tick would notice.
     void BeginPass(bool untilAnswered);
     std::vector<Hwnd> EndBatch();
-    void SetAskWhenSettled(std::function<bool(Hwnd)> askWhenSettled) {
-        askWhenSettled_ = std::move(askWhenSettled);
-    }
+    // Where a window goes to be judged once its program has settled; none
+    // until set.
+    void SetSettleWaiter(SettleWaiter& waiter) { waiter_ = &waiter; }
     // At every tick: whether the moves of the last pass took effect, which
     // windows left alone have moved or gone since, and the titles whose
     // restore waited for their thread.
@@ -73,8 +71,8 @@ public:
     // and the poll sees no change where another window came to the front
     // and went again between two ticks.
     std::vector<Hwnd> RepeatsLeftTheFront(Hwnd foreground);
-    // Hands a window to askWhenSettled; false when it did not take it.
-    bool AskWhenSettled(Hwnd window) { return askWhenSettled_ && askWhenSettled_(window); }
+    // Hands a window to the waiter; false when it did not take it.
+    bool AskWhenSettled(Hwnd window) { return waiter_ != nullptr && waiter_->Take(window); }
     // At every tick: whether the user holds a window of this one's thread
     // (that thread moving or sizing it), wherever it is; then it is looked
     // at once let go of.
@@ -101,11 +99,11 @@ private:
     UntouchableWindows untouchable_;
     WindowEligibility eligibility_;
     WindowRelocation relocation_;
-    WindowState moveSize_;
+    WindowState& moveSize_;
     bool batchOpen_ = false;
     bool fullPass_ = false;
     bool untilAnswered_ = false;
-    std::function<bool(Hwnd)> askWhenSettled_;
+    SettleWaiter* waiter_ = nullptr;
     // The guard when the batch began; while it runs, the watch state holds
     // the guard as if every candidate so far were moved.
     Hwnd guardWindow_ = 0;

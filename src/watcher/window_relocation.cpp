@@ -20,11 +20,10 @@ constexpr std::uint32_t kTitleTimeoutMs = 500;
 
 } // namespace
 
-WindowRelocation::WindowRelocation(ProgramContext& context, const WatchOptions& options,
-                                   WatchOutputs& outputs, const DisplayMonitors& monitors,
-                                   UntouchableWindows& untouchable)
-    : context_(context), options_(options), outputs_(outputs), monitors_(monitors),
-      untouchable_(untouchable), moveSize_(context.platform), lateTitles_(context.platform.win) {}
+WindowRelocation::WindowRelocation(const WatcherParts& parts, UntouchableWindows& untouchable)
+    : context_(parts.context), options_(parts.options), outputs_(parts.outputs),
+      monitors_(parts.monitors), untouchable_(untouchable), moveSize_(parts.windowState),
+      lateTitles_(parts.context.platform.win) {}
 
 void WindowRelocation::Relocate(Hwnd window, const WindowIdentity& identity,
                                 const Candidate& candidate) {

@@ -17,6 +17,7 @@
 #include "watcher/untouchable_windows.h"
 #include "watcher/watch_options.h"
 #include "watcher/watch_outputs.h"
+#include "watcher/watcher_parts.h"
 #include "watcher/window_eligibility.h"
 #include "window_info/display_monitors.h"
 #include "window_info/window_helpers.h"
@@ -27,8 +28,7 @@ namespace vm {
 
 class WindowRelocation {
 public:
-    WindowRelocation(ProgramContext& context, const WatchOptions& options, WatchOutputs& outputs,
-                     const DisplayMonitors& monitors, UntouchableWindows& untouchable);
+    WindowRelocation(const WatcherParts& parts, UntouchableWindows& untouchable);
 
     // What became of the windows handed on, each list in their order.
     struct Outcome {
@@ -90,7 +90,7 @@ private:
     WatchOutputs& outputs_;
     const DisplayMonitors& monitors_;
     UntouchableWindows& untouchable_;
-    WindowState moveSize_;
+    WindowState& moveSize_;
     std::vector<Planned> planned_;
     LateTitles lateTitles_;
 };

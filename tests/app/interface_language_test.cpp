@@ -62,7 +62,7 @@ TEST(InterfaceLanguage, TheUsersLanguageOrTheFilesKeyChoosesEveryTextTheUserSees
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Started s(c.uiLanguage, c.langId, c.file, c.uiLanguageCallMissing);
-        TMainForm& form = *s.program->MainForm();
+        ProgramController& form = *s.program->Controller();
         form.Controls().PPConfig.Click(); // its controls are made when it first opens
         const auto text = [&](TextId id) { return Text(c.expected, id); };
         EXPECT_EQ(s.TitleW(form.Window()), text(TextId::MainFormCaption).wide);
@@ -82,7 +82,7 @@ TEST(InterfaceLanguage, ASaveKeepsTheKeyOrItsAbsenceAndEveryStoredValue) {
         const std::string title = "\x83_\x83\x81"; // ダメ, stored by a Japanese system
         Started s(kEnglishUs, kEnglishUs,
                   "[Config]\r\n" + key + "Title=" + title + "\r\nCaption=1\r\n");
-        s.program->MainForm()->PPExitClick();
+        s.program->Controller()->PPExitClick();
         const std::string saved = s.desk.files().read(kSettings).value_or("");
         EXPECT_EQ(saved.find("Language") != std::string::npos, !key.empty()) << saved;
         if (!key.empty()) {
@@ -99,7 +99,7 @@ TEST(InterfaceLanguage, ASecondStartFindsTheRunningInstanceWhateverItsLanguage) 
         Program second(s.desk.platformFor(s.desk.addProcess(kExe)),
                        CommandLine(std::vector<std::string>{}));
         EXPECT_FALSE(second.Start());
-        EXPECT_TRUE(s.program->MainForm()->SettingsWindow().Visible());
+        EXPECT_TRUE(s.program->Controller()->SettingsWindow().Visible());
     }
 }
 

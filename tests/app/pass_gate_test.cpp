@@ -87,7 +87,7 @@ TEST(PassGateTest, WhatArrivesDuringATitleSwapIsHandledAfterThePassInOrder) {
              .proc = [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) -> MsgResult {
                  if (msg != wm::SETTEXT)
                      return std::nullopt;
-                 TMainForm& form = *program.MainForm();
+                 ProgramController& form = *program.Controller();
                  if (++titleSets == 2) {
                      // Its own title comes back while the pass still runs.
                      events.push_back("restore");
@@ -119,7 +119,7 @@ TEST(PassGateTest, WhatArrivesDuringATitleSwapIsHandledAfterThePassInOrder) {
         here.beforeNextCall("TrackPopupMenu", [&] { events.push_back("menu"); });
         ASSERT_TRUE(program.Start());
         here.advance(10);
-        TMainForm& form = *program.MainForm();
+        ProgramController& form = *program.Controller();
         EXPECT_FALSE(changedInside) << "handled inside the pass";
         std::vector<std::string> expected{"swap", "restore"};
         if (c.menu)

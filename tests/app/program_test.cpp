@@ -47,8 +47,8 @@ TEST_F(ProgramTest, ThePlainStartMovesAWindowUnderTheTaskbarAtItsFirstPassAndAtT
     const Hwnd later = AppWindowAtTop();
     desk.advance(250);
     EXPECT_EQ(desk.window(later).rect, (Rect{100, 30, 500, 330}));
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
-    EXPECT_EQ(program.MainForm()->WatchTimer().Interval(), 250u);
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
+    EXPECT_EQ(program.Controller()->WatchTimer().Interval(), 250u);
 }
 
 TEST_F(ProgramTest, TheControllerWindowIsFoundByClassAndCaption) {
@@ -56,8 +56,8 @@ TEST_F(ProgramTest, TheControllerWindowIsFoundByClassAndCaption) {
     Platform p = desk.platformFor(pids[0]);
     EXPECT_EQ(p.win.FindWindowA("TMainForm",
                                 vm::Text(vm::Language::Japanese, vm::TextId::MainFormCaption).ansi),
-              program.MainForm()->Window());
-    EXPECT_FALSE(p.win.IsWindowVisible(program.MainForm()->Window()));
+              program.Controller()->Window());
+    EXPECT_FALSE(p.win.IsWindowVisible(program.Controller()->Window()));
     const auto appExStyle =
         static_cast<std::uint32_t>(p.win.GetWindowLongA(program.AppWindow(), gwl::EXSTYLE));
     EXPECT_NE(appExStyle & ws_ex::TOOLWINDOW, 0u);
@@ -66,13 +66,13 @@ TEST_F(ProgramTest, TheControllerWindowIsFoundByClassAndCaption) {
 TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
     desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
     Program& first = Launch({});
-    ASSERT_FALSE(first.MainForm()->Tray().IconVisible());
+    ASSERT_FALSE(first.Controller()->Tray().IconVisible());
     Program& second = Launch({});
     EXPECT_FALSE(started[1]);
     EXPECT_EQ(second.Run(), 0);
-    EXPECT_EQ(second.MainForm(), nullptr);
-    EXPECT_TRUE(first.MainForm()->SettingsWindow().Visible());
-    EXPECT_FALSE(first.MainForm()->Tray().Enabled());
+    EXPECT_EQ(second.Controller(), nullptr);
+    EXPECT_TRUE(first.Controller()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.Controller()->Tray().Enabled());
     EXPECT_EQ(Count(pids[1], "SendMessageTimeoutA"), 1);
 }
 
@@ -88,27 +88,27 @@ TEST_F(ProgramTest, TheStartThatHandsOverLetsTheSettingsWindowTakeTheForeground)
     desk.grantForegroundRight(second);
     Program secondProgram(desk.platformFor(second), CommandLine(std::vector<std::string>{}));
     EXPECT_FALSE(secondProgram.Start());
-    ASSERT_TRUE(first.MainForm()->SettingsWindow().Visible());
-    EXPECT_EQ(desk.foreground(), first.MainForm()->Window());
+    ASSERT_TRUE(first.Controller()->SettingsWindow().Visible());
+    EXPECT_EQ(desk.foreground(), first.Controller()->Window());
 }
 
 TEST_F(ProgramTest, ASecondStartShowsTheTaskbarTheMenuHidAndNothingElse) {
     Program& first = Launch({});
-    first.MainForm()->Controls().PPHide.Click();
+    first.Controller()->Controls().PPHide.Click();
     ASSERT_FALSE(desk.window(desk.taskbar()).visible());
     Launch({});
     EXPECT_TRUE(desk.window(desk.taskbar()).visible());
-    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
     desk.advance(7500); // no reveal left pending that hides it again
     EXPECT_TRUE(desk.window(desk.taskbar()).visible());
 }
 
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
     Program& first = Launch({});
-    ASSERT_TRUE(first.MainForm()->Tray().IconVisible());
+    ASSERT_TRUE(first.Controller()->Tray().IconVisible());
     Launch({});
     EXPECT_FALSE(started[1]);
-    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
 }
 
 TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
@@ -119,7 +119,7 @@ TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
         EXPECT_FALSE(started.back());
         EXPECT_EQ(Count(pids.back(), "SendMessageTimeoutA"), 0);
     }
-    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
 }
 
 TEST_F(ProgramTest, ARestartStartWaitsASecondAndBecomesResidentBesideTheFirst) {
@@ -128,7 +128,7 @@ TEST_F(ProgramTest, ARestartStartWaitsASecondAndBecomesResidentBesideTheFirst) {
     Program& second = Launch({"/w"});
     EXPECT_TRUE(started[1]);
     EXPECT_GE(desk.now() - before, 1000u);
-    EXPECT_TRUE(second.MainForm()->Tray().IconVisible()); // any argument shows the icon
+    EXPECT_TRUE(second.Controller()->Tray().IconVisible()); // any argument shows the icon
     desk.endProcess(pids[0]);
     EXPECT_TRUE(desk.mutexExists(sjis::kMutexName)) << "the restart holds it";
 }
@@ -151,8 +151,8 @@ TEST_F(ProgramTest, OfTwoStartsAtTheSameMomentExactlyOneStaysResident) {
 TEST_F(ProgramTest, LowerCaseSwitchesArePlainArguments) {
     Program& program = Launch({"/q", "/s"});
     ASSERT_TRUE(started[0]);
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // not quick
-    EXPECT_TRUE(program.MainForm()->Tray().IconVisible());   // not silent
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled()); // not quick
+    EXPECT_TRUE(program.Controller()->Tray().IconVisible());   // not silent
 }
 
 TEST_F(ProgramTest, QuickModeMovesOnceAndEndsWithoutWritingTheSettings) {
@@ -160,9 +160,9 @@ TEST_F(ProgramTest, QuickModeMovesOnceAndEndsWithoutWritingTheSettings) {
     Program& program = Launch({"/Q", "/S"});
     ASSERT_TRUE(started[0]);
     EXPECT_EQ(desk.window(w).rect.top, 30);
-    EXPECT_TRUE(program.MainForm()->Closed());
-    EXPECT_FALSE(program.MainForm()->WatchTimer().Enabled());
-    EXPECT_FALSE(program.MainForm()->Tray().IconVisible());
+    EXPECT_TRUE(program.Controller()->Closed());
+    EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
+    EXPECT_FALSE(program.Controller()->Tray().IconVisible());
     EXPECT_EQ(program.Run(), 0);
     EXPECT_FALSE(desk.files().exists(kSettings));
     EXPECT_EQ(Count(pids[0], "EnumWindows"), 1);
@@ -181,9 +181,9 @@ TEST_F(ProgramTest, TheStartUpDelayOfAPlainStartBlocksBeforeTheFirstPass) {
 
 TEST_F(ProgramTest, ExitSavesTheSettingsAndEndsTheLoop) {
     Program& program = Launch({});
-    program.MainForm()->Controls().PPMax.Click();
-    program.MainForm()->Controls().PPExit.Click();
-    EXPECT_TRUE(program.MainForm()->Closed());
+    program.Controller()->Controls().PPMax.Click();
+    program.Controller()->Controls().PPExit.Click();
+    EXPECT_TRUE(program.Controller()->Closed());
     EXPECT_EQ(program.Run(), 0);
     const auto saved = desk.files().read(kSettings);
     ASSERT_TRUE(saved.has_value());
@@ -192,19 +192,19 @@ TEST_F(ProgramTest, ExitSavesTheSettingsAndEndsTheLoop) {
 
 TEST_F(ProgramTest, ClosingFromOutsideSavesLikeTheExitItem) {
     Program& program = Launch({});
-    program.MainForm()->Controls().PPDialog.Click();
-    const Hwnd target = program.MainForm()->Window();
+    program.Controller()->Controls().PPDialog.Click();
+    const Hwnd target = program.Controller()->Window();
     Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
     EXPECT_EQ(other.win.SendMessageA(target, wm::QUERYENDSESSION, 0, 0), 1);
     other.win.SendMessageA(target, wm::ENDSESSION, 0, 0); // the session goes on
-    EXPECT_FALSE(program.MainForm()->Closed());
+    EXPECT_FALSE(program.Controller()->Closed());
     other.win.SendMessageA(target, wm::ENDSESSION, 1, 0);
-    EXPECT_TRUE(program.MainForm()->Closed());
+    EXPECT_TRUE(program.Controller()->Closed());
     EXPECT_NE(desk.files().read(kSettings).value_or("").find("Dialog=1\r\n"), std::string::npos);
 
     Program& second = Launch({"/w"});
-    other.win.SendMessageA(second.MainForm()->Window(), wm::CLOSE, 0, 0);
-    EXPECT_TRUE(second.MainForm()->Closed());
+    other.win.SendMessageA(second.Controller()->Window(), wm::CLOSE, 0, 0);
+    EXPECT_TRUE(second.Controller()->Closed());
     EXPECT_EQ(second.Run(), 0);
 }
 
@@ -212,9 +212,9 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     desk.files().write(kSettings, "[Config]\r\nMax=1\r\n");
     Program& program = Launch({});
     desk.files().setReadOnlyFolder("C:\\Velmora\\");
-    program.MainForm()->Controls().PPExit.Click();
-    EXPECT_FALSE(program.MainForm()->Closed());
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled()); // the error hook restarted it
+    program.Controller()->Controls().PPExit.Click();
+    EXPECT_FALSE(program.Controller()->Closed());
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled()); // the error hook restarted it
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
     EXPECT_THAT(desk.takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
 }
@@ -235,7 +235,7 @@ TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSecon
     EXPECT_FALSE(secondStarted);
     EXPECT_EQ(secondEnded, 2000u + 3000u);
     EXPECT_EQ(desk.frozenCalls(), 0u);
-    EXPECT_FALSE(first.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
 }
 
 TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
@@ -243,14 +243,14 @@ TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     // The slider's change moves the settings window, asking for its rectangle.
     desk.failNextCall("GetWindowRect");
     const std::uint64_t start = desk.now();
-    program.MainForm()->Controls().Slider.SetPosition(5);
+    program.Controller()->Controls().Slider.SetPosition(5);
     // The error hook pauses the watch cycle a second, on a timer: the
     // handler returns at once.
     EXPECT_EQ(desk.now(), start);
-    EXPECT_FALSE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
     desk.advance(1000);
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
-    EXPECT_EQ(program.MainForm()->Controls().LblPosition.Caption(), "5");
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
+    EXPECT_EQ(program.Controller()->Controls().LblPosition.Caption(), "5");
     // Raised by the simulated desktop, so the trace names the guard that caught it.
     EXPECT_THAT(desk.takeDebugOutput(),
                 ElementsAre(MatchesRegex("Velmora: simulated failure of GetWindowRect "
@@ -266,12 +266,12 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
         "Startup", startup);
     desk.files().addFolder(startup);
     Program& program = Launch({});
-    MainFormControls& controls = program.MainForm()->Controls();
+    MainFormControls& controls = program.Controller()->Controls();
 
     desk.queueMessageBoxAnswer(id_::YES);
     controls.BtnStartUp.Click();
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].owner, program.MainForm()->Window());
+    EXPECT_EQ(desk.messageBoxes()[0].owner, program.Controller()->Window());
     const auto link = desk.shellLink("C:\\Users\\Taro\\Startup\\Velmora!.lnk");
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->path, kExe);
@@ -286,7 +286,7 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     controls.BtnStartUp.Click();
     EXPECT_EQ(desk.now(), start);
     desk.advance(1000); // the error hook's pause
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
     EXPECT_EQ(desk.messageBoxes().size(), 4u);
     EXPECT_THAT(
         desk.takeDebugOutput(),
@@ -329,22 +329,22 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
         here.files().write(kSettings, old);
         Program program(here.platformFor(here.addProcess(kExe)), CommandLine{});
         ASSERT_TRUE(program.Start());
-        program.MainForm()->Controls().PPDialog.Click();
+        program.Controller()->Controls().PPDialog.Click();
         if (c.fault == Fault::ReadOnlyFolder)
             here.files().setReadOnlyFolder("C:\\Velmora\\");
         if (c.answer != 0)
             here.queueMessageBoxAnswer(c.answer);
-        const Hwnd window = program.MainForm()->Window();
+        const Hwnd window = program.Controller()->Window();
         Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
         if (c.route == Route::ExitItem)
-            program.MainForm()->Controls().PPExit.Click();
+            program.Controller()->Controls().PPExit.Click();
         else if (c.route == Route::CloseMessage)
             other.win.SendMessageA(window, wm::CLOSE, 0, 0);
         else
             other.win.SendMessageA(window, wm::ENDSESSION, 1, 0);
 
-        EXPECT_EQ(program.MainForm()->Closed(), c.closes);
-        EXPECT_EQ(program.MainForm()->WatchTimer().Enabled(), !c.closes);
+        EXPECT_EQ(program.Controller()->Closed(), c.closes);
+        EXPECT_EQ(program.Controller()->WatchTimer().Enabled(), !c.closes);
         EXPECT_EQ(here.files().read(kSettings), std::optional<std::string>(old));
         ASSERT_EQ(here.messageBoxes().size(), c.boxes);
         if (c.boxes != 0) {
@@ -367,7 +367,7 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
 TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
     desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
     Program& program = Launch({});
-    const Hwnd target = program.MainForm()->Window();
+    const Hwnd target = program.Controller()->Window();
     const std::uint32_t stranger = desk.addProcess("C:\\Apps\\stranger.exe");
     Platform p = desk.platformFor(stranger);
     std::string big(1 << 20, 'x');
@@ -379,9 +379,9 @@ TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
     }
     CopyDataStruct empty{0, 0, nullptr};
     p.win.SendMessageA(target, wm::COPYDATA, 0, reinterpret_cast<std::intptr_t>(&empty));
-    EXPECT_FALSE(program.MainForm()->SettingsWindow().Visible());
+    EXPECT_FALSE(program.Controller()->SettingsWindow().Visible());
     desk.advance(250);
-    EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+    EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
 }
 
 } // namespace
@@ -410,13 +410,13 @@ TEST_F(ProgramTest, ClosingTheApplicationWindowClosesTheProgramAndSavesItsSettin
         AddTopTaskbarDesktop(here);
         Program program(here.platformFor(here.addProcess(kExe)), CommandLine{});
         ASSERT_TRUE(program.Start());
-        program.MainForm()->Controls().PPDialog.Click();
-        const Hwnd form = program.MainForm()->Window();
+        program.Controller()->Controls().PPDialog.Click();
+        const Hwnd form = program.Controller()->Window();
         Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
         other.win.SendMessageA(program.AppWindow(), c.msg, c.wParam, 0);
-        EXPECT_TRUE(program.MainForm()->Closed());
+        EXPECT_TRUE(program.Controller()->Closed());
         EXPECT_TRUE(here.exists(form)) << "the settings window lives until the loop ends";
-        EXPECT_FALSE(program.MainForm()->WatchTimer().Enabled());
+        EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
         EXPECT_NE(here.files().read(kSettings).value_or("").find("Dialog=1\r\n"),
                   std::string::npos);
         EXPECT_EQ(program.Run(), 0);
@@ -467,7 +467,7 @@ TEST_F(ProgramTest, MessagesSentDuringATitleSwapWaitUntilThePassHasEnded) {
                  if (msg != wm::SETTEXT || sent)
                      return std::nullopt;
                  sent = true;
-                 TMainForm& form = *program.MainForm();
+                 ProgramController& form = *program.Controller();
                  const Hwnd target = c.toAppWindow ? program.AppWindow() : form.Window();
                  char show[] = "/Show";
                  CopyDataStruct record{.dwData = 0, .cbData = 5, .lpData = show};
@@ -485,7 +485,7 @@ TEST_F(ProgramTest, MessagesSentDuringATitleSwapWaitUntilThePassHasEnded) {
         EXPECT_FALSE(handledInside);
         EXPECT_EQ(savedInside, c.savedAtOnce);
         here.advance(10);
-        TMainForm& form = *program.MainForm();
+        ProgramController& form = *program.Controller();
         if (c.effect == Effect::Closes) {
             EXPECT_TRUE(form.Closed());
             EXPECT_FALSE(form.WatchTimer().Enabled()) << "no tick after the close";

@@ -52,7 +52,7 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         desk.window(desk.taskbar()).setEnabled(row.taskbarEnabled);
         desk.advance(250);
         if (row.declined) {
-            program.MainForm()->Controls().PPHide.Click();
+            program.Controller()->Controls().PPHide.Click();
             desk.files().setReadOnlyFolder("C:\\Velmora\\");
             desk.queueMessageBoxAnswer(id_::CANCEL);
         }
@@ -60,7 +60,7 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         desk.clearCalls();
         const std::uint64_t before = desk.now();
         desk.advance(1000);
-        EXPECT_EQ(program.MainForm()->Closed(), row.restarts);
+        EXPECT_EQ(program.Controller()->Closed(), row.restarts);
         std::vector<sim::CallRecord> launches;
         for (const auto& call : desk.calls()) {
             if (call.pid == pid && call.name == "ShellExecuteA")
@@ -69,8 +69,8 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         if (row.declined) {
             desk.advance(1000);
             EXPECT_EQ(desk.messageBoxes().size(), 1u);
-            EXPECT_FALSE(program.MainForm()->Closed());
-            EXPECT_TRUE(program.MainForm()->WatchTimer().Enabled());
+            EXPECT_FALSE(program.Controller()->Closed());
+            EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
             EXPECT_FALSE(desk.window(desk.taskbar()).visible());
             continue;
         }
@@ -80,11 +80,11 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
             desk.setForeground(desk.addWindow({.title = "b"}));
             desk.window(desk.taskbar()).setEnabled(true);
             desk.advance(250);
-            EXPECT_TRUE(program.MainForm()->Closed());
+            EXPECT_TRUE(program.Controller()->Closed());
             continue;
         }
         ASSERT_EQ(launches.size(), 1u);
-        EXPECT_EQ(launches[0].args, std::to_string(program.MainForm()->Window().Value()) +
+        EXPECT_EQ(launches[0].args, std::to_string(program.Controller()->Window().Value()) +
                                         ",null,C:\\Velmora\\Velmora.exe,/w,C:\\Velmora\\,1");
         EXPECT_GE(launches[0].timeMs - before, 5000u);
         EXPECT_TRUE(desk.files().exists("C:\\Velmora\\vmr_XP_Taro.ini"));
@@ -118,9 +118,9 @@ TEST(RestartTest, AnExitChosenWhileTheRestartAsksIsNoRestart) {
         Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
         desk.whileNextMessageBox([&] {
             if (c.route == Route::ExitItem)
-                program.MainForm()->Controls().PPExit.Click();
+                program.Controller()->Controls().PPExit.Click();
             else
-                other.win.SendMessageA(program.MainForm()->Window(), wm::CLOSE, 0, 0);
+                other.win.SendMessageA(program.Controller()->Window(), wm::CLOSE, 0, 0);
         });
         desk.queueMessageBoxAnswer(c.answer);
         desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
@@ -128,9 +128,9 @@ TEST(RestartTest, AnExitChosenWhileTheRestartAsksIsNoRestart) {
         desk.advance(10000);
         for (const auto& call : desk.calls())
             EXPECT_NE(call.name, "ShellExecuteA");
-        EXPECT_EQ(program.MainForm()->Closed(), c.answer == id_::OK);
+        EXPECT_EQ(program.Controller()->Closed(), c.answer == id_::OK);
         EXPECT_EQ(desk.messageBoxes().size(), 1u) << "asked once, not again at every tick";
-        EXPECT_EQ(program.MainForm()->WatchTimer().Enabled(), c.answer != id_::OK);
+        EXPECT_EQ(program.Controller()->WatchTimer().Enabled(), c.answer != id_::OK);
     }
 }
 

@@ -31,7 +31,7 @@ protected:
         Launch();
         ASSERT_TRUE(started.back());
     }
-    TMainForm& Form() { return *program->MainForm(); }
+    ProgramController& Form() { return *program->Controller(); }
     MainFormControls& C() { return Form().Controls(); }
     Rect WindowRect() { return desk.window(Form().Window()).rect; }
     bool Shown() { return desk.window(Form().Window()).visible(); }
@@ -236,8 +236,8 @@ TEST_F(SettingsWindowTest, TheEnglishMessageFontIsScaledFromTheDpiItWasMeasuredA
         here.files().write(kSettings, "[Config]\r\nTray=0\r\nLanguage=en\r\n");
         Program english(here.platformFor(here.addProcess(kExe)), CommandLine{});
         ASSERT_TRUE(english.Start());
-        english.MainForm()->PPConfigClick();
-        const Hwnd ok = english.MainForm()->Controls().BtnOK.Window();
+        english.Controller()->PPConfigClick();
+        const Hwnd ok = english.Controller()->Controls().BtnOK.Window();
         const LogFontA* font = here.font(here.window(ok).control.font);
         ASSERT_NE(font, nullptr);
         EXPECT_EQ(font->lfHeight, c.taskbarMonitorDpi == 144 ? -18 : -12);
@@ -367,10 +367,10 @@ TEST_F(SettingsWindowTest,
         {
             Program instance(d.platformFor(p), CommandLine({"/w"}));
             ASSERT_TRUE(instance.Start());
-            const Hwnd form = instance.MainForm()->Window();
+            const Hwnd form = instance.Controller()->Window();
             // The controls and their fonts come with the first opening.
             EXPECT_EQ(d.liveFonts(), 0u);
-            instance.MainForm()->PPConfigClick();
+            instance.Controller()->PPConfigClick();
             EXPECT_GT(d.liveFonts(), 0u);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
@@ -469,7 +469,7 @@ TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
         }
         EXPECT_EQ(controls, 29) << language;
         C().BtnCancel.Click();
-        program->MainForm()->Close();
+        program->Controller()->Close();
         program->Run();
         d.endProcess(pid);
         programs.back().reset();

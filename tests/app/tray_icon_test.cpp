@@ -34,7 +34,7 @@ protected:
             desk.files().write(kSettings, settings);
         return AppTest::Launch(std::move(args));
     }
-    MainFormControls& Controls() { return program->MainForm()->Controls(); }
+    MainFormControls& Controls() { return program->Controller()->Controls(); }
     // The one icon of the notification area.
     const sim::SimNotifyIcon& Icon() {
         EXPECT_EQ(desk.notifyIcons().size(), 1u);
@@ -101,7 +101,7 @@ TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
                 EXPECT_EQ(call.args.substr(call.args.find(',') + 1, 4), "936,");
             }
         }
-        program->MainForm()->Close();
+        program->Controller()->Close();
         program->Run();
         d.endProcess(pid);
         programs.back().reset();
@@ -141,7 +141,7 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     // While the settings window is open the icon is deaf; its button still
     // opens the menu, without the settings item.
     Controls().PPConfig.Click();
-    EXPECT_EQ(desk.foreground(), program->MainForm()->Window());
+    EXPECT_EQ(desk.foreground(), program->Controller()->Window());
     Click(wm::RBUTTONDOWN);
     Click(wm::LBUTTONDBLCLK);
     EXPECT_TRUE(desk.trackedMenus().empty());
@@ -241,7 +241,7 @@ TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced
     EXPECT_EQ(FlagsOf(desk.trackedMenus()[1],
                       vm::Text(vm::Language::Japanese, vm::TextId::MenuHideOn).ansi),
               0u);
-    EXPECT_EQ(program->MainForm()->Tray().Hint(),
+    EXPECT_EQ(program->Controller()->Tray().Hint(),
               vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
 }
 
@@ -249,7 +249,7 @@ TEST_F(TrayIconTest, ExitFromTheMenuRemovesTheIconAndEndsTheProgram) {
     Launch();
     desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi);
     Click(wm::RBUTTONDOWN);
-    EXPECT_TRUE(program->MainForm()->Closed());
+    EXPECT_TRUE(program->Controller()->Closed());
     EXPECT_EQ(program->Run(), 0);
     programs.back().reset();
     EXPECT_TRUE(desk.notifyIcons().empty());
@@ -287,7 +287,7 @@ TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
     desk.files().write("C:\\Icons\\text.ico", "not an icon");
     Launch({}, "[Config]\r\nIcon0=C:\\Icons\\gone.ico\r\nIcon1=C:\\Icons\\text.ico\r\n"
                "Icon2=C:\\Icons\\stop.ico\r\n");
-    const TrayImages& images = program->MainForm()->Images();
+    const TrayImages& images = program->Controller()->Images();
     EXPECT_EQ(desk.iconImage(images.Image(IconState::Normal)), kNormal);
     EXPECT_EQ(desk.iconImage(images.Image(IconState::Moving)), kMoving);
     EXPECT_EQ(desk.iconImage(images.Image(IconState::Stopped)), "C:\\Icons\\stop.ico");
@@ -326,7 +326,7 @@ TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage)
     stopped.Click();
     ASSERT_EQ(desk.fileDialogs().size(), 2u);
     const sim::FileDialogRecord& dialog = desk.fileDialogs()[1];
-    EXPECT_EQ(dialog.owner, program->MainForm()->Window());
+    EXPECT_EQ(dialog.owner, program->Controller()->Window());
     EXPECT_EQ(dialog.title, vm::Text(vm::Language::Japanese, vm::TextId::IconDialogTitle).ansi);
     EXPECT_EQ(dialog.filter, std::string("\x83\x41\x83\x43\x83\x52\x83\x93 (*.ico)\0*.ico", 22));
     EXPECT_EQ(dialog.flags &
@@ -346,7 +346,7 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
     EXPECT_EQ(NotifyCalls(),
               (std::vector<std::string>{"Shell_NotifyIconW:0",
                                         "MessageBoxW:" +
-                                            std::to_string(program->MainForm()->Window().Value()),
+                                            std::to_string(program->Controller()->Window().Value()),
                                         "Shell_NotifyIconW:2"}));
     ASSERT_EQ(desk.messageBoxes().size(), 1u);
     EXPECT_EQ(desk.messageBoxes()[0].text,
@@ -412,7 +412,7 @@ TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheReal
     desk.files().write(kSettings, "[Config]\r\nPlay=0\r\n");
     desk.setNotifyAreaRefuses(true);
     Program& first = Launch();
-    TMainForm& form = *first.MainForm();
+    ProgramController& form = *first.Controller();
     EXPECT_TRUE(form.Tray().IconVisible());
     EXPECT_FALSE(form.Tray().IconShown());
     // No icon to reach the settings by: a second plain start opens them.

@@ -195,7 +195,7 @@ Mark OrderingScene::At(MarkKind kind, int window) {
         }
     }
     mark.foreground = WindowIndex(desk_.foreground().Value());
-    if (TMainForm* form = program_ ? program_->MainForm() : nullptr) {
+    if (ProgramController* form = program_ ? program_->Controller() : nullptr) {
         mark.enabled = form->Controls().PPEnabled.Checked();
         mark.settingsShown = form->SettingsWindow().Visible();
     }

@@ -29,9 +29,9 @@ protected:
     }
 
     // Starts an instance with these settings lines under [Config].
-    TMainForm& Launch(const std::string& config, std::vector<std::string> args = {}) {
+    ProgramController& Launch(const std::string& config, std::vector<std::string> args = {}) {
         desk.files().write(kSettings, "[Config]\r\n" + config);
-        return *AppTest::Launch(std::move(args)).MainForm();
+        return *AppTest::Launch(std::move(args)).Controller();
     }
     // Lets a closed instance's process end, so that another can start.
     void End() {
@@ -39,7 +39,7 @@ protected:
         programs.back().reset();
         desk.endProcess(pid);
     }
-    MainFormControls& Controls() { return program->MainForm()->Controls(); }
+    MainFormControls& Controls() { return program->Controller()->Controls(); }
     void Ticks(int count) { desk.advance(count * kTick); }
 
     const sim::SimWindow& Bar() { return desk.window(taskbar); }
@@ -208,7 +208,7 @@ TEST_F(TaskbarAppearanceTest, AStartMenuKeepingItsLayeredStyleIsAskedAtMost10000
     EXPECT_TRUE(desk.window(stubborn).layered());
     EXPECT_EQ(AlphaCalls(stubborn), 10000);
     EXPECT_EQ(desk.libraryReferences(pid), 0);
-    EXPECT_TRUE(program->MainForm()->WatchTimer().Enabled());
+    EXPECT_TRUE(program->Controller()->WatchTimer().Enabled());
 }
 
 TEST_F(TaskbarAppearanceTest, TranslucencyIsNeverOnWithTheSilentSwitchOrBeforeWindows2000) {
@@ -263,7 +263,7 @@ TEST_F(TaskbarAppearanceTest, HiddenTaskbarComesBackAfterThirtyTicksStrictlyInsi
 TEST_F(TaskbarAppearanceTest, EveryWayOfEndingLeavesTheTaskbarShownAndOpaque) {
     const auto fromOutside = [this](std::uint32_t msg, std::uintptr_t wParam) {
         Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
-        other.win.SendMessageA(program->MainForm()->Window(), msg, wParam, 0);
+        other.win.SendMessageA(program->Controller()->Window(), msg, wParam, 0);
     };
     struct Case {
         const char* name;
@@ -282,7 +282,7 @@ TEST_F(TaskbarAppearanceTest, EveryWayOfEndingLeavesTheTaskbarShownAndOpaque) {
         ASSERT_FALSE(Bar().visible());
         ASSERT_TRUE(Bar().layered());
         c.close();
-        EXPECT_TRUE(program->MainForm()->Closed());
+        EXPECT_TRUE(program->Controller()->Closed());
         EXPECT_TRUE(Bar().visible());
         EXPECT_FALSE(Bar().layered());
         End();

@@ -98,14 +98,14 @@ TEST(MonitorTaskbarsTest, TheBarsAreLookedUpOncePerPassAndForgottenWhileSuspende
     WatcherScene& scene = desk.scene;
     scene.desk.clearCalls();
     scene.tracker->CheckTaskbar();
-    ASSERT_EQ(scene.taskbar.Secondary.size(), 1u);
-    EXPECT_EQ(scene.taskbar.Secondary[0].WatchLine, 45);
+    ASSERT_EQ(scene.Taskbar().Secondary().size(), 1u);
+    EXPECT_EQ(scene.Taskbar().Secondary()[0].WatchLine, 45);
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
     // The bar, then the end of the class's windows.
     EXPECT_EQ(std::count(names.begin(), names.end(), "FindWindowExA"), 2);
     scene.desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     scene.tracker->CheckTaskbar();
-    EXPECT_TRUE(scene.taskbar.Secondary.empty());
+    EXPECT_TRUE(scene.Taskbar().Secondary().empty());
 }
 
 } // namespace

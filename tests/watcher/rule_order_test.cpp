@@ -31,13 +31,13 @@ public:
         const MainFormControls& c = s_.controls;
         const WatchSettings& o = s_.options.settings;
         const Hwnd fg = win.GetForegroundWindow();
-        if (!s_.context->commandLine.IsQuick() && fg == s_.taskbar.Handle)
+        if (!s_.context->commandLine.IsQuick() && fg == s_.Taskbar().Handle())
             return std::nullopt;
-        for (const SecondaryTaskbar& bar : s_.taskbar.Secondary) {
+        for (const SecondaryTaskbar& bar : s_.Taskbar().Secondary()) {
             if (!s_.context->commandLine.IsQuick() && fg == bar.Handle)
                 return std::nullopt;
         }
-        if (s_.taskbar.Hidden)
+        if (s_.Taskbar().Hidden())
             return std::nullopt;
         for (const BuiltInExclusion& row : kBuiltInExclusions) {
             if (Matches(row, id))
@@ -63,10 +63,10 @@ public:
         // The taskbar's monitor, or one with a top taskbar of its own.
         const int index = MonitorIndexOfWindow(win, s_.monitors, window);
         std::optional<std::int32_t> line;
-        if (index == MonitorIndexOfWindow(win, s_.monitors, s_.taskbar.Handle)) {
-            line = s_.taskbar.WatchLine;
+        if (index == MonitorIndexOfWindow(win, s_.monitors, s_.Taskbar().Handle())) {
+            line = s_.Taskbar().WatchLine();
         } else {
-            for (const SecondaryTaskbar& bar : s_.taskbar.Secondary) {
+            for (const SecondaryTaskbar& bar : s_.Taskbar().Secondary()) {
                 if (bar.Monitor == s_.monitors.At(static_cast<std::size_t>(index)))
                     line = bar.WatchLine;
             }
@@ -131,8 +131,7 @@ struct Side {
             scene.desk.addSecondaryTaskbar({1024, 0, 2048, 40});
         if (written) {
             order.emplace(scene);
-            relocation.emplace(*scene.context, scene.options, *scene.ui, scene.monitors,
-                               untouchable);
+            relocation.emplace(scene.Parts(), untouchable);
         }
         scene.desk.files().write("C:\\Media\\ding.wav", "RIFF");
         scene.options.settings.moveSound = "C:\\Media\\ding.wav";
@@ -268,7 +267,10 @@ void Churn(Side& side, std::mt19937& random) {
             }
             break;
         default:
-            side.scene.taskbar.Hidden = pick(4) == 0;
+            if (pick(4) == 0)
+                side.scene.Taskbar().Hide();
+            else
+                side.scene.Taskbar().Reveal();
             break;
     }
 }

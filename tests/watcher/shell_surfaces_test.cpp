@@ -102,7 +102,7 @@ struct ShellScene {
         pid = desk.addProcess(kExe);
         program = std::make_unique<Program>(desk.platformFor(pid), CommandLine({"/w", "/S"}));
         program->Start();
-        program->MainForm()->Controls().Slider.SetPosition(offset);
+        program->Controller()->Controls().Slider.SetPosition(offset);
         // A window opening makes the next tick's pass take the new line.
         desk.addWindow(
             {.className = "AppWindow", .title = "Below", .rect = {0, 300, 100, 400}, .pid = app});

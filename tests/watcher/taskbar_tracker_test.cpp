@@ -18,8 +18,8 @@ TEST(TaskbarTrackerTest, WatchLineIsTheTaskbarsBottomPlusTheSliderOffset) {
         WatcherScene scene;
         scene.options.settings.offset = position;
         scene.tracker->CheckTaskbar();
-        EXPECT_EQ(scene.taskbar.WatchLine, watchLine) << "slider " << position;
-        EXPECT_EQ(scene.taskbar.AppBarBottom, 30);
+        EXPECT_EQ(scene.Taskbar().WatchLine(), watchLine) << "slider " << position;
+        EXPECT_EQ(scene.Taskbar().AppBarBottom(), 30);
     }
 }
 
@@ -39,7 +39,7 @@ TEST(TaskbarTrackerTest, SliderRangeFollowsTheBandAndClampsThePosition) {
     EXPECT_EQ(scene.controls.Slider.Position(), 26);
     EXPECT_EQ(scene.controls.LblPosition.Caption(), "26");
     EXPECT_EQ(scene.settingsWindow->Top(), 52);
-    EXPECT_EQ(scene.taskbar.WatchLine, 52);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 52);
 }
 
 TEST(TaskbarTrackerTest, AutoHiddenTaskbarWithAndWithoutReservedBand) {
@@ -53,10 +53,10 @@ TEST(TaskbarTrackerTest, AutoHiddenTaskbarWithAndWithoutReservedBand) {
     // Slid away, only two pixels of the bar are left on screen.
     scene.desk.moveWindow(scene.desk.taskbar(), {0, -28, 1024, 2});
     scene.tracker->CheckTaskbar();
-    EXPECT_EQ(scene.taskbar.WatchLine, 2);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 2);
     scene.options.settings.reserveBand = true;
     scene.tracker->CheckTaskbar();
-    EXPECT_EQ(scene.taskbar.WatchLine, 30);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 30);
 
     // Back to a taskbar that stays: the reserve option no longer applies.
     scene.desk.setTaskbar({});
@@ -64,7 +64,7 @@ TEST(TaskbarTrackerTest, AutoHiddenTaskbarWithAndWithoutReservedBand) {
     EXPECT_FALSE(scene.controls.PPHideON.Enabled());
     EXPECT_TRUE(scene.controls.PPMax.Enabled());
     EXPECT_TRUE(scene.controls.PPRestore.Enabled());
-    EXPECT_EQ(scene.taskbar.WatchLine, 30);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 30);
 }
 
 std::vector<std::string> Captions(const PopupMenu& menu) {
@@ -99,25 +99,25 @@ TEST(TaskbarTrackerTest, TaskbarToTheBottomAndBackSuspendsAndResumes) {
             Captions(scene.controls.PPRMenu),
             std::vector<std::string>{vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi});
         EXPECT_FALSE(scene.settingsWindow->Visible());
-        EXPECT_EQ(std::count(scene.translucency.begin(), scene.translucency.end(),
+        EXPECT_EQ(std::count(scene.host.translucency.begin(), scene.host.translucency.end(),
                              std::pair<std::int16_t, bool>{100, true}),
                   static_cast<long>(c.opaqueCalls));
-        EXPECT_EQ(scene.taskbar.Suspended, c.suspends);
+        EXPECT_EQ(scene.Taskbar().Suspended(), c.suspends);
         EXPECT_EQ(scene.tray.Image(), c.suspends ? IconState::Stopped : IconState::Normal);
         EXPECT_EQ(scene.tray.IconVisible(), c.suspends);
         EXPECT_TRUE(scene.controls.PPEnabled.Checked());
 
-        scene.translucency.clear();
+        scene.host.translucency.clear();
         scene.desk.setTaskbar({});
         scene.tracker->CheckTaskbar();
         EXPECT_EQ(scene.controls.PPRMenu.ShownItems().size(), fullMenu);
-        EXPECT_FALSE(scene.taskbar.Suspended);
+        EXPECT_FALSE(scene.Taskbar().Suspended());
         EXPECT_EQ(scene.tray.Image(), IconState::Normal);
         EXPECT_EQ(scene.tray.Hint(),
                   vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
         EXPECT_FALSE(scene.tray.IconVisible());
         if (c.suspends) {
-            EXPECT_EQ(scene.translucency, (decltype(scene.translucency){{60, true}}));
+            EXPECT_EQ(scene.host.translucency, (decltype(scene.host.translucency){{60, true}}));
         }
     }
 }
@@ -141,21 +141,21 @@ TEST(TaskbarTrackerTest, UnknownEdgeAndUnreadableTaskbarKeepThePreviousState) {
     scene.tracker->CheckTaskbar();
     scene.desk.setTaskbar({.edge = 7, .rect = {0, 0, 1024, 50}});
     scene.tracker->CheckTaskbar();
-    EXPECT_EQ(scene.taskbar.WatchLine, 30);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 30);
     EXPECT_TRUE(scene.controls.PPEnabled.Visible());
-    EXPECT_FALSE(scene.taskbar.Suspended);
+    EXPECT_FALSE(scene.Taskbar().Suspended());
 
     scene.desk.setTaskbar({.rect = {0, 0, 1024, 50}});
     scene.desk.showWindow(scene.desk.taskbar(), sw::MINIMIZE);
     scene.tracker->CheckTaskbar();
-    EXPECT_EQ(scene.taskbar.AppBarBottom, 50);
-    EXPECT_EQ(scene.taskbar.WatchLine, 30);
+    EXPECT_EQ(scene.Taskbar().AppBarBottom(), 50);
+    EXPECT_EQ(scene.Taskbar().WatchLine(), 30);
 }
 
 TEST(TaskbarTrackerTest, MissingTaskbarIsAwaitedAMinuteThenTheProgramCloses) {
     WatcherScene scene({}, {.withTaskbar = false});
     scene.tracker->CheckTaskbar();
-    EXPECT_EQ(scene.closes, 1);
+    EXPECT_EQ(scene.host.closes, 1);
     EXPECT_EQ(scene.desk.now(), 60000u);
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
     EXPECT_EQ(std::count(names.begin(), names.end(), "Sleep"), 600);
@@ -165,10 +165,10 @@ TEST(TaskbarTrackerTest, MissingTaskbarIsAwaitedAMinuteThenTheProgramCloses) {
     WatcherScene late({}, {.withTaskbar = false});
     late.desk.at(2550, [&] { late.desk.addTaskbar(); });
     late.tracker->CheckTaskbar();
-    EXPECT_EQ(late.closes, 0);
+    EXPECT_EQ(late.host.closes, 0);
     EXPECT_EQ(late.desk.now(), 2600u);
-    EXPECT_EQ(late.taskbar.Handle, late.desk.taskbar());
-    EXPECT_EQ(late.taskbar.WatchLine, 30);
+    EXPECT_EQ(late.Taskbar().Handle(), late.desk.taskbar());
+    EXPECT_EQ(late.Taskbar().WatchLine(), 30);
 }
 
 TEST(TaskbarTrackerTest, EnableCommandSwitchesIconHintAndTranslucency) {
@@ -176,14 +176,14 @@ TEST(TaskbarTrackerTest, EnableCommandSwitchesIconHintAndTranslucency) {
     scene.controls.PPEnabled.Click();
     EXPECT_EQ(scene.tray.Image(), IconState::Stopped);
     EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
-    EXPECT_TRUE(scene.translucency.empty());
+    EXPECT_TRUE(scene.host.translucency.empty());
 
     scene.options.translucencyOn = true;
     scene.options.settings.translucencyPercent = 70;
     scene.controls.PPEnabled.Click();
     EXPECT_EQ(scene.tray.Image(), IconState::Normal);
     EXPECT_EQ(scene.tray.Hint(), vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
-    EXPECT_EQ(scene.translucency, (decltype(scene.translucency){{70, true}}));
+    EXPECT_EQ(scene.host.translucency, (decltype(scene.host.translucency){{70, true}}));
 }
 
 } // namespace

@@ -33,14 +33,9 @@ protected:
              }});
         timer = std::make_unique<Timer>(context->platform.win, 1, 250);
         timer->Bind(timerWindow);
-        taskbar.Handle = taskbarWindow;
-        cycle = std::make_unique<WatchCycle>(
-            *context, scene.options, state, taskbar, scene.monitors, *scene.tracker, *scene.handler,
-            WatchCycleHooks{.SetTimerEnabled = [this](bool enabled) { timer->SetEnabled(enabled); },
-                            .CheckRestart = [this] { return restart; },
-                            .CheckTaskbarReveal = [] {},
-                            .ApplyTranslucency = [](std::int16_t, bool) {},
-                            .CloseController = [this] { ++closes; }});
+        taskbar.SetHandle(taskbarWindow);
+        scene.host.OnTimerEnabled = [this](bool enabled) { timer->SetEnabled(enabled); };
+        cycle = std::make_unique<WatchCycle>(scene.Parts(), *scene.handler);
         cycle->TimerTimer(); // settles the first change
         desk.clearCalls();
     }
@@ -76,13 +71,13 @@ protected:
     std::unique_ptr<ProgramContext>& context = scene.context;
     MainFormControls& controls = scene.controls;
     WatchState& state = scene.watch;
-    TaskbarInfo& taskbar = scene.taskbar;
+    TaskbarInfo& taskbar = scene.Taskbar();
     std::unique_ptr<Form>& settingsWindow = scene.settingsWindow;
     Hwnd timerWindow = 0;
     std::unique_ptr<Timer> timer;
     std::unique_ptr<WatchCycle> cycle;
-    bool restart = false;
-    int closes = 0;
+    bool& restart = scene.host.restart;
+    int& closes = scene.host.closes;
 };
 
 TEST_F(WatchCycleTest, AnyWindowCreatedOrDestroyedTriggersAFullPassAQuietTickNone) {
@@ -150,7 +145,7 @@ TEST_F(WatchCycleTest, TaskbarRectangleChangesAndAMissingTaskbarTriggerAFullPass
     cycle->TimerTimer();
     cycle->TimerTimer();
     EXPECT_EQ(FullPasses(), 3);
-    EXPECT_EQ(taskbar.Handle, Hwnd{0});
+    EXPECT_EQ(taskbar.Handle(), Hwnd{0});
 }
 
 TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
@@ -163,10 +158,13 @@ TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
         cycle->TimerTimer();
         desk.clearCalls();
         desk.setHung(desk.window(a).pid, hung);
-        taskbar.Hidden = !taskbar.Hidden;
+        if (taskbar.Hidden())
+            taskbar.Reveal();
+        else
+            taskbar.Hide();
         cycle->TimerTimer();
         EXPECT_EQ(FullPasses(), 1) << hung;
-        EXPECT_EQ(state.LastHidden, taskbar.Hidden);
+        EXPECT_EQ(state.LastHidden, taskbar.Hidden());
         EXPECT_EQ(desk.frozenCalls(), 0u) << hung;
         desk.setHung(desk.window(a).pid, false);
         desk.advance(0);

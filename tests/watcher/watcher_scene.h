@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -13,9 +14,12 @@
 #include "app/watcher_controls.h"
 #include "sim_desktop/sim_desktop.h"
 #include "watcher/taskbar_tracker.h"
+#include "watcher/watch_host.h"
 #include "watcher/watch_options.h"
+#include "watcher/watcher_parts.h"
 #include "watcher/window_handler.h"
 #include "window_info/window_helpers.h"
+#include "window_info/window_state.h"
 
 namespace vm {
 
@@ -25,6 +29,31 @@ struct SceneLayout {
     sim::TaskbarSpec taskbar{};
     bool withTaskbar = true;
     std::uint32_t dpi = kDesignDpi;
+};
+
+// What the watcher asks of the program, counted; the tick's timer and the
+// restart are the watch cycle's tests' own.
+struct SceneHost final : WatchHost, SettingsCanceller {
+    void SetTimerEnabled(bool enabled) override {
+        if (OnTimerEnabled)
+            OnTimerEnabled(enabled);
+    }
+    bool CheckRestart() override { return restart; }
+    void CheckTaskbarReveal() override {}
+    void ApplyTranslucency(std::int16_t percent, bool force) override {
+        translucency.emplace_back(percent, force);
+    }
+    void CloseProgram() override { ++closes; }
+    void CancelSettings() override {
+        if (OnCancelSettings)
+            OnCancelSettings();
+    }
+
+    std::function<void(bool)> OnTimerEnabled;
+    std::function<void()> OnCancelSettings;
+    bool restart = false;
+    int closes = 0;
+    std::vector<std::pair<std::int16_t, bool>> translucency;
 };
 
 class WatcherScene {
@@ -38,23 +67,17 @@ public:
         context = std::make_unique<ProgramContext>(
             ProgramContext{desk.platformFor(self), CommandLine(std::move(args)), {}});
         settingsWindow = std::make_unique<Form>(context->platform.win);
-        ui = std::make_unique<WatcherControls>(controls, tray, *settingsWindow, taskbar, options,
-                                               [this] { HideSettings(); });
-        tracker = std::make_unique<TaskbarTracker>(
-            *context, options, *ui, taskbar,
-            TaskbarTrackerHooks{.CloseController = [this] { ++closes; },
-                                .ApplyTranslucency =
-                                    [this](std::int16_t percent, bool force) {
-                                        translucency.emplace_back(percent, force);
-                                    }});
-        handler = std::make_unique<WindowHandler>(*context, options, *ui, taskbar, watch, monitors,
-                                                  *tracker);
+        windowState = std::make_unique<WindowState>(context->platform);
+        host.OnCancelSettings = [this] { HideSettings(); };
+        ui = std::make_unique<WatcherControls>(controls, tray, *settingsWindow, options, host);
+        tracker = std::make_unique<TaskbarTracker>(*context, options, *ui, host);
+        handler = std::make_unique<WindowHandler>(Parts());
         // The wiring the controller does for the watcher's handlers.
         controls.PPEnabled.OnClick = [this] {
             options.settings.enabled = controls.PPEnabled.Checked();
             tracker->PPEnabledClick();
         };
-        controls.Slider.OnChange = [this] { ui->TrackBarChange(); };
+        controls.Slider.OnChange = [this] { ui->TrackBarChange(Taskbar().AppBarBottom()); };
         monitors.Refresh(context->platform.win);
     }
 
@@ -76,6 +99,17 @@ public:
         desk.advance(0);
     }
     Rect RectOf(Hwnd window) { return desk.window(window).rect; }
+    TaskbarInfo& Taskbar() { return tracker->Taskbar(); }
+    WatcherParts Parts() {
+        return {.context = *context,
+                .options = options,
+                .outputs = *ui,
+                .host = host,
+                .state = watch,
+                .monitors = monitors,
+                .tracker = *tracker,
+                .windowState = *windowState};
+    }
     void ShowSettings() {
         settingsWindow->Show();
         options.settingsShown = true;
@@ -93,17 +127,16 @@ public:
     // As the settings window's design has them: a move is announced with a
     // title and a sound.
     WatchOptions options{.settings = {.showMoveTitle = true, .playMoveSound = true}};
-    TaskbarInfo taskbar;
+    SceneHost host;
     WatchState watch;
     TrayIcon tray;
     DisplayMonitors monitors;
     std::unique_ptr<Form> settingsWindow;
+    std::unique_ptr<WindowState> windowState;
     // The watcher's outputs, on the controls.
     std::unique_ptr<WatcherControls> ui;
     std::unique_ptr<TaskbarTracker> tracker;
     std::unique_ptr<WindowHandler> handler;
-    int closes = 0;
-    std::vector<std::pair<std::int16_t, bool>> translucency;
 };
 
 } // namespace vm

@@ -19,8 +19,7 @@ using enum Eligibility;
 // the window in front the one the last tick recorded.
 Eligibility Judge(WatcherScene& scene, Hwnd window) {
     scene.tracker->CheckTaskbar();
-    WindowEligibility rules(*scene.context, scene.options, scene.taskbar, scene.watch,
-                            scene.monitors, *scene.tracker);
+    WindowEligibility rules(scene.Parts());
     LazyIdentity identity([&] { return GetWindowIdentity(scene.context->platform, window); });
     return rules.Evaluate(window, identity, scene.watch.LastForeground).reason;
 }
@@ -45,7 +44,7 @@ TEST(WindowEligibilityTest, TaskbarInFrontBlocksAllButAQuickPass) {
 
 TEST(WindowEligibilityTest, HiddenTaskbarBlocksEveryWindow) {
     WatcherScene scene;
-    scene.taskbar.Hidden = true;
+    scene.Taskbar().Hide();
     EXPECT_EQ(Judge(scene, scene.Open({})), TaskbarHidden);
 }
 

@@ -56,7 +56,7 @@ struct EventScene {
             count += call.pid == pid && call.name == "EnumDisplayMonitors" ? 1 : 0;
         return count;
     }
-    const WindowEvents& Events() { return program->MainForm()->Events(); }
+    const WindowEvents& Events() { return program->Controller()->Events(); }
 
     SimDesktop desk;
     std::uint32_t app = 0;
@@ -173,7 +173,7 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
         EventScene scene;
         scene.Launch();
         const Hwnd window = scene.Open(0);
-        scene.program->MainForm()->PPExitClick();
+        scene.program->Controller()->PPExitClick();
         EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
         scene.desk.clearCalls();
         scene.program->Run();

@@ -1,4 +1,4 @@
-#include "app/tray_handlers.h"
+#include "app/tray_behaviour.h"
 
 #include <array>
 #include <string>
@@ -7,16 +7,33 @@
 #include "encoding/text.h"
 #include "platform/constants.h"
 #include "program/icon_file.h"
+#include "ui/dpi_scale.h"
 #include "window_info/window_helpers.h"
 
 namespace vm {
 
-TrayHandlers::TrayHandlers(ProgramContext& context, MainFormControls& controls, TrayIcon& trayIcon,
-                           TrayImages& images, Form& settingsWindow, WatchCycle& cycle)
-    : context_(context), controls_(controls), trayIcon_(trayIcon), images_(images),
-      settingsWindow_(settingsWindow), cycle_(cycle) {}
+TrayBehaviour::TrayBehaviour(ProgramContext& context, MainFormControls& controls,
+                             Form& settingsWindow, TrayHost& host)
+    : context_(context), controls_(controls), settingsWindow_(settingsWindow), host_(host),
+      images_(context.platform.win) {}
 
-void TrayHandlers::TrayIconDblClick() {
+void TrayBehaviour::Bind(Hwnd window, std::uint32_t dpi) {
+    LoadDefaultGlyphs(dpi);
+    icon_.SetHint(context_.Text(TextId::HintEnabled));
+    icon_.Bind(context_.platform, images_, window);
+    icon_.Menu = &controls_.PPRMenu;
+}
+
+void TrayBehaviour::LoadDefaultGlyphs(std::uint32_t dpi) {
+    const std::vector<Unique<HIcon>> replaced =
+        images_.LoadDefaults(ScaleToDpi(kTrayImageSize, dpi));
+    // The reset buttons show the built-in images themselves; the images
+    // outlive the settings window, which goes first.
+    for (std::size_t i = 0; i < kTrayImageCount; ++i)
+        controls_.BtnDefult[i].SetGlyph(images_.Default(static_cast<IconState>(i)));
+}
+
+void TrayBehaviour::TrayIconDblClick() {
     // Hidden while the taskbar is at another edge: nothing to switch.
     if (!controls_.PPEnabled.Visible())
         return;
@@ -26,14 +43,14 @@ void TrayHandlers::TrayIconDblClick() {
     ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
     // Switched on: the next tick runs a full pass.
     if (controls_.PPEnabled.Checked())
-        cycle_.RequestFullPass();
+        host_.RequestFullPass();
 }
 
-void TrayHandlers::PPRMenuPopup() {
+void TrayBehaviour::PPRMenuPopup() {
     controls_.PPConfig.SetEnabled(!settingsWindow_.Visible());
 }
 
-void TrayHandlers::BtnRMenuClick() {
+void TrayBehaviour::BtnRMenuClick() {
     IWindowSystem& win = context_.platform.win;
     Point cursor;
     if (!win.GetCursorPos(cursor))
@@ -41,28 +58,28 @@ void TrayHandlers::BtnRMenuClick() {
     controls_.PPRMenu.Popup(win, settingsWindow_.Window(), cursor);
 }
 
-void TrayHandlers::CHKTrayClick() {
+void TrayBehaviour::CHKTrayClick() {
     // Loading the settings sets the box while the window is hidden.
     if (!settingsWindow_.Visible())
         return;
-    trayIcon_.SetIconVisible(true);
+    icon_.SetIconVisible(true);
     if (controls_.CHKTray.Checked())
         return;
     // The icon goes only once the user has read how to get it back.
     context_.platform.win.MessageBoxW(
         settingsWindow_.Window(), context_.Text(TextId::TrayOffMessage).wide,
         context_.Text(TextId::MessageCaption).wide, mb::ICONINFORMATION | mb::TOPMOST);
-    trayIcon_.SetIconVisible(false);
+    icon_.SetIconVisible(false);
 }
 
-void TrayHandlers::BtnDefultClick(std::size_t tag) {
+void TrayBehaviour::BtnDefultClick(std::size_t tag) {
     if (tag >= controls_.CustomIconPaths.size())
         return;
     controls_.CustomIconPaths[tag].clear();
     RebuildTrayImages();
 }
 
-void TrayHandlers::BtnCustomClick(std::size_t tag) {
+void TrayBehaviour::BtnCustomClick(std::size_t tag) {
     if (tag >= controls_.CustomIconPaths.size())
         return;
     IWindowSystem& win = context_.platform.win;
@@ -83,7 +100,7 @@ void TrayHandlers::BtnCustomClick(std::size_t tag) {
     RebuildTrayImages();
 }
 
-void TrayHandlers::RebuildTrayImages() {
+void TrayBehaviour::RebuildTrayImages() {
     Platform& platform = context_.platform;
     // The buttons show the old images until they have the new ones.
     const std::vector<Unique<HIcon>> retired = images_.TakeAll();
@@ -103,22 +120,22 @@ void TrayHandlers::RebuildTrayImages() {
     // and shown (hidden while the taskbar is away from the top, which
     // suspends watching but keeps the user's choice).
     const bool watching = controls_.PPEnabled.Checked() && controls_.PPEnabled.Visible();
-    trayIcon_.SetImage(watching ? IconState::Normal : IconState::Stopped);
+    icon_.SetImage(watching ? IconState::Normal : IconState::Stopped);
 }
 
-void TrayHandlers::AnnounceFirstRun(const std::string& unwritableFolder) {
+void TrayBehaviour::AnnounceFirstRun(const std::string& unwritableFolder) {
     // Quick mode ends at once and never writes the file; "/S" has no icon.
     const CommandLine& cmd = context_.commandLine;
     if (cmd.IsQuick() || cmd.IsSilent())
         return;
     if (unwritableFolder.empty()) {
-        trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
-                              context_.Text(TextId::BalloonFirstRunText));
+        icon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle),
+                          context_.Text(TextId::BalloonFirstRunText));
         return;
     }
     const std::u16string text = std::u16string(context_.Text(TextId::BalloonNotKeptText).wide) +
                                 u"\n" + context_.platform.os.MultiByteToWideChar(unwritableFolder);
-    trayIcon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle), UiText{"", text.c_str()});
+    icon_.ShowBalloon(context_.Text(TextId::BalloonFirstRunTitle), UiText{"", text.c_str()});
 }
 
 } // namespace vm

@@ -4,7 +4,7 @@
 // during a pass until it has ended.
 #include <utility>
 
-#include "app/main_form.h"
+#include "app/controller.h"
 #include "platform/constants.h"
 #include "platform/error_trace.h"
 #include "platform/private_ids.h"
@@ -64,7 +64,7 @@ bool WaitsForThePass(std::uint32_t msg) {
 
 } // namespace
 
-void TMainForm::Guarded(const Handler& handler) {
+void ProgramController::Guarded(const Handler& handler) {
     try {
         handler();
     } catch (...) {
@@ -72,11 +72,11 @@ void TMainForm::Guarded(const Handler& handler) {
     }
 }
 
-Handler TMainForm::Guard(Handler handler) {
+Handler ProgramController::Guard(Handler handler) {
     return [this, handler = std::move(handler)] { Guarded(handler); };
 }
 
-void TMainForm::ErrorHook(const std::string& trace) {
+void ProgramController::ErrorHook(const std::string& trace) {
     // The user sees nothing: the error leaves its trace and the watch cycle
     // pauses a second, then carries on. The pause is a timer, so the
     // procedure that failed returns at once and no message waits behind it.
@@ -86,14 +86,14 @@ void TMainForm::ErrorHook(const std::string& trace) {
         ResumeAfterError();
 }
 
-void TMainForm::ResumeAfterError() {
+void ProgramController::ResumeAfterError() {
     context_.platform.win.KillTimer(Window(), timer_id::RESUME);
     // A close under way decides about the timer itself.
     if (!closed_ && !closing_)
         timer_.SetEnabled(true);
 }
 
-void TMainForm::RunPass(const Handler& pass) {
+void ProgramController::RunPass(const Handler& pass) {
     // Never one pass inside another: the gate holds every message that
     // could start one.
     if (InPass())
@@ -111,12 +111,12 @@ void TMainForm::RunPass(const Handler& pass) {
         Guarded([this] { ReleaseHeld(); });
 }
 
-void TMainForm::CheckWindowEvents() {
+void ProgramController::CheckWindowEvents() {
     RunPass([this] { windowEvents_->CheckWaiting(); });
 }
 
-MsgResult TMainForm::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                          std::intptr_t lParam) {
+MsgResult ProgramController::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                                  std::intptr_t lParam) {
     // The message a release hands on passes, the first to come back here.
     if (std::exchange(handingOn_, false))
         return std::nullopt;
@@ -137,15 +137,15 @@ MsgResult TMainForm::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
     return 0;
 }
 
-void TMainForm::CloseGate() {
+void ProgramController::CloseGate() {
     // The icon goes last and tells the shell so, which may hand its window
     // one more callback: nothing of the program is there to act on it.
-    trayIcon_.SetGate([](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
+    Tray().SetGate([](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
         return WaitsForThePass(msg) ? MsgResult{0} : MsgResult{};
     });
 }
 
-bool TMainForm::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
+bool ProgramController::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
     if (window != Window() && window != appWindow_)
         return false;
     // While the close query waits for the user's answer, that answer
@@ -160,7 +160,7 @@ bool TMainForm::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
         Guarded([this] {
             if (!context_.commandLine.IsQuick()) {
                 try {
-                    SaveSettings();
+                    settings_.SaveSettings();
                 } catch (const SettingsWriteError&) {
                     // The file already there stays as it was.
                     TraceCaughtError(context_.platform.os);
@@ -173,28 +173,28 @@ bool TMainForm::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
     return false;
 }
 
-bool TMainForm::PostRelease() {
+bool ProgramController::PostRelease() {
     if (!releasePosted_)
         releasePosted_ =
             context_.platform.win.PostMessageA(Window(), private_msg::HANDLE_DEFERRED, 0, 0);
     return releasePosted_;
 }
 
-bool TMainForm::IsCloseRequest(const DeferredMessage& message) const {
+bool ProgramController::IsCloseRequest(const DeferredMessage& message) const {
     const bool ours = message.window == Window() || message.window == appWindow_;
     return ours &&
            (message.msg == wm::CLOSE ||
             (message.msg == wm::ENDSESSION && message.wParam != 0 && message.window == Window()));
 }
 
-bool TMainForm::PointlessAfterClose(const DeferredMessage& message) const {
+bool ProgramController::PointlessAfterClose(const DeferredMessage& message) const {
     // The hand-over would open the settings window and a tray click the
     // menu or the switch, just before the program ends.
     return (message.msg == wm::COPYDATA && message.window == Window()) ||
            message.msg == private_msg::TRAY_CALLBACK;
 }
 
-void TMainForm::ReleaseHeld() {
+void ProgramController::ReleaseHeld() {
     releasePosted_ = false;
     // Still inside a pass (a message box of its closing reads the queue):
     // they wait on, and the pass's end asks again.
@@ -234,7 +234,7 @@ void TMainForm::ReleaseHeld() {
     }
 }
 
-void TMainForm::OnCloseMessage() {
+void ProgramController::OnCloseMessage() {
     // While the close query waits for the user's answer, that answer decides.
     if (closing_) {
         CloseAskedWhileClosing();
@@ -243,13 +243,8 @@ void TMainForm::OnCloseMessage() {
     Guarded([this] { Close(); });
 }
 
-void TMainForm::OnEndSession() {
+void ProgramController::OnEndSession() {
     Guarded([this] { Close(CloseRoute::SessionEnd); });
-}
-
-void TMainForm::OnSysCommandClose() {
-    if (settingsWindow_.Visible())
-        controls_.BtnCancel.Click();
 }
 
 } // namespace vm
