@@ -1,6 +1,7 @@
 #include "watcher/window_relocation.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -177,6 +178,30 @@ TEST(WindowRelocationTest, AWindowThatStopsAnsweringNeverHoldsTheProgramUp) {
     scene.desk.setHung(scene.note, false);
     scene.Pass(window);
     EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
+}
+
+TEST(WindowRelocationTest, ATitleTheProgramSetsOnSeeingOursIsNeverOverwritten) {
+    // The program sets a title of its own just before our nth read of the
+    // title: right after the swap, during the flash, or between the round
+    // trips before the restore. Its title stays, whichever read it precedes.
+    for (int read = 2; read <= 5; ++read) {
+        WatcherScene scene;
+        scene.options.settings.moveTitle = "MOVING";
+        const Hwnd window = scene.Open({.title = "Note"});
+        scene.tracker->CheckTaskbar();
+        std::function<void(int)> actBeforeRead = [&](int left) {
+            scene.desk.beforeNextCall("GetWindowTextLengthW", [&, left] {
+                if (left > 1)
+                    actBeforeRead(left - 1);
+                else
+                    scene.desk.window(window).titleW = u"Note - saved";
+            });
+        };
+        actBeforeRead(read);
+        scene.Pass(window);
+        EXPECT_EQ(scene.desk.window(window).titleW, u"Note - saved") << "read " << read;
+        EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330})) << "read " << read;
+    }
 }
 
 TEST(WindowRelocationTest, AMonitorThatVanishesBeforeTheMoveLeavesTheWindowUnmoved) {
