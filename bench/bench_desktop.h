@@ -29,7 +29,7 @@ public:
         std::vector<std::uint32_t> pids;
         for (int i = 0; i < std::max(layout.processes, 1); ++i)
             pids.push_back(desk.addProcess("C:\\Apps\\App" + std::to_string(i) + "\\app.exe"));
-        desk.setSnapshotUnavailable(layout.processes == 0);
+        desk.system().snapshotUnavailable = layout.processes == 0;
         for (int i = 0; i < layout.windows; ++i) {
             // Candidates refuse to move, so every pass finds the same ones.
             const bool candidate = layout.candidateEvery != 0 && i % layout.candidateEvery == 0;

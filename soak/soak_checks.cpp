@@ -138,7 +138,7 @@ void SoakChecks::AfterRestart() {
 }
 
 SoakChecks::Seen SoakChecks::Observe(Hwnd window) {
-    const sim::SimWindow& w = scene_.desk.window(window);
+    const sim::SimWindow& w = scene_.desk.windows().window(window);
     Seen seen;
     seen.rect = w.rect;
     seen.style = w.style;
@@ -165,7 +165,7 @@ SoakChecks::Options SoakChecks::ReadOptions() {
                    c.PPDialog.Checked(),
                    c.PPActive.Checked(),
                    c.PPHideON.Checked(),
-                   scene_.desk.foreground()};
+                   scene_.desk.windows().foreground()};
 }
 
 void SoakChecks::Snapshot() {
@@ -173,8 +173,8 @@ void SoakChecks::Snapshot() {
     for (const Hwnd window : scene_.Windows())
         before_.emplace(window, Observe(window));
     optionsBefore_ = ReadOptions();
-    if (scene_.desk.taskbar() != 0)
-        taskbars_.insert(scene_.desk.taskbar());
+    if (scene_.desk.shellObjects().taskbar() != 0)
+        taskbars_.insert(scene_.desk.shellObjects().taskbar());
     peakWindows = std::max(peakWindows, before_.size());
 }
 
@@ -219,7 +219,7 @@ bool SoakChecks::IsProtected(const Seen& seen) const {
 
 bool SoakChecks::MayMove(const Seen& seen, const Options& options) const {
     if (!tracking_ || taskbarHidden_ || options.settingsVisible || !options.enabled ||
-        options.foreground == scene_.desk.taskbar())
+        options.foreground == scene_.desk.shellObjects().taskbar())
         return false;
     if (IsProtected(seen))
         return false;
@@ -296,7 +296,7 @@ std::string SoakChecks::Check() {
 
 std::string SoakChecks::CheckNoErrors() {
     Count(kNoErrors);
-    for (const std::string& line : scene_.desk.takeDebugOutput()) {
+    for (const std::string& line : scene_.desk.system().takeDebugOutput()) {
         if (!IsProvokedSaveFailure(line))
             return "an error reached the error hook: " + line;
     }
@@ -307,8 +307,8 @@ std::string SoakChecks::CheckCalls(const Options& before) {
     const std::vector<sim::CallRecord>& calls = scene_.desk.calls();
     passesInStep_ = 0;
     restoredInStep_.clear();
-    if (scene_.desk.taskbar() != 0)
-        taskbars_.insert(scene_.desk.taskbar());
+    if (scene_.desk.shellObjects().taskbar() != 0)
+        taskbars_.insert(scene_.desk.shellObjects().taskbar());
     std::uint64_t enumerations = 0;
     // The watch line first: the pass works it out before it moves anything.
     // A pass looks for the taskbar once, and again after each sleep while
@@ -357,8 +357,8 @@ std::string SoakChecks::CheckCalls(const Options& before) {
             continue;
         const auto window = static_cast<Hwnd>(static_cast<unsigned>(args.at(0)));
         const sim::SimWindow* own = nullptr;
-        if (scene_.desk.exists(window))
-            own = &scene_.desk.window(window);
+        if (scene_.desk.windows().exists(window))
+            own = &scene_.desk.windows().window(window);
         const bool ours = own != nullptr && own->pid == scene_.velmoraPid;
         // The program places its own windows, but never as a foreign one.
         if (ours && own->className == "VelmoraApp" && (move || title))
@@ -429,7 +429,7 @@ std::string SoakChecks::CheckNoneLeftAbove(const Options& before, const Options&
     // Only after a pass that nothing disturbed: a change in the middle of
     // the step may come after the window was looked at.
     if (passesInStep_ == 0 || scene_.midStepEvents != 0 ||
-        after.foreground == scene_.desk.taskbar())
+        after.foreground == scene_.desk.shellObjects().taskbar())
         return {};
     Count(kNoneLeftAbove);
     for (const Hwnd window : scene_.Windows()) {
@@ -452,13 +452,13 @@ std::string SoakChecks::CheckNoneLeftAbove(const Options& before, const Options&
 
 std::string SoakChecks::CheckTitles() {
     for (const auto& [window, seen] : before_) {
-        if (!scene_.desk.exists(window) || Touched(window))
+        if (!scene_.desk.windows().exists(window) || Touched(window))
             continue;
         Count(kTitlesRestored);
-        if (scene_.desk.window(window).titleW != seen.titleW)
-            return "the title of window " + std::to_string(window.Value()) + " did not come back as '" +
-                   sim::ToCp932(seen.titleW) + "' but is '" +
-                   sim::ToCp932(scene_.desk.window(window).titleW) + "'";
+        if (scene_.desk.windows().window(window).titleW != seen.titleW)
+            return "the title of window " + std::to_string(window.Value()) +
+                   " did not come back as '" + sim::ToCp932(seen.titleW) + "' but is '" +
+                   sim::ToCp932(scene_.desk.windows().window(window).titleW) + "'";
     }
     return {};
 }
@@ -541,8 +541,8 @@ std::string SoakChecks::CheckResources() {
         return "the program is no longer resident: its watch timer stopped";
     Count(kResources);
     std::size_t own = 0;
-    for (const Hwnd window : scene_.desk.zOrder()) {
-        if (scene_.desk.window(window).pid == scene_.velmoraPid)
+    for (const Hwnd window : scene_.desk.windows().zOrder()) {
+        if (scene_.desk.windows().window(window).pid == scene_.velmoraPid)
             ++own;
     }
     // The application window, the settings window and the tray icon's
@@ -551,11 +551,11 @@ std::string SoakChecks::CheckResources() {
         return "the program has " + std::to_string(own) + " windows";
     // The watch timer, and the re-look timer while reported windows wait to
     // be shown.
-    const std::size_t timers = scene_.desk.timerCount(scene_.velmoraPid);
+    const std::size_t timers = scene_.desk.scheduler().timerCount(scene_.velmoraPid);
     if (timers < 1 || timers > 2)
         return "the program has " + std::to_string(timers) + " timers";
     // Every rebuild of the images after OK or Cancel lets go of the old ones.
-    const std::size_t icons = scene_.desk.liveIcons(scene_.velmoraPid);
+    const std::size_t icons = scene_.desk.shellObjects().liveIcons(scene_.velmoraPid);
     peakIcons = std::max(peakIcons, icons);
     if (icons > kMaxIcons)
         return "the program holds " + std::to_string(icons) + " icons";

@@ -97,7 +97,7 @@ int Fail(const Arguments& args, const vm::soak::SoakScene& scene, std::uint64_t 
          const std::string& what) {
     std::printf("SOAK FAILURE at step %llu (virtual time %llu ms): %s\n",
                 static_cast<unsigned long long>(step),
-                static_cast<unsigned long long>(scene.desk.now()), what.c_str());
+                static_cast<unsigned long long>(scene.desk.scheduler().now()), what.c_str());
     std::printf("last events of the desktop:\n");
     for (const std::string& event : scene.Recent())
         std::printf("  %s\n", event.c_str());
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
         scene.BeginStep();
         scene.Churn(RateAt(args, step));
         checks.Snapshot();
-        scene.desk.advance(kStepMs);
+        scene.desk.scheduler().advance(kStepMs);
         std::string failure = checks.Check();
         if (failure.empty() && scene.program->Controller()->Closed()) {
             if (scene.Restart())
@@ -151,7 +151,7 @@ int main(int argc, char** argv) {
         }
     }
     scene.ExitProgram();
-    scene.desk.advance(kStepMs);
+    scene.desk.scheduler().advance(kStepMs);
     std::string failure = scene.program->Controller()->Closed()
                               ? checks.CheckFinalSave(scene.program->Controller()->Controls())
                               : std::string("the exit item did not end the program");

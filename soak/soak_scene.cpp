@@ -128,8 +128,8 @@ bool SoakScene::Restart() {
 
 std::vector<Hwnd> SoakScene::Windows() const {
     std::vector<Hwnd> windows;
-    for (const Hwnd window : desk.zOrder()) {
-        const sim::SimWindow& w = const_cast<sim::SimDesktop&>(desk).window(window);
+    for (const Hwnd window : desk.windows().zOrder()) {
+        const sim::SimWindow& w = const_cast<sim::SimDesktop&>(desk).windows().window(window);
         if (std::find(processes_.begin(), processes_.end(), w.pid) != processes_.end())
             windows.push_back(window);
     }
@@ -153,7 +153,7 @@ std::size_t SoakScene::ClassPoolSize() const {
 }
 
 void SoakScene::Note(std::string what) {
-    recent_.push_back("t=" + std::to_string(desk.now()) + " " + std::move(what));
+    recent_.push_back("t=" + std::to_string(desk.scheduler().now()) + " " + std::move(what));
     if (recent_.size() > kRecentEvents)
         recent_.pop_front();
 }
@@ -182,8 +182,9 @@ void SoakScene::Churn(Rate rate) {
     if (Chance(0.3)) {
         const int midCount = Between(1, 3);
         for (int i = 0; i < midCount; ++i)
-            desk.at(desk.now() + static_cast<std::uint64_t>(Between(1, 249)),
-                    [this] { OneMidStepEvent(); });
+            desk.scheduler().at(desk.scheduler().now() +
+                                    static_cast<std::uint64_t>(Between(1, 249)),
+                                [this] { OneMidStepEvent(); });
     }
 }
 
@@ -204,10 +205,11 @@ void SoakScene::PutThingsBack() {
         taskbar.edge = abe::TOP;
         ApplyTaskbar();
     }
-    if (desk.foreground() == desk.taskbar() && Chance(0.3))
+    if (desk.windows().foreground() == desk.shellObjects().taskbar() && Chance(0.3))
         ChangeForeground();
     // A hidden taskbar comes back when the cursor rests on its band.
-    if (desk.taskbar() != 0 && !desk.window(desk.taskbar()).visible() && Chance(0.02))
+    if (desk.shellObjects().taskbar() != 0 &&
+        !desk.windows().window(desk.shellObjects().taskbar()).visible() && Chance(0.02))
         MoveCursor(true);
 }
 
@@ -265,16 +267,16 @@ void SoakScene::OneMidStepEvent() {
         return;
     switch (Below(5)) {
         case 0:
-            touchedInStep.emplace_back(window, desk.now());
+            touchedInStep.emplace_back(window, desk.scheduler().now());
             Note("mid-step destroy " + Hex(window));
             ++windowsDestroyed;
             desk.destroyWindow(window);
             break;
         case 1: {
-            const std::uint32_t pid = desk.window(window).pid;
+            const std::uint32_t pid = desk.windows().window(window).pid;
             for (const Hwnd w : Windows()) {
-                if (desk.window(w).pid == pid)
-                    touchedInStep.emplace_back(w, desk.now());
+                if (desk.windows().window(w).pid == pid)
+                    touchedInStep.emplace_back(w, desk.scheduler().now());
             }
             Note("mid-step end of process " + std::to_string(pid));
             ++processesEnded;
@@ -283,15 +285,15 @@ void SoakScene::OneMidStepEvent() {
             break;
         }
         case 2:
-            touchedInStep.emplace_back(window, desk.now());
+            touchedInStep.emplace_back(window, desk.scheduler().now());
             Retitle(window);
             break;
         case 3:
-            touchedInStep.emplace_back(window, desk.now());
+            touchedInStep.emplace_back(window, desk.scheduler().now());
             ShowCommand(window, sw::MINIMIZE);
             break;
         default:
-            touchedInStep.emplace_back(window, desk.now());
+            touchedInStep.emplace_back(window, desk.scheduler().now());
             MoveUnderTaskbar(window);
             break;
     }
@@ -385,7 +387,7 @@ void SoakScene::EndProcess() {
 void SoakScene::MoveUnderTaskbar(Hwnd window) {
     if (window == 0)
         return;
-    sim::SimWindow& w = desk.window(window);
+    sim::SimWindow& w = desk.windows().window(window);
     int top = Between(-40, taskbar.thickness + 5);
     const auto placed = placedTop_.find(window);
     if (placed != placedTop_.end() && placed->second == top)
@@ -401,7 +403,8 @@ void SoakScene::Retitle(Hwnd window) {
         return;
     const Title& title = Titles()[Below(Titles().size())];
     // An ANSI title as SetWindowTextA stores it, through code page 932.
-    desk.window(window).titleW = title.wide.empty() ? sim::FromCp932(title.ansi) : title.wide;
+    desk.windows().window(window).titleW =
+        title.wide.empty() ? sim::FromCp932(title.ansi) : title.wide;
     Note("retitle " + Hex(window));
 }
 
@@ -416,11 +419,11 @@ void SoakScene::ChangeForeground() {
     const std::uint32_t roll = Below(10);
     Hwnd window = AnyWindow();
     if (roll == 0)
-        window = desk.taskbar();
+        window = desk.shellObjects().taskbar();
     else if (roll == 1)
         window = 0;
     Note("foreground " + Hex(window));
-    desk.setForeground(window);
+    desk.windows().setForeground(window);
 }
 
 void SoakScene::ChangeTaskbar() {
@@ -477,7 +480,7 @@ void SoakScene::ApplyTaskbar() {
         taskbar.window = {0, 2 - t, screen.right, 2};
     desk.setTaskbar({.edge = taskbar.edge, .rect = bar, .autoHide = taskbar.autoHide});
     if (taskbar.window != bar)
-        desk.moveWindow(desk.taskbar(), taskbar.window);
+        desk.moveWindow(desk.shellObjects().taskbar(), taskbar.window);
     primaryWork = work;
     desk.setMonitor(primaryMonitor_, screen, work);
     Note("taskbar edge " + std::to_string(taskbar.edge) + " thickness " + std::to_string(t) +
@@ -487,14 +490,15 @@ void SoakScene::ApplyTaskbar() {
 void SoakScene::RestartShell() {
     // The taskbar window goes and comes back with a new handle a moment
     // later; the program looks for it meanwhile.
-    if (desk.taskbar() == 0)
+    if (desk.shellObjects().taskbar() == 0)
         return;
     Note("taskbar window destroyed");
-    desk.destroyWindow(desk.taskbar());
-    desk.at(desk.now() + static_cast<std::uint64_t>(Between(50, 5000)), [this] {
-        if (desk.taskbar() == 0)
-            ApplyTaskbar();
-    });
+    desk.destroyWindow(desk.shellObjects().taskbar());
+    desk.scheduler().at(desk.scheduler().now() + static_cast<std::uint64_t>(Between(50, 5000)),
+                        [this] {
+                            if (desk.shellObjects().taskbar() == 0)
+                                ApplyTaskbar();
+                        });
 }
 
 void SoakScene::ChangeMonitors() {
@@ -532,7 +536,7 @@ void SoakScene::SettingsWindow() {
     closed.writable = !settingsReadOnly;
     closed.sliderMin = c.Slider.Min();
     closed.sliderMax = c.Slider.Max();
-    desk.dragTrackBar(c.Slider.Window(), Between(closed.sliderMin, closed.sliderMax));
+    desk.controls().dragTrackBar(c.Slider.Window(), Between(closed.sliderMin, closed.sliderMax));
     closed.slider = c.Slider.Position();
     EditIgnoreList();
     closed.fileBefore = desk.files().read(kSettingsPath).value_or("");
@@ -551,8 +555,8 @@ void SoakScene::EditIgnoreList() {
     if (Chance(0.3)) {
         const char* name = kSpareIgnoreNames[Below(kSpareIgnoreNames.size())];
         Note(std::string("ignore list: add ") + name);
-        desk.answerOpenFileName(std::string("C:\\Tools\\") + name);
-        desk.click(c.BtnAdd.Window());
+        desk.dialogs().answerOpenFileName(std::string("C:\\Tools\\") + name);
+        desk.controls().click(c.BtnAdd.Window());
     }
     const std::vector<std::string> items = c.ListBoxDisable.Items();
     std::vector<int> spares;
@@ -563,8 +567,8 @@ void SoakScene::EditIgnoreList() {
     if (!spares.empty() && Chance(0.3)) {
         const int index = spares[Below(static_cast<std::uint32_t>(spares.size()))];
         Note("ignore list: remove " + items[static_cast<std::size_t>(index)]);
-        desk.selectListItem(c.ListBoxDisable.Window(), index);
-        desk.click(c.BtnDel.Window());
+        desk.controls().selectListItem(c.ListBoxDisable.Window(), index);
+        desk.controls().click(c.BtnDel.Window());
     }
 }
 
@@ -582,7 +586,7 @@ void SoakScene::MoveCursor(bool ontoTaskbar) {
     const Point point = ontoTaskbar ? Point{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2}
                                     : Point{Between(0, 1023), Between(100, 767)};
     Note(ontoTaskbar ? "cursor rests on the taskbar's band" : "cursor moves away");
-    desk.setCursorPos(point);
+    desk.system().cursor = point;
 }
 
 void SoakScene::ToggleReadOnly() {

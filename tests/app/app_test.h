@@ -39,7 +39,8 @@ inline HMonitor AddTopTaskbarDesktop(sim::SimDesktop& desk) {
 class AppTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        EXPECT_EQ(desk.takeDebugOutput(), std::vector<std::string>{}) << "errors were recorded";
+        EXPECT_EQ(desk.system().takeDebugOutput(), std::vector<std::string>{})
+            << "errors were recorded";
     }
 
     // Starts an instance; started keeps its Start result. A start may begin

@@ -24,9 +24,10 @@ struct Started {
     Started(std::uint16_t uiLanguage, std::uint16_t langId, std::optional<std::string> file,
             bool uiLanguageCallMissing = false) {
         AddTopTaskbarDesktop(desk);
-        desk.setUserLanguages(uiLanguage, langId);
+        desk.system().uiLanguage = uiLanguage;
+        desk.system().langId = langId;
         if (uiLanguageCallMissing)
-            desk.removeExport("kernel32.dll", "GetUserDefaultUILanguage");
+            desk.libraries().removeExport("kernel32.dll", "GetUserDefaultUILanguage");
         if (file)
             desk.files().write(kSettings, *file);
         program = std::make_unique<Program>(desk.platformFor(desk.addProcess(kExe)),
@@ -34,7 +35,7 @@ struct Started {
         program->Start();
     }
 
-    std::u16string TitleW(Hwnd window) { return desk.window(window).titleW; }
+    std::u16string TitleW(Hwnd window) { return desk.windows().window(window).titleW; }
 };
 
 TEST(InterfaceLanguage, TheUsersLanguageOrTheFilesKeyChoosesEveryTextTheUserSees) {
@@ -70,8 +71,9 @@ TEST(InterfaceLanguage, TheUsersLanguageOrTheFilesKeyChoosesEveryTextTheUserSees
         EXPECT_EQ(s.TitleW(form.Controls().BtnCancel.Window()), text(TextId::ButtonCancel).wide);
         EXPECT_EQ(s.TitleW(form.Controls().GroupBox1.Window()), text(TextId::GroupIgnore).wide);
         EXPECT_EQ(form.Controls().PPExit.WideCaption(), text(TextId::MenuExit).wide);
-        ASSERT_EQ(s.desk.notifyIcons().size(), 1u);
-        EXPECT_EQ(s.desk.notifyIcons()[0].tip, sim::ToCp932(text(TextId::HintEnabled).wide));
+        ASSERT_EQ(s.desk.shellObjects().notifyIcons().size(), 1u);
+        EXPECT_EQ(s.desk.shellObjects().notifyIcons()[0].tip,
+                  sim::ToCp932(text(TextId::HintEnabled).wide));
         EXPECT_EQ(form.Controls().TxtCap.Text(), text(TextId::DefaultMoveTitle).ansi);
     }
 }

@@ -91,9 +91,10 @@ TEST(PassGateTest, WhatArrivesDuringATitleSwapIsHandledAfterThePassInOrder) {
                  if (++titleSets == 2) {
                      // Its own title comes back while the pass still runs.
                      events.push_back("restore");
-                     changedInside = form.Closed() || form.SettingsWindow().Visible() ||
-                                     !form.Controls().PPEnabled.Checked() ||
-                                     !here.window(here.taskbar()).visible();
+                     changedInside =
+                         form.Closed() || form.SettingsWindow().Visible() ||
+                         !form.Controls().PPEnabled.Checked() ||
+                         !here.windows().window(here.shellObjects().taskbar()).visible();
                      return std::nullopt;
                  }
                  if (titleSets != 1)
@@ -115,17 +116,17 @@ TEST(PassGateTest, WhatArrivesDuringATitleSwapIsHandledAfterThePassInOrder) {
                  show[0] = 'x'; // the sender's buffer is its own again
                  return std::nullopt;
              }});
-        here.chooseMenuItem(Text(Language::Japanese, TextId::MenuHide).ansi);
+        here.shellObjects().chooseMenuItem(Text(Language::Japanese, TextId::MenuHide).ansi);
         here.beforeNextCall("TrackPopupMenu", [&] { events.push_back("menu"); });
         ASSERT_TRUE(program.Start());
-        here.advance(10);
+        here.scheduler().advance(10);
         ProgramController& form = *program.Controller();
         EXPECT_FALSE(changedInside) << "handled inside the pass";
         std::vector<std::string> expected{"swap", "restore"};
         if (c.menu)
             expected.push_back("menu");
         EXPECT_EQ(events, expected);
-        EXPECT_EQ(here.window(here.taskbar()).visible(), c.taskbarVisible);
+        EXPECT_EQ(here.windows().window(here.shellObjects().taskbar()).visible(), c.taskbarVisible);
         EXPECT_EQ(form.Controls().PPEnabled.Checked(), c.watching);
         EXPECT_EQ(form.Closed(), c.closes);
         if (c.closes) {

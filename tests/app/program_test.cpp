@@ -42,11 +42,11 @@ TEST_F(ProgramTest, ThePlainStartMovesAWindowUnderTheTaskbarAtItsFirstPassAndAtT
     const Hwnd early = AppWindowAtTop();
     Program& program = Launch({});
     ASSERT_TRUE(started[0]);
-    desk.advance(0); // the window's program carries out the move
-    EXPECT_EQ(desk.window(early).rect, (Rect{100, 30, 500, 330}));
+    desk.scheduler().advance(0); // the window's program carries out the move
+    EXPECT_EQ(desk.windows().window(early).rect, (Rect{100, 30, 500, 330}));
     const Hwnd later = AppWindowAtTop();
-    desk.advance(250);
-    EXPECT_EQ(desk.window(later).rect, (Rect{100, 30, 500, 330}));
+    desk.scheduler().advance(250);
+    EXPECT_EQ(desk.windows().window(later).rect, (Rect{100, 30, 500, 330}));
     EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
     EXPECT_EQ(program.Controller()->WatchTimer().Interval(), 250u);
 }
@@ -78,29 +78,29 @@ TEST_F(ProgramTest, ASecondPlainStartHandsOverShowAndEndsWithZero) {
 
 TEST_F(ProgramTest, TheStartThatHandsOverLetsTheSettingsWindowTakeTheForeground) {
     desk.files().write(kSettings, "[Config]\r\nTray=0\r\n");
-    desk.setForegroundLock(true);
+    desk.windows().setForegroundLock(true);
     Program& first = Launch({});
     const Hwnd other = AppWindowAtTop();
-    desk.setForeground(other);
+    desk.windows().setForeground(other);
     // The user starts the program again: that process may take the
     // foreground, the running one may not unless it is let.
     const std::uint32_t second = desk.addProcess(kExe);
-    desk.grantForegroundRight(second);
+    desk.windows().grantForegroundRight(second);
     Program secondProgram(desk.platformFor(second), CommandLine(std::vector<std::string>{}));
     EXPECT_FALSE(secondProgram.Start());
     ASSERT_TRUE(first.Controller()->SettingsWindow().Visible());
-    EXPECT_EQ(desk.foreground(), first.Controller()->Window());
+    EXPECT_EQ(desk.windows().foreground(), first.Controller()->Window());
 }
 
 TEST_F(ProgramTest, ASecondStartShowsTheTaskbarTheMenuHidAndNothingElse) {
     Program& first = Launch({});
     first.Controller()->Controls().PPHide.Click();
-    ASSERT_FALSE(desk.window(desk.taskbar()).visible());
+    ASSERT_FALSE(desk.windows().window(desk.shellObjects().taskbar()).visible());
     Launch({});
-    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+    EXPECT_TRUE(desk.windows().window(desk.shellObjects().taskbar()).visible());
     EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
-    desk.advance(7500); // no reveal left pending that hides it again
-    EXPECT_TRUE(desk.window(desk.taskbar()).visible());
+    desk.scheduler().advance(7500); // no reveal left pending that hides it again
+    EXPECT_TRUE(desk.windows().window(desk.shellObjects().taskbar()).visible());
 }
 
 TEST_F(ProgramTest, TheHandOverDoesNothingWhileTheTrayIconIsShown) {
@@ -124,13 +124,13 @@ TEST_F(ProgramTest, AStartWithArgumentsNeverHandsOver) {
 
 TEST_F(ProgramTest, ARestartStartWaitsASecondAndBecomesResidentBesideTheFirst) {
     Launch({});
-    const std::uint64_t before = desk.now();
+    const std::uint64_t before = desk.scheduler().now();
     Program& second = Launch({"/w"});
     EXPECT_TRUE(started[1]);
-    EXPECT_GE(desk.now() - before, 1000u);
+    EXPECT_GE(desk.scheduler().now() - before, 1000u);
     EXPECT_TRUE(second.Controller()->Tray().IconVisible()); // any argument shows the icon
     desk.endProcess(pids[0]);
-    EXPECT_TRUE(desk.mutexExists(sjis::kMutexName)) << "the restart holds it";
+    EXPECT_TRUE(desk.kernel().mutexExists(sjis::kMutexName)) << "the restart holds it";
 }
 
 TEST_F(ProgramTest, OfTwoStartsAtTheSameMomentExactlyOneStaysResident) {
@@ -159,7 +159,7 @@ TEST_F(ProgramTest, QuickModeMovesOnceAndEndsWithoutWritingTheSettings) {
     const Hwnd w = AppWindowAtTop();
     Program& program = Launch({"/Q", "/S"});
     ASSERT_TRUE(started[0]);
-    EXPECT_EQ(desk.window(w).rect.top, 30);
+    EXPECT_EQ(desk.windows().window(w).rect.top, 30);
     EXPECT_TRUE(program.Controller()->Closed());
     EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
     EXPECT_FALSE(program.Controller()->Tray().IconVisible());
@@ -171,12 +171,12 @@ TEST_F(ProgramTest, QuickModeMovesOnceAndEndsWithoutWritingTheSettings) {
 TEST_F(ProgramTest, TheStartUpDelayOfAPlainStartBlocksBeforeTheFirstPass) {
     desk.files().write(kSettings, "[Config]\r\nWait=10\r\n");
     const Hwnd w = AppWindowAtTop();
-    desk.at(5000, [&] { EXPECT_EQ(desk.window(w).rect.top, 0); });
-    const std::uint64_t before = desk.now();
+    desk.scheduler().at(5000, [&] { EXPECT_EQ(desk.windows().window(w).rect.top, 0); });
+    const std::uint64_t before = desk.scheduler().now();
     Launch({});
-    EXPECT_GE(desk.now() - before, 10000u);
-    desk.advance(0);
-    EXPECT_EQ(desk.window(w).rect.top, 30);
+    EXPECT_GE(desk.scheduler().now() - before, 10000u);
+    desk.scheduler().advance(0);
+    EXPECT_EQ(desk.windows().window(w).rect.top, 30);
 }
 
 TEST_F(ProgramTest, ExitSavesTheSettingsAndEndsTheLoop) {
@@ -216,7 +216,7 @@ TEST_F(ProgramTest, AFailedSaveKeepsTheProgramRunningAndTheOldFile) {
     EXPECT_FALSE(program.Controller()->Closed());
     EXPECT_TRUE(program.Controller()->WatchTimer().Enabled()); // the error hook restarted it
     EXPECT_EQ(desk.files().read(kSettings), std::optional<std::string>("[Config]\r\nMax=1\r\n"));
-    EXPECT_THAT(desk.takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
+    EXPECT_THAT(desk.system().takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
 }
 
 TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSeconds) {
@@ -225,16 +225,16 @@ TEST_F(ProgramTest, ASecondStartDuringTheFirstsStartUpDelayGivesUpAfterAFewSecon
     std::unique_ptr<Program> second;
     bool secondStarted = true;
     std::uint64_t secondEnded = 0;
-    desk.at(2000, [&] {
+    desk.scheduler().at(2000, [&] {
         second = std::make_unique<Program>(desk.platformFor(secondPid), CommandLine{});
         secondStarted = second->Start();
-        secondEnded = desk.now();
+        secondEnded = desk.scheduler().now();
     });
     Program& first = Launch({}); // sleeps ten seconds; the second start comes meanwhile
     ASSERT_TRUE(started[0]);
     EXPECT_FALSE(secondStarted);
     EXPECT_EQ(secondEnded, 2000u + 3000u);
-    EXPECT_EQ(desk.frozenCalls(), 0u);
+    EXPECT_EQ(desk.scheduler().frozenCalls(), 0u);
     EXPECT_FALSE(first.Controller()->SettingsWindow().Visible());
 }
 
@@ -242,17 +242,17 @@ TEST_F(ProgramTest, AnErrorEscapingAControlsHandlerGoesToTheErrorHook) {
     Program& program = Launch({});
     // The slider's change moves the settings window, asking for its rectangle.
     desk.failNextCall("GetWindowRect");
-    const std::uint64_t start = desk.now();
+    const std::uint64_t start = desk.scheduler().now();
     program.Controller()->Controls().Slider.SetPosition(5);
     // The error hook pauses the watch cycle a second, on a timer: the
     // handler returns at once.
-    EXPECT_EQ(desk.now(), start);
+    EXPECT_EQ(desk.scheduler().now(), start);
     EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
-    desk.advance(1000);
+    desk.scheduler().advance(1000);
     EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
     EXPECT_EQ(program.Controller()->Controls().LblPosition.Caption(), "5");
     // Raised by the simulated desktop, so the trace names the guard that caught it.
-    EXPECT_THAT(desk.takeDebugOutput(),
+    EXPECT_THAT(desk.system().takeDebugOutput(),
                 ElementsAre(MatchesRegex("Velmora: simulated failure of GetWindowRect "
                                          "\\(caught at src/app/[a-z_]+\\.cpp:[0-9]+\\)\n")));
 }
@@ -268,28 +268,28 @@ TEST_F(ProgramTest, ShortcutButtonsAskThenWriteAndSurviveAFailure) {
     Program& program = Launch({});
     MainFormControls& controls = program.Controller()->Controls();
 
-    desk.queueMessageBoxAnswer(id_::YES);
+    desk.dialogs().queueMessageBoxAnswer(id_::YES);
     controls.BtnStartUp.Click();
-    ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].owner, program.Controller()->Window());
+    ASSERT_EQ(desk.dialogs().messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].owner, program.Controller()->Window());
     const auto link = desk.shellLink("C:\\Users\\Taro\\Startup\\Velmora!.lnk");
     ASSERT_TRUE(link.has_value());
     EXPECT_EQ(link->path, kExe);
     EXPECT_EQ(link->workingDirectory, "C:\\");
 
-    desk.setShellLinkFails(true);
-    desk.queueMessageBoxAnswer(id_::YES);
-    const std::uint64_t start = desk.now();
+    desk.system().shellLinkFails = true;
+    desk.dialogs().queueMessageBoxAnswer(id_::YES);
+    const std::uint64_t start = desk.scheduler().now();
     controls.BtnQuickLaunch.Click(); // no Quick Launch folder: said, nothing to fail
-    EXPECT_EQ(desk.now(), start);
-    desk.queueMessageBoxAnswer(id_::YES);
+    EXPECT_EQ(desk.scheduler().now(), start);
+    desk.dialogs().queueMessageBoxAnswer(id_::YES);
     controls.BtnStartUp.Click();
-    EXPECT_EQ(desk.now(), start);
-    desk.advance(1000); // the error hook's pause
+    EXPECT_EQ(desk.scheduler().now(), start);
+    desk.scheduler().advance(1000); // the error hook's pause
     EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
-    EXPECT_EQ(desk.messageBoxes().size(), 4u);
+    EXPECT_EQ(desk.dialogs().messageBoxes().size(), 4u);
     EXPECT_THAT(
-        desk.takeDebugOutput(),
+        desk.system().takeDebugOutput(),
         ElementsAre(MatchesRegex("Velmora: no shell link object \\(CoCreateInstance failed: "
                                  "HRESULT 0x800401F0 \\(CoInitialize has not been called\\.\\), "
                                  "thrown at src/ui/make_shortcut\\.cpp:[0-9]+\\)\n")));
@@ -333,7 +333,7 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
         if (c.fault == Fault::ReadOnlyFolder)
             here.files().setReadOnlyFolder("C:\\Velmora\\");
         if (c.answer != 0)
-            here.queueMessageBoxAnswer(c.answer);
+            here.dialogs().queueMessageBoxAnswer(c.answer);
         const Hwnd window = program.Controller()->Window();
         Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
         if (c.route == Route::ExitItem)
@@ -346,9 +346,9 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
         EXPECT_EQ(program.Controller()->Closed(), c.closes);
         EXPECT_EQ(program.Controller()->WatchTimer().Enabled(), !c.closes);
         EXPECT_EQ(here.files().read(kSettings), std::optional<std::string>(old));
-        ASSERT_EQ(here.messageBoxes().size(), c.boxes);
+        ASSERT_EQ(here.dialogs().messageBoxes().size(), c.boxes);
         if (c.boxes != 0) {
-            const sim::MessageBoxRecord& box = here.messageBoxes()[0];
+            const sim::MessageBoxRecord& box = here.dialogs().messageBoxes()[0];
             EXPECT_EQ(box.owner, window) << "owned by the settings window";
             EXPECT_NE(box.text.find(kSettings), std::string::npos) << "says where the file is";
             EXPECT_NE(box.text.find(
@@ -358,7 +358,7 @@ TEST_F(ProgramTest, AnUnsavableExitAsksOnceAndTheEndOfTheSessionClosesRegardless
         }
         // The failed save leaves its trace, at the end of the session too.
         EXPECT_THAT(
-            here.takeDebugOutput(),
+            here.system().takeDebugOutput(),
             ElementsAre(MatchesRegex(c.fault == Fault::ReadOnlyFolder ? kDeniedSaveTrace
                                                                       : kUnreadableSaveTrace)));
     }
@@ -380,7 +380,7 @@ TEST_F(ProgramTest, HostileCopyDataIsIgnored) {
     CopyDataStruct empty{0, 0, nullptr};
     p.win.SendMessageA(target, wm::COPYDATA, 0, reinterpret_cast<std::intptr_t>(&empty));
     EXPECT_FALSE(program.Controller()->SettingsWindow().Visible());
-    desk.advance(250);
+    desk.scheduler().advance(250);
     EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
 }
 
@@ -415,7 +415,7 @@ TEST_F(ProgramTest, ClosingTheApplicationWindowClosesTheProgramAndSavesItsSettin
         Platform other = here.platformFor(here.addProcess("C:\\Apps\\other.exe"));
         other.win.SendMessageA(program.AppWindow(), c.msg, c.wParam, 0);
         EXPECT_TRUE(program.Controller()->Closed());
-        EXPECT_TRUE(here.exists(form)) << "the settings window lives until the loop ends";
+        EXPECT_TRUE(here.windows().exists(form)) << "the settings window lives until the loop ends";
         EXPECT_FALSE(program.Controller()->WatchTimer().Enabled());
         EXPECT_NE(here.files().read(kSettings).value_or("").find("Dialog=1\r\n"),
                   std::string::npos);
@@ -484,7 +484,7 @@ TEST_F(ProgramTest, MessagesSentDuringATitleSwapWaitUntilThePassHasEnded) {
         ASSERT_TRUE(sent);
         EXPECT_FALSE(handledInside);
         EXPECT_EQ(savedInside, c.savedAtOnce);
-        here.advance(10);
+        here.scheduler().advance(10);
         ProgramController& form = *program.Controller();
         if (c.effect == Effect::Closes) {
             EXPECT_TRUE(form.Closed());

@@ -48,18 +48,18 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
         Program program(desk.platformFor(pid), CommandLine{});
         ASSERT_TRUE(program.Start());
         const Hwnd front = desk.addWindow(row.front);
-        desk.setForeground(front);
-        desk.window(desk.taskbar()).setEnabled(row.taskbarEnabled);
-        desk.advance(250);
+        desk.windows().setForeground(front);
+        desk.windows().window(desk.shellObjects().taskbar()).setEnabled(row.taskbarEnabled);
+        desk.scheduler().advance(250);
         if (row.declined) {
             program.Controller()->Controls().PPHide.Click();
             desk.files().setReadOnlyFolder("C:\\Velmora\\");
-            desk.queueMessageBoxAnswer(id_::CANCEL);
+            desk.dialogs().queueMessageBoxAnswer(id_::CANCEL);
         }
         desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
         desk.clearCalls();
-        const std::uint64_t before = desk.now();
-        desk.advance(1000);
+        const std::uint64_t before = desk.scheduler().now();
+        desk.scheduler().advance(1000);
         EXPECT_EQ(program.Controller()->Closed(), row.restarts);
         std::vector<sim::CallRecord> launches;
         for (const auto& call : desk.calls()) {
@@ -67,19 +67,19 @@ TEST(RestartTest, ADesktopChangeRestartsUnlessSomethingInFrontAsksToWait) {
                 launches.push_back(call);
         }
         if (row.declined) {
-            desk.advance(1000);
-            EXPECT_EQ(desk.messageBoxes().size(), 1u);
+            desk.scheduler().advance(1000);
+            EXPECT_EQ(desk.dialogs().messageBoxes().size(), 1u);
             EXPECT_FALSE(program.Controller()->Closed());
             EXPECT_TRUE(program.Controller()->WatchTimer().Enabled());
-            EXPECT_FALSE(desk.window(desk.taskbar()).visible());
+            EXPECT_FALSE(desk.windows().window(desk.shellObjects().taskbar()).visible());
             continue;
         }
         if (!row.restarts) {
             EXPECT_TRUE(launches.empty());
             // Once nothing asks to wait any more, the restart follows.
-            desk.setForeground(desk.addWindow({.title = "b"}));
-            desk.window(desk.taskbar()).setEnabled(true);
-            desk.advance(250);
+            desk.windows().setForeground(desk.addWindow({.title = "b"}));
+            desk.windows().window(desk.shellObjects().taskbar()).setEnabled(true);
+            desk.scheduler().advance(250);
             EXPECT_TRUE(program.Controller()->Closed());
             continue;
         }
@@ -112,24 +112,25 @@ TEST(RestartTest, AnExitChosenWhileTheRestartAsksIsNoRestart) {
         const std::uint32_t pid = desk.addProcess(kExe);
         Program program(desk.platformFor(pid), CommandLine{});
         ASSERT_TRUE(program.Start());
-        desk.setForeground(desk.addWindow({.title = "a"}));
-        desk.advance(250);
+        desk.windows().setForeground(desk.addWindow({.title = "a"}));
+        desk.scheduler().advance(250);
         desk.files().setReadOnlyFolder("C:\\Velmora\\");
         Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
-        desk.whileNextMessageBox([&] {
+        desk.dialogs().whileNextMessageBox([&] {
             if (c.route == Route::ExitItem)
                 program.Controller()->Controls().PPExit.Click();
             else
                 other.win.SendMessageA(program.Controller()->Window(), wm::CLOSE, 0, 0);
         });
-        desk.queueMessageBoxAnswer(c.answer);
+        desk.dialogs().queueMessageBoxAnswer(c.answer);
         desk.setMonitor(monitor, {0, 0, 1280, 1024}, {0, 30, 1280, 1024});
         desk.clearCalls();
-        desk.advance(10000);
+        desk.scheduler().advance(10000);
         for (const auto& call : desk.calls())
             EXPECT_NE(call.name, "ShellExecuteA");
         EXPECT_EQ(program.Controller()->Closed(), c.answer == id_::OK);
-        EXPECT_EQ(desk.messageBoxes().size(), 1u) << "asked once, not again at every tick";
+        EXPECT_EQ(desk.dialogs().messageBoxes().size(), 1u)
+            << "asked once, not again at every tick";
         EXPECT_EQ(program.Controller()->WatchTimer().Enabled(), c.answer != id_::OK);
     }
 }

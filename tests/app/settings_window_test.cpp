@@ -33,8 +33,8 @@ protected:
     }
     ProgramController& Form() { return *program->Controller(); }
     MainFormControls& C() { return Form().Controls(); }
-    Rect WindowRect() { return desk.window(Form().Window()).rect; }
-    bool Shown() { return desk.window(Form().Window()).visible(); }
+    Rect WindowRect() { return desk.windows().window(Form().Window()).rect; }
+    bool Shown() { return desk.windows().window(Form().Window()).visible(); }
     std::string File() { return desk.files().read(kSettings).value_or(""); }
     // A second plain start hands "/Show" over and ends.
     void SecondStart() {
@@ -52,8 +52,8 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
     EXPECT_FALSE(Form().Tray().Enabled());
     // Centred across the monitor, the top edge on the watch line.
     EXPECT_EQ(WindowRect(), (Rect{196, 37, 196 + 632, 37 + 469}));
-    EXPECT_EQ(desk.focus(), C().Slider.Window());
-    const sim::SimWindow& w = desk.window(Form().Window());
+    EXPECT_EQ(desk.windows().focus(), C().Slider.Window());
+    const sim::SimWindow& w = desk.windows().window(Form().Window());
     EXPECT_EQ(w.className, "TMainForm");
     EXPECT_EQ(w.titleA(), vm::Text(vm::Language::Japanese, vm::TextId::MainFormCaption).ansi);
     EXPECT_NE(w.exStyle & ws_ex::TOPMOST, 0u);
@@ -81,10 +81,10 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
         {&C().BtnCancel, {546, 413, 621, 443}, 13, false},
     };
     for (const Place& p : places) {
-        const sim::SimWindow& child = desk.window(p.control->Window());
+        const sim::SimWindow& child = desk.windows().window(p.control->Window());
         EXPECT_EQ(child.parent, Form().Window()) << p.control->Name();
         EXPECT_EQ(child.rect, p.rect) << p.control->Name();
-        const LogFontA* font = desk.font(child.control.font);
+        const LogFontA* font = desk.gdi().font(child.control.font);
         ASSERT_NE(font, nullptr) << p.control->Name();
         EXPECT_EQ(font->lfHeight, -p.fontHeight) << p.control->Name();
         EXPECT_EQ(font->lfWeight, p.bold ? 700 : 400) << p.control->Name();
@@ -92,8 +92,8 @@ TEST_F(SettingsWindowTest, OpensCentredOnTheTaskbarsMonitorBelowTheBarWithItsCon
     }
     // The reset buttons show the built-in tray images.
     for (int i = 0; i < 3; ++i) {
-        const HIcon glyph = desk.window(C().BtnDefult[i].Window()).control.image;
-        EXPECT_EQ(desk.iconImage(glyph), "resource:" + std::to_string(100 + i)) << i;
+        const HIcon glyph = desk.windows().window(C().BtnDefult[i].Window()).control.image;
+        EXPECT_EQ(desk.shellObjects().iconImage(glyph), "resource:" + std::to_string(100 + i)) << i;
     }
     EXPECT_EQ(C().BtnOK.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 1));
     EXPECT_EQ(C().BtnCancel.Window(), desk.platformFor(pid).win.GetDlgItem(Form().Window(), 2));
@@ -107,7 +107,7 @@ TEST_F(SettingsWindowTest, OpensOnTheSecondMonitorThatHoldsTheTaskbarAndFollowsT
     C().PPConfig.Click();
     EXPECT_EQ(WindowRect().left, 1024 + (1280 - 632) / 2);
     EXPECT_EQ(WindowRect().top, 40);
-    desk.dragTrackBar(C().Slider.Window(), -12);
+    desk.controls().dragTrackBar(C().Slider.Window(), -12);
     EXPECT_EQ(WindowRect().top, 28);
     EXPECT_EQ(C().LblPosition.Caption(), "-12");
 }
@@ -125,51 +125,51 @@ TEST_F(SettingsWindowTest, EnterSavesTheFileAndTheNextTickRunsAFullPass) {
     Start("[Config]\r\nTray=0\r\nCaption=1\r\n");
     C().PPConfig.Click();
     ASSERT_TRUE(C().TxtCap.Enabled());
-    desk.click(C().CHKCap.Window());
+    desk.controls().click(C().CHKCap.Window());
     EXPECT_FALSE(C().TxtCap.Enabled());
     const Hwnd early = desk.addWindow(WindowSpec{.className = "App", .title = "app"});
-    desk.advance(500);
-    EXPECT_EQ(desk.window(early).rect.top, 0); // nothing moves while the window is open
-    desk.pressKey(vk::RETURN);
+    desk.scheduler().advance(500);
+    EXPECT_EQ(desk.windows().window(early).rect.top, 0); // nothing moves while the window is open
+    desk.controls().pressKey(vk::RETURN);
     EXPECT_FALSE(Shown());
     EXPECT_TRUE(Form().Tray().Enabled());
     EXPECT_NE(File().find("Caption=0\r\n"), std::string::npos);
     EXPECT_NE(File().find("Tray=0\r\n"), std::string::npos);
-    desk.advance(250);
-    EXPECT_EQ(desk.window(early).rect.top, 30);
+    desk.scheduler().advance(250);
+    EXPECT_EQ(desk.windows().window(early).rect.top, 30);
 
     // A file that cannot be written keeps the window open and says so once.
     const std::string saved = File();
     desk.files().setReadOnlyFolder("C:\\Velmora\\");
     C().PPConfig.Click();
-    desk.click(C().CHKCap.Window());
-    desk.pressKey(vk::RETURN);
+    desk.controls().click(C().CHKCap.Window());
+    desk.controls().pressKey(vk::RETURN);
     EXPECT_TRUE(Shown());
     EXPECT_FALSE(Form().Tray().Enabled());
     EXPECT_EQ(File(), saved);
-    ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].owner, Form().Window());
-    EXPECT_EQ(desk.messageBoxes()[0].text,
+    ASSERT_EQ(desk.dialogs().messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].owner, Form().Window());
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].text,
               std::string(Text(Language::Japanese, TextId::SaveFailed).ansi) + "\r\n" + kSettings);
-    EXPECT_THAT(desk.takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
+    EXPECT_THAT(desk.system().takeDebugOutput(), ElementsAre(MatchesRegex(kDeniedSaveTrace)));
 }
 
 TEST_F(SettingsWindowTest, ClosingTheWindowLeavesTheProgramsOwnApplicationWindowAlone) {
     desk.files().write("C:\\Velmora\\dame.wav", "RIFF");
     Start("[Config]\r\nTray=0\r\nPlay=1\r\n");
     const Hwnd app = program->AppWindow();
-    const Rect before = desk.window(app).rect;
+    const Rect before = desk.windows().window(app).rect;
     C().PPConfig.Click();
-    desk.pressKey(vk::RETURN);
+    desk.controls().pressKey(vk::RETURN);
     ASSERT_FALSE(Shown());
-    ASSERT_TRUE(desk.window(app).visible()) << "the application window shows again";
+    ASSERT_TRUE(desk.windows().window(app).visible()) << "the application window shows again";
     desk.clearCalls();
-    desk.advance(250);
+    desk.scheduler().advance(250);
     for (const sim::CallRecord& call : desk.calls())
         EXPECT_NE(call.name, "sndPlaySoundA");
     EXPECT_EQ(C().ListBoxLog.Count(), 0u);
-    EXPECT_EQ(desk.window(app).rect, before);
-    EXPECT_EQ(desk.window(app).titleA(), Text(Language::Japanese, TextId::AppTitle).ansi);
+    EXPECT_EQ(desk.windows().window(app).rect, before);
+    EXPECT_EQ(desk.windows().window(app).titleA(), Text(Language::Japanese, TextId::AppTitle).ansi);
 }
 
 TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrTheLog) {
@@ -178,15 +178,15 @@ TEST_F(SettingsWindowTest, EscRevertsTheWindowsSettingsButNotTheMenuOptionsOrThe
     const std::string before = File();
     C().ListBoxLog.Add("moved.exe");
     SecondStart();
-    desk.dragTrackBar(C().Slider.Window(), 20);
-    desk.click(C().CHKTray.Window());
-    desk.answerOpenFileName("C:\\Apps\\foo.exe");
-    desk.click(C().BtnAdd.Window());
+    desk.controls().dragTrackBar(C().Slider.Window(), 20);
+    desk.controls().click(C().CHKTray.Window());
+    desk.dialogs().answerOpenFileName("C:\\Apps\\foo.exe");
+    desk.controls().click(C().BtnAdd.Window());
     C().CustomIconPaths[1] = "C:\\b.ico";
     C().PPMax.SetChecked(true);
     ASSERT_EQ(C().ListBoxDisable.Count(), 2u);
 
-    desk.pressKey(vk::ESCAPE);
+    desk.controls().pressKey(vk::ESCAPE);
     EXPECT_FALSE(Shown());
     EXPECT_EQ(C().Slider.Position(), 5);
     EXPECT_FALSE(C().CHKTray.Checked());
@@ -204,11 +204,11 @@ TEST_F(SettingsWindowTest, AltF4OnTheOpenWindowIsCancelAndTheProgramKeepsRunning
     const std::string before = File();
     SecondStart();
     ASSERT_TRUE(Shown());
-    desk.dragTrackBar(C().Slider.Window(), 20);
+    desk.controls().dragTrackBar(C().Slider.Window(), 20);
     desk.platformFor(pid).win.SendMessageA(Form().Window(), wm::SYSCOMMAND, sc::CLOSE, 0);
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(Form().Closed());
-    EXPECT_TRUE(desk.exists(Form().Window()));
+    EXPECT_TRUE(desk.windows().exists(Form().Window()));
     EXPECT_EQ(C().Slider.Position(), 5);
     EXPECT_EQ(File(), before);
     EXPECT_TRUE(Form().WatchTimer().Enabled());
@@ -231,14 +231,14 @@ TEST_F(SettingsWindowTest, TheEnglishMessageFontIsScaledFromTheDpiItWasMeasuredA
         here.addMonitor({0, 0, 1024, 768}, {0, 30, 1024, 768}, c.primaryDpi);
         here.addMonitor({1024, 0, 2560, 960}, {1024, 45, 2560, 960}, c.taskbarMonitorDpi);
         here.addTaskbar({.rect = {1024, 0, 2560, 45}});
-        here.setPerDpiMetrics(c.perDpiQuery);
-        here.setMessageFont({-12, 400, 0, "Segoe UI"});
+        here.display().setPerDpiMetrics(c.perDpiQuery);
+        here.display().setMessageFont({-12, 400, 0, "Segoe UI"});
         here.files().write(kSettings, "[Config]\r\nTray=0\r\nLanguage=en\r\n");
         Program english(here.platformFor(here.addProcess(kExe)), CommandLine{});
         ASSERT_TRUE(english.Start());
         english.Controller()->PPConfigClick();
         const Hwnd ok = english.Controller()->Controls().BtnOK.Window();
-        const LogFontA* font = here.font(here.window(ok).control.font);
+        const LogFontA* font = here.gdi().font(here.windows().window(ok).control.font);
         ASSERT_NE(font, nullptr);
         EXPECT_EQ(font->lfHeight, c.taskbarMonitorDpi == 144 ? -18 : -12);
         EXPECT_STREQ(font->lfFaceName, "Segoe UI");
@@ -252,45 +252,45 @@ TEST_F(SettingsWindowTest, TheIgnoreListTakesANameOnceAndItsButtonsFollowTheSele
     EXPECT_FALSE(C().BtnDel.Enabled());
     EXPECT_FALSE(C().BtnLog.Enabled());
     // A cancelled dialog adds nothing; foo.exe comes in once, in capitals.
-    desk.click(C().BtnAdd.Window());
-    desk.answerOpenFileName("C:\\Apps\\foo.exe");
-    desk.click(C().BtnAdd.Window());
-    desk.answerOpenFileName("D:\\Other\\FOO.exe");
-    desk.click(C().BtnAdd.Window());
+    desk.controls().click(C().BtnAdd.Window());
+    desk.dialogs().answerOpenFileName("C:\\Apps\\foo.exe");
+    desk.controls().click(C().BtnAdd.Window());
+    desk.dialogs().answerOpenFileName("D:\\Other\\FOO.exe");
+    desk.controls().click(C().BtnAdd.Window());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"FOO.EXE"});
-    ASSERT_EQ(desk.fileDialogs().size(), 3u);
-    EXPECT_EQ(desk.fileDialogs()[0].title,
+    ASSERT_EQ(desk.dialogs().fileDialogs().size(), 3u);
+    EXPECT_EQ(desk.dialogs().fileDialogs()[0].title,
               vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseFile).ansi);
-    EXPECT_EQ(desk.fileDialogs()[0].filter,
+    EXPECT_EQ(desk.dialogs().fileDialogs()[0].filter,
               std::string("\x83v\x83\x8D\x83O\x83\x89\x83\x80(*.exe)\0*.exe", 23));
-    EXPECT_NE(desk.fileDialogs()[0].flags & ofn::FILEMUSTEXIST, 0u);
+    EXPECT_NE(desk.dialogs().fileDialogs()[0].flags & ofn::FILEMUSTEXIST, 0u);
 
     // From the log: a line in another case is no new name; a new one is.
     C().ListBoxLog.Add("foo.exe");
     C().ListBoxLog.Add("Notepad");
-    desk.selectListItem(C().ListBoxLog.Window(), 0);
+    desk.controls().selectListItem(C().ListBoxLog.Window(), 0);
     EXPECT_TRUE(C().BtnLog.Enabled());
-    desk.click(C().BtnLog.Window());
-    desk.selectListItem(C().ListBoxLog.Window(), 1);
-    desk.click(C().BtnLog.Window());
+    desk.controls().click(C().BtnLog.Window());
+    desk.controls().selectListItem(C().ListBoxLog.Window(), 1);
+    desk.controls().click(C().BtnLog.Window());
     EXPECT_EQ(list.Items(), (std::vector<std::string>{"FOO.EXE", "Notepad"}));
 
-    desk.selectListItem(list.Window(), 0);
+    desk.controls().selectListItem(list.Window(), 0);
     EXPECT_TRUE(C().BtnDel.Enabled());
-    desk.click(C().BtnDel.Window());
+    desk.controls().click(C().BtnDel.Window());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"Notepad"});
     EXPECT_FALSE(C().BtnDel.Enabled());
     C().BtnDel.SetEnabled(true); // as after a reload with the button on
-    desk.click(C().BtnDel.Window());
+    desk.controls().click(C().BtnDel.Window());
     EXPECT_EQ(list.Items(), std::vector<std::string>{"Notepad"});
     EXPECT_FALSE(C().BtnDel.Enabled());
 
     // The sound file: its own title, the full path into the field.
     C().CHKWav.SetChecked(true);
-    desk.answerOpenFileName("C:\\Sounds\\ding.wav");
-    desk.click(C().BtnWav.Window());
+    desk.dialogs().answerOpenFileName("C:\\Sounds\\ding.wav");
+    desk.controls().click(C().BtnWav.Window());
     EXPECT_EQ(C().TxtWav.Text(), "C:\\Sounds\\ding.wav");
-    EXPECT_EQ(desk.fileDialogs().back().title,
+    EXPECT_EQ(desk.dialogs().fileDialogs().back().title,
               vm::Text(vm::Language::Japanese, vm::TextId::DialogChooseSound).ansi);
 }
 
@@ -299,20 +299,20 @@ TEST_F(SettingsWindowTest, TheKeyboardWalksTheControlsAndEnterPressesTheFocusedB
     C().PPConfig.Click();
     EXPECT_FALSE(C().TxtCap.Enabled()); // loaded off, the field is off at once
     const Hwnd slider = C().Slider.Window();
-    ASSERT_EQ(desk.focus(), slider);
-    desk.pressKey(vk::TAB);
-    EXPECT_EQ(desk.focus(), C().CHKCap.Window());
-    desk.pressKey(vk::TAB); // TxtCap is disabled: skipped
-    EXPECT_EQ(desk.focus(), C().CHKWav.Window());
+    ASSERT_EQ(desk.windows().focus(), slider);
+    desk.controls().pressKey(vk::TAB);
+    EXPECT_EQ(desk.windows().focus(), C().CHKCap.Window());
+    desk.controls().pressKey(vk::TAB); // TxtCap is disabled: skipped
+    EXPECT_EQ(desk.windows().focus(), C().CHKWav.Window());
     ASSERT_FALSE(C().BtnWav.Enabled());
-    desk.pressKey(vk::SPACE);
+    desk.controls().pressKey(vk::SPACE);
     EXPECT_TRUE(C().CHKWav.Checked());
     EXPECT_TRUE(C().BtnWav.Enabled());
 
     desk.platformFor(pid).win.SetFocus(C().BtnAdd.Window());
-    desk.pressKey(vk::RETURN); // presses BtnAdd: a dialog, cancelled
+    desk.controls().pressKey(vk::RETURN); // presses BtnAdd: a dialog, cancelled
     EXPECT_TRUE(Shown());
-    EXPECT_EQ(desk.fileDialogs().size(), 1u);
+    EXPECT_EQ(desk.dialogs().fileDialogs().size(), 1u);
 }
 
 TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
@@ -326,27 +326,27 @@ TEST_F(SettingsWindowTest, TheTitleStripTakesTheCaptionColoursOfTheActivation) {
     };
     EXPECT_EQ(brush(Hdc{0x51}),
               static_cast<std::intptr_t>(win.GetSysColorBrush(color::ACTIVECAPTION).Value()));
-    EXPECT_EQ(desk.textColorOf(Hdc{0x51}), win.GetSysColor(color::CAPTIONTEXT));
+    EXPECT_EQ(desk.gdi().textColorOf(Hdc{0x51}), win.GetSysColor(color::CAPTIONTEXT));
     win.SendMessageA(Form().Window(), wm::ACTIVATEAPP, 0, 0);
     EXPECT_EQ(brush(Hdc{0x52}),
               static_cast<std::intptr_t>(win.GetSysColorBrush(color::INACTIVECAPTION).Value()));
-    EXPECT_EQ(desk.bkColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTION));
-    EXPECT_EQ(desk.textColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTIONTEXT));
+    EXPECT_EQ(desk.gdi().bkColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTION));
+    EXPECT_EQ(desk.gdi().textColorOf(Hdc{0x52}), win.GetSysColor(color::INACTIVECAPTIONTEXT));
 }
 
 TEST_F(SettingsWindowTest, TheNumericFieldsShowTheSpinnersInTheirFormat) {
     Start("[Config]\r\nTray=0\r\nWait=60\r\nTrans=0\r\n");
     SecondStart();
     const auto shown = [this](const Control& field) {
-        return desk.window(field.Window()).titleA();
+        return desk.windows().window(field.Window()).titleA();
     };
     EXPECT_EQ(shown(C().TXTTrans), "0");
     EXPECT_EQ(shown(C().TXTWait), "60");
-    EXPECT_NE(desk.window(C().TXTWait.Window()).style & es::RIGHT, 0u);
+    EXPECT_NE(desk.windows().window(C().TXTWait.Window()).style & es::RIGHT, 0u);
     C().UDTrans.SetPosition(100);
     EXPECT_EQ(shown(C().TXTTrans), "100");
     EXPECT_EQ(C().TXTTrans.Value(), 100);
-    desk.stepUpDown(C().UDWait.Window(), true); // wraps
+    desk.controls().stepUpDown(C().UDWait.Window(), true); // wraps
     EXPECT_EQ(shown(C().TXTWait), "0");
     EXPECT_EQ(C().UDWait.Position(), 0);
     // Whatever is set, the field keeps to its digits.
@@ -361,24 +361,24 @@ TEST_F(SettingsWindowTest,
     for (const bool themed : {false, true}) {
         SimDesktop d;
         AddTopTaskbarDesktop(d);
-        d.setThemed(themed);
-        d.setVersion({148, 6, 1, 7601, ver_platform::WIN32_NT});
+        d.controls().setThemed(themed);
+        d.system().version = {148, 6, 1, 7601, ver_platform::WIN32_NT};
         const std::uint32_t p = d.addProcess(kExe);
         {
             Program instance(d.platformFor(p), CommandLine({"/w"}));
             ASSERT_TRUE(instance.Start());
             const Hwnd form = instance.Controller()->Window();
             // The controls and their fonts come with the first opening.
-            EXPECT_EQ(d.liveFonts(), 0u);
+            EXPECT_EQ(d.gdi().liveFonts(), 0u);
             instance.Controller()->PPConfigClick();
-            EXPECT_GT(d.liveFonts(), 0u);
+            EXPECT_GT(d.gdi().liveFonts(), 0u);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
             d.platformFor(p).win.SendMessageA(form, wm::UPDATEUISTATE, 0, 0);
-            d.advance(1);
-            EXPECT_EQ(d.redrawCount(form), themed ? 1 : 0);
+            d.scheduler().advance(1);
+            EXPECT_EQ(d.gdi().redrawCount(form), themed ? 1 : 0);
         }
-        EXPECT_EQ(d.liveFonts(), 0u);
-        EXPECT_EQ(d.liveIcons(p), 0u);
+        EXPECT_EQ(d.gdi().liveFonts(), 0u);
+        EXPECT_EQ(d.shellObjects().liveIcons(p), 0u);
     }
 }
 
@@ -411,23 +411,26 @@ TEST_F(SettingsWindowTest, ScalesWithTheDpiOfItsMonitorAndLaysItselfOutAgainOnAC
         {&C().BtnOK, {692, 620, 804, 665}, 20},
     };
     for (const Place& p : places) {
-        const sim::SimWindow& child = desk.window(p.control->Window());
+        const sim::SimWindow& child = desk.windows().window(p.control->Window());
         EXPECT_EQ(child.rect, p.rect) << p.control->Name();
-        const LogFontA* font = desk.font(child.control.font);
+        const LogFontA* font = desk.gdi().font(child.control.font);
         ASSERT_NE(font, nullptr) << p.control->Name();
         EXPECT_EQ(font->lfHeight, -p.fontHeight) << p.control->Name();
     }
-    EXPECT_EQ(desk.iconImage(desk.window(C().BtnDefult[0].Window()).control.image),
+    EXPECT_EQ(desk.shellObjects().iconImage(
+                  desk.windows().window(C().BtnDefult[0].Window()).control.image),
               "resource:100@48");
-    const std::size_t fonts = desk.liveFonts();
+    const std::size_t fonts = desk.gdi().liveFonts();
 
     // The user sets that monitor to 100 % while the window is open: laid out
     // again, still centred with its top at the watch line.
     desk.setMonitorDpi(second, 96);
     EXPECT_EQ(WindowRect(), (Rect{1476, 45, 1476 + 632, 45 + 469}));
-    EXPECT_EQ(desk.window(C().BtnOK.Window()).rect, (Rect{461, 413, 536, 443}));
-    EXPECT_EQ(desk.iconImage(desk.window(C().BtnCustom[0].Window()).control.image), "resource:100");
-    EXPECT_EQ(desk.liveFonts(), fonts) << "the fonts of the old scale are gone";
+    EXPECT_EQ(desk.windows().window(C().BtnOK.Window()).rect, (Rect{461, 413, 536, 443}));
+    EXPECT_EQ(desk.shellObjects().iconImage(
+                  desk.windows().window(C().BtnCustom[0].Window()).control.image),
+              "resource:100");
+    EXPECT_EQ(desk.gdi().liveFonts(), fonts) << "the fonts of the old scale are gone";
 }
 
 TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
@@ -436,14 +439,14 @@ TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
         Start(std::string("[Config]\r\nTray=0\r\nLanguage=") + language + "\r\n",
               std::string(language) == "ja");
         C().PPConfig.Click();
-        const sim::SimWindow& form = d.window(Form().Window());
+        const sim::SimWindow& form = d.windows().window(Form().Window());
         // A reader names a control by the label just before it, else by
         // its own text without the access key's mark; the accessibility
         // interfaces give a labelled control the label's name.
         std::set<std::u16string> names;
         int controls = 0;
         for (std::size_t i = 0; i < form.children.size(); ++i) {
-            const sim::SimWindow& w = d.window(form.children[i]);
+            const sim::SimWindow& w = d.windows().window(form.children[i]);
             const bool groupBox = w.className == control_class::BUTTON && (w.style & 0xFu) == 7u;
             if (w.className == control_class::STATIC || groupBox)
                 continue;
@@ -451,7 +454,7 @@ TEST_F(SettingsWindowTest, EveryControlHasADistinctNameAScreenReaderReads) {
             std::u16string name = w.titleW;
             std::erase(name, u'&');
             if (i > 0) {
-                const sim::SimWindow& before = d.window(form.children[i - 1]);
+                const sim::SimWindow& before = d.windows().window(form.children[i - 1]);
                 if (before.className == control_class::STATIC &&
                     before.rect.right == before.rect.left) {
                     EXPECT_EQ(before.rect.bottom, before.rect.top) << "a label nobody sees";

@@ -37,12 +37,12 @@ protected:
     MainFormControls& Controls() { return program->Controller()->Controls(); }
     // The one icon of the notification area.
     const sim::SimNotifyIcon& Icon() {
-        EXPECT_EQ(desk.notifyIcons().size(), 1u);
-        return desk.notifyIcons().at(0);
+        EXPECT_EQ(desk.shellObjects().notifyIcons().size(), 1u);
+        return desk.shellObjects().notifyIcons().at(0);
     }
     void Click(std::uint32_t mouseMessage) {
         desk.clickNotifyIcon(0, mouseMessage);
-        desk.advance(10);
+        desk.scheduler().advance(10);
     }
     std::vector<std::string> Captions(const sim::SimTrackedMenu& menu) {
         std::vector<std::string> captions;
@@ -85,7 +85,7 @@ TEST_F(TrayIconTest, TheStartDecidesWhetherTheIconIsShown) {
     for (const Row& row : rows) {
         SimDesktop& d = desk;
         Launch(row.args, row.settings);
-        EXPECT_EQ(d.notifyIcons().size(), row.shown ? 1u : 0u) << row.args.size();
+        EXPECT_EQ(d.shellObjects().notifyIcons().size(), row.shown ? 1u : 0u) << row.args.size();
         if (row.shown) {
             EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
             EXPECT_EQ(Icon().image, kNormal);
@@ -116,13 +116,13 @@ TEST_F(TrayIconTest, DoubleClickSwitchesWatchingAndTheNextTickRunsAFullPass) {
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_EQ(Icon().image, kStopped);
     const Hwnd window = desk.addWindow({.className = "App", .title = "app"});
-    desk.advance(500);
-    EXPECT_EQ(desk.window(window).rect.top, 0); // not watching
+    desk.scheduler().advance(500);
+    EXPECT_EQ(desk.windows().window(window).rect.top, 0); // not watching
     Click(wm::LBUTTONDBLCLK);
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     EXPECT_EQ(Icon().image, kNormal);
-    desk.advance(250);
-    EXPECT_EQ(desk.window(window).rect.top, 30);
+    desk.scheduler().advance(250);
+    EXPECT_EQ(desk.windows().window(window).rect.top, 30);
 }
 
 TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
@@ -134,21 +134,21 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
     Platform other = desk.platformFor(desk.addProcess("C:\\Apps\\other.exe"));
     other.win.PostMessageA(Icon().window, 0x0800, Icon().id + 7, wm::RBUTTONDOWN);
     other.win.PostMessageA(Icon().window, 0x0800, Icon().id + 7, wm::LBUTTONDBLCLK);
-    desk.advance(10);
-    EXPECT_TRUE(desk.trackedMenus().empty());
+    desk.scheduler().advance(10);
+    EXPECT_TRUE(desk.shellObjects().trackedMenus().empty());
     EXPECT_TRUE(Controls().PPEnabled.Checked());
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     // While the settings window is open the icon is deaf; its button still
     // opens the menu, without the settings item.
     Controls().PPConfig.Click();
-    EXPECT_EQ(desk.foreground(), program->Controller()->Window());
+    EXPECT_EQ(desk.windows().foreground(), program->Controller()->Window());
     Click(wm::RBUTTONDOWN);
     Click(wm::LBUTTONDBLCLK);
-    EXPECT_TRUE(desk.trackedMenus().empty());
+    EXPECT_TRUE(desk.shellObjects().trackedMenus().empty());
     EXPECT_TRUE(Controls().PPEnabled.Checked());
     Controls().BtnRMenu.Click();
-    ASSERT_EQ(desk.trackedMenus().size(), 1u);
-    EXPECT_NE(FlagsOf(desk.trackedMenus()[0],
+    ASSERT_EQ(desk.shellObjects().trackedMenus().size(), 1u);
+    EXPECT_NE(FlagsOf(desk.shellObjects().trackedMenus()[0],
                       vm::Text(vm::Language::Japanese, vm::TextId::MenuConfig).ansi) &
                   mf::GRAYED,
               0u);
@@ -156,12 +156,12 @@ TEST_F(TrayIconTest, OnlyTheRightPressAndTheLeftDoubleClickAct) {
 
 TEST_F(TrayIconTest, TheMenuIsBuiltFromTheItemsEachTimeItOpens) {
     Launch();
-    desk.setCursorPos({700, 12});
-    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi);
+    desk.system().cursor = {700, 12};
+    desk.shellObjects().chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi);
     Click(wm::RBUTTONDOWN);
     Click(wm::RBUTTONDOWN);
-    ASSERT_EQ(desk.trackedMenus().size(), 2u);
-    const sim::SimTrackedMenu& first = desk.trackedMenus()[0];
+    ASSERT_EQ(desk.shellObjects().trackedMenus().size(), 2u);
+    const sim::SimTrackedMenu& first = desk.shellObjects().trackedMenus()[0];
     EXPECT_EQ(Captions(first),
               (std::vector<std::string>{
                   vm::Text(vm::Language::Japanese, vm::TextId::MenuHide).ansi, "-",
@@ -187,15 +187,15 @@ TEST_F(TrayIconTest, TheMenuIsBuiltFromTheItemsEachTimeItOpens) {
     // Choosing the toggle flipped it; the next pass offers the restore item.
     EXPECT_TRUE(Controls().PPMax.Checked());
     desk.addWindow({.className = "App", .title = "app"});
-    desk.advance(250);
+    desk.scheduler().advance(250);
     Click(wm::RBUTTONDOWN);
-    EXPECT_EQ(
-        FlagsOf(desk.trackedMenus()[2], vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
-        mf::CHECKED);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[2],
+    EXPECT_EQ(FlagsOf(desk.shellObjects().trackedMenus()[2],
+                      vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
+              mf::CHECKED);
+    EXPECT_EQ(FlagsOf(desk.shellObjects().trackedMenus()[2],
                       vm::Text(vm::Language::Japanese, vm::TextId::MenuRestore).ansi),
               0u);
-    EXPECT_EQ(desk.liveMenus(pid), 0u);
+    EXPECT_EQ(desk.shellObjects().liveMenus(pid), 0u);
     // The foreground steps before the menu, the WM_NULL after it.
     std::vector<std::string> order;
     for (const auto& call : desk.calls()) {
@@ -211,10 +211,10 @@ TEST_F(TrayIconTest, TheMenuIsBuiltFromTheItemsEachTimeItOpens) {
 
 TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced) {
     Launch({}, "[Config]\r\nTray=0\r\n");
-    EXPECT_TRUE(desk.notifyIcons().empty());
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
     desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
     desk.addWindow({.className = "App", .title = "app"}); // a change starts a full pass
-    desk.advance(250);
+    desk.scheduler().advance(250);
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
     EXPECT_EQ(Icon().image, kStopped);
     // A change of scale builds the images again: still the stopped one.
@@ -225,20 +225,20 @@ TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced
     Click(wm::LBUTTONDBLCLK); // PPEnabled is hidden: nothing to switch
     EXPECT_TRUE(Controls().PPEnabled.Checked());
     Click(wm::RBUTTONDOWN);
-    ASSERT_EQ(desk.trackedMenus().size(), 1u);
+    ASSERT_EQ(desk.shellObjects().trackedMenus().size(), 1u);
     EXPECT_EQ(
-        Captions(desk.trackedMenus()[0]),
+        Captions(desk.shellObjects().trackedMenus()[0]),
         (std::vector<std::string>{vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi}));
     desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}, .autoHide = true});
     desk.addWindow({.className = "App", .title = "app 2"});
-    desk.advance(250);
-    EXPECT_TRUE(desk.notifyIcons().empty()); // back to the Tray setting
+    desk.scheduler().advance(250);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty()); // back to the Tray setting
     Controls().BtnRMenu.Click();
-    ASSERT_EQ(desk.trackedMenus().size(), 2u);
-    EXPECT_EQ(
-        FlagsOf(desk.trackedMenus()[1], vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
-        mf::GRAYED);
-    EXPECT_EQ(FlagsOf(desk.trackedMenus()[1],
+    ASSERT_EQ(desk.shellObjects().trackedMenus().size(), 2u);
+    EXPECT_EQ(FlagsOf(desk.shellObjects().trackedMenus()[1],
+                      vm::Text(vm::Language::Japanese, vm::TextId::MenuMax).ansi),
+              mf::GRAYED);
+    EXPECT_EQ(FlagsOf(desk.shellObjects().trackedMenus()[1],
                       vm::Text(vm::Language::Japanese, vm::TextId::MenuHideOn).ansi),
               0u);
     EXPECT_EQ(program->Controller()->Tray().Hint(),
@@ -247,13 +247,13 @@ TEST_F(TrayIconTest, WhileTheTaskbarIsElsewhereOnlyExitRemainsAndTheIconIsForced
 
 TEST_F(TrayIconTest, ExitFromTheMenuRemovesTheIconAndEndsTheProgram) {
     Launch();
-    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi);
+    desk.shellObjects().chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuExit).ansi);
     Click(wm::RBUTTONDOWN);
     EXPECT_TRUE(program->Controller()->Closed());
     EXPECT_EQ(program->Run(), 0);
     programs.back().reset();
-    EXPECT_TRUE(desk.notifyIcons().empty());
-    EXPECT_EQ(desk.liveIcons(pid), 0u);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
+    EXPECT_EQ(desk.shellObjects().liveIcons(pid), 0u);
     EXPECT_TRUE(desk.files().exists(kSettings));
 }
 
@@ -262,10 +262,10 @@ TEST_F(TrayIconTest, ANewTaskbarGetsTheShownIconBackWithItsImageAndTip) {
         Launch({}, shown ? "" : "[Config]\r\nTray=0\r\n");
         if (shown)
             Click(wm::LBUTTONDBLCLK);
-        desk.destroyWindow(desk.taskbar());
+        desk.destroyWindow(desk.shellObjects().taskbar());
         desk.addTaskbar();
-        desk.advance(10);
-        ASSERT_EQ(desk.notifyIcons().size(), shown ? 1u : 0u);
+        desk.scheduler().advance(10);
+        ASSERT_EQ(desk.shellObjects().notifyIcons().size(), shown ? 1u : 0u);
         if (shown) {
             EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintDisabled).ansi);
             EXPECT_EQ(Icon().image, kStopped);
@@ -274,12 +274,12 @@ TEST_F(TrayIconTest, ANewTaskbarGetsTheShownIconBackWithItsImageAndTip) {
         desk.endProcess(pid);
     }
     // Common controls older than 4.71: no re-adding.
-    desk.setCommonControlsVersion(4, 70);
+    desk.system().commonControlsVersion = {4, 70};
     Launch();
-    desk.destroyWindow(desk.taskbar());
+    desk.destroyWindow(desk.shellObjects().taskbar());
     desk.addTaskbar();
-    desk.advance(10);
-    EXPECT_TRUE(desk.notifyIcons().empty());
+    desk.scheduler().advance(10);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
 }
 
 TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
@@ -288,9 +288,10 @@ TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
     Launch({}, "[Config]\r\nIcon0=C:\\Icons\\gone.ico\r\nIcon1=C:\\Icons\\text.ico\r\n"
                "Icon2=C:\\Icons\\stop.ico\r\n");
     const TrayImages& images = program->Controller()->Images();
-    EXPECT_EQ(desk.iconImage(images.Image(IconState::Normal)), kNormal);
-    EXPECT_EQ(desk.iconImage(images.Image(IconState::Moving)), kMoving);
-    EXPECT_EQ(desk.iconImage(images.Image(IconState::Stopped)), "C:\\Icons\\stop.ico");
+    EXPECT_EQ(desk.shellObjects().iconImage(images.Image(IconState::Normal)), kNormal);
+    EXPECT_EQ(desk.shellObjects().iconImage(images.Image(IconState::Moving)), kMoving);
+    EXPECT_EQ(desk.shellObjects().iconImage(images.Image(IconState::Stopped)),
+              "C:\\Icons\\stop.ico");
     EXPECT_EQ(Icon().image, kNormal); // watching: the chosen stopped image waits
     Click(wm::LBUTTONDBLCLK);
     EXPECT_EQ(Icon().image, "C:\\Icons\\stop.ico");
@@ -301,12 +302,12 @@ TEST_F(TrayIconTest, TheTrayImagesComeFromChosenIconFilesOrTheBuiltInOnes) {
     // Rebuilding never leaks: the three built-in images, the three in use
     // and the tray's own copies of the two it has shown.
     Controls().CustomIconPaths[2] = "C:\\Icons\\stop.ico";
-    const std::size_t live = desk.liveIcons(pid);
+    const std::size_t live = desk.shellObjects().liveIcons(pid);
     EXPECT_EQ(live, 8u);
     desk.setCallLog(false);
     for (int i = 0; i < 1000; ++i)
         Controls().BtnCancel.Click();
-    EXPECT_EQ(desk.liveIcons(pid), live);
+    EXPECT_EQ(desk.shellObjects().liveIcons(pid), live);
 }
 
 TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage) {
@@ -318,14 +319,14 @@ TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage)
         button.SetGlyph(glyph);
         return glyph;
     };
-    EXPECT_EQ(desk.iconImage(glyphOf(stopped)), kStopped);
-    desk.answerOpenFileName(std::nullopt); // cancelled: nothing changes
+    EXPECT_EQ(desk.shellObjects().iconImage(glyphOf(stopped)), kStopped);
+    desk.dialogs().answerOpenFileName(std::nullopt); // cancelled: nothing changes
     stopped.Click();
     EXPECT_EQ(Controls().CustomIconPaths[2], "");
-    desk.answerOpenFileName("C:\\Icons\\stop.ico");
+    desk.dialogs().answerOpenFileName("C:\\Icons\\stop.ico");
     stopped.Click();
-    ASSERT_EQ(desk.fileDialogs().size(), 2u);
-    const sim::FileDialogRecord& dialog = desk.fileDialogs()[1];
+    ASSERT_EQ(desk.dialogs().fileDialogs().size(), 2u);
+    const sim::FileDialogRecord& dialog = desk.dialogs().fileDialogs()[1];
     EXPECT_EQ(dialog.owner, program->Controller()->Window());
     EXPECT_EQ(dialog.title, vm::Text(vm::Language::Japanese, vm::TextId::IconDialogTitle).ansi);
     EXPECT_EQ(dialog.filter, std::string("\x83\x41\x83\x43\x83\x52\x83\x93 (*.ico)\0*.ico", 22));
@@ -333,8 +334,8 @@ TEST_F(TrayIconTest, AChosenIconFileReplacesTheButtonsGlyphAndLaterTheTrayImage)
                   (ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING),
               ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING);
     EXPECT_EQ(Controls().CustomIconPaths[2], "C:\\Icons\\stop.ico");
-    EXPECT_EQ(desk.iconImage(glyphOf(stopped)), "C:\\Icons\\stop.ico");
-    EXPECT_EQ(desk.iconImage(glyphOf(Controls().BtnCustom[0])), kNormal);
+    EXPECT_EQ(desk.shellObjects().iconImage(glyphOf(stopped)), "C:\\Icons\\stop.ico");
+    EXPECT_EQ(desk.shellObjects().iconImage(glyphOf(Controls().BtnCustom[0])), kNormal);
     EXPECT_EQ(Icon().image, kNormal); // watching: the stopped image waits
 }
 
@@ -348,22 +349,22 @@ TEST_F(TrayIconTest, SwitchingTheIconOffTellsTheUserFirst) {
                                         "MessageBoxW:" +
                                             std::to_string(program->Controller()->Window().Value()),
                                         "Shell_NotifyIconW:2"}));
-    ASSERT_EQ(desk.messageBoxes().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes()[0].text,
+    ASSERT_EQ(desk.dialogs().messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].text,
               vm::Text(vm::Language::Japanese, vm::TextId::TrayOffMessage).ansi);
-    EXPECT_EQ(desk.messageBoxes()[0].caption, "Velmora!");
-    EXPECT_EQ(desk.messageBoxes()[0].type, 0x00040040u);
-    EXPECT_TRUE(desk.notifyIcons().empty());
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].caption, "Velmora!");
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].type, 0x00040040u);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
     Controls().CHKTray.SetChecked(true);
-    EXPECT_EQ(desk.notifyIcons().size(), 1u);
-    EXPECT_EQ(desk.messageBoxes().size(), 1u);
+    EXPECT_EQ(desk.shellObjects().notifyIcons().size(), 1u);
+    EXPECT_EQ(desk.dialogs().messageBoxes().size(), 1u);
 }
 
 TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon) {
     const auto text = [](TextId id) { return vm::Text(vm::Language::Japanese, id); };
     // Quick mode never writes the file, so it never tells.
     Launch({"/Q"});
-    EXPECT_TRUE(desk.notifyIcons().empty() || Icon().balloons.empty());
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty() || Icon().balloons.empty());
     program->Run();
     desk.endProcess(pid);
     programs.back().reset();
@@ -375,9 +376,9 @@ TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon)
     EXPECT_EQ(Icon().balloons[0].infoFlags, 1u); // NIIF_INFO
     for (int round = 0; round < 2; ++round) {
         desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
-        desk.advance(500);
+        desk.scheduler().advance(500);
         desk.setTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}});
-        desk.advance(500);
+        desk.scheduler().advance(500);
     }
     ASSERT_EQ(Icon().balloons.size(), 2u) << "suspended twice, told once";
     EXPECT_EQ(Icon().balloons[1].title, text(TextId::BalloonSuspendedTitle).wide);
@@ -410,7 +411,7 @@ TEST_F(TrayIconTest, AFirstRunAndTheFirstSuspensionOfASessionEachShowOneBalloon)
 
 TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheRealIcon) {
     desk.files().write(kSettings, "[Config]\r\nPlay=0\r\n");
-    desk.setNotifyAreaRefuses(true);
+    desk.shellObjects().setNotifyAreaRefuses(true);
     Program& first = Launch();
     ProgramController& form = *first.Controller();
     EXPECT_TRUE(form.Tray().IconVisible());
@@ -420,11 +421,11 @@ TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheReal
     EXPECT_TRUE(form.SettingsWindow().Visible());
     form.Controls().BtnCancel.Click();
 
-    desk.advance(30000);
-    EXPECT_TRUE(desk.notifyIcons().empty());
-    desk.setNotifyAreaRefuses(false);
-    desk.advance(2000);
-    ASSERT_EQ(desk.notifyIcons().size(), 1u);
+    desk.scheduler().advance(30000);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
+    desk.shellObjects().setNotifyAreaRefuses(false);
+    desk.scheduler().advance(2000);
+    ASSERT_EQ(desk.shellObjects().notifyIcons().size(), 1u);
     EXPECT_EQ(Icon().tip, vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled).ansi);
     EXPECT_EQ(Icon().image, kNormal);
     EXPECT_TRUE(form.Tray().IconShown());
@@ -433,65 +434,66 @@ TEST_F(TrayIconTest, AnAddTheShellRefusesIsTriedAgainAndTheHandOverGoesByTheReal
 
     // A shell that stays away longer than a minute: the retries stop, and
     // the shell's "TaskbarCreated" brings the icon when it comes.
-    desk.destroyWindow(desk.taskbar());
+    desk.destroyWindow(desk.shellObjects().taskbar());
     form.Tray().SetHint(vm::Text(vm::Language::Japanese, vm::TextId::HintEnabled));
     EXPECT_FALSE(form.Tray().IconShown());
     desk.addTaskbar();
-    desk.setNotifyAreaRefuses(true);
-    desk.advance(61000);
-    desk.setNotifyAreaRefuses(false);
-    desk.advance(10000);
-    EXPECT_TRUE(desk.notifyIcons().empty());
-    desk.destroyWindow(desk.taskbar());
+    desk.shellObjects().setNotifyAreaRefuses(true);
+    desk.scheduler().advance(61000);
+    desk.shellObjects().setNotifyAreaRefuses(false);
+    desk.scheduler().advance(10000);
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
+    desk.destroyWindow(desk.shellObjects().taskbar());
     desk.addTaskbar();
-    desk.advance(10);
-    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    desk.scheduler().advance(10);
+    EXPECT_EQ(desk.shellObjects().notifyIcons().size(), 1u);
     EXPECT_TRUE(form.Tray().IconShown());
 
     // A shell that restarts and refuses the first add of its
     // "TaskbarCreated": retried as a first add, and meanwhile a second start
     // opens the settings.
-    desk.destroyWindow(desk.taskbar());
-    desk.setNotifyAreaRefuses(true);
+    desk.destroyWindow(desk.shellObjects().taskbar());
+    desk.shellObjects().setNotifyAreaRefuses(true);
     desk.addTaskbar();
-    desk.advance(10);
+    desk.scheduler().advance(10);
     EXPECT_FALSE(form.Tray().IconShown());
     Launch();
     EXPECT_TRUE(form.SettingsWindow().Visible());
     form.Controls().BtnCancel.Click();
-    desk.setNotifyAreaRefuses(false);
-    desk.advance(2000);
-    EXPECT_EQ(desk.notifyIcons().size(), 1u);
+    desk.shellObjects().setNotifyAreaRefuses(false);
+    desk.scheduler().advance(2000);
+    EXPECT_EQ(desk.shellObjects().notifyIcons().size(), 1u);
     EXPECT_TRUE(form.Tray().IconShown());
 }
 
 TEST_F(TrayIconTest, AMenuOpenedFromTheKeyboardOpensAtTheIconAndHandsTheFocusBack) {
-    const auto lastMenu = [this] { return desk.trackedMenus().back(); };
+    const auto lastMenu = [this] { return desk.shellObjects().trackedMenus().back(); };
     Launch();
     // Before Windows 7 the shell cannot say where the icon is: at the pointer.
-    desk.setCursorPos({500, 500});
+    desk.system().cursor = {500, 500};
     Click(wm::RBUTTONDOWN);
     EXPECT_EQ(lastMenu().at, (Point{500, 500}));
     EXPECT_EQ(Icon().focusReturns, 0);
 
-    desk.setNotifyIconRects(true); // the icon at (1004, 7)-(1020, 23)
+    desk.shellObjects().setNotifyIconRects(true); // the icon at (1004, 7)-(1020, 23)
     Click(wm::RBUTTONDOWN);
     EXPECT_EQ(lastMenu().at, (Point{1004, 23})) << "below the icon of a top bar";
     EXPECT_EQ(lastMenu().flags & tpm::BOTTOMALIGN, 0u);
     EXPECT_EQ(Icon().focusReturns, 1) << "closed without a choice";
-    desk.chooseMenuItem(vm::Text(vm::Language::Japanese, vm::TextId::MenuDialog).ansi);
+    desk.shellObjects().chooseMenuItem(
+        vm::Text(vm::Language::Japanese, vm::TextId::MenuDialog).ansi);
     Click(wm::RBUTTONDOWN);
     EXPECT_TRUE(Controls().PPDialog.Checked());
     EXPECT_EQ(Icon().focusReturns, 1);
     // The mouse on the icon: at the pointer, as ever.
-    desk.setCursorPos({1010, 15});
+    desk.system().cursor = {1010, 15};
     Click(wm::RBUTTONDOWN);
     EXPECT_EQ(lastMenu().at, (Point{1010, 15}));
     EXPECT_EQ(Icon().focusReturns, 1);
 
-    desk.setCursorPos({500, 500});
+    desk.system().cursor = {500, 500};
     desk.setTaskbar({.edge = abe::BOTTOM, .rect = {0, 738, 1024, 768}});
-    desk.advance(500);
+    desk.scheduler().advance(500);
     Click(wm::RBUTTONDOWN);
     EXPECT_EQ(lastMenu().at, (Point{1004, 745})) << "above the icon of a bottom bar";
     EXPECT_NE(lastMenu().flags & tpm::BOTTOMALIGN, 0u);

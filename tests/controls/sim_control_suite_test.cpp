@@ -33,15 +33,17 @@ protected:
     IWindowSystem& Win() override { return *win_; }
     Hwnd Parent() override { return parent; }
     ControlRouter& Router() override { return router; }
-    void UserClick(Hwnd control) override { desk.click(control); }
-    void UserSelect(Hwnd listBox, int index) override { desk.selectListItem(listBox, index); }
-    void UserStepUp(Hwnd upDown) override { desk.stepUpDown(upDown, true); }
+    void UserClick(Hwnd control) override { desk.controls().click(control); }
+    void UserSelect(Hwnd listBox, int index) override {
+        desk.controls().selectListItem(listBox, index);
+    }
+    void UserStepUp(Hwnd upDown) override { desk.controls().stepUpDown(upDown, true); }
     void UserEnd(Hwnd trackBar) override {
-        desk.dragTrackBar(trackBar,
-                          static_cast<int>(win_->SendMessageA(trackBar, tbm::GETRANGEMAX, 0, 0)));
+        desk.controls().dragTrackBar(
+            trackBar, static_cast<int>(win_->SendMessageA(trackBar, tbm::GETRANGEMAX, 0, 0)));
     }
 
-    void UserAccessKey(char letter) override { desk.pressAccessKey(letter); }
+    void UserAccessKey(char letter) override { desk.controls().pressAccessKey(letter); }
 
     sim::SimDesktop desk;
     std::uint32_t pid = 0;

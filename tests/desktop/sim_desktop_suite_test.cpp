@@ -29,11 +29,11 @@ protected:
     }
     void OtherBusy(std::uint32_t busyMs, std::function<void(IWindowSystem&)> action) override {
         // What the program does comes before the end of its busy time.
-        desk.at(desk.now() + busyMs,
-                [this, action = std::move(action)] { action(otherPlatform_.win); });
+        desk.scheduler().at(desk.scheduler().now() + busyMs,
+                            [this, action = std::move(action)] { action(otherPlatform_.win); });
         desk.setBusy(other_, busyMs);
     }
-    void Pump(std::uint32_t ms) override { desk.advance(ms); }
+    void Pump(std::uint32_t ms) override { desk.scheduler().advance(ms); }
 
     sim::SimDesktop desk;
     std::uint32_t self_ = desk.addProcess("C:\\Velmora\\Velmora.exe");

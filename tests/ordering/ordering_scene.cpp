@@ -44,8 +44,8 @@ OrderingScene::OrderingScene(const Schedule& schedule)
     desk_.addMonitor({0, 0, 1024, 768}, {0, kWatchLine, 1024, 768});
     desk_.addProgramManager();
     desk_.addTaskbar({.rect = {0, 0, 1024, kWatchLine}});
-    desk_.setWinEventsCreationOnly(schedule_.options.wine);
-    desk_.setCursorPos({500, 500});
+    desk_.winEvents().setCreationOnly(schedule_.options.wine);
+    desk_.system().cursor = {500, 500};
     for (int i = 0; i < schedule_.processes; ++i) {
         pids_.push_back(desk_.addProcess("C:\\Apps\\app" + std::to_string(i + 1) + ".exe"));
         busyUntil_.push_back(0);
@@ -78,17 +78,17 @@ void OrderingScene::Run() {
     program_ = std::make_unique<Program>(desk_.platformFor(velmoraPid_), CommandLine(args));
     program_->Start();
     // Two ticks, then the schedule starts on a phase of the tick its seed chooses.
-    desk_.advance(510 + static_cast<std::uint32_t>(schedule_.seed % 250));
+    desk_.scheduler().advance(510 + static_cast<std::uint32_t>(schedule_.seed % 250));
     WrapVelmoraWindows();
     desk_.clearCalls();
     // Its own start-up wait is no wait on another program.
     desk_.scheduler().resetLongestWaits();
-    const std::uint64_t start = desk_.now();
+    const std::uint64_t start = desk_.scheduler().now();
     for (std::size_t i = 0; i < schedule_.actions.size(); ++i)
-        desk_.at(start + schedule_.actions[i].at, [this, i] { Do(i); });
+        desk_.scheduler().at(start + schedule_.actions[i].at, [this, i] { Do(i); });
     running_ = true;
     try {
-        desk_.advance(schedule_.lengthMs);
+        desk_.scheduler().advance(schedule_.lengthMs);
         Quiet();
     } catch (const Livelock&) {
         livelock_ = true;
@@ -107,23 +107,23 @@ void OrderingScene::Quiet() {
         }
     }
     for (std::size_t w = 0; w < handles_.size(); ++w) {
-        if (dragging_[w] && desk_.exists(handles_[w])) {
-            desk_.endMoveSize(handles_[w]);
+        if (dragging_[w] && desk_.windows().exists(handles_[w])) {
+            desk_.windows().endMoveSize(handles_[w]);
             dragging_[w] = false;
             Mark mark = At(MarkKind::Change, static_cast<int>(w));
             mark.action = ActionKind::DragEnd;
             Record(mark);
         }
     }
-    desk_.advance(kQuietMs);
+    desk_.scheduler().advance(kQuietMs);
     // A program busy on seeing the replacement title near the end settles
     // once it reads its queue again: the quiet time counts from then.
     for (int round = 0; round < 4 && !busyUntil_.empty(); ++round) {
         const std::uint64_t quietAt =
             *std::max_element(busyUntil_.begin(), busyUntil_.end()) + kQuietMs;
-        if (quietAt <= desk_.now())
+        if (quietAt <= desk_.scheduler().now())
             break;
-        desk_.advance(quietAt - desk_.now());
+        desk_.scheduler().advance(quietAt - desk_.scheduler().now());
     }
     Record(At(MarkKind::End));
 }
@@ -132,8 +132,8 @@ void OrderingScene::WrapVelmoraWindows() {
     // Every message that reaches one of Velmora's windows is marked, with
     // how deep it came (a message sent to the thread while it waits in a
     // call of its own arrives inside the handler that made the call).
-    for (const Hwnd handle : desk_.zOrder()) {
-        sim::SimWindow& window = desk_.window(handle);
+    for (const Hwnd handle : desk_.windows().zOrder()) {
+        sim::SimWindow& window = desk_.windows().window(handle);
         if (window.pid != velmoraPid_ || !window.proc)
             continue;
         window.proc = [this, inner = window.proc](Hwnd hwnd, std::uint32_t msg,
@@ -167,7 +167,7 @@ void OrderingScene::WrapVelmoraWindows() {
 
 bool OrderingScene::Reading(int process) const {
     const auto p = static_cast<std::size_t>(process);
-    return !hung_[p] && desk_.now() >= busyUntil_[p];
+    return !hung_[p] && desk_.scheduler().now() >= busyUntil_[p];
 }
 
 Rect OrderingScene::RectAt(int window, int top) const {
@@ -178,7 +178,7 @@ Rect OrderingScene::RectAt(int window, int top) const {
 Mark OrderingScene::At(MarkKind kind, int window) {
     Mark mark;
     mark.call = desk_.calls().size();
-    mark.time = desk_.now();
+    mark.time = desk_.scheduler().now();
     mark.kind = kind;
     mark.window = window;
     if (window >= 0) {
@@ -186,22 +186,24 @@ Mark OrderingScene::At(MarkKind kind, int window) {
         mark.process = schedule_.windows[w].process;
         mark.reading = Reading(mark.process);
         const Hwnd handle = handles_[w];
-        mark.exists = handle != 0 && desk_.exists(handle);
+        mark.exists = handle != 0 && desk_.windows().exists(handle);
         if (mark.exists) {
-            const sim::SimWindow& state = desk_.window(handle);
+            const sim::SimWindow& state = desk_.windows().window(handle);
             mark.rect = state.rect;
             mark.visible = state.visible();
             mark.maximized = state.maximized();
         }
     }
-    mark.foreground = WindowIndex(desk_.foreground().Value());
+    mark.foreground = WindowIndex(desk_.windows().foreground().Value());
     if (ProgramController* form = program_ ? program_->Controller() : nullptr) {
         mark.enabled = form->Controls().PPEnabled.Checked();
         mark.settingsShown = form->SettingsWindow().Visible();
     }
-    mark.taskbarHidden = desk_.taskbar() != 0 && !desk_.window(desk_.taskbar()).visible();
-    mark.taskbarInFront = desk_.taskbar() != 0 && desk_.foreground() == desk_.taskbar();
-    mark.frozenCalls = desk_.frozenCalls();
+    mark.taskbarHidden = desk_.shellObjects().taskbar() != 0 &&
+                         !desk_.windows().window(desk_.shellObjects().taskbar()).visible();
+    mark.taskbarInFront = desk_.shellObjects().taskbar() != 0 &&
+                          desk_.windows().foreground() == desk_.shellObjects().taskbar();
+    mark.frozenCalls = desk_.scheduler().frozenCalls();
     return mark;
 }
 
@@ -216,9 +218,9 @@ int OrderingScene::WindowIndex(std::uint64_t handle) const {
 
 std::optional<std::u16string> OrderingScene::ShownTitle(int window) const {
     const Hwnd handle = handles_[static_cast<std::size_t>(window)];
-    if (handle == 0 || !desk_.exists(handle))
+    if (handle == 0 || !desk_.windows().exists(handle))
         return std::nullopt;
-    return const_cast<sim::SimDesktop&>(desk_).window(handle).titleW;
+    return const_cast<sim::SimDesktop&>(desk_).windows().window(handle).titleW;
 }
 
 int OrderingScene::ProcessIndex(std::uint32_t pid) const {
@@ -259,8 +261,8 @@ void OrderingScene::Do(std::size_t index) {
         case ActionKind::TrayMenu:
             if (UserDragging())
                 return;
-            desk_.chooseMenuItem(action.hide ? Text(Language::Japanese, TextId::MenuHide).ansi
-                                             : "");
+            desk_.shellObjects().chooseMenuItem(
+                action.hide ? Text(Language::Japanese, TextId::MenuHide).ansi : "");
             Tray(wm::RBUTTONDOWN);
             return;
         case ActionKind::Foreground:
@@ -277,7 +279,7 @@ void OrderingScene::DoWindow(const Action& action) {
     const int w = action.window;
     const auto wi = static_cast<std::size_t>(w);
     const Hwnd handle = handles_[wi];
-    const bool exists = handle != 0 && desk_.exists(handle);
+    const bool exists = handle != 0 && desk_.windows().exists(handle);
     if (action.kind == ActionKind::Create) {
         if (handle != 0)
             return;
@@ -290,8 +292,8 @@ void OrderingScene::DoWindow(const Action& action) {
              .pid = pids_[static_cast<std::size_t>(schedule_.windows[wi].process)]});
         handles_[wi] = made;
         indexOf_[made.Value()] = w;
-        desk_.window(made).proc = [this, w](Hwnd, std::uint32_t msg, std::uintptr_t,
-                                            std::intptr_t lParam) {
+        desk_.windows().window(made).proc = [this, w](Hwnd, std::uint32_t msg, std::uintptr_t,
+                                                      std::intptr_t lParam) {
             return ProgramProc(w, msg, lParam);
         };
         Mark mark = At(MarkKind::Change, w);
@@ -316,7 +318,7 @@ void OrderingScene::DoWindow(const Action& action) {
         case ActionKind::Place:
             if (dragging_[wi])
                 return;
-            if (desk_.window(handle).maximized())
+            if (desk_.windows().window(handle).maximized())
                 desk_.showWindow(handle, sw::RESTORE);
             desk_.moveWindow(handle, RectAt(w, action.top));
             break;
@@ -332,7 +334,7 @@ void OrderingScene::DoWindow(const Action& action) {
             break;
         case ActionKind::Retitle:
             titles_[wi] = TitleOf(w, ++retitles_[wi]);
-            desk_.window(handle).titleW = titles_[wi];
+            desk_.windows().window(handle).titleW = titles_[wi];
             break;
         case ActionKind::Destroy:
             if (dragging_[wi])
@@ -341,10 +343,10 @@ void OrderingScene::DoWindow(const Action& action) {
             break;
         case ActionKind::DragBegin:
             // One mouse: one drag at a time.
-            if (UserDragging() || !desk_.window(handle).visible() ||
-                desk_.window(handle).maximized())
+            if (UserDragging() || !desk_.windows().window(handle).visible() ||
+                desk_.windows().window(handle).maximized())
                 return;
-            desk_.beginMoveSize(handle);
+            desk_.windows().beginMoveSize(handle);
             dragging_[wi] = true;
             break;
         case ActionKind::DragMove:
@@ -355,7 +357,7 @@ void OrderingScene::DoWindow(const Action& action) {
         case ActionKind::DragEnd:
             if (!dragging_[wi])
                 return;
-            desk_.endMoveSize(handle);
+            desk_.windows().endMoveSize(handle);
             dragging_[wi] = false;
             break;
         default:
@@ -379,16 +381,16 @@ bool OrderingScene::ProgramMayTakeTheFront() const {
 
 void OrderingScene::Activate(int window) {
     const Hwnd handle = handles_[static_cast<std::size_t>(window)];
-    if (handle == 0 || !desk_.exists(handle) || !desk_.window(handle).visible())
+    if (handle == 0 || !desk_.windows().exists(handle) || !desk_.windows().window(handle).visible())
         return;
-    desk_.setForeground(handle);
+    desk_.windows().setForeground(handle);
     Record(At(MarkKind::Foreground, window));
 }
 
 void OrderingScene::Busy(int process, std::uint32_t ms) {
     const auto p = static_cast<std::size_t>(process);
     desk_.setBusy(pids_[p], ms);
-    busyUntil_[p] = std::max(busyUntil_[p], desk_.now() + ms);
+    busyUntil_[p] = std::max(busyUntil_[p], desk_.scheduler().now() + ms);
     Mark mark = At(MarkKind::Busy);
     mark.process = process;
     mark.busyMs = ms;
@@ -396,7 +398,7 @@ void OrderingScene::Busy(int process, std::uint32_t ms) {
     Record(mark);
     // After the desktop's own read at that moment, which carries out what
     // waited in the queue.
-    desk_.at(desk_.now() + ms, [this, process] { ReadQueue(process); });
+    desk_.scheduler().at(desk_.scheduler().now() + ms, [this, process] { ReadQueue(process); });
 }
 
 void OrderingScene::ReadQueue(int process) {
@@ -408,7 +410,7 @@ void OrderingScene::ReadQueue(int process) {
 }
 
 void OrderingScene::Tray(std::uint32_t mouseMessage) {
-    const std::vector<sim::SimNotifyIcon>& icons = desk_.notifyIcons();
+    const std::vector<sim::SimNotifyIcon>& icons = desk_.shellObjects().notifyIcons();
     for (std::size_t i = 0; i < icons.size(); ++i) {
         const sim::SimWindow* owner = desk_.windows().find(icons[i].window);
         if (owner == nullptr || owner->pid != velmoraPid_)
@@ -433,7 +435,7 @@ MsgResult OrderingScene::ProgramProc(int window, std::uint32_t msg, std::intptr_
     if (!wide && name != "SendMessageTimeoutA" && name != "SendMessageA")
         return std::nullopt;
     const auto w = static_cast<std::size_t>(window);
-    sim::SimWindow& state = desk_.window(handles_[w]);
+    sim::SimWindow& state = desk_.windows().window(handles_[w]);
     Mark mark = At(MarkKind::SetText, window);
     mark.title = state.titleW;
     if (wide) {
@@ -455,12 +457,12 @@ void OrderingScene::React(int window) {
     // The program has just handled the message, so it reads its queue.
     const WindowPlan& plan = schedule_.windows[static_cast<std::size_t>(window)];
     if (plan.retitlesOnSwap) {
-        desk_.at(desk_.now() + reactions_() % 20, [this, window] {
+        desk_.scheduler().at(desk_.scheduler().now() + reactions_() % 20, [this, window] {
             const auto w = static_cast<std::size_t>(window);
-            if (!desk_.exists(handles_[w]))
+            if (!desk_.windows().exists(handles_[w]))
                 return;
             titles_[w] = TitleOf(window, ++retitles_[w]);
-            desk_.window(handles_[w]).titleW = titles_[w];
+            desk_.windows().window(handles_[w]).titleW = titles_[w];
             Mark mark = At(MarkKind::Change, window);
             mark.action = ActionKind::Retitle;
             mark.reaction = true;
@@ -469,22 +471,24 @@ void OrderingScene::React(int window) {
         });
     }
     if (plan.busyOnSwapMs > 0)
-        desk_.at(desk_.now(),
-                 [this, process = plan.process, ms = plan.busyOnSwapMs] { Busy(process, ms); });
+        desk_.scheduler().at(
+            desk_.scheduler().now(),
+            [this, process = plan.process, ms = plan.busyOnSwapMs] { Busy(process, ms); });
     if (plan.adjustsOnSwap) {
-        desk_.at(desk_.now() + 1 + reactions_() % 60, [this, window, top = plan.adjustTop] {
-            const auto w = static_cast<std::size_t>(window);
-            if (!desk_.exists(handles_[w]) || dragging_[w])
-                return;
-            // Always a change, even where the window already is.
-            const int to = desk_.window(handles_[w]).rect.top == top ? top + 2 : top;
-            desk_.moveWindow(handles_[w], RectAt(window, to));
-            Mark mark = At(MarkKind::Change, window);
-            mark.action = ActionKind::Place;
-            mark.reaction = true;
-            mark.text = titles_[w];
-            Record(mark);
-        });
+        desk_.scheduler().at(
+            desk_.scheduler().now() + 1 + reactions_() % 60, [this, window, top = plan.adjustTop] {
+                const auto w = static_cast<std::size_t>(window);
+                if (!desk_.windows().exists(handles_[w]) || dragging_[w])
+                    return;
+                // Always a change, even where the window already is.
+                const int to = desk_.windows().window(handles_[w]).rect.top == top ? top + 2 : top;
+                desk_.moveWindow(handles_[w], RectAt(window, to));
+                Mark mark = At(MarkKind::Change, window);
+                mark.action = ActionKind::Place;
+                mark.reaction = true;
+                mark.text = titles_[w];
+                Record(mark);
+            });
     }
 }
 

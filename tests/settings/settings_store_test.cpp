@@ -96,8 +96,8 @@ TEST(SettingsStore, FileNamesCarryTheVersionAndTheUsersName) {
     };
     for (const Case& c : cases) {
         SettingsScene s;
-        s.desk.setUserName(c.user);
-        s.desk.setUserNameFails(c.fails);
+        s.desk.system().userName = c.user;
+        s.desk.system().userNameFails = c.fails;
         EXPECT_EQ(s.store.SettingsFileName(), std::string(kFolder) + c.current) << c.user;
         EXPECT_EQ(s.store.LegacySettingsFileName(), std::string(kFolder) + c.legacy) << c.user;
     }
@@ -109,7 +109,7 @@ TEST(SettingsStore, FileNamesCarryTheVersionAndTheUsersName) {
 TEST(SettingsStore, VersionsMissingFromTheTableShareTheUnknownFile) {
     SettingsScene s;
     for (const OsVersionInfo& info : {OsVersionInfo{148, 6, 2, 9200, 2}, {148, 10, 0, 19045, 2}}) {
-        s.desk.setVersion(info);
+        s.desk.system().version = info;
         s.context.system = ReadSystemVersion(s.context.platform.os);
         EXPECT_EQ(s.store.SettingsFileName(), std::string(kFolder) + "vmr_Unknown_Taro.ini");
     }
@@ -254,7 +254,7 @@ TEST(SettingsStore, WithoutMoveFileExTheSaveStillReplacesTheFileAndNeverLosesThe
     // The Windows 95 family: MoveFileExA fails there.
     for (const bool writable : {true, false}) {
         SettingsScene s;
-        s.desk.setVersion(OsVersionInfo{148, 4, 10, 2222, ver_platform::WIN32_WINDOWS});
+        s.desk.system().version = OsVersionInfo{148, 4, 10, 2222, ver_platform::WIN32_WINDOWS};
         s.files().write(s.path, "[Config]\r\nMax=1\r\n");
         s.controls.PPMax.SetChecked(false);
         if (!writable)

@@ -12,10 +12,10 @@ protected:
     ForegroundTest()
         : pid(desk.addProcess("C:\\Tools\\velmora.exe")),
           otherPid(desk.addProcess("C:\\Apps\\edit.exe")), win(desk.platformFor(pid).win) {
-        desk.setForegroundLock(true);
+        desk.windows().setForegroundLock(true);
         front = desk.addWindow({.pid = otherPid});
         target = desk.addWindow({});
-        desk.setForeground(front);
+        desk.windows().setForeground(front);
     }
 
     std::uint32_t thread(Hwnd window) { return win.GetWindowThreadProcessId(window, nullptr); }
@@ -35,9 +35,9 @@ TEST_F(ForegroundTest, LockedForegroundRefusesAStrangerButNotTheForegroundProces
     IWindowSystem& owner = desk.platformFor(otherPid).win;
     EXPECT_TRUE(owner.SetForegroundWindow(target));
     EXPECT_EQ(win.GetForegroundWindow(), target);
-    EXPECT_EQ(desk.zOrder().front(), target);
+    EXPECT_EQ(desk.windows().zOrder().front(), target);
 
-    desk.setForegroundLock(false);
+    desk.windows().setForegroundLock(false);
     EXPECT_TRUE(win.SetForegroundWindow(front));
     EXPECT_EQ(win.GetForegroundWindow(), front);
 }
@@ -56,7 +56,7 @@ TEST_F(ForegroundTest, AttachedInputPassesTheLockUntilDetached) {
     EXPECT_TRUE(win.SetForegroundWindow(target));
     EXPECT_EQ(win.GetForegroundWindow(), target);
 
-    desk.setAttachThreadInputFails(true);
+    desk.windows().setAttachFails(true);
     EXPECT_FALSE(win.AttachThreadInput(targetThread, frontThread, false));
 }
 
@@ -68,17 +68,17 @@ TEST_F(ForegroundTest, ZeroLockTimeoutOpensTheLockAndTheOldValueCanBePutBack) {
     EXPECT_FALSE(
         win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE));
     EXPECT_FALSE(win.SetForegroundWindow(target));
-    desk.grantForegroundRight(pid);
+    desk.windows().grantForegroundRight(pid);
     ASSERT_TRUE(
         win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, spi::SENDCHANGE));
     // The user activates a window; with the time-out at 0 a stranger may
     // still take the foreground, and the old value can be put back.
-    desk.setForeground(target);
+    desk.windows().setForeground(target);
     EXPECT_TRUE(desk.platformFor(otherPid).win.SetForegroundWindow(front));
     ASSERT_TRUE(win.SystemParametersInfoA(spi::SETFOREGROUNDLOCKTIMEOUT, 0,
                                           reinterpret_cast<void*>(std::uintptr_t{saved}),
                                           spi::SENDCHANGE));
-    EXPECT_EQ(desk.foregroundLockTimeout(), 200000u);
+    EXPECT_EQ(desk.windows().lockTimeout(), 200000u);
     EXPECT_FALSE(win.SetForegroundWindow(target));
 }
 

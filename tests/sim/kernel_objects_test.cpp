@@ -31,10 +31,10 @@ TEST(KernelObjectsTest, NamedMutexOutlivesItsCreatorOnlyWhileAnotherHandleIsOpen
     EXPECT_TRUE(firstOs.ReleaseMutex(created));
 
     desk.endProcess(first);
-    EXPECT_TRUE(desk.mutexExists(kMutex));
+    EXPECT_TRUE(desk.kernel().mutexExists(kMutex));
     EXPECT_TRUE(secondOs.CloseHandle(opened));
     EXPECT_FALSE(secondOs.CloseHandle(opened));
-    EXPECT_FALSE(desk.mutexExists(kMutex));
+    EXPECT_FALSE(desk.kernel().mutexExists(kMutex));
 }
 
 TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
@@ -48,8 +48,8 @@ TEST(KernelObjectsTest, EndingAProcessDestroysItsWindowsAndFreesItsMutex) {
          .height = 10,
          .proc = [](Hwnd, std::uint32_t, std::uintptr_t, std::intptr_t) { return MsgResult{}; }});
     desk.endProcess(pid);
-    EXPECT_FALSE(desk.exists(window));
-    EXPECT_FALSE(desk.mutexExists(kMutex));
+    EXPECT_FALSE(desk.windows().exists(window));
+    EXPECT_FALSE(desk.kernel().mutexExists(kMutex));
 }
 
 TEST(KernelObjectsTest, SnapshotListsTheProcessesOfItsMoment) {
@@ -85,9 +85,9 @@ TEST(KernelObjectsTest, SnapshotListsTheProcessesOfItsMoment) {
     EXPECT_EQ(cut, longPath.substr(0, 259));
     os.CloseHandle(later);
 
-    desk.setSnapshotUnavailable(true);
+    desk.system().snapshotUnavailable = true;
     EXPECT_EQ(os.CreateToolhelp32Snapshot(th32cs::SNAPPROCESS, 0), nullptr);
-    EXPECT_EQ(desk.snapshotCount(), 3u);
+    EXPECT_EQ(desk.system().snapshotCount, 3u);
 }
 
 } // namespace

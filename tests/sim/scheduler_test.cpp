@@ -22,7 +22,7 @@ protected:
              .width = 100,
              .height = 100,
              .proc = [this](Hwnd, std::uint32_t msg, std::uintptr_t wParam, std::intptr_t) {
-                 seen.push_back(std::to_string(desk.now()) + ":" + name(msg) +
+                 seen.push_back(std::to_string(desk.scheduler().now()) + ":" + name(msg) +
                                 std::to_string(wParam));
                  if (onMessage)
                      onMessage(msg);
@@ -61,10 +61,10 @@ TEST_F(SchedulerTest, PostedMessagesComeBeforeTimersAndALateTimerFiresOnce) {
             platform.os.Sleep(400);
         }
     };
-    desk.advance(1000);
+    desk.scheduler().advance(1000);
     EXPECT_EQ(seen,
               (std::vector<std::string>{"0:ping0", "250:timer1", "650:timer1", "900:timer1"}));
-    EXPECT_EQ(desk.now(), 1000u);
+    EXPECT_EQ(desk.scheduler().now(), 1000u);
     EXPECT_EQ(platform.os.GetTickCount(), 1000u);
 }
 
@@ -72,14 +72,14 @@ TEST_F(SchedulerTest, SleepRunsOtherProgramsButDispatchesNothing) {
     platform.win.SetTimer(window, 1, 100);
     platform.win.PostMessageA(window, kPing, 0, 0);
     const std::uint32_t other = desk.addProcess("C:\\Apps\\edit.exe");
-    desk.at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
+    desk.scheduler().at(150, [&] { desk.addWindow({.className = "Late", .pid = other}); });
     platform.os.Sleep(300);
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(desk.scheduler().longestWaitMs(pid), 300u);
     EXPECT_EQ(desk.scheduler().longestWaitMs(other), 0u);
     EXPECT_NE(platform.win.FindWindowA("Late", nullptr), nullptr);
     // Only what was waiting: the ping, then one timer message.
-    desk.advance(0);
+    desk.scheduler().advance(0);
     EXPECT_EQ(seen, (std::vector<std::string>{"300:ping0", "300:timer1"}));
 }
 
@@ -96,70 +96,70 @@ TEST_F(SchedulerTest, AThreadThatReadsNoMessagesHoldsUpOnlySynchronousCalls) {
          .width = 100,
          .height = 100,
          .proc = [&](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-             otherSeen.push_back(std::to_string(desk.now()) + ":" + name(msg));
+             otherSeen.push_back(std::to_string(desk.scheduler().now()) + ":" + name(msg));
              return MsgResult{};
          }});
     otherWin.SetTimer(note, 1, 1000);
     platform.win.SetTimer(window, 1, 1000);
     desk.setBusy(other, 7000);
     platform.win.PostMessageA(note, kPing, 0, 0);
-    desk.advance(4900);
+    desk.scheduler().advance(4900);
     EXPECT_TRUE(otherSeen.empty());
     EXPECT_EQ(seen.size(), 4u) << "our own timer goes on";
     EXPECT_FALSE(desk.scheduler().hung(other));
     std::uintptr_t answer = 0;
     EXPECT_EQ(platform.win.SendMessageTimeoutA(note, kPong, 0, 0, smto::ABORTIFHUNG, 500, &answer),
               0);
-    EXPECT_EQ(desk.now(), 5400u) << "not hung yet: the whole time-out";
+    EXPECT_EQ(desk.scheduler().now(), 5400u) << "not hung yet: the whole time-out";
     EXPECT_TRUE(desk.scheduler().hung(other));
     EXPECT_EQ(platform.win.SendMessageTimeoutA(note, kPong, 0, 0, smto::ABORTIFHUNG, 500, &answer),
               0);
-    EXPECT_EQ(desk.now(), 5400u);
+    EXPECT_EQ(desk.scheduler().now(), 5400u);
     EXPECT_TRUE(platform.win.SetWindowPos(note, 0, 0, 40, 0, 0,
                                           swp::NOSIZE | swp::NOZORDER | swp::ASYNCWINDOWPOS));
-    EXPECT_EQ(desk.now(), 5400u);
+    EXPECT_EQ(desk.scheduler().now(), 5400u);
     desk.scheduler().resetLongestWaits();
     EXPECT_TRUE(platform.win.SetWindowPos(note, 0, 0, 80, 0, 0, swp::NOSIZE | swp::NOZORDER));
-    EXPECT_EQ(desk.now(), 7000u) << "blocked until the thread reads its queue";
+    EXPECT_EQ(desk.scheduler().now(), 7000u) << "blocked until the thread reads its queue";
     EXPECT_EQ(desk.scheduler().longestWaitMs(pid), 1600u);
-    EXPECT_EQ(desk.frozenCalls(), 1u);
-    desk.advance(0);
+    EXPECT_EQ(desk.scheduler().frozenCalls(), 1u);
+    desk.scheduler().advance(0);
     // Its queue in order, one late timer; the asynchronous move after the
     // synchronous one.
     EXPECT_EQ(otherSeen, (std::vector<std::string>{"7000:ping", "7000:timer"}));
-    EXPECT_EQ(desk.window(note).rect.top, 40);
+    EXPECT_EQ(desk.windows().window(note).rect.top, 40);
 }
 
 TEST_F(SchedulerTest, QuitEndsTheLoopAfterTheMessagesPostedBeforeItAndStopsTimers) {
     platform.win.SetTimer(window, 1, 250);
-    desk.at(100, [&] { platform.win.PostMessageA(window, kPing, 0, 0); });
+    desk.scheduler().at(100, [&] { platform.win.PostMessageA(window, kPing, 0, 0); });
     onMessage = [&](std::uint32_t msg) {
         if (msg == kPing) {
             platform.win.PostMessageA(window, kPong, 7, 0);
             platform.win.PostQuitMessage(3);
-            EXPECT_EQ(desk.exitCodeOf(pid), 3);
+            EXPECT_EQ(desk.scheduler().exitCodeOf(pid), 3);
         }
     };
-    EXPECT_EQ(desk.exitCodeOf(pid), -1);
+    EXPECT_EQ(desk.scheduler().exitCodeOf(pid), -1);
     EXPECT_EQ(platform.win.RunMessageLoop(), 3);
     EXPECT_EQ(seen, (std::vector<std::string>{"100:ping0", "100:pong7"}));
-    desk.advance(1000);
+    desk.scheduler().advance(1000);
     EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST_F(SchedulerTest, MessageLoopGivesUpWhenNothingCanEverArrive) {
     EXPECT_EQ(platform.win.RunMessageLoop(), -1);
-    EXPECT_EQ(desk.now(), 0u);
+    EXPECT_EQ(desk.scheduler().now(), 0u);
 
     // A timer that never quits: the loop gives up after a virtual day.
     platform.win.SetTimer(window, 1, 60000);
     EXPECT_EQ(platform.win.RunMessageLoop(), -1);
-    EXPECT_EQ(desk.now(), 24u * 60 * 60 * 1000);
+    EXPECT_EQ(desk.scheduler().now(), 24u * 60 * 60 * 1000);
 }
 
 TEST_F(SchedulerTest, ProcessMessagesDispatchesOnlyWhatIsAlreadyWaiting) {
     platform.win.SetTimer(window, 1, 10);
-    desk.at(0, [] {});
+    desk.scheduler().at(0, [] {});
     platform.win.PostMessageA(window, kPing, 0, 0);
     onMessage = [&](std::uint32_t msg) {
         if (msg == kPing)
@@ -179,8 +179,9 @@ TEST_F(SchedulerTest, ProgramWindowsHearOfShowingDestructionAndCopyData) {
         if (msg == wm::DESTROY)
             platform.win.PostQuitMessage(0);
     };
-    desk.window(window).proc = [&, proc = desk.window(window).proc](
-                                   Hwnd h, std::uint32_t msg, std::uintptr_t w, std::intptr_t l) {
+    desk.windows().window(window).proc = [&, proc = desk.windows().window(window).proc](
+                                             Hwnd h, std::uint32_t msg, std::uintptr_t w,
+                                             std::intptr_t l) {
         if (msg == wm::COPYDATA)
             received = static_cast<const char*>(reinterpret_cast<const CopyDataStruct*>(l)->lpData);
         return proc(h, msg, w, l);
@@ -193,9 +194,9 @@ TEST_F(SchedulerTest, ProgramWindowsHearOfShowingDestructionAndCopyData) {
     platform.win.ShowWindow(window, sw::SHOW);
     EXPECT_FALSE(otherWin.DestroyWindow(window));
     EXPECT_TRUE(platform.win.DestroyWindow(window));
-    EXPECT_FALSE(desk.exists(window));
+    EXPECT_FALSE(desk.windows().exists(window));
     EXPECT_EQ(seen, (std::vector<std::string>{"0:msg74/0", "0:msg24/1", "0:msg2/0"}));
-    EXPECT_EQ(desk.exitCodeOf(pid), 0);
+    EXPECT_EQ(desk.scheduler().exitCodeOf(pid), 0);
 }
 
 } // namespace

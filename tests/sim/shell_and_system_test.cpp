@@ -24,7 +24,7 @@ TEST_F(ShellAndSystemTest, AppBarAnswersFollowTheTaskbarAndItsSlidAwayRectangle)
     EXPECT_EQ(platform.shell.SHAppBarMessage(abm::GETTASKBARPOS, data), 0u);
 
     desk.addTaskbar({.edge = abe::TOP, .rect = {0, 0, 1024, 30}, .autoHide = true});
-    desk.setAppBarRect({0, -28, 1024, 2});
+    desk.shellObjects().setAppBarRect({0, -28, 1024, 2});
     ASSERT_EQ(platform.shell.SHAppBarMessage(abm::GETTASKBARPOS, data), 1u);
     EXPECT_EQ(data.uEdge, abe::TOP);
     EXPECT_EQ(data.rc, (Rect{0, -28, 1024, 2}));
@@ -41,7 +41,7 @@ TEST_F(ShellAndSystemTest, AppBarAnswersFollowTheTaskbarAndItsSlidAwayRectangle)
     EXPECT_EQ(rect, (Rect{0, 738, 1024, 768}));
     EXPECT_EQ(platform.shell.SHAppBarMessage(abm::GETSTATE, data), abs_::ALWAYSONTOP);
 
-    desk.destroyWindow(desk.taskbar());
+    desk.destroyWindow(desk.shellObjects().taskbar());
     EXPECT_EQ(platform.shell.SHAppBarMessage(abm::GETTASKBARPOS, data), 0u);
 }
 
@@ -60,14 +60,14 @@ TEST_F(ShellAndSystemTest, ARestartedTaskbarAnnouncesItselfToProgramWindows) {
     const std::uint32_t created = platform.win.RegisterWindowMessageA("TaskbarCreated");
     EXPECT_EQ(platform.win.RegisterWindowMessageA("taskbarcreated"), created);
     EXPECT_GE(created, 0xC000u);
-    desk.destroyWindow(desk.taskbar());
+    desk.destroyWindow(desk.shellObjects().taskbar());
     desk.addTaskbar();
-    desk.advance(0);
+    desk.scheduler().advance(0);
     EXPECT_EQ(heard, (std::vector<std::uint32_t>{created}));
 }
 
 TEST_F(ShellAndSystemTest, UserNameReportsTheSizeItNeedsAndVersionFailsWithZeros) {
-    desk.setUserName("Hanako");
+    desk.system().userName = "Hanako";
     char small[4];
     std::uint32_t size = sizeof small;
     EXPECT_FALSE(platform.os.GetUserNameA(small, &size));
@@ -82,7 +82,7 @@ TEST_F(ShellAndSystemTest, UserNameReportsTheSizeItNeedsAndVersionFailsWithZeros
     ASSERT_TRUE(platform.os.GetVersionExA(version));
     EXPECT_EQ(version.dwMajorVersion, 5u);
     EXPECT_EQ(version.dwPlatformId, ver_platform::WIN32_NT);
-    desk.setVersionFails(true);
+    desk.system().versionFails = true;
     EXPECT_FALSE(platform.os.GetVersionExA(version));
     EXPECT_EQ(version.dwMajorVersion, 0u);
     EXPECT_EQ(version.dwPlatformId, 0u);

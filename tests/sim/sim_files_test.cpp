@@ -22,7 +22,7 @@ TEST_F(SimFilesTest, PathsIgnoreAsciiCaseAndMovesReplaceOnlyWhenAsked) {
     EXPECT_TRUE(os.FileExists("c:\\TOOLS\\OLD.INI"));
     EXPECT_FALSE(os.MoveFileA("C:\\Tools\\old.ini", "C:\\TOOLS\\VMR.INI"));
     EXPECT_FALSE(os.MoveFileA("C:\\Tools\\missing.ini", "C:\\Tools\\new.ini"));
-    desk.advance(50);
+    desk.scheduler().advance(50);
     EXPECT_TRUE(
         os.MoveFileExA("C:\\Tools\\old.ini", "C:\\TOOLS\\VMR.INI", movefile::REPLACE_EXISTING));
     EXPECT_EQ(desk.files().read("C:\\Tools\\vmr.ini"), "old");

@@ -97,7 +97,7 @@ TEST_F(WindowManagerTest, MaximizeFillsTheWorkAreaWithTheFrameOutsideAndRestoreR
     // Moving a maximized window keeps it maximized and its restored place.
     ASSERT_TRUE(win.MoveWindow(window, -4, 30, 1032, 746, true));
     EXPECT_TRUE(win.IsZoomed(window));
-    EXPECT_EQ(desk.window(window).normalRect, (Rect{100, 0, 500, 300}));
+    EXPECT_EQ(desk.windows().window(window).normalRect, (Rect{100, 0, 500, 300}));
 
     // Minimized from maximized, a restore maximizes it again; SW_SHOWNORMAL
     // then brings back the restored rectangle.
@@ -139,7 +139,7 @@ TEST_F(WindowManagerTest, DeclinedMessagesGetTheDefaultAnswer) {
     };
     EXPECT_EQ(send(wm::QUERYENDSESSION, 0, 0), 1u);
     EXPECT_EQ(send(wm::SETTEXT, 0, reinterpret_cast<std::intptr_t>("new")), 1u);
-    EXPECT_EQ(desk.window(window).titleA(), "new");
+    EXPECT_EQ(desk.windows().window(window).titleA(), "new");
     char text[8] = {};
     EXPECT_EQ(send(wm::GETTEXT, sizeof text, reinterpret_cast<std::intptr_t>(text)), 3u);
     EXPECT_STREQ(text, "new");
@@ -150,7 +150,7 @@ TEST_F(WindowManagerTest, DeclinedMessagesGetTheDefaultAnswer) {
     send(wm::SYSCOMMAND, sc::RESTORE, 0);
     EXPECT_TRUE(win.IsZoomed(window));
     send(wm::SYSCOMMAND, sc::CLOSE, 0);
-    EXPECT_FALSE(desk.exists(window));
+    EXPECT_FALSE(desk.windows().exists(window));
 }
 
 TEST_F(WindowManagerTest, MovesAndShowStatesHonourTheirFlagsAndRefusals) {
@@ -160,7 +160,7 @@ TEST_F(WindowManagerTest, MovesAndShowStatesHonourTheirFlagsAndRefusals) {
     ASSERT_TRUE(win.SetWindowPos(window, 0, 0, 0, 30, 40, swp::NOMOVE | swp::NOZORDER));
     EXPECT_EQ(rectOf(window), (Rect{50, 60, 80, 100}));
 
-    desk.window(window).refusesMoves = true;
+    desk.windows().window(window).refusesMoves = true;
     EXPECT_TRUE(win.MoveWindow(window, 0, 30, 30, 40, true));
     EXPECT_EQ(rectOf(window), (Rect{50, 60, 80, 100}));
 
@@ -219,7 +219,7 @@ TEST_F(WindowManagerTest, DestroyingTheForegroundWindowActivatesTheNextOne) {
     const Hwnd below = desk.addWindow({});
     desk.addWindow({.minimized = true});
     const Hwnd front = desk.addWindow({});
-    desk.setForeground(front);
+    desk.windows().setForeground(front);
     desk.destroyWindow(front);
     EXPECT_EQ(win.GetForegroundWindow(), below);
 }
@@ -273,18 +273,18 @@ TEST_F(WindowManagerTest, PopupOwnerIsItsParent) {
 
 TEST_F(WindowManagerTest, MessageBoxesAreRecordedAndAnswered) {
     const Hwnd owner = desk.addWindow({.className = "Owner"});
-    desk.queueMessageBoxAnswer(id_::NO);
+    desk.dialogs().queueMessageBoxAnswer(id_::NO);
     EXPECT_EQ(win.MessageBoxA(owner, "text", "caption", mb::YESNO | mb::ICONQUESTION), id_::NO);
     // Unanswered boxes press their default button.
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO), id_::YES);
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::YESNO | mb::DEFBUTTON2), id_::NO);
     EXPECT_EQ(win.MessageBoxA(0, "a", "b", mb::OK), id_::OK);
     EXPECT_EQ(win.MessageBoxA(Hwnd{0x7FFC}, "gone", "owner", mb::OK), 0);
-    ASSERT_EQ(desk.messageBoxes().size(), 4u);
-    EXPECT_EQ(desk.messageBoxes()[0].owner, owner);
-    EXPECT_EQ(desk.messageBoxes()[0].text, "text");
-    EXPECT_EQ(desk.messageBoxes()[0].caption, "caption");
-    EXPECT_EQ(desk.messageBoxes()[0].pid, pid);
+    ASSERT_EQ(desk.dialogs().messageBoxes().size(), 4u);
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].owner, owner);
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].text, "text");
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].caption, "caption");
+    EXPECT_EQ(desk.dialogs().messageBoxes()[0].pid, pid);
 }
 
 } // namespace

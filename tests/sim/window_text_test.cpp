@@ -35,7 +35,7 @@ TEST_F(WindowTextTest, UnicodeTitlesReadInCodePage932WithForeignCharactersAsQues
     const Hwnd window = desk.addWindow({.titleW = u"表示 © €"});
     EXPECT_EQ(textA(window, 260), std::string(kHyouji) + " ? ?");
     EXPECT_EQ(win.GetWindowTextLengthA(window), 8);
-    EXPECT_EQ(desk.window(window).titleA(), std::string(kHyouji) + " ? ?");
+    EXPECT_EQ(desk.windows().window(window).titleA(), std::string(kHyouji) + " ? ?");
 
     // Cut to maxCount - 1 bytes, never inside a double-byte character.
     EXPECT_EQ(textA(window, 4), "\x95\x5c");
@@ -48,14 +48,14 @@ TEST_F(WindowTextTest, UnicodeTitlesReadInCodePage932WithForeignCharactersAsQues
 
 TEST_F(WindowTextTest, AnsiAndUnicodeTitlesRoundTrip) {
     const Hwnd window = desk.addWindow({.className = "Notepad", .title = kSoftSettei});
-    EXPECT_EQ(desk.window(window).titleW, u"ソフト設定");
+    EXPECT_EQ(desk.windows().window(window).titleW, u"ソフト設定");
     char16_t wide[8];
     EXPECT_EQ(win.GetWindowTextW(window, wide, 8), 5);
     EXPECT_EQ(std::u16string(wide), u"ソフト設定");
     EXPECT_EQ(win.GetWindowTextLengthW(window), 5);
 
     ASSERT_TRUE(win.SetWindowTextA(window, kHyouji));
-    EXPECT_EQ(desk.window(window).titleW, u"表示");
+    EXPECT_EQ(desk.windows().window(window).titleW, u"表示");
     ASSERT_TRUE(win.SetWindowTextW(window, u"ソフト設定"));
     EXPECT_EQ(textA(window, 64), kSoftSettei);
 

@@ -20,7 +20,7 @@ public:
     // comctl32 registers the common controls' classes.
     void registerCommonControls(std::uint32_t classes) { commonControls_ |= classes; }
     bool commonControlsReady() const { return commonControls_ != 0; }
-    // Visual styles in use for the programs (IsAppThemed).
+    // Visual styles in use for the programs (IsAppThemed); off by default.
     void setThemed(bool on) { themed_ = on; }
     bool themed() const { return themed_; }
 
@@ -31,17 +31,23 @@ public:
     std::intptr_t proc(SimWindow& control, std::uint32_t msg, std::uintptr_t wParam,
                        std::intptr_t lParam);
 
-    // The user at the controls: see SimDesktop.
-    void click(Hwnd control);
+    // The user at the controls of a program's window. Each does what the
+    // mouse or keyboard would, with the notifications to the parent, and
+    // nothing when the control (or its window) is disabled or hidden.
+    void click(Hwnd control); // a push button or check box
     void selectListItem(Hwnd listBox, int index);
     void dragTrackBar(Hwnd trackBar, int position);
     void stepUpDown(Hwnd upDown, bool up);
+    // Selects all of an edit field's text and types text over it.
     void typeText(Hwnd edit, const std::string& text);
+    // A key pressed while the window manager's focus() has the keyboard
+    // focus. In a window with WS_EX_CONTROLPARENT the dialog manager sees it
+    // first: Tab, Enter, Esc, and Space on a button.
     void pressKey(std::uint32_t virtualKey);
-    // Alt with a caption's underlined letter, as the dialog manager takes
-    // it: a label's or a group box's asks the window for the focus to move
-    // past it (WM_NEXTDLGCTL, which only a dialog's own procedure answers);
-    // a button's presses that button.
+    // Alt with a caption's underlined letter, in the window that has the
+    // focus, as the dialog manager takes it: a label's or a group box's asks
+    // the window for the focus to move past it (WM_NEXTDLGCTL, which only a
+    // dialog's own procedure answers); a button's presses that button.
     void pressAccessKey(char letter);
     // The next (or previous) visible, enabled tab stop after from among the
     // dialog's children, wrapping round.

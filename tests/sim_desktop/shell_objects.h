@@ -22,7 +22,8 @@ namespace vm::sim {
 class SimShellObjects {
 public:
     // Icons. The program's module holds the icon resources with these ids
-    // (default: those of Velmora.exe).
+    // (default: those of Velmora.exe); LoadImageA of an id not among them
+    // fails.
     void setIconResources(std::set<int> ids) { iconResources_ = std::move(ids); }
     bool hasIconResource(int id) const { return iconResources_.count(id) != 0; }
     HIcon createIcon(std::uint32_t pid, std::string image);
@@ -40,7 +41,9 @@ public:
     bool appendMenu(std::uint32_t pid, HMenu menu, SimMenuItem item);
     bool destroyMenu(std::uint32_t pid, HMenu menu);
     std::size_t liveMenus(std::uint32_t pid) const;
-    // The user's choice in the next menus that open, by caption.
+    // The user's choice in the next menus that open, by caption, one per
+    // menu; "" or no choice dismisses the menu. A grayed item cannot be
+    // chosen.
     void chooseMenuItem(std::string caption) { menuChoices_.push_back(std::move(caption)); }
     const std::vector<SimTrackedMenu>& trackedMenus() const { return trackedMenus_; }
     // The menu opens and the next choice is made: the item chosen, or
@@ -53,15 +56,21 @@ public:
     const TaskbarSpec& taskbarSpec() const { return taskbarSpec_; }
     Rect appBarRect() const { return appBarRect_; }
     void setTaskbar(Hwnd bar, const TaskbarSpec& spec);
+    // The appbar rectangle alone, as when an auto-hidden bar slid away.
     void setAppBarRect(Rect rect) { appBarRect_ = rect; }
     // A window is gone: with the taskbar go the notification area's icons.
     void windowGone(Hwnd window);
 
     // The notification area, in the order of adding; it answers only while
-    // a taskbar exists.
+    // a taskbar exists. A new taskbar's notification area starts empty.
     const std::vector<SimNotifyIcon>& notifyIcons() const { return notifyIcons_; }
     bool notifyIcon(std::uint32_t message, const NotifyIconData& data);
+    // At logon the shell may exist before its notification area takes
+    // icons: while this is on, every Shell_NotifyIcon call fails.
     void setNotifyAreaRefuses(bool on) { notifyAreaRefuses_ = on; }
+    // Windows 7 and later say where an icon is (Shell_NotifyIconGetRect):
+    // 16 x 16 at the taskbar's far end, the first icon rightmost. Off, as
+    // on the earlier systems, by default.
     void setNotifyIconRects(bool on) { notifyIconRects_ = on; }
     // Where the icon sits on a taskbar at band.
     bool notifyIconRect(Hwnd window, std::uint32_t id, Rect band, Rect& rect) const;

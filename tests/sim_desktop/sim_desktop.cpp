@@ -1,5 +1,5 @@
 // The desktop itself: its processes, the scene's windows and taskbars, and
-// what it forwards to its parts.
+// what spans its parts.
 #include "sim_desktop/sim_desktop.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ void SimDesktop::setMonitor(HMonitor handle, Rect monitor, Rect work) {
 
 void SimDesktop::setMonitorDpi(HMonitor handle, std::uint32_t dpi) {
     display_.setDpi(handle, dpi);
-    for (const Hwnd window : zOrder())
+    for (const Hwnd window : windows_.zOrder())
         windows_.followDpi(windows_.window(window));
 }
 
@@ -96,7 +96,7 @@ void SimDesktop::endProcess(std::uint32_t pid) {
     process->alive = false;
     std::erase(processOrder_, pid);
     processList_.reset();
-    for (const Hwnd window : zOrder()) {
+    for (const Hwnd window : windows_.zOrder()) {
         if (windows_.window(window).pid == pid)
             windows_.remove(window);
     }
@@ -129,7 +129,7 @@ Hwnd SimDesktop::addWindow(const WindowSpec& spec) {
     window->exStyle = spec.exStyle;
     window->pid = pid;
     window->owner = spec.owner;
-    if (spec.parent != 0 && !exists(spec.parent))
+    if (spec.parent != 0 && !windows_.exists(spec.parent))
         throw std::out_of_range("a child window needs a parent of the simulated desktop");
     window->parent = spec.parent;
     window->refusesMoves = spec.refusesMoves;
@@ -158,7 +158,7 @@ Hwnd SimDesktop::addTaskbar(const TaskbarSpec& spec) {
     bar.pid = explorerPid();
     shellObjects_.setTaskbar(addWindow(bar), spec);
     if (const auto created = scheduler_.registeredMessage("TaskbarCreated")) {
-        for (const Hwnd window : zOrder()) {
+        for (const Hwnd window : windows_.zOrder()) {
             const SimWindow& target = windows_.window(window);
             if (target.proc)
                 scheduler_.post(target.pid, window, *created, 0, 0);
@@ -203,7 +203,7 @@ Hwnd SimDesktop::addProgramManager() {
 }
 
 void SimDesktop::destroyWindow(Hwnd window) {
-    if (window != kDesktopWindow && exists(window))
+    if (window != kDesktopWindow && windows_.exists(window))
         windows_.remove(window);
 }
 
@@ -215,10 +215,6 @@ void SimDesktop::showWindow(Hwnd window, int command) {
 void SimDesktop::moveWindow(Hwnd window, Rect rect) {
     if (SimWindow* target = windows_.find(window))
         windows_.move(*target, rect);
-}
-
-void SimDesktop::bringToTop(Hwnd window) {
-    windows_.raise(window);
 }
 
 void SimDesktop::clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage) {

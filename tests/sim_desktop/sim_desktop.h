@@ -5,8 +5,13 @@
 //
 // SimDesktop owns the processes and composes the parts, each a class with
 // its own state: the scheduler, window manager, standard controls, display,
-// GDI, shell objects, window events, dialogs, libraries and the system's
-// settings. This is the scene's and the tests' interface to them.
+// GDI, shell objects, window events, dialogs, libraries, kernel objects,
+// files, registry and the system's settings. A scene reaches each part
+// through its accessor (desk.scheduler().advance(ms),
+// desk.windows().window(h), desk.system().cursor); SimDesktop itself holds
+// only the scene-wide operations, those that span parts or processes: the
+// monitors, processes, the scene's windows and taskbars, hung and busy
+// threads, shortcuts and the call log.
 //
 // Windows habits kept here that a test may meet:
 // - ShowWindow answers whether the window was visible before.
@@ -76,7 +81,9 @@ public:
     void setMonitor(HMonitor handle, Rect monitor, Rect work);
     // A display unplugged; the primary one stays.
     void removeMonitor(HMonitor handle);
-    const SimDisplay& display() const { return display_; }
+    // Monitors change through the desktop, which tells the windows; the
+    // message font and per-DPI metrics are set on the display itself.
+    SimDisplay& display() { return display_; }
 
     // A process with one thread; returns its id, never 0.
     std::uint32_t addProcess(std::string exePath);
@@ -87,8 +94,6 @@ public:
     std::uint32_t threadOf(std::uint32_t pid) const;
     // Whether the process was ever added (it may have ended).
     bool hasProcess(std::uint32_t pid) const { return processes_.count(pid) != 0; }
-    // The exit code the process gave PostQuitMessage; -1 before.
-    int exitCodeOf(std::uint32_t pid) const { return scheduler_.exitCodeOf(pid); }
 
     // A window of another program, on top of the z-order (or, for a child,
     // below its parent's earlier children).
@@ -100,194 +105,66 @@ public:
     // Moves or redocks the taskbar (window and appbar answers); adds it
     // when there is none.
     void setTaskbar(const TaskbarSpec& spec);
-    // The appbar rectangle alone, as when an auto-hidden bar slid away.
-    void setAppBarRect(Rect rect) { shellObjects_.setAppBarRect(rect); }
     // A taskbar of another monitor ("Shell_SecondaryTrayWnd" of the
     // shell); moved with moveWindow, gone with destroyWindow.
     Hwnd addSecondaryTaskbar(Rect rect);
-    Hwnd taskbar() const { return shellObjects_.taskbar(); }
     // "Progman" titled "Program Manager" over the primary monitor, at the
     // bottom of the z-order.
     Hwnd addProgramManager();
     void destroyWindow(Hwnd window);
 
-    // Another program acting on a window, as ShowWindow / MoveWindow /
-    // BringWindowToTop would.
+    // Another program acting on a window, as ShowWindow / MoveWindow
+    // would; nothing for a window that is gone.
     void showWindow(Hwnd window, int command);
     void moveWindow(Hwnd window, Rect rect);
-    void bringToTop(Hwnd window);
-
-    // The user activates a window (0: none); it is raised.
-    void setForeground(Hwnd window) { windows_.setForeground(window); }
-    Hwnd foreground() const { return windows_.foreground(); }
-    void setForegroundLock(bool on) { windows_.setForegroundLock(on); }
-    // The user started this process: it may take the foreground, and pass
-    // that right on with AllowSetForegroundWindow, until the user activates
-    // a window.
-    void grantForegroundRight(std::uint32_t pid) { windows_.grantForegroundRight(pid); }
-    std::uint32_t foregroundLockTimeout() const { return windows_.lockTimeout(); }
-    void setAttachThreadInputFails(bool on) { windows_.setAttachFails(on); }
 
     // What the system answers about itself and the user: see
     // SimSystemSettings.
     SimSystemSettings& system() { return system_; }
-    void setCursorPos(Point point) { system_.cursor = point; }
-    void setCursorFails(bool on) { system_.cursorFails = on; }
-    void setVersion(const OsVersionInfo& version) { system_.version = version; }
-    void setVersionFails(bool on) { system_.versionFails = on; }
-    void setUserName(std::string name) { system_.userName = std::move(name); }
-    // Japanese unless set.
-    void setUserLanguages(std::uint16_t uiLanguage, std::uint16_t langId) {
-        system_.uiLanguage = uiLanguage;
-        system_.langId = langId;
-    }
-    // See SimDisplay.
-    void setMessageFont(const LogFontA& font) { display_.setMessageFont(font); }
-    void setPerDpiMetrics(bool available) { display_.setPerDpiMetrics(available); }
     // Message boxes and the file-open dialog: see SimDialogs.
     SimDialogs& dialogs() { return dialogs_; }
-    void whileNextMessageBox(std::function<void()> action) {
-        dialogs_.whileNextMessageBox(std::move(action));
-    }
-    void setUserNameFails(bool on) { system_.userNameFails = on; }
-    void setSnapshotUnavailable(bool on) { system_.snapshotUnavailable = on; }
     // The process's thread stops reading its queue (or reads it again);
     // the system reports it hung 5 s after it stopped. A synchronous call on
     // its window from another process (SendMessageA, SetWindowText,
     // MoveWindow, SetWindowPos, ShowWindow) blocks the caller, virtual time
-    // passing, until the thread reads again; such a call is counted in
-    // frozenCalls, and one that nothing in the scene would ever end gives
-    // up after a virtual day. Posted messages and timers wait for the
-    // thread. The same holds while a process sleeps.
+    // passing, until the thread reads again; such a call is counted in the
+    // scheduler's frozenCalls, and one that nothing in the scene would ever
+    // end gives up after a virtual day. Posted messages and timers wait for
+    // the thread. The same holds while a process sleeps.
     void setHung(std::uint32_t pid, bool on);
     // The process's thread is busy for ms from now (what it does meanwhile
     // are scene events): it reads no messages, then reads its queue. An
     // asynchronous move, show or SendMessageCallback sent to it meanwhile is
     // carried out only then, after what the program did first.
     void setBusy(std::uint32_t pid, std::uint32_t ms);
-    std::size_t frozenCalls() const { return scheduler_.frozenCalls(); }
-    std::size_t snapshotCount() const { return system_.snapshotCount; }
-    // Window events. Every window made and every window shown is reported to
-    // the hooks that ask for it, through their process's message queue;
-    // creation-only mode reports only creation, as Wine 8 does across
-    // processes (before the window is shown).
-    void setWinEventsCreationOnly(bool on) { winEvents_.setCreationOnly(on); }
-    // Hooks the process has set and not removed.
-    std::size_t winEventHookCount(std::uint32_t pid) const { return winEvents_.hookCount(pid); }
+    // Window events: see SimWinEvents.
     SimWinEvents& winEvents() { return winEvents_; }
     // Libraries and their exports: see SimLibraries.
     SimLibraries& libraries() { return libraries_; }
-    void removeExport(const std::string& library, const std::string& name) {
-        libraries_.removeExport(library, name);
-    }
-    int libraryReferences(std::uint32_t pid) const { return libraries_.references(pid); }
     KernelObjects& kernel() { return kernel_; }
-    bool mutexExists(const std::string& name) const { return kernel_.mutexExists(name); }
-
-    // Today's shell. The compositor hides a visible window or shows it
-    // again; hooks hear EVENT_OBJECT_CLOAKED or EVENT_OBJECT_UNCLOAKED.
-    // DwmGetWindowAttribute answers DWMWA_CLOAKED from Windows 8 (6.2) on
-    // and refuses it before.
-    void setCloaked(Hwnd window, bool on) { windows_.setCloaked(window, on); }
-    // The user starts dragging or sizing the window: its thread is in a
-    // move or size loop (GetGUIThreadInfo) until the drag ends; hooks hear
-    // EVENT_SYSTEM_MOVESIZESTART and EVENT_SYSTEM_MOVESIZEEND.
-    void beginMoveSize(Hwnd window) { windows_.beginMoveSize(window); }
-    void endMoveSize(Hwnd window) { windows_.endMoveSize(window); }
-
-    // Windows, z-order, focus and foreground: see SimWindowManager.
+    // Windows, z-order, focus, foreground, cloaking and move-size loops:
+    // see SimWindowManager.
     SimWindowManager& windows() { return windows_; }
-    SimWindow& window(Hwnd window) { return windows_.window(window); }
-    bool exists(Hwnd window) const { return windows_.exists(window); }
-    // Top-level windows, top of the z-order first.
-    std::vector<Hwnd> zOrder() const { return windows_.zOrder(); }
-
+    const SimWindowManager& windows() const { return windows_; }
     // Virtual time, messages and timers: see SimScheduler.
     SimScheduler& scheduler() { return scheduler_; }
-    std::uint64_t now() const { return scheduler_.now(); }
-    void advance(std::uint32_t ms) { scheduler_.advance(ms); }
-    void at(std::uint64_t timeMs, std::function<void()> event) {
-        scheduler_.at(timeMs, std::move(event));
-    }
-    // Timers the process has set and not killed.
-    std::size_t timerCount(std::uint32_t pid) const { return scheduler_.timerCount(pid); }
-
+    const SimScheduler& scheduler() const { return scheduler_; }
     SimFiles& files() { return files_; }
     SimRegistry& registry() { return registry_; }
-    // What GetWindowsDirectoryA answers; "C:\\WINDOWS" unless set.
-    void setWindowsDirectory(std::string path) { system_.windowsDirectory = std::move(path); }
-    // CoCreateInstance of the shell link fails, as without COM.
-    void setShellLinkFails(bool on) { system_.shellLinkFails = on; }
     // The shortcut a program saved at path, if any.
     std::optional<ShellLinkRecord> shellLink(const std::string& path) const;
     void saveShellLink(const std::string& path, const ShellLinkRecord& link);
-
-    void queueMessageBoxAnswer(int answer) { dialogs_.queueMessageBoxAnswer(answer); }
-    const std::vector<MessageBoxRecord>& messageBoxes() const { return dialogs_.messageBoxes(); }
-
-    // The user at the controls of a program's window. Each does what the
-    // mouse or keyboard would, with the notifications to the parent, and
-    // nothing when the control (or its window) is disabled or hidden.
+    // The standard controls and the user at them: see SimControls.
     SimControls& controls() { return controls_; }
-    void click(Hwnd control) { controls_.click(control); } // a push button or check box
-    void selectListItem(Hwnd listBox, int index) { controls_.selectListItem(listBox, index); }
-    void dragTrackBar(Hwnd trackBar, int position) { controls_.dragTrackBar(trackBar, position); }
-    void stepUpDown(Hwnd upDown, bool up) { controls_.stepUpDown(upDown, up); }
-    // Selects all of an edit field's text and types text over it.
-    void typeText(Hwnd edit, const std::string& text) { controls_.typeText(edit, text); }
-    // A key pressed while focus() has the keyboard focus. In a window with
-    // WS_EX_CONTROLPARENT the dialog manager sees it first: Tab, Enter,
-    // Esc, and Space on a button.
-    void pressKey(std::uint32_t virtualKey) { controls_.pressKey(virtualKey); }
-    // Alt with an underlined letter, in the window that has the focus.
-    void pressAccessKey(char letter) { controls_.pressAccessKey(letter); }
-    Hwnd focus() const { return windows_.focus(); }
-
-    void answerOpenFileName(std::optional<std::string> path) {
-        dialogs_.answerOpenFileName(std::move(path));
-    }
-    const std::vector<FileDialogRecord>& fileDialogs() const { return dialogs_.fileDialogs(); }
     // Fonts, device contexts and redraws: see SimGdi.
     SimGdi& gdi() { return gdi_; }
-    std::size_t liveFonts() const { return gdi_.liveFonts(); }
-    const LogFontA* font(HFont handle) const { return gdi_.font(handle); }
-    ColorRef textColorOf(Hdc dc) const { return gdi_.textColorOf(dc); }
-    ColorRef bkColorOf(Hdc dc) const { return gdi_.bkColorOf(dc); }
-    int redrawCount(Hwnd window) const { return gdi_.redrawCount(window); }
-    bool commonControlsReady() const { return controls_.commonControlsReady(); }
-    // Visual styles in use for the programs (IsAppThemed); off by default.
-    void setThemed(bool on) { controls_.setThemed(on); }
-
-    // Icons, menus and the notification area: see SimShellObjects. LoadImageA
-    // of an id not in the icon resources fails.
+    // Icons, menus, the appbar and the notification area: see
+    // SimShellObjects.
     SimShellObjects& shellObjects() { return shellObjects_; }
-    void setIconResources(std::set<int> ids) { shellObjects_.setIconResources(std::move(ids)); }
-    std::size_t liveIcons(std::uint32_t pid) const { return shellObjects_.liveIcons(pid); }
-    std::string iconImage(HIcon icon) const { return shellObjects_.iconImage(icon); }
-    // A new taskbar's notification area starts empty.
-    const std::vector<SimNotifyIcon>& notifyIcons() const { return shellObjects_.notifyIcons(); }
     // The user acts on an icon: the shell sends its callback message with
     // the mouse message without waiting (SendNotifyMessage), so it reaches
     // the icon's thread as a send, also inside a send of that thread's own.
     void clickNotifyIcon(std::size_t index, std::uint32_t mouseMessage);
-    // At logon the shell may exist before its notification area takes
-    // icons: while this is on, every Shell_NotifyIcon call fails.
-    void setNotifyAreaRefuses(bool on) { shellObjects_.setNotifyAreaRefuses(on); }
-    // Windows 7 and later say where an icon is (Shell_NotifyIconGetRect):
-    // 16 x 16 at the taskbar's far end, the first icon rightmost. Off, as
-    // on the earlier systems, by default.
-    void setNotifyIconRects(bool on) { shellObjects_.setNotifyIconRects(on); }
-    // comctl32's DllGetVersion answer.
-    void setCommonControlsVersion(std::uint32_t major, std::uint32_t minor) {
-        system_.commonControlsVersion = {major, minor};
-    }
-
-    // Popup menus. The user's choice in the next menus that open, by
-    // caption, one per menu; "" or no choice dismisses the menu. A grayed
-    // item cannot be chosen.
-    void chooseMenuItem(std::string caption) { shellObjects_.chooseMenuItem(std::move(caption)); }
-    const std::vector<SimTrackedMenu>& trackedMenus() const { return shellObjects_.trackedMenus(); }
-    std::size_t liveMenus(std::uint32_t pid) const { return shellObjects_.liveMenus(pid); }
 
     const std::vector<CallRecord>& calls() const { return log_.records(); }
     void clearCalls() { log_.clear(); }
@@ -302,9 +179,6 @@ public:
         interruptedCall_ = std::move(name);
         interruption_ = std::move(event);
     }
-    // What the programs wrote with OutputDebugStringA, oldest first; taking
-    // it empties it.
-    std::vector<std::string> takeDebugOutput() { return std::exchange(system_.debugOutput, {}); }
 
     // What each process's backends use besides the parts. A process is
     // defined in desktop_process.h.

@@ -53,7 +53,7 @@ ColorRef SimWindowSystem::SetBkColor(Hdc dc, ColorRef color) {
 
 Hdc SimWindowSystem::GetDC(Hwnd window) {
     desk_.logCall(pid_, "GetDC", window);
-    if (window != 0 && !desk_.exists(window))
+    if (window != 0 && !desk_.windows().exists(window))
         return 0;
     return desk_.gdi().getDC();
 }

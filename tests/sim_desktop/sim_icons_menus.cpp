@@ -49,7 +49,7 @@ bool SimWindowSystem::AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_
 
 int SimWindowSystem::TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) {
     desk_.logCall(pid_, "TrackPopupMenu", menu, flags, x, y, owner);
-    if (!desk_.exists(owner))
+    if (!desk_.windows().exists(owner))
         return 0;
     const std::optional<SimMenuItem> chosen =
         desk_.shellObjects().trackMenu(pid_, menu, flags, Point{x, y}, owner);

@@ -12,7 +12,7 @@ std::intptr_t SimWindowSystem::SendMessageA(Hwnd window, std::uint32_t msg, std:
     desk_.logCall(pid_, "SendMessageA", window, msg, wParam, lParam);
     const SimWindow* target = desk_.windows().find(window);
     if (target == nullptr || !desk_.scheduler().waitUntilAnswered(pid_, target->pid) ||
-        !desk_.exists(window))
+        !desk_.windows().exists(window))
         return 0;
     if (target == nullptr || target->pid == pid_)
         return desk_.windows().callProc(window, msg, wParam, lParam);
@@ -65,7 +65,7 @@ std::intptr_t SimWindowSystem::SendWithTimeout(Hwnd window, std::uint32_t msg,
         if ((flags & smto::ABORTIFHUNG) != 0 && scheduler.hung(owner))
             return 0;
         const bool answered = scheduler.waitInCall(pid_, timeoutMs, [&] {
-            return scheduler.answers(pid_, owner) || !desk_.exists(window);
+            return scheduler.answers(pid_, owner) || !desk_.windows().exists(window);
         });
         target = desk_.windows().find(window);
         if (!answered || target == nullptr)
@@ -115,8 +115,9 @@ bool SimWindowSystem::SendMessageCallbackW(Hwnd window, std::uint32_t msg, std::
     const std::uint32_t caller = pid_;
     desk_.scheduler().whenThreadReads(
         pid_, target->pid, [this, caller, window, msg, wParam, lParam, callback] {
-            const std::intptr_t answer =
-                desk_.exists(window) ? desk_.windows().callProc(window, msg, wParam, lParam) : 0;
+            const std::intptr_t answer = desk_.windows().exists(window)
+                                             ? desk_.windows().callProc(window, msg, wParam, lParam)
+                                             : 0;
             desk_.scheduler().postCall(
                 caller, [callback, window, msg, answer] { callback(window, msg, answer); });
         });

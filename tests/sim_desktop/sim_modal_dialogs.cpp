@@ -14,7 +14,7 @@ namespace vm::sim {
 int SimWindowSystem::MessageBoxA(Hwnd owner, const char* text, const char* caption,
                                  std::uint32_t type) {
     desk_.logCall(pid_, "MessageBoxA", owner, text, caption, type);
-    if (owner != 0 && !desk_.exists(owner))
+    if (owner != 0 && !desk_.windows().exists(owner))
         return 0;
     return desk_.dialogs().answerMessageBox(
         {pid_, owner, text == nullptr ? "" : text, caption == nullptr ? "" : caption, type});
@@ -27,7 +27,7 @@ int SimWindowSystem::MessageBoxW(Hwnd owner, const char16_t* text, const char16_
     const std::string textA = ToCp932(text == nullptr ? u"" : text);
     const std::string captionA = ToCp932(caption == nullptr ? u"" : caption);
     desk_.logCall(pid_, "MessageBoxW", owner, textA, captionA, type);
-    if (owner != 0 && !desk_.exists(owner))
+    if (owner != 0 && !desk_.windows().exists(owner))
         return 0;
     return desk_.dialogs().answerMessageBox({pid_, owner, textA, captionA, type});
 }

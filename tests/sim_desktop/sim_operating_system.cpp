@@ -88,7 +88,7 @@ void SimOperatingSystem::Sleep(std::uint32_t ms) {
 
 std::uint32_t SimOperatingSystem::GetTickCount() {
     desk_.logCall(pid_, "GetTickCount");
-    return static_cast<std::uint32_t>(desk_.now());
+    return static_cast<std::uint32_t>(desk_.scheduler().now());
 }
 
 bool SimOperatingSystem::GetVersionExA(OsVersionInfo& info) {

@@ -69,7 +69,7 @@ public:
                                   std::uint8_t* data, std::uint32_t* dataSize) override;
     std::int32_t RegCloseKey(HKey key) override;
 
-    // Knows comctl32.dll only; see SimDesktop::setCommonControlsVersion.
+    // Knows comctl32.dll only; see SimSystemSettings::commonControlsVersion.
     bool DllGetVersion(const char* library, DllVersionInfo& info) override;
 
     bool sndPlaySoundA(const char* path, std::uint32_t flags) override;

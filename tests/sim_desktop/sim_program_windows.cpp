@@ -25,7 +25,7 @@ Hwnd SimWindowSystem::CreateProgramWindow(ProgramWindowSpec spec) {
     window->pid = pid_;
     // For a child window the owner is its parent, as in Win32.
     if ((spec.style & ws::CHILD) != 0) {
-        if (spec.owner == 0 || !desk_.exists(spec.owner))
+        if (spec.owner == 0 || !desk_.windows().exists(spec.owner))
             return 0;
         window->parent = spec.owner;
     } else {
@@ -92,8 +92,8 @@ bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
     const bool wasDisabled = !target->enabled();
     target->setEnabled(enable);
     // A disabled window loses the keyboard focus.
-    if (!enable && desk_.focus() != 0) {
-        for (SimWindow* w = desk_.windows().find(desk_.focus()); w != nullptr;
+    if (!enable && desk_.windows().focus() != 0) {
+        for (SimWindow* w = desk_.windows().find(desk_.windows().focus()); w != nullptr;
              w = w->parent == 0 ? nullptr : desk_.windows().find(w->parent)) {
             if (w == target) {
                 desk_.windows().setFocus(0);
@@ -106,7 +106,7 @@ bool SimWindowSystem::EnableWindow(Hwnd window, bool enable) {
 
 Hwnd SimWindowSystem::SetFocus(Hwnd window) {
     desk_.logCall(pid_, "SetFocus", window);
-    const Hwnd old = desk_.focus();
+    const Hwnd old = desk_.windows().focus();
     if (window != 0) {
         const SimWindow* target = desk_.windows().find(window);
         // Only a window of the caller's thread that is not disabled.
@@ -127,7 +127,7 @@ Hwnd SimWindowSystem::GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous
 
 Hwnd SimWindowSystem::GetFocus() {
     desk_.logCall(pid_, "GetFocus");
-    const SimWindow* focused = desk_.windows().find(desk_.focus());
+    const SimWindow* focused = desk_.windows().find(desk_.windows().focus());
     return focused != nullptr && focused->pid == pid_ ? focused->handle : 0;
 }
 
@@ -137,7 +137,7 @@ Hwnd SimWindowSystem::GetDlgItem(Hwnd dialog, int controlId) {
     if (parent == nullptr)
         return 0;
     for (const Hwnd child : parent->children) {
-        if (desk_.window(child).controlId == controlId)
+        if (desk_.windows().window(child).controlId == controlId)
             return child;
     }
     return 0;
@@ -162,7 +162,7 @@ bool SimWindowSystem::IsAppThemed() {
 
 bool SimWindowSystem::RedrawWindow(Hwnd window, std::uint32_t flags) {
     desk_.logCall(pid_, "RedrawWindow", window, flags);
-    if (!desk_.exists(window))
+    if (!desk_.windows().exists(window))
         return false;
     desk_.gdi().countRedraw(window);
     return true;

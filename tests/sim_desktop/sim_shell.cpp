@@ -40,8 +40,8 @@ std::uintptr_t SimShell::SHGetFileInfoA(const char* path, std::uint32_t fileAttr
 bool SimShell::Shell_NotifyIconGetRect(Hwnd window, std::uint32_t id, Rect& rect) {
     desk_.logCall(pid_, "Shell_NotifyIconGetRect", window, id);
     const Hwnd bar = desk_.shellObjects().taskbar();
-    return desk_.exists(bar) &&
-           desk_.shellObjects().notifyIconRect(window, id, desk_.window(bar).rect, rect);
+    return desk_.windows().exists(bar) &&
+           desk_.shellObjects().notifyIconRect(window, id, desk_.windows().window(bar).rect, rect);
 }
 
 bool SimShell::Shell_NotifyIconW(std::uint32_t message, const NotifyIconData& data) {

@@ -95,7 +95,7 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
         desk_.scheduler().whenThreadReads(
             pid_, target->pid, [this, owner, window, insertAfter, x, y, cx, cy, flags] {
                 SimDesktop::Process* process = desk_.findProcess(owner);
-                if (process != nullptr && desk_.exists(window))
+                if (process != nullptr && desk_.windows().exists(window))
                     process->win.SetWindowPos(window, insertAfter, x, y, cx, cy,
                                               flags & ~swp::ASYNCWINDOWPOS);
             });
@@ -106,7 +106,8 @@ bool SimWindowSystem::SetWindowPos(Hwnd window, Hwnd insertAfter, int x, int y, 
         return false;
     const bool zOrderChange = (flags & swp::NOZORDER) == 0;
     if (zOrderChange && insertAfter != hwnd_pos::TOP && insertAfter != kHwndBottom &&
-        insertAfter != kHwndTopmost && insertAfter != kHwndNoTopmost && !desk_.exists(insertAfter))
+        insertAfter != kHwndTopmost && insertAfter != kHwndNoTopmost &&
+        !desk_.windows().exists(insertAfter))
         return false;
     if ((flags & (swp::NOMOVE | swp::NOSIZE)) != (swp::NOMOVE | swp::NOSIZE)) {
         Rect rect = target->reportedRect();
@@ -154,7 +155,7 @@ bool SimWindowSystem::ShowWindowAsync(Hwnd window, int command) {
 
 bool SimWindowSystem::BringWindowToTop(Hwnd window) {
     desk_.logCall(pid_, "BringWindowToTop", window);
-    if (!desk_.exists(window))
+    if (!desk_.windows().exists(window))
         return false;
     desk_.windows().raise(window);
     return true;
@@ -162,7 +163,7 @@ bool SimWindowSystem::BringWindowToTop(Hwnd window) {
 
 bool SimWindowSystem::SetForegroundWindow(Hwnd window) {
     desk_.logCall(pid_, "SetForegroundWindow", window);
-    if (!desk_.exists(window))
+    if (!desk_.windows().exists(window))
         return false;
     return desk_.windows().setForegroundFrom(pid_, window);
 }

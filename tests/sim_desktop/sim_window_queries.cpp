@@ -19,12 +19,12 @@ bool SimWindowSystem::EnumWindows(const std::function<bool(Hwnd)>& proc) {
 
 Hwnd SimWindowSystem::GetForegroundWindow() {
     desk_.logCall(pid_, "GetForegroundWindow");
-    return desk_.foreground();
+    return desk_.windows().foreground();
 }
 
 bool SimWindowSystem::IsWindow(Hwnd window) {
     desk_.logCall(pid_, "IsWindow", window);
-    return desk_.exists(window);
+    return desk_.windows().exists(window);
 }
 
 bool SimWindowSystem::IsWindowVisible(Hwnd window) {
@@ -134,8 +134,8 @@ std::uint32_t SimWindowSystem::GetWindowThreadProcessId(Hwnd window, std::uint32
 }
 
 Hwnd SimWindowSystem::TopmostTopLevel(const std::function<bool(const SimWindow&)>& matches) const {
-    for (const Hwnd window : desk_.zOrder()) {
-        if (matches(desk_.window(window)))
+    for (const Hwnd window : desk_.windows().zOrder()) {
+        if (matches(desk_.windows().window(window)))
             return window;
     }
     return 0;
@@ -163,7 +163,7 @@ Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* cl
     desk_.logCall(pid_, "FindWindowExA", parent, childAfter, className, windowName);
     std::vector<Hwnd> candidates;
     if (parent == 0 || parent == kDesktopWindow) {
-        candidates = desk_.zOrder();
+        candidates = desk_.windows().zOrder();
     } else {
         const SimWindow* above = desk_.windows().find(parent);
         if (above == nullptr)
@@ -179,7 +179,7 @@ Hwnd SimWindowSystem::FindWindowExA(Hwnd parent, Hwnd childAfter, const char* cl
         ++it;
     }
     for (; it != candidates.end(); ++it) {
-        const SimWindow& candidate = desk_.window(*it);
+        const SimWindow& candidate = desk_.windows().window(*it);
         if (className != nullptr && !EqualsAsciiNoCase(candidate.className, className))
             continue;
         if (windowName != nullptr && candidate.titleA() != windowName)

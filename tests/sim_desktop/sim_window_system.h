@@ -129,7 +129,7 @@ public:
     bool AppendMenuA(HMenu menu, std::uint32_t flags, std::uintptr_t id, const char* text) override;
     bool AppendMenuW(HMenu menu, std::uint32_t flags, std::uintptr_t id,
                      const char16_t* text) override;
-    // The user's choice comes from SimDesktop::chooseMenuItem; the call
+    // The user's choice comes from SimShellObjects::chooseMenuItem; the call
     // returns at once.
     int TrackPopupMenu(HMenu menu, std::uint32_t flags, int x, int y, Hwnd owner) override;
     bool DestroyMenu(HMenu menu) override;

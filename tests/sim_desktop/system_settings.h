@@ -21,7 +21,7 @@ struct SimSystemSettings {
     std::string userName = "Taro";
     bool userNameFails = false;
     // The user's interface language and the language of the user's locale
-    // (LANGIDs).
+    // (LANGIDs): Japanese.
     std::uint16_t uiLanguage = 0x0411;
     std::uint16_t langId = 0x0411;
     Point cursor;
@@ -36,6 +36,9 @@ struct SimSystemSettings {
     std::size_t snapshotCount = 0;
     // What the programs wrote with OutputDebugStringA, oldest first.
     std::vector<std::string> debugOutput;
+
+    // Taking the debug output empties it.
+    std::vector<std::string> takeDebugOutput() { return std::exchange(debugOutput, {}); }
 };
 
 } // namespace vm::sim

@@ -1,5 +1,7 @@
 // Window events of the simulated desktop: hooks set out of context, each
 // event posted to the hook's thread and delivered by its message loop.
+// Every window made and every window shown is reported to the hooks that
+// ask for it.
 #pragma once
 
 #include <cstddef>

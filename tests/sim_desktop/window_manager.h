@@ -84,12 +84,15 @@ public:
     Hwnd focus() const { return focus_; }
     void setFocus(Hwnd window);
 
-    // The foreground: the user activates a window (0: none), which clears
-    // every process's right to take it; a program asks for it.
+    // The foreground: the user activates a window (0: none), which raises
+    // it and clears every process's right to take it; a program asks for it.
     Hwnd foreground() const { return foreground_; }
     void setForeground(Hwnd window);
     bool setForegroundFrom(std::uint32_t pid, Hwnd window);
     void setForegroundLock(bool on) { foregroundLock_ = on; }
+    // The user started this process: it may take the foreground, and pass
+    // that right on with AllowSetForegroundWindow, until the user activates
+    // a window.
     void grantForegroundRight(std::uint32_t pid) { foregroundRights_.insert(pid); }
     // AllowSetForegroundWindow of pid for processId (an existing process).
     bool passForegroundRight(std::uint32_t pid, std::uint32_t processId);
@@ -113,8 +116,14 @@ public:
     // on a monitor of another DPI gets WM_DPICHANGED.
     void followDpi(SimWindow& window);
 
-    // Today's shell: cloaking and a thread's move or size loop.
+    // Today's shell. The compositor hides a visible window or shows it
+    // again; hooks hear EVENT_OBJECT_CLOAKED or EVENT_OBJECT_UNCLOAKED.
+    // DwmGetWindowAttribute answers DWMWA_CLOAKED from Windows 8 (6.2) on
+    // and refuses it before.
     void setCloaked(Hwnd window, bool on);
+    // The user starts dragging or sizing the window: its thread is in a
+    // move or size loop (GetGUIThreadInfo) until the drag ends; hooks hear
+    // EVENT_SYSTEM_MOVESIZESTART and EVENT_SYSTEM_MOVESIZEEND.
     void beginMoveSize(Hwnd window);
     void endMoveSize(Hwnd window);
     // The window the thread drags or sizes; 0 when none.

@@ -24,8 +24,8 @@ class TaskbarAppearanceTest : public AppTest {
 protected:
     TaskbarAppearanceTest() {
         AddTopTaskbarDesktop(desk);
-        taskbar = desk.taskbar();
-        desk.setCursorPos({500, 400});
+        taskbar = desk.shellObjects().taskbar();
+        desk.system().cursor = {500, 400};
     }
 
     // Starts an instance with these settings lines under [Config].
@@ -40,9 +40,9 @@ protected:
         desk.endProcess(pid);
     }
     MainFormControls& Controls() { return program->Controller()->Controls(); }
-    void Ticks(int count) { desk.advance(count * kTick); }
+    void Ticks(int count) { desk.scheduler().advance(count * kTick); }
 
-    const sim::SimWindow& Bar() { return desk.window(taskbar); }
+    const sim::SimWindow& Bar() { return desk.windows().window(taskbar); }
 
     // A start menu: a hidden top-level window recognised by its child.
     Hwnd StartMenu(const char* className, const char* childClassName, bool keepsLayered = false) {
@@ -61,9 +61,9 @@ protected:
     Hwnd XpStartMenu() { return StartMenu("DV2ControlHost", "Desktop User Pane"); }
     Hwnd ClassicStartMenu() { return StartMenu("BaseBar", "MenuSite"); }
     void MakeLayered(Hwnd window, std::uint8_t alpha) {
-        desk.window(window).exStyle |= ws_ex::LAYERED;
-        desk.window(window).alpha = alpha;
-        desk.window(window).layeredFlags = lwa::ALPHA;
+        desk.windows().window(window).exStyle |= ws_ex::LAYERED;
+        desk.windows().window(window).alpha = alpha;
+        desk.windows().window(window).layeredFlags = lwa::ALPHA;
     }
     int AlphaCalls(Hwnd window) {
         int count = 0;
@@ -84,7 +84,7 @@ TEST_F(TaskbarAppearanceTest, TheStartMakesTheTaskbarTranslucentAndTheTicksKeepI
     EXPECT_EQ(Bar().alpha, 148);
     Ticks(4);
     EXPECT_EQ(Bar().alpha, 148);
-    EXPECT_EQ(desk.libraryReferences(pid), 0);
+    EXPECT_EQ(desk.libraries().references(pid), 0);
     EXPECT_TRUE(Controls().UDTrans.Enabled());
     EXPECT_TRUE(Controls().CHKStartMenu.Enabled());
 }
@@ -118,7 +118,7 @@ TEST_F(TaskbarAppearanceTest, TheControlsApplyTheirChangeAtOnce) {
 }
 
 TEST_F(TaskbarAppearanceTest, OpaqueAtOneHundredPercentAndWhenTheTaskbarLeavesTheTop) {
-    desk.window(taskbar).exStyle |= ws_ex::LAYERED;
+    desk.windows().window(taskbar).exStyle |= ws_ex::LAYERED;
     Launch("TransEnabled=1\r\nTrans=100\r\n");
     Ticks(1);
     EXPECT_FALSE(Bar().layered());
@@ -135,23 +135,23 @@ TEST_F(TaskbarAppearanceTest, StartMenusShareTheTaskbarsAlphaWhileTheirBoxIsChec
     const Hwnd menus[] = {XpStartMenu(), ClassicStartMenu()};
     Launch("TransEnabled=1\r\nTrans=60\r\nTransStartMenu=1\r\n");
     for (const Hwnd menu : menus)
-        EXPECT_EQ(desk.window(menu).alpha, 148);
+        EXPECT_EQ(desk.windows().window(menu).alpha, 148);
 
     Controls().PPEnabled.Click();
     for (const Hwnd menu : menus)
-        EXPECT_FALSE(desk.window(menu).layered());
+        EXPECT_FALSE(desk.windows().window(menu).layered());
     Controls().PPEnabled.Click();
     for (const Hwnd menu : menus)
-        EXPECT_EQ(desk.window(menu).alpha, 148);
+        EXPECT_EQ(desk.windows().window(menu).alpha, 148);
 
     Controls().UDTrans.StepUp();
     for (const Hwnd menu : menus)
-        EXPECT_EQ(desk.window(menu).alpha, AlphaOfPercent(61));
+        EXPECT_EQ(desk.windows().window(menu).alpha, AlphaOfPercent(61));
 
     Controls().CHKStartMenu.Click();
     EXPECT_EQ(Bar().alpha, AlphaOfPercent(61));
     for (const Hwnd menu : menus)
-        EXPECT_FALSE(desk.window(menu).layered());
+        EXPECT_FALSE(desk.windows().window(menu).layered());
 }
 
 TEST_F(TaskbarAppearanceTest, ANewStartMenuGetsTheAlphaAtTheNextTickALayeredOneIsLeftAlone) {
@@ -160,16 +160,16 @@ TEST_F(TaskbarAppearanceTest, ANewStartMenuGetsTheAlphaAtTheNextTickALayeredOneI
     const Hwnd layered = ClassicStartMenu();
     MakeLayered(layered, 200);
     Ticks(1);
-    EXPECT_EQ(desk.window(fresh).alpha, 148);
-    EXPECT_EQ(desk.window(layered).alpha, 200);
+    EXPECT_EQ(desk.windows().window(fresh).alpha, 148);
+    EXPECT_EQ(desk.windows().window(layered).alpha, 200);
     Ticks(3);
-    EXPECT_EQ(desk.window(layered).alpha, 200);
+    EXPECT_EQ(desk.windows().window(layered).alpha, 200);
 
     // Windows of those classes without the start menu's child are not start
     // menus; the first of a class is the one looked at.
     const Hwnd stranger = StartMenu("DV2ControlHost", nullptr);
     Ticks(2);
-    EXPECT_FALSE(desk.window(stranger).layered());
+    EXPECT_FALSE(desk.windows().window(stranger).layered());
 }
 
 TEST_F(TaskbarAppearanceTest, StartMenusTurnOpaqueAtTheNextTickWithoutTheirBoxOrAtFullPercent) {
@@ -187,7 +187,7 @@ TEST_F(TaskbarAppearanceTest, StartMenusTurnOpaqueAtTheNextTickWithoutTheirBoxOr
         Ticks(1);
         EXPECT_EQ(Bar().layered(), c.taskbarLayered);
         for (const Hwnd menu : menus) {
-            EXPECT_FALSE(desk.window(menu).layered());
+            EXPECT_FALSE(desk.windows().window(menu).layered());
             desk.destroyWindow(menu);
         }
         Controls().PPExit.Click();
@@ -203,11 +203,11 @@ TEST_F(TaskbarAppearanceTest, AStartMenuKeepingItsLayeredStyleIsAskedAtMost10000
     MakeLayered(stubborn, 90);
     desk.clearCalls();
     Ticks(1);
-    EXPECT_FALSE(desk.window(willing).layered());
+    EXPECT_FALSE(desk.windows().window(willing).layered());
     EXPECT_EQ(AlphaCalls(willing), 2);
-    EXPECT_TRUE(desk.window(stubborn).layered());
+    EXPECT_TRUE(desk.windows().window(stubborn).layered());
     EXPECT_EQ(AlphaCalls(stubborn), 10000);
-    EXPECT_EQ(desk.libraryReferences(pid), 0);
+    EXPECT_EQ(desk.libraries().references(pid), 0);
     EXPECT_TRUE(program->Controller()->WatchTimer().Enabled());
 }
 
@@ -218,7 +218,7 @@ TEST_F(TaskbarAppearanceTest, TranslucencyIsNeverOnWithTheSilentSwitchOrBeforeWi
     };
     for (const Case& c : {Case{{"/w", "/S"}, 5}, Case{{}, 4}}) {
         SCOPED_TRACE(c.major);
-        desk.setVersion({148, c.major, 0, 1381, ver_platform::WIN32_NT});
+        desk.system().version = {148, c.major, 0, 1381, ver_platform::WIN32_NT};
         Launch("TransEnabled=1\r\nTrans=60\r\nTransStartMenu=1\r\n", c.args);
         Controls().CHKTrans.Click();
         Controls().CHKTrans.Click();
@@ -238,22 +238,22 @@ TEST_F(TaskbarAppearanceTest, HiddenTaskbarComesBackAfterThirtyTicksStrictlyInsi
     // The band is 0,0 - 1024,30: its edges do not count, and ticks outside
     // do not reset the count.
     for (const Point edge : {Point{0, 10}, Point{1024, 10}, Point{500, 0}, Point{500, 30}}) {
-        desk.setCursorPos(edge);
+        desk.system().cursor = edge;
         Ticks(10);
     }
     EXPECT_FALSE(Bar().visible());
-    desk.setCursorPos({500, 15});
+    desk.system().cursor = {500, 15};
     Ticks(20);
-    desk.setCursorPos({500, 400});
+    desk.system().cursor = {500, 400};
     Ticks(5);
-    desk.setCursorPos({1, 29});
+    desk.system().cursor = {1, 29};
     Ticks(9);
     EXPECT_FALSE(Bar().visible());
     Ticks(1);
     EXPECT_TRUE(Bar().visible());
 
     Controls().PPHide.Click();
-    desk.setCursorPos({500, 15});
+    desk.system().cursor = {500, 15};
     Ticks(29);
     Controls().PPHide.Click(); // hiding again restarts the count
     Ticks(29);

@@ -41,11 +41,11 @@ TEST_F(TransTest, ThePercentageBecomesItsAlphaAndOpaqueIsNoLongerLayered) {
         SCOPED_TRACE(c.percent);
         Trans trans(desk.platformFor(self));
         trans.SetWindowTranslucency(bar, c.percent);
-        EXPECT_TRUE(desk.window(bar).layered());
-        EXPECT_EQ(desk.window(bar).alpha, c.alpha);
-        EXPECT_EQ(desk.window(bar).layeredFlags, lwa::ALPHA);
+        EXPECT_TRUE(desk.windows().window(bar).layered());
+        EXPECT_EQ(desk.windows().window(bar).alpha, c.alpha);
+        EXPECT_EQ(desk.windows().window(bar).layeredFlags, lwa::ALPHA);
         trans.SetWindowTranslucency(bar, 100);
-        EXPECT_FALSE(desk.window(bar).layered());
+        EXPECT_FALSE(desk.windows().window(bar).layered());
     }
 }
 
@@ -65,21 +65,21 @@ TEST_F(TransTest, TheLibraryIsLoadedAndFreedAroundEveryUse) {
             expected.push_back("SetWindowLongA");
         }
         EXPECT_EQ(Calls(), expected);
-        EXPECT_EQ(desk.libraryReferences(self), 0);
+        EXPECT_EQ(desk.libraries().references(self), 0);
     }
     EXPECT_EQ(desk.calls().front().args, "user32.dll");
 }
 
 TEST_F(TransTest, WithoutTheExportNothingChangesButOpaqueStillDropsTheStyle) {
-    desk.removeExport("user32.dll", "SetLayeredWindowAttributes");
+    desk.libraries().removeExport("user32.dll", "SetLayeredWindowAttributes");
     Trans trans(desk.platformFor(self));
     trans.SetWindowTranslucency(bar, 50);
-    EXPECT_FALSE(desk.window(bar).layered());
-    EXPECT_EQ(desk.libraryReferences(self), 0);
+    EXPECT_FALSE(desk.windows().window(bar).layered());
+    EXPECT_EQ(desk.libraries().references(self), 0);
 
-    desk.window(bar).exStyle |= ws_ex::LAYERED;
+    desk.windows().window(bar).exStyle |= ws_ex::LAYERED;
     trans.SetWindowTranslucency(bar, 100);
-    EXPECT_FALSE(desk.window(bar).layered());
+    EXPECT_FALSE(desk.windows().window(bar).layered());
     const auto calls = Calls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "SetLayeredWindowAttributes"), 0);
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "FreeLibrary"), 2);
@@ -90,7 +90,7 @@ TEST_F(TransTest, AWindowThatVanishedChangesNothing) {
     Trans trans(desk.platformFor(self));
     trans.SetWindowTranslucency(bar, 50);
     trans.SetWindowTranslucency(bar, 100);
-    EXPECT_EQ(desk.libraryReferences(self), 0);
+    EXPECT_EQ(desk.libraries().references(self), 0);
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
          w95Link, quickRecord, false, kExe, k98},
         {"Windows folder longer than a path",
          Button::QuickLaunch,
-         [](Scene& s) { s.desk.setWindowsDirectory("C:\\" + std::string(300, 'w')); },
+         [](Scene& s) { s.desk.system().windowsDirectory = "C:\\" + std::string(300, 'w'); },
          "",
          {},
          true,
@@ -166,14 +166,14 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         SCOPED_TRACE(c.name);
         Scene scene(c.exe, c.version);
         c.setUp(scene);
-        scene.desk.queueMessageBoxAnswer(id_::YES);
+        scene.desk.dialogs().queueMessageBoxAnswer(id_::YES);
         if (c.button == Button::StartUp)
             scene.registration.BtnStartUpClick(0);
         else
             scene.registration.BtnQuickLaunchClick(0);
 
-        ASSERT_EQ(scene.desk.messageBoxes().size(), c.notFound ? 2u : 1u);
-        const sim::MessageBoxRecord& box = scene.desk.messageBoxes()[0];
+        ASSERT_EQ(scene.desk.dialogs().messageBoxes().size(), c.notFound ? 2u : 1u);
+        const sim::MessageBoxRecord& box = scene.desk.dialogs().messageBoxes()[0];
         EXPECT_EQ(box.text,
                   c.button == Button::StartUp
                       ? vm::Text(vm::Language::Japanese, vm::TextId::AskStartUp).ansi
@@ -182,7 +182,7 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
         EXPECT_EQ(box.type, 0x44u);
         EXPECT_EQ(scene.desk.registry().openHandles(), 0u);
         if (c.notFound) {
-            const std::string told = scene.desk.messageBoxes()[1].text;
+            const std::string told = scene.desk.dialogs().messageBoxes()[1].text;
             const std::string notFound =
                 Text(Language::Japanese, TextId::ShortcutFolderNotFound).ansi;
             EXPECT_EQ(told.rfind(notFound, 0), 0u) << told;
@@ -199,13 +199,13 @@ TEST(ShortcutRegistration, WritesTheShortcutOnlyWhereTheFolderIsSound) {
 TEST(ShortcutRegistration, AnsweringNoWritesNothingAndRegisteringAgainOverwrites) {
     Scene scene;
     const std::string link = std::string(kStartup) + "\\Velmora!.lnk";
-    scene.desk.queueMessageBoxAnswer(id_::NO);
+    scene.desk.dialogs().queueMessageBoxAnswer(id_::NO);
     scene.registration.BtnStartUpClick(0);
     EXPECT_TRUE(scene.desk.files().list().empty());
 
-    scene.desk.queueMessageBoxAnswer(id_::YES);
+    scene.desk.dialogs().queueMessageBoxAnswer(id_::YES);
     scene.registration.BtnStartUpClick(0);
-    scene.desk.queueMessageBoxAnswer(id_::YES);
+    scene.desk.dialogs().queueMessageBoxAnswer(id_::YES);
     scene.registration.BtnStartUpClick(0);
     EXPECT_EQ(scene.desk.files().writeCount(link), 2u);
     EXPECT_EQ(scene.desk.files().list(), std::vector<std::string>{link});
@@ -215,15 +215,15 @@ TEST(ShortcutRegistration, AnsweringNoWritesNothingAndRegisteringAgainOverwrites
 // no registry key stays open.
 TEST(ShortcutRegistration, NoShellLinkObjectOrAValueThatIsNoTextRaise) {
     Scene noLink;
-    noLink.desk.setShellLinkFails(true);
-    noLink.desk.queueMessageBoxAnswer(id_::YES);
+    noLink.desk.system().shellLinkFails = true;
+    noLink.desk.dialogs().queueMessageBoxAnswer(id_::YES);
     EXPECT_THROW(noLink.registration.BtnStartUpClick(0), ShortcutError);
     EXPECT_TRUE(noLink.desk.files().list().empty());
 
     Scene binary;
     binary.desk.registry().setValue(hkey::CURRENT_USER, kShellFolders, "Startup", reg::BINARY,
                                     std::string(kStartup) + '\0');
-    binary.desk.queueMessageBoxAnswer(id_::YES);
+    binary.desk.dialogs().queueMessageBoxAnswer(id_::YES);
     EXPECT_THROW(binary.registration.BtnStartUpClick(0), ShortcutError);
     EXPECT_TRUE(binary.desk.files().list().empty());
     EXPECT_EQ(binary.desk.registry().openHandles(), 0u);

@@ -27,17 +27,18 @@ TEST(TrayIconRecordTest, TheTipIsCutTo127CharactersAndTwoIconsShareOneWindow) {
         first.SetIconVisible(true);
         second.SetHint(UiText{"", u""});
         second.SetIconVisible(true);
-        ASSERT_EQ(desk.notifyIcons().size(), 2u);
-        EXPECT_EQ(desk.notifyIcons()[0].tip, std::string(127, 'a'));
-        EXPECT_EQ(desk.notifyIcons()[1].tip, "");
-        EXPECT_EQ(desk.notifyIcons()[0].window, desk.notifyIcons()[1].window);
-        EXPECT_NE(desk.notifyIcons()[0].id, desk.notifyIcons()[1].id);
+        ASSERT_EQ(desk.shellObjects().notifyIcons().size(), 2u);
+        EXPECT_EQ(desk.shellObjects().notifyIcons()[0].tip, std::string(127, 'a'));
+        EXPECT_EQ(desk.shellObjects().notifyIcons()[1].tip, "");
+        EXPECT_EQ(desk.shellObjects().notifyIcons()[0].window,
+                  desk.shellObjects().notifyIcons()[1].window);
+        EXPECT_NE(desk.shellObjects().notifyIcons()[0].id, desk.shellObjects().notifyIcons()[1].id);
         char className[64] = {};
-        platform.win.GetClassNameA(desk.notifyIcons()[0].window, className, 64);
+        platform.win.GetClassNameA(desk.shellObjects().notifyIcons()[0].window, className, 64);
         EXPECT_STREQ(className, "TTrayIconHandler");
     }
     // The last icon took its window with it, and each icon its entry.
-    EXPECT_TRUE(desk.notifyIcons().empty());
+    EXPECT_TRUE(desk.shellObjects().notifyIcons().empty());
     EXPECT_EQ(platform.win.FindWindowA("TTrayIconHandler", nullptr), nullptr);
 }
 

@@ -87,7 +87,7 @@ TEST(MonitorTaskbarsTest, TheRulesOfTheMainBarHoldOnTheOtherMonitor) {
         const Hwnd bar = scene.desk.addSecondaryTaskbar(kSecondTopBar);
         scene.monitors.Refresh(scene.context->platform.win);
         const Hwnd window = scene.Open({.rect = {1200, 0, 1600, 300}});
-        scene.desk.setForeground(bar);
+        scene.desk.windows().setForeground(bar);
         scene.Pass(window);
         EXPECT_EQ(scene.RectOf(window).top, 0);
     }

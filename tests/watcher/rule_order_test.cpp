@@ -124,7 +124,7 @@ private:
 struct Side {
     Side(bool writtenOrder, bool twoMonitors, bool secondaryBar) : written(writtenOrder) {
         // A system that can tell of cloaking and pads the sizing frame.
-        scene.desk.setVersion({148, 10, 0, 19045, ver_platform::WIN32_NT});
+        scene.desk.system().version = {148, 10, 0, 19045, ver_platform::WIN32_NT};
         if (twoMonitors)
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
         if (twoMonitors && secondaryBar)
@@ -163,7 +163,7 @@ struct Side {
             return true;
         });
         // The windows' programs carry out the moves before the next pass.
-        scene.desk.advance(0);
+        scene.desk.scheduler().advance(0);
     }
 
     // Everything the two watchers may differ in.
@@ -179,11 +179,11 @@ struct Side {
             if (call.name == "SendMessageTimeoutA" || call.name == "SendMessageTimeoutW")
                 out.push_back(call.name + "(" + call.args.substr(0, call.args.find(',')) + ")");
         }
-        for (const Hwnd w : scene.desk.zOrder()) {
-            const Rect r = scene.desk.window(w).rect;
+        for (const Hwnd w : scene.desk.windows().zOrder()) {
+            const Rect r = scene.desk.windows().window(w).rect;
             out.push_back("rect " + std::to_string(w.Value()) + " " + std::to_string(r.left) + " " +
                           std::to_string(r.top) + " " + std::to_string(r.right) + " " +
-                          std::to_string(r.bottom) + " " + scene.desk.window(w).titleA());
+                          std::to_string(r.bottom) + " " + scene.desk.windows().window(w).titleA());
         }
         for (const std::string& item : scene.controls.ListBoxLog.Items())
             out.push_back("log " + item);
@@ -206,7 +206,7 @@ void Churn(Side& side, std::mt19937& random) {
     auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     sim::SimDesktop& desk = side.scene.desk;
     WatchSettings& o = side.scene.options.settings;
-    const std::vector<Hwnd> windows = desk.zOrder();
+    const std::vector<Hwnd> windows = desk.windows().zOrder();
     const Hwnd any = windows[static_cast<std::size_t>(pick(static_cast<int>(windows.size())))];
     const std::vector<std::string> titles{"Note", "Drag", "Paint", sjis::kExcludeStartButtonTitle,
                                           ""};
@@ -233,15 +233,15 @@ void Churn(Side& side, std::mt19937& random) {
             break;
         }
         case 2:
-            if (any != desk.taskbar())
+            if (any != desk.shellObjects().taskbar())
                 desk.moveWindow(any, {10, pick(80) - 40, 410, 300});
             break;
         case 3:
-            if (any != desk.taskbar())
+            if (any != desk.shellObjects().taskbar())
                 desk.destroyWindow(any);
             break;
         case 4:
-            desk.setForeground(any);
+            desk.windows().setForeground(any);
             break;
         case 5:
             o.skipActiveRepeats = !o.skipActiveRepeats;
@@ -258,12 +258,12 @@ void Churn(Side& side, std::mt19937& random) {
             break;
         case 8:
             // Another virtual desktop, or the user's drag.
-            if (any != desk.taskbar()) {
-                desk.setCloaked(any, pick(2) == 0);
+            if (any != desk.shellObjects().taskbar()) {
+                desk.windows().setCloaked(any, pick(2) == 0);
                 if (pick(2) == 0)
-                    desk.beginMoveSize(any);
+                    desk.windows().beginMoveSize(any);
                 else
-                    desk.endMoveSize(any);
+                    desk.windows().endMoveSize(any);
             }
             break;
         default:
@@ -291,7 +291,8 @@ TEST(RuleOrderTest, CheapFirstDecidesAsTheWrittenOrderOnRandomDesktops) {
             written.Pass();
             ASSERT_EQ(cheap.Outcome(), written.Outcome()) << "seed " << seed << " step " << step;
         }
-        EXPECT_LE(cheap.scene.desk.snapshotCount(), written.scene.desk.snapshotCount());
+        EXPECT_LE(cheap.scene.desk.system().snapshotCount,
+                  written.scene.desk.system().snapshotCount);
     }
 }
 

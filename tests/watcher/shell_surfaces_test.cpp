@@ -92,9 +92,9 @@ std::vector<Shape> Ordinary() {
 struct ShellScene {
     ShellScene(bool events, int offset) {
         AddTopTaskbarDesktop(desk);
-        desk.setVersion({148, 10, 0, 19045, ver_platform::WIN32_NT});
+        desk.system().version = {148, 10, 0, 19045, ver_platform::WIN32_NT};
         if (!events)
-            desk.removeExport("user32.dll", "SetWinEventHook");
+            desk.libraries().removeExport("user32.dll", "SetWinEventHook");
         app = desk.addProcess("C:\\Apps\\app.exe");
         explorer = desk.addProcess("C:\\WINDOWS\\explorer.exe");
         owner = desk.addWindow(
@@ -106,7 +106,7 @@ struct ShellScene {
         // A window opening makes the next tick's pass take the new line.
         desk.addWindow(
             {.className = "AppWindow", .title = "Below", .rect = {0, 300, 100, 400}, .pid = app});
-        desk.advance(2 * kTick + 10);
+        desk.scheduler().advance(2 * kTick + 10);
     }
 
     Hwnd Open(const Shape& shape, int top) {
@@ -142,14 +142,16 @@ TEST(ShellSurfacesTest, TheShellsSurfacesStayWhereOrdinaryWindowsOfTheirShapesAr
             for (const Shape& shape : shapes)
                 windows.push_back(scene.Open(shape, top));
             // An event is handled before the next tick; a pass at it.
-            scene.desk.advance(events ? 200 : 2 * kTick);
+            scene.desk.scheduler().advance(events ? 200 : 2 * kTick);
             for (std::size_t i = 0; i < shapes.size(); ++i) {
-                EXPECT_EQ(scene.desk.window(windows[i]).rect.top, shapes[i].moved ? line : top)
+                EXPECT_EQ(scene.desk.windows().window(windows[i]).rect.top,
+                          shapes[i].moved ? line : top)
                     << shapes[i].name;
             }
-            scene.desk.advance(2 * kTick);
+            scene.desk.scheduler().advance(2 * kTick);
             for (std::size_t i = 0; i < shapes.size(); ++i) {
-                EXPECT_EQ(scene.desk.window(windows[i]).rect.top, shapes[i].moved ? line : top)
+                EXPECT_EQ(scene.desk.windows().window(windows[i]).rect.top,
+                          shapes[i].moved ? line : top)
                     << shapes[i].name;
             }
         }
@@ -165,27 +167,27 @@ TEST(ShellSurfacesTest, DraggedAndCloakedWindowsAreHandledOnceDroppedOrShown) {
         SCOPED_TRACE(dragged ? "dragged" : "cloaked");
         ShellScene scene(true, 0);
         const Hwnd window = scene.Open({"window", {.className = "AppWindow", .title = "App"}}, 100);
-        scene.desk.advance(2 * kTick);
+        scene.desk.scheduler().advance(2 * kTick);
         if (dragged)
-            scene.desk.beginMoveSize(window);
+            scene.desk.windows().beginMoveSize(window);
         else
-            scene.desk.setCloaked(window, true);
+            scene.desk.windows().setCloaked(window, true);
         scene.desk.moveWindow(window, {100, 0, 500, 300});
-        scene.desk.setForeground(window);
-        scene.desk.advance(2 * kTick);
-        EXPECT_EQ(scene.desk.window(window).rect.top, 0);
+        scene.desk.windows().setForeground(window);
+        scene.desk.scheduler().advance(2 * kTick);
+        EXPECT_EQ(scene.desk.windows().window(window).rect.top, 0);
         if (dragged)
-            scene.desk.endMoveSize(window);
+            scene.desk.windows().endMoveSize(window);
         else
-            scene.desk.setCloaked(window, false);
-        scene.desk.advance(200);
-        EXPECT_EQ(scene.desk.window(window).rect.top, 30);
+            scene.desk.windows().setCloaked(window, false);
+        scene.desk.scheduler().advance(200);
+        EXPECT_EQ(scene.desk.windows().window(window).rect.top, 30);
     }
     ShellScene scene(true, 0);
     const Hwnd immersive = scene.Open(
         {"immersive", {.className = "AppWindow", .title = "App", .skippedByEnumWindows = true}}, 0);
-    scene.desk.advance(2 * kTick);
-    EXPECT_EQ(scene.desk.window(immersive).rect.top, 0);
+    scene.desk.scheduler().advance(2 * kTick);
+    EXPECT_EQ(scene.desk.windows().window(immersive).rect.top, 0);
 }
 
 } // namespace

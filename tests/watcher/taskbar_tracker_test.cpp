@@ -51,7 +51,7 @@ TEST(TaskbarTrackerTest, AutoHiddenTaskbarWithAndWithoutReservedBand) {
     EXPECT_FALSE(scene.controls.PPRestore.Enabled());
 
     // Slid away, only two pixels of the bar are left on screen.
-    scene.desk.moveWindow(scene.desk.taskbar(), {0, -28, 1024, 2});
+    scene.desk.moveWindow(scene.desk.shellObjects().taskbar(), {0, -28, 1024, 2});
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.Taskbar().WatchLine(), 2);
     scene.options.settings.reserveBand = true;
@@ -146,7 +146,7 @@ TEST(TaskbarTrackerTest, UnknownEdgeAndUnreadableTaskbarKeepThePreviousState) {
     EXPECT_FALSE(scene.Taskbar().Suspended());
 
     scene.desk.setTaskbar({.rect = {0, 0, 1024, 50}});
-    scene.desk.showWindow(scene.desk.taskbar(), sw::MINIMIZE);
+    scene.desk.showWindow(scene.desk.shellObjects().taskbar(), sw::MINIMIZE);
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.Taskbar().AppBarBottom(), 50);
     EXPECT_EQ(scene.Taskbar().WatchLine(), 30);
@@ -156,18 +156,18 @@ TEST(TaskbarTrackerTest, MissingTaskbarIsAwaitedAMinuteThenTheProgramCloses) {
     WatcherScene scene({}, {.withTaskbar = false});
     scene.tracker->CheckTaskbar();
     EXPECT_EQ(scene.host.closes, 1);
-    EXPECT_EQ(scene.desk.now(), 60000u);
+    EXPECT_EQ(scene.desk.scheduler().now(), 60000u);
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
     EXPECT_EQ(std::count(names.begin(), names.end(), "Sleep"), 600);
     EXPECT_EQ(std::count(names.begin(), names.end(), "FindWindowA"), 601);
     EXPECT_FALSE(scene.controls.PPEnabled.Visible());
 
     WatcherScene late({}, {.withTaskbar = false});
-    late.desk.at(2550, [&] { late.desk.addTaskbar(); });
+    late.desk.scheduler().at(2550, [&] { late.desk.addTaskbar(); });
     late.tracker->CheckTaskbar();
     EXPECT_EQ(late.host.closes, 0);
-    EXPECT_EQ(late.desk.now(), 2600u);
-    EXPECT_EQ(late.Taskbar().Handle(), late.desk.taskbar());
+    EXPECT_EQ(late.desk.scheduler().now(), 2600u);
+    EXPECT_EQ(late.Taskbar().Handle(), late.desk.shellObjects().taskbar());
     EXPECT_EQ(late.Taskbar().WatchLine(), 30);
 }
 

@@ -44,7 +44,7 @@ TEST(UntouchableWindowsTest, AWindowThatDidNotMoveIsAnnouncedOnceUntilItChanges)
         const Attempts first = TakeAttempts(scene);
         EXPECT_EQ(first.announced, 1) << elevated;
         EXPECT_EQ(first.moved, 1) << elevated;
-        EXPECT_EQ(scene.desk.window(window).titleA(), "Admin") << elevated;
+        EXPECT_EQ(scene.desk.windows().window(window).titleA(), "Admin") << elevated;
         for (int pass = 0; pass < 3; ++pass)
             PassAndTick(scene, window);
         const Attempts later = TakeAttempts(scene);
@@ -57,9 +57,9 @@ TEST(UntouchableWindowsTest, AWindowThatDidNotMoveIsAnnouncedOnceUntilItChanges)
             {{120, 200, 520, 500}, {120, 0, 520, 300}},
         };
         for (const auto& [away, back] : changes) {
-            scene.desk.window(window).rect = away;
+            scene.desk.windows().window(window).rect = away;
             scene.handler->VerifyMoves();
-            scene.desk.window(window).rect = back;
+            scene.desk.windows().window(window).rect = back;
             PassAndTick(scene, window);
             PassAndTick(scene, window);
             const Attempts moved = TakeAttempts(scene);
@@ -92,7 +92,7 @@ TEST(UntouchableWindowsTest, WindowsThatMoveAndHungOnesAreTriedAsBefore) {
     PassAndTick(scene, window);
     EXPECT_EQ(scene.RectOf(window).top, 0);
     scene.desk.setHung(scene.note, false);
-    scene.desk.advance(0); // the thread reads its queue again
+    scene.desk.scheduler().advance(0); // the thread reads its queue again
     EXPECT_EQ(scene.RectOf(window).top, 30);
     // The tick judged that move before the window's thread could act on it;
     // the next one sees the window moved, so being put back at the very same

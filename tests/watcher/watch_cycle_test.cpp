@@ -67,7 +67,7 @@ protected:
     WatcherScene scene;
     SimDesktop& desk = scene.desk;
     std::uint32_t self = scene.self;
-    Hwnd taskbarWindow = desk.taskbar();
+    Hwnd taskbarWindow = desk.shellObjects().taskbar();
     std::unique_ptr<ProgramContext>& context = scene.context;
     MainFormControls& controls = scene.controls;
     WatchState& state = scene.watch;
@@ -98,7 +98,7 @@ TEST_F(WatchCycleTest, ForegroundChangesAndMovesTriggerAFullPass) {
     const Hwnd a = AddWindow({.title = "a"});
     cycle->TimerTimer();
     desk.clearCalls();
-    desk.setForeground(a);
+    desk.windows().setForeground(a);
     cycle->TimerTimer();
     EXPECT_EQ(FullPasses(), 1);
     EXPECT_EQ(state.LastForeground, a);
@@ -110,25 +110,25 @@ TEST_F(WatchCycleTest, ForegroundChangesAndMovesTriggerAFullPass) {
 
 TEST_F(WatchCycleTest, NoVisibleForegroundClearsLastForegroundWithoutAPass) {
     const Hwnd a = AddWindow({.title = "a"});
-    desk.setForeground(a);
+    desk.windows().setForeground(a);
     cycle->TimerTimer();
     desk.clearCalls();
-    desk.setForeground(0);
+    desk.windows().setForeground(0);
     cycle->TimerTimer();
     EXPECT_EQ(state.LastForeground, Hwnd{0});
     EXPECT_EQ(FullPasses(), 0);
-    desk.setForeground(a);
+    desk.windows().setForeground(a);
     cycle->TimerTimer();
     EXPECT_EQ(FullPasses(), 1);
 }
 
 TEST_F(WatchCycleTest, AMinimizedForegroundWindowIsComparedByHandleOnly) {
     const Hwnd a = AddWindow({.title = "a"});
-    desk.setForeground(a);
+    desk.windows().setForeground(a);
     cycle->TimerTimer();
     const Rect before = state.LastForegroundRect;
     desk.platformFor(self).win.ShowWindow(a, sw::MINIMIZE);
-    desk.setForeground(a);
+    desk.windows().setForeground(a);
     desk.clearCalls();
     cycle->TimerTimer();
     EXPECT_EQ(FullPasses(), 0);
@@ -154,10 +154,10 @@ TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
     for (const bool hung : {false, true}) {
         const Hwnd a = AddWindow({.title = "a"});
         const Hwnd b = AddWindow({.title = "b"});
-        desk.setForeground(a);
+        desk.windows().setForeground(a);
         cycle->TimerTimer();
         desk.clearCalls();
-        desk.setHung(desk.window(a).pid, hung);
+        desk.setHung(desk.windows().window(a).pid, hung);
         if (taskbar.Hidden())
             taskbar.Reveal();
         else
@@ -165,9 +165,9 @@ TEST_F(WatchCycleTest, HidingTheTaskbarRaisesTheForegroundWindowAndRunsAPass) {
         cycle->TimerTimer();
         EXPECT_EQ(FullPasses(), 1) << hung;
         EXPECT_EQ(state.LastHidden, taskbar.Hidden());
-        EXPECT_EQ(desk.frozenCalls(), 0u) << hung;
-        desk.setHung(desk.window(a).pid, false);
-        desk.advance(0);
+        EXPECT_EQ(desk.scheduler().frozenCalls(), 0u) << hung;
+        desk.setHung(desk.windows().window(a).pid, false);
+        desk.scheduler().advance(0);
         std::vector<Hwnd> order;
         desk.platformFor(self).win.EnumWindows([&](Hwnd w) {
             order.push_back(w);
@@ -195,10 +195,10 @@ TEST_F(WatchCycleTest, OnlyPlausibleWindowsReachTheHandler) {
 
 TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsAName) {
     // Before Windows Vista no process can be asked for its own name.
-    desk.removeExport("kernel32.dll", "QueryFullProcessImageNameA");
-    const std::uint32_t before = static_cast<std::uint32_t>(desk.snapshotCount());
+    desk.libraries().removeExport("kernel32.dll", "QueryFullProcessImageNameA");
+    const std::uint32_t before = static_cast<std::uint32_t>(desk.system().snapshotCount);
     cycle->RunFullPass(); // no plausible window: no snapshot
-    EXPECT_EQ(desk.snapshotCount(), before);
+    EXPECT_EQ(desk.system().snapshotCount, before);
     // Below the watch line a window is dismissed before its names are read.
     for (int i = 0; i < 6; ++i) {
         const std::uint32_t app = desk.addProcess("C:\\Apps\\app" + std::to_string(i) + ".exe");
@@ -206,12 +206,12 @@ TEST_F(WatchCycleTest, AFullPassTakesOneProcessSnapshotWhenAWindowFirstNeedsANam
     }
     cycle->RunFullPass();
     EXPECT_EQ(Handled().size(), 6u);
-    EXPECT_EQ(desk.snapshotCount(), before + 1);
+    EXPECT_EQ(desk.system().snapshotCount, before + 1);
     // Three windows at y = 0 were moved: three executables, one title, one class.
     EXPECT_EQ(controls.ListBoxLog.Items().size(), 5u);
-    desk.advance(0);      // their programs carry out the moves
-    cycle->RunFullPass(); // all below the line now
-    EXPECT_EQ(desk.snapshotCount(), before + 1);
+    desk.scheduler().advance(0); // their programs carry out the moves
+    cycle->RunFullPass();        // all below the line now
+    EXPECT_EQ(desk.system().snapshotCount, before + 1);
 }
 
 TEST_F(WatchCycleTest, NothingReachesTheHandlerWhileWatchingIsOffOrTheSettingsAreOpen) {
@@ -255,10 +255,10 @@ protected:
 
 TEST_F(QuickWatchCycleTest, AQuickPassSleepsHalfASecondThenCloses) {
     closes = 0;
-    const std::uint64_t start = desk.now();
+    const std::uint64_t start = desk.scheduler().now();
     cycle->RunFullPass();
     EXPECT_EQ(closes, 1);
-    EXPECT_EQ(desk.now() - start, 500u);
+    EXPECT_EQ(desk.scheduler().now() - start, 500u);
 }
 
 } // namespace

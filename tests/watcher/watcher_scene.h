@@ -96,9 +96,9 @@ public:
     void Pass(Hwnd window) {
         tracker->CheckTaskbar();
         handler->HandleWindow(window, GetWindowIdentity(context->platform, window));
-        desk.advance(0);
+        desk.scheduler().advance(0);
     }
-    Rect RectOf(Hwnd window) { return desk.window(window).rect; }
+    Rect RectOf(Hwnd window) { return desk.windows().window(window).rect; }
     TaskbarInfo& Taskbar() { return tracker->Taskbar(); }
     WatcherParts Parts() {
         return {.context = *context,

@@ -37,7 +37,7 @@ TEST(WindowEligibilityTest, TaskbarInFrontBlocksAllButAQuickPass) {
     for (const bool quick : {false, true}) {
         WatcherScene scene(quick ? std::vector<std::string>{"/Q"} : std::vector<std::string>{});
         const Hwnd window = scene.Open({});
-        scene.desk.setForeground(scene.desk.taskbar());
+        scene.desk.windows().setForeground(scene.desk.shellObjects().taskbar());
         EXPECT_EQ(Judge(scene, window), quick ? Eligible : TaskbarInFront);
     }
 }
@@ -148,19 +148,19 @@ TEST(WindowEligibilityTest, MaximizedWindowsFollowPPMaxTheirOverhangAndTheWorkAr
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WatcherScene scene({}, {.taskbar = {.autoHide = c.autoHide}, .dpi = c.dpi});
-        scene.desk.setVersion(c.version);
+        scene.desk.system().version = c.version;
         if (!c.forDpi)
-            scene.desk.removeExport("user32.dll", "GetSystemMetricsForDpi");
+            scene.desk.libraries().removeExport("user32.dll", "GetSystemMetricsForDpi");
         scene.options.settings.offset = c.slider;
         scene.options.settings.watchMaximized = c.max;
         scene.options.settings.restoreMaximized = c.restore;
         const Hwnd window = scene.Open({.maximized = true});
         if (c.top != kNatural)
-            scene.desk.window(window).rect.top = c.top;
+            scene.desk.windows().window(window).rect.top = c.top;
         EXPECT_EQ(Judge(scene, window), c.verdict) << "top " << scene.RectOf(window).top;
         if (c.verdict == Eligible) {
             scene.Pass(window);
-            EXPECT_EQ(scene.desk.window(window).maximized(), !c.restore);
+            EXPECT_EQ(scene.desk.windows().window(window).maximized(), !c.restore);
         }
     }
 }
@@ -205,35 +205,35 @@ TEST(WindowEligibilityTest, TodaysShellOverlaysCloakedAndDraggedWindowsAreLeftAl
          {148, 6, 1, 7601, ver_platform::WIN32_NT}},
         {"cloaked without dwmapi",
          [](WatcherScene& s) {
-             s.desk.removeExport("dwmapi.dll", "DwmGetWindowAttribute");
+             s.desk.libraries().removeExport("dwmapi.dll", "DwmGetWindowAttribute");
              return s.Open({.cloaked = true});
          },
          Eligible},
         {"shown again",
          [](WatcherScene& s) {
              const Hwnd w = s.Open({.cloaked = true});
-             s.desk.setCloaked(w, false);
+             s.desk.windows().setCloaked(w, false);
              return w;
          },
          Eligible},
         {"dragged",
          [](WatcherScene& s) {
              const Hwnd w = s.Open({});
-             s.desk.beginMoveSize(w);
+             s.desk.windows().beginMoveSize(w);
              return w;
          },
          InMoveSize},
         {"its thread drags another window",
          [](WatcherScene& s) {
-             s.desk.beginMoveSize(s.Open({.rect = {100, 100, 500, 300}}));
+             s.desk.windows().beginMoveSize(s.Open({.rect = {100, 100, 500, 300}}));
              return s.Open({});
          },
          Eligible},
         {"dropped",
          [](WatcherScene& s) {
              const Hwnd w = s.Open({});
-             s.desk.beginMoveSize(w);
-             s.desk.endMoveSize(w);
+             s.desk.windows().beginMoveSize(w);
+             s.desk.windows().endMoveSize(w);
              return w;
          },
          Eligible},
@@ -253,7 +253,7 @@ TEST(WindowEligibilityTest, TodaysShellOverlaysCloakedAndDraggedWindowsAreLeftAl
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         WatcherScene scene;
-        scene.desk.setVersion(c.version);
+        scene.desk.system().version = c.version;
         EXPECT_EQ(Judge(scene, c.open(scene)), c.verdict);
     }
 }
@@ -263,7 +263,7 @@ TEST(WindowEligibilityTest, MonitorRules) {
     // monitor, beside it on two.
     for (const bool twoMonitors : {false, true}) {
         WatcherScene scene;
-        scene.desk.setAppBarRect({200, 0, 1024, 30});
+        scene.desk.shellObjects().setAppBarRect({200, 0, 1024, 30});
         if (twoMonitors)
             scene.desk.addMonitor({1024, 0, 2048, 768}, {1024, 0, 2048, 768});
         scene.monitors.Refresh(scene.context->platform.win);

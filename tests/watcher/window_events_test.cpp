@@ -28,7 +28,7 @@ struct EventScene {
     // creationOnly: as Wine 8, only the creation of a window is reported.
     explicit EventScene(bool creationOnly = false) {
         AddTopTaskbarDesktop(desk);
-        desk.setWinEventsCreationOnly(creationOnly);
+        desk.winEvents().setCreationOnly(creationOnly);
         app = desk.addProcess("C:\\Apps\\app.exe");
     }
 
@@ -39,7 +39,7 @@ struct EventScene {
         pid = desk.addProcess(kExe);
         program = std::make_unique<Program>(desk.platformFor(pid), CommandLine(std::move(args)));
         program->Start();
-        desk.advance(2 * kTick + 10);
+        desk.scheduler().advance(2 * kTick + 10);
         desk.clearCalls();
     }
     Hwnd Open(int top, bool visible = true, std::uint32_t process = 0) {
@@ -49,7 +49,7 @@ struct EventScene {
                                .visible = visible,
                                .pid = process != 0 ? process : app});
     }
-    int Top(Hwnd window) { return desk.window(window).rect.top; }
+    int Top(Hwnd window) { return desk.windows().window(window).rect.top; }
     int FullPasses() const {
         int count = 0;
         for (const sim::CallRecord& call : desk.calls())
@@ -89,31 +89,32 @@ TEST(WindowEventsTest, AWindowAtTheTopIsMovedOnItsEventBeforeTheNextTick) {
         EventScene scene(c.creationOnly);
         scene.Launch(c.args);
         // Creation, showing, uncloaking and the end of a drag, each alone.
-        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 4u);
+        EXPECT_EQ(scene.desk.winEvents().hookCount(scene.pid), 4u);
         // Just after a tick, so that the next one is 240 ms away.
         const Hwnd window = scene.Open(0, c.showAfterMs < 0);
         if (c.movedWithinMs < 220)
             scene.desk.setBusy(scene.app, static_cast<std::uint32_t>(c.showAfterMs));
         if (c.showAfterMs >= 0) {
-            scene.desk.at(scene.desk.now() + static_cast<std::uint64_t>(c.showAfterMs), [&] {
-                scene.desk.showWindow(window, sw::SHOW);
-                scene.desk.setForeground(window);
-            });
+            scene.desk.scheduler().at(
+                scene.desk.scheduler().now() + static_cast<std::uint64_t>(c.showAfterMs), [&] {
+                    scene.desk.showWindow(window, sw::SHOW);
+                    scene.desk.windows().setForeground(window);
+                });
         }
         if (c.showAfterMs > 200) {
-            scene.desk.advance(static_cast<std::uint32_t>(c.showAfterMs) + 10);
+            scene.desk.scheduler().advance(static_cast<std::uint32_t>(c.showAfterMs) + 10);
         } else {
-            scene.desk.advance(static_cast<std::uint32_t>(c.movedWithinMs));
+            scene.desk.scheduler().advance(static_cast<std::uint32_t>(c.movedWithinMs));
             EXPECT_EQ(scene.Top(window), c.topBeforeTick);
-            scene.desk.advance(220 - static_cast<std::uint32_t>(c.movedWithinMs));
+            scene.desk.scheduler().advance(220 - static_cast<std::uint32_t>(c.movedWithinMs));
             EXPECT_EQ(scene.FullPasses(), 0);
         }
         EXPECT_EQ(scene.Top(window), c.topBeforeTick);
         // The re-look ends with the queue; only the watch timer is left.
-        scene.desk.advance(2 * kTick);
+        scene.desk.scheduler().advance(2 * kTick);
         EXPECT_EQ(scene.Top(window), 30);
         EXPECT_EQ(scene.Events().WaitingCount(), 0u);
-        EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+        EXPECT_EQ(scene.desk.scheduler().timerCount(scene.pid), 1u);
     }
 }
 
@@ -124,9 +125,9 @@ TEST(WindowEventsTest, AfterTheTaskbarMovedTheWindowWaitsForThePass) {
     scene.Launch();
     scene.desk.setTaskbar({.rect = {0, 0, 1024, 40}});
     const Hwnd window = scene.Open(0);
-    scene.desk.advance(220);
+    scene.desk.scheduler().advance(220);
     EXPECT_EQ(scene.Top(window), 0);
-    scene.desk.advance(kTick);
+    scene.desk.scheduler().advance(kTick);
     EXPECT_EQ(scene.Top(window), 40);
 }
 
@@ -140,7 +141,7 @@ TEST(WindowEventsTest, AnotherMonitorsBarIsTakenAsItIsNow) {
     scene.desk.moveWindow(bar, {1024, -38, 2048, 2});
     const Hwnd window = scene.desk.addWindow(
         {.className = "AppWindow", .title = "app", .rect = {1100, 0, 1500, 300}, .pid = scene.app});
-    scene.desk.advance(220);
+    scene.desk.scheduler().advance(220);
     EXPECT_EQ(scene.FullPasses(), 0);
     EXPECT_EQ(scene.Top(window), 2);
 }
@@ -159,13 +160,13 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
     {
         // Without window events the poll works alone, as before.
         EventScene scene;
-        scene.desk.removeExport("user32.dll", "SetWinEventHook");
+        scene.desk.libraries().removeExport("user32.dll", "SetWinEventHook");
         scene.Launch();
-        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
+        EXPECT_EQ(scene.desk.winEvents().hookCount(scene.pid), 0u);
         const Hwnd window = scene.Open(0);
-        scene.desk.advance(220);
+        scene.desk.scheduler().advance(220);
         EXPECT_EQ(scene.Top(window), 0);
-        scene.desk.advance(kTick);
+        scene.desk.scheduler().advance(kTick);
         EXPECT_EQ(scene.Top(window), 30);
     }
     {
@@ -174,7 +175,7 @@ TEST(WindowEventsTest, NoHookInQuickModeWithoutTheExportOrAfterClosingBegan) {
         scene.Launch();
         const Hwnd window = scene.Open(0);
         scene.program->Controller()->PPExitClick();
-        EXPECT_EQ(scene.desk.winEventHookCount(scene.pid), 0u);
+        EXPECT_EQ(scene.desk.winEvents().hookCount(scene.pid), 0u);
         scene.desk.clearCalls();
         scene.program->Run();
         const std::string handle = std::to_string(window.Value());
@@ -198,7 +199,7 @@ TEST(WindowEventsTest, OwnWindowsAndChildWindowsAreNotQueued) {
                                              .pid = scene.app,
                                              .parent = parent});
     scene.desk.clearCalls();
-    scene.desk.advance(220);
+    scene.desk.scheduler().advance(220);
     EXPECT_EQ(scene.Top(own), 0);
     for (const sim::CallRecord& call : scene.desk.calls()) {
         if (call.name == "IsWindow") {
@@ -218,23 +219,23 @@ TEST(WindowEventsTest, TheRepeatRuleAndActiveBehaveAsWithThePollAlone) {
             SCOPED_TRACE(std::string(events ? "events" : "poll") + (active ? ", Active" : ""));
             EventScene scene;
             if (!events)
-                scene.desk.removeExport("user32.dll", "SetWinEventHook");
+                scene.desk.libraries().removeExport("user32.dll", "SetWinEventHook");
             scene.Launch({"/w", "/S"}, active ? "Active=1\r\n" : "");
             const Hwnd window = scene.Open(0);
-            scene.desk.setForeground(window);
-            scene.desk.advance(2 * kTick);
+            scene.desk.windows().setForeground(window);
+            scene.desk.scheduler().advance(2 * kTick);
             EXPECT_EQ(scene.Top(window), 30);
             // The user drags it back under the taskbar while it stays in front.
             scene.desk.moveWindow(window, {100, 0, 500, 300});
-            scene.desk.advance(2 * kTick);
+            scene.desk.scheduler().advance(2 * kTick);
             EXPECT_EQ(scene.Top(window), active ? 0 : 30);
             // Hidden and shown again while in front: a new look, as a pass gives it.
             scene.desk.moveWindow(window, {100, 0, 500, 300});
             scene.desk.showWindow(window, sw::HIDE);
-            scene.desk.advance(kTick);
+            scene.desk.scheduler().advance(kTick);
             scene.desk.showWindow(window, sw::SHOW);
-            scene.desk.setForeground(window);
-            scene.desk.advance(2 * kTick);
+            scene.desk.windows().setForeground(window);
+            scene.desk.scheduler().advance(2 * kTick);
             EXPECT_EQ(scene.Top(window), active ? 0 : 30);
         }
     }
@@ -264,17 +265,18 @@ TEST(WindowEventsTest, AProgramStillPlacingItsWindowKeepsWhatItDid) {
         scene.Launch(c.args);
         const Hwnd window = scene.Open(0);
         scene.desk.setBusy(scene.app, static_cast<std::uint32_t>(c.busyMs));
-        scene.desk.at(scene.desk.now() + static_cast<std::uint64_t>(c.actAtMs), [&] {
-            if (c.maximize)
-                scene.desk.showWindow(window, sw::MAXIMIZE);
-            else
-                scene.desk.moveWindow(window, {120, 200, 520, 500});
-        });
-        scene.desk.advance(220);
+        scene.desk.scheduler().at(
+            scene.desk.scheduler().now() + static_cast<std::uint64_t>(c.actAtMs), [&] {
+                if (c.maximize)
+                    scene.desk.showWindow(window, sw::MAXIMIZE);
+                else
+                    scene.desk.moveWindow(window, {120, 200, 520, 500});
+            });
+        scene.desk.scheduler().advance(220);
         if (c.maximize) {
-            EXPECT_TRUE(scene.desk.window(window).maximized());
+            EXPECT_TRUE(scene.desk.windows().window(window).maximized());
         } else {
-            EXPECT_EQ(scene.desk.window(window).rect, (Rect{120, 200, 520, 500}));
+            EXPECT_EQ(scene.desk.windows().window(window).rect, (Rect{120, 200, 520, 500}));
         }
         for (const sim::CallRecord& call : scene.desk.calls())
             EXPECT_FALSE(call.pid == scene.pid && call.name == "SetWindowPos") << call.args;
@@ -287,14 +289,14 @@ TEST(WindowEventsTest, OneAnnouncementPerMoveOfABusyProgramsWindow) {
     EventScene scene;
     scene.Launch({"/w"});
     const Hwnd window = scene.Open(0);
-    const std::uint64_t start = scene.desk.now();
+    const std::uint64_t start = scene.desk.scheduler().now();
     // Busy from the middle of the flash: the move waits in its queue.
-    scene.desk.at(start + 50, [&] { scene.desk.setBusy(scene.app, 400); });
-    scene.desk.at(start + 150, [&] {
+    scene.desk.scheduler().at(start + 50, [&] { scene.desk.setBusy(scene.app, 400); });
+    scene.desk.scheduler().at(start + 150, [&] {
         scene.desk.showWindow(window, sw::HIDE);
         scene.desk.showWindow(window, sw::SHOW);
     });
-    scene.desk.advance(600);
+    scene.desk.scheduler().advance(600);
     EXPECT_EQ(scene.Top(window), 30);
     int flashes = 0, moves = 0;
     for (const sim::CallRecord& call : scene.desk.calls()) {
@@ -311,12 +313,12 @@ TEST(WindowEventsTest, AnAnnouncedBurstSharesItsFlashes) {
     EventScene scene;
     scene.Launch({"/w"});
     std::vector<Hwnd> windows;
-    const std::uint64_t start = scene.desk.now();
+    const std::uint64_t start = scene.desk.scheduler().now();
     for (int i = 0; i < 300; ++i) {
-        scene.desk.at(start + static_cast<std::uint64_t>(i * 3),
-                      [&] { windows.push_back(scene.Open(0)); });
+        scene.desk.scheduler().at(start + static_cast<std::uint64_t>(i * 3),
+                                  [&] { windows.push_back(scene.Open(0)); });
     }
-    scene.desk.advance(1000);
+    scene.desk.scheduler().advance(1000);
     for (const Hwnd window : windows)
         EXPECT_EQ(scene.Top(window), 30) << window.Value();
     int flashes = 0;
@@ -324,7 +326,7 @@ TEST(WindowEventsTest, AnAnnouncedBurstSharesItsFlashes) {
         flashes += call.pid == scene.pid && call.name == "Sleep" ? 1 : 0;
     EXPECT_LE(flashes, 10);
     EXPECT_EQ(scene.Events().WaitingCount(), 0u);
-    EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+    EXPECT_EQ(scene.desk.scheduler().timerCount(scene.pid), 1u);
 }
 
 TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved) {
@@ -332,12 +334,12 @@ TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved)
     scene.Launch();
     std::vector<Hwnd> kept;
     std::size_t mostWaiting = 0;
-    const std::uint64_t start = scene.desk.now();
+    const std::uint64_t start = scene.desk.scheduler().now();
     for (int i = 0; i < 1000; ++i) {
-        scene.desk.at(start + static_cast<std::uint64_t>(i), [&, i] {
+        scene.desk.scheduler().at(start + static_cast<std::uint64_t>(i), [&, i] {
             const Hwnd window = scene.Open(i % 2 == 0 ? 0 : 200, i % 3 != 0);
             if (i % 11 == 0)
-                scene.desk.window(window).titleW = u"renamed";
+                scene.desk.windows().window(window).titleW = u"renamed";
             if (i % 7 == 0) {
                 scene.desk.destroyWindow(window); // gone before its turn
             } else {
@@ -348,14 +350,14 @@ TEST(WindowEventsTest, ABurstOf1000WindowsIsAbsorbedAndEveryWindowAtTheTopMoved)
             mostWaiting = std::max(mostWaiting, scene.Events().WaitingCount());
         });
     }
-    scene.desk.advance(1000 + 2 * kTick);
+    scene.desk.scheduler().advance(1000 + 2 * kTick);
     EXPECT_LE(mostWaiting, WindowEvents::kCapacity);
     for (const Hwnd window : kept)
         EXPECT_GE(scene.Top(window), 30) << window.Value();
     // Back to idle within a second: nothing waits, no re-look timer runs.
-    scene.desk.advance(1000);
+    scene.desk.scheduler().advance(1000);
     EXPECT_EQ(scene.Events().WaitingCount(), 0u);
-    EXPECT_EQ(scene.desk.timerCount(scene.pid), 1u);
+    EXPECT_EQ(scene.desk.scheduler().timerCount(scene.pid), 1u);
 }
 
 // Orderings where the protocol, the announcement and the user meet. Each
@@ -374,7 +376,8 @@ TEST(WindowEventsTest, OrderingsWhereTheProgramAndTheUserMeetTheWatcher) {
         std::u16string title = u"app";
     };
     const auto at = [](EventScene& s, int ms, std::function<void()> event) {
-        s.desk.at(s.desk.now() + static_cast<std::uint64_t>(ms), std::move(event));
+        s.desk.scheduler().at(s.desk.scheduler().now() + static_cast<std::uint64_t>(ms),
+                              std::move(event));
     };
     const std::string announced = "Caption=1\r\nTitle=MOVING\r\nPlay=1\r\nWave=C:\\ding.wav\r\n";
     const std::vector<Case> cases{
@@ -404,19 +407,20 @@ TEST(WindowEventsTest, OrderingsWhereTheProgramAndTheUserMeetTheWatcher) {
         // band: moved once it settles, announced once, also with Active.
         {"nudged during the announcement, Active", false, announced + "Active=1\r\n", true,
          [&](EventScene& s, Hwnd w) {
-             s.desk.setForeground(w);
+             s.desk.windows().setForeground(w);
              at(s, 50, [&s, w] { s.desk.moveWindow(w, {100, 10, 500, 310}); });
          },
          30, 1},
         {"nudged at every swap of its title", false, announced, true,
          [&](EventScene& s, Hwnd w) {
              for (int ms = 1; ms < 2000; ms += 2) {
-                 s.desk.at(s.desk.now() + static_cast<std::uint64_t>(ms), [&s, w] {
-                     SimWindow& window = s.desk.window(w);
-                     if (window.titleW == u"MOVING" && window.rect.top < 30)
-                         s.desk.moveWindow(w, {window.rect.left + 1, window.rect.top,
-                                               window.rect.right + 1, window.rect.bottom});
-                 });
+                 s.desk.scheduler().at(
+                     s.desk.scheduler().now() + static_cast<std::uint64_t>(ms), [&s, w] {
+                         SimWindow& window = s.desk.windows().window(w);
+                         if (window.titleW == u"MOVING" && window.rect.top < 30)
+                             s.desk.moveWindow(w, {window.rect.left + 1, window.rect.top,
+                                                   window.rect.right + 1, window.rect.bottom});
+                     });
              }
          },
          30, 1},
@@ -425,17 +429,17 @@ TEST(WindowEventsTest, OrderingsWhereTheProgramAndTheUserMeetTheWatcher) {
         {"dropped in the band without an end event", true, "", true,
          [&](EventScene& s, Hwnd w) {
              s.desk.moveWindow(w, {100, 100, 500, 400});
-             s.desk.setForeground(w);
-             at(s, 300, [&s, w] { s.desk.beginMoveSize(w); });
+             s.desk.windows().setForeground(w);
+             at(s, 300, [&s, w] { s.desk.windows().beginMoveSize(w); });
              at(s, 400, [&s, w] { s.desk.moveWindow(w, {100, 0, 500, 300}); });
-             at(s, 1200, [&s, w] { s.desk.endMoveSize(w); });
+             at(s, 1200, [&s, w] { s.desk.windows().endMoveSize(w); });
              at(s, 1400, [] {});
          },
          30, 0},
         // Retitled by its program during the announcement: its title stands.
         {"retitled during the announcement", false, announced, true,
          [&](EventScene& s, Hwnd w) {
-             at(s, 50, [&s, w] { s.desk.window(w).titleW = u"app - saved"; });
+             at(s, 50, [&s, w] { s.desk.windows().window(w).titleW = u"app - saved"; });
          },
          30, 1, u"app - saved"},
     };
@@ -446,9 +450,9 @@ TEST(WindowEventsTest, OrderingsWhereTheProgramAndTheUserMeetTheWatcher) {
         scene.Launch({"/w"}, c.config);
         const Hwnd window = scene.Open(0, c.visible);
         c.schedule(scene, window);
-        scene.desk.advance(7000);
+        scene.desk.scheduler().advance(7000);
         EXPECT_EQ(scene.Top(window), c.top);
-        EXPECT_EQ(scene.desk.window(window).titleW, c.title);
+        EXPECT_EQ(scene.desk.windows().window(window).titleW, c.title);
         // Each announcement swaps the window's title once.
         int swaps = 0;
         for (const sim::CallRecord& call : scene.desk.calls()) {
@@ -469,7 +473,7 @@ TEST(WindowEventsTest, ABatchSharesOneSoundAndOneFlashForAllItsTitles) {
     scene.Launch({"/w"}, "Caption=1\r\nTitle=MOVING\r\nPlay=1\r\nWave=C:\\ding.wav\r\n");
     const Hwnd first = scene.Open(0);
     const Hwnd second = scene.Open(0);
-    scene.desk.advance(300);
+    scene.desk.scheduler().advance(300);
     std::vector<std::string> order;
     for (const sim::CallRecord& call : scene.desk.calls()) {
         if (call.pid == scene.pid &&
@@ -484,7 +488,7 @@ TEST(WindowEventsTest, ABatchSharesOneSoundAndOneFlashForAllItsTitles) {
                          "SendMessageTimeoutW", "SendMessageTimeoutW", "SendMessageTimeoutW"}));
     for (const Hwnd window : {first, second}) {
         EXPECT_EQ(scene.Top(window), 30);
-        EXPECT_EQ(scene.desk.window(window).titleW, u"app");
+        EXPECT_EQ(scene.desk.windows().window(window).titleW, u"app");
     }
 }
 

@@ -74,15 +74,15 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
         const Hwnd window = scene.Open({.titleW = title});
         std::vector<TrayChange> changes;
         scene.tray.OnChange = [&] {
-            changes.push_back(
-                {scene.tray.Image(), scene.desk.now(), scene.desk.window(window).titleA()});
+            changes.push_back({scene.tray.Image(), scene.desk.scheduler().now(),
+                               scene.desk.windows().window(window).titleA()});
         };
         scene.tracker->CheckTaskbar();
         const WindowIdentity identity = GetWindowIdentity(scene.context->platform, window);
         scene.desk.clearCalls();
-        const std::uint64_t start = scene.desk.now();
+        const std::uint64_t start = scene.desk.scheduler().now();
         scene.handler->HandleWindow(window, identity);
-        scene.desk.advance(0); // the window's program carries out the move
+        scene.desk.scheduler().advance(0); // the window's program carries out the move
 
         const std::set<std::string> watched{
             "sndPlaySoundA", "GetWindowTextLengthW", "GetWindowTextW", "SendMessageTimeoutA",
@@ -109,7 +109,7 @@ TEST(WindowRelocationTest, AnnouncementComesBeforeTheMoveAndRestoresTheTitle) {
         EXPECT_EQ(changes[1].image, IconState::Normal);
         EXPECT_EQ(changes[1].time, start + 100);
         EXPECT_EQ(changes[1].title, caption) << "the title comes back after the icon";
-        EXPECT_EQ(scene.desk.window(window).titleW, title);
+        EXPECT_EQ(scene.desk.windows().window(window).titleW, title);
         EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
         EXPECT_EQ(scene.controls.ListBoxLog.Items(),
                   (std::vector<std::string>{"NOTE.EXE", identity.Title, "NoteWindow"}));
@@ -125,7 +125,7 @@ TEST(WindowRelocationTest, SilentSwitchMovesWithoutAnyAnnouncement) {
     scene.Pass(window);
     EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330}));
     EXPECT_EQ(trayChanges, 0);
-    EXPECT_EQ(scene.desk.now(), 0u);
+    EXPECT_EQ(scene.desk.scheduler().now(), 0u);
     EXPECT_EQ(scene.controls.ListBoxLog.Count(), 0u);
     const std::vector<std::string> names = scene.desk.callNames(scene.self);
     EXPECT_EQ(std::count(names.begin(), names.end(), "SendMessageTimeoutA"), 0);
@@ -150,7 +150,7 @@ TEST(WindowRelocationTest, WindowVanishingDuringTheFlashIsStillLogged) {
             scene.desk.destroyWindow(window);
     };
     scene.Pass(window);
-    EXPECT_FALSE(scene.desk.exists(window));
+    EXPECT_FALSE(scene.desk.windows().exists(window));
     EXPECT_EQ(scene.tray.Image(), IconState::Normal);
     EXPECT_EQ(scene.controls.ListBoxLog.Items(),
               (std::vector<std::string>{"NOTE.EXE", "Note", "NoteWindow"}));
@@ -166,13 +166,13 @@ TEST(WindowRelocationTest, AWindowThatStopsAnsweringNeverHoldsTheProgramUp) {
     const Rect before = scene.RectOf(window);
     scene.desk.setHung(scene.note, true);
     // The system reports a thread hung once it has not read its queue for 5 s.
-    scene.desk.advance(5000);
-    const std::uint64_t start = scene.desk.now();
+    scene.desk.scheduler().advance(5000);
+    const std::uint64_t start = scene.desk.scheduler().now();
     scene.Pass(window);
-    EXPECT_EQ(scene.desk.frozenCalls(), 0u);
-    EXPECT_EQ(scene.desk.now() - start, 100u)
+    EXPECT_EQ(scene.desk.scheduler().frozenCalls(), 0u);
+    EXPECT_EQ(scene.desk.scheduler().now() - start, 100u)
         << "only the flash: the hung window is not waited for";
-    EXPECT_EQ(scene.desk.window(window).titleA(), "Frozen");
+    EXPECT_EQ(scene.desk.windows().window(window).titleA(), "Frozen");
     EXPECT_EQ(scene.RectOf(window), before) << "the move waits in the hung thread's queue";
     // Once it answers again, the next pass moves it.
     scene.desk.setHung(scene.note, false);
@@ -194,12 +194,12 @@ TEST(WindowRelocationTest, ATitleTheProgramSetsOnSeeingOursIsNeverOverwritten) {
                 if (left > 1)
                     actBeforeRead(left - 1);
                 else
-                    scene.desk.window(window).titleW = u"Note - saved";
+                    scene.desk.windows().window(window).titleW = u"Note - saved";
             });
         };
         actBeforeRead(read);
         scene.Pass(window);
-        EXPECT_EQ(scene.desk.window(window).titleW, u"Note - saved") << "read " << read;
+        EXPECT_EQ(scene.desk.windows().window(window).titleW, u"Note - saved") << "read " << read;
         EXPECT_EQ(scene.RectOf(window), (Rect{100, 30, 500, 330})) << "read " << read;
     }
 }
@@ -216,7 +216,8 @@ TEST(WindowRelocationTest, AMonitorThatVanishesBeforeTheMoveLeavesTheWindowUnmov
         const Hwnd window = scene.Open({.className = "#32770", .rect = {1124, 0, 1524, 300}});
         const Rect before = scene.RectOf(window);
         // Disconnected during the flash, after the rules found the window on it.
-        scene.desk.at(scene.desk.now() + 50, [&] { scene.desk.removeMonitor(monitor); });
+        scene.desk.scheduler().at(scene.desk.scheduler().now() + 50,
+                                  [&] { scene.desk.removeMonitor(monitor); });
         scene.Pass(window);
         EXPECT_EQ(scene.RectOf(window), before) << (dialog ? "Dialog" : "ReSize");
     }

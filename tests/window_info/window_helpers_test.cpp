@@ -56,10 +56,10 @@ TEST_F(WindowHelpers, ExeNameSkipsTrailBytesThatLookLikeBackslashes) {
 
 TEST_F(WindowHelpers, ExeNameComesFromTheProcessAndIsEmptyWhenNeitherItNorASnapshotTells) {
     const Hwnd w = Add({});
-    desk.setSnapshotUnavailable(true);
+    desk.system().snapshotUnavailable = true;
     Platform platform = p();
     EXPECT_EQ(GetWindowIdentity(platform, w).ExeName, "APP.EXE");
-    desk.removeExport("kernel32.dll", "QueryFullProcessImageNameA");
+    desk.libraries().removeExport("kernel32.dll", "QueryFullProcessImageNameA");
     const WindowIdentity id = GetWindowIdentity(platform, w);
     EXPECT_EQ(id.Title, "t");
     EXPECT_EQ(id.ExeName, "");
@@ -71,31 +71,31 @@ TEST_F(WindowHelpers, EachProcessIsAskedAndOnlyOneThatCannotTellCostsASnapshot) 
     const std::uint32_t deep = desk.addProcess(tooLong);
     ProcessExeNames names(p().os);
     EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
-    EXPECT_EQ(desk.snapshotCount(), 0u);
+    EXPECT_EQ(desk.system().snapshotCount, 0u);
     // A path too long for the query's buffer: the snapshot's, cut as it is.
     EXPECT_EQ(names.ExeFileOf(deep), tooLong.substr(0, 259));
-    EXPECT_EQ(desk.snapshotCount(), 1u);
+    EXPECT_EQ(desk.system().snapshotCount, 1u);
 }
 
 TEST_F(WindowHelpers, OneSnapshotNamesEveryProcessAndAProcessMissingFromItGetsAFreshOne) {
     // Before Windows Vista a process cannot be asked for its image name.
-    desk.removeExport("kernel32.dll", "QueryFullProcessImageNameA");
+    desk.libraries().removeExport("kernel32.dll", "QueryFullProcessImageNameA");
     const std::uint32_t a = desk.addProcess("C:\\Apps\\a.exe");
     const std::uint32_t b = desk.addProcess("C:\\Apps\\b.exe");
     ProcessExeNames names(p().os);
-    EXPECT_EQ(desk.snapshotCount(), 0u); // taken when first needed
+    EXPECT_EQ(desk.system().snapshotCount, 0u); // taken when first needed
     EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
     EXPECT_EQ(names.ExeFileOf(b), "C:\\Apps\\b.exe");
     EXPECT_EQ(names.ExeFileOf(a), "C:\\Apps\\a.exe");
-    EXPECT_EQ(desk.snapshotCount(), 1u);
+    EXPECT_EQ(desk.system().snapshotCount, 1u);
     // Started after the snapshot: a fresh one finds it and serves from then on.
     const std::uint32_t late = desk.addProcess("C:\\Apps\\late.exe");
     EXPECT_EQ(names.ExeFileOf(late), "C:\\Apps\\late.exe");
     EXPECT_EQ(names.ExeFileOf(b), "C:\\Apps\\b.exe");
-    EXPECT_EQ(desk.snapshotCount(), 2u);
+    EXPECT_EQ(desk.system().snapshotCount, 2u);
     // In no snapshot at all, and without the snapshot functions: empty.
     EXPECT_EQ(names.ExeFileOf(0xDEAD), "");
-    desk.setSnapshotUnavailable(true);
+    desk.system().snapshotUnavailable = true;
     ProcessExeNames none(p().os);
     EXPECT_EQ(none.ExeFileOf(a), "");
 }
@@ -142,7 +142,7 @@ TEST_F(WindowHelpers, FrameStyleCountsEveryBitBelowTheTopByte) {
     const Hwnd popup = Add({.style = ws::POPUP | ws::VISIBLE});
     EXPECT_TRUE(HasNoFrameStyle(p().win, popup));
     for (std::uint32_t bit : {ws::BORDER, ws::THICKFRAME, 0x00000001u, 0x00800000u}) {
-        desk.window(popup).style = ws::POPUP | ws::VISIBLE | bit;
+        desk.windows().window(popup).style = ws::POPUP | ws::VISIBLE | bit;
         EXPECT_FALSE(HasNoFrameStyle(p().win, popup)) << std::hex << bit;
     }
 }
@@ -161,13 +161,13 @@ TEST_F(WindowHelpers, MonitorIndexIsTheNearestMonitor) {
 TEST_F(WindowHelpers, PlacementCentresInTheWorkAreaButNeverMovesCaptionSizedWindows) {
     const Hwnd w = Add({.rect = {5, 5, 405, 305}});
     PlaceWindowOnMonitor(p().win, monitors, w, Placement::Centre, 0);
-    EXPECT_EQ(desk.window(w).rect, (Rect{312, 249, 712, 549}));
+    EXPECT_EQ(desk.windows().window(w).rect, (Rect{312, 249, 712, 549}));
     PlaceWindowOnMonitor(p().win, monitors, w, Placement::TopLeft, 0);
-    EXPECT_EQ(desk.window(w).rect, (Rect{0, 30, 400, 330}));
+    EXPECT_EQ(desk.windows().window(w).rect, (Rect{0, 30, 400, 330}));
 
     const Hwnd thin = Add({.rect = {5, 5, 405, 24}});
     PlaceWindowOnMonitor(p().win, monitors, thin, Placement::Centre, 0); // 19 high: caption size
-    EXPECT_EQ(desk.window(thin).rect, (Rect{5, 5, 405, 24}));
+    EXPECT_EQ(desk.windows().window(thin).rect, (Rect{5, 5, 405, 24}));
 }
 
 TEST_F(WindowHelpers, FileIconsComeFromTheShellOnlyForExistingFiles) {
@@ -183,7 +183,7 @@ TEST_F(WindowHelpers, FileIconsComeFromTheShellOnlyForExistingFiles) {
 
 TEST_F(WindowHelpers, ForceForegroundReturnsAtOnceForTheForegroundWindow) {
     const Hwnd w = Add({});
-    desk.setForeground(w);
+    desk.windows().setForeground(w);
     desk.clearCalls();
     EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 5, 1, 2600, 2}, w));
     EXPECT_EQ(desk.callNames(self), (std::vector<std::string>{"GetForegroundWindow"}));
@@ -195,19 +195,19 @@ TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
     const Hwnd front = Add({.title = "front", .pid = other});
     const Hwnd target = Add({.title = "target", .pid = third});
     const OsVersionInfo xp{148, 5, 1, 2600, 2};
-    desk.setForegroundLock(true);
+    desk.windows().setForegroundLock(true);
 
-    desk.setForeground(front);
+    desk.windows().setForeground(front);
     EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
 
     // Without shared input the lock time-out is lifted for a moment and put
     // back; the system lets only a process that could take the foreground
     // itself lift it.
-    desk.setForeground(front);
-    desk.setAttachThreadInputFails(true);
+    desk.windows().setForeground(front);
+    desk.windows().setAttachFails(true);
     desk.clearCalls();
     EXPECT_FALSE(ForceForegroundWindow(p().win, xp, target));
-    desk.grantForegroundRight(self);
+    desk.windows().grantForegroundRight(self);
     EXPECT_TRUE(ForceForegroundWindow(p().win, xp, target));
     const auto names = desk.callNames(self);
     EXPECT_EQ(std::count(names.begin(), names.end(), "SystemParametersInfoA"), 6);
@@ -219,8 +219,8 @@ TEST_F(WindowHelpers, ForceForegroundOvercomesTheLockByInputOrByTimeout) {
 TEST_F(WindowHelpers, ForceForegroundOnWindows95CallsTheSystemDirectly) {
     const Hwnd front = Add({.title = "front"});
     const Hwnd target = Add({.title = "target"});
-    desk.setForegroundLock(false); // Windows 95 has no foreground lock
-    desk.setForeground(front);
+    desk.windows().setForegroundLock(false); // Windows 95 has no foreground lock
+    desk.windows().setForeground(front);
     desk.clearCalls();
     EXPECT_TRUE(ForceForegroundWindow(p().win, OsVersionInfo{148, 4, 0, 950, 1}, target));
     const auto names = desk.callNames(self);
