@@ -1,11 +1,8 @@
 #include "app/controller.h"
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "app/hand_over.h"
-#include "app/restart.h"
 #include "platform/constants.h"
 #include "platform/error_trace.h"
 #include "platform/private_ids.h"
@@ -18,17 +15,16 @@ namespace vm {
 namespace {
 constexpr std::uint32_t kStoredTimerInterval = 100;
 constexpr std::uint32_t kTickInterval = 250;
-// The pause before a restart starts the program again.
-constexpr std::uint32_t kRestartDelayMs = 5000;
 } // namespace
 
 ProgramController::ProgramController(ProgramContext& context, Hwnd appWindow)
-    : context_(context), appWindow_(appWindow), controls_(context.language),
-      windowState_(context.platform),
+    : context_(context), appWindow_(appWindow), gate_(context.platform, *this),
+      controls_(context.language), windowState_(context.platform),
       timer_(context.platform.win, timer_id::WATCH, kStoredTimerInterval),
       settings_(context, controls_) {
     form_ = std::make_unique<TMainForm>(context_, appWindow_, controls_, monitors_, *this);
     timer_.Bind(Window());
+    gate_.Bind(Window(), appWindow_);
     tray_ = std::make_unique<TrayBehaviour>(context_, controls_, SettingsWindow(), *this);
     tray_->Bind(Window(), Dpi());
     Tray().RunAlone = [this](const Handler& handling) {
@@ -187,103 +183,16 @@ void ProgramController::TimerTimer() {
     RunPass([this] { watchCycle_->TimerTimer(); });
 }
 
-void ProgramController::Close(CloseRoute route) {
-    if (closed_)
-        return;
-    // The close query's message box is open and another close comes (the
-    // exit item, another program): the box's answer decides, and it is no
-    // restart any more. The end of the session closes at once.
-    if (closing_) {
-        CloseAskedWhileClosing();
-        if (route != CloseRoute::SessionEnd)
-            return;
-    }
-    const bool wasClosing = std::exchange(closing_, true);
-    bool allowed = false;
-    try {
-        allowed = FormCloseQuery(route);
-    } catch (...) {
-        closing_ = wasClosing;
-        throw;
-    }
-    closing_ = wasClosing;
-    // Closed meanwhile by the end of the session.
-    if (!allowed || closed_)
-        return;
-    closed_ = true;
-    SettingsWindow().Hide();
-    context_.platform.win.PostQuitMessage(0);
+void ProgramController::CheckWindowEvents() {
+    RunPass([this] { windowEvents_->CheckWaiting(); });
 }
 
-void ProgramController::CloseAskedWhileClosing() {
-    // Declined after all, the program carries on with this desktop as its
-    // starting one, as after a declined restart.
-    if (restartPending_) {
-        restartPending_ = false;
-        startDesktopRect_ = desktopRect_;
-    }
-}
-
-bool ProgramController::FormCloseQuery(CloseRoute route) {
-    timer_.SetEnabled(false);
-    // Nothing reported from now on is checked.
-    windowEvents_->Stop();
-    if (!context_.commandLine.IsQuick()) {
-        // A failed save never touches the file there; the user decides
-        // whether to leave without it, except at the end of the session.
-        try {
-            settings_.SaveSettings();
-        } catch (const SettingsWriteError&) {
-            TraceCaughtError(context_.platform.os);
-            if (route != CloseRoute::SessionEnd && !ConfirmCloseWithoutSaving()) {
-                // Closed while the box was open: nothing left to decline.
-                if (!closed_)
-                    DeclineClose();
-                return false;
-            }
-            if (closed_)
-                return false;
-        }
-    }
-    // Whatever ends the program, the user keeps a visible taskbar.
-    hiding_->ShowHiddenTaskbar();
-    if (!context_.commandLine.IsQuick()) {
-        if (controls_.LabelTans.Enabled())
-            ApplyTranslucency(100, true);
-    }
-    if (restartPending_) {
-        IOperatingSystem& os = context_.platform.os;
-        os.Sleep(kRestartDelayMs);
-        LaunchProgram(context_.platform, Window(), os.GetModuleFileNameA(), "/w", ProgramFolder(os),
-                      sw::SHOWNORMAL);
-    }
-    return true;
-}
-
-void ProgramController::DeclineClose() {
-    // A declined restart is asked again only after the next change of the
-    // desktop: the program carries on with this one as its starting desktop.
-    if (restartPending_) {
-        restartPending_ = false;
-        startDesktopRect_ = desktopRect_;
-    }
-    timer_.SetEnabled(true);
-    windowEvents_->Start(Window());
-}
-
-bool ProgramController::ConfirmCloseWithoutSaving() {
-    const std::u16string text =
-        std::u16string(context_.Text(TextId::SaveFailed).wide) + u"\r\n" +
-        context_.platform.os.MultiByteToWideChar(settings_.SettingsFileName()) + u"\r\n\r\n" +
-        context_.Text(TextId::SaveFailedQuestion).wide;
-    return context_.platform.win.MessageBoxW(
-               Window(), text.c_str(), context_.Text(TextId::MessageCaption).wide,
-               mb::OKCANCEL | mb::ICONWARNING | mb::DEFBUTTON2) == id_::OK;
-}
-
-void ProgramController::PPExitClick() {
-    hiding_->ShowHiddenTaskbar();
-    Close();
+void ProgramController::RunPass(const Handler& pass) {
+    // One snapshot of the options for the whole pass.
+    gate_.RunPass([this, &pass] {
+        watcherControls_->TakeSnapshot();
+        pass();
+    });
 }
 
 void ProgramController::PPConfigClick() {
@@ -359,16 +268,6 @@ void ProgramController::OnCopyData(const CopyDataStruct* data) {
     if (SettingsWindow().Visible() || Tray().IconShown())
         return;
     PPConfigClick();
-}
-
-bool ProgramController::CheckRestart() {
-    restartPending_ = false;
-    // Quick mode ends after its pass anyway.
-    if (desktopRect_ != startDesktopRect_ && !context_.commandLine.IsQuick())
-        restartPending_ = true;
-    if (restartPending_ && RestartMustWait(context_.platform.win, Taskbar().Handle()))
-        restartPending_ = false;
-    return restartPending_;
 }
 
 } // namespace vm

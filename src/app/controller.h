@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 
-#include "app/deferred_messages.h"
 #include "app/main_form.h"
 #include "app/main_window_host.h"
+#include "app/pass_gate.h"
 #include "app/tray_behaviour.h"
 #include "app/watcher_controls.h"
 #include "program/program_context.h"
@@ -32,6 +33,7 @@
 namespace vm {
 
 class ProgramController final : public MainWindowHost,
+                                public PassGateOwner,
                                 public WatchHost,
                                 public TrayHost,
                                 public SettingsCanceller {
@@ -53,7 +55,7 @@ public:
     enum class CloseRoute { Other, SessionEnd };
     // Closing the program's main window ends the message loop.
     void Close(CloseRoute route = CloseRoute::Other);
-    bool Closed() const { return closed_; }
+    bool Closed() const override { return closed_; }
 
     // What the tray menu and the settings window's buttons do, as the user's
     // click does it.
@@ -72,14 +74,15 @@ public:
     Form& SettingsWindow() { return form_->SettingsWindow(); }
     std::uint32_t Dpi() const { return form_->Dpi(); }
 
-    // The main window's host (controller_passes.cpp for the guard and the
-    // gate).
-    void Guarded(const Handler& handler) override;
+    // The main window's host.
+    void Guarded(const Handler& handler) override { gate_.Guarded(handler); }
     MsgResult Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                   std::intptr_t lParam) override;
+                   std::intptr_t lParam) override {
+        return gate_.Gate(window, msg, wParam, lParam);
+    }
     void OnTimer(std::uintptr_t id) override;
     void CheckWindowEvents() override;
-    void ReleaseHeld() override;
+    void ReleaseHeld() override { gate_.ReleaseHeld(); }
     void OnCopyData(const CopyDataStruct* data) override;
     // WM_CLOSE to the main window or to the application window (another
     // program, the shell): the same closing, so the settings are saved.
@@ -105,30 +108,21 @@ public:
     // The tray's host.
     void RequestFullPass() override { watchCycle_->RequestFullPass(); }
 
+    // The gate's owner (controller_closing.cpp): the error hook pauses the
+    // watch timer; a close or the end of the session cannot wait.
+    void ErrorHook(const std::string& trace) override;
+    bool ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) override;
+
 private:
-    // Wraps a control's handler in the guard, for the clicks that come
-    // through other windows (the tray's) or straight from the program.
-    Handler Guard(Handler handler);
-    // trace: the error's line of debug output.
-    void ErrorHook(const std::string& trace);
+    Handler Guard(Handler handler) { return gate_.Guard(std::move(handler)); }
     // The error hook's pause is over: the watch timer runs again.
     void ResumeAfterError();
-    // A tick, a full pass, the window-event check or a click on the tray
-    // icon: guarded, never inside another, and what the gate held meanwhile
-    // is handled once it has ended.
+    // A pass with one snapshot of the options throughout.
     void RunPass(const Handler& pass);
-    bool InPass() const { return passDepth_ > 0; }
+    bool InPass() const { return gate_.InPass(); }
     // For the program's end: from now on the gate lets no request through
     // to the tray icon's window, and asks nothing of this object.
     void CloseGate();
-    // What cannot wait for the end of the pass; true when nothing is left
-    // for after it.
-    bool ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam);
-    // Posts the gate's wake-up (HANDLE_DEFERRED), which comes after
-    // everything the pass's own handler still does; false when it could not.
-    bool PostRelease();
-    bool IsCloseRequest(const DeferredMessage& message) const;
-    bool PointlessAfterClose(const DeferredMessage& message) const;
     // A close asked for while a close waits for the user's answer: it is
     // no restart any more, whatever the answer.
     void CloseAskedWhileClosing();
@@ -149,6 +143,7 @@ private:
 
     ProgramContext& context_;
     Hwnd appWindow_;
+    PassGate gate_;
     MainFormControls controls_;
     WatchState state_;
     DisplayMonitors monitors_;
@@ -175,13 +170,6 @@ private:
     bool closed_ = false;
     // The close query runs (its message box may be open).
     bool closing_ = false;
-    int passDepth_ = 0;
-    // The gate's messages, its wake-up posted, and whether one is being
-    // handled (what arrives meanwhile waits behind those still held).
-    DeferredMessages held_;
-    bool releasePosted_ = false;
-    bool releasing_ = false;
-    bool handingOn_ = false; // a release is handing on one held message
     // Last, so its window goes first, while everything its procedure uses
     // is still there.
     std::unique_ptr<TMainForm> form_;

@@ -13,7 +13,7 @@ namespace vm {
 namespace {
 
 constexpr SourcePlace kThrownAt{"src/settings/settings_file_io.cpp", 63};
-constexpr SourcePlace kCaughtAt{"src/app/main_form_passes.cpp", 71};
+constexpr SourcePlace kCaughtAt{"src/app/pass_gate.cpp", 71};
 
 // The system's texts as FormatMessage gives them, line breaks included.
 std::string SystemTextOf(std::uint32_t code) {
@@ -82,9 +82,9 @@ TEST(ErrorTraceTest, TheLineNamesTheCallItsCodeTheSystemsTextAndThePlace) {
         {"another error, named where it was caught",
          [] { throw std::runtime_error("simulated failure of GetWindowRect"); },
          "Velmora: simulated failure of GetWindowRect (caught at "
-         "src/app/main_form_passes.cpp:71)\n"},
+         "src/app/pass_gate.cpp:71)\n"},
         {"no exception at all", [] { throw 7; },
-         "Velmora: unknown error (caught at src/app/main_form_passes.cpp:71)\n"},
+         "Velmora: unknown error (caught at src/app/pass_gate.cpp:71)\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(TraceOf(c.thrower), c.line) << c.name;

@@ -1,21 +1,14 @@
-// When the program's work runs: the one guard every handler runs under, the
-// error hook's pause, the passes (never one inside another) and the one gate
-// at the entry of the program's window procedures, which holds what arrives
-// during a pass until it has ended.
+#include "app/pass_gate.h"
+
 #include <utility>
 
-#include "app/controller.h"
 #include "platform/constants.h"
 #include "platform/error_trace.h"
 #include "platform/private_ids.h"
-#include "settings/settings_write_error.h"
 
 namespace vm {
 
 namespace {
-
-// How long the watch cycle rests after an error.
-constexpr std::uint32_t kErrorPauseMs = 1000;
 
 // The gate's rule, the one place that says what waits for a pass to end.
 //
@@ -43,7 +36,9 @@ constexpr std::uint32_t kErrorPauseMs = 1000;
 // The handling of a click on the tray icon waits on the shell and reads the
 // queue too, and is a pass for the gate, all but the menu's own loop: a
 // second click waits until the first has opened its menu.
-bool WaitsForThePass(std::uint32_t msg) {
+} // namespace
+
+bool PassGate::WaitsForThePass(std::uint32_t msg) {
     if (msg == private_msg::HANDLE_DEFERRED || msg == private_msg::REPAINT_AFTER_CUES)
         return false;
     if (msg >= wm::USER)
@@ -62,48 +57,25 @@ bool WaitsForThePass(std::uint32_t msg) {
     }
 }
 
-} // namespace
-
-void ProgramController::Guarded(const Handler& handler) {
+void PassGate::Guarded(const Handler& handler) {
     try {
         handler();
     } catch (...) {
-        ErrorHook(ErrorTraceLine(context_.platform.os));
+        owner_.ErrorHook(ErrorTraceLine(platform_.os));
     }
 }
 
-Handler ProgramController::Guard(Handler handler) {
+Handler PassGate::Guard(Handler handler) {
     return [this, handler = std::move(handler)] { Guarded(handler); };
 }
 
-void ProgramController::ErrorHook(const std::string& trace) {
-    // The user sees nothing: the error leaves its trace and the watch cycle
-    // pauses a second, then carries on. The pause is a timer, so the
-    // procedure that failed returns at once and no message waits behind it.
-    context_.platform.os.OutputDebugStringA(trace.c_str());
-    timer_.SetEnabled(false);
-    if (!context_.platform.win.SetTimer(Window(), timer_id::RESUME, kErrorPauseMs))
-        ResumeAfterError();
-}
-
-void ProgramController::ResumeAfterError() {
-    context_.platform.win.KillTimer(Window(), timer_id::RESUME);
-    // A close under way decides about the timer itself.
-    if (!closed_ && !closing_)
-        timer_.SetEnabled(true);
-}
-
-void ProgramController::RunPass(const Handler& pass) {
+void PassGate::RunPass(const Handler& pass) {
     // Never one pass inside another: the gate holds every message that
     // could start one.
     if (InPass())
         return;
     ++passDepth_;
-    // One snapshot of the options for the whole pass.
-    Guarded([this, &pass] {
-        watcherControls_->TakeSnapshot();
-        pass();
-    });
+    Guarded(pass);
     --passDepth_;
     // What arrived meanwhile comes after everything the pass's own handler
     // still does.
@@ -111,18 +83,14 @@ void ProgramController::RunPass(const Handler& pass) {
         Guarded([this] { ReleaseHeld(); });
 }
 
-void ProgramController::CheckWindowEvents() {
-    RunPass([this] { windowEvents_->CheckWaiting(); });
-}
-
-MsgResult ProgramController::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
-                                  std::intptr_t lParam) {
+MsgResult PassGate::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t wParam,
+                         std::intptr_t lParam) {
     // The message a release hands on passes, the first to come back here.
     if (std::exchange(handingOn_, false))
         return std::nullopt;
     if (!WaitsForThePass(msg) || !(InPass() || !held_.Empty()))
         return std::nullopt;
-    if (ActNow(window, msg, wParam))
+    if (owner_.ActNow(window, msg, wParam))
         return 0;
     // A timer due again while its last message waits is still that message.
     const bool timerHeld = msg == wm::TIMER && held_.Any([&](const DeferredMessage& held) {
@@ -137,64 +105,28 @@ MsgResult ProgramController::Gate(Hwnd window, std::uint32_t msg, std::uintptr_t
     return 0;
 }
 
-void ProgramController::CloseGate() {
-    // The icon goes last and tells the shell so, which may hand its window
-    // one more callback: nothing of the program is there to act on it.
-    Tray().SetGate([](Hwnd, std::uint32_t msg, std::uintptr_t, std::intptr_t) {
-        return WaitsForThePass(msg) ? MsgResult{0} : MsgResult{};
-    });
-}
-
-bool ProgramController::ActNow(Hwnd window, std::uint32_t msg, std::uintptr_t wParam) {
-    if (window != Window() && window != appWindow_)
-        return false;
-    // While the close query waits for the user's answer, that answer
-    // decides: the close asked for now only turns the restart off.
-    if (msg == wm::CLOSE && closing_) {
-        CloseAskedWhileClosing();
-        return true;
-    }
-    if (msg == wm::ENDSESSION && wParam != 0 && window == Window()) {
-        // The system may end the process as soon as the message has been
-        // answered: the settings are written now, the closing follows.
-        Guarded([this] {
-            if (!context_.commandLine.IsQuick()) {
-                try {
-                    settings_.SaveSettings();
-                } catch (const SettingsWriteError&) {
-                    // The file already there stays as it was.
-                    TraceCaughtError(context_.platform.os);
-                }
-            }
-        });
-        if (closing_)
-            CloseAskedWhileClosing();
-    }
-    return false;
-}
-
-bool ProgramController::PostRelease() {
+bool PassGate::PostRelease() {
     if (!releasePosted_)
         releasePosted_ =
-            context_.platform.win.PostMessageA(Window(), private_msg::HANDLE_DEFERRED, 0, 0);
+            platform_.win.PostMessageA(mainWindow_, private_msg::HANDLE_DEFERRED, 0, 0);
     return releasePosted_;
 }
 
-bool ProgramController::IsCloseRequest(const DeferredMessage& message) const {
-    const bool ours = message.window == Window() || message.window == appWindow_;
+bool PassGate::IsCloseRequest(const DeferredMessage& message) const {
+    const bool ours = message.window == mainWindow_ || message.window == appWindow_;
     return ours &&
-           (message.msg == wm::CLOSE ||
-            (message.msg == wm::ENDSESSION && message.wParam != 0 && message.window == Window()));
+           (message.msg == wm::CLOSE || (message.msg == wm::ENDSESSION && message.wParam != 0 &&
+                                         message.window == mainWindow_));
 }
 
-bool ProgramController::PointlessAfterClose(const DeferredMessage& message) const {
+bool PassGate::PointlessAfterClose(const DeferredMessage& message) const {
     // The hand-over would open the settings window and a tray click the
     // menu or the switch, just before the program ends.
-    return (message.msg == wm::COPYDATA && message.window == Window()) ||
+    return (message.msg == wm::COPYDATA && message.window == mainWindow_) ||
            message.msg == private_msg::TRAY_CALLBACK;
 }
 
-void ProgramController::ReleaseHeld() {
+void PassGate::ReleaseHeld() {
     releasePosted_ = false;
     // Still inside a pass (a message box of its closing reads the queue):
     // they wait on, and the pass's end asks again.
@@ -213,7 +145,7 @@ void ProgramController::ReleaseHeld() {
     // meanwhile waits behind those still held.
     while (!held_.Empty() && !InPass()) {
         // Nothing runs once the program has closed.
-        if (closed_) {
+        if (owner_.Closed()) {
             held_.Clear();
             return;
         }
@@ -227,24 +159,11 @@ void ProgramController::ReleaseHeld() {
                                          ? reinterpret_cast<std::intptr_t>(&record)
                                          : message.lParam;
         handingOn_ = true;
-        context_.platform.win.SendMessageA(message.window, message.msg, message.wParam, lParam);
+        platform_.win.SendMessageA(message.window, message.msg, message.wParam, lParam);
         handingOn_ = false;
         if (held_.Empty() || InPass() || PostRelease())
             return;
     }
-}
-
-void ProgramController::OnCloseMessage() {
-    // While the close query waits for the user's answer, that answer decides.
-    if (closing_) {
-        CloseAskedWhileClosing();
-        return;
-    }
-    Guarded([this] { Close(); });
-}
-
-void ProgramController::OnEndSession() {
-    Guarded([this] { Close(CloseRoute::SessionEnd); });
 }
 
 } // namespace vm
