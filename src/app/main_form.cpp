@@ -3,11 +3,13 @@
 #include "app/main_form.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "app/hand_over.h"
 #include "encoding/text.h"
 #include "platform/constants.h"
+#include "ui/open_file_dialog.h"
 #include "window_info/window_helpers.h"
 
 namespace vm {
@@ -126,32 +128,13 @@ void TMainForm::FormHide() {
     SetAppButtonVisible(win, appWindow_, false);
 }
 
-bool TMainForm::ChooseFile(const char* title, const char* filter, std::string& path) {
-    // One dialog for every choice: the name cleared, the filter and title
-    // of this use.
-    char file[kTextBufferSize] = {};
-    const std::string pairs = DialogFilter(filter);
-    OpenFileNameA dialog;
-    dialog.hwndOwner = Window();
-    dialog.lpstrFilter = pairs.c_str();
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = sizeof file;
-    dialog.lpstrTitle = title;
-    dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
-                   ofn::EXPLORER;
-    if (!context_.platform.win.GetOpenFileNameA(dialog))
-        return false;
-    path = CutAtNul(std::string_view(file, sizeof file));
-    return !path.empty();
-}
-
 void TMainForm::BtnAddClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, Window());
-    std::string path;
-    if (ChooseFile(context_.AnsiText(TextId::DialogChooseFile),
-                   context_.AnsiText(TextId::FilterPrograms), path))
-        AddToIgnoreList(AsciiUpper(FileNameOf(path)));
+    if (const std::optional<std::string> path =
+            ChooseOpenFile(win, Window(), context_.AnsiText(TextId::DialogChooseFile),
+                           context_.AnsiText(TextId::FilterPrograms)))
+        AddToIgnoreList(AsciiUpper(FileNameOf(*path)));
 }
 
 void TMainForm::AddToIgnoreList(const std::string& name) {
@@ -190,10 +173,10 @@ void TMainForm::ListBoxLogClick() {
 void TMainForm::BtnWavClick() {
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, Window());
-    std::string path;
-    if (ChooseFile(context_.AnsiText(TextId::DialogChooseSound),
-                   context_.AnsiText(TextId::FilterSounds), path))
-        controls_.TxtWav.SetText(path);
+    if (const std::optional<std::string> path =
+            ChooseOpenFile(win, Window(), context_.AnsiText(TextId::DialogChooseSound),
+                           context_.AnsiText(TextId::FilterSounds)))
+        controls_.TxtWav.SetText(*path);
 }
 
 } // namespace vm

@@ -80,8 +80,6 @@ private:
     void PlaceSettingsWindow();
     // The window's size for dpi_.
     void SizeForDpi();
-    // The shared file-open dialog; false when the user cancels.
-    bool ChooseFile(const char* title, const char* filter, std::string& path);
     bool IsVistaThemed() const;
 
     ProgramContext& context_;

@@ -1,6 +1,6 @@
 #include "app/tray_behaviour.h"
 
-#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +8,7 @@
 #include "platform/constants.h"
 #include "program/icon_file.h"
 #include "ui/dpi_scale.h"
+#include "ui/open_file_dialog.h"
 #include "window_info/window_helpers.h"
 
 namespace vm {
@@ -84,19 +85,12 @@ void TrayBehaviour::BtnCustomClick(std::size_t tag) {
         return;
     IWindowSystem& win = context_.platform.win;
     ForceForegroundWindow(win, context_.system.info, settingsWindow_.Window());
-    const std::string filter = DialogFilter(context_.AnsiText(TextId::IconDialogFilter));
-    std::array<char, kTextBufferSize> file{};
-    OpenFileNameA dialog;
-    dialog.hwndOwner = settingsWindow_.Window();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = static_cast<std::uint32_t>(file.size());
-    dialog.lpstrTitle = context_.AnsiText(TextId::IconDialogTitle);
-    dialog.Flags = ofn::FILEMUSTEXIST | ofn::PATHMUSTEXIST | ofn::HIDEREADONLY | ofn::ENABLESIZING |
-                   ofn::EXPLORER;
-    if (!win.GetOpenFileNameA(dialog))
+    const std::optional<std::string> path =
+        ChooseOpenFile(win, settingsWindow_.Window(), context_.AnsiText(TextId::IconDialogTitle),
+                       context_.AnsiText(TextId::IconDialogFilter));
+    if (!path)
         return;
-    controls_.CustomIconPaths[tag] = file.data();
+    controls_.CustomIconPaths[tag] = *path;
     RebuildTrayImages();
 }
 
