@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "encoding/text.h"
 #include "platform/constants.h"
 #include "program/icon_file.h"
 #include "ui/dpi_scale.h"
