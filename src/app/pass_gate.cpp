@@ -8,8 +8,6 @@
 
 namespace vm {
 
-namespace {
-
 // The gate's rule, the one place that says what waits for a pass to end.
 //
 // A pass may wait for other programs: a title swap sends with a time-out,
@@ -36,8 +34,6 @@ namespace {
 // The handling of a click on the tray icon waits on the shell and reads the
 // queue too, and is a pass for the gate, all but the menu's own loop: a
 // second click waits until the first has opened its menu.
-} // namespace
-
 bool PassGate::WaitsForThePass(std::uint32_t msg) {
     if (msg == private_msg::HANDLE_DEFERRED || msg == private_msg::REPAINT_AFTER_CUES)
         return false;
