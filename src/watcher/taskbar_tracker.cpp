@@ -95,11 +95,10 @@ void TaskbarTracker::ShowEnabled(bool enabled) {
 }
 
 bool TaskbarTracker::FindTaskbar() {
-    IWindowSystem& win = context_.platform.win;
-    taskbar_.SetHandle(win.FindWindowA(kTaskbarClass, nullptr));
+    LookUpTaskbar();
     for (int retry = 0; taskbar_.Handle() == 0 && retry < kTaskbarRetries; ++retry) {
         context_.platform.os.Sleep(kTaskbarRetryMs);
-        taskbar_.SetHandle(win.FindWindowA(kTaskbarClass, nullptr));
+        LookUpTaskbar();
     }
     return taskbar_.Handle() != 0;
 }
